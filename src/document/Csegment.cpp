@@ -1,0 +1,329 @@
+#include "document/Csegment.h"
+
+#include "document/cPainterState.h"
+#include "document/cSerializeReader.h"
+#include "document/cSerializeWriter.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace logivane {
+
+namespace {
+
+/// Squared distance, in drawing units, within which a polyline counts as hit.
+constexpr float PolylineTolerance = 5;
+
+/// The vertices that carry an edit handle: all, or all but the two ends.
+void EditableRange(int count, bool endsFixed, int& first, int& last) {
+  first = endsFixed ? 1 : 0;
+  last = endsFixed ? count - 2 : count - 1;
+}
+
+}  // namespace
+
+void TMapVertices::DrawPolygon(QPainter& dc) const {
+  dc.drawPolygon(FVertices.data(), Count(), Qt::OddEvenFill);
+}
+
+void TMapVertices::DrawPolyline(QPainter& dc) const {
+  dc.drawPolyline(FVertices.data(), Count());
+}
+
+void TMapVertices::DrawHandles(QPainter& dc, std::int32_t size, bool endsFixed) const {
+  const std::int32_t h = size / 2;
+  int first, last;
+  EditableRange(Count(), endsFixed, first, last);
+  for (int i = first; i <= last; ++i) {
+    const QPoint v = GetVertex(i);
+    // The box spans (v - h) to (v + 2h), right and bottom edges excluded.
+    dc.drawRect(v.x() - h, v.y() - h, 3 * h - 1, 3 * h - 1);
+  }
+}
+
+bool TMapVertices::PtInPolygon(std::int32_t x, std::int32_t y) const {
+  // A pixel belongs to the polygon when its centre does (even-odd rule), which includes the
+  // left and top edges and excludes the right and bottom ones, as region fills do.
+  const double px = x + 0.5;
+  const double py = y + 0.5;
+  bool inside = false;
+  const int n = Count();
+  for (int i = 0, j = n - 1; i < n; j = i++) {
+    const double xi = FVertices[static_cast<std::size_t>(i)].x();
+    const double yi = FVertices[static_cast<std::size_t>(i)].y();
+    const double xj = FVertices[static_cast<std::size_t>(j)].x();
+    const double yj = FVertices[static_cast<std::size_t>(j)].y();
+    if ((yi > py) != (yj > py) && px < (xj - xi) * (py - yi) / (yj - yi) + xi) {
+      inside = !inside;
+    }
+  }
+  return inside;
+}
+
+bool TMapVertices::HitVertex(std::int32_t x, std::int32_t y, bool endsFixed, int& index,
+                             std::int32_t size) const {
+  const std::int32_t h = size / 2;
+  int first, last;
+  EditableRange(Count(), endsFixed, first, last);
+  for (int i = first; i <= last; ++i) {
+    const QPoint v = GetVertex(i);
+    if (x >= v.x() - h && x < v.x() + 2 * h && y >= v.y() - h && y < v.y() + 2 * h) {
+      index = i;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TMapVertices::HitPolyline(std::int32_t x, std::int32_t y, int& index, QPoint& nearest,
+                               float tolerance) const {
+  for (int i = 0; i + 1 < Count(); ++i) {
+    const QPoint a = GetVertex(i);
+    const QPoint b = GetVertex(i + 1);
+    float d2, t;
+    DistanceToSegment(a, b, QPoint(x, y), d2, t);
+    if (d2 <= tolerance && t >= 0 && t <= 1) {
+      index = i;
+      nearest = QPoint(RoundToInt(a.x() + t * (float(b.x()) - float(a.x()))),
+                       RoundToInt(a.y() + t * (float(b.y()) - float(a.y()))));
+      return true;
+    }
+  }
+  return false;
+}
+
+TSegment::TSegment() : TSegment(TGraphicKind::Shape) {}
+
+TSegment::TSegment(TGraphicKind kind) :
+    TGraphicObject(kind), FPoints(std::make_unique<TSerializeList>()) {}
+
+TSegment::~TSegment() = default;
+
+void TSegment::Write(TSerializeWriter& writer) const {
+  writer.WriteInteger(PenColour);
+  writer.WriteInteger(PenWidth);
+  writer.WriteObject(FPoints.get());
+}
+
+void TSegment::Read(TSerializeReader& reader) {
+  PenColour = reader.ReadInteger();
+  PenWidth = reader.ReadInteger();
+  FPoints.reset();
+  FPoints.reset(reader.ReadOwned<TSerializeList>(*this));
+  for (TSerialize* point : *FPoints) {
+    if (point->ClassName() != TFloatPoint::StaticClassName) {
+      throw EReadError::InvalidValue();
+    }
+  }
+  Remap();
+}
+
+void TSegment::AbandonLinks() {
+  AbandonOwned(FPoints);
+}
+
+void TSegment::Clear() {
+  FPoints->Clear();
+  Mapped.Clear();
+}
+
+bool TSegment::HitTest(std::int32_t, std::int32_t) {
+  return false;
+}
+
+void TSegment::Draw(QPainter& dc) {
+  DrawVertexHandles(dc);
+}
+
+void TSegment::DrawVertexHandles(QPainter& dc) const {
+  if (!ShowVertices) {
+    return;
+  }
+  TPainterState state(dc);
+  dc.setPen(QPen(Qt::black, 1));
+  dc.setBrush(Qt::white);
+  Mapped.DrawHandles(dc, HandleSize, EndsFixed);
+}
+
+void TSegment::Rotate(float angle) {
+  const float r = std::numbers::pi_v<float> * angle / 180;
+  const float c = std::cos(r);
+  const float s = std::sin(r);
+  for (int i = 0; i < PointCount(); ++i) {
+    TFloatPoint* p = GetFloatPoint(i);
+    const float x = p->X;
+    const float y = p->Y;
+    p->X = c * x - s * y;
+    p->Y = s * x + c * y;
+  }
+}
+
+void TSegment::Scale(float sx, float sy) {
+  for (int i = 0; i < PointCount(); ++i) {
+    TFloatPoint* p = GetFloatPoint(i);
+    p->X *= sx;
+    p->Y *= sy;
+  }
+}
+
+void TSegment::Translate(float dx, float dy) {
+  for (int i = 0; i < PointCount(); ++i) {
+    TFloatPoint* p = GetFloatPoint(i);
+    p->X += dx;
+    p->Y += dy;
+  }
+}
+
+void TSegment::Remap() {
+  Mapped.SetCount(PointCount());
+  for (int i = 0; i < PointCount(); ++i) {
+    const TFloatPoint* p = GetFloatPoint(i);
+    Mapped.SetVertex(i, QPoint(RoundToInt(p->X), RoundToInt(p->Y)));
+  }
+}
+
+TRect TSegment::GetBounds() const {
+  std::int32_t minX = 2147483647, minY = 2147483647;
+  std::int32_t maxX = -2147483647, maxY = -2147483647;
+  for (int i = 0; i < Mapped.Count(); ++i) {
+    const QPoint v = Mapped.GetVertex(i);
+    minX = std::min(minX, v.x());
+    minY = std::min(minY, v.y());
+    maxX = std::max(maxX, v.x());
+    maxY = std::max(maxY, v.y());
+  }
+  // Computed wide: a shape without vertices and a pen read from a stream may be anything.
+  const std::int64_t w = PenWidth / 2;
+  auto clamp = [](std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+  };
+  return {clamp(std::int64_t(minX) - w - 1), clamp(std::int64_t(minY) - w - 1),
+          clamp(std::int64_t(maxX) + w + 2), clamp(std::int64_t(maxY) + w + 2)};
+}
+
+TFloatRect TSegment::GetFloatBounds() const {
+  TFloatRect r = TFloatRect::EmptyBounds();
+  for (int i = 0; i < PointCount(); ++i) {
+    const TFloatPoint* p = GetFloatPoint(i);
+    if (p->X < r.MinX) {
+      r.MinX = p->X;
+    }
+    if (p->Y < r.MinY) {
+      r.MinY = p->Y;
+    }
+    if (p->X > r.MaxX) {
+      r.MaxX = p->X;
+    }
+    if (p->Y > r.MaxY) {
+      r.MaxY = p->Y;
+    }
+  }
+  return r;
+}
+
+void TSegment::AddPoint(QPoint p) {
+  FPoints->Add(CreateFloatPoint(static_cast<float>(p.x()), static_cast<float>(p.y())));
+  Remap();
+}
+
+void TSegment::AddPointCopy(const TFloatPoint& q) {
+  FPoints->Add(CreateFloatPoint(q.X, q.Y));
+  Remap();
+}
+
+void TSegment::AddPoints(std::initializer_list<TFloatPoint*> points) {
+  for (TFloatPoint* point : points) {
+    FPoints->Add(point);
+  }
+}
+
+void TSegment::AddArc(bool clockwise, float cx, float cy, float startAngle, float endAngle,
+                      float rx, float ry) {
+  const float sign = clockwise ? 1.0f : -1.0f;
+  for (float a = startAngle; a <= endAngle; a += 12) {
+    const float r = a * 0.017453292f;
+    FPoints->Add(CreateFloatPoint(std::cos(r) * rx + cx, sign * std::sin(r) * ry + cy));
+  }
+}
+
+void TSegment::SetPoint(int index, QPoint p) {
+  TFloatPoint* point = GetFloatPoint(index);
+  point->X = static_cast<float>(p.x());
+  point->Y = static_cast<float>(p.y());
+  Remap();
+}
+
+QPoint TSegment::FirstPoint() const {
+  return Mapped.Count() > 0 ? Mapped.GetVertex(0) : QPoint(0, 0);
+}
+
+QPen TSegment::MakePen() const {
+  return QPen(ToQColor(PenColour), std::clamp(PenWidth, 0, 1000), PenStyle);
+}
+
+bool TSegment::HitVertex(std::int32_t x, std::int32_t y, int& index, std::int32_t size) const {
+  return Mapped.HitVertex(x, y, EndsFixed, index, size);
+}
+
+void TPolygon::Write(TSerializeWriter& writer) const {
+  TSegment::Write(writer);
+  writer.WriteInteger(BrushColour);
+}
+
+void TPolygon::Read(TSerializeReader& reader) {
+  TSegment::Read(reader);
+  BrushColour = reader.ReadInteger();
+}
+
+bool TPolygon::HitTest(std::int32_t x, std::int32_t y) {
+  return Mapped.PtInPolygon(x, y);
+}
+
+void TPolygon::DrawShape(QPainter& dc) const {
+  TPainterState state(dc);
+  dc.setPen(MakePen());
+  if (Outline) {
+    Mapped.DrawPolyline(dc);
+  } else {
+    dc.setBrush(ToQColor(BrushColour));
+    Mapped.DrawPolygon(dc);
+  }
+}
+
+void TPolygon::Draw(QPainter& dc) {
+  DrawShape(dc);
+  DrawVertexHandles(dc);
+}
+
+bool TPolyline::HitTest(std::int32_t x, std::int32_t y) {
+  int index;
+  QPoint nearest;
+  if (!Mapped.HitPolyline(x, y, index, nearest, PolylineTolerance)) {
+    return false;
+  }
+  HitIndex = index;
+  HitPoint = nearest;
+  return true;
+}
+
+void TPolyline::Draw(QPainter& dc) {
+  {
+    TPainterState state(dc);
+    if (ShowVertices) {
+      dc.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    } else {
+      dc.setPen(MakePen());
+    }
+    Mapped.DrawPolyline(dc);
+  }
+  DrawVertexHandles(dc);
+}
+
+LV_REGISTER_CLASS(TSegment)
+LV_REGISTER_CLASS(TPolygon)
+LV_REGISTER_CLASS(TPolyline)
+
+}  // namespace logivane

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "document/Cgobject.h"
+#include "document/cColour.h"
+
+#include <QPen>
+#include <QPoint>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+namespace logivane {
+
+/// The rounded integer copy of a shape's vertices, used for painting and hit testing.
+class TMapVertices {
+public:
+  int Count() const { return static_cast<int>(FVertices.size()); }
+  void SetCount(int count) { FVertices.resize(static_cast<std::size_t>(count)); }
+  void Clear() { FVertices.clear(); }
+  QPoint GetVertex(int index) const { return FVertices[static_cast<std::size_t>(index)]; }
+  void SetVertex(int index, QPoint p) { FVertices[static_cast<std::size_t>(index)] = p; }
+  const QPoint* Data() const { return FVertices.data(); }
+
+  void DrawPolygon(QPainter& dc) const;
+  void DrawPolyline(QPainter& dc) const;
+  void DrawHandles(QPainter& dc, std::int32_t size, bool endsFixed) const;
+  /// Even-odd test of the pixel (x, y) against the polygon through the vertices.
+  bool PtInPolygon(std::int32_t x, std::int32_t y) const;
+  bool HitVertex(std::int32_t x, std::int32_t y, bool endsFixed, int& index,
+                 std::int32_t size) const;
+  bool HitPolyline(std::int32_t x, std::int32_t y, int& index, QPoint& nearest,
+                   float tolerance) const;
+
+private:
+  std::vector<QPoint> FVertices;
+};
+
+/// A shape made of floating vertices with a pen; polygons and polylines are its two kinds.
+class TSegment : public TGraphicObject {
+  LV_PERSISTENT(TSegment)
+public:
+  TSegment();
+  ~TSegment() override;
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void AbandonLinks() override;
+
+  void Clear() override;
+  bool HitTest(std::int32_t x, std::int32_t y) override;
+  void Draw(QPainter& dc) override;
+  void Rotate(float angle) override;
+  void Scale(float sx, float sy) override;
+  void Translate(float dx, float dy) override;
+  void Remap() override;
+  TRect GetBounds() const override;
+  TFloatRect GetFloatBounds() const override;
+
+  void AddPoint(QPoint p);
+  void AddPointCopy(const TFloatPoint& q);
+  /// Appends the points themselves and takes ownership; no remap.
+  void AddPoints(std::initializer_list<TFloatPoint*> points);
+  void AddArc(bool clockwise, float cx, float cy, float startAngle, float endAngle, float rx,
+              float ry);
+  void SetPoint(int index, QPoint p);
+  QPoint GetPoint(int index) const { return Mapped.GetVertex(index); }
+  TFloatPoint* GetFloatPoint(int index) const { return FPoints->ItemAs<TFloatPoint>(index); }
+  QPoint FirstPoint() const;
+  QPoint LastPoint() const { return Mapped.GetVertex(Mapped.Count() - 1); }
+  int PointCount() const { return FPoints->Count(); }
+  bool HitVertex(std::int32_t x, std::int32_t y, int& index, std::int32_t size) const;
+
+  TSerializeList& Points() const { return *FPoints; }
+
+  TMapVertices Mapped;
+  bool EndsFixed = false;
+  bool ShowVertices = false;
+  std::int32_t HandleSize = 4;
+  TColour PenColour = ColourBlack;
+  std::int32_t PenWidth = 1;
+  Qt::PenStyle PenStyle = Qt::SolidLine;
+
+protected:
+  explicit TSegment(TGraphicKind kind);
+  /// The outline pen, its width bounded so that a stored width cannot stall painting.
+  QPen MakePen() const;
+  /// Paints the vertex handles when `ShowVertices` is set.
+  void DrawVertexHandles(QPainter& dc) const;
+
+private:
+  std::unique_ptr<TSerializeList> FPoints;
+};
+
+/// A closed, filled shape.
+class TPolygon : public TSegment {
+  LV_PERSISTENT(TPolygon)
+public:
+  TPolygon() = default;
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  bool HitTest(std::int32_t x, std::int32_t y) override;
+  void Draw(QPainter& dc) override;
+
+  /// Painted as an open line while the user is still tracing it.
+  bool Outline = false;
+  TColour BrushColour = ColourWhite;
+
+protected:
+  explicit TPolygon(TGraphicKind kind) : TSegment(kind) {}
+  /// Paints the outline and fill with the polygon's own pen and brush.
+  void DrawShape(QPainter& dc) const;
+};
+
+/// An open line through the vertices; wires are polylines.
+class TPolyline : public TSegment {
+  LV_PERSISTENT(TPolyline)
+public:
+  TPolyline() = default;
+
+  bool HitTest(std::int32_t x, std::int32_t y) override;
+  void Draw(QPainter& dc) override;
+
+  QPoint HitPoint;
+  std::int32_t HitIndex = 0;
+
+protected:
+  explicit TPolyline(TGraphicKind kind) : TSegment(kind) {}
+};
+
+}  // namespace logivane

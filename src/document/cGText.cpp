@@ -1,0 +1,190 @@
+#include "document/cGText.h"
+
+#include "document/cFonts.h"
+#include "document/cPainterState.h"
+#include "document/cSerializeReader.h"
+#include "document/cSerializeWriter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace logivane {
+
+namespace {
+
+/// The up and down arrows of the Symbol face.
+constexpr char16_t SymbolUpArrow = 173;
+constexpr char16_t SymbolDownArrow = 175;
+
+}  // namespace
+
+TGraphicText::TGraphicText() : FOverlineLine(std::make_unique<TPolyline>()) {
+  HelpTopic = QStringLiteral("annotation.htm");
+  CanResize = false;
+}
+
+TGraphicText::~TGraphicText() = default;
+
+QFont TGraphicText::MakeTextFont() const {
+  return MakeFont(FontName, FontSize, Weight, Italic);
+}
+
+void TGraphicText::ChooseFont(const QString& text) {
+  if (text.size() == 1 && (text[0] == SymbolUpArrow || text[0] == SymbolDownArrow)) {
+    FontName = QStringLiteral("Symbol");
+  }
+}
+
+void TGraphicText::SetText(const QString& text) {
+  ChooseFont(text);
+  float cx, cy;
+  GetCentre(cx, cy);
+  Text = text;
+
+  const QFontMetrics metrics(MakeTextFont());
+  std::int32_t w = metrics.horizontalAdvance(text);
+  const std::int32_t h = metrics.height();
+  if (text.size() == 1) {
+    --w;
+  }
+
+  TPolygon::Clear();
+  AddPoints({CreateFloatPoint(0, 0), CreateFloatPoint(0, static_cast<float>(h)),
+             CreateFloatPoint(static_cast<float>(w), static_cast<float>(h)),
+             CreateFloatPoint(static_cast<float>(w), 0)});
+  TPolygon::Translate(static_cast<float>(-(w / 2)), static_cast<float>(-(h / 2)));
+  TPolygon::Rotate(TextAngle);
+  TPolygon::Translate(static_cast<float>(TruncToInt(cx)), static_cast<float>(TruncToInt(cy)));
+  TPolygon::Remap();
+
+  FOverlineLine->Clear();
+  FOverlineLine->AddPoints({CreateFloatPoint(GetFloatPoint(0)->X, GetFloatPoint(0)->Y),
+                            CreateFloatPoint(GetFloatPoint(3)->X, GetFloatPoint(3)->Y)});
+}
+
+void TGraphicText::SetFontSize(std::int32_t points) {
+  FontSize = points;
+  SetText(Text);
+}
+
+void TGraphicText::SetTextColour(TColour colour) {
+  TextColour = colour;
+  SetText(Text);
+}
+
+void TGraphicText::SetItalic(bool italic) {
+  Italic = italic;
+  SetText(Text);
+}
+
+void TGraphicText::SetBold(bool bold) {
+  Weight = bold ? 700 : 400;
+  SetText(Text);
+}
+
+void TGraphicText::SetOverline(bool overline) {
+  Overline = overline;
+  SetText(Text);
+}
+
+std::int32_t TGraphicText::GetWidth() const {
+  const TRect r = GetBounds();
+  return r.Right - r.Left;
+}
+
+std::int32_t TGraphicText::GetHeight() const {
+  const TRect r = GetBounds();
+  return r.Top - r.Bottom;
+}
+
+void TGraphicText::Clear() {
+  TPolygon::Clear();
+  FOverlineLine->Clear();
+  Text.clear();
+}
+
+void TGraphicText::Rotate(float angle) {
+  TPolygon::Rotate(angle);
+  FOverlineLine->Rotate(angle);
+  TextAngle += angle;
+  if (TextAngle >= 360) {
+    TextAngle -= 360;
+  } else if (TextAngle < 0) {
+    TextAngle += 360;
+  }
+}
+
+void TGraphicText::Translate(float dx, float dy) {
+  TPolygon::Translate(dx, dy);
+  FOverlineLine->Translate(dx, dy);
+}
+
+void TGraphicText::Remap() {
+  TPolygon::Remap();
+  FOverlineLine->Remap();
+}
+
+void TGraphicText::Draw(QPainter& dc) {
+  if (Text.isEmpty() || PointCount() == 0) {
+    return;
+  }
+  if (Overline) {
+    FOverlineLine->PenColour = TextColour;
+    FOverlineLine->Draw(dc);
+  }
+  TPainterState state(dc);
+  const QFont font = MakeTextFont();
+  dc.setFont(font);
+  dc.setPen(ToQColor(TextColour));
+  dc.setBackground(ToQColor(BackColour));
+  dc.setBackgroundMode(Transparent ? Qt::TransparentMode : Qt::OpaqueMode);
+  const QPoint origin = GetPoint(0);
+  dc.translate(origin);
+  dc.rotate(TextAngle);
+  const QFontMetrics metrics(font);
+  if (!Transparent) {
+    dc.fillRect(0, 0, metrics.horizontalAdvance(Text), metrics.height(), ToQColor(BackColour));
+  }
+  dc.drawText(0, metrics.ascent(), Text);
+}
+
+void TGraphicText::Write(TSerializeWriter& writer) const {
+  TPolygon::Write(writer);
+  writer.WriteInteger(FontSize);
+  writer.WriteInteger(TextColour);
+  writer.WriteBoolean(Italic);
+  writer.WriteInteger(Weight);
+  writer.WriteFloat(TextAngle);
+  writer.WriteString(Text);
+  writer.WriteBoolean(ShowBox);
+  writer.WriteBoolean(Overline);
+  if (Overline) {
+    writer.WriteObject(FOverlineLine.get());
+  }
+}
+
+void TGraphicText::Read(TSerializeReader& reader) {
+  TPolygon::Read(reader);
+  FontSize = reader.ReadInteger();
+  TextColour = reader.ReadInteger();
+  Italic = reader.ReadBoolean();
+  Weight = reader.ReadInteger();
+  TextAngle = reader.ReadFloat();
+  Text = reader.ReadString();
+  ShowBox = reader.ReadBoolean();
+  Overline = reader.ReadBoolean();
+  if (Overline) {
+    FOverlineLine.reset();
+    FOverlineLine.reset(reader.ReadOwned<TPolyline>(*this));
+  }
+  ChooseFont(Text);
+}
+
+void TGraphicText::AbandonLinks() {
+  TPolygon::AbandonLinks();
+  AbandonOwned(FOverlineLine);
+}
+
+LV_REGISTER_CLASS(TGraphicText)
+
+}  // namespace logivane

@@ -1,0 +1,87 @@
+#include "document/cSerialize.h"
+
+#include "document/cSerializeReader.h"
+#include "document/cSerializeWriter.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
+
+namespace logivane {
+
+void TSerialize::Assign(const TSerialize&) {}
+
+int TSerializeList::IndexOf(const TSerialize* object) const {
+  const auto it = std::find(FItems.begin(), FItems.end(), object);
+  return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
+}
+
+int TSerializeList::Add(TSerialize* object) {
+  FItems.push_back(object);
+  return Count() - 1;
+}
+
+void TSerializeList::Insert(int index, TSerialize* object) {
+  FItems.insert(FItems.begin() + index, object);
+}
+
+void TSerializeList::Remove(const TSerialize* object) {
+  const auto it = std::find(FItems.begin(), FItems.end(), object);
+  if (it != FItems.end()) {
+    FItems.erase(it);
+  }
+}
+
+void TSerializeList::Pack() {
+  FItems.erase(std::remove(FItems.begin(), FItems.end(), nullptr), FItems.end());
+}
+
+void TSerializeList::Clear() {
+  // Take the items out first: an element's destructor may look at lists that hold it.
+  std::vector<TSerialize*> items;
+  items.swap(FItems);
+  for (TSerialize* item : items) {
+    delete item;
+  }
+}
+
+void TSerializeList::Write(TSerializeWriter& writer) const {
+  writer.WriteListBegin();
+  for (const TSerialize* item : FItems) {
+    writer.WriteObject(item);
+  }
+  writer.WriteListEnd();
+}
+
+void TSerializeList::Read(TSerializeReader& reader) {
+  reader.ReadListBegin();
+  while (!reader.EndOfList()) {
+    FItems.push_back(reader.ReadOwned<TSerialize>(*this));
+  }
+  reader.ReadListEnd();
+}
+
+namespace {
+
+std::unordered_map<std::string_view, TClassRegistry::Factory>& ClassTable() {
+  static std::unordered_map<std::string_view, TClassRegistry::Factory> table;
+  return table;
+}
+
+}  // namespace
+
+bool TClassRegistry::Register(const char* name, Factory factory) {
+  ClassTable()[std::string_view(name)] = factory;
+  return true;
+}
+
+TClassRegistry::Factory TClassRegistry::Find(const char* name, std::size_t length) {
+  const auto& table = ClassTable();
+  const auto it = table.find(std::string_view(name, length));
+  return it == table.end() ? nullptr : it->second;
+}
+
+LV_REGISTER_CLASS(TSerializeList)
+
+}  // namespace logivane

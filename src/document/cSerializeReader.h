@@ -1,0 +1,145 @@
+#pragma once
+
+#include "document/cDescriptor.h"
+#include "document/cSerialize.h"
+#include "document/cStreamError.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QIODevice;
+
+namespace logivane {
+
+/**
+ * @brief Reads one stream written by `TSerializeWriter` and rebuilds its object graph.
+ *
+ * The reader trusts nothing in the stream: every length is checked against the bytes left,
+ * every reference against its expected class, nesting is bounded, and a root is only handed
+ * over when each object in its graph has exactly one owner and its cross references agree.
+ * On any failure the objects read so far are destroyed and the exception propagates.
+ */
+class TSerializeReader {
+public:
+  /// Takes everything from the device's current position to its end.
+  explicit TSerializeReader(QIODevice& stream);
+  explicit TSerializeReader(QByteArray bytes);
+  TSerializeReader(const TSerializeReader&) = delete;
+  TSerializeReader& operator=(const TSerializeReader&) = delete;
+  ~TSerializeReader();
+
+  std::function<void(int percent)> OnProgress;
+  std::uint16_t ExpectedVersion = 0;
+  std::uint8_t Revision = 0;
+
+  std::int64_t StreamSize() const { return FData.size(); }
+  std::int64_t Position() const { return FPosition; }
+
+  std::int32_t ReadInteger();
+  QString ReadString();
+  bool ReadBoolean();
+  void ReadListBegin();
+  void ReadListEnd();
+  bool EndOfList();
+  float ReadFloat();
+
+  /// Throws `EInvalidFileType` when the header's version is not `ExpectedVersion`.
+  void ReadHeader();
+  void ReadDescriptors();
+  bool GetStringDescriptor(std::int32_t id, QString& text) const;
+  bool GetIntegerDescriptor(std::int32_t id, std::int32_t& value) const;
+
+  /// Reads the top object of a graph and hands it over once the graph proved sound.
+  template <class T>
+  std::unique_ptr<T> ReadRoot();
+
+  /// Reads a field that owns its object; the object must be present and of class `T`. Store
+  /// the result in the owning field at once: should the read fail later, the reader destroys it.
+  template <class T>
+  T* ReadOwned(const TSerialize& owner);
+
+  /// Reads a field that only refers to an object owned elsewhere; none is allowed.
+  template <class T>
+  T* ReadReference();
+
+  /// Deeper nesting of objects than this is refused as a read error.
+  static constexpr int MaxNesting = 2000;
+
+private:
+  TSerialize* ReadObject();
+  TSerialize* ReadTaggedObject(std::int32_t tag);
+  void Adopt(const TSerialize& child, const TSerialize* owner);
+  void CheckGraph(std::size_t first) const;
+  void DestroyFrom(std::size_t first) noexcept;
+  void ReportProgress();
+  std::uint8_t ReadType();
+  std::uint8_t PeekType();
+  void Take(void* data, std::int64_t size);
+  void Need(std::int64_t size) const;
+
+  template <class T>
+  static T* Checked(TSerialize* object);
+
+  static constexpr std::int32_t NoOwner = -1;
+  static constexpr std::int32_t OutsideOwner = -2;
+
+  QByteArray FData;
+  std::int64_t FPosition = 0;
+  int FNesting = 0;
+  std::vector<TSerialize*> FReadObjects;
+  std::vector<std::int32_t> FOwners;  // per read object: the ordinal of its owner
+  std::vector<TClassRegistry::Factory> FClassFactories;
+  std::vector<TDescriptor> FDescriptors;
+};
+
+template <class T>
+T* TSerializeReader::Checked(TSerialize* object) {
+  if constexpr (std::is_same_v<T, TSerialize>) {
+    return object;
+  } else {
+    T* typed = dynamic_cast<T*>(object);
+    if (object && !typed) {
+      throw EReadError::InvalidValue();
+    }
+    return typed;
+  }
+}
+
+template <class T>
+std::unique_ptr<T> TSerializeReader::ReadRoot() {
+  const std::size_t first = FReadObjects.size();
+  try {
+    T* root = Checked<T>(ReadObject());
+    if (!root) {
+      throw EReadError::InvalidValue();
+    }
+    Adopt(*root, nullptr);
+    CheckGraph(first);
+    return std::unique_ptr<T>(root);
+  } catch (...) {
+    DestroyFrom(first);
+    throw;
+  }
+}
+
+template <class T>
+T* TSerializeReader::ReadOwned(const TSerialize& owner) {
+  T* child = Checked<T>(ReadObject());
+  if (!child) {
+    throw EReadError::InvalidValue();
+  }
+  Adopt(*child, &owner);
+  return child;
+}
+
+template <class T>
+T* TSerializeReader::ReadReference() {
+  return Checked<T>(ReadObject());
+}
+
+}  // namespace logivane

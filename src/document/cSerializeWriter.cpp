@@ -1,0 +1,191 @@
+#include "document/cSerializeWriter.h"
+
+#include "document/cSerialize.h"
+#include "document/cStreamError.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+#include <cstring>
+
+namespace logivane {
+
+namespace {
+
+/// Both object lists grow in steps of this many entries, so large graphs rarely reallocate.
+constexpr std::size_t ObjectListStep = 65536;
+
+void ReserveFor(std::vector<const TSerialize*>& list) {
+  if (list.size() + 1 >= list.capacity()) {
+    list.reserve(list.capacity() + ObjectListStep);
+  }
+}
+
+}  // namespace
+
+TSerializeWriter::TSerializeWriter(QIODevice& stream) : FStream(stream) {
+  FWrittenObjects.reserve(ObjectListStep);
+}
+
+TSerializeWriter::~TSerializeWriter() {
+  for (const TSerialize* object : FWrittenObjects) {
+    object->Written = false;
+  }
+  try {
+    Flush();
+  } catch (const EWriteError&) {
+    // Callers that must know whether the bytes arrived call Flush themselves.
+  }
+}
+
+void TSerializeWriter::Flush() {
+  if (FUsed == 0) {
+    return;
+  }
+  const qint64 size = static_cast<qint64>(FUsed);
+  FUsed = 0;
+  if (FStream.write(FBuffer.data(), size) != size) {
+    throw EWriteError();
+  }
+}
+
+void TSerializeWriter::WriteBytes(const void* data, std::size_t size) {
+  const char* bytes = static_cast<const char*>(data);
+  while (size > 0) {
+    if (FUsed == FBuffer.size()) {
+      Flush();
+    }
+    const std::size_t chunk = std::min(size, FBuffer.size() - FUsed);
+    std::memcpy(FBuffer.data() + FUsed, bytes, chunk);
+    FUsed += chunk;
+    bytes += chunk;
+    size -= chunk;
+  }
+}
+
+void TSerializeWriter::WriteInteger(std::int32_t value) {
+  if (value >= -128 && value <= 127) {
+    WriteByte(ValueInt8);
+    WriteByte(static_cast<std::uint8_t>(value));
+  } else if (value >= -32768 && value <= 32767) {
+    const auto v = static_cast<std::uint16_t>(value);
+    const std::uint8_t bytes[] = {ValueInt16, static_cast<std::uint8_t>(v),
+                                  static_cast<std::uint8_t>(v >> 8)};
+    WriteBytes(bytes, sizeof bytes);
+  } else {
+    const auto v = static_cast<std::uint32_t>(value);
+    const std::uint8_t bytes[] = {ValueInt32, static_cast<std::uint8_t>(v),
+                                  static_cast<std::uint8_t>(v >> 8),
+                                  static_cast<std::uint8_t>(v >> 16),
+                                  static_cast<std::uint8_t>(v >> 24)};
+    WriteBytes(bytes, sizeof bytes);
+  }
+}
+
+void TSerializeWriter::WriteString(const QString& text) {
+  WriteString(text.toLatin1());
+}
+
+void TSerializeWriter::WriteString(const QByteArray& bytes) {
+  const auto length = static_cast<std::uint32_t>(bytes.size());
+  if (length <= 255) {
+    WriteByte(ValueShortString);
+    WriteByte(static_cast<std::uint8_t>(length));
+  } else {
+    const std::uint8_t header[] = {ValueLongString, static_cast<std::uint8_t>(length),
+                                   static_cast<std::uint8_t>(length >> 8),
+                                   static_cast<std::uint8_t>(length >> 16),
+                                   static_cast<std::uint8_t>(length >> 24)};
+    WriteBytes(header, sizeof header);
+  }
+  WriteBytes(bytes.constData(), length);
+}
+
+void TSerializeWriter::WriteBoolean(bool value) {
+  WriteByte(value ? ValueTrue : ValueFalse);
+}
+
+void TSerializeWriter::WriteFloat(float value) {
+  static_assert(sizeof(float) == 4);
+  std::uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  const std::uint8_t bytes[] = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+                                static_cast<std::uint8_t>(bits >> 16),
+                                static_cast<std::uint8_t>(bits >> 24)};
+  WriteBytes(bytes, sizeof bytes);
+}
+
+void TSerializeWriter::WriteHeader() {
+  WriteInteger(static_cast<std::int32_t>(std::uint32_t(Revision) << 16 | Version));
+}
+
+void TSerializeWriter::AddStringDescriptor(std::int32_t id, const QString& text) {
+  TDescriptor descriptor;
+  descriptor.Id = id;
+  descriptor.Kind = TDescriptor::KindString;
+  descriptor.StringValue = text;
+  FDescriptors.push_back(std::move(descriptor));
+}
+
+void TSerializeWriter::AddIntegerDescriptor(std::int32_t id, std::int32_t value) {
+  TDescriptor descriptor;
+  descriptor.Id = id;
+  descriptor.Kind = TDescriptor::KindInteger;
+  descriptor.IntegerValue = value;
+  FDescriptors.push_back(std::move(descriptor));
+}
+
+void TSerializeWriter::WriteDescriptors() {
+  WriteListBegin();
+  for (const TDescriptor& descriptor : FDescriptors) {
+    WriteInteger(descriptor.Kind);
+    WriteInteger(descriptor.Id);
+    switch (descriptor.Kind) {
+      case TDescriptor::KindString:
+        WriteString(descriptor.StringValue);
+        break;
+      case TDescriptor::KindInteger:
+        WriteInteger(descriptor.IntegerValue);
+        break;
+      case TDescriptor::KindBoolean:
+        WriteBoolean(descriptor.BooleanValue);
+        break;
+      default:
+        break;
+    }
+  }
+  WriteListEnd();
+}
+
+void TSerializeWriter::WriteClassTag(const char* className) {
+  // Every class hands out one inline constant, so its address identifies it.
+  const auto known = std::find(FClassNames.begin(), FClassNames.end(), className);
+  if (known != FClassNames.end()) {
+    WriteInteger(TagKnownClass);
+    WriteInteger(static_cast<std::int32_t>(known - FClassNames.begin()));
+    return;
+  }
+  WriteInteger(TagNewClass);
+  WriteString(QByteArray::fromRawData(className, static_cast<qsizetype>(std::strlen(className))));
+  FClassNames.push_back(className);
+}
+
+void TSerializeWriter::WriteObject(const TSerialize* object) {
+  if (!object) {
+    WriteInteger(TagNone);
+    return;
+  }
+  if (object->Written) {
+    WriteInteger(TagBackReference);
+    WriteInteger(object->StreamIndex);
+    return;
+  }
+  WriteClassTag(object->ClassName());
+  object->StreamIndex = FObjectCount++;
+  object->Written = true;
+  ReserveFor(FWrittenObjects);
+  FWrittenObjects.push_back(object);
+  object->Write(*this);
+}
+
+}  // namespace logivane

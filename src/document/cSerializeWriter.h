@@ -1,0 +1,85 @@
+#pragma once
+
+#include "document/cDescriptor.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class QIODevice;
+
+namespace logivane {
+
+class TSerialize;
+
+/**
+ * @brief Writes one stream of tagged values and persistent objects.
+ *
+ * Each object is written once; later references to it become back references. Destroying the
+ * writer flushes the stream and clears the `Written` mark of every object it wrote, so the next
+ * writer writes them all in full again.
+ */
+class TSerializeWriter {
+public:
+  explicit TSerializeWriter(QIODevice& stream);
+  TSerializeWriter(const TSerializeWriter&) = delete;
+  TSerializeWriter& operator=(const TSerializeWriter&) = delete;
+  ~TSerializeWriter();
+
+  std::uint16_t Version = 0;
+  std::uint8_t Revision = 0;
+
+  void WriteInteger(std::int32_t value);
+  void WriteString(const QString& text);
+  void WriteString(const QByteArray& bytes);
+  void WriteBoolean(bool value);
+  void WriteListBegin() { WriteByte(ValueListBegin); }
+  void WriteListEnd() { WriteByte(ValueListEnd); }
+  void WriteFloat(float value);
+
+  void WriteHeader();
+  void AddStringDescriptor(std::int32_t id, const QString& text);
+  void AddIntegerDescriptor(std::int32_t id, std::int32_t value);
+  void WriteDescriptors();
+
+  void WriteObject(const TSerialize* object);
+
+  /// Hands the buffered bytes to the device; throws `EWriteError` when it refuses them.
+  void Flush();
+
+  enum : std::uint8_t {
+    ValueListEnd = 0,
+    ValueListBegin = 1,
+    ValueInt8 = 2,
+    ValueInt16 = 3,
+    ValueInt32 = 4,
+    ValueShortString = 6,
+    ValueFalse = 8,
+    ValueTrue = 9,
+    ValueLongString = 12,
+  };
+  enum : std::int32_t { TagNewClass = 0, TagKnownClass = 1, TagBackReference = 2, TagNone = 15 };
+
+private:
+  void WriteByte(std::uint8_t value) {
+    if (FUsed == FBuffer.size()) {
+      Flush();
+    }
+    FBuffer[FUsed++] = static_cast<char>(value);
+  }
+  void WriteBytes(const void* data, std::size_t size);
+  void WriteClassTag(const char* className);
+
+  QIODevice& FStream;
+  std::array<char, 65536> FBuffer;
+  std::size_t FUsed = 0;
+  std::vector<const TSerialize*> FWrittenObjects;
+  std::vector<const char*> FClassNames;
+  std::vector<TDescriptor> FDescriptors;
+  std::int32_t FObjectCount = 0;
+};
+
+}  // namespace logivane

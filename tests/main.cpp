@@ -1,0 +1,13 @@
+#include <QGuiApplication>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+// The model's tests measure text, so they need a GUI application, but never a screen.
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QLocale::setDefault(QLocale::c());
+  QGuiApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds and runs every test twice: a plain build, then one under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Fails when any build or test fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=${LOGIVANE_JOBS:-2}
+
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOGIVANE_WERROR=ON
+cmake --build build/test -j "$jobs"
+ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOGIVANE_WERROR=ON \
+  -DLOGIVANE_SANITIZE=ON -DLOGIVANE_BUILD_BENCH=OFF
+cmake --build build/asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp \
+  ctest --test-dir build/asan --output-on-failure -j "$jobs"
