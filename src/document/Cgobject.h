@@ -36,6 +36,8 @@ public:
   bool CanRotate = true;
   bool CanResize = true;
   QString HelpTopic;
+  /// Set while the object is in the editor's selection; live repaints leave it alone.
+  bool Selected = false;
 
 protected:
   explicit TGraphicObject(TGraphicKind kind = TGraphicKind::Shape) : FGraphicKind(kind) {}

@@ -1,0 +1,476 @@
+#include "simulation/cConnect.h"
+
+#include "document/cSerializeReader.h"
+#include "document/cSerializeWriter.h"
+
+#include <algorithm>
+
+namespace logivane {
+
+namespace {
+
+int CountOf(const std::array<TWire*, 3>& wires, const TWire* wire) {
+  return static_cast<int>(std::count(wires.begin(), wires.end(), wire));
+}
+
+int EndsAt(const TWire& wire, const TGraphicObject* end) {
+  return (wire.End1 == end) + (wire.End2 == end);
+}
+
+TPin* AsPin(TGraphicObject* object) {
+  return object && object->GraphicKind() == TGraphicKind::Pin ? static_cast<TPin*>(object)
+                                                               : nullptr;
+}
+
+TSolder* AsSolder(TGraphicObject* object) {
+  return object && object->GraphicKind() == TGraphicKind::Solder ? static_cast<TSolder*>(object)
+                                                                  : nullptr;
+}
+
+/// A wire end is consistent when the object at it refers back to the wire as often.
+bool EndConsistent(const TWire& wire, TGraphicObject* end) {
+  if (TPin* pin = AsPin(end)) {
+    return pin->Wire == &wire;
+  }
+  if (TSolder* solder = AsSolder(end)) {
+    return CountOf(solder->Wires, &wire) == EndsAt(wire, solder);
+  }
+  return end == nullptr;
+}
+
+/// Reads a wire end: a pin, a solder joint or none.
+TGraphicObject* ReadEnd(TSerializeReader& reader) {
+  TGraphicObject* end = reader.ReadReference<TGraphicObject>();
+  if (end && !AsPin(end) && !AsSolder(end)) {
+    throw EReadError::InvalidValue();
+  }
+  return end;
+}
+
+}  // namespace
+
+void DetachEndObject(TGraphicObject* end, const TWire* wire) {
+  if (TPin* pin = AsPin(end)) {
+    pin->DetachWire(wire);
+  } else if (TSolder* solder = AsSolder(end)) {
+    solder->DetachWire(wire);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// TPin
+
+TPin::TPin() : TPolygon(TGraphicKind::Pin) {
+  AddPoints({CreateFloatPoint(4, 4), CreateFloatPoint(-4, 4), CreateFloatPoint(-4, -4),
+             CreateFloatPoint(4, -4)});
+  Remap();
+  CanRotate = false;
+  CanResize = false;
+}
+
+TPin::TPin(std::int32_t kind) : TPin() {
+  Kind = kind;
+}
+
+TPin::~TPin() {
+  // A wire may hold this pin at both ends; leave no end pointing here.
+  while (Wire && Wire->HasEnd(this)) {
+    Wire->DetachEnd(this);
+  }
+}
+
+void TPin::Write(TSerializeWriter& writer) const {
+  TPolygon::Write(writer);
+  writer.WriteInteger(Kind);
+  writer.WriteObject(Wire);
+}
+
+void TPin::Read(TSerializeReader& reader) {
+  TPolygon::Read(reader);
+  Kind = reader.ReadInteger();
+  Wire = reader.ReadReference<TWire>();
+}
+
+void TPin::AbandonLinks() {
+  TPolygon::AbandonLinks();
+  Wire = nullptr;
+  Driver = nullptr;
+}
+
+bool TPin::ReferencesConsistent() const {
+  return !Wire || Wire->HasEnd(this);
+}
+
+void TPin::AttachWire(TWire* wire) {
+  if (!Wire) {
+    Wire = wire;
+  }
+}
+
+void TPin::DetachWire(const TWire* wire) {
+  if (Wire == wire) {
+    Wire = nullptr;
+  }
+}
+
+bool TPin::SetValue(TDevice* driver, TLevel value) {
+  Driver = driver;
+  bool changed = false;
+  if (value != Value) {
+    Value = value;
+    changed = true;
+  }
+  if (!Wire || Wire->Visited || Kind == PinInput) {
+    return changed;
+  }
+  return Wire->Propagate(driver, value) || changed;
+}
+
+bool TPin::IsNetVisited() const {
+  return Wire && Wire->Visited;
+}
+
+void TPin::OffsetBy(QPoint offset) {
+  Translate(static_cast<float>(offset.x()), static_cast<float>(offset.y()));
+  Remap();
+}
+
+// ---------------------------------------------------------------------------------------------
+// TMacroPin
+
+TMacroPin::~TMacroPin() {
+  Unlink();
+}
+
+void TMacroPin::Link(TMacroPin& a, TMacroPin& b) {
+  a.Unlink();
+  b.Unlink();
+  a.Partner = &b;
+  b.Partner = &a;
+}
+
+void TMacroPin::Unlink() {
+  if (Partner && Partner->Partner == this) {
+    Partner->Partner = nullptr;
+  }
+  Partner = nullptr;
+}
+
+void TMacroPin::Write(TSerializeWriter& writer) const {
+  TPin::Write(writer);
+  writer.WriteObject(Partner);
+}
+
+void TMacroPin::Read(TSerializeReader& reader) {
+  TPin::Read(reader);
+  Partner = reader.ReadReference<TMacroPin>();
+}
+
+void TMacroPin::AbandonLinks() {
+  TPin::AbandonLinks();
+  Partner = nullptr;
+}
+
+bool TMacroPin::ReferencesConsistent() const {
+  return TPin::ReferencesConsistent() && (!Partner || Partner->Partner == this);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TWire
+
+TWire::TWire() : TPolyline(TGraphicKind::Wire) {
+  CanRotate = false;
+  CanResize = false;
+}
+
+TWire::~TWire() {
+  DetachEndObject(End1, this);
+  DetachEndObject(End2, this);
+}
+
+void TWire::Write(TSerializeWriter& writer) const {
+  TPolyline::Write(writer);
+  writer.WriteInteger(Style);
+  writer.WriteObject(End1);
+  writer.WriteObject(End2);
+}
+
+void TWire::Read(TSerializeReader& reader) {
+  TPolyline::Read(reader);
+  Style = reader.ReadInteger();
+  End1 = ReadEnd(reader);
+  End2 = ReadEnd(reader);
+}
+
+void TWire::AbandonLinks() {
+  TPolyline::AbandonLinks();
+  End1 = nullptr;
+  End2 = nullptr;
+}
+
+bool TWire::ReferencesConsistent() const {
+  return EndConsistent(*this, End1) && EndConsistent(*this, End2);
+}
+
+void TWire::AttachEnd(TGraphicObject* end) {
+  if (!AsPin(end) && !AsSolder(end)) {
+    return;
+  }
+  if (!End1) {
+    End1 = end;
+  } else if (!End2) {
+    End2 = end;
+  }
+}
+
+void TWire::DetachEnd(const TGraphicObject* end) {
+  if (End1 == end) {
+    End1 = nullptr;
+  } else if (End2 == end) {
+    End2 = nullptr;
+  }
+}
+
+bool TWire::Propagate(TDevice* driver, TLevel value) {
+  Value = value;
+  Visited = true;
+  bool changed = false;
+  for (TGraphicObject* end : {End1, End2}) {
+    if (!end) {
+      continue;
+    }
+    if (end->GraphicKind() == TGraphicKind::Pin) {
+      changed |= static_cast<TPin*>(end)->SetValue(driver, value);
+    } else {
+      auto* solder = static_cast<TSolder*>(end);
+      if (!solder->Visited) {
+        changed |= solder->Propagate(driver, value);
+      }
+    }
+  }
+  return changed;
+}
+
+TPin* TWire::FindPinOfKind(std::int32_t kind) {
+  Visited = true;
+  for (TGraphicObject* end : {End1, End2}) {
+    if (TPin* pin = AsPin(end)) {
+      if (pin->Kind == kind) {
+        return pin;
+      }
+    } else if (TSolder* solder = AsSolder(end); solder && !solder->Visited) {
+      if (TPin* found = solder->FindPinOfKind(kind)) {
+        return found;
+      }
+    }
+  }
+  return nullptr;
+}
+
+void TWire::TakeEnd(TGraphicObject* end, TWire* from) {
+  if (TPin* pin = AsPin(end)) {
+    pin->DetachWire(from);
+    pin->AttachWire(this);
+  } else if (TSolder* solder = AsSolder(end)) {
+    solder->ReplaceWire(from, this);
+  }
+}
+
+void TWire::Split(std::unique_ptr<TWire>& first, std::unique_ptr<TWire>& second) {
+  first = std::make_unique<TWire>();
+  second = std::make_unique<TWire>();
+  const int cut = std::clamp(HitIndex, 0, std::max(0, PointCount() - 1));
+  for (int i = 0; i <= cut && i < PointCount(); ++i) {
+    first->AddPointCopy(*GetFloatPoint(i));
+  }
+  first->AddPoint(HitPoint);
+  second->AddPoint(HitPoint);
+  for (int i = cut + 1; i < PointCount(); ++i) {
+    second->AddPointCopy(*GetFloatPoint(i));
+  }
+  first->SetColour(GetColour());
+  second->SetColour(GetColour());
+
+  first->End1 = End1;
+  first->TakeEnd(End1, this);
+  second->End2 = End2;
+  second->TakeEnd(End2, this);
+  End1 = nullptr;
+  End2 = nullptr;
+}
+
+void TWire::Reverse() {
+  for (int i = 0, j = PointCount() - 1; i < j; ++i, --j) {
+    TFloatPoint* a = GetFloatPoint(i);
+    TFloatPoint* b = GetFloatPoint(j);
+    std::swap(a->X, b->X);
+    std::swap(a->Y, b->Y);
+  }
+  std::swap(End1, End2);
+  Remap();
+}
+
+void TWire::Join(TWire& first, TWire& second) {
+  if (first.End1 == second.End1) {
+    first.Reverse();
+  }
+  if (first.End2 == second.End2) {
+    second.Reverse();
+  }
+  if (first.End1 == second.End2) {
+    first.Reverse();
+    second.Reverse();
+  }
+  for (int i = 0; i < first.PointCount(); ++i) {
+    AddPointCopy(*first.GetFloatPoint(i));
+  }
+  for (int i = 1; i < second.PointCount(); ++i) {
+    AddPointCopy(*second.GetFloatPoint(i));
+  }
+  End1 = first.End1;
+  End2 = second.End2;
+  TakeEnd(End1, &first);
+  TakeEnd(End2, &second);
+  first.End1 = nullptr;
+  second.End2 = nullptr;
+  SetColour(first.GetColour());
+}
+
+bool TWire::FollowEnds() {
+  EndsMoved = false;
+  DirtyRect = TRect{};
+  if (PointCount() < 2) {
+    return false;
+  }
+  const std::int32_t grow = 2 * PenWidth;
+  auto follow = [&](TGraphicObject* end, int vertex, int neighbour) {
+    if (!end) {
+      return;
+    }
+    float cx, cy;
+    end->GetCentre(cx, cy);
+    const QPoint target(RoundToInt(cx), RoundToInt(cy));
+    const QPoint old = GetPoint(vertex);
+    if (target == old) {
+      return;
+    }
+    const QPoint next = GetPoint(neighbour);
+    const TRect dirty = UnionRect(InflateBy(RectFromPoints(old, next), grow),
+                                  InflateBy(RectFromPoints(target, next), grow));
+    DirtyRect = EndsMoved ? UnionRect(DirtyRect, dirty) : dirty;
+    SetPoint(vertex, target);
+    EndsMoved = true;
+  };
+  follow(End1, 0, 1);
+  follow(End2, PointCount() - 1, PointCount() - 2);
+  return EndsMoved;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TSolder
+
+TSolder::TSolder() : TPolygon(TGraphicKind::Solder) {
+  AddArc(true, 0, 0, 0, 360, 2, 2);
+  Remap();
+  BrushColour = ColourBlack;
+  CanRotate = false;
+  CanResize = false;
+}
+
+TSolder::~TSolder() {
+  for (TWire* wire : Wires) {
+    if (wire) {
+      wire->DetachEnd(this);
+    }
+  }
+}
+
+void TSolder::Write(TSerializeWriter& writer) const {
+  writer.WriteFloat(X);
+  writer.WriteFloat(Y);
+  for (const TWire* wire : Wires) {
+    writer.WriteObject(wire);
+  }
+}
+
+void TSolder::Read(TSerializeReader& reader) {
+  X = reader.ReadFloat();
+  Y = reader.ReadFloat();
+  for (TWire*& wire : Wires) {
+    wire = reader.ReadReference<TWire>();
+  }
+  TPolygon::Translate(X, Y);
+  Remap();
+}
+
+void TSolder::AbandonLinks() {
+  TPolygon::AbandonLinks();
+  Wires.fill(nullptr);
+}
+
+bool TSolder::ReferencesConsistent() const {
+  return std::all_of(Wires.begin(), Wires.end(), [this](const TWire* wire) {
+    return !wire || CountOf(Wires, wire) == EndsAt(*wire, this);
+  });
+}
+
+void TSolder::Translate(float dx, float dy) {
+  TPolygon::Translate(dx, dy);
+  X += dx;
+  Y += dy;
+}
+
+void TSolder::AttachWire(TWire* wire) {
+  const auto free = std::find(Wires.begin(), Wires.end(), nullptr);
+  if (free != Wires.end()) {
+    *free = wire;
+  }
+}
+
+void TSolder::DetachWire(const TWire* wire) {
+  const auto slot = std::find(Wires.begin(), Wires.end(), wire);
+  if (slot != Wires.end()) {
+    *slot = nullptr;
+  }
+}
+
+void TSolder::ReplaceWire(const TWire* from, TWire* to) {
+  const auto slot = std::find(Wires.begin(), Wires.end(), from);
+  if (slot != Wires.end()) {
+    *slot = to;
+  }
+}
+
+int TSolder::WireCount() const {
+  return 3 - CountOf(Wires, nullptr);
+}
+
+bool TSolder::Propagate(TDevice* driver, TLevel value) {
+  Visited = true;
+  bool changed = false;
+  for (TWire* wire : Wires) {
+    if (wire && !wire->Visited) {
+      changed |= wire->Propagate(driver, value);
+    }
+  }
+  return changed;
+}
+
+TPin* TSolder::FindPinOfKind(std::int32_t kind) {
+  Visited = true;
+  for (TWire* wire : Wires) {
+    if (wire && !wire->Visited) {
+      if (TPin* found = wire->FindPinOfKind(kind)) {
+        return found;
+      }
+    }
+  }
+  return nullptr;
+}
+
+LV_REGISTER_CLASS(TPin)
+LV_REGISTER_CLASS(TMacroPin)
+LV_REGISTER_CLASS(TWire)
+LV_REGISTER_CLASS(TSolder)
+
+}  // namespace logivane

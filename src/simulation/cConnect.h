@@ -1,0 +1,148 @@
+#pragma once
+
+#include "document/Csegment.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace logivane {
+
+class TDevice;
+class TSolder;
+class TWire;
+
+/// A logic level: 0 low, 1 high. Readers treat 1 or more as high and negative values as neither.
+using TLevel = std::int32_t;
+
+enum TPinKind : std::int32_t { PinNeutral = 0, PinInput = 1, PinOutput = 2, PinTriState = 3 };
+
+/**
+ * @brief A connection point of a device, an 8 x 8 square.
+ *
+ * Driving a pin pushes the level along its wire to every pin of the net; each pin remembers the
+ * device that drove it last.
+ */
+class TPin : public TPolygon {
+  LV_PERSISTENT(TPin)
+public:
+  TPin();
+  explicit TPin(std::int32_t kind);
+  ~TPin() override;
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void AbandonLinks() override;
+  bool ReferencesConsistent() const override;
+
+  bool IsConnected() const { return Wire != nullptr; }
+  void AttachWire(TWire* wire);
+  void DetachWire(const TWire* wire);
+  TLevel GetValue() const { return Value; }
+  /// Drives the pin and, unless it is an input, its net; true when any pin changed level.
+  bool SetValue(TDevice* driver, TLevel value);
+  /// Whether this pin's net has been driven in the current pass.
+  bool IsNetVisited() const;
+  void OffsetBy(QPoint offset);
+
+  TWire* Wire = nullptr;
+  std::int32_t Kind = PinNeutral;
+  TLevel Value = 0;
+  TDevice* Driver = nullptr;
+  std::int32_t Index = 0;
+};
+
+/// A pin tied to a partner pin across a sub-circuit boundary: an outline pin and a tag's pin.
+class TMacroPin : public TPin {
+  LV_PERSISTENT(TMacroPin)
+public:
+  TMacroPin() = default;
+  explicit TMacroPin(std::int32_t kind) : TPin(kind) {}
+  ~TMacroPin() override;
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void AbandonLinks() override;
+  bool ReferencesConsistent() const override;
+
+  /// Links the two pins to each other, dropping any earlier partners.
+  static void Link(TMacroPin& a, TMacroPin& b);
+  /// Breaks this pin's link on both sides.
+  void Unlink();
+
+  TMacroPin* Partner = nullptr;
+};
+
+/// A wire: a polyline whose first vertex lies at `End1` and last at `End2`.
+class TWire : public TPolyline {
+  LV_PERSISTENT(TWire)
+public:
+  TWire();
+  ~TWire() override;
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void AbandonLinks() override;
+  bool ReferencesConsistent() const override;
+
+  /// Takes a pin or a solder joint into the first free end; anything else is ignored.
+  void AttachEnd(TGraphicObject* end);
+  void DetachEnd(const TGraphicObject* end);
+  int EndCount() const { return (End1 != nullptr) + (End2 != nullptr); }
+  bool HasEnd(const TGraphicObject* end) const { return end && (End1 == end || End2 == end); }
+  bool Propagate(TDevice* driver, TLevel value);
+  TPin* FindPinOfKind(std::int32_t kind);
+  TColour GetColour() const { return PenColour; }
+  void SetColour(TColour colour) { PenColour = colour; }
+  /// Cuts the wire at `HitIndex`/`HitPoint` into two new wires that take over the ends.
+  void Split(std::unique_ptr<TWire>& first, std::unique_ptr<TWire>& second);
+  void Reverse();
+  /// Called on a new, empty wire: becomes `first` and `second` joined end to end.
+  void Join(TWire& first, TWire& second);
+  /// Moves the end vertices onto the ends' centres; true when one moved.
+  bool FollowEnds();
+
+  TLevel Value = 0;
+  std::int32_t Style = 0;
+  TGraphicObject* End1 = nullptr;
+  TGraphicObject* End2 = nullptr;
+  bool Visited = false;
+  bool EndsMoved = false;
+  TRect DirtyRect;
+
+private:
+  /// Points `end` from `from` to this wire.
+  void TakeEnd(TGraphicObject* end, TWire* from);
+};
+
+/// A junction dot where up to three wires meet.
+class TSolder : public TPolygon {
+  LV_PERSISTENT(TSolder)
+public:
+  TSolder();
+  ~TSolder() override;
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void AbandonLinks() override;
+  bool ReferencesConsistent() const override;
+  void Translate(float dx, float dy) override;
+
+  void AttachWire(TWire* wire);
+  void DetachWire(const TWire* wire);
+  /// Replaces `from` by `to` in the slot that holds it.
+  void ReplaceWire(const TWire* from, TWire* to);
+  int WireCount() const;
+  bool Propagate(TDevice* driver, TLevel value);
+  TPin* FindPinOfKind(std::int32_t kind);
+
+  std::array<TWire*, 3> Wires{};
+  bool Visited = false;
+  float X = 0;
+  float Y = 0;
+};
+
+/// Detaches `wire` from a pin or solder joint at one of its ends.
+void DetachEndObject(TGraphicObject* end, const TWire* wire);
+
+}  // namespace logivane

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "document/Cgobject.h"
+#include "document/cGText.h"
+#include "simulation/cConnect.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace logivane {
+
+class TDevice;
+
+/// What one evaluation of a device found.
+struct SimResult {
+  TDevice* Culprit = nullptr;
+  bool Contention = false;
+  bool Changed = false;
+  bool Race = false;
+};
+
+/// What a container does with a device: the list it files it in and whether it is evaluated in
+/// the settle loop.
+enum class TDeviceRole : std::uint8_t { Plain, Input, Output, Tag, Macro };
+
+/**
+ * @brief Base of every circuit element that computes.
+ *
+ * The children of the list are the shapes of the symbol; the device also owns its pins, whose
+ * order is the device's pin numbering.
+ */
+class TDevice : public TGraphicList {
+  LV_PERSISTENT(TDevice)
+public:
+  TDevice();
+  ~TDevice() override;
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void AbandonLinks() override;
+
+  void Clear() override;
+  bool HitTest(std::int32_t x, std::int32_t y) override;
+  void Draw(QPainter& dc) override;
+  void Rotate(float angle) override;
+  void Scale(float sx, float sy) override;
+  void Translate(float dx, float dy) override;
+  void Remap() override;
+  TRect GetBounds() const override;
+  TFloatRect GetFloatBounds() const override;
+  void CentreAt(QPoint p) override;
+
+  virtual void Press() {}
+  virtual void Release() {}
+  /// Evaluates the device once from its inputs and drives its outputs.
+  virtual SimResult Calculate() { return {}; }
+  virtual void Reset();
+  virtual void ResetInputs(TLevel level);
+  /// Appends the device that drove each driven input (duplicates included).
+  virtual void CollectDrivers(std::vector<TDevice*>& list) const;
+  virtual void ClearDrivers();
+
+  bool HasConnectedPin() const;
+  TGraphicList& Pins() const { return *FPins; }
+  int PinCount() const { return FPins->Count(); }
+  TPin* Pin(int index) const { return static_cast<TPin*>(FPins->Child(index)); }
+  /// Appends a new pin of `kind` centred on (x, y) and returns it.
+  TPin* AddPin(std::int32_t kind, float x, float y);
+  /// Replaces the pins by `pins`, taking ownership; every child must be a pin.
+  void SetPins(std::unique_ptr<TGraphicList> pins);
+  std::unique_ptr<TGraphicList> TakePins();
+  TDeviceRole Role() const { return FRole; }
+
+  bool PinsVisible = false;
+  bool GeometryStored = false;
+  bool Interactive = false;
+  bool Contention = false;
+  float X = 0;
+  float Y = 0;
+  TPin* HitPin = nullptr;
+
+protected:
+  explicit TDevice(TDeviceRole role);
+
+private:
+  std::unique_ptr<TGraphicList> FPins;
+  TDeviceRole FRole;
+};
+
+/// A device with a text label beside its symbol.
+class TTextDevice : public TDevice {
+  LV_PERSISTENT(TTextDevice)
+public:
+  enum : std::int32_t { LabelLeft = 0, LabelRight = 1, LabelTop = 2, LabelBottom = 3 };
+
+  TTextDevice();
+  ~TTextDevice() override;
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void AbandonLinks() override;
+
+  void Clear() override;
+  bool HitTest(std::int32_t x, std::int32_t y) override;
+  void Draw(QPainter& dc) override;
+  void Translate(float dx, float dy) override;
+  void Remap() override;
+  TRect GetBounds() const override;
+  TFloatRect GetFloatBounds() const override;
+  void CentreAt(QPoint p) override;
+
+  void SetLabelText(const QString& text);
+  QString GetLabelText() const { return FLabel->Text; }
+  bool GetLabelOverbar() const { return FLabel->Overline; }
+  void SetLabelOverbar(bool overbar);
+  void SetLabelPosition(std::int32_t position);
+  const TGraphicText& Label() const { return *FLabel; }
+
+  std::int32_t LabelPosition = LabelLeft;
+
+protected:
+  explicit TTextDevice(TDeviceRole role);
+
+private:
+  std::unique_ptr<TGraphicText> FLabel;
+};
+
+/// A text device whose level is recorded, step by step, for the timing diagram.
+class THistoryDevice : public TTextDevice {
+  LV_PERSISTENT(THistoryDevice)
+public:
+  static constexpr int HistoryLimit = 1024;
+
+  THistoryDevice();
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void Clear() override;
+  void Reset() override;
+
+  void AppendHistory(TLevel level);
+
+  QString History;
+  bool Recorded = false;
+
+protected:
+  explicit THistoryDevice(TDeviceRole role);
+};
+
+}  // namespace logivane
