@@ -1,0 +1,85 @@
+#include "simulation/cMemoryMap.h"
+
+#include "simulation/cMemory.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace logivane {
+
+namespace {
+
+constexpr qint64 WordSize = 4;
+constexpr qint64 HeaderSize = 2 * WordSize;
+
+TMemoryMapResult Failure(TMemoryMapStatus status, const QString& message) {
+  return {status, message};
+}
+
+std::uint32_t WordAt(const QByteArray& bytes, qint64 offset) {
+  return qFromLittleEndian<quint32>(bytes.constData() + offset);
+}
+
+QByteArray MapBytes(const TMemoryDevice& memory) {
+  const qint64 count = memory.WordCount();
+  QByteArray bytes(HeaderSize + WordSize * count, Qt::Uninitialized);
+  char* out = bytes.data();
+  qToLittleEndian<quint32>(MemoryMapMagic, out);
+  qToLittleEndian<quint32>(static_cast<quint32>(count), out + WordSize);
+  for (qint64 i = 0; i < count; ++i) {
+    qToLittleEndian<quint32>(memory.Contents()[static_cast<std::size_t>(i)],
+                             out + HeaderSize + WordSize * i);
+  }
+  return bytes;
+}
+
+}  // namespace
+
+TMemoryMapResult SaveMemoryMap(const QString& fileName, const TMemoryDevice& memory) {
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return Failure(TMemoryMapStatus::FileError, file.errorString());
+  }
+  const QByteArray bytes = MapBytes(memory);
+  if (file.write(bytes) != bytes.size() || !file.commit()) {
+    return Failure(TMemoryMapStatus::FileError, file.errorString());
+  }
+  return {};
+}
+
+TMemoryMapResult LoadMemoryMap(const QString& fileName, TMemoryDevice& memory) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return Failure(TMemoryMapStatus::FileError, file.errorString());
+  }
+  const QByteArray header = file.read(HeaderSize);
+  if (header.size() < WordSize || WordAt(header, 0) != MemoryMapMagic) {
+    return Failure(TMemoryMapStatus::NotAMemoryMap,
+                   QStringLiteral("This is not a valid Memory Map file."));
+  }
+  const QString truncated = QStringLiteral("This Memory Map file is incomplete.");
+  if (header.size() < HeaderSize) {
+    return Failure(TMemoryMapStatus::Truncated, truncated);
+  }
+  // The count is only believed as far as the file backs it, and never beyond the memory.
+  const qint64 count = WordAt(header, WordSize);
+  if (file.size() - HeaderSize < WordSize * count) {
+    return Failure(TMemoryMapStatus::Truncated, truncated);
+  }
+  const qint64 loaded = std::min<qint64>(count, memory.WordCount());
+  const QByteArray words = file.read(WordSize * loaded);
+  if (words.size() != WordSize * loaded) {
+    return Failure(TMemoryMapStatus::FileError, file.errorString());
+  }
+  for (qint64 i = 0; i < loaded; ++i) {
+    memory.SetWord(static_cast<std::int32_t>(WordAt(words, WordSize * i) & 0xFFFF),
+                   static_cast<std::int32_t>(i));
+  }
+  return {};
+}
+
+}  // namespace logivane
