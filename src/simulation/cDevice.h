@@ -62,6 +62,9 @@ public:
   /// Appends the device that drove each driven input (duplicates included).
   virtual void CollectDrivers(std::vector<TDevice*>& list) const;
   virtual void ClearDrivers();
+  /// Latches a clocked flip-flop's master once per step, after the settle loop.
+  virtual void SetSlaveInputs() {}
+  virtual bool IsClockedFlipFlop() const { return false; }
 
   bool HasConnectedPin() const;
   TGraphicList& Pins() const { return *FPins; }

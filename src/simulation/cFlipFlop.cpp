@@ -1,0 +1,180 @@
+#include "simulation/cFlipFlop.h"
+
+#include "simulation/cDeviceParts.h"
+
+namespace logivane {
+
+// ---------------------------------------------------------------------------------------------
+// TFlipFlop
+
+TFlipFlop::TFlipFlop() {
+  CanRotate = false;
+  CanResize = false;
+  AddPolygon(*this, {{-23, 15}, {23, 15}, {23, -15}, {-23, -15}});
+  AddText(*this, QStringLiteral("Q"), 15, -8);
+  TGraphicText* notQ = AddText(*this, QStringLiteral("Q"), 15, 10);
+  notQ->SetOverline(true);
+  AddLine(*this, {23, -10}, {30, -10});
+  AddLine(*this, {23, 10}, {30, 10});
+  AddPin(PinOutput, 30, -10);
+  AddPin(PinOutput, 30, 10);
+}
+
+void TFlipFlop::Read(TSerializeReader& reader) {
+  TDevice::Read(reader);
+  CheckPinCount(*this, StoredPinCount());
+}
+
+void TFlipFlop::Reset() {
+  TDevice::Reset();
+  Q = 0;
+  NotQ = 1;
+}
+
+bool TFlipFlop::DriveOutputs(TLevel q, TLevel notQ) {
+  const bool changedQ = Pin(0)->SetValue(this, q);
+  const bool changedNotQ = Pin(1)->SetValue(this, notQ);
+  return changedQ || changedNotQ;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TRSFlipFlop
+
+TRSFlipFlop::TRSFlipFlop() {
+  HelpTopic = QStringLiteral("FlipFlopRS.htm");
+  AddText(*this, QStringLiteral("R"), -15, -8);
+  AddText(*this, QStringLiteral("S"), -15, 10);
+  AddLine(*this, {-30, 10}, {-23, 10});
+  AddLine(*this, {-30, -10}, {-23, -10});
+  AddPin(PinInput, -30, -10);
+  AddPin(PinInput, -30, 10);
+}
+
+SimResult TRSFlipFlop::Calculate() {
+  SimResult result;
+  const TLevel r = Input(PinR);
+  const TLevel s = Input(PinS);
+  if (s) {
+    Q = 1;
+    NotQ = 0;
+    result.Changed = DriveOutputs(Q, NotQ);
+  }
+  if (r) {
+    Q = 0;
+    NotQ = 1;
+    result.Changed = DriveOutputs(Q, NotQ) || result.Changed;
+  }
+  if (!r && !s) {
+    // Re-asserting the state also stamps the latch as driver of its output nets.
+    result.Changed = DriveOutputs(Q, NotQ);
+  }
+  return result;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TClockedFlipFlop
+
+TClockedFlipFlop::TClockedFlipFlop() {
+  AddText(*this, QStringLiteral("clock"), -8, 1);
+  AddLine(*this, {-30, 0}, {-23, 0});
+  AddLine(*this, {-30, -10}, {-23, -10});
+  AddLine(*this, {-20, 15}, {-20, 20});
+  AddLine(*this, {-10, 15}, {-10, 20});
+  AddPin(PinInput, -30, -10);
+  AddPin(PinInput, -30, 0);
+  AddPin(PinInput, -20, 20);
+  AddPin(PinInput, -10, 20);
+}
+
+void TClockedFlipFlop::Reset() {
+  TFlipFlop::Reset();
+  MasterQ = 0;
+  MasterNotQ = 1;
+  Initial = true;
+}
+
+SimResult TClockedFlipFlop::Calculate() {
+  SimResult result;
+  if (Input(PinPreset)) {
+    MasterQ = 1;
+    MasterNotQ = 0;
+    result.Changed = DriveOutputs(1, 0);
+  } else if (Input(PinClear) || Initial) {
+    MasterQ = 0;
+    MasterNotQ = 1;
+    Initial = false;
+    result.Changed = DriveOutputs(0, 1);
+  }
+  return result;
+}
+
+SimResult TClockedFlipFlop::PassOrHold(TLevel passLevel) {
+  SimResult result;
+  if (Input(PinClock) == passLevel) {
+    result.Changed = DriveOutputs(MasterQ, MasterNotQ);
+  } else {
+    result.Changed = DriveOutputs(Pin(0)->GetValue(), Pin(1)->GetValue());
+  }
+  return result;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TDFlipFlop
+
+TDFlipFlop::TDFlipFlop() {
+  HelpTopic = QStringLiteral("FlipFlopDType.htm");
+  AddText(*this, QStringLiteral("D"), -15, -8);
+}
+
+SimResult TDFlipFlop::Calculate() {
+  const SimResult async = TClockedFlipFlop::Calculate();
+  return async.Changed ? async : PassOrHold(1);
+}
+
+void TDFlipFlop::SetSlaveInputs() {
+  // The master follows D while the clock is low; the outputs take it when the clock rises.
+  if (ClearOrPreset() || Input(PinClock)) {
+    return;
+  }
+  MasterQ = Input(PinData);
+  MasterNotQ = MasterQ ^ 1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TJKFlipFlop
+
+TJKFlipFlop::TJKFlipFlop() {
+  HelpTopic = QStringLiteral("FlipFlopJK.htm");
+  AddText(*this, QStringLiteral("J"), -15, -8);
+  AddText(*this, QStringLiteral("K"), -15, 10);
+  AddLine(*this, {-30, 10}, {-23, 10});
+  AddPin(PinInput, -30, 10);
+}
+
+SimResult TJKFlipFlop::Calculate() {
+  const SimResult async = TClockedFlipFlop::Calculate();
+  return async.Changed ? async : PassOrHold(0);
+}
+
+void TJKFlipFlop::SetSlaveInputs() {
+  // The master is loaded while the clock is high and the outputs hold, so a toggle is taken
+  // from outputs that cannot change until the clock falls: once per cycle.
+  if (ClearOrPreset() || !Input(PinClock)) {
+    return;
+  }
+  const TLevel j = Input(PinData);
+  const TLevel k = Input(PinK);
+  if (j && k) {
+    MasterQ = Input(0) ^ 1;
+    MasterNotQ = Input(1) ^ 1;
+  } else if (j || k) {
+    MasterQ = j;
+    MasterNotQ = j ^ 1;
+  }
+}
+
+LV_REGISTER_CLASS(TRSFlipFlop)
+LV_REGISTER_CLASS(TDFlipFlop)
+LV_REGISTER_CLASS(TJKFlipFlop)
+
+}  // namespace logivane

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "simulation/cDevice.h"
+
+namespace logivane {
+
+/**
+ * @brief Base of the storage devices: the shared body with the Q and inverted Q outputs.
+ *
+ * Pin 0 is Q and pin 1 inverted Q; the subclasses add their inputs from pin 2 on.
+ */
+class TFlipFlop : public TDevice {
+public:
+  void Read(TSerializeReader& reader) override;
+  void Reset() override;
+
+  TLevel Q = 0;
+  TLevel NotQ = 1;
+
+protected:
+  TFlipFlop();
+  /// Drives Q and inverted Q; true when either pin changed.
+  bool DriveOutputs(TLevel q, TLevel notQ);
+  /// The level of input pin `index`, masked to one bit.
+  TLevel Input(int index) const { return Pin(index)->GetValue() & 1; }
+  /// The number of pins a stored device of the class must have.
+  virtual int StoredPinCount() const = 0;
+};
+
+/// An RS latch: pin 2 R, pin 3 S. With both high, reset wins.
+class TRSFlipFlop : public TFlipFlop {
+  LV_PERSISTENT(TRSFlipFlop)
+public:
+  enum : int { PinR = 2, PinS = 3 };
+
+  TRSFlipFlop();
+
+  SimResult Calculate() override;
+
+protected:
+  int StoredPinCount() const override { return 4; }
+};
+
+/**
+ * @brief A master-slave flip-flop with asynchronous clear and preset.
+ *
+ * The settle loop only copies the master to the outputs or holds them; `SetSlaveInputs`, run
+ * once per step after the loop, loads the master. That gives edge-triggered behaviour without
+ * the simulator knowing about edges.
+ */
+class TClockedFlipFlop : public TFlipFlop {
+public:
+  enum : int { PinData = 2, PinClock = 3, PinClear = 4, PinPreset = 5 };
+
+  void Reset() override;
+  /// The asynchronous part: preset, else clear (or the first evaluation after a reset).
+  SimResult Calculate() override;
+  void SetSlaveInputs() override = 0;
+  bool IsClockedFlipFlop() const override { return true; }
+
+  TLevel MasterQ = 0;
+  TLevel MasterNotQ = 1;
+  /// The next evaluation forces the cleared state once.
+  bool Initial = true;
+
+protected:
+  TClockedFlipFlop();
+  /// The clocked part of `Calculate`: the outputs take the master while the clock is at
+  /// `passLevel` and hold their own levels otherwise.
+  SimResult PassOrHold(TLevel passLevel);
+  bool ClearOrPreset() const { return Input(PinClear) || Input(PinPreset); }
+};
+
+/// D-type flip-flop: Q takes D on the rising clock edge.
+class TDFlipFlop : public TClockedFlipFlop {
+  LV_PERSISTENT(TDFlipFlop)
+public:
+  TDFlipFlop();
+
+  SimResult Calculate() override;
+  void SetSlaveInputs() override;
+
+protected:
+  int StoredPinCount() const override { return 6; }
+};
+
+/// JK flip-flop: acts on the falling clock edge; J = K = 1 toggles once per clock cycle.
+class TJKFlipFlop : public TClockedFlipFlop {
+  LV_PERSISTENT(TJKFlipFlop)
+public:
+  enum : int { PinK = 6 };
+
+  TJKFlipFlop();
+
+  SimResult Calculate() override;
+  void SetSlaveInputs() override;
+
+protected:
+  int StoredPinCount() const override { return 7; }
+};
+
+}  // namespace logivane

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "simulation/cinput.h"
+
+#include <cstdint>
+
+namespace logivane {
+
+/**
+ * @brief A source the user toggles with a click, optionally free-running.
+ *
+ * A press toggles both the live level and the level that `Reset` restores, so a circuit that
+ * is reset keeps the input where the user left it.
+ */
+class TInteractiveInput : public TInputDevice {
+  LV_PERSISTENT(TInteractiveInput)
+public:
+  TInteractiveInput();
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void Draw(QPainter& dc) override;
+  void Press() override;
+  SimResult Calculate() override;
+  void Reset() override;
+  void DrawState(QPainter& dc) override;
+
+  TColour LevelFill() const { return Level != 0 ? ColourRed : ColourWhite; }
+
+  std::uint16_t Level = 0;
+  /// 0 or 65535; driven as it is after a reset, which every reader takes as high.
+  std::uint16_t StoredLevel = 0;
+  /// Free-running: the level toggles every second step.
+  bool Pulse = false;
+  bool PulsePhase = false;
+
+private:
+  TPolygon& LevelCircle() const { return *static_cast<TPolygon*>(Child(1)); }
+};
+
+/**
+ * @brief A two-way contact between pin 0 and pin 1 that the user operates.
+ *
+ * Evaluated in every pass like a plain device: when closed it copies the level of the driven
+ * side to the other, when open it pulls an undriven side low.
+ */
+class TInteractiveSwitch : public TTextDevice {
+  LV_PERSISTENT(TInteractiveSwitch)
+public:
+  enum : std::int32_t { PushToMake = 0, PushToBreak = 1, Toggle = 2 };
+
+  TInteractiveSwitch();
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void Draw(QPainter& dc) override;
+  void Press() override;
+  void Release() override;
+  SimResult Calculate() override;
+
+  /// Sets the type and puts the contact at rest: closed for push-to-break, open otherwise.
+  void SetSwitchType(std::int32_t type);
+
+  std::int32_t SwitchType = Toggle;
+  /// The contact is closed.
+  bool On = false;
+
+private:
+  enum : int { UpperHalf = 1, LowerHalf = 2 };
+
+  bool IsPushButton() const { return SwitchType == PushToMake || SwitchType == PushToBreak; }
+  SimResult CalculateClosed();
+  SimResult CalculateOpen();
+  /// Drives `to` on behalf of `driver` and leaves `to` unmarked, so that the switch does not
+  /// mistake its own copy for a driver in the next pass.
+  static bool CopyTo(TPin& to, TDevice* driver, TLevel level);
+};
+
+}  // namespace logivane

@@ -1,0 +1,382 @@
+#include "simulation/cOutput.h"
+
+#include "document/cSerializeReader.h"
+#include "document/cSerializeWriter.h"
+#include "simulation/cDeviceParts.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <memory>
+
+namespace logivane {
+
+namespace {
+
+/// Hexadecimal digits of a binary string, grouped from its last character; characters after
+/// the last full group of four bits make one more digit.
+QString BinToHex(const QString& binary) {
+  static constexpr char HexDigits[] = "0123456789ABCDEF";
+  QString digits;
+  int value = 0;
+  int bits = 0;
+  bool pending = false;
+  for (auto c = binary.crbegin(); c != binary.crend(); ++c) {
+    pending = true;
+    if (*c != u'0' && *c != u'1') {
+      continue;
+    }
+    value |= (*c == u'1') << bits;
+    if (++bits == 4) {
+      digits.prepend(QChar(HexDigits[value]));
+      value = 0;
+      bits = 0;
+      pending = false;
+    }
+  }
+  if (pending) {
+    digits.prepend(QChar(HexDigits[value]));
+  }
+  return digits;
+}
+
+const QString DigitFont = QStringLiteral("Courier New");
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TOutputDevice
+
+TOutputDevice::TOutputDevice(TColour colour) : THistoryDevice(TDeviceRole::Output), Colour(colour) {
+  CanRotate = false;
+  CanResize = false;
+}
+
+void TOutputDevice::Write(TSerializeWriter& writer) const {
+  THistoryDevice::Write(writer);
+  writer.WriteInteger(Colour);
+}
+
+void TOutputDevice::Read(TSerializeReader& reader) {
+  THistoryDevice::Read(reader);
+  Colour = reader.ReadInteger();
+}
+
+// ---------------------------------------------------------------------------------------------
+// TLEDDevice
+
+TLEDDevice::TLEDDevice() : TOutputDevice(ColourRed) {
+  HelpTopic = QStringLiteral("outputLED.htm");
+  AddCircle(*this, 5);
+  AddPin(PinInput, 0, 0);
+}
+
+void TLEDDevice::Read(TSerializeReader& reader) {
+  TOutputDevice::Read(reader);
+  CheckPinCount(*this, 1);
+  CheckShape<TPolygon>(*this, 0);
+}
+
+SimResult TLEDDevice::Calculate() {
+  SimResult result;
+  const TLevel level = Pin(0)->GetValue();
+  if (level != Level) {
+    Level = level;
+    result.Changed = true;
+  }
+  return result;
+}
+
+void TLEDDevice::Reset() {
+  TOutputDevice::Reset();
+  Level = 0;
+}
+
+std::optional<TColour> TLEDDevice::LevelFill() const {
+  const bool driven = Pin(0)->Driver != nullptr;
+  if (Level >= 1) {
+    return driven ? Colour : UndrivenHighColour;
+  }
+  if (Level == 0) {
+    return driven ? ColourWhite : UndrivenLowColour;
+  }
+  return std::nullopt;
+}
+
+void TLEDDevice::ApplyLevelFill() {
+  if (const std::optional<TColour> fill = LevelFill()) {
+    static_cast<TPolygon*>(Child(0))->BrushColour = *fill;
+  }
+}
+
+void TLEDDevice::Draw(QPainter& dc) {
+  ApplyLevelFill();
+  TOutputDevice::Draw(dc);
+}
+
+void TLEDDevice::DrawState(QPainter& dc) {
+  AppendHistory(Level & 1);
+  ApplyLevelFill();
+  Child(0)->Draw(dc);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TLEDSegmentDevice
+
+TLEDSegmentDevice::TLEDSegmentDevice() : TOutputDevice(ColourRed) {
+  HelpTopic = QStringLiteral("output7segment.htm");
+  AddPolygon(*this, {{-20, -40}, {20, -40}, {10, -30}, {-10, -30}});
+  AddPolygon(*this, {{10, -30}, {20, -40}, {20, 0}, {10, -5}});
+  AddPolygon(*this, {{10, 5}, {20, 0}, {20, 40}, {10, 30}});
+  AddPolygon(*this, {{10, 30}, {20, 40}, {-20, 40}, {-10, 30}});
+  AddPolygon(*this, {{-20, 0}, {-10, 5}, {-10, 30}, {-20, 40}});
+  AddPolygon(*this, {{-20, -40}, {-10, -30}, {-10, -5}, {-20, 0}});
+  AddPolygon(*this, {{-20, 0}, {-10, -5}, {10, -5}, {20, 0}, {10, 5}, {-10, 5}});
+  AddPolyline(*this, {{-25, -45}, {25, -45}, {25, 45}, {-25, 45}, {-25, -45}});
+  for (int x = -15; x <= 15; x += 5) {
+    AddLine(*this, {x, 45}, {x, 50});
+  }
+  for (int x = -15; x <= 15; x += 5) {
+    TPin* pin = AddPin(PinInput, 0, 0);
+    pin->Scale(0.5f, 0.5f);  // a 4 x 4 square
+    pin->Translate(static_cast<float>(x), 50);
+    pin->Remap();
+  }
+}
+
+void TLEDSegmentDevice::Write(TSerializeWriter& writer) const {
+  TOutputDevice::Write(writer);
+  if (StoresCommonCathode(writer.Revision)) {
+    writer.WriteBoolean(CommonCathode);
+  }
+}
+
+void TLEDSegmentDevice::Read(TSerializeReader& reader) {
+  TOutputDevice::Read(reader);
+  if (StoresCommonCathode(reader.Revision)) {
+    CommonCathode = reader.ReadBoolean();
+  }
+  CheckPinCount(*this, SegmentCount);
+  for (int k = 0; k < SegmentCount; ++k) {
+    CheckShape<TPolygon>(*this, k);
+  }
+}
+
+SimResult TLEDSegmentDevice::Calculate() {
+  SimResult result;
+  for (int k = 0; k < SegmentCount; ++k) {
+    const TLevel value = Pin(k)->GetValue();
+    const bool lit = ((CommonCathode ? value : ~value) & 1) != 0;
+    if (lit != Segments[static_cast<std::size_t>(k)]) {
+      Segments[static_cast<std::size_t>(k)] = lit;
+      result.Changed = true;
+    }
+  }
+  return result;
+}
+
+void TLEDSegmentDevice::Reset() {
+  TOutputDevice::Reset();
+  Segments.fill(false);
+}
+
+void TLEDSegmentDevice::ApplySegmentFills() {
+  for (int k = 0; k < SegmentCount; ++k) {
+    static_cast<TPolygon*>(Child(k))->BrushColour =
+        Segments[static_cast<std::size_t>(k)] ? Colour : ColourWhite;
+  }
+}
+
+void TLEDSegmentDevice::Draw(QPainter& dc) {
+  ApplySegmentFills();
+  TOutputDevice::Draw(dc);
+}
+
+void TLEDSegmentDevice::DrawState(QPainter& dc) {
+  if (Selected) {
+    return;
+  }
+  ApplySegmentFills();
+  for (int k = 0; k < SegmentCount; ++k) {
+    Child(k)->Draw(dc);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// TNumericDevice
+
+TNumericDevice::TNumericDevice() : TOutputDevice(ColourWhite) {
+  HelpTopic = QStringLiteral("DeviceNumericOutput.htm");
+  GeometryStored = true;
+  SetPinCount(4);
+}
+
+void TNumericDevice::Write(TSerializeWriter& writer) const {
+  TOutputDevice::Write(writer);
+  writer.WriteInteger(LineCount());
+  writer.WriteInteger(Format);
+  writer.WriteInteger(BackColour);
+  writer.WriteInteger(ZeroColour);
+  writer.WriteBoolean(PinsAtBottom);
+}
+
+void TNumericDevice::Read(TSerializeReader& reader) {
+  TOutputDevice::Read(reader);
+  const std::int32_t lines = reader.ReadInteger();
+  Format = reader.ReadInteger();
+  BackColour = reader.ReadInteger();
+  ZeroColour = reader.ReadInteger();
+  PinsAtBottom = reader.ReadBoolean();
+  // The line count is the number of pins, digits and leads, which everything else relies on.
+  if (!IsValidLineCount(lines) || LineCount() != lines || Count() != 1 + 2 * lines) {
+    throw EReadError::InvalidValue();
+  }
+  CheckShape<TPolygon>(*this, 0);
+  for (int i = 1; i <= lines; ++i) {
+    CheckShape<TGraphicText>(*this, i);
+  }
+}
+
+void TNumericDevice::SetPinCount(int count) {
+  if (!IsValidLineCount(count)) {
+    return;
+  }
+  Clear();
+  Bits.fill(false);
+  BuildSymbol(count);
+  if (PinsAtBottom) {
+    MoveConnections(1);  // keep the symbol in step with the flag
+  }
+}
+
+void TNumericDevice::BuildSymbol(int count) {
+  const int h = 5 * count;
+  AddPolygon(*this, {{-h, -5}, {h, -5}, {h, 10}, {-h, 10}, {-h, -5}})->BrushColour = BackColour;
+  for (int i = 0; i < count; ++i) {
+    auto digit = std::make_unique<TGraphicText>();
+    digit->FontSize = 10;
+    digit->TextColour = Colour;
+    digit->SetText(QStringLiteral("0"));
+    digit->Translate(static_cast<float>(h - 5 - 10 * i), 3);
+    digit->Remap();
+    Add(std::move(digit));
+  }
+  for (int i = 0; i < count; ++i) {
+    const int x = h - 5 - 10 * i;
+    AddLine(*this, {x, -10}, {x, -5});
+  }
+  for (int i = 0; i < count; ++i) {
+    AddPin(PinInput, static_cast<float>(h - 5 - 10 * i), -10);
+  }
+}
+
+void TNumericDevice::SetPinsAtBottom(bool atBottom) {
+  if (atBottom == PinsAtBottom) {
+    return;
+  }
+  PinsAtBottom = atBottom;
+  MoveConnections(atBottom ? 1 : -1);
+}
+
+void TNumericDevice::MoveConnections(int direction) {
+  const int lines = LineCount();
+  for (int i = 1 + lines; i <= 2 * lines; ++i) {
+    Child(i)->Translate(0, 20.0f * static_cast<float>(direction));
+    Child(i)->Remap();
+  }
+  for (int i = 0; i < lines; ++i) {
+    Pin(i)->Translate(0, 25.0f * static_cast<float>(direction));
+    Pin(i)->Remap();
+  }
+}
+
+SimResult TNumericDevice::Calculate() {
+  SimResult result;
+  for (int k = 0; k < LineCount(); ++k) {
+    const bool bit = (Pin(k)->GetValue() & 1) != 0;
+    if (bit != Bits[static_cast<std::size_t>(k)]) {
+      Bits[static_cast<std::size_t>(k)] = bit;
+      result.Changed = true;
+    }
+  }
+  return result;
+}
+
+void TNumericDevice::Reset() {
+  TOutputDevice::Reset();
+  Bits.fill(false);
+}
+
+std::uint32_t TNumericDevice::Value() const {
+  std::uint32_t value = 0;
+  for (int k = LineCount() - 1; k >= 0; --k) {
+    value = value << 1 | Bits[static_cast<std::size_t>(k)];
+  }
+  return value;
+}
+
+QString TNumericDevice::DisplayText() const {
+  const int lines = LineCount();
+  const std::uint32_t value = Value();
+  const QString binary = QString::number(value, 2).rightJustified(lines, u'0');
+  QString text;
+  if (Format & FormatDecimal) {
+    std::int64_t number = value;
+    if ((Format & FormatTwosComplement) && binary.startsWith(u'1')) {
+      number -= std::int64_t{1} << lines;
+    }
+    text = QString::number(number);
+  } else if (Format & FormatHex) {
+    text = BinToHex(binary);
+  } else {
+    return binary;
+  }
+  return text.rightJustified(lines, u'0');
+}
+
+TGraphicText& TNumericDevice::Digit(int index) const {
+  return *static_cast<TGraphicText*>(Child(LineCount() - index));
+}
+
+void TNumericDevice::UpdateDigits() {
+  const QString text = DisplayText();
+  const int lines = LineCount();
+  // Right-aligned: should the text ever be longer than the display, its head is dropped.
+  const int skipped = std::max(0, static_cast<int>(text.size()) - lines);
+  bool leading = true;
+  for (int i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    leading = leading && c == u'0';
+    if (i < skipped) {
+      continue;
+    }
+    TGraphicText& digit = Digit(i - skipped);
+    if (digit.Text != c || digit.FontName != DigitFont) {
+      digit.FontName = DigitFont;
+      digit.SetText(QString(c));
+    }
+    digit.BackColour = BackColour;
+    digit.Transparent = false;
+    digit.TextColour = leading && (Format & FormatSuppressZeros) ? ZeroColour : Colour;
+  }
+}
+
+void TNumericDevice::Draw(QPainter& dc) {
+  // The face, the digits, the leads and the label, in symbol order.
+  static_cast<TPolygon*>(Child(0))->BrushColour = BackColour;
+  UpdateDigits();
+  TOutputDevice::Draw(dc);
+}
+
+void TNumericDevice::DrawState(QPainter& dc) {
+  UpdateDigits();
+  for (int i = 0; i < LineCount(); ++i) {
+    Digit(i).Draw(dc);
+  }
+}
+
+LV_REGISTER_CLASS(TNumericDevice)
+LV_REGISTER_CLASS(TLEDSegmentDevice)
+LV_REGISTER_CLASS(TLEDDevice)
+
+}  // namespace logivane

@@ -1,0 +1,154 @@
+#include "simulation/cinput.h"
+
+#include "document/cSerializeReader.h"
+#include "document/cSerializeWriter.h"
+#include "simulation/cDeviceParts.h"
+
+#include <QPainter>
+
+namespace logivane {
+
+namespace {
+
+/// The level a sequence character stands for: a digit drives its value; anything else, which
+/// only a damaged or hand-made file can hold, drives 0.
+TLevel CharacterLevel(QChar c) {
+  const char16_t code = c.unicode();
+  return code >= u'0' && code <= u'9' ? code - u'0' : 0;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TInputDevice
+
+TInputDevice::TInputDevice() : THistoryDevice(TDeviceRole::Input) {
+  CanRotate = false;
+  CanResize = false;
+}
+
+void TInputDevice::Read(TSerializeReader& reader) {
+  THistoryDevice::Read(reader);
+  CheckPinCount(*this, 1);
+}
+
+SimResult TInputDevice::Drive(TLevel level) {
+  SimResult result;
+  result.Changed = Pin(0)->SetValue(this, level);
+  return result;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TGround, TSupply
+
+TGround::TGround() {
+  HelpTopic = QStringLiteral("powersupply.htm");
+  AddLine(*this, {0, 0}, {0, -10});
+  AddLine(*this, {-10, 0}, {10, 0});
+  AddLine(*this, {-6, 5}, {6, 5});
+  AddLine(*this, {-2, 10}, {2, 10});
+  AddPin(PinOutput, 0, -10);
+}
+
+TSupply::TSupply() {
+  HelpTopic = QStringLiteral("powersupply.htm");
+  AddText(*this, QStringLiteral("Vcc"), -5, 0);
+  AddLine(*this, {5, 0}, {10, 0});
+  AddPin(PinOutput, 10, 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TSeqInputDevice
+
+TSeqInputDevice::TSeqInputDevice(const QString& sequence, TColour colour, const QString& label,
+                                 const QString& helpTopic) :
+    Sequence(sequence), Colour(colour) {
+  HelpTopic = helpTopic;
+  AddCircle(*this, 3);
+  AddLine(*this, {7, 0}, {15, 0});
+  AddPin(PinOutput, 15, 0);
+  SetLabelText(label);
+}
+
+void TSeqInputDevice::Write(TSerializeWriter& writer) const {
+  TInputDevice::Write(writer);
+  writer.WriteString(Sequence);
+  writer.WriteInteger(Colour);
+}
+
+void TSeqInputDevice::Read(TSerializeReader& reader) {
+  TInputDevice::Read(reader);
+  SetSequence(reader.ReadString());
+  Colour = reader.ReadInteger();
+  CheckShape<TPolygon>(*this, 0);
+}
+
+void TSeqInputDevice::SetSequence(const QString& text) {
+  Position = 1;
+  Phase = false;
+  Sequence = text;
+  Level = 0;
+}
+
+void TSeqInputDevice::Advance() {
+  Phase = !Phase;
+  if (Sequence.isEmpty()) {
+    return;
+  }
+  if (Position < 1 || Position > Sequence.size()) {
+    Position = 1;
+  }
+  Level = CharacterLevel(Sequence[Position - 1]);
+  if (++Position > Sequence.size()) {
+    Position = 1;
+  }
+}
+
+SimResult TSeqInputDevice::Calculate() {
+  Advance();
+  return Drive(Level);
+}
+
+void TSeqInputDevice::Reset() {
+  TInputDevice::Reset();
+  Position = 1;
+  Level = 0;
+  Phase = false;
+}
+
+void TSeqInputDevice::Draw(QPainter& dc) {
+  LevelCircle().BrushColour = LevelFill();
+  TInputDevice::Draw(dc);
+}
+
+void TSeqInputDevice::DrawState(QPainter& dc) {
+  AppendHistory(Level & 1);
+  if (!Selected) {
+    LevelCircle().BrushColour = LevelFill();
+    LevelCircle().Draw(dc);
+  }
+}
+
+TClockDevice::TClockDevice() :
+    TSeqInputDevice(QStringLiteral("01"), 0x00FF00, QStringLiteral("clock"),
+                    QStringLiteral("deviceclock.htm")) {}
+
+TBitGenerator::TBitGenerator() :
+    TSeqInputDevice(QString(), ColourRed, QStringLiteral("sequence"),
+                    QStringLiteral("sequencegenerator.htm")) {}
+
+SimResult TBitGenerator::Calculate() {
+  // Every other step only repeats the level, so each character lasts a whole clock cycle.
+  if (Phase) {
+    Phase = false;
+    return Drive(Level);
+  }
+  return TSeqInputDevice::Calculate();
+}
+
+LV_REGISTER_CLASS(TGround)
+LV_REGISTER_CLASS(TSupply)
+LV_REGISTER_CLASS(TClockDevice)
+LV_REGISTER_CLASS(TBitGenerator)
+
+}  // namespace logivane

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "document/cColour.h"
+#include "simulation/cDevice.h"
+
+#include <QString>
+
+class QPainter;
+
+namespace logivane {
+
+/**
+ * @brief Base of the sources: devices that put levels into a circuit.
+ *
+ * A container keeps them in its inputs list and evaluates them once per step, before its
+ * settle loop; they never appear in an evaluation order. Pin 0 is the output.
+ */
+class TInputDevice : public THistoryDevice {
+public:
+  void Read(TSerializeReader& reader) override;
+  /// Repaints the part of the symbol that shows the level and records the level.
+  virtual void DrawState(QPainter& /*dc*/) {}
+
+protected:
+  TInputDevice();
+  /// Drives pin 0 with `level`.
+  SimResult Drive(TLevel level);
+};
+
+/// A ground rail: drives 0.
+class TGround : public TInputDevice {
+  LV_PERSISTENT(TGround)
+public:
+  TGround();
+
+  SimResult Calculate() override { return Drive(0); }
+};
+
+/// A supply rail: drives 1.
+class TSupply : public TInputDevice {
+  LV_PERSISTENT(TSupply)
+public:
+  TSupply();
+
+  SimResult Calculate() override { return Drive(1); }
+};
+
+/**
+ * @brief A source that plays a sequence of levels, one character per advance.
+ *
+ * Shows its level in the circle of its symbol (child 0).
+ */
+class TSeqInputDevice : public TInputDevice {
+public:
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void Draw(QPainter& dc) override;
+  /// Advances, then drives the new level.
+  SimResult Calculate() override;
+  void Reset() override;
+  void DrawState(QPainter& dc) override;
+
+  /// Starts the sequence `text` from its first character.
+  void SetSequence(const QString& text);
+  /// Toggles `Phase` and takes the next character's level, wrapping at the end.
+  void Advance();
+  /// The fill of the level circle for the current level.
+  TColour LevelFill() const { return Level < 1 ? ColourWhite : Colour; }
+
+  bool Phase = false;
+  /// 1-based index of the next character of `Sequence`.
+  std::int32_t Position = 1;
+  QString Sequence;
+  TLevel Level = 0;
+  TColour Colour = ColourBlack;
+
+protected:
+  TSeqInputDevice(const QString& sequence, TColour colour, const QString& label,
+                  const QString& helpTopic);
+
+private:
+  TPolygon& LevelCircle() const { return *static_cast<TPolygon*>(Child(0)); }
+};
+
+/// A clock: the sequence "01", one step per half cycle.
+class TClockDevice : public TSeqInputDevice {
+  LV_PERSISTENT(TClockDevice)
+public:
+  TClockDevice();
+};
+
+/// A sequence generator: each character of the sequence lasts one full clock cycle.
+class TBitGenerator : public TSeqInputDevice {
+  LV_PERSISTENT(TBitGenerator)
+public:
+  TBitGenerator();
+
+  SimResult Calculate() override;
+};
+
+}  // namespace logivane
