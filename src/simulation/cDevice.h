@@ -62,6 +62,12 @@ public:
   /// Appends the device that drove each driven input (duplicates included).
   virtual void CollectDrivers(std::vector<TDevice*>& list) const;
   virtual void ClearDrivers();
+  /// Repaints the part of the symbol that shows the live level; sources and indicators do.
+  virtual void DrawState(QPainter&) {}
+  /// Whether the container must call `SetSlaveInputs` after each settle loop.
+  virtual bool IsClockedFlipFlop() const { return false; }
+  /// Latches a clocked flip-flop once its container has settled.
+  virtual void SetSlaveInputs() {}
 
   bool HasConnectedPin() const;
   TGraphicList& Pins() const { return *FPins; }
