@@ -91,6 +91,21 @@ public:
 protected:
   explicit TDevice(TDeviceRole role);
 
+  /// Drives `output`, an output pin of this device, and its net. When another device has
+  /// already driven that net in this pass, the net is left to it: this device marks itself with
+  /// `Contention` and reports a change instead, so the level does not settle and the fight is
+  /// blamed whichever of the two drivers is evaluated first.
+  SimResult DriveOutput(TPin& output, TLevel level) {
+    SimResult result;
+    if (output.IsNetVisited()) {
+      Contention = true;
+      result.Changed = true;
+      return result;
+    }
+    result.Changed = output.SetValue(this, level);
+    return result;
+  }
+
 private:
   std::unique_ptr<TGraphicList> FPins;
   TDeviceRole FRole;

@@ -25,12 +25,7 @@ protected:
   TGateDevice(TBody body, bool bubble, std::int32_t inputs, const char* helpTopic);
 
   TLevel In(int k) const { return FPinAt[static_cast<std::size_t>(k)]->Value & 1; }
-  /// Drives the output; the result says whether any pin of its net changed.
-  SimResult Drive(TLevel level) {
-    SimResult result;
-    result.Changed = FPinAt[0]->SetValue(this, level);
-    return result;
-  }
+  SimResult Drive(TLevel level) { return DriveOutput(*FPinAt[0], level); }
 
 private:
   /// The pins in pin order, so that evaluation reaches each with one load.

@@ -2,9 +2,12 @@
 
 #include "document/StreamTestHelpers.h"
 #include "simulation/cCircuitBuilder.h"
+#include "simulation/cGateDevice.h"
 #include "simulation/cMacro.h"
 #include "simulation/cRunControl.h"
 #include "simulation/cTagDevice.h"
+
+#include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <memory>
@@ -52,7 +55,7 @@ T* Place(TMacro& circuit, float x, float y, std::unique_ptr<T> object = std::mak
 }
 
 /// Wires `from` to every pin of `to`, through solder joints when there are several.
-inline void Net(TMacro& circuit, TPin& from, std::initializer_list<TPin*> to) {
+inline void Net(TMacro& circuit, TPin& from, const std::vector<TPin*>& to) {
   TWire* trunk = nullptr;
   for (TPin* pin : to) {
     if (!trunk) {
@@ -75,19 +78,78 @@ inline std::unique_ptr<TMacro> NewRoot() {
   return root;
 }
 
-/// A closed sub-circuit with one tag per entry of `directions`, each linked to an outline pin.
-inline TMacro* AddSubCircuit(TMacro& parent, float x, float y,
-                             std::initializer_list<std::int32_t> directions) {
+/// A closed sub-circuit in `parent` with `tags` tags, each linked to its own outline pin.
+/// The caller wires the inside, then runs `UpdateTagKinds` on it.
+inline TMacro* AddSubCircuit(TMacro& parent, float x, float y, int tags) {
   auto sub = std::make_unique<TMacro>();
   sub->IsSubCircuit = true;
-  float pinY = -20;
-  for (const std::int32_t direction : directions) {
+  for (int i = 0; i < tags; ++i) {
+    const float pinY = static_cast<float>(20 * i);
     TTagDevice* tag = Place<TTagDevice>(*sub, 0, pinY);
-    tag->Direction = direction;
     AssociateTag(*sub, *tag, *AddOutlinePin(*sub, -30, pinY));
-    pinY += 20;
   }
   return Place(parent, x, y, std::move(sub));
+}
+
+/// The pin of the outline of `sub` that tag `index` is linked to.
+inline TPin& Outline(const TMacro& sub, int index) {
+  return *sub.Tag(index)->LinkPin->Partner;
+}
+
+/// Steps `root` and expects the step to settle.
+inline void SettledStep(TMacro& root) {
+  const TStepReport report = StepCircuit(root);
+  EXPECT_FALSE(report.Faulted()) << report.Message.toStdString();
+}
+
+inline TTestSource* SourceAt(const TMacro& circuit, int index) {
+  return static_cast<TTestSource*>(circuit.Inputs().Child(index));
+}
+
+inline TTestProbe* ProbeAt(const TMacro& circuit, int index) {
+  return static_cast<TTestProbe*>(circuit.Outputs().Child(index));
+}
+
+/// A full adder of two XOR, two AND and one OR gate. Sources A, B and carry in are the first
+/// three of `Inputs`; the probes of sum and carry out the two of `Outputs`.
+inline std::unique_ptr<TMacro> FullAdder() {
+  auto root = NewRoot();
+  TMacro& c = *root;
+  TTestSource* a = Place<TTestSource>(c, 0, 0);
+  TTestSource* b = Place<TTestSource>(c, 0, 40);
+  TTestSource* carryIn = Place<TTestSource>(c, 0, 80);
+  auto* half = Place<T2XorGate>(c, 100, 20);
+  auto* sum = Place<T2XorGate>(c, 200, 40);
+  auto* both = Place<T2AndGate>(c, 100, 120);
+  auto* carried = Place<T2AndGate>(c, 200, 120);
+  auto* carryOut = Place<T2OrGate>(c, 300, 120);
+  TTestProbe* sumProbe = Place<TTestProbe>(c, 400, 40);
+  TTestProbe* carryProbe = Place<TTestProbe>(c, 400, 120);
+
+  Net(c, *a->Pin(0), {half->Pin(1), both->Pin(1)});
+  Net(c, *b->Pin(0), {half->Pin(2), both->Pin(2)});
+  Net(c, *carryIn->Pin(0), {sum->Pin(2), carried->Pin(2)});
+  Net(c, *half->Pin(0), {sum->Pin(1), carried->Pin(1)});
+  Net(c, *sum->Pin(0), {sumProbe->Pin(0)});
+  Net(c, *both->Pin(0), {carryOut->Pin(1)});
+  Net(c, *carried->Pin(0), {carryOut->Pin(2)});
+  Net(c, *carryOut->Pin(0), {carryProbe->Pin(0)});
+  root->Reset();
+  return root;
+}
+
+inline void ExpectFullAdderTruthTable(TMacro& root) {
+  //                      A  B  Ci  S  Co
+  const TLevel rows[8][5] = {{0, 0, 0, 0, 0}, {0, 0, 1, 1, 0}, {0, 1, 0, 1, 0}, {0, 1, 1, 0, 1},
+                             {1, 0, 0, 1, 0}, {1, 0, 1, 0, 1}, {1, 1, 0, 0, 1}, {1, 1, 1, 1, 1}};
+  for (const auto& row : rows) {
+    for (int i = 0; i < 3; ++i) {
+      SourceAt(root, i)->Level = row[i];
+    }
+    SettledStep(root);
+    EXPECT_EQ(ProbeAt(root, 0)->Seen, row[3]) << row[0] << row[1] << row[2];
+    EXPECT_EQ(ProbeAt(root, 1)->Seen, row[4]) << row[0] << row[1] << row[2];
+  }
 }
 
 }  // namespace logivane::test
