@@ -111,8 +111,7 @@ void TMacro::Write(TSerializeWriter& writer) const {
 }
 
 void TMacro::Read(TSerializeReader& reader) {
-  FEvalOrder.clear();
-  FClockedFlipFlops.clear();
+  ForgetOrder();
   TDevice::Read(reader);
   Datasheet = reader.ReadString();
   HelpTopic = QString::number(reader.ReadInteger());
@@ -134,8 +133,7 @@ void TMacro::AbandonLinks() {
   AbandonOwned(FSolders);
   AbandonOwned(FInputs);
   AbandonOwned(FOutputs);
-  FEvalOrder.clear();
-  FClockedFlipFlops.clear();
+  ForgetOrder();
 }
 
 void TMacro::Clear() {
@@ -143,8 +141,7 @@ void TMacro::Clear() {
     TDevice::Clear();
     return;
   }
-  FEvalOrder.clear();
-  FClockedFlipFlops.clear();
+  ForgetOrder();
   HitObject = nullptr;
   HitPin = nullptr;
   Datasheet.clear();
@@ -253,12 +250,19 @@ void TMacro::DeleteChild(TGraphicObject* object) {
   }
 }
 
+void TMacro::ForgetOrder() {
+  FEvalOrder.clear();
+  FClockedFlipFlops.clear();
+  FSubCircuits.clear();
+}
+
 void TMacro::Forget(const TGraphicObject* object) {
   const auto same = [object](const TDevice* device) {
     return static_cast<const TGraphicObject*>(device) == object;
   };
   std::erase_if(FEvalOrder, same);
   std::erase_if(FClockedFlipFlops, same);
+  std::erase_if(FSubCircuits, same);
 }
 
 TGraphicList& TMacro::ListFor(const TGraphicObject& object) const {

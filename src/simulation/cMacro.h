@@ -57,7 +57,7 @@ public:
   void BuildEvalOrder();
   /// Marks every wire and solder joint of this level.
   void SetVisited(bool flag);
-  /// Sets `InputsDue` here and in every sub-circuit below.
+  /// Sets `InputsDue` here and in every sub-circuit below that `EvalOrder` evaluates.
   void SetInputsDue(bool flag);
   /// Repaints the live state of an open level: wire colours, joints, sources and indicators.
   void PaintState(QPainter& dc);
@@ -120,7 +120,9 @@ private:
   /// Turns a level that did not settle into contention or a race.
   void JudgeUnsettled(SimResult& total) const;
   void CalculateBoundaryTags(SimResult& total);
+  /// Drops `object` from the evaluation order and its picks.
   void Forget(const TGraphicObject* object);
+  void ForgetOrder();
 
   std::unique_ptr<TGraphicList> FDevices;
   std::unique_ptr<TGraphicList> FTags;
@@ -129,8 +131,10 @@ private:
   std::unique_ptr<TGraphicList> FInputs;
   std::unique_ptr<TGraphicList> FOutputs;
   std::vector<TDevice*> FEvalOrder;
-  /// The devices of `FEvalOrder` that latch after each settle loop.
+  /// The devices of `FEvalOrder` that latch after each settle loop, and the sub-circuits,
+  /// picked out once so that a step never walks the whole level to find them.
   std::vector<TDevice*> FClockedFlipFlops;
+  std::vector<TMacro*> FSubCircuits;
 };
 
 }  // namespace logivane

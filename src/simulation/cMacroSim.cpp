@@ -38,7 +38,7 @@ void TMacro::BuildEvalOrder() {
   // another level and is not evaluated here.
   std::sort(members.begin(), members.end(), std::less<>());
   std::vector<char> placed(members.size(), 0);
-  FEvalOrder.clear();
+  ForgetOrder();
   for (TDevice* driver : drivers) {
     const auto at = std::lower_bound(members.begin(), members.end(), driver, std::less<>());
     if (at == members.end() || *at != driver) {
@@ -54,10 +54,12 @@ void TMacro::BuildEvalOrder() {
     FEvalOrder.push_back(driver);
   }
 
-  FClockedFlipFlops.clear();
   for (TDevice* device : FEvalOrder) {
     if (device->IsClockedFlipFlop()) {
       FClockedFlipFlops.push_back(device);
+    }
+    if (device->Role() == TDeviceRole::Macro) {
+      FSubCircuits.push_back(static_cast<TMacro*>(device));
     }
   }
 }
@@ -73,11 +75,9 @@ void TMacro::SetVisited(bool flag) {
 
 void TMacro::SetInputsDue(bool flag) {
   InputsDue = flag;
-  EachDevice(*FDevices, [flag](TDevice& device) {
-    if (device.Role() == TDeviceRole::Macro) {
-      static_cast<TMacro&>(device).SetInputsDue(flag);
-    }
-  });
+  for (TMacro* sub : FSubCircuits) {
+    sub->SetInputsDue(flag);
+  }
 }
 
 SimResult TMacro::Calculate() {
