@@ -4,9 +4,9 @@
 #include "simulation/cGateDevice.h"
 #include "simulation/cRunControl.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
 
 #include <memory>
 
@@ -49,8 +49,8 @@ void BM_InverterChainStep(benchmark::State& state) {
     benchmark::DoNotOptimize(StepCircuit(*root).Result.Changed);
   }
   // Every step changes the whole chain in the first pass and confirms it in a second.
-  const auto evaluations = static_cast<double>(state.iterations()) * 2.0 *
-                           static_cast<double>(root->EvalOrder().size());
+  const auto evaluations =
+      static_cast<double>(state.iterations()) * 2.0 * static_cast<double>(root->EvalOrder().size());
   state.counters["steps/s"] =
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   state.counters["evaluations/s"] = benchmark::Counter(evaluations, benchmark::Counter::kIsRate);

@@ -78,16 +78,16 @@ void AddOrBody(TDevice& device) {
 // ---------------------------------------------------------------------------------------------
 // TGateDevice
 
-TGateDevice::TGateDevice(TBody body, bool bubble, std::int32_t inputs, const char* helpTopic) :
-    InputCount(inputs) {
+TGateDevice::TGateDevice(TBody body, bool bubble, std::int32_t inputs, const char* helpTopic)
+    : InputCount(inputs) {
   HelpTopic = QString::fromLatin1(helpTopic);
   CanResize = false;
 
   float outputLeadX = bubble ? 26 : 17;
   switch (body) {
     case TBody::Not:
-      AddPolygon(*this, {CreateFloatPoint(10, 0), CreateFloatPoint(-10, -8),
-                         CreateFloatPoint(-10, 8)});
+      AddPolygon(*this,
+                 {CreateFloatPoint(10, 0), CreateFloatPoint(-10, -8), CreateFloatPoint(-10, 8)});
       outputLeadX = 20;
       break;
     case TBody::And: {
@@ -141,13 +141,15 @@ void TGateDevice::Read(TSerializeReader& reader) {
   CachePins(*this, FPinAt, InputCount + 1);
 }
 
-TNotGate::TNotGate() : TGateDevice(TBody::Not, true, 1, "GateInverter.htm") {}
+TNotGate::TNotGate() : TGateDevice(TBody::Not, true, 1, "GateInverter.htm") {
+}
 
 SimResult TNotGate::Calculate() {
   return Drive(In(1) ^ 1);
 }
 
-TAndGate::TAndGate(std::int32_t inputs) : TGateDevice(TBody::And, false, inputs, "GateAND.htm") {}
+TAndGate::TAndGate(std::int32_t inputs) : TGateDevice(TBody::And, false, inputs, "GateAND.htm") {
+}
 
 SimResult TAndGate::Calculate() {
   TLevel level = 1;
@@ -157,8 +159,8 @@ SimResult TAndGate::Calculate() {
   return Drive(level);
 }
 
-TNandGate::TNandGate(std::int32_t inputs) :
-    TGateDevice(TBody::And, true, inputs, "GateNAND.htm") {}
+TNandGate::TNandGate(std::int32_t inputs) : TGateDevice(TBody::And, true, inputs, "GateNAND.htm") {
+}
 
 SimResult TNandGate::Calculate() {
   TLevel level = 1;
@@ -168,7 +170,8 @@ SimResult TNandGate::Calculate() {
   return Drive(level ^ 1);
 }
 
-TOrGate::TOrGate(std::int32_t inputs) : TGateDevice(TBody::Or, false, inputs, "GateOR.htm") {}
+TOrGate::TOrGate(std::int32_t inputs) : TGateDevice(TBody::Or, false, inputs, "GateOR.htm") {
+}
 
 SimResult TOrGate::Calculate() {
   TLevel level = 0;
@@ -178,7 +181,8 @@ SimResult TOrGate::Calculate() {
   return Drive(level);
 }
 
-TNorGate::TNorGate(std::int32_t inputs) : TGateDevice(TBody::Or, true, inputs, "GateNOR.htm") {}
+TNorGate::TNorGate(std::int32_t inputs) : TGateDevice(TBody::Or, true, inputs, "GateNOR.htm") {
+}
 
 SimResult TNorGate::Calculate() {
   TLevel level = 0;
@@ -188,14 +192,15 @@ SimResult TNorGate::Calculate() {
   return Drive(level ^ 1);
 }
 
-TXorGate::TXorGate(std::int32_t inputs) : TGateDevice(TBody::Xor, false, inputs, "GateXOR.htm") {}
+TXorGate::TXorGate(std::int32_t inputs) : TGateDevice(TBody::Xor, false, inputs, "GateXOR.htm") {
+}
 
 SimResult TXorGate::Calculate() {
   return Drive(In(1) ^ In(2));
 }
 
-TXnorGate::TXnorGate(std::int32_t inputs) :
-    TGateDevice(TBody::Xor, true, inputs, "GateXNOR.htm") {}
+TXnorGate::TXnorGate(std::int32_t inputs) : TGateDevice(TBody::Xor, true, inputs, "GateXNOR.htm") {
+}
 
 SimResult TXnorGate::Calculate() {
   return Drive(In(1) ^ In(2) ^ 1);
@@ -213,8 +218,8 @@ enum : std::size_t { TriData = 0, TriOutput = 1, TriEnable = 2 };
 TTriState::TTriState() {
   HelpTopic = QStringLiteral("tristate.htm");
   CanResize = false;
-  AddPolygon(*this, {CreateFloatPoint(-15, -10), CreateFloatPoint(15, 0),
-                     CreateFloatPoint(-15, 10)});
+  AddPolygon(*this,
+             {CreateFloatPoint(-15, -10), CreateFloatPoint(15, 0), CreateFloatPoint(-15, 10)});
   AddLead(*this, -15, 0, -20, 0);
   AddLead(*this, 15, 0, 20, 0);
   AddLead(*this, 0, 5, 0, 10);

@@ -88,11 +88,11 @@ protected:
 };
 
 /// The registered gates: one class per family and input count.
-#define LV_GATE(ClassT, FamilyT, Inputs)    \
-  class ClassT final : public FamilyT {     \
-    LV_PERSISTENT(ClassT)                   \
-  public:                                   \
-    ClassT() : FamilyT(Inputs) {}           \
+#define LV_GATE(ClassT, FamilyT, Inputs) \
+  class ClassT final : public FamilyT {  \
+    LV_PERSISTENT(ClassT)                \
+  public:                                \
+    ClassT() : FamilyT(Inputs) {}        \
   };
 
 LV_GATE(T2AndGate, TAndGate, 2)

@@ -53,8 +53,8 @@ bool RoleMatchesClass(const TGraphicObject& object) {
   }
 }
 
-void ReadContents(TSerializeReader& reader, const TMacro& owner, std::unique_ptr<TGraphicList>& list,
-                  TContents contents) {
+void ReadContents(TSerializeReader& reader, const TMacro& owner,
+                  std::unique_ptr<TGraphicList>& list, TContents contents) {
   list.reset();
   list.reset(reader.ReadOwned<TGraphicList>(owner));
   if (list->ClassName() != TGraphicList::StaticClassName) {
@@ -70,21 +70,21 @@ void ReadContents(TSerializeReader& reader, const TMacro& owner, std::unique_ptr
 
 }  // namespace
 
-TMacro::TMacro() :
-    TDevice(TDeviceRole::Macro),
-    FDevices(std::make_unique<TGraphicList>()),
-    FTags(std::make_unique<TGraphicList>()),
-    FWires(std::make_unique<TGraphicList>()),
-    FSolders(std::make_unique<TGraphicList>()),
-    FInputs(std::make_unique<TGraphicList>()),
-    FOutputs(std::make_unique<TGraphicList>()) {
+TMacro::TMacro()
+    : TDevice(TDeviceRole::Macro),
+      FDevices(std::make_unique<TGraphicList>()),
+      FTags(std::make_unique<TGraphicList>()),
+      FWires(std::make_unique<TGraphicList>()),
+      FSolders(std::make_unique<TGraphicList>()),
+      FInputs(std::make_unique<TGraphicList>()),
+      FOutputs(std::make_unique<TGraphicList>()) {
   GeometryStored = true;
   PinsVisible = true;
   CanResize = false;
 
   auto frame = std::make_unique<TPolygon>();
-  frame->AddPoints({CreateFloatPoint(-20, -10), CreateFloatPoint(20, -10),
-                    CreateFloatPoint(20, 10), CreateFloatPoint(-20, 10)});
+  frame->AddPoints({CreateFloatPoint(-20, -10), CreateFloatPoint(20, -10), CreateFloatPoint(20, 10),
+                    CreateFloatPoint(-20, 10)});
   frame->Remap();
   Add(std::move(frame));
   auto name = std::make_unique<TGraphicText>();
@@ -180,8 +180,8 @@ void TMacro::Draw(QPainter& dc) {
     return;
   }
   // Wires above devices, sources and indicators on top.
-  for (TGraphicList* list : {FDevices.get(), FTags.get(), FWires.get(), FSolders.get(),
-                             FInputs.get(), FOutputs.get()}) {
+  for (TGraphicList* list :
+       {FDevices.get(), FTags.get(), FWires.get(), FSolders.get(), FInputs.get(), FOutputs.get()}) {
     list->Draw(dc);
   }
 }

@@ -100,8 +100,8 @@ public:
 private:
   /// The contents in the order in which they are hit tested and collected.
   std::array<TGraphicList*, 6> Contents() const {
-    return {FDevices.get(), FTags.get(), FInputs.get(), FOutputs.get(), FSolders.get(),
-            FWires.get()};
+    return {FDevices.get(), FTags.get(),    FInputs.get(),
+            FOutputs.get(), FSolders.get(), FWires.get()};
   }
   /// Calls `f` on every device of `list`, skipping plain shapes and texts.
   template <class F>

@@ -1,7 +1,6 @@
 // The simulation side of TMacro: evaluation order, settle loop, resets and live painting.
 
 #include "simulation/cMacro.h"
-
 #include "simulation/cTagDevice.h"
 
 #include <algorithm>

@@ -1,9 +1,8 @@
 // Template files: a macro's symbol and outline pins, without the links to its tags.
 
-#include "simulation/cMacro.h"
-
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
+#include "simulation/cMacro.h"
 
 #include <QFile>
 #include <QSaveFile>

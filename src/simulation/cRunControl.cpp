@@ -18,8 +18,8 @@ TStepReport StepCircuit(TMacro& root, const std::function<void(const SimResult&)
   root.Reset();
   report.AtCulprit = result.Culprit != nullptr;
   if (result.Race) {
-    report.Message = QString::fromLatin1(report.AtCulprit ? StepMessages::Race
-                                                          : StepMessages::RaceAbove);
+    report.Message =
+        QString::fromLatin1(report.AtCulprit ? StepMessages::Race : StepMessages::RaceAbove);
   } else {
     report.Message = QString::fromLatin1(report.AtCulprit ? StepMessages::Contention
                                                           : StepMessages::ContentionAbove);

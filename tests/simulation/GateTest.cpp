@@ -60,10 +60,22 @@ TEST(Gates, WiderGatesCombineEveryInput) {
     std::function<TLevel(unsigned row, unsigned all)> Out;
   };
   const TFamily families[] = {
-      {{"T3AndGate", "T4AndGate"}, [](unsigned r, unsigned all) { return TLevel(r == all); }},
-      {{"T3NandGate", "T4NandGate"}, [](unsigned r, unsigned all) { return TLevel(r != all); }},
-      {{"T3OrGate", "T4OrGate"}, [](unsigned r, unsigned) { return TLevel(r != 0); }},
-      {{"T3NorGate", "T4NorGate"}, [](unsigned r, unsigned) { return TLevel(r == 0); }},
+      {{"T3AndGate", "T4AndGate"},
+       [](unsigned r, unsigned all) {
+         return TLevel(r == all);
+       }},
+      {{"T3NandGate", "T4NandGate"},
+       [](unsigned r, unsigned all) {
+         return TLevel(r != all);
+       }},
+      {{"T3OrGate", "T4OrGate"},
+       [](unsigned r, unsigned) {
+         return TLevel(r != 0);
+       }},
+      {{"T3NorGate", "T4NorGate"},
+       [](unsigned r, unsigned) {
+         return TLevel(r == 0);
+       }},
   };
   for (const TFamily& family : families) {
     for (const char* name : family.Names) {

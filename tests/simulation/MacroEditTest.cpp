@@ -1,9 +1,9 @@
 #include "simulation/SimTestHelpers.h"
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QPainter>
-
-#include <gtest/gtest.h>
 
 namespace logivane {
 namespace {
@@ -24,9 +24,9 @@ TEST(MacroEdit, ObjectsAreFiledByTheirClassAndDeletedByTheSameRule) {
   auto* pin = Place<TMacroPin>(*root, 0, 350);
 
   const std::pair<TGraphicObject*, TGraphicList*> filing[] = {
-      {gate, &root->Devices()},   {note, &root->Devices()},  {sub, &root->Devices()},
-      {tag, &root->Tags()},       {source, &root->Inputs()}, {probe, &root->Outputs()},
-      {joint, &root->Solders()},  {wire, &root->Wires()},    {pin, &root->Pins()},
+      {gate, &root->Devices()},  {note, &root->Devices()},  {sub, &root->Devices()},
+      {tag, &root->Tags()},      {source, &root->Inputs()}, {probe, &root->Outputs()},
+      {joint, &root->Solders()}, {wire, &root->Wires()},    {pin, &root->Pins()},
   };
   for (const auto& [object, list] : filing) {
     EXPECT_GE(list->Objects().IndexOf(object), 0) << object->ClassName();

@@ -1,9 +1,9 @@
 #include "simulation/SimTestHelpers.h"
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace logivane {
 namespace {
