@@ -52,6 +52,13 @@ TEST(Gates, TwoInputGatesFollowTheirTruthTables) {
   TNotGate inverter;
   EXPECT_EQ(Evaluate(inverter, 0), 1);
   EXPECT_EQ(Evaluate(inverter, 1), 0);
+
+  // Only the low bit of an input counts.
+  T2AndGate gate;
+  gate.Pin(1)->Value = 3;
+  gate.Pin(2)->Value = 2;
+  gate.Calculate();
+  EXPECT_EQ(gate.Pin(0)->Value, 0);
 }
 
 TEST(Gates, WiderGatesCombineEveryInput) {
@@ -86,17 +93,6 @@ TEST(Gates, WiderGatesCombineEveryInput) {
       }
     }
   }
-}
-
-TEST(Gates, InputsCountOnlyTheirLowBit) {
-  T2AndGate gate;
-  gate.Pin(1)->Value = 3;
-  gate.Pin(2)->Value = 1;
-  gate.Calculate();
-  EXPECT_EQ(gate.Pin(0)->Value, 1);
-  gate.Pin(2)->Value = 2;
-  gate.Calculate();
-  EXPECT_EQ(gate.Pin(0)->Value, 0);
 }
 
 TEST(Gates, AnUnchangedOutputReportsNoChangeButStillStampsItsNet) {
@@ -198,25 +194,6 @@ TEST(TriState, DrivesOnlyWhileEnabled) {
   buffer->Calculate();
   EXPECT_EQ(reader->Pin(1)->Value, 1);
   EXPECT_FALSE(buffer->Contention);
-}
-
-TEST(TriState, AnotherDriverOnTheNetIsContention) {
-  TMacro circuit;
-  auto* a = test::Place<TTriState>(circuit, 0, 0);
-  auto* b = test::Place<TTriState>(circuit, 0, 50);
-  Connect(circuit, *a->Pin(1), *b->Pin(1));
-  a->Pin(2)->Value = 1;
-  a->Calculate();
-  EXPECT_EQ(b->Pin(1)->Driver, a);
-
-  // Disabled, b does not look; enabled, it finds a's mark.
-  EXPECT_FALSE(b->Calculate().Changed);
-  b->Pin(2)->Value = 1;
-  const SimResult fight = b->Calculate();
-  EXPECT_TRUE(fight.Changed);
-  EXPECT_FALSE(fight.Contention);  // the container judges; the device only carries the mark
-  EXPECT_TRUE(b->Contention);
-  EXPECT_EQ(b->Pin(1)->Driver, nullptr);
 }
 
 TEST(GateFiles, EveryGateRoundTripsAndBehavesLikeANewOne) {

@@ -138,19 +138,5 @@ TEST(MacroEdit, PaintStateColoursWiresByTheirLevel) {
   EXPECT_EQ(wires[3]->GetColour(), ColourRed);
 }
 
-TEST(MacroEdit, ResettingInputsStartsEveryLevelLow) {
-  auto root = test::NewRoot();
-  TMacro* sub = test::AddSubCircuit(*root, 0, 0, 1);
-  auto* gate = Place<T2AndGate>(*sub, 50, 0);
-  gate->Pin(1)->Value = 1;
-  gate->Pin(1)->Driver = gate;
-  sub->Pin(0)->Kind = PinInput;
-  sub->Pin(0)->Value = 1;
-  root->ResetInputs(1);
-  EXPECT_EQ(gate->Pin(1)->Value, 0);
-  EXPECT_EQ(gate->Pin(1)->Driver, nullptr);
-  EXPECT_EQ(sub->Pin(0)->Value, 0);
-}
-
 }  // namespace
 }  // namespace logivane
