@@ -10,7 +10,8 @@ namespace logivane {
 /**
  * @brief Base of the logic gates: pin 0 is the output, pins 1 to `InputCount` the inputs.
  *
- * A gate has no state: each evaluation reads its inputs and drives its output once.
+ * A gate has no state: each evaluation reads its inputs and drives its output once. Its pins
+ * are built with it (or read with it) and never replaced, because evaluation keeps them at hand.
  */
 class TGateDevice : public TDevice {
 public:
