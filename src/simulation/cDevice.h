@@ -62,9 +62,12 @@ public:
   /// Appends the device that drove each driven input (duplicates included).
   virtual void CollectDrivers(std::vector<TDevice*>& list) const;
   virtual void ClearDrivers();
-  /// Latches a clocked flip-flop's master once per step, after the settle loop.
-  virtual void SetSlaveInputs() {}
+  /// Repaints the part of the symbol that shows the live level; sources and indicators do.
+  virtual void DrawState(QPainter&) {}
+  /// Whether the container must call `SetSlaveInputs` after each settle loop.
   virtual bool IsClockedFlipFlop() const { return false; }
+  /// Latches a clocked flip-flop once its container has settled.
+  virtual void SetSlaveInputs() {}
 
   bool HasConnectedPin() const;
   TGraphicList& Pins() const { return *FPins; }
@@ -87,6 +90,22 @@ public:
 
 protected:
   explicit TDevice(TDeviceRole role);
+
+  /// Drives `output`, an output pin of this device, and its net. When another device has
+  /// already driven that net in this pass, the net is left to it: this device marks itself with
+  /// `Contention` and reports a change instead, so the level does not settle and the fight is
+  /// blamed whichever of the two drivers is evaluated first. Driving the same pin twice in one
+  /// evaluation is no fight.
+  SimResult DriveOutput(TPin& output, TLevel level) {
+    SimResult result;
+    if (output.IsNetVisited() && output.Driver != this) {
+      Contention = true;
+      result.Changed = true;
+      return result;
+    }
+    result.Changed = output.SetValue(this, level);
+    return result;
+  }
 
 private:
   std::unique_ptr<TGraphicList> FPins;

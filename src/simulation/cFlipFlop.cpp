@@ -32,8 +32,8 @@ void TFlipFlop::Reset() {
 }
 
 bool TFlipFlop::DriveOutputs(TLevel q, TLevel notQ) {
-  const bool changedQ = Pin(0)->SetValue(this, q);
-  const bool changedNotQ = Pin(1)->SetValue(this, notQ);
+  const bool changedQ = DriveOutput(*Pin(0), q).Changed;
+  const bool changedNotQ = DriveOutput(*Pin(1), notQ).Changed;
   return changedQ || changedNotQ;
 }
 

@@ -25,9 +25,6 @@ public:
   void Write(TSerializeWriter& writer) const override;
   void Read(TSerializeReader& reader) override;
 
-  /// Repaints the part of the symbol that shows the latched levels.
-  virtual void DrawState(QPainter& /*dc*/) {}
-
   /// The colour of a lit element.
   TColour Colour;
 

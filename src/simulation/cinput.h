@@ -18,8 +18,6 @@ namespace logivane {
 class TInputDevice : public THistoryDevice {
 public:
   void Read(TSerializeReader& reader) override;
-  /// Repaints the part of the symbol that shows the level and records the level.
-  virtual void DrawState(QPainter& /*dc*/) {}
 
 protected:
   TInputDevice();

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "simulation/cMacro.h"
+#include "simulation/cTagDevice.h"
+
+#include <QPoint>
+
+#include <memory>
+
+namespace logivane {
+
+/// Files `object` in the list of `circuit` that its class belongs to (`TMacro::ListFor`) and
+/// returns it. The object keeps its position.
+template <class T>
+T* AddObject(TMacro& circuit, std::unique_ptr<T> object) {
+  TGraphicList& list = circuit.ListFor(*object);
+  return list.Add(std::move(object));
+}
+
+/// Joins two wire ends, each a free pin or a joint with a free slot, by a straight wire from
+/// centre to centre that is filed in `circuit`. Returns null, changing nothing, when an end
+/// cannot take another wire or both ends are one object.
+TWire* Connect(TMacro& circuit, TGraphicObject& end1, TGraphicObject& end2);
+
+/// Cuts `wire`, a wire of `circuit`, at the segment nearest to `at` and joins the two pieces
+/// through a new solder joint at `at`, which is returned; the old wire is destroyed. Returns
+/// null when the wire is not one of `circuit`'s or has fewer than two vertices.
+TSolder* AddSolder(TMacro& circuit, TWire& wire, QPoint at);
+
+/// Gives each tag of `circuit` the direction its net calls for (output before tri-state before
+/// input, else unconnected) and copies it to the outline pin it is linked to.
+void UpdateTagKinds(TMacro& circuit);
+
+/// Appends a new, unlinked outline pin to `macro`, centred on (x, y).
+TMacroPin* AddOutlinePin(TMacro& macro, float x, float y);
+
+/// Ties `tag`, a tag inside `macro`, to `pin`, one of `macro`'s outline pins: the two become
+/// partners, the pin takes the tag's direction as its kind and the tag shows the pin's number.
+void AssociateTag(TMacro& macro, TTagDevice& tag, TMacroPin& pin);
+
+}  // namespace logivane

@@ -1,0 +1,274 @@
+#include "simulation/cGateDevice.h"
+
+#include "document/cSerializeReader.h"
+
+#include <cmath>
+#include <span>
+
+namespace logivane {
+
+namespace {
+
+constexpr float InputPinX = -30;
+constexpr float OutputPinX = 30;
+constexpr float NotInputPinX = -20;
+constexpr float BubbleRadius = 5;
+
+/// Input pin heights, in pin order, for two, three and four inputs.
+std::span<const float> InputPinYs(std::int32_t inputs) {
+  static constexpr float Two[] = {10, -10};
+  static constexpr float Three[] = {10, 0, -10};
+  static constexpr float Four[] = {15, 5, -5, -15};
+  switch (inputs) {
+    case 3:
+      return Three;
+    case 4:
+      return Four;
+    default:
+      return Two;
+  }
+}
+
+/// Fills `cache` with the device's pins; a stored device with another pin count is refused,
+/// because evaluation reads the pins without looking.
+template <std::size_t N>
+void CachePins(const TDevice& device, std::array<TPin*, N>& cache, int count) {
+  if (device.PinCount() != count) {
+    throw EReadError::InvalidValue();
+  }
+  for (int i = 0; i < count; ++i) {
+    cache[static_cast<std::size_t>(i)] = device.Pin(i);
+  }
+}
+
+void AddLead(TDevice& device, float x1, float y1, float x2, float y2) {
+  auto lead = std::make_unique<TPolyline>();
+  lead->AddPoints({CreateFloatPoint(x1, y1), CreateFloatPoint(x2, y2)});
+  lead->Remap();
+  device.Add(std::move(lead));
+}
+
+void AddPolygon(TDevice& device, std::initializer_list<TFloatPoint*> points) {
+  auto polygon = std::make_unique<TPolygon>();
+  polygon->AddPoints(points);
+  polygon->Remap();
+  device.Add(std::move(polygon));
+}
+
+void AddCircle(TDevice& device, float cx, float cy, float radius) {
+  auto circle = std::make_unique<TPolygon>();
+  circle->AddArc(true, cx, cy, 0, 360, radius, radius);
+  circle->Remap();
+  device.Add(std::move(circle));
+}
+
+/// The curved body shared by the OR and XOR families: front arcs, tip and hollow back.
+void AddOrBody(TDevice& device) {
+  auto body = std::make_unique<TPolygon>();
+  body->AddArc(true, -9, 0, 270, 350, 25, 15);
+  body->AddPoints({CreateFloatPoint(17, 0)});
+  body->AddArc(true, -9, 0, 375, 450, 25, 15);
+  body->AddArc(false, -38, 0, 318, 402, 23, 23);
+  body->Remap();
+  device.Add(std::move(body));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TGateDevice
+
+TGateDevice::TGateDevice(TBody body, bool bubble, std::int32_t inputs, const char* helpTopic)
+    : InputCount(inputs) {
+  HelpTopic = QString::fromLatin1(helpTopic);
+  CanResize = false;
+
+  float outputLeadX = bubble ? 26 : 17;
+  switch (body) {
+    case TBody::Not:
+      AddPolygon(*this,
+                 {CreateFloatPoint(10, 0), CreateFloatPoint(-10, -8), CreateFloatPoint(-10, 8)});
+      outputLeadX = 20;
+      break;
+    case TBody::And: {
+      auto shape = std::make_unique<TPolygon>();
+      shape->AddPoints({CreateFloatPoint(-17, 15), CreateFloatPoint(-17, -15)});
+      shape->AddArc(true, 2, 0, 270, 450, 15, 15);
+      shape->Remap();
+      Add(std::move(shape));
+      break;
+    }
+    case TBody::Or:
+      AddOrBody(*this);
+      break;
+    case TBody::Xor: {
+      AddOrBody(*this);
+      auto curve = std::make_unique<TPolyline>();
+      curve->AddArc(false, -42, 0, 318, 402, 23, 23);
+      curve->Remap();
+      Add(std::move(curve));
+      break;
+    }
+  }
+  if (bubble) {
+    AddCircle(*this, body == TBody::Not ? 15 : 21, 0, BubbleRadius);
+  }
+
+  if (body == TBody::Not) {
+    AddLead(*this, NotInputPinX, 0, -10, 0);
+  } else {
+    for (const float y : InputPinYs(inputs)) {
+      const bool inner = std::fabs(y) < 10;
+      const float end = body == TBody::Xor ? -21 : (body == TBody::Or && inner ? -15 : -17);
+      AddLead(*this, InputPinX, y, end, y);
+    }
+  }
+  AddLead(*this, outputLeadX, 0, OutputPinX, 0);
+
+  AddPin(PinOutput, OutputPinX, 0);
+  if (body == TBody::Not) {
+    AddPin(PinInput, NotInputPinX, 0);
+  } else {
+    for (const float y : InputPinYs(inputs)) {
+      AddPin(PinInput, InputPinX, y);
+    }
+  }
+  CachePins(*this, FPinAt, InputCount + 1);
+}
+
+void TGateDevice::Read(TSerializeReader& reader) {
+  TDevice::Read(reader);
+  CachePins(*this, FPinAt, InputCount + 1);
+}
+
+TNotGate::TNotGate() : TGateDevice(TBody::Not, true, 1, "GateInverter.htm") {
+}
+
+SimResult TNotGate::Calculate() {
+  return Drive(In(1) ^ 1);
+}
+
+TAndGate::TAndGate(std::int32_t inputs) : TGateDevice(TBody::And, false, inputs, "GateAND.htm") {
+}
+
+SimResult TAndGate::Calculate() {
+  TLevel level = 1;
+  for (int k = 1; k <= InputCount; ++k) {
+    level &= In(k);
+  }
+  return Drive(level);
+}
+
+TNandGate::TNandGate(std::int32_t inputs) : TGateDevice(TBody::And, true, inputs, "GateNAND.htm") {
+}
+
+SimResult TNandGate::Calculate() {
+  TLevel level = 1;
+  for (int k = 1; k <= InputCount; ++k) {
+    level &= In(k);
+  }
+  return Drive(level ^ 1);
+}
+
+TOrGate::TOrGate(std::int32_t inputs) : TGateDevice(TBody::Or, false, inputs, "GateOR.htm") {
+}
+
+SimResult TOrGate::Calculate() {
+  TLevel level = 0;
+  for (int k = 1; k <= InputCount; ++k) {
+    level |= In(k);
+  }
+  return Drive(level);
+}
+
+TNorGate::TNorGate(std::int32_t inputs) : TGateDevice(TBody::Or, true, inputs, "GateNOR.htm") {
+}
+
+SimResult TNorGate::Calculate() {
+  TLevel level = 0;
+  for (int k = 1; k <= InputCount; ++k) {
+    level |= In(k);
+  }
+  return Drive(level ^ 1);
+}
+
+TXorGate::TXorGate(std::int32_t inputs) : TGateDevice(TBody::Xor, false, inputs, "GateXOR.htm") {
+}
+
+SimResult TXorGate::Calculate() {
+  return Drive(In(1) ^ In(2));
+}
+
+TXnorGate::TXnorGate(std::int32_t inputs) : TGateDevice(TBody::Xor, true, inputs, "GateXNOR.htm") {
+}
+
+SimResult TXnorGate::Calculate() {
+  return Drive(In(1) ^ In(2) ^ 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TTriState
+
+namespace {
+
+enum : std::size_t { TriData = 0, TriOutput = 1, TriEnable = 2 };
+
+}  // namespace
+
+TTriState::TTriState() {
+  HelpTopic = QStringLiteral("tristate.htm");
+  CanResize = false;
+  AddPolygon(*this,
+             {CreateFloatPoint(-15, -10), CreateFloatPoint(15, 0), CreateFloatPoint(-15, 10)});
+  AddLead(*this, -15, 0, -20, 0);
+  AddLead(*this, 15, 0, 20, 0);
+  AddLead(*this, 0, 5, 0, 10);
+  AddPin(PinInput, -20, 0);
+  AddPin(PinTriState, 20, 0);
+  AddPin(PinInput, 0, 10);
+  CachePins(*this, FPinAt, 3);
+}
+
+void TTriState::Read(TSerializeReader& reader) {
+  TDevice::Read(reader);
+  CachePins(*this, FPinAt, 3);
+}
+
+SimResult TTriState::Calculate() {
+  SimResult result;
+  if ((FPinAt[TriEnable]->Value & 1) == 0) {
+    return result;  // not driving: the net keeps whatever level it has
+  }
+  TPin* output = FPinAt[TriOutput];
+  if (output->Driver && output->Driver != this) {
+    // Somebody else drove this net in this pass.
+    result.Changed = true;
+    Contention = true;
+    output->Driver = nullptr;
+    return result;
+  }
+  result.Changed = output->SetValue(this, FPinAt[TriData]->Value & 1);
+  // Our own mark must not look like another driver in the next pass; the rest of the net
+  // keeps it, so other drivers still see us.
+  output->Driver = nullptr;
+  return result;
+}
+
+LV_REGISTER_CLASS(TNotGate)
+LV_REGISTER_CLASS(T2AndGate)
+LV_REGISTER_CLASS(T3AndGate)
+LV_REGISTER_CLASS(T4AndGate)
+LV_REGISTER_CLASS(T2NandGate)
+LV_REGISTER_CLASS(T3NandGate)
+LV_REGISTER_CLASS(T4NandGate)
+LV_REGISTER_CLASS(T2OrGate)
+LV_REGISTER_CLASS(T3OrGate)
+LV_REGISTER_CLASS(T4OrGate)
+LV_REGISTER_CLASS(T2NorGate)
+LV_REGISTER_CLASS(T3NorGate)
+LV_REGISTER_CLASS(T4NorGate)
+LV_REGISTER_CLASS(T2XorGate)
+LV_REGISTER_CLASS(T2XnorGate)
+LV_REGISTER_CLASS(TTriState)
+
+}  // namespace logivane

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "simulation/cDevice.h"
+#include "simulation/cMessages.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace logivane {
+
+class TTagDevice;
+
+/**
+ * @brief A circuit: the root drawing, or a sub-circuit placed in another circuit as one device.
+ *
+ * Open, it is the drawing of its six contents lists; closed, it looks and connects like any
+ * device through its symbol and outline pins. Either way `Calculate` settles its contents: the
+ * devices of `EvalOrder` are evaluated pass after pass until no pin changes, and bus
+ * contention or a race is reported with the device to blame.
+ */
+class TMacro : public TDevice {
+  LV_PERSISTENT(TMacro)
+public:
+  /// The settle loop gives up once it has run more passes than this.
+  static constexpr int MaxPasses = 200;
+
+  TMacro();
+  ~TMacro() override;
+
+  void Write(TSerializeWriter& writer) const override;
+  void Read(TSerializeReader& reader) override;
+  void AbandonLinks() override;
+
+  void Clear() override;
+  bool HitTest(std::int32_t x, std::int32_t y) override;
+  void Draw(QPainter& dc) override;
+  void Translate(float dx, float dy) override;
+  void Remap() override;
+  TRect GetBounds() const override;
+  TFloatRect GetFloatBounds() const override;
+  /// Removes and destroys `object` from the list it belongs to; outline pins clear their tag's
+  /// number first. Objects that are not ours are left alone.
+  void DeleteChild(TGraphicObject* object) override;
+
+  SimResult Calculate() override;
+  void Reset() override;
+  void ResetInputs(TLevel level) override;
+  void ClearDrivers() override;
+
+  /// Orders the devices of this level so that drivers come before the devices they drive.
+  /// Must run after every change to the contents and before the next `Calculate`.
+  void BuildEvalOrder();
+  /// Marks every wire and solder joint of this level.
+  void SetVisited(bool flag);
+  /// Sets `InputsDue` here and in every sub-circuit below that `EvalOrder` evaluates.
+  void SetInputsDue(bool flag);
+  /// Repaints the live state of an open level: wire colours, joints, sources and indicators.
+  void PaintState(QPainter& dc);
+  /// Moves every wire end onto its pin or joint; true when any moved.
+  bool FollowAllWires();
+  /// Hands the area to repaint of every wire that `FollowAllWires` moved.
+  void InvalidateWireMoves(const std::function<void(const TRect&)>& invalidate) const;
+  /// Empties `target` (without destroying) and collects every object whose bounds lie inside
+  /// `r`: the contents when open, the symbol and pins when closed.
+  bool CollectInside(const TRect& r, TGraphicList& target) const;
+  /// Like `CollectInside` for the objects not inside `r`; collects nothing when closed.
+  bool CollectOutside(const TRect& r, TGraphicList& target) const;
+  bool IsEmpty() const;
+  /// The tag whose hidden pin is partnered with `pin`, or null.
+  TTagDevice* FindTagForPin(const TPin* pin) const;
+  /// Writes the symbol and one fresh pin per outline pin as a template file.
+  bool SaveTemplate(const QString& fileName, TMessageSink& messages = MessageSink()) const;
+  /// Takes the symbol and pins of a template file; on failure reports it and keeps both.
+  bool LoadTemplate(const QString& fileName, TMessageSink& messages = MessageSink());
+
+  /// The list that `object` belongs in: wires, joints, sources, indicators and tags have their
+  /// own, pins go to the outline (`Pins`), everything else to `Devices`.
+  TGraphicList& ListFor(const TGraphicObject& object) const;
+
+  TGraphicList& Devices() const { return *FDevices; }
+  TGraphicList& Tags() const { return *FTags; }
+  TGraphicList& Wires() const { return *FWires; }
+  TGraphicList& Solders() const { return *FSolders; }
+  TGraphicList& Inputs() const { return *FInputs; }
+  TGraphicList& Outputs() const { return *FOutputs; }
+  TTagDevice* Tag(int index) const;
+  const std::vector<TDevice*>& EvalOrder() const { return FEvalOrder; }
+
+  QString Datasheet;
+  bool Closed = true;
+  bool Displayed = false;
+  bool IsSubCircuit = false;
+  bool InputsDue = true;
+
+private:
+  /// The contents in the order in which they are hit tested and collected.
+  std::array<TGraphicList*, 6> Contents() const {
+    return {FDevices.get(), FTags.get(),    FInputs.get(),
+            FOutputs.get(), FSolders.get(), FWires.get()};
+  }
+  /// Calls `f` on every device of `list`, skipping plain shapes and texts.
+  template <class F>
+  static void EachDevice(const TGraphicList& list, F&& f) {
+    for (TSerialize* item : list.Objects()) {
+      auto* object = static_cast<TGraphicObject*>(item);
+      if (object->GraphicKind() == TGraphicKind::Device) {
+        f(*static_cast<TDevice*>(object));
+      }
+    }
+  }
+  bool Collect(const TRect& r, TGraphicList& target, bool inside) const;
+  void ClearContentDrivers();
+  /// Runs the passes of the settle loop and returns how many ran.
+  int Settle(SimResult& total);
+  /// Turns a level that did not settle into contention or a race.
+  void JudgeUnsettled(SimResult& total) const;
+  void CalculateBoundaryTags(SimResult& total);
+  /// Drops `object` from the evaluation order and its picks.
+  void Forget(const TGraphicObject* object);
+  void ForgetOrder();
+
+  std::unique_ptr<TGraphicList> FDevices;
+  std::unique_ptr<TGraphicList> FTags;
+  std::unique_ptr<TGraphicList> FWires;
+  std::unique_ptr<TGraphicList> FSolders;
+  std::unique_ptr<TGraphicList> FInputs;
+  std::unique_ptr<TGraphicList> FOutputs;
+  std::vector<TDevice*> FEvalOrder;
+  /// The devices of `FEvalOrder` that latch after each settle loop, and the sub-circuits,
+  /// picked out once so that a step never walks the whole level to find them.
+  std::vector<TDevice*> FClockedFlipFlops;
+  std::vector<TMacro*> FSubCircuits;
+};
+
+}  // namespace logivane

@@ -1,0 +1,252 @@
+// The simulation side of TMacro: evaluation order, settle loop, resets and live painting.
+
+#include "simulation/cMacro.h"
+#include "simulation/cTagDevice.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace logivane {
+
+void TMacro::BuildEvalOrder() {
+  // Start from no drivers at all: marks left by an earlier step, or by devices deleted since,
+  // must not shape the order.
+  ClearContentDrivers();
+
+  // Evaluate every device once so that the input pins of this level name their drivers.
+  SetVisited(false);
+  EachDevice(*FDevices, [](TDevice& device) {
+    if (device.Role() == TDeviceRole::Macro) {
+      auto& sub = static_cast<TMacro&>(device);
+      sub.BuildEvalOrder();
+      sub.SetInputsDue(false);  // sources advance only in a real step
+    }
+    device.Calculate();
+  });
+
+  // Each device preceded by the devices that drive its inputs.
+  std::vector<TDevice*> drivers;
+  std::vector<TDevice*> members;
+  EachDevice(*FDevices, [&](TDevice& device) {
+    device.CollectDrivers(drivers);
+    drivers.push_back(&device);
+    members.push_back(&device);
+  });
+
+  // Keep the first place of each device of this level. A driver seen through a tag lives on
+  // another level and is not evaluated here.
+  std::sort(members.begin(), members.end(), std::less<>());
+  std::vector<char> placed(members.size(), 0);
+  ForgetOrder();
+  for (TDevice* driver : drivers) {
+    const auto at = std::lower_bound(members.begin(), members.end(), driver, std::less<>());
+    if (at == members.end() || *at != driver) {
+      continue;
+    }
+    char& seen = placed[static_cast<std::size_t>(at - members.begin())];
+    const TDeviceRole role = driver->Role();
+    if (seen || role == TDeviceRole::Input || role == TDeviceRole::Output ||
+        role == TDeviceRole::Tag) {
+      continue;
+    }
+    seen = 1;
+    FEvalOrder.push_back(driver);
+  }
+
+  for (TDevice* device : FEvalOrder) {
+    if (device->IsClockedFlipFlop()) {
+      FClockedFlipFlops.push_back(device);
+    }
+    if (device->Role() == TDeviceRole::Macro) {
+      FSubCircuits.push_back(static_cast<TMacro*>(device));
+    }
+  }
+}
+
+void TMacro::SetVisited(bool flag) {
+  for (TSerialize* wire : FWires->Objects()) {
+    static_cast<TWire*>(wire)->Visited = flag;
+  }
+  for (TSerialize* solder : FSolders->Objects()) {
+    static_cast<TSolder*>(solder)->Visited = flag;
+  }
+}
+
+void TMacro::SetInputsDue(bool flag) {
+  InputsDue = flag;
+  for (TMacro* sub : FSubCircuits) {
+    sub->SetInputsDue(flag);
+  }
+}
+
+SimResult TMacro::Calculate() {
+  if (!IsSubCircuit) {
+    SetInputsDue(true);
+  }
+  if (InputsDue) {
+    // A sub-circuit is evaluated in every pass of its parent; its sources advance once a step.
+    EachDevice(*FInputs, [](TDevice& source) { source.Calculate(); });
+    if (IsSubCircuit) {
+      InputsDue = false;
+    }
+  }
+  EachDevice(*FTags, [](TDevice& tag) {
+    if (static_cast<TTagDevice&>(tag).Direction == TTagDevice::DirectionInput) {
+      tag.Calculate();
+    }
+  });
+
+  SimResult total;
+  if (Settle(total) > MaxPasses) {
+    JudgeUnsettled(total);
+  }
+  for (TDevice* flipFlop : FClockedFlipFlops) {
+    flipFlop->SetSlaveInputs();
+  }
+  CalculateBoundaryTags(total);
+  EachDevice(*FOutputs, [](TDevice& indicator) { indicator.Calculate(); });
+  return total;
+}
+
+int TMacro::Settle(SimResult& total) {
+  const bool displayed = Displayed;
+  bool stop = false;
+  int passes = 0;
+  do {
+    total.Changed = false;
+    total.Culprit = nullptr;
+    SetVisited(false);
+    for (TDevice* device : FEvalOrder) {
+      const SimResult result = device->Calculate();
+      if (!(result.Changed || result.Race || result.Contention)) {
+        continue;
+      }
+      // Only the level on screen names its own device; below it the culprit passes up.
+      total = result;
+      if (displayed) {
+        total.Culprit = device;
+      }
+      if (result.Race || result.Contention) {
+        stop = true;
+        break;
+      }
+    }
+    ++passes;
+  } while (total.Changed && !stop && passes <= MaxPasses);
+  return passes;
+}
+
+void TMacro::JudgeUnsettled(SimResult& total) const {
+  // Fighting tri-state drivers never settle either; a contention mark tells them from a race.
+  const TDevice* marked = nullptr;
+  if (!total.Contention) {
+    total.Changed = false;
+    const auto found = std::find_if(FEvalOrder.begin(), FEvalOrder.end(),
+                                    [](const TDevice* device) { return device->Contention; });
+    if (found != FEvalOrder.end()) {
+      marked = *found;
+      total.Culprit = Displayed ? *found : nullptr;
+    }
+  }
+  if (marked) {
+    total.Contention = true;
+    total.Changed = true;
+  } else {
+    total.Race = true;
+  }
+}
+
+void TMacro::CalculateBoundaryTags(SimResult& total) {
+  EachDevice(*FTags, [&](TDevice& device) {
+    auto& tag = static_cast<TTagDevice&>(device);
+    if (tag.Direction != TTagDevice::DirectionOutput &&
+        tag.Direction != TTagDevice::DirectionBidirectional) {
+      return;
+    }
+    const SimResult result = tag.Calculate();
+    if (result.Changed) {
+      // A changed outline pin makes the parent run another pass; a fault found here must
+      // still reach it.
+      if (total.Race || total.Contention) {
+        total.Changed = true;
+      } else {
+        total = result;
+      }
+    }
+    if (tag.Contention) {
+      Contention = true;  // so the parent's scan for contention finds this sub-circuit
+    }
+  });
+}
+
+void TMacro::Reset() {
+  TDevice::Reset();
+  EachDevice(*FInputs, [](TDevice& device) { device.Reset(); });
+  EachDevice(*FDevices, [](TDevice& device) { device.Reset(); });
+  for (TSerialize* wire : FWires->Objects()) {
+    static_cast<TWire*>(wire)->Value = 0;
+  }
+  EachDevice(*FTags, [](TDevice& device) { device.Reset(); });
+  EachDevice(*FOutputs, [](TDevice& device) { device.Reset(); });
+  BuildEvalOrder();
+}
+
+void TMacro::ResetInputs(TLevel) {
+  // Every level restarts from low inputs, whatever the caller asks for.
+  TDevice::ResetInputs(0);
+  for (const TGraphicList* list : {FDevices.get(), FTags.get(), FOutputs.get()}) {
+    EachDevice(*list, [](TDevice& device) { device.ResetInputs(0); });
+  }
+}
+
+void TMacro::ClearDrivers() {
+  TDevice::ClearDrivers();
+  ClearContentDrivers();
+}
+
+void TMacro::ClearContentDrivers() {
+  for (const TGraphicList* list : {FInputs.get(), FDevices.get(), FTags.get(), FOutputs.get()}) {
+    EachDevice(*list, [](TDevice& device) { device.ClearDrivers(); });
+  }
+}
+
+void TMacro::PaintState(QPainter& dc) {
+  if (Closed) {
+    return;
+  }
+  for (TSerialize* item : FWires->Objects()) {
+    auto* wire = static_cast<TWire*>(item);
+    if (wire->Selected || wire->Value < 0) {
+      continue;  // a negative level is neither high nor low
+    }
+    wire->SetColour(wire->Value >= 1 ? ColourBlack : ColourSilver);
+    wire->Draw(dc);
+  }
+  for (TSerialize* item : FSolders->Objects()) {
+    auto* solder = static_cast<TSolder*>(item);
+    if (!solder->Selected) {
+      solder->Draw(dc);
+    }
+  }
+  EachDevice(*FInputs, [&dc](TDevice& device) { device.DrawState(dc); });
+  EachDevice(*FOutputs, [&dc](TDevice& device) { device.DrawState(dc); });
+}
+
+bool TMacro::FollowAllWires() {
+  bool moved = false;
+  for (TSerialize* wire : FWires->Objects()) {
+    moved |= static_cast<TWire*>(wire)->FollowEnds();
+  }
+  return moved;
+}
+
+void TMacro::InvalidateWireMoves(const std::function<void(const TRect&)>& invalidate) const {
+  for (TSerialize* item : FWires->Objects()) {
+    const auto* wire = static_cast<const TWire*>(item);
+    if (wire->EndsMoved) {
+      invalidate(wire->DirtyRect);
+    }
+  }
+}
+
+}  // namespace logivane
