@@ -182,21 +182,5 @@ TEST(Geometry, AngleGrowsFromPlusXTowardPlusY) {
   EXPECT_NEAR(Angle(5, 5, 5, 15, false), 1.5707964f, 1e-4);
 }
 
-TEST(Geometry, RectangleHelpers) {
-  EXPECT_EQ(RectFromPoints({10, -5}, {-2, 7}), (TRect{-2, -5, 10, 7}));
-  EXPECT_EQ(InflateBy({0, 0, 10, 10}, 3), (TRect{-3, -3, 13, 13}));
-  EXPECT_TRUE(PointInside({0, 0, 10, 10}, {1, 9}));
-  EXPECT_FALSE(PointInside({0, 0, 10, 10}, {0, 5}));
-  EXPECT_FALSE(PointInside({0, 0, 10, 10}, {5, 10}));
-  EXPECT_TRUE(RectInside({0, 0, 10, 10}, {0, 0, 10, 10}));
-  EXPECT_FALSE(RectInside({0, 0, 11, 10}, {0, 0, 10, 10}));
-
-  EXPECT_EQ(UnionRect({0, 0, 10, 10}, {5, -5, 20, 5}), (TRect{0, -5, 20, 10}));
-  EXPECT_EQ(UnionRect({0, 0, 10, 10}, {50, 50, 50, 60}), (TRect{0, 0, 10, 10}));
-  EXPECT_EQ(UnionRect({50, 50, 50, 60}, {0, 0, 10, 10}), (TRect{0, 0, 10, 10}));
-  EXPECT_EQ(UnionRect({5, 5, 1, 1}, {7, 7, 7, 7}), (TRect{0, 0, 0, 0}));
-  EXPECT_EQ(UnionFloatRect(FloatRect(0, 1, 2, 3), FloatRect(-1, 2, 1, 4)), FloatRect(-1, 1, 2, 4));
-}
-
 }  // namespace
 }  // namespace logivane

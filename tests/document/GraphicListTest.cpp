@@ -139,14 +139,5 @@ TEST(GraphicList, CollectInsideAndOutsideSplitByIntegerBounds) {
   EXPECT_EQ(list.Count(), 3);
 }
 
-TEST(GraphicList, ClearDestroysTheChildren) {
-  TGraphicList list;
-  list.Add(Square(0, 0, 10));
-  ASSERT_TRUE(list.HitTest(5, 5));
-  list.Clear();
-  EXPECT_EQ(list.Count(), 0);
-  EXPECT_EQ(list.HitObject, nullptr);
-}
-
 }  // namespace
 }  // namespace logivane

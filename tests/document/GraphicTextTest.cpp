@@ -50,21 +50,9 @@ void ExpectBarOnTopEdge(const TGraphicText& text) {
   EXPECT_FLOAT_EQ(bar.GetFloatPoint(1)->Y, text.GetFloatPoint(3)->Y);
 }
 
-TEST(GraphicText, DefaultsOfANewText) {
-  const TGraphicText text;
-  EXPECT_EQ(text.HelpTopic, "annotation.htm");
-  EXPECT_FALSE(text.CanResize);
-  EXPECT_TRUE(text.CanRotate);
-  EXPECT_EQ(text.FontSize, 7);
-  EXPECT_EQ(text.Weight, 400);
-  EXPECT_TRUE(text.Transparent);
-  EXPECT_TRUE(text.ShowBox);
-  EXPECT_EQ(text.FontName, "Arial");
-  EXPECT_EQ(text.MakeTextFont().pixelSize(), 9) << "7 points at 96 pixels per inch";
-}
-
 TEST(GraphicText, TheBoxFitsTheMeasuredTextAndOneCharacterIsOneUnitNarrower) {
   TGraphicText text;
+  EXPECT_EQ(text.MakeTextFont().pixelSize(), 9) << "7 points at a fixed 96 pixels per inch";
   const QFontMetrics metrics(text.MakeTextFont());
   text.SetText("WW");
   EXPECT_FLOAT_EQ(BoxWidth(text), static_cast<float>(metrics.horizontalAdvance("WW")));

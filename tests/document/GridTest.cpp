@@ -8,15 +8,6 @@
 namespace logivane {
 namespace {
 
-TEST(Grid, DefaultsOfANewGrid) {
-  const TGrid grid;
-  EXPECT_EQ(grid.Spacing, 10);
-  EXPECT_EQ(grid.AngleStep, 5);
-  EXPECT_TRUE(grid.ShowGrid);
-  EXPECT_TRUE(grid.SnapToGrid);
-  EXPECT_EQ(grid.DisplayFrequency, 1);
-}
-
 TEST(Grid, SnapPointRoundsRemaindersOfHalfTheSpacingUpAndNegativesTowardZero) {
   TGrid grid;
   EXPECT_EQ(grid.SnapPoint({14, 15}), QPoint(10, 20));

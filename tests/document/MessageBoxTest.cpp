@@ -65,13 +65,6 @@ TEST(GraphicBox, EachPointerOpensTowardItsSideAndMovesByItsTip) {
   }
 }
 
-TEST(GraphicBox, BalloonsNeverTurn) {
-  TGraphicBox box;
-  const TFloatRect before = box.GetFloatBounds();
-  box.Rotate(90);
-  EXPECT_EQ(box.GetFloatBounds(), before);
-}
-
 TEST(MessageBox, ChoosePointerOpensTowardTheMiddle) {
   TMessageBox box;
   box.ChoosePointer(400, 300, {100, 100});
