@@ -6,8 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include <memory>
 
 namespace logivane {
@@ -59,11 +57,3 @@ BENCHMARK(BM_InverterChainStep)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace logivane
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

@@ -246,6 +246,9 @@ void TSegment::AddArc(bool clockwise, float cx, float cy, float startAngle, floa
   for (float a = startAngle; a <= endAngle; a += 12) {
     const float r = a * 0.017453292f;
     FPoints->Add(CreateFloatPoint(std::cos(r) * rx + cx, sign * std::sin(r) * ry + cy));
+    if (a + 12 == a) {
+      break;  // so large that the step is lost in rounding: the loop would never end
+    }
   }
 }
 

@@ -125,7 +125,7 @@ void TGraphicText::Remap() {
 }
 
 void TGraphicText::Draw(QPainter& dc) {
-  if (Text.isEmpty() || PointCount() == 0) {
+  if (Text.isEmpty() || Mapped.Count() == 0) {
     return;
   }
   if (Overline) {

@@ -57,30 +57,34 @@ void TGraphicBox::BuildShape() {
 }
 
 QPoint TGraphicBox::GetAnchor() const {
-  if (Pointer == NoTail) {
+  if (Pointer == NoTail || Mapped.Count() <= TipVertex) {
     float x, y;
     GetCentre(x, y);
     return {RoundToInt(x), RoundToInt(y)};
   }
-  return GetPoint(4);
+  return GetPoint(TipVertex);
 }
 
-void TGraphicBox::RebuildKeepingAnchor() {
-  const QPoint anchor = GetAnchor();
+void TGraphicBox::RebuildKeepingAnchor(QPoint anchor) {
   BuildShape();
   Translate(static_cast<float>(anchor.x()), static_cast<float>(anchor.y()));
   Remap();
 }
 
 void TGraphicBox::SetBoxSize(std::int32_t width, std::int32_t height) {
+  const QPoint anchor = GetAnchor();
   BoxWidth = width;
   BoxHeight = height;
-  RebuildKeepingAnchor();
+  RebuildKeepingAnchor(anchor);
 }
 
 void TGraphicBox::SetPointer(std::uint8_t pointer) {
+  // The anchor must be found by the shape's present pointer: asked with the new one, a balloon
+  // losing its tail would be moved by its centre, and one gaining a tail would look for a tip
+  // that its rectangle does not have.
+  const QPoint anchor = GetAnchor();
   Pointer = pointer;
-  RebuildKeepingAnchor();
+  RebuildKeepingAnchor(anchor);
 }
 
 void TGraphicBox::MoveAnchorTo(QPoint p) {
@@ -143,7 +147,12 @@ TRect TMessageBox::MeasureText() const {
 }
 
 void TMessageBox::SetMessage(const QString& message) {
+  // A line break ends a line rather than starting another: a message that ends with a break
+  // has no empty line after it, and an empty message has no lines at all.
   Lines = message.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+  if (Lines.last().isEmpty()) {
+    Lines.removeLast();
+  }
   const TRect r = MeasureText();
   SetBoxSize(r.Right, r.Bottom);
 }

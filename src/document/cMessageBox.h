@@ -35,8 +35,11 @@ public:
   std::int32_t Margin = 4;
 
 private:
-  /// Rebuilds the shape for new settings while the anchor stays where it was.
-  void RebuildKeepingAnchor();
+  /// The vertex of a tailed balloon that is the tail's tip.
+  static constexpr int TipVertex = 4;
+
+  /// Rebuilds the shape for new settings and puts its anchor back on `anchor`.
+  void RebuildKeepingAnchor(QPoint anchor);
 };
 
 /// A balloon holding lines of text: the drawing's notices and simulation errors.
