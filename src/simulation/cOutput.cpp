@@ -1,5 +1,7 @@
 #include "simulation/cOutput.h"
 
+#include "document/cNumberText.h"
+
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
 #include "simulation/cDeviceParts.h"
@@ -12,33 +14,6 @@
 namespace logivane {
 
 namespace {
-
-/// Hexadecimal digits of a binary string, grouped from its last character; characters after
-/// the last full group of four bits make one more digit.
-QString BinToHex(const QString& binary) {
-  static constexpr char HexDigits[] = "0123456789ABCDEF";
-  QString digits;
-  int value = 0;
-  int bits = 0;
-  bool pending = false;
-  for (auto c = binary.crbegin(); c != binary.crend(); ++c) {
-    pending = true;
-    if (*c != u'0' && *c != u'1') {
-      continue;
-    }
-    value |= (*c == u'1') << bits;
-    if (++bits == 4) {
-      digits.prepend(QChar(HexDigits[value]));
-      value = 0;
-      bits = 0;
-      pending = false;
-    }
-  }
-  if (pending) {
-    digits.prepend(QChar(HexDigits[value]));
-  }
-  return digits;
-}
 
 const QString DigitFont = QStringLiteral("Courier New");
 
