@@ -1,0 +1,115 @@
+#include "document/cCircuitFile.h"
+
+#include "document/cSerializeReader.h"
+#include "document/cSerializeWriter.h"
+#include "simulation/cMacro.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace logivane {
+
+namespace {
+
+const char* const LaterVersionMessage = "You need a later version of Logivane to read this file.";
+const char* const NotCircuitMessage = "This is not a valid Logivane file.";
+const char* const UnreadableMessage = "An error has occurred trying to read this Logivane file.";
+
+TCircuitReadResult Failure(TCircuitReadOutcome outcome, const QString& message) {
+  TCircuitReadResult result;
+  result.Outcome = outcome;
+  result.Message = message;
+  return result;
+}
+
+/// Reads what follows the header, by the revision the header carries.
+void ReadBody(TSerializeReader& reader, TCircuitReadResult& result) {
+  if (reader.Revision == 34) {
+    reader.ReadDescriptors();
+    reader.GetStringDescriptor(CircuitFile::MacroNameId, result.MacroName);
+  } else if (reader.Revision == 30) {
+    reader.ReadBoolean();
+    result.MacroName = reader.ReadString();
+    reader.ReadString();   // the datasheet, which the circuit carries itself
+    reader.ReadInteger();  // a help topic number of its time
+  }
+  result.Circuit = reader.ReadRoot<TMacro>();
+  // The circuit's own record keeps no help topic; the file keeps it beside, so that opening
+  // and saving again gives the same file.
+  if (reader.Revision == 34) {
+    reader.GetStringDescriptor(CircuitFile::HelpTopicId, result.Circuit->HelpTopic);
+  }
+}
+
+}  // namespace
+
+TCircuitReadResult ReadCircuit(QIODevice& stream, const std::function<void(int)>& onProgress) {
+  TSerializeReader reader(stream);
+  reader.ExpectedVersion = CircuitFile::Version;
+  reader.OnProgress = onProgress;
+  try {
+    reader.ReadHeader();
+    if (reader.Revision > CircuitFile::Revision) {
+      return Failure(TCircuitReadOutcome::LaterVersion, LaterVersionMessage);
+    }
+    TCircuitReadResult result;
+    ReadBody(reader, result);
+    result.Outcome = TCircuitReadOutcome::Read;
+    return result;
+  } catch (const EInvalidFileType&) {
+    return Failure(TCircuitReadOutcome::NotCircuitFile, NotCircuitMessage);
+  } catch (const std::exception&) {
+    return Failure(TCircuitReadOutcome::Unreadable, UnreadableMessage);
+  }
+}
+
+TCircuitReadResult ReadCircuitFile(const QString& fileName,
+                                   const std::function<void(int)>& onProgress) {
+  QFile file(fileName);
+  if (!QFileInfo(fileName).isFile()) {
+    return Failure(TCircuitReadOutcome::Missing, "Unable to locate the Logivane file '" +
+                                                     QFileInfo(fileName).fileName() + "'");
+  }
+  if (!file.open(QIODevice::ReadOnly)) {
+    return Failure(TCircuitReadOutcome::Unreadable, UnreadableMessage);
+  }
+  return ReadCircuit(file, onProgress);
+}
+
+void WriteCircuit(QIODevice& stream, const TMacro& circuit, const QString& macroName) {
+  TSerializeWriter writer(stream);
+  writer.Version = CircuitFile::Version;
+  writer.Revision = CircuitFile::Revision;
+  writer.WriteHeader();
+  writer.AddStringDescriptor(CircuitFile::MacroNameId, macroName);
+  writer.AddStringDescriptor(CircuitFile::DatasheetId, circuit.Datasheet);
+  writer.AddStringDescriptor(CircuitFile::HelpTopicId, circuit.HelpTopic);
+  writer.WriteDescriptors();
+  writer.WriteObject(&circuit);
+  writer.Flush();
+}
+
+bool SaveCircuitFile(const QString& fileName, const TMacro& circuit, const QString& macroName,
+                     QString* error) {
+  QSaveFile file(fileName);
+  try {
+    if (!file.open(QIODevice::WriteOnly)) {
+      throw EWriteError();
+    }
+    WriteCircuit(file, circuit, macroName);
+    if (!file.commit()) {
+      throw EWriteError();
+    }
+    return true;
+  } catch (const std::exception&) {
+    if (error) {
+      *error = file.errorString();
+    }
+    file.cancelWriting();
+    return false;
+  }
+}
+
+}  // namespace logivane

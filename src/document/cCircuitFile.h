@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QIODevice;
+
+namespace logivane {
+
+class TMacro;
+
+/// The circuit file's header values and descriptor keys.
+namespace CircuitFile {
+constexpr std::uint16_t Version = 50397;
+constexpr std::uint8_t Revision = 34;
+constexpr std::int32_t MacroNameId = 100;
+constexpr std::int32_t DatasheetId = 101;
+constexpr std::int32_t HelpTopicId = 102;
+}  // namespace CircuitFile
+
+/// How reading a circuit file ended.
+enum class TCircuitReadOutcome { Read, Missing, LaterVersion, NotCircuitFile, Unreadable };
+
+/// A circuit read from a file, or why there is none.
+struct TCircuitReadResult {
+  TCircuitReadOutcome Outcome = TCircuitReadOutcome::Unreadable;
+  /// The text to show the user; empty when the circuit was read.
+  QString Message;
+  std::unique_ptr<TMacro> Circuit;
+  QString MacroName;
+
+  bool Succeeded() const { return Outcome == TCircuitReadOutcome::Read; }
+};
+
+/// Reads a whole circuit stream, accepting every revision the program has ever written.
+TCircuitReadResult ReadCircuit(QIODevice& stream,
+                               const std::function<void(int percent)>& onProgress = {});
+/// Reads the circuit file `fileName`; a missing file is an outcome, not an exception.
+TCircuitReadResult ReadCircuitFile(const QString& fileName,
+                                   const std::function<void(int percent)>& onProgress = {});
+
+/// Writes `circuit` as a circuit stream under the current revision.
+void WriteCircuit(QIODevice& stream, const TMacro& circuit, const QString& macroName);
+/**
+ * @brief Saves `circuit` to `fileName` without ever leaving a partly written file behind.
+ *
+ * The bytes go to a temporary file beside the target, which replaces the target only once all
+ * of them were written; on failure the old file is untouched and `error` says why.
+ */
+bool SaveCircuitFile(const QString& fileName, const TMacro& circuit, const QString& macroName,
+                     QString* error = nullptr);
+
+}  // namespace logivane

@@ -1,0 +1,223 @@
+#include "document/cCircuitFile.h"
+
+#include "simulation/SimTestHelpers.h"
+#include "simulation/cFlipFlop.h"
+#include "simulation/cInteractive.h"
+#include "simulation/cMemory.h"
+#include "simulation/cOutput.h"
+#include "simulation/cinput.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace logivane {
+namespace {
+
+using test::Hex;
+using test::Place;
+
+QByteArray CircuitBytes(const TMacro& circuit, const QString& macroName = {}) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  WriteCircuit(buffer, circuit, macroName);
+  return bytes;
+}
+
+TCircuitReadResult ReadBytes(QByteArray bytes) {
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  return ReadCircuit(buffer);
+}
+
+/// One of every device class, wired where it matters, with a sub-circuit, joints and a note.
+std::unique_ptr<TMacro> EveryDeviceCircuit() {
+  auto root = test::NewRoot();
+  TMacro& c = *root;
+  float x = 0;
+  auto next = [&x] { return x += 80; };
+  Place<TNotGate>(c, next(), 0);
+  Place<T2AndGate>(c, next(), 0);
+  Place<T2NandGate>(c, next(), 0);
+  Place<T2OrGate>(c, next(), 0);
+  Place<T2NorGate>(c, next(), 0);
+  Place<T2XorGate>(c, next(), 0);
+  Place<T2XnorGate>(c, next(), 0);
+  Place<T3AndGate>(c, next(), 0);
+  Place<T3NandGate>(c, next(), 0);
+  Place<T3OrGate>(c, next(), 0);
+  Place<T3NorGate>(c, next(), 0);
+  Place<T4AndGate>(c, next(), 0);
+  Place<T4NandGate>(c, next(), 0);
+  Place<T4OrGate>(c, next(), 0);
+  Place<T4NorGate>(c, next(), 0);
+  auto* buffer = Place<TTriState>(c, next(), 0);
+  Place<TRSFlipFlop>(c, next(), 100);
+  auto* d = Place<TDFlipFlop>(c, next(), 100);
+  Place<TJKFlipFlop>(c, next(), 100);
+  Place<TGround>(c, next(), 100);
+  Place<TSupply>(c, next(), 100);
+  auto* clock = Place<TClockDevice>(c, next(), 200);
+  clock->SetLabelText("clock");
+  auto* sequence = Place<TBitGenerator>(c, next(), 200);
+  sequence->SetSequence("1101");
+  sequence->Recorded = true;
+  Place<TInteractiveInput>(c, next(), 200)->Press();
+  auto* toggle = Place<TInteractiveSwitch>(c, next(), 200);
+  toggle->SetSwitchType(1);
+  auto* led = Place<TLEDDevice>(c, next(), 300);
+  led->SetLabelText("lamp");
+  led->SetLabelPosition(TTextDevice::LabelTop);
+  Place<TLEDSegmentDevice>(c, next(), 300)->CommonCathode = false;
+  Place<TNumericDevice>(c, next(), 300)->SetPinCount(8);
+  auto* memory = Place<TMemoryDevice>(c, next(), 400);
+  memory->BuildSymbol(false, 4, 4);
+  memory->SetWord(9, 3);
+  auto note = std::make_unique<TGraphicText>();
+  note->SetText("A note");
+  note->Rotate(90);
+  Place(c, 10, 500, std::move(note));
+
+  test::Net(c, *clock->Pin(0), {d->Pin(3), buffer->Pin(2)});
+  test::Net(c, *sequence->Pin(0), {d->Pin(2), buffer->Pin(0), led->Pin(0)});
+  TMacro* sub = test::AddSubCircuit(c, next(), 600, 2);
+  auto* inner = Place<TNotGate>(*sub, 60, 0);
+  test::Net(*sub, *sub->Tag(0)->GetPin(), {inner->Pin(1)});
+  test::Net(*sub, *inner->Pin(0), {sub->Tag(1)->GetPin()});
+  UpdateTagKinds(*sub);
+  test::Net(c, *d->Pin(0), {&test::Outline(*sub, 0)});
+  root->Datasheet = "adder.pdf";
+  root->Reset();
+  return root;
+}
+
+TEST(CircuitFile, ANewCircuitStartsWithTheHeaderAndThreeDescriptors) {
+  TMacro circuit;
+  circuit.HelpTopic.clear();
+  const QByteArray expected = Hex("04DDC42200") + Hex("01") + Hex("0201026406 00") +
+                              Hex("0201026506 00") + Hex("0201026606 00") + Hex("00") +
+                              Hex("0200 0606") + "TMacro";
+  EXPECT_TRUE(CircuitBytes(circuit).startsWith(expected));
+  EXPECT_TRUE(CircuitBytes(circuit, "Adder").startsWith(Hex("04DDC42200 01 0201026406 05") + "Adder"));
+}
+
+TEST(CircuitFile, EveryDeviceClassComesBackAsItWasWritten) {
+  const auto circuit = EveryDeviceCircuit();
+  const QByteArray first = CircuitBytes(*circuit, "Everything");
+  TCircuitReadResult read = ReadBytes(first);
+  ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();
+  EXPECT_EQ(read.MacroName, "Everything");
+  EXPECT_EQ(read.Circuit->Datasheet, "adder.pdf");
+  EXPECT_EQ(CircuitBytes(*read.Circuit, read.MacroName), first);
+
+  // The copy runs like the original, step after step.
+  read.Circuit->Displayed = true;
+  read.Circuit->Reset();
+  for (int step = 0; step < 12; ++step) {
+    ASSERT_FALSE(StepCircuit(*circuit).Faulted());
+    ASSERT_FALSE(StepCircuit(*read.Circuit).Faulted());
+  }
+  EXPECT_EQ(CircuitBytes(*read.Circuit), CircuitBytes(*circuit));
+}
+
+TEST(CircuitFile, OlderRevisionsAreRead) {
+  TMacro circuit;
+  const QByteArray root = test::WrittenObject(circuit);
+
+  const auto revision20 = ReadBytes(Hex("04DDC41400") + root);
+  ASSERT_TRUE(revision20.Succeeded());
+  EXPECT_TRUE(revision20.MacroName.isEmpty());
+
+  const auto revision30 = ReadBytes(Hex("04DDC41E00") + Hex("09 0605") + "Name" + "!" +
+                                    Hex("0600 0207") + root);
+  ASSERT_TRUE(revision30.Succeeded());
+  EXPECT_EQ(revision30.MacroName, "Name!");
+
+  const auto revision25 = ReadBytes(Hex("04DDC41900") + root);
+  EXPECT_TRUE(revision25.Succeeded());
+
+  const auto withoutName = ReadBytes(Hex("04DDC42200") + Hex("01 0201026506 00 00") + root);
+  ASSERT_TRUE(withoutName.Succeeded());
+  EXPECT_TRUE(withoutName.MacroName.isEmpty());
+}
+
+TEST(CircuitFile, FilesItCannotReadGiveTheirOwnMessages) {
+  TMacro circuit;
+  const QByteArray good = CircuitBytes(circuit);
+  auto outcome = [](const QByteArray& bytes) { return ReadBytes(bytes).Outcome; };
+
+  QByteArray later = good;
+  later[3] = 35;
+  const auto refused = ReadBytes(later);
+  EXPECT_EQ(refused.Outcome, TCircuitReadOutcome::LaterVersion);
+  EXPECT_EQ(refused.Message, "You need a later version of Logivane to read this file.");
+  EXPECT_EQ(refused.Circuit, nullptr);
+
+  const auto templateFile = ReadBytes(Hex("0419ED1400"));
+  EXPECT_EQ(templateFile.Outcome, TCircuitReadOutcome::NotCircuitFile);
+  EXPECT_EQ(templateFile.Message, "This is not a valid Logivane file.");
+
+  const auto empty = ReadBytes({});
+  EXPECT_EQ(empty.Outcome, TCircuitReadOutcome::Unreadable);
+  EXPECT_EQ(empty.Message, "An error has occurred trying to read this Logivane file.");
+  EXPECT_EQ(outcome("garbage that is no circuit"), TCircuitReadOutcome::Unreadable);
+  for (qsizetype size = 5; size < good.size(); size += 7) {
+    EXPECT_EQ(outcome(good.left(size)), TCircuitReadOutcome::Unreadable) << size;
+  }
+
+  // The root must be a circuit.
+  const QByteArray header = good.left(good.indexOf("TMacro") - 4);
+  EXPECT_EQ(outcome(header + Hex("020F")), TCircuitReadOutcome::Unreadable);
+  TFloatPoint point;
+  EXPECT_EQ(outcome(header + test::WrittenObject(point)), TCircuitReadOutcome::Unreadable);
+}
+
+class CircuitFileOnDisk : public ::testing::Test {
+protected:
+  QString PathOf(const QString& name) const { return QDir(FFolder.path()).filePath(name); }
+
+  QTemporaryDir FFolder;
+};
+
+TEST_F(CircuitFileOnDisk, SaveThenOpenGivesTheSameCircuit) {
+  const auto circuit = test::FullAdder();
+  QString error;
+  ASSERT_TRUE(SaveCircuitFile(PathOf("adder.lvm"), *circuit, "Adder", &error))
+      << error.toStdString();
+  const auto read = ReadCircuitFile(PathOf("adder.lvm"));
+  ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();
+  EXPECT_EQ(read.MacroName, "Adder");
+  EXPECT_EQ(CircuitBytes(*read.Circuit, "Adder"), CircuitBytes(*circuit, "Adder"));
+}
+
+TEST_F(CircuitFileOnDisk, AMissingFileIsNamedWithoutItsFolder) {
+  const auto read = ReadCircuitFile(PathOf("absent.lvm"));
+  EXPECT_EQ(read.Outcome, TCircuitReadOutcome::Missing);
+  EXPECT_EQ(read.Message, "Unable to locate the Logivane file 'absent.lvm'");
+}
+
+TEST_F(CircuitFileOnDisk, AFailedSaveLeavesTheOldFileAlone) {
+  const auto circuit = test::FullAdder();
+  ASSERT_TRUE(SaveCircuitFile(PathOf("kept.lvm"), *circuit, "Kept"));
+  QFile kept(PathOf("kept.lvm"));
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  const QByteArray before = kept.readAll();
+  kept.close();
+
+  // A folder in the way of the temporary file makes the save fail before the target is touched.
+  QString error;
+  EXPECT_FALSE(SaveCircuitFile(PathOf("missing/kept.lvm"), *circuit, "Kept", &error));
+  EXPECT_FALSE(error.isEmpty());
+  ASSERT_TRUE(QDir(FFolder.path()).mkdir("kept.lvm.dir"));
+  EXPECT_FALSE(SaveCircuitFile(PathOf("kept.lvm.dir"), *circuit, "Kept"));
+
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), before);
+}
+
+}  // namespace
+}  // namespace logivane
