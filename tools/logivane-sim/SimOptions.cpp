@@ -1,0 +1,62 @@
+#include "SimOptions.h"
+
+#include <QCommandLineParser>
+
+namespace logivane {
+
+QString SimUsage() {
+  return QStringLiteral(
+      "Usage: logivane-sim FILE.lvm [--steps N] [--watch LABEL]... [--vcd OUT.vcd]\n"
+      "                    [--save OUT.lvm] [--bench]\n"
+      "\n"
+      "Opens a circuit, resets it and runs N simulation steps (default 16), printing one line\n"
+      "per step with the level of every recorded source and indicator and of each device\n"
+      "whose label is LABEL.\n"
+      "\n"
+      "  --steps N       number of steps to run (0 only loads, resets and saves)\n"
+      "  --watch LABEL   also print the source or indicator labelled LABEL (repeatable)\n"
+      "  --vcd OUT.vcd   write the printed signals as a value change dump\n"
+      "  --save OUT.lvm  write the circuit back out as it was loaded\n"
+      "  --bench         end with the simulation speed in steps per second\n"
+      "\n"
+      "Exit status: 0 done, 1 bad usage, 2 no such file or not a circuit file,\n"
+      "3 a later or unreadable file, 4 the circuit stopped on a race or bus contention.\n");
+}
+
+std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString& error) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption steps(QStringLiteral("steps"), {}, QStringLiteral("N"));
+  const QCommandLineOption watch(QStringLiteral("watch"), {}, QStringLiteral("LABEL"));
+  const QCommandLineOption vcd(QStringLiteral("vcd"), {}, QStringLiteral("OUT.vcd"));
+  const QCommandLineOption save(QStringLiteral("save"), {}, QStringLiteral("OUT.lvm"));
+  const QCommandLineOption bench(QStringLiteral("bench"));
+  parser.addOptions({steps, watch, vcd, save, bench});
+  if (!parser.parse(arguments)) {
+    error = parser.errorText();
+    return std::nullopt;
+  }
+  if (parser.positionalArguments().size() != 1) {
+    error = parser.positionalArguments().isEmpty() ? QStringLiteral("No circuit file given.")
+                                                   : QStringLiteral("Give one circuit file.");
+    return std::nullopt;
+  }
+
+  TSimOptions options;
+  options.CircuitFile = parser.positionalArguments().first();
+  if (parser.isSet(steps)) {
+    bool number = false;
+    options.Steps = parser.value(steps).toInt(&number);
+    if (!number || options.Steps < 0) {
+      error = QStringLiteral("The number of steps must be a whole number of 0 or more.");
+      return std::nullopt;
+    }
+  }
+  options.WatchLabels = parser.values(watch);
+  options.VcdFile = parser.value(vcd);
+  options.SaveFile = parser.value(save);
+  options.Bench = parser.isSet(bench);
+  return options;
+}
+
+}  // namespace logivane

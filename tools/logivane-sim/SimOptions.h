@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace logivane {
+
+/// The command line of the command-line simulator.
+struct TSimOptions {
+  QString CircuitFile;
+  int Steps = 16;
+  QStringList WatchLabels;
+  QString VcdFile;
+  QString SaveFile;
+  bool Bench = false;
+};
+
+/// Parses `arguments` (program name first); none, with `error` set, when they make no sense.
+std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString& error);
+
+/// How to call the program.
+QString SimUsage();
+
+}  // namespace logivane

@@ -1,0 +1,215 @@
+#include "SimulatorRun.h"
+
+#include "Readout.h"
+#include "SimOptions.h"
+#include "document/cCircuitFile.h"
+#include "document/cVcdWriter.h"
+#include "simulation/cMacro.h"
+#include "simulation/cRunControl.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+namespace logivane {
+
+namespace {
+
+const QString Untitled = QStringLiteral("[untitled]");
+
+QString LabelOf(const TDevice& device) {
+  const auto* text = dynamic_cast<const TTextDevice*>(&device);
+  return text && !text->GetLabelText().isEmpty() ? text->GetLabelText() : Untitled;
+}
+
+/// The sources, then the indicators, of the circuit's own level.
+std::vector<TDevice*> SourcesAndIndicators(const TMacro& root) {
+  std::vector<TDevice*> devices;
+  for (const TGraphicList* list : {&root.Inputs(), &root.Outputs()}) {
+    for (int i = 0; i < list->Count(); ++i) {
+      devices.push_back(static_cast<TDevice*>(list->Child(i)));
+    }
+  }
+  return devices;
+}
+
+/// The recorded devices in timing-diagram order, then those labelled as asked; none when a
+/// label names nothing that can be watched (`missing` says which).
+std::vector<TDevice*> WatchedDevices(const TMacro& root, const QStringList& labels,
+                                     QString& missing) {
+  const std::vector<TDevice*> candidates = SourcesAndIndicators(root);
+  std::vector<TDevice*> watched;
+  auto watch = [&watched](TDevice* device) {
+    if (std::find(watched.begin(), watched.end(), device) == watched.end()) {
+      watched.push_back(device);
+    }
+  };
+  for (TDevice* device : candidates) {
+    const auto* history = dynamic_cast<const THistoryDevice*>(device);
+    if (history && history->Recorded && HasReadout(*device)) {
+      watch(device);
+    }
+  }
+  for (const QString& label : labels) {
+    bool found = false;
+    for (TDevice* device : candidates) {
+      if (LabelOf(*device) == label && HasReadout(*device)) {
+        watch(device);
+        found = true;
+      }
+    }
+    if (!found) {
+      missing = label;
+      return {};
+    }
+  }
+  return watched;
+}
+
+QString CulpritText(const TDevice* culprit) {
+  if (!culprit) {
+    return {};
+  }
+  return QStringLiteral(" in %1 \"%2\"").arg(QLatin1String(culprit->ClassName()), LabelOf(*culprit));
+}
+
+/// The watched signals, written as they change into a value change dump.
+class TDump {
+public:
+  bool Open(const QString& fileName, const std::vector<TDevice*>& watched) {
+    FFile.setFileName(fileName);
+    if (!FFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+      return false;
+    }
+    FWriter = std::make_unique<TVcdWriter>(FFile);
+    for (const TDevice* device : watched) {
+      FWriter->AddSignal(LabelOf(*device), ReadoutOf(*device)->Width);
+    }
+    FWriter->WriteHeader();
+    return true;
+  }
+
+  void Record(int step, const std::vector<TReadout>& readouts) {
+    if (!FWriter) {
+      return;
+    }
+    FValues.clear();
+    for (const TReadout& readout : readouts) {
+      FValues.push_back(readout.Bits);
+    }
+    FWriter->Record(step, FValues);
+  }
+
+  bool Close() {
+    FWriter.reset();
+    return !FFile.isOpen() || (FFile.flush() && FFile.error() == QFileDevice::NoError);
+  }
+
+private:
+  QFile FFile;
+  std::unique_ptr<TVcdWriter> FWriter;
+  std::vector<std::uint32_t> FValues;
+};
+
+std::vector<TReadout> Readouts(const std::vector<TDevice*>& watched) {
+  std::vector<TReadout> readouts;
+  readouts.reserve(watched.size());
+  for (const TDevice* device : watched) {
+    readouts.push_back(*ReadoutOf(*device));
+  }
+  return readouts;
+}
+
+void PrintRow(QTextStream& out, const QString& first, const std::vector<QString>& columns) {
+  out << first;
+  for (const QString& column : columns) {
+    out << '\t' << column;
+  }
+  out << '\n';
+}
+
+}  // namespace
+
+int RunSimulator(const QStringList& arguments) {
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  QString error;
+  const std::optional<TSimOptions> options = ParseSimOptions(arguments, error);
+  if (!options) {
+    err << error << "\n\n" << SimUsage();
+    return SimBadUsage;
+  }
+
+  TCircuitReadResult read = ReadCircuitFile(options->CircuitFile);
+  if (!read.Succeeded()) {
+    err << read.Message << '\n';
+    const bool noCircuit = read.Outcome == TCircuitReadOutcome::Missing ||
+                           read.Outcome == TCircuitReadOutcome::NotCircuitFile;
+    return noCircuit ? SimNoCircuit : SimUnreadable;
+  }
+  TMacro& root = *read.Circuit;
+  if (!options->SaveFile.isEmpty() &&
+      !SaveCircuitFile(options->SaveFile, root, read.MacroName, &error)) {
+    err << "Unable to save '" << options->SaveFile << "': " << error << '\n';
+    return SimCannotWrite;
+  }
+
+  // As the editor opens a file: the top level, open and on screen, from a reset state.
+  root.Closed = false;
+  root.Displayed = true;
+  root.IsSubCircuit = false;
+  root.Reset();
+
+  QString missing;
+  const std::vector<TDevice*> watched = WatchedDevices(root, options->WatchLabels, missing);
+  if (!missing.isEmpty()) {
+    err << "No source or indicator of the circuit is labelled '" << missing << "'.\n";
+    return SimBadUsage;
+  }
+  TDump dump;
+  if (!options->VcdFile.isEmpty() && !dump.Open(options->VcdFile, watched)) {
+    err << "Unable to write '" << options->VcdFile << "'.\n";
+    return SimCannotWrite;
+  }
+
+  std::vector<QString> columns;
+  for (const TDevice* device : watched) {
+    columns.push_back(LabelOf(*device));
+  }
+  PrintRow(out, QStringLiteral("step"), columns);
+  dump.Record(0, Readouts(watched));
+
+  std::chrono::steady_clock::duration stepping{};
+  for (int step = 1; step <= options->Steps; ++step) {
+    const auto start = std::chrono::steady_clock::now();
+    const TStepReport report = StepCircuit(root);
+    stepping += std::chrono::steady_clock::now() - start;
+    if (report.Faulted()) {
+      out.flush();
+      dump.Close();
+      err << report.Message << "\nat step " << step << CulpritText(report.Result.Culprit) << '\n';
+      return SimFault;
+    }
+    const std::vector<TReadout> readouts = Readouts(watched);
+    columns.clear();
+    for (const TReadout& readout : readouts) {
+      columns.push_back(readout.Text);
+    }
+    PrintRow(out, QString::number(step), columns);
+    dump.Record(step, readouts);
+  }
+  if (!dump.Close()) {
+    err << "Unable to write '" << options->VcdFile << "'.\n";
+    return SimCannotWrite;
+  }
+  if (options->Bench) {
+    const double seconds = std::chrono::duration<double>(stepping).count();
+    out << "steps_per_second: " << (seconds > 0 ? options->Steps / seconds : 0.0) << '\n';
+  }
+  return SimDone;
+}
+
+}  // namespace logivane
