@@ -1,11 +1,7 @@
 #include "document/cCircuitFile.h"
 
+#include "simulation/SampleCircuits.h"
 #include "simulation/SimTestHelpers.h"
-#include "simulation/cFlipFlop.h"
-#include "simulation/cInteractive.h"
-#include "simulation/cMemory.h"
-#include "simulation/cOutput.h"
-#include "simulation/cinput.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -18,7 +14,6 @@ namespace logivane {
 namespace {
 
 using test::Hex;
-using test::Place;
 
 QByteArray CircuitBytes(const TMacro& circuit, const QString& macroName = {}) {
   QByteArray bytes;
@@ -34,67 +29,6 @@ TCircuitReadResult ReadBytes(QByteArray bytes) {
   return ReadCircuit(buffer);
 }
 
-/// One of every device class, wired where it matters, with a sub-circuit, joints and a note.
-std::unique_ptr<TMacro> EveryDeviceCircuit() {
-  auto root = test::NewRoot();
-  TMacro& c = *root;
-  float x = 0;
-  auto next = [&x] { return x += 80; };
-  Place<TNotGate>(c, next(), 0);
-  Place<T2AndGate>(c, next(), 0);
-  Place<T2NandGate>(c, next(), 0);
-  Place<T2OrGate>(c, next(), 0);
-  Place<T2NorGate>(c, next(), 0);
-  Place<T2XorGate>(c, next(), 0);
-  Place<T2XnorGate>(c, next(), 0);
-  Place<T3AndGate>(c, next(), 0);
-  Place<T3NandGate>(c, next(), 0);
-  Place<T3OrGate>(c, next(), 0);
-  Place<T3NorGate>(c, next(), 0);
-  Place<T4AndGate>(c, next(), 0);
-  Place<T4NandGate>(c, next(), 0);
-  Place<T4OrGate>(c, next(), 0);
-  Place<T4NorGate>(c, next(), 0);
-  auto* buffer = Place<TTriState>(c, next(), 0);
-  Place<TRSFlipFlop>(c, next(), 100);
-  auto* d = Place<TDFlipFlop>(c, next(), 100);
-  Place<TJKFlipFlop>(c, next(), 100);
-  Place<TGround>(c, next(), 100);
-  Place<TSupply>(c, next(), 100);
-  auto* clock = Place<TClockDevice>(c, next(), 200);
-  clock->SetLabelText("clock");
-  auto* sequence = Place<TBitGenerator>(c, next(), 200);
-  sequence->SetSequence("1101");
-  sequence->Recorded = true;
-  Place<TInteractiveInput>(c, next(), 200)->Press();
-  auto* toggle = Place<TInteractiveSwitch>(c, next(), 200);
-  toggle->SetSwitchType(1);
-  auto* led = Place<TLEDDevice>(c, next(), 300);
-  led->SetLabelText("lamp");
-  led->SetLabelPosition(TTextDevice::LabelTop);
-  Place<TLEDSegmentDevice>(c, next(), 300)->CommonCathode = false;
-  Place<TNumericDevice>(c, next(), 300)->SetPinCount(8);
-  auto* memory = Place<TMemoryDevice>(c, next(), 400);
-  memory->BuildSymbol(false, 4, 4);
-  memory->SetWord(9, 3);
-  auto note = std::make_unique<TGraphicText>();
-  note->SetText("A note");
-  note->Rotate(90);
-  Place(c, 10, 500, std::move(note));
-
-  test::Net(c, *clock->Pin(0), {d->Pin(3), buffer->Pin(2)});
-  test::Net(c, *sequence->Pin(0), {d->Pin(2), buffer->Pin(0), led->Pin(0)});
-  TMacro* sub = test::AddSubCircuit(c, next(), 600, 2);
-  auto* inner = Place<TNotGate>(*sub, 60, 0);
-  test::Net(*sub, *sub->Tag(0)->GetPin(), {inner->Pin(1)});
-  test::Net(*sub, *inner->Pin(0), {sub->Tag(1)->GetPin()});
-  UpdateTagKinds(*sub);
-  test::Net(c, *d->Pin(0), {&test::Outline(*sub, 0)});
-  root->Datasheet = "adder.pdf";
-  root->Reset();
-  return root;
-}
-
 TEST(CircuitFile, ANewCircuitStartsWithTheHeaderAndThreeDescriptors) {
   TMacro circuit;
   circuit.HelpTopic.clear();
@@ -106,7 +40,7 @@ TEST(CircuitFile, ANewCircuitStartsWithTheHeaderAndThreeDescriptors) {
 }
 
 TEST(CircuitFile, EveryDeviceClassComesBackAsItWasWritten) {
-  const auto circuit = EveryDeviceCircuit();
+  const auto circuit = test::EveryDeviceCircuit();
   const QByteArray first = CircuitBytes(*circuit, "Everything");
   TCircuitReadResult read = ReadBytes(first);
   ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();

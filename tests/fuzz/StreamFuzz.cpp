@@ -2,13 +2,14 @@
 // writes, reads back and writes again to the same bytes, and that can then be laid out,
 // hit-tested and painted like any drawing opened from a file.
 
+#include "FuzzTargets.h"
+
 #include "document/Cgobject.h"
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -58,31 +59,16 @@ void UseGraph(logivane::TSerialize& root) {
 
 }  // namespace
 
-// The font and graphics libraries keep caches for the life of the process (as tools/lsan.supp
-// says for the test suite); without this the fuzzer would report them as a leak when it exits.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\nleak:libQt6Gui.so\n";
-}
+namespace logivane::fuzz {
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  if (!QGuiApplication::instance()) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int fakeArgc = 1;
-    static char* fakeArgv[] = {(*argv)[0], nullptr};
-    (void)argc;
-    new QGuiApplication(fakeArgc, fakeArgv);
-  }
-  return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void FuzzStream(const std::uint8_t* data, std::size_t size) {
   std::unique_ptr<logivane::TSerialize> root;
   try {
     logivane::TSerializeReader reader(
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     root = reader.ReadRoot<logivane::TSerialize>();
   } catch (const std::exception&) {
-    return 0;
+    return;
   }
   const QByteArray first = WriteGraph(*root);
   logivane::TSerializeReader again(first);
@@ -91,5 +77,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   UseGraph(*copy);
-  return 0;
 }
+
+}  // namespace logivane::fuzz

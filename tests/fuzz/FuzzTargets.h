@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace logivane::fuzz {
+
+/// Any bytes must end in a read error or in a graph that writes, reads back and writes again
+/// to the same bytes, and that can be laid out, hit-tested and painted. Aborts otherwise.
+void FuzzStream(const std::uint8_t* data, std::size_t size);
+
+/// Any bytes opened as a circuit file must be refused with a message, or give a circuit that
+/// saves, opens and saves again to the same bytes, runs a few steps and paints.
+void FuzzCircuitFile(const std::uint8_t* data, std::size_t size);
+
+/// The Qt application the targets measure and paint text with.
+void EnsureApplication(const char* program);
+
+}  // namespace logivane::fuzz

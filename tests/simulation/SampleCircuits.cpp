@@ -1,0 +1,135 @@
+#include "simulation/SampleCircuits.h"
+
+#include "simulation/SimTestHelpers.h"
+#include "simulation/cFlipFlop.h"
+#include "simulation/cInteractive.h"
+#include "simulation/cMemory.h"
+#include "simulation/cOutput.h"
+#include "simulation/cinput.h"
+
+namespace logivane::test {
+
+std::unique_ptr<TMacro> EveryDeviceCircuit() {
+  auto root = NewRoot();
+  TMacro& c = *root;
+  float x = 0;
+  auto next = [&x] { return x += 80; };
+  Place<TNotGate>(c, next(), 0);
+  Place<T2AndGate>(c, next(), 0);
+  Place<T2NandGate>(c, next(), 0);
+  Place<T2OrGate>(c, next(), 0);
+  Place<T2NorGate>(c, next(), 0);
+  Place<T2XorGate>(c, next(), 0);
+  Place<T2XnorGate>(c, next(), 0);
+  Place<T3AndGate>(c, next(), 0);
+  Place<T3NandGate>(c, next(), 0);
+  Place<T3OrGate>(c, next(), 0);
+  Place<T3NorGate>(c, next(), 0);
+  Place<T4AndGate>(c, next(), 0);
+  Place<T4NandGate>(c, next(), 0);
+  Place<T4OrGate>(c, next(), 0);
+  Place<T4NorGate>(c, next(), 0);
+  auto* buffer = Place<TTriState>(c, next(), 0);
+  Place<TRSFlipFlop>(c, next(), 100);
+  auto* d = Place<TDFlipFlop>(c, next(), 100);
+  Place<TJKFlipFlop>(c, next(), 100);
+  Place<TGround>(c, next(), 100);
+  Place<TSupply>(c, next(), 100);
+  auto* clock = Place<TClockDevice>(c, next(), 200);
+  clock->SetLabelText("clock");
+  auto* sequence = Place<TBitGenerator>(c, next(), 200);
+  sequence->SetSequence("1101");
+  sequence->Recorded = true;
+  Place<TInteractiveInput>(c, next(), 200)->Press();
+  auto* toggle = Place<TInteractiveSwitch>(c, next(), 200);
+  toggle->SetSwitchType(1);
+  auto* led = Place<TLEDDevice>(c, next(), 300);
+  led->SetLabelText("lamp");
+  led->SetLabelPosition(TTextDevice::LabelTop);
+  Place<TLEDSegmentDevice>(c, next(), 300)->CommonCathode = false;
+  Place<TNumericDevice>(c, next(), 300)->SetPinCount(8);
+  auto* memory = Place<TMemoryDevice>(c, next(), 400);
+  memory->BuildSymbol(false, 4, 4);
+  memory->SetWord(9, 3);
+  auto note = std::make_unique<TGraphicText>();
+  note->SetText("A note");
+  note->Rotate(90);
+  Place(c, 10, 500, std::move(note));
+
+  Net(c, *clock->Pin(0), {d->Pin(3), buffer->Pin(2)});
+  Net(c, *sequence->Pin(0), {d->Pin(2), buffer->Pin(0), led->Pin(0)});
+  TMacro* sub = AddSubCircuit(c, next(), 600, 2);
+  auto* inner = Place<TNotGate>(*sub, 60, 0);
+  Net(*sub, *sub->Tag(0)->GetPin(), {inner->Pin(1)});
+  Net(*sub, *inner->Pin(0), {sub->Tag(1)->GetPin()});
+  UpdateTagKinds(*sub);
+  Net(c, *d->Pin(0), {&Outline(*sub, 0)});
+  root->Datasheet = "adder.pdf";
+  root->Reset();
+  return root;
+}
+
+std::unique_ptr<TMacro> Counter() {
+  auto root = NewRoot();
+  TMacro& c = *root;
+  auto* clock = Place<TClockDevice>(c, 0, 0);
+  clock->SetLabelText("clock");
+  auto* high = Place<TSupply>(c, 0, 100);
+  auto* count = Place<TNumericDevice>(c, 500, 200);
+  count->Format = TNumericDevice::FormatDecimal;
+  count->SetLabelText("count");
+  std::vector<TJKFlipFlop*> stages;
+  for (int i = 0; i < 4; ++i) {
+    stages.push_back(Place<TJKFlipFlop>(c, 100 + 100 * static_cast<float>(i), 0));
+  }
+  std::vector<TPin*> clocks;
+  for (TJKFlipFlop* stage : stages) {
+    clocks.push_back(stage->Pin(3));
+  }
+  Net(c, *clock->Pin(0), clocks);
+  Net(c, *high->Pin(0), {stages[0]->Pin(2), stages[0]->Pin(6)});
+  // Stage i toggles when every stage below it is high.
+  TPin* carry = stages[0]->Pin(0);
+  for (int i = 1; i < 4; ++i) {
+    std::vector<TPin*> loads{stages[static_cast<std::size_t>(i)]->Pin(2),
+                             stages[static_cast<std::size_t>(i)]->Pin(6)};
+    TPin* next = carry;
+    if (i < 3) {
+      auto* gate = Place<T2AndGate>(c, 100 + 100 * static_cast<float>(i), 100);
+      loads.push_back(gate->Pin(1));
+      Net(c, *stages[static_cast<std::size_t>(i)]->Pin(0), {gate->Pin(2)});
+      next = gate->Pin(0);
+    }
+    Net(c, *carry, loads);
+    carry = next;
+  }
+  for (int i = 0; i < 4; ++i) {
+    TPin* q = stages[static_cast<std::size_t>(i)]->Pin(0);
+    if (q->IsConnected()) {
+      // Tap the existing net through a joint.
+      TWire* wire = q->Wire;
+      TSolder* joint = AddSolder(c, *wire, (wire->GetPoint(0) + wire->GetPoint(1)) / 2);
+      Connect(c, *joint, *count->Pin(i));
+    } else {
+      Connect(c, *q, *count->Pin(i));
+    }
+  }
+  root->Reset();
+  return root;
+}
+
+std::unique_ptr<TMacro> Contention() {
+  auto root = NewRoot();
+  TMacro& c = *root;
+  auto* high = Place<TSupply>(c, 0, 0);
+  auto* low = Place<TGround>(c, 0, 100);
+  auto* first = Place<TTriState>(c, 100, 0);
+  auto* second = Place<TTriState>(c, 100, 100);
+  Net(c, *high->Pin(0), {first->Pin(0), first->Pin(2), second->Pin(2)});
+  Net(c, *low->Pin(0), {second->Pin(0)});
+  Connect(c, *first->Pin(1), *second->Pin(1));
+  root->Reset();
+  return root;
+}
+
+}  // namespace logivane::test
