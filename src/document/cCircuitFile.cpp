@@ -65,6 +65,12 @@ TCircuitReadResult ReadCircuit(QIODevice& stream, const std::function<void(int)>
   }
 }
 
+TCircuitReadResult ReadCircuitBytes(QByteArray bytes) {
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  return ReadCircuit(buffer);
+}
+
 TCircuitReadResult ReadCircuitFile(const QString& fileName,
                                    const std::function<void(int)>& onProgress) {
   QFile file(fileName);
@@ -89,6 +95,14 @@ void WriteCircuit(QIODevice& stream, const TMacro& circuit, const QString& macro
   writer.WriteDescriptors();
   writer.WriteObject(&circuit);
   writer.Flush();
+}
+
+QByteArray CircuitBytes(const TMacro& circuit, const QString& macroName) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  WriteCircuit(buffer, circuit, macroName);
+  return bytes;
 }
 
 bool SaveCircuitFile(const QString& fileName, const TMacro& circuit, const QString& macroName,

@@ -38,12 +38,16 @@ struct TCircuitReadResult {
 /// Reads a whole circuit stream, accepting every revision the program has ever written.
 TCircuitReadResult ReadCircuit(QIODevice& stream,
                                const std::function<void(int percent)>& onProgress = {});
+/// Reads a circuit stream held in memory (a snapshot, a file already loaded).
+TCircuitReadResult ReadCircuitBytes(QByteArray bytes);
 /// Reads the circuit file `fileName`; a missing file is an outcome, not an exception.
 TCircuitReadResult ReadCircuitFile(const QString& fileName,
                                    const std::function<void(int percent)>& onProgress = {});
 
 /// Writes `circuit` as a circuit stream under the current revision.
 void WriteCircuit(QIODevice& stream, const TMacro& circuit, const QString& macroName);
+/// The circuit stream of `circuit`, in memory.
+QByteArray CircuitBytes(const TMacro& circuit, const QString& macroName = {});
 /**
  * @brief Saves `circuit` to `fileName` without ever leaving a partly written file behind.
  *

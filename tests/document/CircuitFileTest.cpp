@@ -3,7 +3,6 @@
 #include "simulation/SampleCircuits.h"
 #include "simulation/SimTestHelpers.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,20 +13,6 @@ namespace logivane {
 namespace {
 
 using test::Hex;
-
-QByteArray CircuitBytes(const TMacro& circuit, const QString& macroName = {}) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  WriteCircuit(buffer, circuit, macroName);
-  return bytes;
-}
-
-TCircuitReadResult ReadBytes(QByteArray bytes) {
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  return ReadCircuit(buffer);
-}
 
 TEST(CircuitFile, ANewCircuitStartsWithTheHeaderAndThreeDescriptors) {
   TMacro circuit;
@@ -42,7 +27,7 @@ TEST(CircuitFile, ANewCircuitStartsWithTheHeaderAndThreeDescriptors) {
 TEST(CircuitFile, EveryDeviceClassComesBackAsItWasWritten) {
   const auto circuit = test::EveryDeviceCircuit();
   const QByteArray first = CircuitBytes(*circuit, "Everything");
-  TCircuitReadResult read = ReadBytes(first);
+  TCircuitReadResult read = ReadCircuitBytes(first);
   ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();
   EXPECT_EQ(read.MacroName, "Everything");
   EXPECT_EQ(read.Circuit->Datasheet, "adder.pdf");
@@ -62,19 +47,19 @@ TEST(CircuitFile, OlderRevisionsAreRead) {
   TMacro circuit;
   const QByteArray root = test::WrittenObject(circuit);
 
-  const auto revision20 = ReadBytes(Hex("04DDC41400") + root);
+  const auto revision20 = ReadCircuitBytes(Hex("04DDC41400") + root);
   ASSERT_TRUE(revision20.Succeeded());
   EXPECT_TRUE(revision20.MacroName.isEmpty());
 
-  const auto revision30 = ReadBytes(Hex("04DDC41E00") + Hex("09 0605") + "Name" + "!" +
+  const auto revision30 = ReadCircuitBytes(Hex("04DDC41E00") + Hex("09 0605") + "Name" + "!" +
                                     Hex("0600 0207") + root);
   ASSERT_TRUE(revision30.Succeeded());
   EXPECT_EQ(revision30.MacroName, "Name!");
 
-  const auto revision25 = ReadBytes(Hex("04DDC41900") + root);
+  const auto revision25 = ReadCircuitBytes(Hex("04DDC41900") + root);
   EXPECT_TRUE(revision25.Succeeded());
 
-  const auto withoutName = ReadBytes(Hex("04DDC42200") + Hex("01 0201026506 00 00") + root);
+  const auto withoutName = ReadCircuitBytes(Hex("04DDC42200") + Hex("01 0201026506 00 00") + root);
   ASSERT_TRUE(withoutName.Succeeded());
   EXPECT_TRUE(withoutName.MacroName.isEmpty());
 }
@@ -82,20 +67,20 @@ TEST(CircuitFile, OlderRevisionsAreRead) {
 TEST(CircuitFile, FilesItCannotReadGiveTheirOwnMessages) {
   TMacro circuit;
   const QByteArray good = CircuitBytes(circuit);
-  auto outcome = [](const QByteArray& bytes) { return ReadBytes(bytes).Outcome; };
+  auto outcome = [](const QByteArray& bytes) { return ReadCircuitBytes(bytes).Outcome; };
 
   QByteArray later = good;
   later[3] = 35;
-  const auto refused = ReadBytes(later);
+  const auto refused = ReadCircuitBytes(later);
   EXPECT_EQ(refused.Outcome, TCircuitReadOutcome::LaterVersion);
   EXPECT_EQ(refused.Message, "You need a later version of Logivane to read this file.");
   EXPECT_EQ(refused.Circuit, nullptr);
 
-  const auto templateFile = ReadBytes(Hex("0419ED1400"));
+  const auto templateFile = ReadCircuitBytes(Hex("0419ED1400"));
   EXPECT_EQ(templateFile.Outcome, TCircuitReadOutcome::NotCircuitFile);
   EXPECT_EQ(templateFile.Message, "This is not a valid Logivane file.");
 
-  const auto empty = ReadBytes({});
+  const auto empty = ReadCircuitBytes({});
   EXPECT_EQ(empty.Outcome, TCircuitReadOutcome::Unreadable);
   EXPECT_EQ(empty.Message, "An error has occurred trying to read this Logivane file.");
   EXPECT_EQ(outcome("garbage that is no circuit"), TCircuitReadOutcome::Unreadable);

@@ -4,7 +4,6 @@
 #include "simulation/cMacro.h"
 #include "simulation/cRunControl.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 
@@ -13,20 +12,6 @@
 namespace logivane::fuzz {
 
 namespace {
-
-QByteArray Saved(const TMacro& circuit, const QString& macroName) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  WriteCircuit(buffer, circuit, macroName);
-  return bytes;
-}
-
-TCircuitReadResult Opened(QByteArray bytes) {
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  return ReadCircuit(buffer);
-}
 
 /// Runs and paints the circuit as the editor does after opening it.
 void Run(TMacro& root) {
@@ -47,16 +32,16 @@ void Run(TMacro& root) {
 
 void FuzzCircuitFile(const std::uint8_t* data, std::size_t size) {
   TCircuitReadResult read =
-      Opened(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+      ReadCircuitBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
   if (!read.Succeeded()) {
     if (read.Message.isEmpty() || read.Circuit) {
       std::abort();  // a refusal always says why and hands over nothing
     }
     return;
   }
-  const QByteArray first = Saved(*read.Circuit, read.MacroName);
-  const TCircuitReadResult again = Opened(first);
-  if (!again.Succeeded() || Saved(*again.Circuit, again.MacroName) != first) {
+  const QByteArray first = CircuitBytes(*read.Circuit, read.MacroName);
+  const TCircuitReadResult again = ReadCircuitBytes(first);
+  if (!again.Succeeded() || CircuitBytes(*again.Circuit, again.MacroName) != first) {
     std::abort();
   }
   Run(*read.Circuit);

@@ -1,4 +1,4 @@
-// libFuzzer entry point for the circuit files.
+// libFuzzer entry point; the build names the target it runs in LOGIVANE_FUZZ_TARGET.
 
 #include "FuzzTargets.h"
 
@@ -14,6 +14,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  logivane::fuzz::FuzzCircuitFile(data, size);
+  logivane::fuzz::LOGIVANE_FUZZ_TARGET(data, size);
   return 0;
 }
