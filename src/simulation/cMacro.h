@@ -90,6 +90,11 @@ public:
   TGraphicList& Outputs() const { return *FOutputs; }
   TTagDevice* Tag(int index) const;
   const std::vector<TDevice*>& EvalOrder() const { return FEvalOrder; }
+  /// How many device evaluations this container's `Calculate` has made: its sources, tags and
+  /// indicators and every evaluation in its passes. A sub-circuit counts its own.
+  std::uint64_t Evaluations() const { return FEvaluations; }
+  /// `Evaluations` of this container and of every sub-circuit below it.
+  std::uint64_t TotalEvaluations() const;
 
   QString Datasheet;
   bool Closed = true;
@@ -135,6 +140,7 @@ private:
   /// picked out once so that a step never walks the whole level to find them.
   std::vector<TDevice*> FClockedFlipFlops;
   std::vector<TMacro*> FSubCircuits;
+  std::uint64_t FEvaluations = 0;
 };
 
 }  // namespace logivane

@@ -63,6 +63,16 @@ void TMacro::BuildEvalOrder() {
   }
 }
 
+std::uint64_t TMacro::TotalEvaluations() const {
+  std::uint64_t total = FEvaluations;
+  EachDevice(*FDevices, [&total](TDevice& device) {
+    if (device.Role() == TDeviceRole::Macro) {
+      total += static_cast<TMacro&>(device).TotalEvaluations();
+    }
+  });
+  return total;
+}
+
 void TMacro::SetVisited(bool flag) {
   for (TSerialize* wire : FWires->Objects()) {
     static_cast<TWire*>(wire)->Visited = flag;
@@ -85,14 +95,18 @@ SimResult TMacro::Calculate() {
   }
   if (InputsDue) {
     // A sub-circuit is evaluated in every pass of its parent; its sources advance once a step.
-    EachDevice(*FInputs, [](TDevice& source) { source.Calculate(); });
+    EachDevice(*FInputs, [this](TDevice& source) {
+      source.Calculate();
+      ++FEvaluations;
+    });
     if (IsSubCircuit) {
       InputsDue = false;
     }
   }
-  EachDevice(*FTags, [](TDevice& tag) {
+  EachDevice(*FTags, [this](TDevice& tag) {
     if (static_cast<TTagDevice&>(tag).Direction == TTagDevice::DirectionInput) {
       tag.Calculate();
+      ++FEvaluations;
     }
   });
 
@@ -104,19 +118,25 @@ SimResult TMacro::Calculate() {
     flipFlop->SetSlaveInputs();
   }
   CalculateBoundaryTags(total);
-  EachDevice(*FOutputs, [](TDevice& indicator) { indicator.Calculate(); });
+  EachDevice(*FOutputs, [this](TDevice& indicator) {
+    indicator.Calculate();
+    ++FEvaluations;
+  });
   return total;
 }
 
 int TMacro::Settle(SimResult& total) {
   const bool displayed = Displayed;
+  const std::size_t size = FEvalOrder.size();
   bool stop = false;
   int passes = 0;
   do {
     total.Changed = false;
     total.Culprit = nullptr;
     SetVisited(false);
-    for (TDevice* device : FEvalOrder) {
+    std::size_t evaluated = 0;
+    while (evaluated < size) {
+      TDevice* device = FEvalOrder[evaluated++];
       const SimResult result = device->Calculate();
       if (!(result.Changed || result.Race || result.Contention)) {
         continue;
@@ -131,6 +151,7 @@ int TMacro::Settle(SimResult& total) {
         break;
       }
     }
+    FEvaluations += evaluated;
     ++passes;
   } while (total.Changed && !stop && passes <= MaxPasses);
   return passes;
@@ -164,6 +185,7 @@ void TMacro::CalculateBoundaryTags(SimResult& total) {
       return;
     }
     const SimResult result = tag.Calculate();
+    ++FEvaluations;
     if (result.Changed) {
       // A changed outline pin makes the parent run another pass; a fault found here must
       // still reach it.

@@ -159,6 +159,26 @@ TEST(SettleLoop, AFaultReportedByADeviceStopsThePassAtOnce) {
   const SimResult result = root->Calculate();
   EXPECT_TRUE(result.Race);
   EXPECT_EQ(result.Culprit, faulty);
+  EXPECT_EQ(root->Evaluations(), 1u);
+}
+
+TEST(SettleLoop, CountsEveryEvaluationOfAStepButNoneOfBuildingTheOrder) {
+  auto root = test::NewRoot();
+  auto* source = Place<TTestSource>(*root, 0, 0);
+  auto* first = Place<TNotGate>(*root, 100, 0);
+  auto* second = Place<TNotGate>(*root, 200, 0);
+  auto* probe = Place<TTestProbe>(*root, 300, 0);
+  Net(*root, *source->Pin(0), {first->Pin(1)});
+  Net(*root, *first->Pin(0), {second->Pin(1)});
+  Net(*root, *second->Pin(0), {probe->Pin(0)});
+  root->Reset();
+  EXPECT_EQ(root->Evaluations(), 0u);
+
+  source->Level = 1;
+  test::SettledStep(*root);
+  // The source, two passes over both gates (one that changes them, one quiet), the probe.
+  EXPECT_EQ(root->Evaluations(), 1u + 2 * 2 + 1);
+  EXPECT_EQ(root->TotalEvaluations(), root->Evaluations());
 }
 
 TEST(EvalOrder, PutsEachDeviceAfterTheDevicesThatDriveIt) {

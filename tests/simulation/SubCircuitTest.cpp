@@ -177,6 +177,8 @@ TEST_F(SubCircuitTest, SourcesInsideAdvanceOncePerStepAndNotWhenTheOrderIsBuilt)
   }
   root->BuildEvalOrder();
   EXPECT_EQ(inner->Calls, 3);
+  EXPECT_EQ(root->TotalEvaluations(), root->Evaluations() + sub->Evaluations());
+  EXPECT_GE(sub->Evaluations(), 3u * 4);  // each step: source, input tag, inverter, output tag
 }
 
 /// Two enabled tri-state buffers inside `sub` fighting over one net.
