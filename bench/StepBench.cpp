@@ -1,0 +1,48 @@
+// Throughput of whole simulation steps on the benchmark circuits: steps per second, and device
+// evaluations per second as the containers count them.
+
+#include "circuits/BenchCircuits.h"
+#include "simulation/cRunControl.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <memory>
+
+namespace logivane {
+namespace {
+
+void MeasureSteps(benchmark::State& state, TMacro& root) {
+  const std::uint64_t before = root.TotalEvaluations();
+  for (auto _ : state) {
+    if (StepCircuit(root).Faulted()) {
+      state.SkipWithError("the circuit did not settle");  // it would measure the fault path
+      break;
+    }
+  }
+  const auto evaluations = static_cast<double>(root.TotalEvaluations() - before);
+  state.counters["steps_per_second"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["evals_per_second"] = benchmark::Counter(evaluations, benchmark::Counter::kIsRate);
+}
+
+void BM_Counter(benchmark::State& state) {
+  const auto root = bench::SynchronousCounter(static_cast<int>(state.range(0)));
+  MeasureSteps(state, *root);
+}
+BENCHMARK(BM_Counter)->Arg(16)->Arg(64)->Arg(256)->Unit(benchmark::kMicrosecond);
+
+void BM_AdderArray(benchmark::State& state) {
+  const auto root = bench::AdderArray(static_cast<int>(state.range(0)));
+  MeasureSteps(state, *root);
+}
+BENCHMARK(BM_AdderArray)->Arg(1)->Arg(16)->Arg(64)->Unit(benchmark::kMicrosecond);
+
+void BM_InverterChain(benchmark::State& state) {
+  const auto root = bench::InverterChain(static_cast<int>(state.range(0)));
+  MeasureSteps(state, *root);
+}
+BENCHMARK(BM_InverterChain)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace logivane
