@@ -113,23 +113,6 @@ void TPin::DetachWire(const TWire* wire) {
   }
 }
 
-bool TPin::SetValue(TDevice* driver, TLevel value) {
-  Driver = driver;
-  bool changed = false;
-  if (value != Value) {
-    Value = value;
-    changed = true;
-  }
-  if (!Wire || Wire->Visited || Kind == PinInput) {
-    return changed;
-  }
-  return Wire->Propagate(driver, value) || changed;
-}
-
-bool TPin::IsNetVisited() const {
-  return Wire && Wire->Visited;
-}
-
 void TPin::OffsetBy(QPoint offset) {
   Translate(static_cast<float>(offset.x()), static_cast<float>(offset.y()));
   Remap();

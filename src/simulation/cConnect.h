@@ -40,9 +40,9 @@ public:
   void DetachWire(const TWire* wire);
   TLevel GetValue() const { return Value; }
   /// Drives the pin and, unless it is an input, its net; true when any pin changed level.
-  bool SetValue(TDevice* driver, TLevel value);
+  inline bool SetValue(TDevice* driver, TLevel value);
   /// Whether this pin's net has been driven in the current pass.
-  bool IsNetVisited() const;
+  inline bool IsNetVisited() const;
   void OffsetBy(QPoint offset);
 
   TWire* Wire = nullptr;
@@ -141,6 +141,22 @@ public:
   float X = 0;
   float Y = 0;
 };
+
+// Every device drives its outputs through these in every pass, so they are inline.
+
+bool TPin::SetValue(TDevice* driver, TLevel value) {
+  Driver = driver;
+  const bool changed = value != Value;
+  Value = value;
+  if (!Wire || Wire->Visited || Kind == PinInput) {
+    return changed;
+  }
+  return Wire->Propagate(driver, value) || changed;
+}
+
+bool TPin::IsNetVisited() const {
+  return Wire && Wire->Visited;
+}
 
 /// Detaches `wire` from a pin or solder joint at one of its ends.
 void DetachEndObject(TGraphicObject* end, const TWire* wire);

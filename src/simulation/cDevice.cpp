@@ -171,8 +171,8 @@ void TDevice::CollectDrivers(std::vector<TDevice*>& list) const {
 }
 
 void TDevice::ClearDrivers() {
-  for (int i = 0; i < PinCount(); ++i) {
-    Pin(i)->Driver = nullptr;
+  for (TSerialize* pin : FPins->Objects()) {
+    static_cast<TPin*>(pin)->Driver = nullptr;
   }
 }
 
