@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QGuiApplication>
 #include <QLocale>
-
-#include <gtest/gtest.h>
 
 // The model's tests measure text, so they need a GUI application, but never a screen.
 int main(int argc, char* argv[]) {

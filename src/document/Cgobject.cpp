@@ -16,10 +16,12 @@ void TGraphicObject::GetCentre(float& x, float& y) const {
   CentreOf(GetFloatBounds(), x, y);
 }
 
-TGraphicList::TGraphicList() : TGraphicList(TGraphicKind::Shape) {}
+TGraphicList::TGraphicList() : TGraphicList(TGraphicKind::Shape) {
+}
 
-TGraphicList::TGraphicList(TGraphicKind kind) :
-    TGraphicObject(kind), FObjects(std::make_unique<TSerializeList>()) {}
+TGraphicList::TGraphicList(TGraphicKind kind)
+    : TGraphicObject(kind), FObjects(std::make_unique<TSerializeList>()) {
+}
 
 TGraphicList::~TGraphicList() = default;
 

@@ -95,10 +95,12 @@ bool TMapVertices::HitPolyline(std::int32_t x, std::int32_t y, int& index, QPoin
   return false;
 }
 
-TSegment::TSegment() : TSegment(TGraphicKind::Shape) {}
+TSegment::TSegment() : TSegment(TGraphicKind::Shape) {
+}
 
-TSegment::TSegment(TGraphicKind kind) :
-    TGraphicObject(kind), FPoints(std::make_unique<TSerializeList>()) {}
+TSegment::TSegment(TGraphicKind kind)
+    : TGraphicObject(kind), FPoints(std::make_unique<TSerializeList>()) {
+}
 
 TSegment::~TSegment() = default;
 

@@ -75,8 +75,8 @@ TCircuitReadResult ReadCircuitFile(const QString& fileName,
                                    const std::function<void(int)>& onProgress) {
   QFile file(fileName);
   if (!QFileInfo(fileName).isFile()) {
-    return Failure(TCircuitReadOutcome::Missing, "Unable to locate the Logivane file '" +
-                                                     QFileInfo(fileName).fileName() + "'");
+    return Failure(TCircuitReadOutcome::Missing,
+                   "Unable to locate the Logivane file '" + QFileInfo(fileName).fileName() + "'");
   }
   if (!file.open(QIODevice::ReadOnly)) {
     return Failure(TCircuitReadOutcome::Unreadable, UnreadableMessage);

@@ -131,7 +131,8 @@ TRect TGraphicBox::GetTextRect() const {
   return InflateBy(body, -Margin);
 }
 
-TMessageBox::TMessageBox() : FFont(MakeFont(QStringLiteral("MS Sans Serif"), 8, 700, true)) {}
+TMessageBox::TMessageBox() : FFont(MakeFont(QStringLiteral("MS Sans Serif"), 8, 700, true)) {
+}
 
 TRect TMessageBox::MeasureText() const {
   qsizetype longest = 0;

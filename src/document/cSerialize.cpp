@@ -10,7 +10,8 @@
 
 namespace logivane {
 
-void TSerialize::Assign(const TSerialize&) {}
+void TSerialize::Assign(const TSerialize&) {
+}
 
 int TSerializeList::IndexOf(const TSerialize* object) const {
   const auto it = std::find(FItems.begin(), FItems.end(), object);

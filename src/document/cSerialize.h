@@ -12,10 +12,12 @@ class TSerializeWriter;
 /// Declares the persistent class name that streams write for a class, and its virtual accessor.
 /// The name is an inline array, one object for the whole program, so its address identifies the
 /// class and the writer and reader compare class names by address.
-#define LV_PERSISTENT(ClassT)                                  \
-public:                                                        \
-  static constexpr char StaticClassName[] = #ClassT;           \
-  const char* ClassName() const override { return StaticClassName; }
+#define LV_PERSISTENT(ClassT)                        \
+public:                                              \
+  static constexpr char StaticClassName[] = #ClassT; \
+  const char* ClassName() const override {           \
+    return StaticClassName;                          \
+  }
 
 /**
  * @brief Root of everything that can be written to and read from a stream.
@@ -125,10 +127,10 @@ public:
   static Factory Find(const char* name, std::size_t length);
 };
 
-#define LV_REGISTER_CLASS(ClassT)                                                 \
-  namespace {                                                                     \
+#define LV_REGISTER_CLASS(ClassT)                                                        \
+  namespace {                                                                            \
   [[maybe_unused]] const bool registered##ClassT = ::logivane::TClassRegistry::Register( \
-      ClassT::StaticClassName, []() -> ::logivane::TSerialize* { return new ClassT; }); \
+      ClassT::StaticClassName, []() -> ::logivane::TSerialize* { return new ClassT; });  \
   }
 
 }  // namespace logivane

@@ -29,7 +29,8 @@ private:
 
 }  // namespace
 
-TSerializeReader::TSerializeReader(QIODevice& stream) : TSerializeReader(stream.readAll()) {}
+TSerializeReader::TSerializeReader(QIODevice& stream) : TSerializeReader(stream.readAll()) {
+}
 
 TSerializeReader::TSerializeReader(QByteArray bytes) : FData(std::move(bytes)) {
   FReadObjects.reserve(ObjectListStep);

@@ -74,10 +74,9 @@ void TSerializeWriter::WriteInteger(std::int32_t value) {
     WriteBytes(bytes, sizeof bytes);
   } else {
     const auto v = static_cast<std::uint32_t>(value);
-    const std::uint8_t bytes[] = {ValueInt32, static_cast<std::uint8_t>(v),
-                                  static_cast<std::uint8_t>(v >> 8),
-                                  static_cast<std::uint8_t>(v >> 16),
-                                  static_cast<std::uint8_t>(v >> 24)};
+    const std::uint8_t bytes[] = {
+        ValueInt32, static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+        static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
     WriteBytes(bytes, sizeof bytes);
   }
 }
@@ -92,10 +91,9 @@ void TSerializeWriter::WriteString(const QByteArray& bytes) {
     WriteByte(ValueShortString);
     WriteByte(static_cast<std::uint8_t>(length));
   } else {
-    const std::uint8_t header[] = {ValueLongString, static_cast<std::uint8_t>(length),
-                                   static_cast<std::uint8_t>(length >> 8),
-                                   static_cast<std::uint8_t>(length >> 16),
-                                   static_cast<std::uint8_t>(length >> 24)};
+    const std::uint8_t header[] = {
+        ValueLongString, static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8),
+        static_cast<std::uint8_t>(length >> 16), static_cast<std::uint8_t>(length >> 24)};
     WriteBytes(header, sizeof header);
   }
   WriteBytes(bytes.constData(), length);
@@ -109,9 +107,9 @@ void TSerializeWriter::WriteFloat(float value) {
   static_assert(sizeof(float) == 4);
   std::uint32_t bits;
   std::memcpy(&bits, &value, sizeof bits);
-  const std::uint8_t bytes[] = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-                                static_cast<std::uint8_t>(bits >> 16),
-                                static_cast<std::uint8_t>(bits >> 24)};
+  const std::uint8_t bytes[] = {
+      static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+      static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
   WriteBytes(bytes, sizeof bytes);
 }
 

@@ -33,7 +33,8 @@ QByteArray SafeName(const QString& name) {
 
 }  // namespace
 
-TVcdWriter::TVcdWriter(QIODevice& stream) : FStream(stream) {}
+TVcdWriter::TVcdWriter(QIODevice& stream) : FStream(stream) {
+}
 
 void TVcdWriter::AddSignal(const QString& name, int width) {
   TSignal signal;

@@ -1,7 +1,6 @@
 #include "simulation/cOutput.h"
 
 #include "document/cNumberText.h"
-
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
 #include "simulation/cDeviceParts.h"

@@ -61,8 +61,8 @@ TSupply::TSupply() {
 // TSeqInputDevice
 
 TSeqInputDevice::TSeqInputDevice(const QString& sequence, TColour colour, const QString& label,
-                                 const QString& helpTopic) :
-    Sequence(sequence), Colour(colour) {
+                                 const QString& helpTopic)
+    : Sequence(sequence), Colour(colour) {
   HelpTopic = helpTopic;
   AddCircle(*this, 3);
   AddLine(*this, {7, 0}, {15, 0});
@@ -129,13 +129,15 @@ void TSeqInputDevice::DrawState(QPainter& dc) {
   }
 }
 
-TClockDevice::TClockDevice() :
-    TSeqInputDevice(QStringLiteral("01"), 0x00FF00, QStringLiteral("clock"),
-                    QStringLiteral("deviceclock.htm")) {}
+TClockDevice::TClockDevice()
+    : TSeqInputDevice(QStringLiteral("01"), 0x00FF00, QStringLiteral("clock"),
+                      QStringLiteral("deviceclock.htm")) {
+}
 
-TBitGenerator::TBitGenerator() :
-    TSeqInputDevice(QString(), ColourRed, QStringLiteral("sequence"),
-                    QStringLiteral("sequencegenerator.htm")) {}
+TBitGenerator::TBitGenerator()
+    : TSeqInputDevice(QString(), ColourRed, QStringLiteral("sequence"),
+                      QStringLiteral("sequencegenerator.htm")) {
+}
 
 SimResult TBitGenerator::Calculate() {
   // Every other step only repeats the level, so each character lasts a whole clock cycle.

@@ -1,13 +1,12 @@
 #include "document/cCircuitFile.h"
-
 #include "simulation/SampleCircuits.h"
 #include "simulation/SimTestHelpers.h"
+
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace logivane {
 namespace {
@@ -21,7 +20,8 @@ TEST(CircuitFile, ANewCircuitStartsWithTheHeaderAndThreeDescriptors) {
                               Hex("0201026506 00") + Hex("0201026606 00") + Hex("00") +
                               Hex("0200 0606") + "TMacro";
   EXPECT_TRUE(CircuitBytes(circuit).startsWith(expected));
-  EXPECT_TRUE(CircuitBytes(circuit, "Adder").startsWith(Hex("04DDC42200 01 0201026406 05") + "Adder"));
+  EXPECT_TRUE(
+      CircuitBytes(circuit, "Adder").startsWith(Hex("04DDC42200 01 0201026406 05") + "Adder"));
 }
 
 TEST(CircuitFile, EveryDeviceClassComesBackAsItWasWritten) {
@@ -51,8 +51,8 @@ TEST(CircuitFile, OlderRevisionsAreRead) {
   ASSERT_TRUE(revision20.Succeeded());
   EXPECT_TRUE(revision20.MacroName.isEmpty());
 
-  const auto revision30 = ReadCircuitBytes(Hex("04DDC41E00") + Hex("09 0605") + "Name" + "!" +
-                                    Hex("0600 0207") + root);
+  const auto revision30 =
+      ReadCircuitBytes(Hex("04DDC41E00") + Hex("09 0605") + "Name" + "!" + Hex("0600 0207") + root);
   ASSERT_TRUE(revision30.Succeeded());
   EXPECT_EQ(revision30.MacroName, "Name!");
 
@@ -67,7 +67,9 @@ TEST(CircuitFile, OlderRevisionsAreRead) {
 TEST(CircuitFile, FilesItCannotReadGiveTheirOwnMessages) {
   TMacro circuit;
   const QByteArray good = CircuitBytes(circuit);
-  auto outcome = [](const QByteArray& bytes) { return ReadCircuitBytes(bytes).Outcome; };
+  auto outcome = [](const QByteArray& bytes) {
+    return ReadCircuitBytes(bytes).Outcome;
+  };
 
   QByteArray later = good;
   later[3] = 35;

@@ -1,8 +1,7 @@
-#include "document/StreamTestHelpers.h"
-
 #include "document/Cfloat.h"
 #include "document/Cgobject.h"
 #include "document/Csegment.h"
+#include "document/StreamTestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -96,8 +95,8 @@ TEST(ObjectGraph, AnObjectWithTwoOwnersIsRefused) {
 }
 
 TEST(ObjectGraph, AListThatHoldsItselfIsRefused) {
-  const QByteArray bytes =
-      Hex("0200") + QByteArray("\x06\x0ETSerializeList", 16) + Hex("01") + Hex("02020200") + Hex("00");
+  const QByteArray bytes = Hex("0200") + QByteArray("\x06\x0ETSerializeList", 16) + Hex("01") +
+                           Hex("02020200") + Hex("00");
   EXPECT_THROW(ReadBack<TSerializeList>(bytes), EReadError);
 }
 

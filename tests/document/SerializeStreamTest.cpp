@@ -1,8 +1,7 @@
-#include "document/StreamTestHelpers.h"
-
 #include "document/Cfloat.h"
 #include "document/Cgobject.h"
 #include "document/Csegment.h"
+#include "document/StreamTestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +52,11 @@ TEST(SerializeStream, FloatsAreRawBytesWithoutAType) {
 }
 
 TEST(SerializeStream, BooleansAcceptAnyByteAsFalse) {
-  EXPECT_EQ(Written([](auto& w) { w.WriteBoolean(true); w.WriteBoolean(false); }), Hex("0908"));
+  EXPECT_EQ(Written([](auto& w) {
+              w.WriteBoolean(true);
+              w.WriteBoolean(false);
+            }),
+            Hex("0908"));
   TSerializeReader reader(Hex("090802"));
   EXPECT_TRUE(reader.ReadBoolean());
   EXPECT_FALSE(reader.ReadBoolean());
@@ -130,8 +133,8 @@ TEST(SerializeStream, ListOfTwoPointsHasTheDocumentedBytes) {
   list.Add(CreateFloatPoint(3, 4));
   const QByteArray expected = Hex("0200") + QByteArray("\x06\x0ETSerializeList", 16) + Hex("01") +
                               Hex("0200") + QByteArray("\x06\x0BTFloatPoint", 13) +
-                              Hex("0000803F00000040") + Hex("02010201") +
-                              Hex("0000404000008040") + Hex("00");
+                              Hex("0000803F00000040") + Hex("02010201") + Hex("0000404000008040") +
+                              Hex("00");
   EXPECT_EQ(WrittenObject(list), expected);
 
   const auto copy = ReadBack<TSerializeList>(expected);
@@ -147,7 +150,9 @@ TEST(SerializeStream, RepeatedObjectsBecomeBackReferences) {
     w.WriteObject(&point);
     w.WriteObject(nullptr);
   });
-  EXPECT_EQ(bytes.right(6), Hex("0202" "0200" "020F"));
+  EXPECT_EQ(bytes.right(6), Hex("0202"
+                                "0200"
+                                "020F"));
   EXPECT_FALSE(point.Written) << "the writer clears its marks when it goes";
   EXPECT_EQ(WrittenObject(point), WrittenObject(point)) << "a new writer writes in full";
 }
@@ -166,7 +171,9 @@ TEST(SerializeStream, ProgressCountsConsumedBytes) {
   }
   TSerializeReader reader(WrittenObject(list));
   std::vector<int> reported;
-  reader.OnProgress = [&](int percent) { reported.push_back(percent); };
+  reader.OnProgress = [&](int percent) {
+    reported.push_back(percent);
+  };
   reader.ReadRoot<TSerializeList>();
   ASSERT_EQ(reported.size(), 5u);
   EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));

@@ -1,8 +1,8 @@
 #include "document/cVcdWriter.h"
 
-#include <QBuffer>
-
 #include <gtest/gtest.h>
+
+#include <QBuffer>
 
 namespace logivane {
 namespace {

@@ -1,5 +1,4 @@
 #include "FuzzTargets.h"
-
 #include "document/cCircuitFile.h"
 #include "simulation/cMacro.h"
 #include "simulation/cRunControl.h"
@@ -31,8 +30,8 @@ void Run(TMacro& root) {
 }  // namespace
 
 void FuzzCircuitFile(const std::uint8_t* data, std::size_t size) {
-  TCircuitReadResult read =
-      ReadCircuitBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+  TCircuitReadResult read = ReadCircuitBytes(
+      QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
   if (!read.Succeeded()) {
     if (read.Message.isEmpty() || read.Circuit) {
       std::abort();  // a refusal always says why and hands over nothing

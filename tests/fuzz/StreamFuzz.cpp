@@ -3,7 +3,6 @@
 // hit-tested and painted like any drawing opened from a file.
 
 #include "FuzzTargets.h"
-
 #include "document/Cgobject.h"
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"

@@ -1,9 +1,9 @@
 #include "FuzzTargets.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
-
-#include <gtest/gtest.h>
 
 namespace logivane::fuzz {
 namespace {

@@ -1,11 +1,11 @@
 #include "simulation/cMemory.h"
 #include "simulation/cMemoryMap.h"
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>

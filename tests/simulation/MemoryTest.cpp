@@ -1,5 +1,4 @@
 #include "document/StreamTestHelpers.h"
-
 #include "document/cGText.h"
 #include "simulation/cMemory.h"
 
@@ -77,7 +76,7 @@ TEST(MemoryDevice, RomReadsWheneverSelectedAndOnlyTheDataWidthReachesThePins) {
   auto owned = Built(false, 4, 4);
   TMemoryDevice& rom = *owned;
   ASSERT_EQ(rom.PinCount(), 9);
-  rom.SetWord(0x1F3, 3);  // a word wider than the bus, as a memory map may load
+  rom.SetWord(0x1F3, 3);   // a word wider than the bus, as a memory map may load
   Step(rom, 0, Write, 3);  // a ROM has no read/write line to heed
   EXPECT_EQ(DataOn(rom), 0x3);
   EXPECT_EQ(rom.GetWord(3), 0x1F3);
@@ -131,7 +130,10 @@ TEST(MemoryDevice, SizeCaptionCountsWordsThenKilowords) {
   const struct {
     int AddressWidth, DataWidth;
     const char* Caption;
-  } rows[] = {{4, 8, "16 x 8"}, {8, 8, "256 x 8"}, {9, 4, "512 x 4"}, {10, 8, "1K x 8"},
+  } rows[] = {{4, 8, "16 x 8"},
+              {8, 8, "256 x 8"},
+              {9, 4, "512 x 4"},
+              {10, 8, "1K x 8"},
               {14, 16, "16K x 16"}};
   for (const auto& row : rows) {
     EXPECT_EQ(Built(true, row.AddressWidth, row.DataWidth)->SizeCaption(), row.Caption);
@@ -171,8 +173,12 @@ TEST(MemoryDevice, SymbolPlacesAddressDataAndControlPinsBesideABoxSizedByTheWide
   EXPECT_EQ(ram.WordCount(), 256);
   EXPECT_TRUE(ram.GeometryStored);
   ASSERT_EQ(ram.PinCount(), 18);
-  ExpectPins(ram, {{0, PinInput, -30, -40}, {7, PinInput, -30, 30}, {8, PinTriState, 30, -40},
-                   {15, PinTriState, 30, 30}, {16, PinInput, 15, 45}, {17, PinInput, -15, 45}});
+  ExpectPins(ram, {{0, PinInput, -30, -40},
+                   {7, PinInput, -30, 30},
+                   {8, PinTriState, 30, -40},
+                   {15, PinTriState, 30, 30},
+                   {16, PinInput, 15, 45},
+                   {17, PinInput, -15, 45}});
   EXPECT_EQ(ram.Count(), 26);  // box, texts and one lead per pin
   EXPECT_EQ(ram.Child(0)->GetFloatBounds(), FloatRect(-25, -50, 25, 40));
   EXPECT_EQ(TextsOf(ram), QStringList({"256 x 8", "RAM", "A7", "D7", "cs~", "r /", "w~"}));
@@ -180,8 +186,10 @@ TEST(MemoryDevice, SymbolPlacesAddressDataAndControlPinsBesideABoxSizedByTheWide
   const auto rom = Built(false, 4, 16);  // H = 80
   EXPECT_EQ(rom->WordCount(), 16);
   ASSERT_EQ(rom->PinCount(), 21);
-  ExpectPins(*rom, {{3, PinInput, -30, -50}, {4, PinTriState, 30, -80},
-                    {19, PinTriState, 30, 70}, {20, PinInput, 15, 85}});
+  ExpectPins(*rom, {{3, PinInput, -30, -50},
+                    {4, PinTriState, 30, -80},
+                    {19, PinTriState, 30, 70},
+                    {20, PinInput, 15, 85}});
   EXPECT_EQ(TextsOf(*rom), QStringList({"16 x 16", "ROM", "A3", "D15", "cs~"}));
 }
 
@@ -234,9 +242,13 @@ TEST(MemoryDevice, ReadBackMemoryWritesTheSameBytesAndBehavesTheSame) {
 class TForgedMemory final : public TSerialize {
 public:
   TForgedMemory(std::unique_ptr<TMemoryDevice> model, int dataWidth, int addressWidth, bool isRAM,
-                int wordCount, int wordsWritten) :
-      Model(std::move(model)), DataWidth(dataWidth), AddressWidth(addressWidth), IsRAM(isRAM),
-      WordCount(wordCount), WordsWritten(wordsWritten) {}
+                int wordCount, int wordsWritten)
+      : Model(std::move(model)),
+        DataWidth(dataWidth),
+        AddressWidth(addressWidth),
+        IsRAM(isRAM),
+        WordCount(wordCount),
+        WordsWritten(wordsWritten) {}
 
   const char* ClassName() const override { return TMemoryDevice::StaticClassName; }
   void Read(TSerializeReader&) override {}
@@ -266,12 +278,12 @@ TEST(MemoryDevice, ReadRefusesRecordsWhoseSizesWordsAndPinsDisagree) {
   EXPECT_EQ(sound->GetWord(15), 0x2345);
 
   // Each record below is wrong in one way only.
-  EXPECT_THROW(read({Built(true, 4, 8), 8, 4, true, 256, 256}), EReadError);    // word count
-  EXPECT_THROW(read({Built(true, 4, 8), 8, 4, true, -1, 0}), EReadError);       // word count
+  EXPECT_THROW(read({Built(true, 4, 8), 8, 4, true, 256, 256}), EReadError);         // word count
+  EXPECT_THROW(read({Built(true, 4, 8), 8, 4, true, -1, 0}), EReadError);            // word count
   EXPECT_THROW(read({Built(true, 14, 8), 8, 15, false, 32768, 32768}), EReadError);  // width
-  EXPECT_THROW(read({Built(false, 4, 4), 3, 4, true, 16, 16}), EReadError);     // data width
-  EXPECT_THROW(read({Built(false, 4, 8), 8, 4, true, 16, 16}), EReadError);     // pins missing
-  EXPECT_THROW(read({Built(true, 4, 8), 8, 4, true, 16, 10}), EReadError);      // truncated
+  EXPECT_THROW(read({Built(false, 4, 4), 3, 4, true, 16, 16}), EReadError);          // data width
+  EXPECT_THROW(read({Built(false, 4, 8), 8, 4, true, 16, 16}), EReadError);          // pins missing
+  EXPECT_THROW(read({Built(true, 4, 8), 8, 4, true, 16, 10}), EReadError);           // truncated
 }
 
 }  // namespace

@@ -13,7 +13,9 @@ std::unique_ptr<TMacro> EveryDeviceCircuit() {
   auto root = NewRoot();
   TMacro& c = *root;
   float x = 0;
-  auto next = [&x] { return x += 80; };
+  auto next = [&x] {
+    return x += 80;
+  };
   Place<TNotGate>(c, next(), 0);
   Place<T2AndGate>(c, next(), 0);
   Place<T2NandGate>(c, next(), 0);

@@ -1,12 +1,12 @@
 #include "document/cCircuitFile.h"
 #include "simulation/SampleCircuits.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace logivane {
 namespace {

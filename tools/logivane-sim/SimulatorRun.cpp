@@ -73,7 +73,8 @@ QString CulpritText(const TDevice* culprit) {
   if (!culprit) {
     return {};
   }
-  return QStringLiteral(" in %1 \"%2\"").arg(QLatin1String(culprit->ClassName()), LabelOf(*culprit));
+  return QStringLiteral(" in %1 \"%2\"")
+      .arg(QLatin1String(culprit->ClassName()), LabelOf(*culprit));
 }
 
 /// The watched signals, written as they change into a value change dump.

@@ -2,11 +2,11 @@
 
 #include "SimulatorRun.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-
-#include <unistd.h>
 
 int main(int argc, char* argv[]) {
   // Labels are measured with real fonts, which needs a GUI application but never a screen.

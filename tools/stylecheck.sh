@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Checks the C++ sources against the project's format: no tabs, no CRLF, no trailing blanks,
+# and clang-format clean. Prints the files that need attention; exits 1 when there are any.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+status=0
+while IFS= read -r file; do
+  if grep -qP '\t|\r$| +$' "$file"; then
+    echo "$file: tabs, carriage returns or trailing blanks"
+    status=1
+  fi
+  if ! clang-format --dry-run --Werror "$file" >/dev/null 2>&1; then
+    echo "$file: not formatted (clang-format -i $file)"
+    status=1
+  fi
+done < <(git ls-files '*.cpp' '*.h')
+exit $status
