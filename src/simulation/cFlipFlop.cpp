@@ -51,23 +51,21 @@ TRSFlipFlop::TRSFlipFlop() {
 }
 
 SimResult TRSFlipFlop::Calculate() {
-  SimResult result;
-  const TLevel r = Input(PinR);
-  const TLevel s = Input(PinS);
-  if (s) {
+  if (Input(PinS)) {
     Q = 1;
     NotQ = 0;
-    result.Changed = DriveOutputs(Q, NotQ);
   }
-  if (r) {
+  if (Input(PinR)) {
     Q = 0;
     NotQ = 1;
-    result.Changed = DriveOutputs(Q, NotQ) || result.Changed;
   }
-  if (!r && !s) {
-    // Re-asserting the state also stamps the latch as driver of its output nets.
-    result.Changed = DriveOutputs(Q, NotQ);
-  }
+  // The outputs are driven once, with the state reset leaves when both inputs are high.
+  // Driving the set state and then the reset state would report a change in every pass, so a
+  // circuit holding both inputs high would never settle, and the second drive would not reach
+  // the nets, which the first has already claimed for this pass. Driving the state also
+  // re-asserts it when neither input is high, which stamps the latch on its output nets.
+  SimResult result;
+  result.Changed = DriveOutputs(Q, NotQ);
   return result;
 }
 
