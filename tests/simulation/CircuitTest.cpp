@@ -1,0 +1,353 @@
+// Whole circuits of library devices, set by the user's inputs and stepped as the run control
+// steps them.
+
+#include "simulation/SimTestHelpers.h"
+#include "simulation/cFlipFlop.h"
+#include "simulation/cInteractive.h"
+#include "simulation/cMemory.h"
+#include "simulation/cOutput.h"
+#include "simulation/cinput.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace logivane {
+namespace {
+
+using test::Net;
+using test::Outline;
+using test::Place;
+using test::SettledStep;
+
+/// Puts `input` at `level` the way the user does, by clicking it.
+void Set(TInteractiveInput& input, TLevel level) {
+  if ((input.Level & 1) != level) {
+    input.Press();
+  }
+}
+
+/// Whether an LED shows high: readers take any level of 1 or more as high.
+TLevel Lit(const TLEDDevice& led) {
+  return led.Level >= 1 ? 1 : 0;
+}
+
+TEST(Circuit, AFullAdderOfLibraryGatesAddsWhatTheUserSets) {
+  auto root = test::NewRoot();
+  TMacro& c = *root;
+  TInteractiveInput* in[3];
+  for (int i = 0; i < 3; ++i) {
+    in[i] = Place<TInteractiveInput>(c, 0, 40.0f * static_cast<float>(i));
+  }
+  auto* half = Place<T2XorGate>(c, 100, 20);
+  auto* sum = Place<T2XorGate>(c, 200, 40);
+  auto* both = Place<T2AndGate>(c, 100, 120);
+  auto* carried = Place<T2AndGate>(c, 200, 120);
+  auto* carryOut = Place<T2OrGate>(c, 300, 120);
+  auto* sumLed = Place<TLEDDevice>(c, 400, 40);
+  auto* carryLed = Place<TLEDDevice>(c, 400, 120);
+  Net(c, *in[0]->Pin(0), {half->Pin(1), both->Pin(1)});
+  Net(c, *in[1]->Pin(0), {half->Pin(2), both->Pin(2)});
+  Net(c, *in[2]->Pin(0), {sum->Pin(2), carried->Pin(2)});
+  Net(c, *half->Pin(0), {sum->Pin(1), carried->Pin(1)});
+  Net(c, *sum->Pin(0), {sumLed->Pin(0)});
+  Net(c, *both->Pin(0), {carryOut->Pin(1)});
+  Net(c, *carried->Pin(0), {carryOut->Pin(2)});
+  Net(c, *carryOut->Pin(0), {carryLed->Pin(0)});
+  root->Reset();
+
+  for (const int row : {0, 1, 3, 2, 6, 7, 5, 4, 0}) {  // one input changes at a time
+    const TLevel a = row >> 2 & 1, b = row >> 1 & 1, carry = row & 1;
+    Set(*in[0], a);
+    Set(*in[1], b);
+    Set(*in[2], carry);
+    SettledStep(*root);
+    EXPECT_EQ(Lit(*sumLed), a ^ b ^ carry) << row;
+    EXPECT_EQ(Lit(*carryLed), a + b + carry >= 2 ? 1 : 0) << row;
+  }
+}
+
+TEST(Circuit, DFlipFlopsInARowShiftOneStagePerRisingEdge) {
+  auto root = test::NewRoot();
+  TMacro& c = *root;
+  auto* clock = Place<TClockDevice>(c, -100, 0);
+  auto* data = Place<TInteractiveInput>(c, -100, 100);
+  std::vector<TDFlipFlop*> stages;
+  std::vector<TPin*> clockPins;
+  for (int i = 0; i < 4; ++i) {
+    stages.push_back(Place<TDFlipFlop>(c, 100.0f * static_cast<float>(i), 100));
+    clockPins.push_back(stages.back()->Pin(TClockedFlipFlop::PinClock));
+  }
+  Net(c, *clock->Pin(0), clockPins);
+  Net(c, *data->Pin(0), {stages[0]->Pin(TClockedFlipFlop::PinData)});
+  for (int i = 0; i + 1 < 4; ++i) {
+    Net(c, *stages[i]->Pin(0), {stages[i + 1]->Pin(TClockedFlipFlop::PinData)});
+  }
+  root->Reset();
+
+  const std::vector<TLevel> bits = {1, 0, 1, 1, 0, 0, 1, 0};
+  for (int k = 0; k < static_cast<int>(bits.size()); ++k) {
+    Set(*data, bits[k]);
+    SettledStep(*root);  // clock low: D is sampled at the end of this step
+    SettledStep(*root);  // clock rises: every stage takes the one before it
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(stages[i]->Pin(0)->Value, k >= i ? bits[k - i] : 0) << "bit " << k << " Q" << i;
+    }
+  }
+}
+
+TEST(Circuit, AnRSLatchSetsResetsAndHoldsAndSettlesWithBothInputsHigh) {
+  auto root = test::NewRoot();
+  auto* r = Place<TInteractiveInput>(*root, 0, 0);
+  auto* s = Place<TInteractiveInput>(*root, 0, 50);
+  auto* latch = Place<TRSFlipFlop>(*root, 100, 20);
+  auto* q = Place<TLEDDevice>(*root, 200, 0);
+  auto* notQ = Place<TLEDDevice>(*root, 200, 50);
+  Net(*root, *r->Pin(0), {latch->Pin(TRSFlipFlop::PinR)});
+  Net(*root, *s->Pin(0), {latch->Pin(TRSFlipFlop::PinS)});
+  Net(*root, *latch->Pin(0), {q->Pin(0)});
+  Net(*root, *latch->Pin(1), {notQ->Pin(0)});
+  root->Reset();
+
+  //                        R  S  Q
+  const TLevel rows[][3] = {{0, 1, 1}, {0, 0, 1}, {1, 0, 0}, {0, 0, 0},
+                            {0, 1, 1}, {1, 1, 0}, {0, 0, 0}};
+  for (const auto& row : rows) {
+    Set(*r, row[0]);
+    Set(*s, row[1]);
+    SettledStep(*root);
+    EXPECT_EQ(Lit(*q), row[2]) << "R " << row[0] << " S " << row[1];
+    EXPECT_EQ(Lit(*notQ), row[2] ^ 1);
+  }
+}
+
+TEST(Circuit, TwoEnabledBuffersAreBlamedOnTheOneThatFindsTheOthersDrive) {
+  auto root = test::NewRoot();
+  auto* supply = Place<TSupply>(*root, 0, 0);
+  auto* first = Place<TTriState>(*root, 100, 0);
+  auto* second = Place<TTriState>(*root, 100, 60);
+  auto* led = Place<TLEDDevice>(*root, 200, 0);
+  Net(*root, *supply->Pin(0), {first->Pin(0), first->Pin(2), second->Pin(0), second->Pin(2)});
+  Net(*root, *first->Pin(1), {second->Pin(1), led->Pin(0)});
+  root->Reset();
+  ASSERT_EQ(root->EvalOrder(), (std::vector<TDevice*>{first, second}));
+
+  const TStepReport report = StepCircuit(*root);
+  EXPECT_TRUE(report.Result.Contention);
+  EXPECT_EQ(report.Result.Culprit, second);  // `first` drove the net before `second` looked
+  EXPECT_EQ(report.Message, QString::fromLatin1(StepMessages::Contention));
+  float x, y;
+  second->GetCentre(x, y);
+  EXPECT_EQ(report.Position, QPoint(RoundToInt(x), RoundToInt(y)));
+  EXPECT_FALSE(second->Contention) << "the circuit is reset after the fault";
+  EXPECT_EQ(led->Level, 0);
+}
+
+TEST(Circuit, SwitchesOfEachTypeConnectWhileTheirContactIsClosed) {
+  struct TRow {
+    std::int32_t Type;
+    TLevel AtRest, Pressed, Released;
+  };
+  const TRow rows[] = {{TInteractiveSwitch::PushToMake, 0, 1, 0},
+                       {TInteractiveSwitch::PushToBreak, 1, 0, 1},
+                       {TInteractiveSwitch::Toggle, 0, 1, 1}};
+  for (const TRow& row : rows) {
+    auto root = test::NewRoot();
+    auto* supply = Place<TSupply>(*root, 0, 0);
+    auto* contact = Place<TInteractiveSwitch>(*root, 100, 0);
+    auto* led = Place<TLEDDevice>(*root, 200, 0);
+    contact->SetSwitchType(row.Type);
+    Net(*root, *supply->Pin(0), {contact->Pin(0)});
+    Net(*root, *contact->Pin(1), {led->Pin(0)});
+    root->Reset();
+
+    // An open contact pulls the LED's side low.
+    SettledStep(*root);
+    EXPECT_EQ(Lit(*led), row.AtRest) << row.Type;
+    contact->Press();
+    SettledStep(*root);
+    EXPECT_EQ(Lit(*led), row.Pressed) << row.Type;
+    contact->Release();
+    SettledStep(*root);
+    EXPECT_EQ(Lit(*led), row.Released) << row.Type;
+  }
+}
+
+/**
+ * A sub-circuit with four tags: in 0 -> NOT -> out 1; its own clock -> out 2; two tri-state
+ * buffers on bidirectional tag 3, the second enabled from an input inside.
+ */
+class SubCircuitOfLibraryDevices : public ::testing::Test {
+protected:
+  void SetUp() override {
+    root = test::NewRoot();
+    sub = test::AddSubCircuit(*root, 0, 0, 4);
+    auto* inverter = Place<TNotGate>(*sub, 50, 0);
+    auto* clock = Place<TClockDevice>(*sub, 0, 100);
+    auto* supply = Place<TSupply>(*sub, 0, 200);
+    auto* ground = Place<TGround>(*sub, 0, 300);
+    auto* driver = Place<TTriState>(*sub, 100, 200);
+    auto* rival = Place<TTriState>(*sub, 100, 300);
+    enableRival = Place<TInteractiveInput>(*sub, 0, 400);
+    Net(*sub, *sub->Tag(0)->GetPin(), {inverter->Pin(1)});
+    Net(*sub, *inverter->Pin(0), {sub->Tag(1)->GetPin()});
+    Net(*sub, *clock->Pin(0), {sub->Tag(2)->GetPin()});
+    Net(*sub, *supply->Pin(0), {driver->Pin(0), driver->Pin(2)});
+    Net(*sub, *ground->Pin(0), {rival->Pin(0)});
+    Net(*sub, *enableRival->Pin(0), {rival->Pin(2)});
+    Net(*sub, *driver->Pin(1), {rival->Pin(1), sub->Tag(3)->GetPin()});
+    UpdateTagKinds(*sub);
+
+    input = Place<TInteractiveInput>(*root, -100, 0);
+    Net(*root, *input->Pin(0), {&Outline(*sub, 0)});
+    for (int i = 1; i < 4; ++i) {
+      leds[i] = Place<TLEDDevice>(*root, 100, 20.0f * static_cast<float>(i));
+      Net(*root, Outline(*sub, i), {leds[i]->Pin(0)});
+    }
+    root->Reset();
+  }
+
+  std::unique_ptr<TMacro> root;
+  TMacro* sub = nullptr;
+  TInteractiveInput* input = nullptr;
+  TInteractiveInput* enableRival = nullptr;
+  TLEDDevice* leds[4]{};
+};
+
+TEST_F(SubCircuitOfLibraryDevices, TagsCarryLevelsAcrossAndTheClockInsideTicksOncePerStep) {
+  EXPECT_EQ(sub->Tag(0)->Direction, TTagDevice::DirectionInput);
+  EXPECT_EQ(sub->Tag(1)->Direction, TTagDevice::DirectionOutput);
+  EXPECT_EQ(sub->Tag(3)->Direction, TTagDevice::DirectionBidirectional);
+  for (int step = 1; step <= 6; ++step) {
+    // A changing input makes the root evaluate the sub-circuit in more than one pass.
+    Set(*input, step & 1);
+    SettledStep(*root);
+    EXPECT_EQ(Lit(*leds[1]), (step & 1) ^ 1) << step;
+    EXPECT_EQ(Lit(*leds[2]), (step & 1) ^ 1) << "the clock shows 0, 1, 0, ... on steps 1, 2, 3";
+    EXPECT_EQ(Lit(*leds[3]), 1) << step;
+  }
+}
+
+TEST_F(SubCircuitOfLibraryDevices, ContentionInsideIsBlamedOnTheSubCircuit) {
+  SettledStep(*root);
+  enableRival->Press();
+  const TStepReport report = StepCircuit(*root);
+  EXPECT_TRUE(report.Result.Contention);
+  EXPECT_EQ(report.Result.Culprit, sub);
+  EXPECT_EQ(report.Message, QString::fromLatin1(StepMessages::Contention));
+}
+
+/// Sets `inputs`, most significant first, to the bits of `value`.
+void SetWord(const std::vector<TInteractiveInput*>& inputs, unsigned value) {
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    Set(*inputs[i], static_cast<TLevel>(value >> (inputs.size() - 1 - i) & 1));
+  }
+}
+
+unsigned Shown(const std::vector<TLEDDevice*>& leds) {
+  unsigned value = 0;
+  for (const TLEDDevice* led : leds) {
+    value = value << 1 | static_cast<unsigned>(Lit(*led));
+  }
+  return value;
+}
+
+TEST(Circuit, RamAndRomAnswerTheAddressTheInputsSet) {
+  auto root = test::NewRoot();
+  TMacro& c = *root;
+  auto* ram = Place<TMemoryDevice>(c, 300, 0);
+  ram->BuildSymbol(true, 4, 4);
+  auto* rom = Place<TMemoryDevice>(c, 300, 300);
+  rom->BuildSymbol(false, 4, 4);
+  rom->SetWord(0b0110, 9);
+  auto* ground = Place<TGround>(c, 200, 400);
+  Net(c, *ground->Pin(0), {rom->Pin(rom->ChipSelectPin())});
+
+  std::vector<TInteractiveInput*> address, data;
+  std::vector<TLEDDevice*> ramLeds, romLeds;
+  auto* drive = Place<TInteractiveInput>(c, 0, 500);
+  auto* select = Place<TInteractiveInput>(c, 0, 550);
+  auto* readWrite = Place<TInteractiveInput>(c, 0, 600);
+  std::vector<TPin*> enables;
+  for (int i = 0; i < 4; ++i) {
+    const auto y = 30.0f * static_cast<float>(i);
+    address.push_back(Place<TInteractiveInput>(c, 0, y));
+    Net(c, *address.back()->Pin(0), {ram->Pin(i), rom->Pin(i)});
+    data.push_back(Place<TInteractiveInput>(c, 0, 200 + y));
+    auto* buffer = Place<TTriState>(c, 100, 200 + y);
+    Net(c, *data.back()->Pin(0), {buffer->Pin(0)});
+    enables.push_back(buffer->Pin(2));
+    ramLeds.push_back(Place<TLEDDevice>(c, 500, y));
+    Net(c, *buffer->Pin(1), {ram->Pin(ram->FirstDataPin() + i), ramLeds.back()->Pin(0)});
+    romLeds.push_back(Place<TLEDDevice>(c, 500, 300 + y));
+    Net(c, *rom->Pin(rom->FirstDataPin() + i), {romLeds.back()->Pin(0)});
+  }
+  Net(c, *drive->Pin(0), enables);
+  Net(c, *select->Pin(0), {ram->Pin(ram->ChipSelectPin())});
+  Net(c, *readWrite->Pin(0), {ram->Pin(ram->ReadWritePin())});
+  root->Reset();
+
+  SetWord(address, 5);  // write 1010 at 5: selected (low), write (low), data driven
+  SetWord(data, 0b1010);
+  Set(*drive, 1);
+  SettledStep(*root);
+  EXPECT_EQ(ram->GetWord(5), 0b1010);
+
+  Set(*drive, 0);  // read it back with the buffers off the bus
+  Set(*readWrite, 1);
+  SettledStep(*root);
+  EXPECT_EQ(Shown(ramLeds), 0b1010u);
+  SetWord(address, 6);
+  SettledStep(*root);
+  EXPECT_EQ(Shown(ramLeds), 0u);
+
+  Set(*select, 1);  // deselected: the bus keeps its last levels
+  SetWord(address, 5);
+  SettledStep(*root);
+  EXPECT_EQ(Shown(ramLeds), 0u);
+
+  SetWord(address, 9);
+  SettledStep(*root);
+  EXPECT_EQ(Shown(romLeds), 0b0110u);
+}
+
+TEST(Circuit, DisplaysShowWhatTheirInputsCarry) {
+  auto root = test::NewRoot();
+  auto* number = Place<TNumericDevice>(*root, 200, 0);
+  auto* segments = Place<TLEDSegmentDevice>(*root, 200, 200);
+  std::vector<TInteractiveInput*> bits;  // most significant first
+  for (int i = 0; i < 4; ++i) {
+    bits.push_back(Place<TInteractiveInput>(*root, 0, 30.0f * static_cast<float>(i)));
+    const int line = 3 - i;  // pin 0 is the least significant line and segment a
+    Net(*root, *bits.back()->Pin(0), {number->Pin(line), segments->Pin(line)});
+  }
+  root->Reset();
+  SetWord(bits, 0b1011);
+  SettledStep(*root);
+
+  using N = TNumericDevice;
+  const std::pair<std::int32_t, const char*> formats[] = {
+      {N::FormatDecimal | N::FormatTwosComplement | N::FormatSuppressZeros, "00-5"},
+      {N::FormatDecimal, "0011"},
+      {N::FormatHex, "000B"},
+      {N::FormatBinary, "1011"},
+  };
+  for (const auto& [format, shown] : formats) {
+    number->Format = format;
+    EXPECT_EQ(number->DisplayText(), QString::fromLatin1(shown)) << format;
+  }
+  // Segments a to d from the lines, e to g unconnected and low.
+  const std::array<bool, 7> cathode{true, true, false, true, false, false, false};
+  EXPECT_EQ(segments->Segments, cathode);
+  segments->CommonCathode = false;
+  SettledStep(*root);
+  for (int k = 0; k < 7; ++k) {
+    EXPECT_NE(segments->Segments[static_cast<std::size_t>(k)],
+              cathode[static_cast<std::size_t>(k)]);
+  }
+}
+
+}  // namespace
+}  // namespace logivane
