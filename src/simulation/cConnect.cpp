@@ -73,6 +73,7 @@ TPin::TPin(std::int32_t kind) : TPin() {
 }
 
 TPin::~TPin() {
+  TNet::DissolveNetOf(*this);
   // A wire may hold this pin at both ends; leave no end pointing here.
   while (Wire && Wire->HasEnd(this)) {
     Wire->DetachEnd(this);
@@ -86,6 +87,7 @@ void TPin::Write(TSerializeWriter& writer) const {
 }
 
 void TPin::Read(TSerializeReader& reader) {
+  TNet::DissolveNetOf(*this);
   TPolygon::Read(reader);
   Kind = reader.ReadInteger();
   Wire = reader.ReadReference<TWire>();
@@ -93,6 +95,7 @@ void TPin::Read(TSerializeReader& reader) {
 
 void TPin::AbandonLinks() {
   TPolygon::AbandonLinks();
+  TNet::AbandonNetOf(*this);
   Wire = nullptr;
   Driver = nullptr;
 }
@@ -103,12 +106,14 @@ bool TPin::ReferencesConsistent() const {
 
 void TPin::AttachWire(TWire* wire) {
   if (!Wire) {
+    TNet::DissolveNetOf(*this);
     Wire = wire;
   }
 }
 
 void TPin::DetachWire(const TWire* wire) {
   if (Wire == wire) {
+    TNet::DissolveNetOf(*this);
     Wire = nullptr;
   }
 }
@@ -167,6 +172,7 @@ TWire::TWire() : TPolyline(TGraphicKind::Wire) {
 }
 
 TWire::~TWire() {
+  TNet::DissolveNetOf(*this);
   DetachEndObject(End1, this);
   DetachEndObject(End2, this);
 }
@@ -179,6 +185,7 @@ void TWire::Write(TSerializeWriter& writer) const {
 }
 
 void TWire::Read(TSerializeReader& reader) {
+  TNet::DissolveNetOf(*this);
   TPolyline::Read(reader);
   Style = reader.ReadInteger();
   End1 = ReadEnd(reader);
@@ -187,6 +194,7 @@ void TWire::Read(TSerializeReader& reader) {
 
 void TWire::AbandonLinks() {
   TPolyline::AbandonLinks();
+  TNet::AbandonNetOf(*this);
   End1 = nullptr;
   End2 = nullptr;
 }
@@ -199,6 +207,9 @@ void TWire::AttachEnd(TGraphicObject* end) {
   if (!AsPin(end) && !AsSolder(end)) {
     return;
   }
+  if (!End1 || !End2) {
+    TNet::DissolveNetOf(*this);
+  }
   if (!End1) {
     End1 = end;
   } else if (!End2) {
@@ -207,6 +218,9 @@ void TWire::AttachEnd(TGraphicObject* end) {
 }
 
 void TWire::DetachEnd(const TGraphicObject* end) {
+  if (end && (End1 == end || End2 == end)) {
+    TNet::DissolveNetOf(*this);
+  }
   if (End1 == end) {
     End1 = nullptr;
   } else if (End2 == end) {
@@ -260,6 +274,7 @@ void TWire::TakeEnd(TGraphicObject* end, TWire* from) {
 }
 
 void TWire::Split(std::unique_ptr<TWire>& first, std::unique_ptr<TWire>& second) {
+  TNet::DissolveNetOf(*this);
   first = std::make_unique<TWire>();
   second = std::make_unique<TWire>();
   const int cut = std::clamp(HitIndex, 0, std::max(0, PointCount() - 1));
@@ -294,6 +309,9 @@ void TWire::Reverse() {
 }
 
 void TWire::Join(TWire& first, TWire& second) {
+  TNet::DissolveNetOf(first);
+  TNet::DissolveNetOf(second);
+  TNet::DissolveNetOf(*this);
   if (first.End1 == second.End1) {
     first.Reverse();
   }
@@ -361,6 +379,7 @@ TSolder::TSolder() : TPolygon(TGraphicKind::Solder) {
 }
 
 TSolder::~TSolder() {
+  TNet::DissolveNetOf(*this);
   for (TWire* wire : Wires) {
     if (wire) {
       wire->DetachEnd(this);
@@ -377,6 +396,7 @@ void TSolder::Write(TSerializeWriter& writer) const {
 }
 
 void TSolder::Read(TSerializeReader& reader) {
+  TNet::DissolveNetOf(*this);
   X = reader.ReadFloat();
   Y = reader.ReadFloat();
   for (TWire*& wire : Wires) {
@@ -388,6 +408,7 @@ void TSolder::Read(TSerializeReader& reader) {
 
 void TSolder::AbandonLinks() {
   TPolygon::AbandonLinks();
+  TNet::AbandonNetOf(*this);
   Wires.fill(nullptr);
 }
 
@@ -406,6 +427,7 @@ void TSolder::Translate(float dx, float dy) {
 void TSolder::AttachWire(TWire* wire) {
   const auto free = std::find(Wires.begin(), Wires.end(), nullptr);
   if (free != Wires.end()) {
+    TNet::DissolveNetOf(*this);
     *free = wire;
   }
 }
@@ -413,6 +435,7 @@ void TSolder::AttachWire(TWire* wire) {
 void TSolder::DetachWire(const TWire* wire) {
   const auto slot = std::find(Wires.begin(), Wires.end(), wire);
   if (slot != Wires.end()) {
+    TNet::DissolveNetOf(*this);
     *slot = nullptr;
   }
 }
@@ -420,6 +443,7 @@ void TSolder::DetachWire(const TWire* wire) {
 void TSolder::ReplaceWire(const TWire* from, TWire* to) {
   const auto slot = std::find(Wires.begin(), Wires.end(), from);
   if (slot != Wires.end()) {
+    TNet::DissolveNetOf(*this);
     *slot = to;
   }
 }

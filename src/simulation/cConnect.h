@@ -5,10 +5,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <unordered_set>
+#include <vector>
 
 namespace logivane {
 
 class TDevice;
+class TNet;
 class TSolder;
 class TWire;
 
@@ -45,11 +48,18 @@ public:
   inline bool IsNetVisited() const;
   void OffsetBy(QPoint offset);
 
+  /// The gathered net this pin belongs to, or null while driving it searches the wires.
+  const TNet* Net() const { return FNet; }
+
   TWire* Wire = nullptr;
   std::int32_t Kind = PinNeutral;
   TLevel Value = 0;
   TDevice* Driver = nullptr;
   std::int32_t Index = 0;
+
+private:
+  friend class TNet;
+  TNet* FNet = nullptr;
 };
 
 /// A pin tied to a partner pin across a sub-circuit boundary: an outline pin and a tag's pin.
@@ -102,8 +112,11 @@ public:
   /// Moves the end vertices onto the ends' centres; true when one moved.
   bool FollowEnds();
 
+  const TNet* Net() const { return FNet; }
+
   TLevel Value = 0;
   std::int32_t Style = 0;
+  /// Change the ends through `AttachEnd` and `DetachEnd`, which dissolve a gathered net.
   TGraphicObject* End1 = nullptr;
   TGraphicObject* End2 = nullptr;
   bool Visited = false;
@@ -111,6 +124,9 @@ public:
   TRect DirtyRect;
 
 private:
+  friend class TNet;
+  TNet* FNet = nullptr;
+
   /// Points `end` from `from` to this wire.
   void TakeEnd(TGraphicObject* end, TWire* from);
 };
@@ -136,10 +152,77 @@ public:
   bool Propagate(TDevice* driver, TLevel value);
   TPin* FindPinOfKind(std::int32_t kind);
 
+  const TNet* Net() const { return FNet; }
+
   std::array<TWire*, 3> Wires{};
   bool Visited = false;
   float X = 0;
   float Y = 0;
+
+private:
+  friend class TNet;
+  TNet* FNet = nullptr;
+};
+
+/**
+ * @brief The pins, wires and solder joints of one net, gathered so that driving the net is a
+ * run over three flat lists instead of a search through wires and joints.
+ *
+ * A container gathers the nets of its level when it builds its evaluation order. Only nets
+ * whose links all point both ways and whose wires and joints all belong to that level are
+ * gathered: driving such a net from any pin reaches every part of it, and the search marks or
+ * clears all of its wires and joints at once, so the flat run does exactly what the search
+ * does. A net lasts as long as its wiring: attaching, detaching or destroying any part
+ * dissolves it, and its parts go back to the search until the next gathering.
+ */
+class TNet {
+public:
+  /// Gathers the net of `wire` unless it already has one or does not qualify; `level` holds
+  /// the wires and joints of the container.
+  static void Gather(TWire& wire, const std::unordered_set<const TGraphicObject*>& level);
+  /// Takes every part out of `net` and destroys it.
+  static void Dissolve(TNet* net) noexcept;
+  /// Dissolves the net of `part`, a pin, wire or joint whose links are about to change.
+  template <class T>
+  static void DissolveNetOf(T& part) noexcept {
+    if (part.FNet) {
+      Dissolve(part.FNet);
+    }
+  }
+  /// Forgets the net of `part` without touching the others, for objects abandoned by a
+  /// failed read (which never had one).
+  template <class T>
+  static void AbandonNetOf(T& part) noexcept {
+    part.FNet = nullptr;
+  }
+
+  /// What the search does from an unvisited net: every wire and pin takes the level, every
+  /// wire and joint is marked and every pin names the driver. True when a pin changed level.
+  bool Drive(TDevice* driver, TLevel value) {
+    for (TWire* wire : FWires) {
+      wire->Value = value;
+      wire->Visited = true;
+    }
+    for (TSolder* solder : FSolders) {
+      solder->Visited = true;
+    }
+    bool changed = false;
+    for (TPin* pin : FPins) {
+      pin->Driver = driver;
+      changed |= pin->Value != value;
+      pin->Value = value;
+    }
+    return changed;
+  }
+
+  const std::vector<TPin*>& Pins() const { return FPins; }
+
+private:
+  TNet() = default;
+
+  std::vector<TPin*> FPins;
+  std::vector<TWire*> FWires;
+  std::vector<TSolder*> FSolders;
 };
 
 // Every device drives its outputs through these in every pass, so they are inline.
@@ -151,7 +234,8 @@ bool TPin::SetValue(TDevice* driver, TLevel value) {
   if (!Wire || Wire->Visited || Kind == PinInput) {
     return changed;
   }
-  return Wire->Propagate(driver, value) || changed;
+  const bool netChanged = FNet ? FNet->Drive(driver, value) : Wire->Propagate(driver, value);
+  return netChanged || changed;
 }
 
 bool TPin::IsNetVisited() const {

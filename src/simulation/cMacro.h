@@ -120,6 +120,8 @@ private:
   }
   bool Collect(const TRect& r, TGraphicList& target, bool inside) const;
   void ClearContentDrivers();
+  /// Gathers the nets of this level's wires that have none (see `TNet`).
+  void GatherNets();
   /// Runs the passes of the settle loop and returns how many ran.
   int Settle(SimResult& total);
   /// Turns a level that did not settle into contention or a race.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unordered_set>
 
 namespace logivane {
 
@@ -12,6 +13,7 @@ void TMacro::BuildEvalOrder() {
   // Start from no drivers at all: marks left by an earlier step, or by devices deleted since,
   // must not shape the order.
   ClearContentDrivers();
+  GatherNets();
 
   // Evaluate every device once so that the input pins of this level name their drivers.
   SetVisited(false);
@@ -71,6 +73,19 @@ std::uint64_t TMacro::TotalEvaluations() const {
     }
   });
   return total;
+}
+
+void TMacro::GatherNets() {
+  std::unordered_set<const TGraphicObject*> level;
+  level.reserve(static_cast<std::size_t>(FWires->Count() + FSolders->Count()));
+  for (const TGraphicList* list : {FWires.get(), FSolders.get()}) {
+    for (TSerialize* item : list->Objects()) {
+      level.insert(static_cast<TGraphicObject*>(item));
+    }
+  }
+  for (TSerialize* wire : FWires->Objects()) {
+    TNet::Gather(*static_cast<TWire*>(wire), level);
+  }
 }
 
 void TMacro::SetVisited(bool flag) {
