@@ -4,6 +4,7 @@
 #include "document/cSerializeWriter.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace logivane {
 
@@ -72,12 +73,23 @@ TPin::TPin(std::int32_t kind) : TPin() {
   Kind = kind;
 }
 
+namespace {
+
+std::atomic<std::uint64_t> PinDestructions{0};
+
+}  // namespace
+
 TPin::~TPin() {
+  PinDestructions.fetch_add(1, std::memory_order_relaxed);
   TNet::DissolveNetOf(*this);
   // A wire may hold this pin at both ends; leave no end pointing here.
   while (Wire && Wire->HasEnd(this)) {
     Wire->DetachEnd(this);
   }
+}
+
+std::uint64_t TPin::Destructions() {
+  return PinDestructions.load(std::memory_order_relaxed);
 }
 
 void TPin::Write(TSerializeWriter& writer) const {

@@ -50,6 +50,9 @@ public:
 
   /// The gathered net this pin belongs to, or null while driving it searches the wires.
   const TNet* Net() const { return FNet; }
+  /// How many pins have been destroyed so far. Lists of pins kept for speed compare it with
+  /// the count they were collected at, to know that none of their pins can have gone.
+  static std::uint64_t Destructions();
 
   TWire* Wire = nullptr;
   std::int32_t Kind = PinNeutral;

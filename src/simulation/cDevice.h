@@ -61,6 +61,8 @@ public:
   virtual void ResetInputs(TLevel level);
   /// Appends the device that drove each driven input (duplicates included).
   virtual void CollectDrivers(std::vector<TDevice*>& list) const;
+  /// Forgets which device drove each pin. A container whose evaluation order is built clears
+  /// the pins of its devices itself, so only containers override this.
   virtual void ClearDrivers();
   /// Repaints the part of the symbol that shows the live level; sources and indicators do.
   virtual void DrawState(QPainter&) {}

@@ -254,6 +254,8 @@ void TMacro::ForgetOrder() {
   FEvalOrder.clear();
   FClockedFlipFlops.clear();
   FSubCircuits.clear();
+  FLevelPins.clear();
+  FLevelPinsValid = false;
 }
 
 void TMacro::Forget(const TGraphicObject* object) {
@@ -263,6 +265,8 @@ void TMacro::Forget(const TGraphicObject* object) {
   std::erase_if(FEvalOrder, same);
   std::erase_if(FClockedFlipFlops, same);
   std::erase_if(FSubCircuits, same);
+  FLevelPins.clear();  // the pins of the object may go with it
+  FLevelPinsValid = false;
 }
 
 TGraphicList& TMacro::ListFor(const TGraphicObject& object) const {

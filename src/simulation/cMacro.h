@@ -119,7 +119,9 @@ private:
     }
   }
   bool Collect(const TRect& r, TGraphicList& target, bool inside) const;
+  /// Clears the drivers of every pin inside, device by device.
   void ClearContentDrivers();
+  void CollectLevelPins();
   /// Gathers the nets of this level's wires that have none (see `TNet`).
   void GatherNets();
   /// Runs the passes of the settle loop and returns how many ran.
@@ -142,6 +144,12 @@ private:
   /// picked out once so that a step never walks the whole level to find them.
   std::vector<TDevice*> FClockedFlipFlops;
   std::vector<TMacro*> FSubCircuits;
+  /// The pins of the devices of this level other than sub-circuits, so that a step clears
+  /// their drivers without walking every device's pin list. Trusted only while no pin has been
+  /// destroyed since they were collected (`TPin::Destructions`).
+  std::vector<TPin*> FLevelPins;
+  std::uint64_t FLevelPinsStamp = 0;
+  bool FLevelPinsValid = false;
   std::uint64_t FEvaluations = 0;
 };
 

@@ -63,6 +63,21 @@ void TMacro::BuildEvalOrder() {
       FSubCircuits.push_back(static_cast<TMacro*>(device));
     }
   }
+  CollectLevelPins();
+}
+
+void TMacro::CollectLevelPins() {
+  FLevelPinsStamp = TPin::Destructions();
+  for (const TGraphicList* list : {FInputs.get(), FDevices.get(), FTags.get(), FOutputs.get()}) {
+    EachDevice(*list, [this](const TDevice& device) {
+      if (device.Role() != TDeviceRole::Macro) {
+        for (TSerialize* pin : device.Pins().Objects()) {
+          FLevelPins.push_back(static_cast<TPin*>(pin));
+        }
+      }
+    });
+  }
+  FLevelPinsValid = true;
 }
 
 std::uint64_t TMacro::TotalEvaluations() const {
@@ -238,7 +253,17 @@ void TMacro::ResetInputs(TLevel) {
 
 void TMacro::ClearDrivers() {
   TDevice::ClearDrivers();
-  ClearContentDrivers();
+  if (!FLevelPinsValid || FLevelPinsStamp != TPin::Destructions()) {
+    ClearContentDrivers();
+    return;
+  }
+  // Only sub-circuits do more than clear their pins.
+  for (TPin* pin : FLevelPins) {
+    pin->Driver = nullptr;
+  }
+  for (TMacro* sub : FSubCircuits) {
+    sub->ClearDrivers();
+  }
 }
 
 void TMacro::ClearContentDrivers() {

@@ -181,6 +181,56 @@ TEST(SettleLoop, CountsEveryEvaluationOfAStepButNoneOfBuildingTheOrder) {
   EXPECT_EQ(root->TotalEvaluations(), root->Evaluations());
 }
 
+/// Every pin of every device of `circuit` and the levels below it.
+std::vector<TPin*> AllPins(const TMacro& circuit) {
+  std::vector<TPin*> pins;
+  for (const TGraphicList* list :
+       {&circuit.Inputs(), &circuit.Devices(), &circuit.Tags(), &circuit.Outputs()}) {
+    for (int i = 0; i < list->Count(); ++i) {
+      const auto* device = static_cast<const TDevice*>(list->Child(i));
+      for (int k = 0; k < device->PinCount(); ++k) {
+        pins.push_back(device->Pin(k));
+      }
+      if (device->Role() == TDeviceRole::Macro) {
+        const std::vector<TPin*> inner = AllPins(static_cast<const TMacro&>(*device));
+        pins.insert(pins.end(), inner.begin(), inner.end());
+      }
+    }
+  }
+  return pins;
+}
+
+TEST(SettleLoop, AStepStartsWithNoDriverOnAnyPinEvenAfterAPinWasReplaced) {
+  auto root = test::NewRoot();
+  auto* source = Place<TTestSource>(*root, 0, 0);
+  auto* loose = Place<TNotGate>(*root, 100, 100);  // drives a pin without a wire
+  TMacro* sub = test::AddSubCircuit(*root, 100, 0, 1);
+  auto* inner = Place<TNotGate>(*sub, 50, 0);
+  Net(*sub, *sub->Tag(0)->GetPin(), {inner->Pin(1)});
+  UpdateTagKinds(*sub);
+  Net(*root, *source->Pin(0), {&test::Outline(*sub, 0)});
+  auto* odd = Place<TDevice>(*root, 200, 100);
+  odd->AddPin(PinOutput, 200, 100);
+  root->Reset();
+  test::SettledStep(*root);
+  ASSERT_EQ(loose->Pin(0)->Driver, loose);
+  ASSERT_EQ(inner->Pin(1)->Driver, source);
+
+  for (int round = 0; round < 2; ++round) {
+    for (TPin* pin : AllPins(*root)) {
+      pin->Driver = odd;
+    }
+    root->ClearDrivers();
+    for (TPin* pin : AllPins(*root)) {
+      EXPECT_EQ(pin->Driver, nullptr) << "round " << round;
+    }
+    // The odd device swaps its pin behind the container's back.
+    std::unique_ptr<TGraphicList> old = odd->TakePins();
+    odd->AddPin(PinOutput, 200, 100);
+    old.reset();
+  }
+}
+
 TEST(EvalOrder, PutsEachDeviceAfterTheDevicesThatDriveIt) {
   auto root = test::NewRoot();
   // Filed last to first along the chain first -> second -> third.
