@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 
 namespace logivane {
@@ -28,6 +30,18 @@ TGraphicText* AddText(TDevice& device, const QString& text, float x, float y);
 
 /// Throws a read error unless the device has exactly `count` pins.
 void CheckPinCount(const TDevice& device, int count);
+
+/// Fills `cache` with the first `count` pins of `device`, for a device whose pins are fixed
+/// and that reaches them in every evaluation without going through the pin list. Throws a read
+/// error unless the device has exactly `count` pins, so a stored device with other pins is
+/// refused.
+template <std::size_t N>
+void CachePins(const TDevice& device, std::array<TPin*, N>& cache, int count) {
+  CheckPinCount(device, count);
+  for (int i = 0; i < count; ++i) {
+    cache[static_cast<std::size_t>(i)] = device.Pin(i);
+  }
+}
 
 /// Throws a read error unless the symbol has a child `index` of class `T` (or derived from it).
 template <class T>

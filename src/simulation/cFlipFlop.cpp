@@ -22,7 +22,11 @@ TFlipFlop::TFlipFlop() {
 
 void TFlipFlop::Read(TSerializeReader& reader) {
   TDevice::Read(reader);
-  CheckPinCount(*this, StoredPinCount());
+  CachePins();
+}
+
+void TFlipFlop::CachePins() {
+  logivane::CachePins(*this, FPinAt, StoredPinCount());
 }
 
 void TFlipFlop::Reset() {
@@ -32,8 +36,8 @@ void TFlipFlop::Reset() {
 }
 
 bool TFlipFlop::DriveOutputs(TLevel q, TLevel notQ) {
-  const bool changedQ = DriveOutput(*Pin(0), q).Changed;
-  const bool changedNotQ = DriveOutput(*Pin(1), notQ).Changed;
+  const bool changedQ = DriveOutput(PinAt(0), q).Changed;
+  const bool changedNotQ = DriveOutput(PinAt(1), notQ).Changed;
   return changedQ || changedNotQ;
 }
 
@@ -48,6 +52,7 @@ TRSFlipFlop::TRSFlipFlop() {
   AddLine(*this, {-30, -10}, {-23, -10});
   AddPin(PinInput, -30, -10);
   AddPin(PinInput, -30, 10);
+  CachePins();
 }
 
 SimResult TRSFlipFlop::Calculate() {
@@ -111,7 +116,7 @@ SimResult TClockedFlipFlop::PassOrHold(TLevel passLevel) {
   if (Input(PinClock) == passLevel) {
     result.Changed = DriveOutputs(MasterQ, MasterNotQ);
   } else {
-    result.Changed = DriveOutputs(Pin(0)->GetValue(), Pin(1)->GetValue());
+    result.Changed = DriveOutputs(PinAt(0).Value, PinAt(1).Value);
   }
   return result;
 }
@@ -122,6 +127,7 @@ SimResult TClockedFlipFlop::PassOrHold(TLevel passLevel) {
 TDFlipFlop::TDFlipFlop() {
   HelpTopic = QStringLiteral("FlipFlopDType.htm");
   AddText(*this, QStringLiteral("D"), -15, -8);
+  CachePins();
 }
 
 SimResult TDFlipFlop::Calculate() {
@@ -147,6 +153,7 @@ TJKFlipFlop::TJKFlipFlop() {
   AddText(*this, QStringLiteral("K"), -15, 10);
   AddLine(*this, {-30, 10}, {-23, 10});
   AddPin(PinInput, -30, 10);
+  CachePins();
 }
 
 SimResult TJKFlipFlop::Calculate() {

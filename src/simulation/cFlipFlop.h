@@ -2,6 +2,9 @@
 
 #include "simulation/cDevice.h"
 
+#include <array>
+#include <cstddef>
+
 namespace logivane {
 
 /**
@@ -22,9 +25,16 @@ protected:
   /// Drives Q and inverted Q; true when either pin changed.
   bool DriveOutputs(TLevel q, TLevel notQ);
   /// The level of input pin `index`, masked to one bit.
-  TLevel Input(int index) const { return Pin(index)->GetValue() & 1; }
+  TLevel Input(int index) const { return FPinAt[static_cast<std::size_t>(index)]->Value & 1; }
+  TPin& PinAt(int index) const { return *FPinAt[static_cast<std::size_t>(index)]; }
+  /// Keeps the pins at hand once the class has built them all; a flip-flop never changes its
+  /// pins.
+  void CachePins();
   /// The number of pins a stored device of the class must have.
   virtual int StoredPinCount() const = 0;
+
+private:
+  std::array<TPin*, 7> FPinAt{};
 };
 
 /// An RS latch: pin 2 R, pin 3 S. With both high, reset wins.

@@ -1,6 +1,7 @@
 #include "simulation/cGateDevice.h"
 
 #include "document/cSerializeReader.h"
+#include "simulation/cDeviceParts.h"
 
 #include <cmath>
 #include <span>
@@ -26,18 +27,6 @@ std::span<const float> InputPinYs(std::int32_t inputs) {
       return Four;
     default:
       return Two;
-  }
-}
-
-/// Fills `cache` with the device's pins; a stored device with another pin count is refused,
-/// because evaluation reads the pins without looking.
-template <std::size_t N>
-void CachePins(const TDevice& device, std::array<TPin*, N>& cache, int count) {
-  if (device.PinCount() != count) {
-    throw EReadError::InvalidValue();
-  }
-  for (int i = 0; i < count; ++i) {
-    cache[static_cast<std::size_t>(i)] = device.Pin(i);
   }
 }
 

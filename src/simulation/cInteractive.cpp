@@ -16,7 +16,7 @@ TInteractiveInput::TInteractiveInput() {
   Interactive = true;
   AddPolygon(*this, {{-5, -5}, {5, -5}, {5, 5}, {-5, 5}});
   AddCircle(*this, 3);
-  AddPin(PinOutput, 0, 0);
+  AddOutput(0, 0);
 }
 
 void TInteractiveInput::Write(TSerializeWriter& writer) const {

@@ -43,17 +43,18 @@ TLEDDevice::TLEDDevice() : TOutputDevice(ColourRed) {
   HelpTopic = QStringLiteral("outputLED.htm");
   AddCircle(*this, 5);
   AddPin(PinInput, 0, 0);
+  CachePins(*this, FInput, 1);
 }
 
 void TLEDDevice::Read(TSerializeReader& reader) {
   TOutputDevice::Read(reader);
-  CheckPinCount(*this, 1);
+  CachePins(*this, FInput, 1);
   CheckShape<TPolygon>(*this, 0);
 }
 
 SimResult TLEDDevice::Calculate() {
   SimResult result;
-  const TLevel level = Pin(0)->GetValue();
+  const TLevel level = FInput[0]->Value;
   if (level != Level) {
     Level = level;
     result.Changed = true;

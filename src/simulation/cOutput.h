@@ -56,6 +56,9 @@ public:
 
 private:
   void ApplyLevelFill();
+
+  /// Pin 0, read on every step; an LED never changes its pin.
+  std::array<TPin*, 1> FInput{};
 };
 
 /// A seven-segment display: pins 0 to 6 drive segments a to g.

@@ -29,13 +29,12 @@ TInputDevice::TInputDevice() : THistoryDevice(TDeviceRole::Input) {
 
 void TInputDevice::Read(TSerializeReader& reader) {
   THistoryDevice::Read(reader);
-  CheckPinCount(*this, 1);
+  CachePins(*this, FOutput, 1);
 }
 
-SimResult TInputDevice::Drive(TLevel level) {
-  SimResult result;
-  result.Changed = Pin(0)->SetValue(this, level);
-  return result;
+void TInputDevice::AddOutput(float x, float y) {
+  AddPin(PinOutput, x, y);
+  CachePins(*this, FOutput, 1);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -47,14 +46,14 @@ TGround::TGround() {
   AddLine(*this, {-10, 0}, {10, 0});
   AddLine(*this, {-6, 5}, {6, 5});
   AddLine(*this, {-2, 10}, {2, 10});
-  AddPin(PinOutput, 0, -10);
+  AddOutput(0, -10);
 }
 
 TSupply::TSupply() {
   HelpTopic = QStringLiteral("powersupply.htm");
   AddText(*this, QStringLiteral("Vcc"), -5, 0);
   AddLine(*this, {5, 0}, {10, 0});
-  AddPin(PinOutput, 10, 0);
+  AddOutput(10, 0);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -66,7 +65,7 @@ TSeqInputDevice::TSeqInputDevice(const QString& sequence, TColour colour, const 
   HelpTopic = helpTopic;
   AddCircle(*this, 3);
   AddLine(*this, {7, 0}, {15, 0});
-  AddPin(PinOutput, 15, 0);
+  AddOutput(15, 0);
   SetLabelText(label);
 }
 

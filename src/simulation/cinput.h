@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <array>
+
 class QPainter;
 
 namespace logivane {
@@ -21,8 +23,18 @@ public:
 
 protected:
   TInputDevice();
+  /// Adds pin 0, the output, at (x, y).
+  void AddOutput(float x, float y);
   /// Drives pin 0 with `level`.
-  SimResult Drive(TLevel level);
+  SimResult Drive(TLevel level) {
+    SimResult result;
+    result.Changed = FOutput[0]->SetValue(this, level);
+    return result;
+  }
+
+private:
+  /// Pin 0, which a source drives on every step; sources never change their pins.
+  std::array<TPin*, 1> FOutput{};
 };
 
 /// A ground rail: drives 0.
