@@ -20,12 +20,12 @@ int EndsAt(const TWire& wire, const TGraphicObject* end) {
 
 TPin* AsPin(TGraphicObject* object) {
   return object && object->GraphicKind() == TGraphicKind::Pin ? static_cast<TPin*>(object)
-                                                               : nullptr;
+                                                              : nullptr;
 }
 
 TSolder* AsSolder(TGraphicObject* object) {
   return object && object->GraphicKind() == TGraphicKind::Solder ? static_cast<TSolder*>(object)
-                                                                  : nullptr;
+                                                                 : nullptr;
 }
 
 /// A wire end is consistent when the object at it refers back to the wire as often.

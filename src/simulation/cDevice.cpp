@@ -24,10 +24,12 @@ void CheckPinList(const TGraphicList& pins) {
 // ---------------------------------------------------------------------------------------------
 // TDevice
 
-TDevice::TDevice() : TDevice(TDeviceRole::Plain) {}
+TDevice::TDevice() : TDevice(TDeviceRole::Plain) {
+}
 
-TDevice::TDevice(TDeviceRole role) :
-    TGraphicList(TGraphicKind::Device), FPins(std::make_unique<TGraphicList>()), FRole(role) {}
+TDevice::TDevice(TDeviceRole role)
+    : TGraphicList(TGraphicKind::Device), FPins(std::make_unique<TGraphicList>()), FRole(role) {
+}
 
 TDevice::~TDevice() = default;
 
@@ -205,10 +207,12 @@ std::unique_ptr<TGraphicList> TDevice::TakePins() {
 // ---------------------------------------------------------------------------------------------
 // TTextDevice
 
-TTextDevice::TTextDevice() : TTextDevice(TDeviceRole::Plain) {}
+TTextDevice::TTextDevice() : TTextDevice(TDeviceRole::Plain) {
+}
 
-TTextDevice::TTextDevice(TDeviceRole role) :
-    TDevice(role), FLabel(std::make_unique<TGraphicText>()) {}
+TTextDevice::TTextDevice(TDeviceRole role)
+    : TDevice(role), FLabel(std::make_unique<TGraphicText>()) {
+}
 
 TTextDevice::~TTextDevice() = default;
 
@@ -330,7 +334,8 @@ void TTextDevice::SetLabelPosition(std::int32_t position) {
 // ---------------------------------------------------------------------------------------------
 // THistoryDevice
 
-THistoryDevice::THistoryDevice() : THistoryDevice(TDeviceRole::Plain) {}
+THistoryDevice::THistoryDevice() : THistoryDevice(TDeviceRole::Plain) {
+}
 
 THistoryDevice::THistoryDevice(TDeviceRole role) : TTextDevice(role) {
   History.reserve(HistoryLimit);
