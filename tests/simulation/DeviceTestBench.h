@@ -1,7 +1,9 @@
 #pragma once
 
+#include "simulation/cCircuitBuilder.h"
 #include "simulation/cConnect.h"
 #include "simulation/cDevice.h"
+#include "simulation/cRunControl.h"
 
 #include <gtest/gtest.h>
 
@@ -34,74 +36,27 @@ inline std::vector<TLevel> PinValues(const TDevice& device, std::initializer_lis
   return values;
 }
 
-/**
- * @brief A few devices joined by wires, stepped the way a circuit container steps them.
- *
- * Sources run once per step, then the other devices pass after pass until nothing changes,
- * then clocked flip-flops latch and indicators take their inputs.
- */
+/// A few devices joined by wires in a circuit of their own, stepped as the program steps it.
 class TBench {
 public:
+  TBench() {
+    FRoot->Closed = false;
+    FRoot->Displayed = true;
+  }
+
   template <class T>
   T& Add() {
-    auto device = std::make_unique<T>();
-    T& ref = *device;
-    FDevices.push_back(std::move(device));
-    return ref;
+    return *AddObject(*FRoot, std::make_unique<T>());
   }
-
-  void Connect(TPin& a, TPin& b) {
-    auto wire = std::make_unique<TWire>();
-    wire->AttachEnd(&a);
-    wire->AttachEnd(&b);
-    a.AttachWire(wire.get());
-    b.AttachWire(wire.get());
-    FWires.push_back(std::move(wire));
-  }
-
-  void Reset() {
-    for (const auto& device : FDevices) {
-      device->Reset();
-    }
-    for (const auto& wire : FWires) {
-      wire->Value = 0;
-    }
-  }
-
+  void Connect(TPin& a, TPin& b) { ASSERT_NE(logivane::Connect(*FRoot, a, b), nullptr); }
+  void Reset() { FRoot->Reset(); }
   void Step() {
-    for (const auto& device : FDevices) {
-      device->ClearDrivers();
-    }
-    ForRole(TDeviceRole::Input, [](TDevice& d) { d.Calculate(); });
-    bool changed = true;
-    for (int pass = 0; changed && pass < 20; ++pass) {
-      changed = false;
-      for (const auto& wire : FWires) {
-        wire->Visited = false;
-      }
-      ForRole(TDeviceRole::Plain, [&](TDevice& d) { changed = d.Calculate().Changed || changed; });
-    }
-    ASSERT_FALSE(changed) << "the bench did not settle";
-    ForRole(TDeviceRole::Plain, [](TDevice& d) {
-      if (d.IsClockedFlipFlop()) {
-        d.SetSlaveInputs();
-      }
-    });
-    ForRole(TDeviceRole::Output, [](TDevice& d) { d.Calculate(); });
+    const TStepReport report = StepCircuit(*FRoot);
+    ASSERT_FALSE(report.Faulted()) << report.Message.toStdString();
   }
 
 private:
-  template <class F>
-  void ForRole(TDeviceRole role, F f) {
-    for (const auto& device : FDevices) {
-      if (device->Role() == role) {
-        f(*device);
-      }
-    }
-  }
-
-  std::vector<std::unique_ptr<TDevice>> FDevices;
-  std::vector<std::unique_ptr<TWire>> FWires;
+  std::unique_ptr<TMacro> FRoot = std::make_unique<TMacro>();
 };
 
 }  // namespace logivane::test
