@@ -34,41 +34,6 @@ TLevel Lit(const TLEDDevice& led) {
   return led.Level >= 1 ? 1 : 0;
 }
 
-TEST(Circuit, AFullAdderOfLibraryGatesAddsWhatTheUserSets) {
-  auto root = test::NewRoot();
-  TMacro& c = *root;
-  TInteractiveInput* in[3];
-  for (int i = 0; i < 3; ++i) {
-    in[i] = Place<TInteractiveInput>(c, 0, 40.0f * static_cast<float>(i));
-  }
-  auto* half = Place<T2XorGate>(c, 100, 20);
-  auto* sum = Place<T2XorGate>(c, 200, 40);
-  auto* both = Place<T2AndGate>(c, 100, 120);
-  auto* carried = Place<T2AndGate>(c, 200, 120);
-  auto* carryOut = Place<T2OrGate>(c, 300, 120);
-  auto* sumLed = Place<TLEDDevice>(c, 400, 40);
-  auto* carryLed = Place<TLEDDevice>(c, 400, 120);
-  Net(c, *in[0]->Pin(0), {half->Pin(1), both->Pin(1)});
-  Net(c, *in[1]->Pin(0), {half->Pin(2), both->Pin(2)});
-  Net(c, *in[2]->Pin(0), {sum->Pin(2), carried->Pin(2)});
-  Net(c, *half->Pin(0), {sum->Pin(1), carried->Pin(1)});
-  Net(c, *sum->Pin(0), {sumLed->Pin(0)});
-  Net(c, *both->Pin(0), {carryOut->Pin(1)});
-  Net(c, *carried->Pin(0), {carryOut->Pin(2)});
-  Net(c, *carryOut->Pin(0), {carryLed->Pin(0)});
-  root->Reset();
-
-  for (const int row : {0, 1, 3, 2, 6, 7, 5, 4, 0}) {  // one input changes at a time
-    const TLevel a = row >> 2 & 1, b = row >> 1 & 1, carry = row & 1;
-    Set(*in[0], a);
-    Set(*in[1], b);
-    Set(*in[2], carry);
-    SettledStep(*root);
-    EXPECT_EQ(Lit(*sumLed), a ^ b ^ carry) << row;
-    EXPECT_EQ(Lit(*carryLed), a + b + carry >= 2 ? 1 : 0) << row;
-  }
-}
-
 TEST(Circuit, DFlipFlopsInARowShiftOneStagePerRisingEdge) {
   auto root = test::NewRoot();
   TMacro& c = *root;
@@ -121,28 +86,6 @@ TEST(Circuit, AnRSLatchSetsResetsAndHoldsAndSettlesWithBothInputsHigh) {
     EXPECT_EQ(Lit(*q), row[2]) << "R " << row[0] << " S " << row[1];
     EXPECT_EQ(Lit(*notQ), row[2] ^ 1);
   }
-}
-
-TEST(Circuit, TwoEnabledBuffersAreBlamedOnTheOneThatFindsTheOthersDrive) {
-  auto root = test::NewRoot();
-  auto* supply = Place<TSupply>(*root, 0, 0);
-  auto* first = Place<TTriState>(*root, 100, 0);
-  auto* second = Place<TTriState>(*root, 100, 60);
-  auto* led = Place<TLEDDevice>(*root, 200, 0);
-  Net(*root, *supply->Pin(0), {first->Pin(0), first->Pin(2), second->Pin(0), second->Pin(2)});
-  Net(*root, *first->Pin(1), {second->Pin(1), led->Pin(0)});
-  root->Reset();
-  ASSERT_EQ(root->EvalOrder(), (std::vector<TDevice*>{first, second}));
-
-  const TStepReport report = StepCircuit(*root);
-  EXPECT_TRUE(report.Result.Contention);
-  EXPECT_EQ(report.Result.Culprit, second);  // `first` drove the net before `second` looked
-  EXPECT_EQ(report.Message, QString::fromLatin1(StepMessages::Contention));
-  float x, y;
-  second->GetCentre(x, y);
-  EXPECT_EQ(report.Position, QPoint(RoundToInt(x), RoundToInt(y)));
-  EXPECT_FALSE(second->Contention) << "the circuit is reset after the fault";
-  EXPECT_EQ(led->Level, 0);
 }
 
 TEST(Circuit, SwitchesOfEachTypeConnectWhileTheirContactIsClosed) {
@@ -311,42 +254,6 @@ TEST(Circuit, RamAndRomAnswerTheAddressTheInputsSet) {
   SetWord(address, 9);
   SettledStep(*root);
   EXPECT_EQ(Shown(romLeds), 0b0110u);
-}
-
-TEST(Circuit, DisplaysShowWhatTheirInputsCarry) {
-  auto root = test::NewRoot();
-  auto* number = Place<TNumericDevice>(*root, 200, 0);
-  auto* segments = Place<TLEDSegmentDevice>(*root, 200, 200);
-  std::vector<TInteractiveInput*> bits;  // most significant first
-  for (int i = 0; i < 4; ++i) {
-    bits.push_back(Place<TInteractiveInput>(*root, 0, 30.0f * static_cast<float>(i)));
-    const int line = 3 - i;  // pin 0 is the least significant line and segment a
-    Net(*root, *bits.back()->Pin(0), {number->Pin(line), segments->Pin(line)});
-  }
-  root->Reset();
-  SetWord(bits, 0b1011);
-  SettledStep(*root);
-
-  using N = TNumericDevice;
-  const std::pair<std::int32_t, const char*> formats[] = {
-      {N::FormatDecimal | N::FormatTwosComplement | N::FormatSuppressZeros, "00-5"},
-      {N::FormatDecimal, "0011"},
-      {N::FormatHex, "000B"},
-      {N::FormatBinary, "1011"},
-  };
-  for (const auto& [format, shown] : formats) {
-    number->Format = format;
-    EXPECT_EQ(number->DisplayText(), QString::fromLatin1(shown)) << format;
-  }
-  // Segments a to d from the lines, e to g unconnected and low.
-  const std::array<bool, 7> cathode{true, true, false, true, false, false, false};
-  EXPECT_EQ(segments->Segments, cathode);
-  segments->CommonCathode = false;
-  SettledStep(*root);
-  for (int k = 0; k < 7; ++k) {
-    EXPECT_NE(segments->Segments[static_cast<std::size_t>(k)],
-              cathode[static_cast<std::size_t>(k)]);
-  }
 }
 
 }  // namespace
