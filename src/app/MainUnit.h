@@ -2,13 +2,42 @@
 
 #include <QMainWindow>
 
+class QScrollArea;
+class QTimer;
+
 namespace logivane {
 
-/// The main window: for now a titled frame around an empty, scrolling drawing area.
+class TLogivaneDrawing;
+
+/**
+ * @brief The main window: the drawing in its scroll box, with a small tool bar for the file,
+ * the editing modes and the clock.
+ */
 class TMainForm : public QMainWindow {
   Q_OBJECT
 public:
   explicit TMainForm(QWidget* parent = nullptr);
+
+  TLogivaneDrawing& Drawing() const { return *FDrawing; }
+  /// Opens `fileName` as the document; a failure keeps the circuit that was open.
+  bool OpenFile(const QString& fileName);
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void CreateActions();
+  void UpdateCaption();
+  void OpenClick();
+  void SaveClick();
+  void RunCircuit();
+  /// Asks to save a changed circuit; false when the user cancels.
+  bool QuerySave();
+
+  QScrollArea* FScroller = nullptr;
+  TLogivaneDrawing* FDrawing = nullptr;
+  QTimer* FClock = nullptr;
 };
 
 }  // namespace logivane

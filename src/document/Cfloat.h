@@ -79,6 +79,10 @@ TRect InflateBy(const TRect& r, std::int32_t d);
 /// Strictly inside on all four sides.
 bool PointInside(const TRect& r, QPoint p);
 bool RectInside(const TRect& inner, const TRect& outer);
+/// Whether two non-empty rectangles share any pixel.
+inline bool RectsMeet(const TRect& a, const TRect& b) {
+  return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
 /// The platform union: empty rectangles contribute nothing; two empty ones give (0, 0, 0, 0).
 TRect UnionRect(const TRect& a, const TRect& b);
 TFloatRect UnionFloatRect(const TFloatRect& a, const TFloatRect& b);

@@ -106,6 +106,90 @@ void UpdateTagKinds(TMacro& circuit) {
   }
 }
 
+bool RemoveLooseWires(TMacro& circuit, const TInvalidate& invalidate) {
+  // Deleting a wire detaches it from pins and joints only, so the wires before it keep both
+  // their ends and one pass over the list finds every loose wire.
+  TGraphicList& wires = circuit.Wires();
+  bool removed = false;
+  for (int i = 0; i < wires.Count();) {
+    auto* wire = static_cast<TWire*>(wires.Child(i));
+    if (wire->EndCount() == 2) {
+      ++i;
+      continue;
+    }
+    if (invalidate) {
+      invalidate(wire->GetBounds());
+    }
+    circuit.DeleteChild(wire);
+    removed = true;
+  }
+  return removed;
+}
+
+bool CleanSolders(TMacro& circuit, const TInvalidate& invalidate) {
+  TGraphicList& solders = circuit.Solders();
+  bool changed = false;
+  for (int i = 0; i < solders.Count();) {
+    auto* solder = static_cast<TSolder*>(solders.Child(i));
+    const int count = solder->WireCount();
+    if (count == 3) {
+      ++i;
+      continue;
+    }
+    const TRect bounds = solder->GetBounds();
+    if (count == 2) {
+      TWire* pair[2] = {};
+      int taken = 0;
+      for (TWire* wire : solder->Wires) {
+        if (wire) {
+          pair[taken++] = wire;
+        }
+      }
+      auto joined = std::make_unique<TWire>();
+      joined->Join(*pair[0], *pair[1]);
+      joined->Remap();
+      circuit.Wires().Add(std::move(joined));
+      circuit.DeleteChild(pair[0]);
+      circuit.DeleteChild(pair[1]);
+    }
+    circuit.DeleteChild(solder);
+    changed = true;
+    if (invalidate) {
+      invalidate(bounds);
+    }
+    if (count < 2 && RemoveLooseWires(circuit, invalidate)) {
+      i = 0;  // wires that went loose may have left earlier joints short of wires
+    }
+  }
+  return changed;
+}
+
+namespace {
+
+/// The first output pin on the net of `wire`, searched with every mark of `circuit` cleared.
+/// `traced` lies outside the circuit's lists, so its own mark is cleared afterwards.
+const TPin* OutputOnNet(TMacro& circuit, TWire& wire, TWire& traced) {
+  circuit.SetVisited(false);
+  const TPin* found = wire.FindPinOfKind(PinOutput);
+  traced.Visited = false;
+  return found;
+}
+
+}  // namespace
+
+bool JoinsTwoOutputs(TMacro& circuit, TWire& traced, const TPin& target) {
+  return target.Kind == PinOutput && OutputOnNet(circuit, traced, traced) != nullptr;
+}
+
+bool JoinsTwoOutputs(TMacro& circuit, TWire& traced, TWire& target) {
+  const TPin* theirs = OutputOnNet(circuit, target, traced);
+  if (!theirs) {
+    return false;
+  }
+  const TPin* ours = OutputOnNet(circuit, traced, traced);
+  return ours && ours != theirs;
+}
+
 TMacroPin* AddOutlinePin(TMacro& macro, float x, float y) {
   auto pin = std::make_unique<TMacroPin>();
   pin->Translate(x, y);

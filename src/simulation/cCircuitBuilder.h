@@ -5,6 +5,7 @@
 
 #include <QPoint>
 
+#include <functional>
 #include <memory>
 
 namespace logivane {
@@ -30,6 +31,25 @@ TSolder* AddSolder(TMacro& circuit, TWire& wire, QPoint at);
 /// Gives each tag of `circuit` the direction its net calls for (output before tri-state before
 /// input, else unconnected) and copies it to the outline pin it is linked to.
 void UpdateTagKinds(TMacro& circuit);
+
+/// Repaints a rectangle of the drawing that an edit changed; editing without a window passes none.
+using TInvalidate = std::function<void(const TRect&)>;
+
+/// Deletes, one at a time until none is left, every wire of `circuit` that lacks an end.
+/// True when any was deleted.
+bool RemoveLooseWires(TMacro& circuit, const TInvalidate& invalidate = {});
+
+/// Merges away every solder joint of `circuit` that holds fewer than three wires: the two wires
+/// of a joint with two become one, and the wires left loose by a joint with fewer are removed.
+/// True when anything changed.
+bool CleanSolders(TMacro& circuit, const TInvalidate& invalidate = {});
+
+/// Whether ending `traced`, a wire being drawn from a pin or joint, on `target` would put a
+/// second output on one net. Tri-state outputs and tag pins never count.
+bool JoinsTwoOutputs(TMacro& circuit, TWire& traced, const TPin& target);
+/// The same for ending `traced` on the wire `target`; meeting the output that `traced` already
+/// reaches again is allowed.
+bool JoinsTwoOutputs(TMacro& circuit, TWire& traced, TWire& target);
 
 /// Appends a new, unlinked outline pin to `macro`, centred on (x, y).
 TMacroPin* AddOutlinePin(TMacro& macro, float x, float y);

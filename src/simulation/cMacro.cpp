@@ -179,10 +179,23 @@ void TMacro::Draw(QPainter& dc) {
     TDevice::Draw(dc);
     return;
   }
-  // Wires above devices, sources and indicators on top.
-  for (TGraphicList* list :
-       {FDevices.get(), FTags.get(), FWires.get(), FSolders.get(), FInputs.get(), FOutputs.get()}) {
+  for (TGraphicList* list : PaintOrder()) {
     list->Draw(dc);
+  }
+}
+
+void TMacro::DrawArea(QPainter& dc, const TRect& area) {
+  if (Closed) {
+    TDevice::Draw(dc);
+    return;
+  }
+  for (TGraphicList* list : PaintOrder()) {
+    for (TSerialize* item : list->Objects()) {
+      auto* object = static_cast<TGraphicObject*>(item);
+      if (RectsMeet(object->GetBounds(), area)) {
+        object->Draw(dc);
+      }
+    }
   }
 }
 

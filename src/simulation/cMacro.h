@@ -39,6 +39,9 @@ public:
   void Clear() override;
   bool HitTest(std::int32_t x, std::int32_t y) override;
   void Draw(QPainter& dc) override;
+  /// Paints what meets `area`: the contents when open, skipping objects wholly outside, or the
+  /// symbol when closed.
+  void DrawArea(QPainter& dc, const TRect& area);
   void Translate(float dx, float dy) override;
   void Remap() override;
   TRect GetBounds() const override;
@@ -107,6 +110,12 @@ private:
   std::array<TGraphicList*, 6> Contents() const {
     return {FDevices.get(), FTags.get(),    FInputs.get(),
             FOutputs.get(), FSolders.get(), FWires.get()};
+  }
+  /// The contents in the order they are painted: wires over devices, sources and indicators on
+  /// top.
+  std::array<TGraphicList*, 6> PaintOrder() const {
+    return {FDevices.get(), FTags.get(),   FWires.get(),
+            FSolders.get(), FInputs.get(), FOutputs.get()};
   }
   /// Calls `f` on every device of `list`, skipping plain shapes and texts.
   template <class F>

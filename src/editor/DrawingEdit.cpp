@@ -1,0 +1,119 @@
+#include "document/cGrid.h"
+#include "editor/CLogivaneHandle.h"
+#include "editor/LogivaneDrawing.h"
+#include "editor/WaitCursor.h"
+#include "simulation/cCircuitBuilder.h"
+#include "simulation/cMacro.h"
+
+namespace logivane {
+
+void TLogivaneDrawing::FinishWireAtPin(TPin& pin) {
+  TWire& wire = *FWireInProgress;
+  wire.AttachEnd(&pin);
+  pin.AttachWire(&wire);
+  wire.AddPoint(FLastPoint);
+  wire.Remap();
+  FCircuit->Wires().Add(std::move(FWireInProgress));
+  if (FCircuit->FollowAllWires()) {
+    FCircuit->InvalidateWireMoves([this](const TRect& r) { InvalidateRect(r); });
+  }
+  InvalidateBounds(wire);
+  InvalidateRubberLine();
+  FTracing = false;
+  NetlistDirty = true;
+  UpdateTagKinds();
+  SetModified(true);
+}
+
+void TLogivaneDrawing::JoinWireAt(TWire& wire) {
+  const QPoint at = Grid().SnapPoint(wire.HitPoint);
+  wire.HitPoint = at;
+  FLastPoint = at;
+  InvalidateBounds(wire);
+  TSolder* joint = AddSolder(*FCircuit, wire, at);
+  if (!joint) {
+    return;
+  }
+  NetlistDirty = true;
+  InvalidateBounds(*joint);
+  if (!FTracing) {
+    StartWire(*joint);
+    return;
+  }
+  TWire& traced = *FWireInProgress;
+  traced.AddPoint(FLastPoint);
+  traced.Remap();
+  joint->AttachWire(&traced);
+  traced.AttachEnd(joint);
+  FCircuit->Wires().Add(std::move(FWireInProgress));
+  InvalidateBounds(traced);
+  InvalidateRubberLine();
+  FTracing = false;
+  UpdateTagKinds();
+}
+
+void TLogivaneDrawing::AbandonWire() {
+  FTracing = false;
+  FWireInProgress->AddPoint(FLastPoint);
+  FWireInProgress->Remap();
+  InvalidateBounds(*FWireInProgress);
+  InvalidateRubberLine();
+  FWireInProgress.reset();  // detaches it from the pin or joint it started at
+  CleanSolders();
+}
+
+void TLogivaneDrawing::CleanSolders() {
+  if (logivane::CleanSolders(*FCircuit, [this](const TRect& r) { InvalidateRect(r); })) {
+    NetlistDirty = true;
+    ForgetDeleted();
+  }
+}
+
+void TLogivaneDrawing::RemoveLooseWires() {
+  if (logivane::RemoveLooseWires(*FCircuit, [this](const TRect& r) { InvalidateRect(r); })) {
+    NetlistDirty = true;
+    ForgetDeleted();
+  }
+}
+
+void TLogivaneDrawing::UpdateTagKinds() {
+  logivane::UpdateTagKinds(*FCircuit);
+}
+
+void TLogivaneDrawing::DeleteSelection() {
+  if (!HasSelection()) {
+    return;
+  }
+  TWaitCursor wait;
+  const TRect bounds = InflateBy(FHandles->Item()->GetBounds(), FHandles->HandleSize);
+  // Let go of the selection first, so that the handles never hold a destroyed object.
+  const std::vector<TGraphicObject*> doomed = FHandles->Items();
+  FHandles->Deselect();
+  const bool singleWire = doomed.size() == 1 && doomed.front()->GraphicKind() == TGraphicKind::Wire;
+  for (TGraphicObject* object : doomed) {
+    FCircuit->DeleteChild(object);
+  }
+  ForgetDeleted();
+  NetlistDirty = true;
+  if (!singleWire) {
+    RemoveLooseWires();
+  }
+  CleanSolders();
+  UpdateTagKinds();
+  SetModified(true);
+  InvalidateRect(bounds);
+}
+
+bool TLogivaneDrawing::SelectAll() {
+  LeaveEditingModes();
+  TGraphicList all;
+  const bool collected = FCircuit->CollectInside(FCircuit->GetBounds(), all);
+  if (collected) {
+    FHandles->Deselect();
+    FHandles->SetItem(&all);
+  }
+  all.Objects().DetachAll();
+  return collected;
+}
+
+}  // namespace logivane

@@ -1,0 +1,285 @@
+#include "document/cGrid.h"
+#include "editor/CLogivaneHandle.h"
+#include "editor/DrawingCursors.h"
+#include "editor/LogivaneDrawing.h"
+#include "simulation/cCircuitBuilder.h"
+#include "simulation/cMacro.h"
+
+#include <QMouseEvent>
+
+namespace logivane {
+
+namespace {
+
+const char* const TwoOutputsNotice = "Unable to connect two outputs";
+
+/// A press within this distance of a traced polygon's first vertex, on both axes, closes it.
+constexpr int CloseDistance = 4;
+
+QPoint Rounded(const TGraphicObject& object) {
+  float x, y;
+  object.GetCentre(x, y);
+  return {RoundToInt(x), RoundToInt(y)};
+}
+
+bool IsInteractiveDevice(const TGraphicObject* object) {
+  return object && object->GraphicKind() == TGraphicKind::Device &&
+         static_cast<const TDevice*>(object)->Interactive;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Qt events, translated into drawing units
+
+void TLogivaneDrawing::mousePressEvent(QMouseEvent* event) {
+  MouseDown(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void TLogivaneDrawing::mouseMoveEvent(QMouseEvent* event) {
+  MouseMove(event->modifiers(), event->position().toPoint());
+}
+
+void TLogivaneDrawing::mouseReleaseEvent(QMouseEvent* event) {
+  MouseUp(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void TLogivaneDrawing::mouseDoubleClickEvent(QMouseEvent* event) {
+  DoubleClick(event->position().toPoint());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Press
+
+void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                 QPoint p) {
+  emit OnMouseDown(button, modifiers, p.x(), p.y());
+  HideNotice();
+  const QPoint previous = FLastPoint;
+  if (button == Qt::LeftButton) {
+    FLastPoint = Grid().SnapPoint(p);
+    if (!FTracing) {
+      FRubberEnd = FLastPoint;
+    }
+  }
+  ProbeState = ProbeFloating;
+  ProbeTarget = nullptr;
+  TGraphicObject* hit = FCircuit->HitTest(p.x(), p.y()) ? FCircuit->HitObject : nullptr;
+  if (!hit) {
+    FHandles->Deselect();
+  }
+  bool refused = false;
+  if (FWireMode && button == Qt::LeftButton && hit) {
+    WireModePress(*hit, previous, refused);
+  }
+  if (button == Qt::LeftButton) {
+    ModePress(hit, refused);
+  }
+  if (FSelectMode) {
+    SelectPress(hit, button, modifiers, p);
+  }
+}
+
+void TLogivaneDrawing::WireModePress(TGraphicObject& hit, QPoint previous, bool& refused) {
+  if (hit.GraphicKind() == TGraphicKind::Wire) {
+    auto& wire = static_cast<TWire&>(hit);
+    refused = FTracing && JoinsTwoOutputs(*FCircuit, *FWireInProgress, wire);
+    if (refused) {
+      RefuseTwoOutputs(FLastPoint, previous);
+      return;
+    }
+    JoinWireAt(wire);
+    SetModified(true);
+    return;
+  }
+  TPin* pin = FCircuit->HitPin;
+  if (!pin || pin->IsConnected()) {
+    return;  // a device body: a bend of the trace, if any
+  }
+  if (!FTracing) {
+    StartWire(*pin);
+    SetModified(true);
+    return;
+  }
+  refused = JoinsTwoOutputs(*FCircuit, *FWireInProgress, *pin);
+  if (refused) {
+    RefuseTwoOutputs(FLastPoint, previous);
+  } else {
+    FinishWireAtPin(*pin);
+  }
+}
+
+void TLogivaneDrawing::StartWire(TGraphicObject& start) {
+  FWireInProgress = std::make_unique<TWire>();
+  FTracing = true;
+  FWireInProgress->AttachEnd(&start);
+  if (start.GraphicKind() == TGraphicKind::Pin) {
+    static_cast<TPin&>(start).AttachWire(FWireInProgress.get());
+  } else {
+    static_cast<TSolder&>(start).AttachWire(FWireInProgress.get());
+  }
+  FLastPoint = Rounded(start);
+  FRubberEnd = FLastPoint;
+}
+
+void TLogivaneDrawing::RefuseTwoOutputs(QPoint at, QPoint previous) {
+  ShowNotice(at.x(), at.y(), NoticeError, true, tr(TwoOutputsNotice));
+  InvalidateRubberLine();
+  FLastPoint = previous;
+  InvalidateRubberLine();
+}
+
+void TLogivaneDrawing::ModePress(TGraphicObject* hit, bool refused) {
+  if (FInteractMode && IsInteractiveDevice(hit)) {
+    static_cast<TDevice*>(hit)->Press();
+    InvalidateBounds(*hit);
+    SetModified(true);
+  } else if (FProbeMode) {
+    if (FCircuit->HitPin) {
+      ProbeTarget = FCircuit->HitPin;
+    } else if (hit && hit->GraphicKind() == TGraphicKind::Wire) {
+      ProbeTarget = hit;
+    }
+    UpdateProbe();
+  } else if (FPolygonMode && !FTracing) {
+    FPolygonInProgress = std::make_unique<TPolygon>();
+    FPolygonInProgress->Outline = true;
+    FTracing = true;
+    SetModified(true);
+  } else if (FPolylineMode && !FTracing) {
+    FPolylineInProgress = std::make_unique<TPolyline>();
+    FTracing = true;
+    SetModified(true);
+  }
+  if (FTracing && !refused) {
+    ExtendTrace();
+  }
+}
+
+void TLogivaneDrawing::ExtendTrace() {
+  if (FWireMode && FWireInProgress) {
+    FWireInProgress->AddPoint(FLastPoint);
+    FWireInProgress->Remap();
+    InvalidateBounds(*FWireInProgress);
+  } else if (FPolygonMode && FPolygonInProgress) {
+    TPolygon& polygon = *FPolygonInProgress;
+    const QPoint offset = FLastPoint - (polygon.PointCount() > 0 ? polygon.FirstPoint() : QPoint());
+    if (polygon.PointCount() > 0 && std::abs(offset.x()) < CloseDistance &&
+        std::abs(offset.y()) < CloseDistance) {
+      ClosePolygon();
+    } else {
+      polygon.AddPoint(FLastPoint);
+      polygon.Remap();
+      InvalidateBounds(polygon);
+    }
+  } else if (FPolylineMode && FPolylineInProgress) {
+    FPolylineInProgress->AddPoint(FLastPoint);
+    FPolylineInProgress->Remap();
+    InvalidateBounds(*FPolylineInProgress);
+  }
+  SetModified(true);
+}
+
+void TLogivaneDrawing::ClosePolygon() {
+  FPolygonInProgress->Outline = false;
+  FinishShape(std::move(FPolygonInProgress));
+  FPolygonMode = false;
+}
+
+void TLogivaneDrawing::FinishShape(std::unique_ptr<TSegment> shape) {
+  InvalidateBounds(*shape);
+  InvalidateRubberLine();
+  FCircuit->Add(std::move(shape));
+  FTracing = false;
+  emit OnEndDrawing();
+}
+
+void TLogivaneDrawing::SelectPress(TGraphicObject* hit, Qt::MouseButton button,
+                                   Qt::KeyboardModifiers modifiers, QPoint p) {
+  if (hit) {
+    Select(hit);
+    emit OnObjectSelected(button, modifiers, p.x(), p.y());
+  } else if (button == Qt::LeftButton) {
+    FHandles->Deselect();
+    FSelecting = true;
+    FBandAnchor = FLastPoint;
+    FBandRect = RectFromPoints(FBandAnchor, FBandAnchor);
+    InvalidateBand();
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Move
+
+void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPoint p) {
+  if (FInteractMode) {
+    ApplyCursor(EditorCursor(TCursorId::Hand));
+  } else if (FProbeMode) {
+    ProbeCursor();
+  }
+  if (FWireMode) {
+    FOverTarget = false;
+    if (FCircuit->HitTest(p.x(), p.y())) {
+      FOverTarget = FCircuit->HitObject && FCircuit->HitObject->GraphicKind() == TGraphicKind::Wire;
+      if (FCircuit->HitPin) {
+        FOverTarget = !FCircuit->HitPin->IsConnected();
+      }
+    }
+    ApplyCursor(EditorCursor(FOverTarget ? TCursorId::WireConnect
+                             : FTracing  ? TCursorId::WireIsWiring
+                                         : TCursorId::WireDefault));
+  } else if (FInteractMode) {
+    // Interactive inputs and switches are the devices that take presses.
+    FOverTarget = FCircuit->HitTest(p.x(), p.y()) && IsInteractiveDevice(FCircuit->HitObject);
+  }
+  if (FTracing) {
+    InvalidateRubberLine();
+    FRubberEnd = Grid().SnapPoint(p);
+    InvalidateRubberLine();
+  }
+  if (FSelecting) {
+    InvalidateBand();
+    FBandRect = RectFromPoints(FBandAnchor, Grid().SnapPoint(p));
+    InvalidateBand();
+  }
+  emit OnMouseMove(modifiers, p.x(), p.y());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Release and double click
+
+void TLogivaneDrawing::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p) {
+  emit OnMouseUp(button, modifiers, p.x(), p.y());
+  if (FSelecting) {
+    InvalidateBand();
+    FSelecting = false;
+    TGraphicList band;
+    if (FCircuit->CollectInside(FBandRect, band)) {
+      FHandles->SetItem(&band);
+    }
+    band.Objects().DetachAll();
+    emit OnObjectSelected(button, modifiers, p.x(), p.y());
+    SetModified(true);
+  }
+  if (FInteractMode && IsInteractiveDevice(FCircuit->HitObject)) {
+    static_cast<TDevice*>(FCircuit->HitObject)->Release();
+    InvalidateBounds(*FCircuit->HitObject);
+    SetModified(true);
+  }
+}
+
+void TLogivaneDrawing::DoubleClick(QPoint) {
+  if (FTracing && FPolygonInProgress) {
+    if (FPolygonInProgress->PointCount() >= 3) {
+      ClosePolygon();
+    } else {
+      SetPolygonMode(false);
+      emit OnEndDrawing();
+    }
+  } else if (FTracing && FPolylineInProgress) {
+    FinishShape(std::move(FPolylineInProgress));
+    FPolylineMode = false;
+  }
+}
+
+}  // namespace logivane

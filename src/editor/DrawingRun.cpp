@@ -1,0 +1,85 @@
+#include "editor/LogivaneDrawing.h"
+#include "simulation/cMacro.h"
+#include "simulation/cRunControl.h"
+
+#include <QPainter>
+
+namespace logivane {
+
+namespace {
+
+constexpr TColour NoticeGreen = 0x008000;
+
+}  // namespace
+
+SimResult TLogivaneDrawing::Step() {
+  FlushBuffer();  // the live state goes onto a buffer that shows the current level
+  const TStepReport report = StepCircuit(RootCircuit(), [this](const SimResult&) {
+    QPainter painter(&FBuffer);
+    painter.translate(-FBufferArea.topLeft());
+    FCircuit->PaintState(painter);
+    update(FBufferArea);
+  });
+  if (report.Faulted()) {
+    if (report.AtCulprit) {
+      ShowNotice(report.Position.x(), report.Position.y(), NoticeError, true, report.Message);
+    } else {
+      // The fault lies on a level that is not shown: say so in the middle of the view.
+      const QPoint middle = VisibleArea().center();
+      ShowNotice(middle.x(), middle.y(), NoticeError, false, report.Message);
+    }
+  } else if (FNoticeBox.Visible) {
+    InvalidateRect(FNoticeBox.GetBounds());
+  }
+  UpdateProbe();
+  return report.Result;
+}
+
+void TLogivaneDrawing::ResetCircuit() {
+  RootCircuit().Reset();
+}
+
+void TLogivaneDrawing::UpdateProbe() {
+  if (!FProbeMode || !ProbeTarget) {
+    return;
+  }
+  TLevel value = -1;
+  if (ProbeTarget->GraphicKind() == TGraphicKind::Wire) {
+    value = static_cast<TWire*>(ProbeTarget)->Value;
+  } else if (ProbeTarget->GraphicKind() == TGraphicKind::Pin) {
+    value = static_cast<TPin*>(ProbeTarget)->Value;
+  } else {
+    ProbeState = ProbeFloating;
+  }
+  if (value >= 1) {
+    ProbeState = ProbeHigh;
+  } else if (value == 0) {
+    ProbeState = ProbeLow;
+  }
+  ProbeCursor();
+}
+
+void TLogivaneDrawing::ShowNotice(int x, int y, std::int32_t kind, bool relativeToView,
+                                  const QString& text) {
+  if (FNoticeBox.Visible) {
+    InvalidateRect(FNoticeBox.GetBounds());
+  }
+  FNoticeBox.Visible = true;
+  FNoticeBox.SetPointer(TGraphicBox::NoTail);
+  FNoticeBox.MoveAnchorTo(QPoint(x, y));
+  if (kind == NoticeError) {
+    FNoticeBox.SetFontStyle(3);
+    FNoticeBox.SetTextColour(ColourRed);
+  } else if (kind == NoticeInfo) {
+    FNoticeBox.SetFontStyle(0);
+    FNoticeBox.SetTextColour(NoticeGreen);
+  }
+  FNoticeBox.SetMessage(text);
+  if (relativeToView) {
+    const QRect view = VisibleArea();
+    FNoticeBox.ChoosePointer(view.width(), view.height(), QPoint(x, y) - view.topLeft());
+  }
+  InvalidateRect(InflateBy(FNoticeBox.GetBounds(), 2));
+}
+
+}  // namespace logivane

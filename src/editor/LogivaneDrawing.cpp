@@ -1,0 +1,385 @@
+#include "editor/LogivaneDrawing.h"
+
+#include "editor/CLogivaneHandle.h"
+#include "editor/DrawingCursors.h"
+#include "simulation/cCircuitBuilder.h"
+#include "simulation/cMacro.h"
+
+namespace logivane {
+
+namespace {
+
+/// A new, empty circuit shown as the top level.
+std::unique_ptr<TMacro> NewRootCircuit() {
+  auto root = std::make_unique<TMacro>();
+  root->Closed = false;
+  root->Displayed = true;
+  return root;
+}
+
+/// Empties the six contents lists of a circuit that only refers to its objects.
+void DetachContents(TMacro& circuit) {
+  for (TGraphicList* list : {&circuit.Devices(), &circuit.Tags(), &circuit.Wires(),
+                             &circuit.Solders(), &circuit.Inputs(), &circuit.Outputs()}) {
+    list->Objects().DetachAll();
+  }
+  circuit.Pins().Objects().DetachAll();
+}
+
+}  // namespace
+
+TLogivaneDrawing::TLogivaneDrawing(QWidget* parent)
+    : QWidget(parent),
+      FRoot(NewRootCircuit()),
+      FCircuit(FRoot.get()),
+      FPasteBuffer(std::make_unique<TMacro>()),
+      FSymbolClipboard(std::make_unique<TGraphicList>()) {
+  setObjectName(QStringLiteral("Drawing"));
+  setFixedSize(DrawingWidth, DrawingHeight);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::ClickFocus);
+  FPasteBuffer->Closed = false;
+  FNoticeBox.Visible = false;
+  FHandles = new TLogivaneHandles(this);
+  ConnectHandles();
+}
+
+TLogivaneDrawing::~TLogivaneDrawing() {
+  // The handles and the paste buffers only refer to objects of the circuit.
+  FHandles->Deselect();
+  DetachContents(*FPasteBuffer);
+  FSymbolClipboard->Objects().DetachAll();
+}
+
+TMacro& TLogivaneDrawing::RootCircuit() const {
+  return *FRoot;
+}
+
+TGrid& TLogivaneDrawing::Grid() const {
+  return FHandles->Grid();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Modes
+
+void TLogivaneDrawing::SetModes(bool* mode) {
+  unsetCursor();
+  for (bool* flag :
+       {&FWireMode, &FPolygonMode, &FPolylineMode, &FSelectMode, &FInteractMode, &FProbeMode}) {
+    if (flag != mode) {
+      *flag = false;
+    }
+  }
+}
+
+void TLogivaneDrawing::SetWireMode(bool on) {
+  if (!on && FWireInProgress) {
+    AbandonWire();
+  }
+  if (on) {
+    SetModes(&FWireMode);
+    FHandles->Deselect();
+  }
+  FWireMode = on;
+  unsetCursor();
+  if (on) {
+    ApplyCursor(EditorCursor(TCursorId::WireDefault));
+  }
+}
+
+void TLogivaneDrawing::SetPolygonMode(bool on) {
+  if (!on && FPolygonInProgress) {
+    FTracing = false;
+    InvalidateBounds(*FPolygonInProgress);
+    InvalidateRubberLine();
+    FPolygonInProgress.reset();
+  }
+  if (on) {
+    SetModes(&FPolygonMode);
+  }
+  FPolygonMode = on;
+}
+
+void TLogivaneDrawing::SetPolylineMode(bool on) {
+  if (!on && FPolylineInProgress) {
+    FTracing = false;
+    InvalidateBounds(*FPolylineInProgress);
+    InvalidateRubberLine();
+    FPolylineInProgress.reset();
+  }
+  if (on) {
+    SetModes(&FPolylineMode);
+  }
+  FPolylineMode = on;
+}
+
+void TLogivaneDrawing::SetSelectMode(bool on) {
+  if (on) {
+    LeaveEditingModes();
+    SetModes(&FSelectMode);
+  } else {
+    FHandles->Deselect();
+  }
+  FSelectMode = on;
+  unsetCursor();
+}
+
+void TLogivaneDrawing::SetInteractMode(bool on) {
+  if (on) {
+    LeaveEditingModes();
+    SetModes(&FInteractMode);
+  }
+  FInteractMode = on;
+  unsetCursor();
+}
+
+void TLogivaneDrawing::SetProbeMode(bool on) {
+  if (on) {
+    LeaveEditingModes();
+    SetModes(&FProbeMode);
+  }
+  FProbeMode = on;
+  ProbeState = ProbeFloating;
+  ProbeTarget = nullptr;
+  unsetCursor();
+}
+
+void TLogivaneDrawing::LeaveEditingModes() {
+  if (FWireMode) {
+    SetWireMode(false);
+  }
+  if (FPolygonMode) {
+    SetPolygonMode(false);
+  }
+  if (FPolylineMode) {
+    SetPolylineMode(false);
+  }
+}
+
+void TLogivaneDrawing::ApplyCursor(const QCursor& cursor) {
+  setCursor(cursor);
+}
+
+void TLogivaneDrawing::ProbeCursor() {
+  switch (ProbeState) {
+    case ProbeHigh:
+      ApplyCursor(EditorCursor(TCursorId::ProbeOn));
+      break;
+    case ProbeLow:
+      ApplyCursor(EditorCursor(TCursorId::ProbeOff));
+      break;
+    default:
+      ApplyCursor(EditorCursor(TCursorId::ProbeFloat));
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The document
+
+void TLogivaneDrawing::Clear() {
+  LeaveEditingModes();
+  FHandles->Deselect();
+  HideNotice();
+  InstallCircuit(NewRootCircuit());
+  FileName.clear();
+  MacroName.clear();
+  SetModified(false);
+}
+
+void TLogivaneDrawing::InstallCircuit(std::unique_ptr<TMacro> root) {
+  ForgetDeleted();
+  FLevelStack.clear();
+  FRoot = std::move(root);
+  FCircuit = FRoot.get();
+  FCircuit->Displayed = true;
+  FCircuit->IsSubCircuit = false;
+  NetlistDirty = true;
+  InvalidateAll();
+  emit OnLevelChanged();
+}
+
+void TLogivaneDrawing::SetModified(bool value) {
+  const bool changed = value != FModified;
+  FModified = value;
+  HideNotice();
+  if (NetlistDirty) {
+    FCircuit->ClearDrivers();
+    NetlistDirty = false;
+  }
+  FCircuit->BuildEvalOrder();
+  if (changed) {
+    emit OnModifiedChanged(value);
+  }
+}
+
+TGraphicObject* TLogivaneDrawing::AddObject(std::unique_ptr<TGraphicObject> object, int x, int y) {
+  const QPoint at = Grid().SnapPoint(QPoint(x, y));
+  object->Translate(static_cast<float>(at.x()), static_cast<float>(at.y()));
+  object->Remap();
+  if (object->GraphicKind() == TGraphicKind::Device &&
+      static_cast<TDevice&>(*object).Role() == TDeviceRole::Input) {
+    FCircuit->Reset();  // a new source starts the whole circuit from its first state
+  }
+  TGraphicObject* added = logivane::AddObject(*FCircuit, std::move(object));
+  NetlistDirty = true;
+  InvalidateBounds(*added);
+  SetModified(true);
+  return added;
+}
+
+void TLogivaneDrawing::CollectHistoryDevices(std::vector<THistoryDevice*>& list) const {
+  list.clear();
+  for (const TGraphicList* sources : {&FCircuit->Inputs(), &FCircuit->Outputs()}) {
+    for (TSerialize* item : sources->Objects()) {
+      auto* device = static_cast<THistoryDevice*>(item);
+      if (device->Recorded) {
+        list.push_back(device);
+      }
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Macro levels
+
+void TLogivaneDrawing::EnterMacro(TMacro& macro) {
+  FHandles->Deselect();
+  HideNotice();
+  FCircuit->Displayed = false;
+  FLevelStack.push_back(FCircuit);
+  FCircuit = &macro;
+  FCircuit->Displayed = true;
+  ForgetDeleted();
+  InvalidateAll();
+  emit OnLevelChanged();
+}
+
+void TLogivaneDrawing::LeaveMacro() {
+  LeaveEditingModes();
+  if (!IsInsideMacro()) {
+    return;
+  }
+  FHandles->Deselect();
+  HideNotice();
+  FCircuit->Displayed = false;
+  FCircuit = FLevelStack.back();
+  FLevelStack.pop_back();
+  FCircuit->Displayed = true;
+  ForgetDeleted();
+  InvalidateAll();
+  // The sub-circuit's outline may have changed while it was open.
+  if (FCircuit->FollowAllWires()) {
+    FCircuit->InvalidateWireMoves([this](const TRect& r) { InvalidateRect(r); });
+  }
+  RemoveLooseWires();
+  CleanSolders();
+  emit OnLevelChanged();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Selection
+
+bool TLogivaneDrawing::HasSelection() const {
+  return FHandles->HasItem();
+}
+
+bool TLogivaneDrawing::IsMultiSelection() const {
+  return FHandles->IsMulti();
+}
+
+bool TLogivaneDrawing::CanCopySingle() const {
+  if (!FHandles->IsSingle()) {
+    return false;
+  }
+  const TGraphicKind kind = FHandles->Items().front()->GraphicKind();
+  return kind != TGraphicKind::Wire && kind != TGraphicKind::Solder;
+}
+
+bool TLogivaneDrawing::CanCopy() const {
+  return IsMultiSelection() || CanCopySingle();
+}
+
+bool TLogivaneDrawing::CanPaste() const {
+  return !FPasteBuffer->IsEmpty();
+}
+
+bool TLogivaneDrawing::CanPasteSymbol() const {
+  return FSymbolClipboard->Count() > 0;
+}
+
+void TLogivaneDrawing::Select(TGraphicObject* object) {
+  FHandles->SetItem(object);
+  if (object && object->GraphicKind() == TGraphicKind::Wire) {
+    FHandles->SetVertexMode(true);
+  }
+}
+
+void TLogivaneDrawing::ConnectHandles() {
+  FHandles->InvalidateParent = [this](const TRect& r) {
+    InvalidateRect(r);
+  };
+  connect(FHandles, &TLogivaneHandles::OnItemMoving, this, [this] { RefreshWires(); });
+  for (auto done : {&TLogivaneHandles::OnItemMoved, &TLogivaneHandles::OnItemRotating,
+                    &TLogivaneHandles::OnItemRotated, &TLogivaneHandles::OnItemSized}) {
+    connect(FHandles, done, this, [this] {
+      RefreshWires();
+      SetModified(true);
+    });
+  }
+  connect(FHandles, &TLogivaneHandles::OnDblClick, this, [this] {
+    if (FHandles->IsSingle()) {
+      emit OnObjectDblClick(FHandles->Items().front());
+    }
+  });
+  connect(FHandles, &TLogivaneHandles::OnDetach, this, &TLogivaneDrawing::HandlesDetached);
+}
+
+void TLogivaneDrawing::HandlesDetached(TGraphicObject* item, int x, int y, bool reHit) {
+  if (!FSelectMode) {
+    return;
+  }
+  if (!reHit) {
+    Select(item);
+  } else if (FCircuit->HitTest(x, y) && FCircuit->HitObject) {
+    Select(FCircuit->HitObject);
+  } else {
+    emit OnObjectDeSelected();
+  }
+}
+
+void TLogivaneDrawing::RefreshWires() {
+  FCircuit->FollowAllWires();
+  FCircuit->InvalidateWireMoves([this](const TRect& r) { InvalidateRect(r); });
+}
+
+void TLogivaneDrawing::MoveSelectionBy(int dx, int dy) {
+  if (HasSelection()) {
+    FHandles->MoveItemBy(dx, dy);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Notices
+
+void TLogivaneDrawing::ShowNoticeAtSelection(const QString& text) {
+  if (!HasSelection()) {
+    return;
+  }
+  float x, y;
+  FHandles->Item()->GetCentre(x, y);
+  ShowNotice(RoundToInt(x), RoundToInt(y), NoticeInfo, true, text);
+}
+
+void TLogivaneDrawing::HideNotice() {
+  if (FNoticeBox.Visible) {
+    FNoticeBox.Visible = false;
+    InvalidateRect(InflateBy(FNoticeBox.GetBounds(), 2));
+  }
+}
+
+void TLogivaneDrawing::ForgetDeleted() {
+  ProbeTarget = nullptr;
+}
+
+}  // namespace logivane

@@ -1,0 +1,251 @@
+#pragma once
+
+#include "document/cMessageBox.h"
+#include "simulation/cDevice.h"
+
+#include <QImage>
+#include <QRegion>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace logivane {
+
+class TFileStatusDialog;
+class TGrid;
+class TLogivaneHandles;
+class TMacro;
+
+/**
+ * @brief The surface on which one level of a circuit is shown and edited.
+ *
+ * It owns the root circuit, the stack of macro levels opened above the one shown, the
+ * selection handles with the grid, the notice balloon and the paste buffers. Every edit is a
+ * public operation; the mouse and key handlers only translate events into those calls, so the
+ * main window, tests and undo use the same ones. One drawing unit is one pixel of the widget.
+ *
+ * Painting keeps one back buffer of the visible area. Edits mark rectangles dirty; a paint
+ * renders the dirty part into the buffer with `Draw` (which records nothing) and copies it to
+ * the screen. A simulation step paints the live state straight onto the buffer, once, which is
+ * where recorded devices take their history sample.
+ */
+class TLogivaneDrawing : public QWidget {
+  Q_OBJECT
+public:
+  static constexpr int DrawingWidth = 13280;
+  static constexpr int DrawingHeight = 18240;
+  /// `ProbeState` values.
+  enum : std::int32_t { ProbeFloating = 0, ProbeHigh = 1, ProbeLow = 2 };
+  /// `ShowNotice` kinds.
+  enum : std::int32_t { NoticeError = 0, NoticeInfo = 1 };
+
+  explicit TLogivaneDrawing(QWidget* parent = nullptr);
+  ~TLogivaneDrawing() override;
+
+  // Interaction modes; turning one on turns the others off.
+  void SetWireMode(bool on);
+  void SetPolygonMode(bool on);
+  void SetPolylineMode(bool on);
+  void SetSelectMode(bool on);
+  void SetInteractMode(bool on);
+  void SetProbeMode(bool on);
+  bool WireMode() const { return FWireMode; }
+  bool PolygonMode() const { return FPolygonMode; }
+  bool PolylineMode() const { return FPolylineMode; }
+  bool SelectMode() const { return FSelectMode; }
+  bool InteractMode() const { return FInteractMode; }
+  bool ProbeMode() const { return FProbeMode; }
+  /// Abandons any trace by leaving the tracing modes.
+  void LeaveEditingModes();
+
+  // The document.
+  /// The level shown and edited.
+  TMacro& Circuit() const { return *FCircuit; }
+  /// The outermost level, which the drawing owns and which is simulated.
+  TMacro& RootCircuit() const;
+  void Clear();
+  void SetModified(bool value);
+  bool Modified() const { return FModified; }
+  /// Places `object`, built around the origin, at the snapped point and files it in the list
+  /// of `Circuit` that its class belongs to.
+  TGraphicObject* AddObject(std::unique_ptr<TGraphicObject> object, int x, int y);
+  void CollectHistoryDevices(std::vector<THistoryDevice*>& list) const;
+
+  // Wiring and editing.
+  void FinishWireAtPin(TPin& pin);
+  void JoinWireAt(TWire& wire);
+  void CleanSolders();
+  void RemoveLooseWires();
+  void UpdateTagKinds();
+  void DeleteSelection();
+  bool SelectAll();
+  /// Moves the selection by (dx, dy) units, as the arrow keys do.
+  void MoveSelectionBy(int dx, int dy);
+  bool Tracing() const { return FTracing; }
+  TWire* WireInProgress() const { return FWireInProgress.get(); }
+  TPolygon* PolygonInProgress() const { return FPolygonInProgress.get(); }
+  TPolyline* PolylineInProgress() const { return FPolylineInProgress.get(); }
+
+  // Macro levels.
+  void EnterMacro(TMacro& macro);
+  void LeaveMacro();
+  bool IsInsideMacro() const { return !FLevelStack.empty(); }
+
+  // What the mouse does; the widget's event handlers call these with drawing units.
+  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);
+  void MouseMove(Qt::KeyboardModifiers modifiers, QPoint p);
+  void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);
+  void DoubleClick(QPoint p);
+  /// The mouse is over something that a click would act on in the current mode.
+  bool OverTarget() const { return FOverTarget; }
+
+  // The selection.
+  TLogivaneHandles& Handles() const { return *FHandles; }
+  TGrid& Grid() const;
+  bool HasSelection() const;
+  bool IsMultiSelection() const;
+  bool CanCopySingle() const;
+  bool CanCopy() const;
+  bool CanPaste() const;
+  bool CanPasteSymbol() const;
+  /// Selects `object`, putting a wire straight into vertex editing.
+  void Select(TGraphicObject* object);
+
+  // Cut, copy and paste.
+  std::unique_ptr<TMacro> DuplicateRegion(const TMacro& source, const TRect& r);
+  bool CopySelection();
+  void CutSelection();
+  void PasteClipboard();
+  void CopyAsPicture(TMacro& copy);
+  std::unique_ptr<TGraphicList> DuplicateSymbolObjects(const std::vector<TGraphicObject*>& source);
+  bool CopySymbol();
+  void CutSymbol();
+  void PasteSymbol();
+  void SelectAllSymbol();
+  TMacro& PasteBuffer() const { return *FPasteBuffer; }
+  QPoint PasteOffset{20, 20};
+
+  // Files.
+  bool SaveToFile(const QString& fileName);
+  bool LoadFromFile(const QString& fileName);
+  bool InsertMacroFile(const QString& fileName, int x, int y, bool select);
+  QString FileName;
+  QString MacroName;
+
+  // Simulation.
+  SimResult Step();
+  void ResetCircuit();
+  void UpdateProbe();
+  void ShowNotice(int x, int y, std::int32_t kind, bool relativeToView, const QString& text);
+  void ShowNoticeAtSelection(const QString& text);
+  void HideNotice();
+  const TMessageBox& NoticeBox() const { return FNoticeBox; }
+  std::int32_t ProbeState = ProbeFloating;
+  TGraphicObject* ProbeTarget = nullptr;
+
+  // Painting.
+  /// Paints the grid and every object that meets `area` (drawing units) through `painter`,
+  /// whatever its transform; records nothing.
+  void Render(QPainter& painter, const QRect& area);
+  /// Marks a rectangle of the drawing for repainting.
+  void InvalidateRect(const TRect& r);
+  /// The part of the drawing that is on screen, in drawing units.
+  QRect VisibleArea() const;
+
+  TColour BackColour = ColourWhite;
+  /// Paint the circuit as its symbol (the symbol editor) instead of its inside.
+  bool ShowClosed = false;
+  /// Structural edits since the evaluation order was last rebuilt.
+  bool NetlistDirty = false;
+
+signals:
+  void OnObjectSelected(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+  void OnObjectDeSelected();
+  void OnObjectDblClick(TGraphicObject* object);
+  void OnEndDrawing();
+  /// Raised before the drawing handles a press or release, after it handled a move.
+  void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+  void OnMouseMove(Qt::KeyboardModifiers modifiers, int x, int y);
+  void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+  void OnModifiedChanged(bool modified);
+  /// The level shown changed (a macro was opened or closed, a circuit opened or cleared).
+  void OnLevelChanged();
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+  void SetModes(bool* mode);
+  void ApplyCursor(const QCursor& cursor);
+  void ProbeCursor();
+  /// Repaints everything on screen.
+  void InvalidateAll();
+  void InvalidateRubberLine();
+  void InvalidateBand();
+  void InvalidateBounds(const TGraphicObject& object);
+  /// Renders the dirty part of the visible area into the back buffer.
+  void FlushBuffer();
+  void DrawGrid(QPainter& painter, const QRect& area);
+
+  // The steps of a press, in the order they run.
+  void WireModePress(TGraphicObject& hit, QPoint previous, bool& refused);
+  void StartWire(TGraphicObject& start);
+  void RefuseTwoOutputs(QPoint at, QPoint previous);
+  void ModePress(TGraphicObject* hit, bool refused);
+  void ExtendTrace();
+  void ClosePolygon();
+  void SelectPress(TGraphicObject* hit, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                   QPoint p);
+  void AbandonWire();
+  /// Drops references into the circuit that a deletion may leave dangling.
+  void ForgetDeleted();
+  /// Hands a new symbol shape to the circuit and ends the trace.
+  void FinishShape(std::unique_ptr<TSegment> shape);
+  void ConnectHandles();
+  void HandlesDetached(TGraphicObject* item, int x, int y, bool reHit);
+  /// Wire-end following after the handles moved something.
+  void RefreshWires();
+  void InstallCircuit(std::unique_ptr<TMacro> root);
+  TFileStatusDialog& FileStatus();
+
+  std::unique_ptr<TMacro> FRoot;
+  TMacro* FCircuit = nullptr;
+  std::vector<TMacro*> FLevelStack;
+  TLogivaneHandles* FHandles = nullptr;
+  TMessageBox FNoticeBox;
+  std::unique_ptr<TMacro> FPasteBuffer;
+  std::unique_ptr<TGraphicList> FSymbolClipboard;
+  TFileStatusDialog* FFileStatus = nullptr;
+
+  std::unique_ptr<TWire> FWireInProgress;
+  std::unique_ptr<TPolygon> FPolygonInProgress;
+  std::unique_ptr<TPolyline> FPolylineInProgress;
+  QPoint FLastPoint;
+  QPoint FRubberEnd;
+  bool FTracing = false;
+  bool FOverTarget = false;
+  bool FSelecting = false;
+  TRect FBandRect;
+  QPoint FBandAnchor;
+  bool FModified = false;
+
+  bool FWireMode = false;
+  bool FPolygonMode = false;
+  bool FPolylineMode = false;
+  bool FSelectMode = false;
+  bool FInteractMode = false;
+  bool FProbeMode = false;
+
+  QImage FBuffer;
+  QRect FBufferArea;
+  QRegion FDirty;
+  std::vector<QPoint> FGridDots;
+};
+
+}  // namespace logivane

@@ -1,0 +1,327 @@
+#include "document/cCircuitFile.h"
+#include "document/cGText.h"
+#include "document/cGrid.h"
+#include "editor/CLogivaneHandle.h"
+#include "editor/LogivaneDrawing.h"
+#include "editor/UserMessages.h"
+#include "simulation/cGateDevice.h"
+#include "simulation/cInteractive.h"
+#include "simulation/cMacro.h"
+
+#include <gtest/gtest.h>
+
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace logivane {
+namespace {
+
+QPoint CentreOf(const TGraphicObject& object) {
+  float x, y;
+  object.GetCentre(x, y);
+  return {RoundToInt(x), RoundToInt(y)};
+}
+
+/// A drawing in a shown scroll box, driven with real mouse events in drawing units.
+class DrawingTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    FDrawing = new TLogivaneDrawing;
+    FScroller.setWidget(FDrawing);
+    FScroller.resize(900, 700);
+    FScroller.show();
+    FDrawing->SetSelectMode(true);
+    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
+      Messages << text;
+      return QMessageBox::Ok;
+    });
+  }
+  void TearDown() override { UserMessages::SetHandler({}); }
+
+  TLogivaneDrawing& Drawing() { return *FDrawing; }
+  TMacro& Circuit() { return FDrawing->Circuit(); }
+  TLogivaneHandles& Handles() { return FDrawing->Handles(); }
+
+  template <class T>
+  T* Place(int x, int y) {
+    return static_cast<T*>(FDrawing->AddObject(std::make_unique<T>(), x, y));
+  }
+  void Click(QPoint p, Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::mouseClick(FDrawing, button, modifiers, p);
+  }
+  /// Presses at `from`, moves to `to` with the button held and releases there.
+  static void Drag(QWidget* widget, QPoint from, QPoint to) {
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, widget->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, to);
+  }
+  /// A point of the handles, given in drawing units.
+  QPoint OnHandles(QPoint drawingPoint) { return drawingPoint - Handles().pos(); }
+  TWire* WireAt(int index) { return static_cast<TWire*>(Circuit().Wires().Child(index)); }
+
+  /// Two inverters with a wire from the first one's output through two bends to the second
+  /// one's input.
+  TWire* TraceInverterPair() {
+    First = Place<TNotGate>(100, 100);
+    Second = Place<TNotGate>(300, 200);
+    Drawing().SetWireMode(true);
+    Click(CentreOf(*First->Pin(0)));
+    Click({200, 103});
+    Click({200, 198});
+    Click(CentreOf(*Second->Pin(1)));
+    return Circuit().Wires().Count() == 1 ? WireAt(0) : nullptr;
+  }
+
+  TNotGate* First = nullptr;
+  TNotGate* Second = nullptr;
+  QStringList Messages;
+
+private:
+  QScrollArea FScroller;
+  TLogivaneDrawing* FDrawing = nullptr;
+};
+
+TEST_F(DrawingTest, TracesAWireFromAnOutputThroughBendsToAnInput) {
+  TWire* wire = TraceInverterPair();
+  ASSERT_NE(wire, nullptr);
+  EXPECT_FALSE(Drawing().Tracing());
+  EXPECT_EQ(wire->End1, First->Pin(0));
+  EXPECT_EQ(wire->End2, Second->Pin(1));
+  ASSERT_EQ(wire->PointCount(), 4);
+  EXPECT_EQ(wire->GetPoint(1), QPoint(200, 100));  // bends snap to the grid
+  EXPECT_EQ(wire->GetPoint(2), QPoint(200, 200));
+  EXPECT_EQ(wire->LastPoint(), CentreOf(*Second->Pin(1)));  // the end follows the pin
+  EXPECT_TRUE(Drawing().Modified());
+
+  Drawing().Step();  // the first inverter's input is low, so the wire carries a high
+  EXPECT_EQ(Second->Pin(1)->Value, 1);
+  EXPECT_EQ(Second->Pin(0)->Value, 0);
+}
+
+TEST_F(DrawingTest, EndingOnAWireMakesAJointOfThreeAndDeletingOneMergesTheOthers) {
+  TraceInverterPair();
+  auto* third = Place<TNotGate>(300, 300);
+  Click(CentreOf(*third->Pin(1)));
+  Click({200, 150});  // on the first wire's vertical run
+  ASSERT_EQ(Circuit().Solders().Count(), 1);
+  auto* joint = static_cast<TSolder*>(Circuit().Solders().Child(0));
+  EXPECT_EQ(joint->WireCount(), 3);
+  EXPECT_EQ(Circuit().Wires().Count(), 3);
+  EXPECT_EQ(CentreOf(*joint), QPoint(200, 150));
+
+  Drawing().SetSelectMode(true);
+  Drawing().Select(third->Pin(1)->Wire);
+  Drawing().DeleteSelection();
+  EXPECT_EQ(Circuit().Solders().Count(), 0);
+  ASSERT_EQ(Circuit().Wires().Count(), 1);
+  EXPECT_TRUE(WireAt(0)->HasEnd(First->Pin(0)));
+  EXPECT_TRUE(WireAt(0)->HasEnd(Second->Pin(1)));
+  EXPECT_FALSE(third->Pin(1)->IsConnected());
+}
+
+TEST_F(DrawingTest, AWireStartedOnAWireAndAbandonedLeavesTheWireWhole) {
+  TraceInverterPair();
+  Click({200, 150});
+  EXPECT_TRUE(Drawing().Tracing());
+  EXPECT_EQ(Circuit().Solders().Count(), 1);
+  Drawing().SetWireMode(false);
+  EXPECT_FALSE(Drawing().Tracing());
+  EXPECT_EQ(Circuit().Solders().Count(), 0);
+  ASSERT_EQ(Circuit().Wires().Count(), 1);
+  EXPECT_TRUE(WireAt(0)->HasEnd(First->Pin(0)));
+  EXPECT_TRUE(WireAt(0)->HasEnd(Second->Pin(1)));
+}
+
+TEST_F(DrawingTest, TwoOutputsOnOneNetAreRefusedAndTheTraceIsKept) {
+  TraceInverterPair();
+  auto* third = Place<TNotGate>(100, 300);
+  auto* fourth = Place<TNotGate>(300, 300);
+  Click(CentreOf(*third->Pin(0)));
+  Click({200, 150});  // a wire whose net the first inverter drives
+  EXPECT_TRUE(Drawing().Tracing());
+  EXPECT_TRUE(Drawing().NoticeBox().Visible);
+  EXPECT_EQ(Drawing().NoticeBox().Lines, QStringList{"Unable to connect two outputs"});
+  EXPECT_EQ(Circuit().Solders().Count(), 0);
+
+  Click(CentreOf(*fourth->Pin(0)));  // another free output
+  EXPECT_TRUE(Drawing().Tracing());
+  EXPECT_FALSE(fourth->Pin(0)->IsConnected());
+
+  Click(CentreOf(*fourth->Pin(1)));  // an input is fine
+  EXPECT_FALSE(Drawing().Tracing());
+  EXPECT_FALSE(Drawing().NoticeBox().Visible);
+  EXPECT_EQ(Circuit().Wires().Count(), 2);
+}
+
+TEST_F(DrawingTest, DeletingADeviceRemovesItsWires) {
+  TraceInverterPair();
+  Drawing().SetSelectMode(true);
+  Click(CentreOf(*Second));
+  ASSERT_TRUE(Drawing().HasSelection());
+  EXPECT_EQ(Handles().Items().front(), Second);
+  Drawing().DeleteSelection();
+  EXPECT_EQ(Circuit().Devices().Count(), 1);
+  EXPECT_EQ(Circuit().Wires().Count(), 0);
+  EXPECT_FALSE(First->Pin(0)->IsConnected());
+  EXPECT_FALSE(Drawing().HasSelection());
+}
+
+TEST_F(DrawingTest, ARubberBandSelectsWhatLiesWhollyInside) {
+  TraceInverterPair();
+  auto* far = Place<TNotGate>(600, 600);
+  Drawing().SetSelectMode(true);
+  QSignalSpy selected(&Drawing(), &TLogivaneDrawing::OnObjectSelected);
+  Drag(&Drawing(), {40, 40}, {400, 260});
+  EXPECT_EQ(selected.count(), 1);
+  ASSERT_TRUE(Drawing().IsMultiSelection());
+  const auto& items = Handles().Items();
+  EXPECT_EQ(items.size(), 3u);
+  EXPECT_EQ(std::count(items.begin(), items.end(), far), 0);
+  EXPECT_TRUE(Drawing().CanCopy());
+
+  Drag(&Drawing(), {1000, 1000}, {1100, 1100});  // encloses nothing
+  EXPECT_EQ(selected.count(), 2);
+  EXPECT_FALSE(Drawing().HasSelection());
+}
+
+TEST_F(DrawingTest, DraggingTheSelectionMovesItInGridStepsAndTheWiresFollow) {
+  TWire* wire = TraceInverterPair();
+  Drawing().SetSelectMode(true);
+  Click(CentreOf(*Second));
+  const QPoint before = CentreOf(*Second);
+  Drag(&Handles(), OnHandles(before), OnHandles(before + QPoint(24, 13)));
+  EXPECT_EQ(CentreOf(*Second), before + QPoint(20, 10));
+  wire = WireAt(0);
+  EXPECT_EQ(wire->LastPoint(), CentreOf(*Second->Pin(1)));
+  EXPECT_TRUE(Handles().HasItem());  // the moved device stays selected
+
+  Drawing().MoveSelectionBy(1, 0);  // the arrow keys move by one unit
+  EXPECT_EQ(CentreOf(*Second), before + QPoint(21, 10));
+  EXPECT_EQ(WireAt(0)->LastPoint(), CentreOf(*Second->Pin(1)));
+}
+
+TEST_F(DrawingTest, TheRotateMarkerTurnsATextInAngleSteps) {
+  auto text = std::make_unique<TGraphicText>();
+  text->SetText(QStringLiteral("Carry"));
+  text->SetFontSize(16);
+  auto* added = static_cast<TGraphicText*>(Drawing().AddObject(std::move(text), 400, 400));
+  Drawing().Grid().AngleStep = 10;
+  Drawing().Select(added);
+  const QRect box = Handles().geometry();
+  const QPoint marker(box.width() - 3, box.height() / 2);
+  // From the marker (0 degrees) to straight below the centre: a quarter turn.
+  Drag(&Handles(), marker, QPoint(box.width() / 2, box.height() / 2 + 60));
+  EXPECT_NEAR(std::fmod(added->TextAngle + 360.0f, 360.0f), 90.0f, 0.01f);
+  EXPECT_TRUE(Drawing().Modified());
+}
+
+TEST_F(DrawingTest, CopyPastesTwiceAtGrowingOffsetsAndCutRemovesWithWires) {
+  TraceInverterPair();
+  Drawing().SetSelectMode(true);
+  Drag(&Drawing(), {40, 40}, {400, 260});
+  ASSERT_TRUE(Drawing().CopySelection());
+  EXPECT_TRUE(Drawing().CanPaste());
+  Drawing().PasteClipboard();
+  Drawing().PasteClipboard();
+  ASSERT_EQ(Circuit().Devices().Count(), 6);
+  ASSERT_EQ(Circuit().Wires().Count(), 3);
+  for (int copy = 1; copy <= 2; ++copy) {
+    auto* gate = static_cast<TNotGate*>(Circuit().Devices().Child(2 * copy));
+    EXPECT_EQ(CentreOf(*gate), CentreOf(*First) + QPoint(20, 20) * copy);
+    TWire* wire = WireAt(copy);
+    EXPECT_EQ(wire->End1, gate->Pin(0));
+    EXPECT_EQ(static_cast<TPin*>(wire->End2)->Wire, wire);
+  }
+  EXPECT_EQ(Handles().Items().size(), 3u);  // the last paste is selected
+
+  Drawing().Select(First);
+  Drawing().CutSelection();
+  EXPECT_EQ(Circuit().Devices().Count(), 5);
+  EXPECT_EQ(Circuit().Wires().Count(), 2);
+  EXPECT_FALSE(Second->Pin(1)->IsConnected());
+  EXPECT_EQ(Drawing().PasteBuffer().Devices().Count(), 1);
+}
+
+TEST_F(DrawingTest, InteractModePressesToggleInputsAndOperateSwitches) {
+  auto* input = Place<TInteractiveInput>(100, 100);
+  auto* pushButton = Place<TInteractiveSwitch>(300, 100);
+  pushButton->SetSwitchType(TInteractiveSwitch::PushToMake);
+  auto* toggle = Place<TInteractiveSwitch>(500, 100);
+  Drawing().SetInteractMode(true);
+
+  Click(CentreOf(*input));
+  EXPECT_EQ(input->Level, 1);
+  Click(CentreOf(*input));
+  EXPECT_EQ(input->Level, 0);
+
+  QTest::mousePress(&Drawing(), Qt::LeftButton, Qt::NoModifier, CentreOf(*pushButton));
+  EXPECT_TRUE(pushButton->On);
+  QTest::mouseRelease(&Drawing(), Qt::LeftButton, Qt::NoModifier, CentreOf(*pushButton));
+  EXPECT_FALSE(pushButton->On);
+
+  Click(CentreOf(*toggle));
+  EXPECT_TRUE(toggle->On);
+}
+
+TEST_F(DrawingTest, TheProbeReadsTheLevelUnderItAfterEveryStep) {
+  TraceInverterPair();
+  auto* input = Place<TInteractiveInput>(20, 100);
+  Drawing().SetWireMode(true);
+  Click(CentreOf(*input->Pin(0)));
+  Click(CentreOf(*First->Pin(1)));
+  Drawing().SetProbeMode(true);
+  Drawing().Step();
+  Click({200, 150});  // the wire between the inverters
+  EXPECT_EQ(Drawing().ProbeState, TLogivaneDrawing::ProbeHigh);
+  input->Press();
+  Drawing().Step();
+  EXPECT_EQ(Drawing().ProbeState, TLogivaneDrawing::ProbeLow);
+  Click({700, 700});  // nothing under the probe
+  EXPECT_EQ(Drawing().ProbeState, TLogivaneDrawing::ProbeFloating);
+}
+
+TEST_F(DrawingTest, FilesSaveOpenAndInsertAndAFailedOpenKeepsTheCircuit) {
+  QTemporaryDir folder;
+  TraceInverterPair();
+  const QString saved = folder.filePath("pair.lvm");
+  ASSERT_TRUE(Drawing().SaveToFile(saved));
+  EXPECT_FALSE(Drawing().Modified());
+  EXPECT_EQ(Drawing().FileName, saved);
+
+  const QString bad = folder.filePath("bad.lvm");
+  QFile file(bad);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray("\x04\xDD\xC4\x22\x00garbage", 12));
+  file.close();
+  EXPECT_FALSE(Drawing().LoadFromFile(bad));
+  EXPECT_EQ(Messages.takeLast(), "An error has occurred trying to read this Logivane file.");
+  EXPECT_EQ(Circuit().Devices().Count(), 2);
+  EXPECT_EQ(Drawing().FileName, saved);
+
+  EXPECT_FALSE(Drawing().InsertMacroFile(folder.filePath("none.lvm"), 500, 500, true));
+  EXPECT_EQ(Messages.takeLast(), "Unable to locate the Logivane file 'none.lvm'");
+  EXPECT_FALSE(Drawing().Modified());
+
+  ASSERT_TRUE(Drawing().InsertMacroFile(saved, 600, 600, true));
+  ASSERT_EQ(Circuit().Devices().Count(), 3);
+  auto* macro = static_cast<TMacro*>(Circuit().Devices().Child(2));
+  EXPECT_TRUE(macro->Closed);
+  EXPECT_EQ(Handles().Items().front(), macro);
+
+  Drawing().Clear();
+  ASSERT_TRUE(Drawing().LoadFromFile(saved));
+  EXPECT_EQ(Circuit().Devices().Count(), 2);
+  EXPECT_EQ(CircuitBytes(Circuit()), [&] {
+    QFile again(saved);
+    again.open(QIODevice::ReadOnly);
+    return again.readAll();
+  }());
+}
+
+}  // namespace
+}  // namespace logivane
