@@ -182,9 +182,12 @@ TBitGenerator* OperandBit(TMacro& circuit, float x, float y, std::uint32_t seed)
 void AddAdder(TMacro& c, TNetList& nets, int index, float top) {
   const auto seed = static_cast<std::uint32_t>(index) * 64;
   auto* ground = Place<TGround>(c, -80, top + 200);
-  auto* display = Place<TNumericDevice>(c, BitWidth * AdderBits + 120, top + 160);
-  display->SetPinCount(AdderBits);
-  display->SetLabelText(QStringLiteral("S%1").arg(index));
+  // The display rebuilds its symbol around the origin for a new pin count, so it is placed
+  // only once it has its pins.
+  auto sumDisplay = std::make_unique<TNumericDevice>();
+  sumDisplay->SetPinCount(AdderBits);
+  sumDisplay->SetLabelText(QStringLiteral("S%1").arg(index));
+  auto* display = Place(c, BitWidth * AdderBits + 120, top + 160, std::move(sumDisplay));
   auto* carryLed = PlaceLabelled<TLEDDevice>(c, BitWidth * AdderBits + 40, top + 260,
                                              QStringLiteral("C%1").arg(index));
 

@@ -187,16 +187,22 @@ void TSegment::Remap() {
   }
 }
 
-TRect TSegment::GetBounds() const {
-  std::int32_t minX = 2147483647, minY = 2147483647;
-  std::int32_t maxX = -2147483647, maxY = -2147483647;
-  for (int i = 0; i < Mapped.Count(); ++i) {
-    const QPoint v = Mapped.GetVertex(i);
-    minX = std::min(minX, v.x());
-    minY = std::min(minY, v.y());
-    maxX = std::max(maxX, v.x());
-    maxY = std::max(maxY, v.y());
+const TMapVertices::TExtent& TMapVertices::Extent() const {
+  if (!FExtentValid) {
+    FExtent = {{2147483647, 2147483647}, {-2147483647, -2147483647}};
+    for (const QPoint v : FVertices) {
+      FExtent.Min = {std::min(FExtent.Min.x(), v.x()), std::min(FExtent.Min.y(), v.y())};
+      FExtent.Max = {std::max(FExtent.Max.x(), v.x()), std::max(FExtent.Max.y(), v.y())};
+    }
+    FExtentValid = true;
   }
+  return FExtent;
+}
+
+TRect TSegment::GetBounds() const {
+  const TMapVertices::TExtent& extent = Mapped.Extent();
+  const std::int32_t minX = extent.Min.x(), minY = extent.Min.y();
+  const std::int32_t maxX = extent.Max.x(), maxY = extent.Max.y();
   // Computed wide: a shape without vertices and a pen read from a stream may be anything.
   const std::int64_t w = PenWidth / 2;
   auto clamp = [](std::int64_t v) {

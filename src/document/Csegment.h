@@ -17,12 +17,30 @@ namespace logivane {
 /// The rounded integer copy of a shape's vertices, used for painting and hit testing.
 class TMapVertices {
 public:
+  /// The least and greatest coordinates of the vertices: (INT32_MAX, INT32_MAX) and
+  /// (-INT32_MAX, -INT32_MAX) when there are none.
+  struct TExtent {
+    QPoint Min;
+    QPoint Max;
+  };
+
   int Count() const { return static_cast<int>(FVertices.size()); }
-  void SetCount(int count) { FVertices.resize(static_cast<std::size_t>(count)); }
-  void Clear() { FVertices.clear(); }
+  void SetCount(int count) {
+    FVertices.resize(static_cast<std::size_t>(count));
+    Changed();
+  }
+  void Clear() {
+    FVertices.clear();
+    Changed();
+  }
   QPoint GetVertex(int index) const { return FVertices[static_cast<std::size_t>(index)]; }
-  void SetVertex(int index, QPoint p) { FVertices[static_cast<std::size_t>(index)] = p; }
+  void SetVertex(int index, QPoint p) {
+    FVertices[static_cast<std::size_t>(index)] = p;
+    Changed();
+  }
   const QPoint* Data() const { return FVertices.data(); }
+  /// Kept until a vertex changes: painting asks every object for its bounds on every repaint.
+  const TExtent& Extent() const;
 
   void DrawPolygon(QPainter& dc) const;
   void DrawPolyline(QPainter& dc) const;
@@ -35,7 +53,14 @@ public:
                    float tolerance) const;
 
 private:
+  void Changed() {
+    FExtentValid = false;
+    TDrawingChanges::Note();
+  }
+
   std::vector<QPoint> FVertices;
+  mutable TExtent FExtent;
+  mutable bool FExtentValid = false;
 };
 
 /// A shape made of floating vertices with a pen; polygons and polylines are its two kinds.

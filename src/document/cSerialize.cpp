@@ -20,28 +20,33 @@ int TSerializeList::IndexOf(const TSerialize* object) const {
 
 int TSerializeList::Add(TSerialize* object) {
   FItems.push_back(object);
+  TDrawingChanges::Note();
   return Count() - 1;
 }
 
 void TSerializeList::Insert(int index, TSerialize* object) {
   FItems.insert(FItems.begin() + index, object);
+  TDrawingChanges::Note();
 }
 
 void TSerializeList::Remove(const TSerialize* object) {
   const auto it = std::find(FItems.begin(), FItems.end(), object);
   if (it != FItems.end()) {
     FItems.erase(it);
+    TDrawingChanges::Note();
   }
 }
 
 void TSerializeList::Pack() {
   FItems.erase(std::remove(FItems.begin(), FItems.end(), nullptr), FItems.end());
+  TDrawingChanges::Note();
 }
 
 void TSerializeList::Clear() {
   // Take the items out first: an element's destructor may look at lists that hold it.
   std::vector<TSerialize*> items;
   items.swap(FItems);
+  TDrawingChanges::Note();
   for (TSerialize* item : items) {
     delete item;
   }
@@ -60,6 +65,7 @@ void TSerializeList::Read(TSerializeReader& reader) {
   while (!reader.EndOfList()) {
     FItems.push_back(reader.ReadOwned<TSerialize>(*this));
   }
+  TDrawingChanges::Note();
   reader.ReadListEnd();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -18,6 +19,20 @@ public:                                              \
   const char* ClassName() const override {           \
     return StaticClassName;                          \
   }
+
+/**
+ * @brief Counts every change to the members of any list and to the vertices of any shape, so
+ * that a view can keep what it worked out about a drawing (where each object lies) for as long
+ * as the count stays where it was.
+ */
+class TDrawingChanges {
+public:
+  static void Note() { FCount.fetch_add(1, std::memory_order_relaxed); }
+  static std::uint64_t Now() { return FCount.load(std::memory_order_relaxed); }
+
+private:
+  static inline std::atomic<std::uint64_t> FCount{0};
+};
 
 /**
  * @brief Root of everything that can be written to and read from a stream.
@@ -99,7 +114,10 @@ public:
   /// Destroys every element, then empties the list.
   void Clear();
   /// Empties the list without destroying the elements.
-  void DetachAll() { FItems.clear(); }
+  void DetachAll() {
+    FItems.clear();
+    TDrawingChanges::Note();
+  }
 
   auto begin() const { return FItems.begin(); }
   auto end() const { return FItems.end(); }

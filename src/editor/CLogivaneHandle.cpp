@@ -379,6 +379,7 @@ void TLogivaneHandles::MoveTo(QPoint parentPoint) {
     return;
   }
   LastPoint = parentPoint;
+  emit OnItemChanging();
   Invalidate(InflateBy(ItemRect, HandleSize));
   TGraphicObject* item = Item();
   item->Translate(static_cast<float>(delta.x()), static_cast<float>(delta.y()));

@@ -65,6 +65,8 @@ public:
 
 signals:
   void OnSetItem();
+  /// Raised just before a drag moves the item.
+  void OnItemChanging();
   void OnItemMoved();
   void OnItemMoving();
   void OnItemSized();

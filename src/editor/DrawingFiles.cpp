@@ -68,7 +68,7 @@ bool TLogivaneDrawing::LoadFromFile(const QString& fileName) {
     ReportReadFailure(this, result);
     return false;
   }
-  InstallCircuit(std::move(result.Circuit));
+  ReplaceCircuit(std::move(result.Circuit));
   FileName = fileName;
   MacroName = result.MacroName;
   SetModified(false);

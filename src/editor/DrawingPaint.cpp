@@ -76,13 +76,23 @@ void TLogivaneDrawing::DrawGrid(QPainter& painter, const QRect& area) {
 
 void TLogivaneDrawing::Render(QPainter& painter, const QRect& area) {
   painter.save();
-  painter.setClipRect(area, Qt::IntersectClip);
+  // Clipping makes the painter test every pixel of every line, so an area that covers the
+  // whole target is painted without it.
+  const QRect target = painter.transform().mapRect(area);
+  const QPaintDevice* device = painter.device();
+  if (!device || !target.contains(QRect(0, 0, device->width(), device->height()))) {
+    painter.setClipRect(area, Qt::IntersectClip);
+  }
   painter.fillRect(area, ToQColor(BackColour));
   DrawGrid(painter, area);
-  const bool closed = FCircuit->Closed;
-  FCircuit->Closed = ShowClosed;
-  FCircuit->DrawArea(painter, ToTRect(area));
-  FCircuit->Closed = closed;
+  if (ShowClosed) {
+    const bool closed = FCircuit->Closed;
+    FCircuit->Closed = true;
+    FCircuit->Draw(painter);
+    FCircuit->Closed = closed;
+  } else {
+    FPaintIndex.Draw(painter, *FCircuit, ToTRect(area));
+  }
   for (TGraphicObject* traced : {static_cast<TGraphicObject*>(FWireInProgress.get()),
                                  static_cast<TGraphicObject*>(FPolygonInProgress.get()),
                                  static_cast<TGraphicObject*>(FPolylineInProgress.get())}) {

@@ -17,7 +17,8 @@ SimResult TLogivaneDrawing::Step() {
   const TStepReport report = StepCircuit(RootCircuit(), [this](const SimResult&) {
     QPainter painter(&FBuffer);
     painter.translate(-FBufferArea.topLeft());
-    FCircuit->PaintState(painter);
+    FCircuit->PaintState(painter, {FBufferArea.left(), FBufferArea.top(), FBufferArea.right() + 1,
+                                   FBufferArea.bottom() + 1});
     update(FBufferArea);
   });
   if (report.Faulted()) {

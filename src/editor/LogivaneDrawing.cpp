@@ -181,13 +181,13 @@ void TLogivaneDrawing::Clear() {
   LeaveEditingModes();
   FHandles->Deselect();
   HideNotice();
-  InstallCircuit(NewRootCircuit());
+  ReplaceCircuit(NewRootCircuit());
   FileName.clear();
   MacroName.clear();
   SetModified(false);
 }
 
-void TLogivaneDrawing::InstallCircuit(std::unique_ptr<TMacro> root) {
+void TLogivaneDrawing::ReplaceCircuit(std::unique_ptr<TMacro> root) {
   ForgetDeleted();
   FLevelStack.clear();
   FRoot = std::move(root);
@@ -202,6 +202,7 @@ void TLogivaneDrawing::InstallCircuit(std::unique_ptr<TMacro> root) {
 void TLogivaneDrawing::SetModified(bool value) {
   const bool changed = value != FModified;
   FModified = value;
+  FPaintIndex.Invalidate();  // an edit may change what bounds do not show, such as pins shown
   HideNotice();
   if (NetlistDirty) {
     FCircuit->ClearDrivers();
@@ -319,7 +320,8 @@ void TLogivaneDrawing::ConnectHandles() {
   FHandles->InvalidateParent = [this](const TRect& r) {
     InvalidateRect(r);
   };
-  connect(FHandles, &TLogivaneHandles::OnItemMoving, this, [this] { RefreshWires(); });
+  connect(FHandles, &TLogivaneHandles::OnItemChanging, this, [this] { FPaintIndex.BeginMove(); });
+  connect(FHandles, &TLogivaneHandles::OnItemMoving, this, &TLogivaneDrawing::FollowSelection);
   for (auto done : {&TLogivaneHandles::OnItemMoved, &TLogivaneHandles::OnItemRotating,
                     &TLogivaneHandles::OnItemRotated, &TLogivaneHandles::OnItemSized}) {
     connect(FHandles, done, this, [this] {
@@ -346,6 +348,37 @@ void TLogivaneDrawing::HandlesDetached(TGraphicObject* item, int x, int y, bool 
   } else {
     emit OnObjectDeSelected();
   }
+}
+
+void TLogivaneDrawing::FollowSelection() {
+  // While the selection is dragged only the wires attached to it can move, so only they follow
+  // at each step; the release follows every wire of the level.
+  FFollowed.clear();
+  const auto follow = [this](TWire* wire) {
+    if (wire && wire->FollowEnds()) {
+      InvalidateRect(wire->DirtyRect);
+      FFollowed.push_back(wire);
+    }
+  };
+  for (TGraphicObject* object : FHandles->Items()) {
+    switch (object->GraphicKind()) {
+      case TGraphicKind::Device: {
+        const auto& device = static_cast<const TDevice&>(*object);
+        for (int i = 0; i < device.PinCount(); ++i) {
+          follow(device.Pin(i)->Wire);
+        }
+        break;
+      }
+      case TGraphicKind::Solder:
+        for (TWire* wire : static_cast<TSolder*>(object)->Wires) {
+          follow(wire);
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  FPaintIndex.EndMove(FHandles->Items(), FFollowed);
 }
 
 void TLogivaneDrawing::RefreshWires() {

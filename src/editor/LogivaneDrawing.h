@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/cMessageBox.h"
+#include "editor/PaintIndex.h"
 #include "simulation/cDevice.h"
 
 #include <QImage>
@@ -66,6 +67,8 @@ public:
   /// The outermost level, which the drawing owns and which is simulated.
   TMacro& RootCircuit() const;
   void Clear();
+  /// Makes `root` the top level shown, destroying the old document's circuits.
+  void ReplaceCircuit(std::unique_ptr<TMacro> root);
   void SetModified(bool value);
   bool Modified() const { return FModified; }
   /// Places `object`, built around the origin, at the snapped point and files it in the list
@@ -211,7 +214,8 @@ private:
   void HandlesDetached(TGraphicObject* item, int x, int y, bool reHit);
   /// Wire-end following after the handles moved something.
   void RefreshWires();
-  void InstallCircuit(std::unique_ptr<TMacro> root);
+  /// Wire-end following for the wires attached to the selection, at each step of a drag.
+  void FollowSelection();
   TFileStatusDialog& FileStatus();
 
   std::unique_ptr<TMacro> FRoot;
@@ -242,6 +246,8 @@ private:
   bool FInteractMode = false;
   bool FProbeMode = false;
 
+  TPaintIndex FPaintIndex;
+  std::vector<TWire*> FFollowed;
   QImage FBuffer;
   QRect FBufferArea;
   QRegion FDirty;

@@ -184,21 +184,6 @@ void TMacro::Draw(QPainter& dc) {
   }
 }
 
-void TMacro::DrawArea(QPainter& dc, const TRect& area) {
-  if (Closed) {
-    TDevice::Draw(dc);
-    return;
-  }
-  for (TGraphicList* list : PaintOrder()) {
-    for (TSerialize* item : list->Objects()) {
-      auto* object = static_cast<TGraphicObject*>(item);
-      if (RectsMeet(object->GetBounds(), area)) {
-        object->Draw(dc);
-      }
-    }
-  }
-}
-
 void TMacro::Translate(float dx, float dy) {
   if (Closed) {
     TDevice::Translate(dx, dy);

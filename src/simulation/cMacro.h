@@ -26,6 +26,8 @@ class TTagDevice;
 class TMacro : public TDevice {
   LV_PERSISTENT(TMacro)
 public:
+  /// An area that every object meets.
+  static constexpr TRect Everywhere{-2147483647, -2147483647, 2147483647, 2147483647};
   /// The settle loop gives up once it has run more passes than this.
   static constexpr int MaxPasses = 200;
 
@@ -39,9 +41,6 @@ public:
   void Clear() override;
   bool HitTest(std::int32_t x, std::int32_t y) override;
   void Draw(QPainter& dc) override;
-  /// Paints what meets `area`: the contents when open, skipping objects wholly outside, or the
-  /// symbol when closed.
-  void DrawArea(QPainter& dc, const TRect& area);
   void Translate(float dx, float dy) override;
   void Remap() override;
   TRect GetBounds() const override;
@@ -63,7 +62,9 @@ public:
   /// Sets `InputsDue` here and in every sub-circuit below that `EvalOrder` evaluates.
   void SetInputsDue(bool flag);
   /// Repaints the live state of an open level: wire colours, joints, sources and indicators.
-  void PaintState(QPainter& dc);
+  /// Wires and joints that do not meet `area` only take their colour; sources and indicators
+  /// are all repainted, which is where they take their history sample.
+  void PaintState(QPainter& dc, const TRect& area = Everywhere);
   /// Moves every wire end onto its pin or joint; true when any moved.
   bool FollowAllWires();
   /// Hands the area to repaint of every wire that `FollowAllWires` moved.
@@ -84,6 +85,13 @@ public:
   /// The list that `object` belongs in: wires, joints, sources, indicators and tags have their
   /// own, pins go to the outline (`Pins`), everything else to `Devices`.
   TGraphicList& ListFor(const TGraphicObject& object) const;
+
+  /// The contents in the order they are painted: wires over devices, sources and indicators on
+  /// top.
+  std::array<TGraphicList*, 6> PaintOrder() const {
+    return {FDevices.get(), FTags.get(),   FWires.get(),
+            FSolders.get(), FInputs.get(), FOutputs.get()};
+  }
 
   TGraphicList& Devices() const { return *FDevices; }
   TGraphicList& Tags() const { return *FTags; }
@@ -110,12 +118,6 @@ private:
   std::array<TGraphicList*, 6> Contents() const {
     return {FDevices.get(), FTags.get(),    FInputs.get(),
             FOutputs.get(), FSolders.get(), FWires.get()};
-  }
-  /// The contents in the order they are painted: wires over devices, sources and indicators on
-  /// top.
-  std::array<TGraphicList*, 6> PaintOrder() const {
-    return {FDevices.get(), FTags.get(),   FWires.get(),
-            FSolders.get(), FInputs.get(), FOutputs.get()};
   }
   /// Calls `f` on every device of `list`, skipping plain shapes and texts.
   template <class F>

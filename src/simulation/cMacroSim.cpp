@@ -272,7 +272,7 @@ void TMacro::ClearContentDrivers() {
   }
 }
 
-void TMacro::PaintState(QPainter& dc) {
+void TMacro::PaintState(QPainter& dc, const TRect& area) {
   if (Closed) {
     return;
   }
@@ -282,11 +282,13 @@ void TMacro::PaintState(QPainter& dc) {
       continue;  // a negative level is neither high nor low
     }
     wire->SetColour(wire->Value >= 1 ? ColourBlack : ColourSilver);
-    wire->Draw(dc);
+    if (RectsMeet(wire->GetBounds(), area)) {
+      wire->Draw(dc);
+    }
   }
   for (TSerialize* item : FSolders->Objects()) {
     auto* solder = static_cast<TSolder*>(item);
-    if (!solder->Selected) {
+    if (!solder->Selected && RectsMeet(solder->GetBounds(), area)) {
       solder->Draw(dc);
     }
   }

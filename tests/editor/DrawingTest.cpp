@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -203,6 +204,44 @@ TEST_F(DrawingTest, DraggingTheSelectionMovesItInGridStepsAndTheWiresFollow) {
   Drawing().MoveSelectionBy(1, 0);  // the arrow keys move by one unit
   EXPECT_EQ(CentreOf(*Second), before + QPoint(21, 10));
   EXPECT_EQ(WireAt(0)->LastPoint(), CentreOf(*Second->Pin(1)));
+}
+
+/// Whether anything but the white background and the grid is painted inside `r`.
+bool PaintedInside(TLogivaneDrawing& drawing, const TRect& r) {
+  QImage image(r.Right - r.Left, r.Bottom - r.Top, QImage::Format_RGB32);
+  QPainter painter(&image);
+  painter.translate(-r.Left, -r.Top);
+  drawing.Grid().ShowGrid = false;
+  drawing.Render(painter, QRect(r.Left, r.Top, image.width(), image.height()));
+  painter.end();
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+TEST_F(DrawingTest, RepaintsShowObjectsWhereTheyAreAfterEveryChange) {
+  auto* gate = Place<TNotGate>(300, 200);
+  Click(CentreOf(*gate));
+  const TRect before = gate->GetBounds();
+  ASSERT_TRUE(PaintedInside(Drawing(), before));
+  // Repaints between the steps of a drag, before the release settles the move.
+  const QPoint grab = OnHandles(CentreOf(*gate));
+  QTest::mousePress(&Handles(), Qt::LeftButton, Qt::NoModifier, grab);
+  for (const QPoint step : {QPoint(100, 50), QPoint(200, 150)}) {
+    QMouseEvent move(QEvent::MouseMove, grab + step, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Handles(), &move);
+    EXPECT_TRUE(PaintedInside(Drawing(), gate->GetBounds()));
+  }
+  QTest::mouseRelease(&Handles(), Qt::LeftButton, Qt::NoModifier, grab + QPoint(200, 150));
+  const TRect after = gate->GetBounds();
+  EXPECT_FALSE(PaintedInside(Drawing(), before));
+  Drawing().DeleteSelection();
+  EXPECT_FALSE(PaintedInside(Drawing(), after));
 }
 
 TEST_F(DrawingTest, TheRotateMarkerTurnsATextInAngleSteps) {
