@@ -1,5 +1,6 @@
 #include "app/MainUnit.h"
 
+#include "document/cGrid.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 
@@ -34,6 +35,11 @@ TMainForm::TMainForm(QWidget* parent)
   connect(FClock, &QTimer::timeout, this, &TMainForm::RunCircuit);
   connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);
   CreateActions();
+  // The grid a new user starts with: snap to 5 units, a dot every 20, turn by 10 degrees.
+  TGrid& grid = FDrawing->Grid();
+  grid.Spacing = 5;
+  grid.DisplayFrequency = 4;
+  grid.AngleStep = 10;
   FDrawing->SetSelectMode(true);
   UpdateCaption();
   resize(1000, 700);
