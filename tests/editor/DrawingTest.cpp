@@ -324,6 +324,39 @@ TEST_F(DrawingTest, TheProbeReadsTheLevelUnderItAfterEveryStep) {
   EXPECT_EQ(Drawing().ProbeState, TLogivaneDrawing::ProbeFloating);
 }
 
+TEST_F(DrawingTest, TracedShapesCloseNearTheirStartOrOnADoubleClick) {
+  Drawing().Grid().SnapToGrid = false;
+  const int symbol = Circuit().Count();  // a circuit's own symbol shapes come first
+  QSignalSpy ended(&Drawing(), &TLogivaneDrawing::OnEndDrawing);
+  Drawing().SetPolygonMode(true);
+  for (const QPoint p : {QPoint(100, 100), QPoint(200, 100), QPoint(200, 200), QPoint(96, 104)}) {
+    Click(p);  // 4 units off the first vertex: one more vertex
+  }
+  EXPECT_TRUE(Drawing().Tracing());
+  Click({103, 97});  // within 3 units: closes without a vertex
+  ASSERT_EQ(Circuit().Count(), symbol + 1);
+  const auto* polygon = static_cast<TPolygon*>(Circuit().Child(symbol));
+  EXPECT_EQ(polygon->PointCount(), 4);
+  EXPECT_FALSE(polygon->Outline);
+  EXPECT_FALSE(Drawing().PolygonMode());
+  EXPECT_EQ(ended.count(), 1);
+
+  Drawing().SetPolylineMode(true);
+  Click({300, 300});
+  Click({400, 300});
+  QTest::mouseDClick(&Drawing(), Qt::LeftButton, Qt::NoModifier, QPoint(400, 300));
+  ASSERT_EQ(Circuit().Count(), symbol + 2);
+  EXPECT_EQ(static_cast<TSegment*>(Circuit().Child(symbol + 1))->PointCount(), 2);
+  EXPECT_FALSE(Drawing().Tracing());
+
+  Drawing().SetPolygonMode(true);
+  Click({500, 500});
+  Click({600, 500});
+  QTest::mouseDClick(&Drawing(), Qt::LeftButton, Qt::NoModifier, QPoint(600, 500));
+  EXPECT_EQ(Circuit().Count(), symbol + 2);  // two vertices make no polygon
+  EXPECT_EQ(ended.count(), 3);
+}
+
 TEST_F(DrawingTest, FilesSaveOpenAndInsertAndAFailedOpenKeepsTheCircuit) {
   QTemporaryDir folder;
   TraceInverterPair();
