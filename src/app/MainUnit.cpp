@@ -34,6 +34,7 @@ TMainForm::TMainForm(QWidget* parent)
   FClock->setInterval(150);
   connect(FClock, &QTimer::timeout, this, &TMainForm::RunCircuit);
   connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);
+  FDrawing->installEventFilter(this);
   CreateActions();
   // The grid a new user starts with: snap to 5 units, a dot every 20, turn by 10 degrees.
   TGrid& grid = FDrawing->Grid();
@@ -151,32 +152,46 @@ void TMainForm::RunCircuit() {
   }
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  // The drawing has the focus, but its scroll box would take the arrow keys for scrolling.
+  if (watched == FDrawing && event->type() == QEvent::KeyPress) {
+    return HandleKey(*static_cast<QKeyEvent*>(event));
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void TMainForm::keyPressEvent(QKeyEvent* event) {
+  if (!HandleKey(*event)) {
+    QMainWindow::keyPressEvent(event);
+  }
+}
+
+bool TMainForm::HandleKey(const QKeyEvent& event) {
   // A traced wire is abandoned by Delete or Escape, before any shortcut sees the key.
-  if ((event->key() == Qt::Key_Escape || event->key() == Qt::Key_Delete) && FDrawing->Tracing() &&
+  if ((event.key() == Qt::Key_Escape || event.key() == Qt::Key_Delete) && FDrawing->Tracing() &&
       FDrawing->WireMode()) {
     FDrawing->SetWireMode(false);
     FDrawing->SetWireMode(true);
-    return;
+    return true;
   }
-  switch (event->key()) {
+  switch (event.key()) {
     case Qt::Key_Left:
       FDrawing->MoveSelectionBy(-1, 0);
-      return;
+      return true;
     case Qt::Key_Up:
       FDrawing->MoveSelectionBy(0, -1);
-      return;
+      return true;
     case Qt::Key_Right:
       FDrawing->MoveSelectionBy(1, 0);
-      return;
+      return true;
     case Qt::Key_Down:
       FDrawing->MoveSelectionBy(0, 1);
-      return;
+      return true;
     case Qt::Key_Delete:
       FDrawing->DeleteSelection();
-      return;
+      return true;
     default:
-      QMainWindow::keyPressEvent(event);
+      return false;
   }
 }
 

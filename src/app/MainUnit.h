@@ -23,11 +23,14 @@ public:
   bool OpenFile(const QString& fileName);
 
 protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
 private:
   void CreateActions();
+  /// The keys the window handles itself; true when `event` was one of them.
+  bool HandleKey(const QKeyEvent& event);
   void UpdateCaption();
   void OpenClick();
   void SaveClick();

@@ -17,15 +17,6 @@ std::unique_ptr<TMacro> NewRootCircuit() {
   return root;
 }
 
-/// Empties the six contents lists of a circuit that only refers to its objects.
-void DetachContents(TMacro& circuit) {
-  for (TGraphicList* list : {&circuit.Devices(), &circuit.Tags(), &circuit.Wires(),
-                             &circuit.Solders(), &circuit.Inputs(), &circuit.Outputs()}) {
-    list->Objects().DetachAll();
-  }
-  circuit.Pins().Objects().DetachAll();
-}
-
 }  // namespace
 
 TLogivaneDrawing::TLogivaneDrawing(QWidget* parent)
@@ -46,10 +37,8 @@ TLogivaneDrawing::TLogivaneDrawing(QWidget* parent)
 }
 
 TLogivaneDrawing::~TLogivaneDrawing() {
-  // The handles and the paste buffers only refer to objects of the circuit.
+  // The handles only refer to objects of the circuit; the paste buffers own private copies.
   FHandles->Deselect();
-  DetachContents(*FPasteBuffer);
-  FSymbolClipboard->Objects().DetachAll();
 }
 
 TMacro& TLogivaneDrawing::RootCircuit() const {
