@@ -95,14 +95,7 @@ void TLogivaneDrawing::CutSelection() {
   if (FCircuit->Closed || !CanCopy() || !CopySelection()) {
     return;
   }
-  const std::vector<TGraphicObject*> cut = FHandles->Items();
-  FHandles->Deselect();
-  for (TGraphicObject* object : cut) {
-    InvalidateBounds(*object);
-    FCircuit->DeleteChild(object);
-  }
-  ForgetDeleted();
-  NetlistDirty = true;
+  DeleteSelected();
   RemoveLooseWires();
   CleanSolders();
   UpdateTagKinds();
@@ -188,13 +181,7 @@ void TLogivaneDrawing::CutSymbol() {
   if (!FCircuit->Closed || !HasSelection() || !CopySymbol()) {
     return;
   }
-  const std::vector<TGraphicObject*> cut = FHandles->Items();
-  FHandles->Deselect();
-  for (TGraphicObject* object : cut) {
-    InvalidateBounds(*object);
-    FCircuit->DeleteChild(object);
-  }
-  NetlistDirty = true;
+  DeleteSelected();
   SetModified(true);
 }
 

@@ -85,23 +85,27 @@ void TLogivaneDrawing::DeleteSelection() {
     return;
   }
   TWaitCursor wait;
-  const TRect bounds = InflateBy(FHandles->Item()->GetBounds(), FHandles->HandleSize);
-  // Let go of the selection first, so that the handles never hold a destroyed object.
-  const std::vector<TGraphicObject*> doomed = FHandles->Items();
-  FHandles->Deselect();
-  const bool singleWire = doomed.size() == 1 && doomed.front()->GraphicKind() == TGraphicKind::Wire;
-  for (TGraphicObject* object : doomed) {
-    FCircuit->DeleteChild(object);
-  }
-  ForgetDeleted();
-  NetlistDirty = true;
+  const bool singleWire =
+      FHandles->IsSingle() && FHandles->Items().front()->GraphicKind() == TGraphicKind::Wire;
+  DeleteSelected();
   if (!singleWire) {
     RemoveLooseWires();
   }
   CleanSolders();
   UpdateTagKinds();
   SetModified(true);
-  InvalidateRect(bounds);
+}
+
+void TLogivaneDrawing::DeleteSelected() {
+  // Let go of the selection first, so that the handles never hold a destroyed object.
+  const std::vector<TGraphicObject*> doomed = FHandles->Items();
+  FHandles->Deselect();
+  for (TGraphicObject* object : doomed) {
+    InvalidateBounds(*object);
+    FCircuit->DeleteChild(object);
+  }
+  ForgetDeleted();
+  NetlistDirty = true;
 }
 
 bool TLogivaneDrawing::SelectAll() {

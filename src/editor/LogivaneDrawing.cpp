@@ -79,9 +79,7 @@ void TLogivaneDrawing::SetWireMode(bool on) {
 
 void TLogivaneDrawing::SetPolygonMode(bool on) {
   if (!on && FPolygonInProgress) {
-    FTracing = false;
-    InvalidateBounds(*FPolygonInProgress);
-    InvalidateRubberLine();
+    AbandonShape(*FPolygonInProgress);
     FPolygonInProgress.reset();
   }
   if (on) {
@@ -92,15 +90,19 @@ void TLogivaneDrawing::SetPolygonMode(bool on) {
 
 void TLogivaneDrawing::SetPolylineMode(bool on) {
   if (!on && FPolylineInProgress) {
-    FTracing = false;
-    InvalidateBounds(*FPolylineInProgress);
-    InvalidateRubberLine();
+    AbandonShape(*FPolylineInProgress);
     FPolylineInProgress.reset();
   }
   if (on) {
     SetModes(&FPolylineMode);
   }
   FPolylineMode = on;
+}
+
+void TLogivaneDrawing::AbandonShape(const TSegment& shape) {
+  FTracing = false;
+  InvalidateBounds(shape);
+  InvalidateRubberLine();
 }
 
 void TLogivaneDrawing::SetSelectMode(bool on) {

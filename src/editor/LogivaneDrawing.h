@@ -206,6 +206,10 @@ private:
   void SelectPress(TGraphicObject* hit, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                    QPoint p);
   void AbandonWire();
+  /// Ends the trace of a polygon or polyline that is about to be destroyed.
+  void AbandonShape(const TSegment& shape);
+  /// Deletes the selected objects from the circuit, the selection first letting go of them.
+  void DeleteSelected();
   /// Drops references into the circuit that a deletion may leave dangling.
   void ForgetDeleted();
   /// Hands a new symbol shape to the circuit and ends the trace.
