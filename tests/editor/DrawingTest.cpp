@@ -233,7 +233,8 @@ TEST_F(DrawingTest, RepaintsShowObjectsWhereTheyAreAfterEveryChange) {
   const QPoint grab = OnHandles(CentreOf(*gate));
   QTest::mousePress(&Handles(), Qt::LeftButton, Qt::NoModifier, grab);
   for (const QPoint step : {QPoint(100, 50), QPoint(200, 150)}) {
-    QMouseEvent move(QEvent::MouseMove, grab + step, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, grab + step, Handles().mapToGlobal(grab + step),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&Handles(), &move);
     EXPECT_TRUE(PaintedInside(Drawing(), gate->GetBounds()));
   }
