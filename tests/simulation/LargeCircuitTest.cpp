@@ -8,10 +8,10 @@
 #include "simulation/cRunControl.h"
 #include "simulation/cinput.h"
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QPainter>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
