@@ -17,16 +17,22 @@ namespace logivane {
  */
 class TDeepStack {
 public:
+#if defined(__SANITIZE_ADDRESS__)
+  /// AddressSanitizer cannot clean up after an exception thrown more than 64 MB down a stack
+  /// (its frames are also several times larger), so under it the whole stack stays below that
+  /// and the nesting it takes is smaller.
+  static constexpr int MaxLevels = 44 * 1024;
+  static constexpr std::size_t BytesPerLevel = 1408;
+#else
   /// Deepest recursion through objects that the stack is sized for.
   static constexpr int MaxLevels = 1 << 20;
-  /// Stack each level of that recursion may take, with room to spare; frames grow several
-  /// times over under AddressSanitizer and without optimisation.
-#if defined(__SANITIZE_ADDRESS__)
-  static constexpr std::size_t BytesPerLevel = 6144;
-#elif defined(__OPTIMIZE__)
+  /// Stack each level of that recursion may take, with room to spare; frames are larger
+  /// without optimisation.
+#if defined(__OPTIMIZE__)
   static constexpr std::size_t BytesPerLevel = 1024;
 #else
   static constexpr std::size_t BytesPerLevel = 2048;
+#endif
 #endif
   /// Stack kept free below the deepest level, for the calls a single level makes.
   static constexpr std::size_t Reserve = std::size_t(2) << 20;
