@@ -4,6 +4,7 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <cstring>
 
 namespace logivane {
@@ -16,7 +17,9 @@ constexpr std::size_t ObjectListStep = 65536;
 class TNestingGuard {
 public:
   explicit TNestingGuard(int& nesting) : FNesting(nesting) {
-    if (++FNesting > TSerializeReader::MaxNesting) {
+    // The count is the documented bound; the stack left guards the frames of an unusual build.
+    if (++FNesting > TSerializeReader::MaxNesting ||
+        (TDeepStack::Active() && TDeepStack::Left() < TDeepStack::Reserve)) {
       --FNesting;
       throw EReadError("Objects are nested too deeply");
     }
@@ -193,8 +196,40 @@ bool TSerializeReader::GetIntegerDescriptor(std::int32_t id, std::int32_t& value
 }
 
 TSerialize* TSerializeReader::ReadObject() {
+  if (FNesting == 0 && !TDeepStack::Active()) {
+    return ReadObjectOnDeepStack();
+  }
   TSerialize* object = ReadTaggedObject(ReadInteger());
   ReportProgress();
+  return object;
+}
+
+TSerialize* TSerializeReader::ReadObjectOnDeepStack() {
+  TSerialize* object = nullptr;
+  FHopped = true;
+  FLastPercent = -1;
+  FPercent = -1;
+  FShownPercent = -1;
+  try {
+    TDeepStack::Run(
+        [&] {
+          FStackAtStart = TDeepStack::Left();
+          FLeastStackLeft = FStackAtStart;
+          FDeepest = 0;
+          object = ReadObject();
+        },
+        [this] {
+          const int percent = FPercent.load();
+          if (OnProgress && percent >= 0 && percent != FShownPercent) {
+            FShownPercent = percent;
+            OnProgress(percent);
+          }
+        });
+  } catch (...) {
+    FHopped = false;
+    throw;
+  }
+  FHopped = false;
   return object;
 }
 
@@ -229,6 +264,10 @@ TSerialize* TSerializeReader::ReadTaggedObject(std::int32_t tag) {
   }
 
   TNestingGuard guard(FNesting);
+  if (FNesting > FDeepest) {
+    FDeepest = FNesting;
+    FLeastStackLeft = std::min(FLeastStackLeft, TDeepStack::Left());
+  }
   if (FReadObjects.size() + 1 >= FReadObjects.capacity()) {
     FReadObjects.reserve(FReadObjects.capacity() + ObjectListStep);
     FOwners.reserve(FReadObjects.capacity());
@@ -247,7 +286,13 @@ void TSerializeReader::ReportProgress() {
     return;
   }
   const int percent = static_cast<int>(FPosition * 100 / FData.size());
-  OnProgress(percent);
+  if (!FHopped) {
+    OnProgress(percent);
+  } else if (percent != FLastPercent) {
+    FLastPercent = percent;
+    FPercent = percent;
+    TDeepStack::Wake();
+  }
 }
 
 void TSerializeReader::Adopt(const TSerialize& child, const TSerialize* owner) {
@@ -261,29 +306,37 @@ void TSerializeReader::Adopt(const TSerialize& child, const TSerialize* owner) {
 void TSerializeReader::CheckGraph(std::size_t first) const {
   // Every object must hang from a root by exactly one chain of owners; anything else would
   // leak, or be destroyed twice, once the graph is handed over.
-  enum : std::uint8_t { Unknown, Visiting, Rooted };
-  std::vector<std::uint8_t> state(FReadObjects.size(), Unknown);
+  // Each object's depth below its root is kept as it is found; 0 is not known yet.
+  constexpr std::int32_t Visiting = -1;
+  std::vector<std::int32_t> depth(FReadObjects.size(), 0);
   std::vector<std::size_t> chain;
   for (std::size_t start = first; start < FReadObjects.size(); ++start) {
     std::size_t at = start;
     chain.clear();
-    while (state[at] == Unknown) {
+    std::int32_t base = 0;
+    while (depth[at] == 0) {
       const std::int32_t owner = FOwners[at];
       if (owner == NoOwner) {
         throw EReadError("Object without owner");
       }
-      state[at] = Visiting;
+      depth[at] = Visiting;
       chain.push_back(at);
       if (owner == OutsideOwner) {
         break;
       }
       at = static_cast<std::size_t>(owner);
     }
-    if (state[at] == Visiting && FOwners[at] != OutsideOwner) {
+    if (depth[at] == Visiting && FOwners[at] != OutsideOwner) {
       throw EReadError("Objects own each other");
     }
-    for (std::size_t index : chain) {
-      state[index] = Rooted;
+    if (depth[at] > 0) {
+      base = depth[at];
+    }
+    if (base + static_cast<std::int64_t>(chain.size()) > MaxOwnership) {
+      throw EReadError("Objects are nested too deeply");
+    }
+    for (std::size_t i = chain.size(); i-- > 0;) {
+      depth[chain[i]] = ++base;
     }
   }
   for (std::size_t index = first; index < FReadObjects.size(); ++index) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/cDeepStack.h"
 #include "document/cDescriptor.h"
 #include "document/cSerialize.h"
 #include "document/cStreamError.h"
@@ -7,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -23,6 +25,10 @@ namespace logivane {
  * every reference against its expected class, nesting is bounded, and a root is only handed
  * over when each object in its graph has exactly one owner and its cross references agree.
  * On any failure the objects read so far are destroyed and the exception propagates.
+ *
+ * An object is stored where it is first referenced, so a long chain of connected parts nests
+ * as deep as it is long. The outermost object is therefore read on a `TDeepStack` thread while
+ * the caller waits; `OnProgress` still runs on the caller's thread, once for each new percentage.
  */
 class TSerializeReader {
 public:
@@ -67,11 +73,20 @@ public:
   template <class T>
   T* ReadReference();
 
+  /// The deepest nesting met while reading the last outermost object, and the stack that
+  /// nesting took on the reading thread.
+  int DeepestNesting() const { return FDeepest; }
+  std::size_t StackUsed() const { return FStackAtStart - FLeastStackLeft; }
+
   /// Deeper nesting of objects than this is refused as a read error.
-  static constexpr int MaxNesting = 2000;
+  static constexpr int MaxNesting = TDeepStack::MaxLevels;
+  /// Longer chains of owners than this are refused too: destroying, drawing and running a
+  /// circuit descend through what owns what.
+  static constexpr int MaxOwnership = 2000;
 
 private:
   TSerialize* ReadObject();
+  TSerialize* ReadObjectOnDeepStack();
   TSerialize* ReadTaggedObject(std::int32_t tag);
   void Adopt(const TSerialize& child, const TSerialize* owner);
   void CheckGraph(std::size_t first) const;
@@ -91,6 +106,13 @@ private:
   QByteArray FData;
   std::int64_t FPosition = 0;
   int FNesting = 0;
+  bool FHopped = false;           // reading on a deep stack the caller waits for
+  int FLastPercent = -1;          // last percentage reported from the reading thread
+  std::atomic<int> FPercent{-1};  // ...and handed to the caller's thread
+  int FShownPercent = -1;         // last percentage given to OnProgress there
+  int FDeepest = 0;
+  std::size_t FStackAtStart = 0;
+  std::size_t FLeastStackLeft = 0;
   std::vector<TSerialize*> FReadObjects;
   std::vector<std::int32_t> FOwners;  // per read object: the ordinal of its owner
   std::vector<TClassRegistry::Factory> FClassFactories;

@@ -1,6 +1,8 @@
 #include "document/cSerializeWriter.h"
 
+#include "document/cDeepStack.h"
 #include "document/cSerialize.h"
+#include "document/cSerializeReader.h"
 #include "document/cStreamError.h"
 
 #include <QIODevice>
@@ -178,12 +180,32 @@ void TSerializeWriter::WriteObject(const TSerialize* object) {
     WriteInteger(object->StreamIndex);
     return;
   }
-  WriteClassTag(object->ClassName());
-  object->StreamIndex = FObjectCount++;
-  object->Written = true;
+  if (FNesting == 0 && !TDeepStack::Active()) {
+    TDeepStack::Run([&] { WriteNewObject(*object); });
+  } else {
+    WriteNewObject(*object);
+  }
+}
+
+void TSerializeWriter::WriteNewObject(const TSerialize& object) {
+  // What no reader would take is not written at all.
+  if (FNesting >= TSerializeReader::MaxNesting ||
+      (TDeepStack::Active() && TDeepStack::Left() < TDeepStack::Reserve)) {
+    throw EWriteError("Objects are nested too deeply");
+  }
+  WriteClassTag(object.ClassName());
+  object.StreamIndex = FObjectCount++;
+  object.Written = true;
   ReserveFor(FWrittenObjects);
-  FWrittenObjects.push_back(object);
-  object->Write(*this);
+  FWrittenObjects.push_back(&object);
+  ++FNesting;
+  try {
+    object.Write(*this);
+  } catch (...) {
+    --FNesting;
+    throw;
+  }
+  --FNesting;
 }
 
 }  // namespace logivane

@@ -21,6 +21,10 @@ class TSerialize;
  * Each object is written once; later references to it become back references. Destroying the
  * writer flushes the stream and clears the `Written` mark of every object it wrote, so the next
  * writer writes them all in full again.
+ *
+ * An object is written where it is first referenced, so writing nests as deep as reading will;
+ * the outermost object is written on a `TDeepStack` thread, and a graph nested deeper than a
+ * reader accepts is refused with `EWriteError` rather than written.
  */
 class TSerializeWriter {
 public:
@@ -72,6 +76,7 @@ private:
   }
   void WriteBytes(const void* data, std::size_t size);
   void WriteClassTag(const char* className);
+  void WriteNewObject(const TSerialize& object);
 
   QIODevice& FStream;
   std::array<char, 65536> FBuffer;
@@ -80,6 +85,7 @@ private:
   std::vector<const char*> FClassNames;
   std::vector<TDescriptor> FDescriptors;
   std::int32_t FObjectCount = 0;
+  int FNesting = 0;
 };
 
 }  // namespace logivane

@@ -24,6 +24,7 @@ public:
 class EWriteError : public std::runtime_error {
 public:
   EWriteError() : std::runtime_error("Stream write error") {}
+  explicit EWriteError(const char* message) : std::runtime_error(message) {}
 };
 
 }  // namespace logivane

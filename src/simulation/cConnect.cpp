@@ -241,39 +241,11 @@ void TWire::DetachEnd(const TGraphicObject* end) {
 }
 
 bool TWire::Propagate(TDevice* driver, TLevel value) {
-  Value = value;
-  Visited = true;
-  bool changed = false;
-  for (TGraphicObject* end : {End1, End2}) {
-    if (!end) {
-      continue;
-    }
-    if (end->GraphicKind() == TGraphicKind::Pin) {
-      changed |= static_cast<TPin*>(end)->SetValue(driver, value);
-    } else {
-      auto* solder = static_cast<TSolder*>(end);
-      if (!solder->Visited) {
-        changed |= solder->Propagate(driver, value);
-      }
-    }
-  }
-  return changed;
+  return TNet::PropagateFrom(*this, driver, value);
 }
 
 TPin* TWire::FindPinOfKind(std::int32_t kind) {
-  Visited = true;
-  for (TGraphicObject* end : {End1, End2}) {
-    if (TPin* pin = AsPin(end)) {
-      if (pin->Kind == kind) {
-        return pin;
-      }
-    } else if (TSolder* solder = AsSolder(end); solder && !solder->Visited) {
-      if (TPin* found = solder->FindPinOfKind(kind)) {
-        return found;
-      }
-    }
-  }
-  return nullptr;
+  return TNet::FindPinFrom(*this, kind);
 }
 
 void TWire::TakeEnd(TGraphicObject* end, TWire* from) {
@@ -465,26 +437,137 @@ int TSolder::WireCount() const {
 }
 
 bool TSolder::Propagate(TDevice* driver, TLevel value) {
-  Visited = true;
+  return TNet::PropagateFrom(*this, driver, value);
+}
+
+TPin* TSolder::FindPinOfKind(std::int32_t kind) {
+  return TNet::FindPinFrom(*this, kind);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Walking a net. A net may run through thousands of joints, so the walks keep their own stack
+// instead of recursing from wire to joint; the stacks live on between walks, so that a walk
+// allocates nothing once they have grown.
+
+namespace {
+
+thread_local std::vector<TWire*> PendingWires;
+
+/// One part of the search under way and the next of its ends or slots to look at.
+struct TSearchStep {
+  TGraphicObject* Part;
+  int Next;
+};
+
+thread_local std::vector<TSearchStep> SearchSteps;
+
+}  // namespace
+
+/// What `TPin::SetValue` does to a pin reached from its net: drive it, and go on into its own
+/// wire when that is another one not yet driven.
+bool TNet::DrivePinOfWalk(TPin& pin, TDevice* driver, TLevel value, std::vector<TWire*>& pending) {
+  pin.Driver = driver;
+  const bool changed = pin.Value != value;
+  pin.Value = value;
+  if (!pin.Wire || pin.Wire->Visited || pin.Kind == PinInput) {
+    return changed;
+  }
+  if (pin.FNet) {
+    return pin.FNet->Drive(driver, value) || changed;
+  }
+  pending.push_back(pin.Wire);
+  return changed;
+}
+
+/// Drives every wire, joint and pin reachable from `start` through wires and joints not yet
+/// visited in this pass, as the wire and joint `Propagate` describe; true when a pin changed.
+bool TNet::PropagateFrom(TGraphicObject& start, TDevice* driver, TLevel value) {
+  std::vector<TWire*>& pending = PendingWires;
+  const std::size_t bottom = pending.size();
   bool changed = false;
-  for (TWire* wire : Wires) {
-    if (wire && !wire->Visited) {
-      changed |= wire->Propagate(driver, value);
+  auto enterSolder = [&pending](TSolder& solder) {
+    solder.Visited = true;
+    // Last slot pushed first, so the first slot is driven first, as a recursion would.
+    for (auto slot = solder.Wires.rbegin(); slot != solder.Wires.rend(); ++slot) {
+      if (*slot && !(*slot)->Visited) {
+        pending.push_back(*slot);
+      }
+    }
+  };
+  TWire* first = nullptr;
+  if (start.GraphicKind() == TGraphicKind::Solder) {
+    enterSolder(static_cast<TSolder&>(start));
+  } else {
+    first = &static_cast<TWire&>(start);
+  }
+  while (first || pending.size() > bottom) {
+    TWire* wire = first;
+    if (wire) {
+      first = nullptr;
+    } else {
+      wire = pending.back();
+      pending.pop_back();
+      if (wire->Visited) {
+        continue;
+      }
+    }
+    wire->Value = value;
+    wire->Visited = true;
+    for (TGraphicObject* end : {wire->End1, wire->End2}) {
+      if (TPin* pin = AsPin(end)) {
+        changed |= DrivePinOfWalk(*pin, driver, value, pending);
+      } else if (TSolder* solder = AsSolder(end); solder && !solder->Visited) {
+        enterSolder(*solder);
+      }
     }
   }
   return changed;
 }
 
-TPin* TSolder::FindPinOfKind(std::int32_t kind) {
-  Visited = true;
-  for (TWire* wire : Wires) {
-    if (wire && !wire->Visited) {
-      if (TPin* found = wire->FindPinOfKind(kind)) {
-        return found;
+/// The first pin of `kind` in the order a depth-first search from `start` meets it, marking
+/// what it passes as the wire and joint `FindPinOfKind` describe.
+TPin* TNet::FindPinFrom(TGraphicObject& start, std::int32_t kind) {
+  std::vector<TSearchStep>& steps = SearchSteps;
+  const std::size_t bottom = steps.size();
+  TPin* found = nullptr;
+  steps.push_back({&start, 0});
+  if (start.GraphicKind() == TGraphicKind::Solder) {
+    static_cast<TSolder&>(start).Visited = true;
+  } else {
+    static_cast<TWire&>(start).Visited = true;
+  }
+  while (!found && steps.size() > bottom) {
+    TSearchStep& step = steps.back();
+    if (step.Part->GraphicKind() == TGraphicKind::Solder) {
+      auto& solder = static_cast<TSolder&>(*step.Part);
+      if (step.Next == 3) {
+        steps.pop_back();
+        continue;
       }
+      TWire* wire = solder.Wires[static_cast<std::size_t>(step.Next++)];
+      if (wire && !wire->Visited) {
+        wire->Visited = true;
+        steps.push_back({wire, 0});
+      }
+      continue;
+    }
+    auto& wire = static_cast<TWire&>(*step.Part);
+    if (step.Next == 2) {
+      steps.pop_back();
+      continue;
+    }
+    TGraphicObject* end = step.Next++ == 0 ? wire.End1 : wire.End2;
+    if (TPin* pin = AsPin(end)) {
+      if (pin->Kind == kind) {
+        found = pin;
+      }
+    } else if (TSolder* solder = AsSolder(end); solder && !solder->Visited) {
+      solder->Visited = true;
+      steps.push_back({solder, 0});
     }
   }
-  return nullptr;
+  steps.resize(bottom);
+  return found;
 }
 
 LV_REGISTER_CLASS(TPin)

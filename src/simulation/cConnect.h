@@ -220,8 +220,14 @@ public:
 
   const std::vector<TPin*>& Pins() const { return FPins; }
 
+  /// The wire and joint `Propagate` and `FindPinOfKind`, walked without recursion.
+  static bool PropagateFrom(TGraphicObject& start, TDevice* driver, TLevel value);
+  static TPin* FindPinFrom(TGraphicObject& start, std::int32_t kind);
+
 private:
   TNet() = default;
+  static bool DrivePinOfWalk(TPin& pin, TDevice* driver, TLevel value,
+                             std::vector<TWire*>& pending);
 
   std::vector<TPin*> FPins;
   std::vector<TWire*> FWires;

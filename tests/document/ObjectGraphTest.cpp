@@ -133,7 +133,7 @@ TEST(ObjectGraph, DeepNestingIsARefusalNotAStackOverflow) {
 
 TEST(ObjectGraph, NestingWithinTheLimitReads) {
   QByteArray bytes = Hex("0200") + QByteArray("\x06\x0ETSerializeList", 16) + Hex("01");
-  const int depth = TSerializeReader::MaxNesting - 1;
+  const int depth = TSerializeReader::MaxOwnership;
   for (int i = 1; i < depth; ++i) {
     bytes += Hex("0201020001");
   }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 namespace logivane {
 namespace {
 
@@ -175,8 +178,10 @@ TEST(SerializeStream, ProgressCountsConsumedBytes) {
     reported.push_back(percent);
   };
   reader.ReadRoot<TSerializeList>();
-  ASSERT_EQ(reported.size(), 5u);
-  EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+  // Reported on this thread as the percentage moves, however the reading thread runs ahead.
+  ASSERT_FALSE(reported.empty());
+  EXPECT_TRUE(std::adjacent_find(reported.begin(), reported.end(), std::greater_equal<>()) ==
+              reported.end());
   EXPECT_EQ(reported.back(), 100);
 }
 
