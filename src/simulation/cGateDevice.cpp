@@ -229,7 +229,7 @@ SimResult TTriState::Calculate() {
     return result;  // not driving: the net keeps whatever level it has
   }
   TPin* output = FPinAt[TriOutput];
-  if (output->Driver && output->Driver != this) {
+  if (output->DrivenByOther(this)) {
     // Somebody else drove this net in this pass.
     result.Changed = true;
     Contention = true;
