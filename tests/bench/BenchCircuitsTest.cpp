@@ -1,5 +1,5 @@
+#include "TestHelpers.h"
 #include "circuits/BenchCircuits.h"
-#include "document/StreamTestHelpers.h"
 #include "simulation/cFlipFlop.h"
 #include "simulation/cOutput.h"
 #include "simulation/cRunControl.h"

@@ -1,7 +1,7 @@
 // Whole circuits of library devices, set by the user's inputs and stepped as the run control
 // steps them.
 
-#include "simulation/SimTestHelpers.h"
+#include "TestHelpers.h"
 #include "simulation/cFlipFlop.h"
 #include "simulation/cInteractive.h"
 #include "simulation/cMemory.h"
@@ -171,15 +171,6 @@ TEST_F(SubCircuitOfLibraryDevices, TagsCarryLevelsAcrossAndTheClockInsideTicksOn
     EXPECT_EQ(Lit(*leds[2]), (step & 1) ^ 1) << "the clock shows 0, 1, 0, ... on steps 1, 2, 3";
     EXPECT_EQ(Lit(*leds[3]), 1) << step;
   }
-}
-
-TEST_F(SubCircuitOfLibraryDevices, ContentionInsideIsBlamedOnTheSubCircuit) {
-  SettledStep(*root);
-  enableRival->Press();
-  const TStepReport report = StepCircuit(*root);
-  EXPECT_TRUE(report.Result.Contention);
-  EXPECT_EQ(report.Result.Culprit, sub);
-  EXPECT_EQ(report.Message, QString::fromLatin1(StepMessages::Contention));
 }
 
 /// Sets `inputs`, most significant first, to the bits of `value`.

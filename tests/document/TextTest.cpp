@@ -1,5 +1,7 @@
-#include "document/StreamTestHelpers.h"
+#include "TestHelpers.h"
+#include "document/cFonts.h"
 #include "document/cGText.h"
+#include "document/cMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -38,16 +40,6 @@ bool IsBlank(const QImage& image) {
     }
   }
   return true;
-}
-
-/// True when the bar runs along the box's top edge, from vertex 0 to vertex 3.
-void ExpectBarOnTopEdge(const TGraphicText& text) {
-  const TPolyline& bar = text.OverlineLine();
-  ASSERT_EQ(bar.PointCount(), 2);
-  EXPECT_FLOAT_EQ(bar.GetFloatPoint(0)->X, text.GetFloatPoint(0)->X);
-  EXPECT_FLOAT_EQ(bar.GetFloatPoint(0)->Y, text.GetFloatPoint(0)->Y);
-  EXPECT_FLOAT_EQ(bar.GetFloatPoint(1)->X, text.GetFloatPoint(3)->X);
-  EXPECT_FLOAT_EQ(bar.GetFloatPoint(1)->Y, text.GetFloatPoint(3)->Y);
 }
 
 TEST(GraphicText, TheBoxFitsTheMeasuredTextAndOneCharacterIsOneUnitNarrower) {
@@ -93,24 +85,6 @@ TEST(GraphicText, RotateKeepsTheAngleWithinOneTurn) {
   TGraphicText other;
   other.Rotate(-90);
   EXPECT_FLOAT_EQ(other.TextAngle, 270);
-}
-
-TEST(GraphicText, TheBarFollowsTheTopEdgeThroughRotationAndMoves) {
-  TGraphicText text;
-  text.SetOverline(true);
-  text.SetText("Label");
-  ExpectBarOnTopEdge(text);
-  text.Rotate(90);
-  text.Translate(30, -7);
-  text.Remap();
-  ExpectBarOnTopEdge(text);
-  EXPECT_EQ(text.OverlineLine().GetPoint(0), text.GetPoint(0)) << "Remap reaches the bar";
-
-  // A turned text is measured unturned and then turned: the box is tall and narrow.
-  const QFontMetrics metrics(text.MakeTextFont());
-  text.SetText("Label");
-  EXPECT_NEAR(BoxWidth(text), metrics.height(), 1e-3);
-  ExpectBarOnTopEdge(text);
 }
 
 TEST(GraphicText, SettersKeepTheBoxCentredOnTheSamePoint) {
@@ -166,6 +140,72 @@ TEST(GraphicText, ReadingATextWithoutBarKeepsTheEmptyDefaultBar) {
   const auto barredCopy = ReadBack<TGraphicText>(WrittenObject(barred));
   ASSERT_EQ(barredCopy->OverlineLine().PointCount(), 2);
   EXPECT_EQ(barredCopy->OverlineLine().GetPoint(1), barred.OverlineLine().GetPoint(1));
+}
+
+TEST(GraphicBox, DefaultBalloonSitsAboveAndLeftOfItsTip) {
+  const TGraphicBox box;
+  EXPECT_EQ(box.BrushColour, 15661823);
+  ASSERT_EQ(box.PointCount(), 7);
+  EXPECT_EQ(box.GetAnchor(), QPoint(0, 0));
+  EXPECT_EQ(box.GetPoint(4), QPoint(0, 0));
+  // The body spans x -28..0 and y -48..-20; the tail runs from its bottom edge to the tip.
+  EXPECT_EQ(box.GetPoint(0), QPoint(-28, -48));
+  EXPECT_EQ(box.GetPoint(2), QPoint(0, -20));
+  EXPECT_EQ(box.GetPoint(6), QPoint(-28, -20));
+  EXPECT_EQ(box.GetFloatBounds(), FloatRect(-28, -48, 0, 0));
+  EXPECT_EQ(box.GetTextRect(), (TRect{-24, -44, -4, -24}));
+}
+
+TEST(GraphicBox, SetPointerAndSetBoxSizeKeepTheAnchor) {
+  TGraphicBox box;
+  box.MoveAnchorTo({150, 80});
+  // Every change from and to the tailless rectangle, whose anchor is its centre.
+  for (std::uint8_t pointer : {0, 4, 1, 4, 2, 3, 4, 4, 0}) {
+    box.SetPointer(pointer);
+    EXPECT_EQ(box.GetAnchor(), QPoint(150, 80)) << int(pointer);
+    box.SetBoxSize(33, 17);
+    EXPECT_EQ(box.GetAnchor(), QPoint(150, 80)) << int(pointer);
+  }
+}
+
+TEST(MessageBox, ChoosePointerOpensTowardTheMiddle) {
+  TMessageBox box;
+  box.ChoosePointer(400, 300, {100, 100});
+  EXPECT_EQ(box.Pointer, TGraphicBox::BelowRight);
+  box.ChoosePointer(400, 300, {300, 100});
+  EXPECT_EQ(box.Pointer, TGraphicBox::BelowLeft);
+  box.ChoosePointer(400, 300, {300, 200});
+  EXPECT_EQ(box.Pointer, TGraphicBox::AboveLeft);
+  box.ChoosePointer(400, 300, {100, 200});
+  EXPECT_EQ(box.Pointer, TGraphicBox::AboveRight);
+  box.ChoosePointer(400, 300, {200, 100});
+  EXPECT_EQ(box.Pointer, TGraphicBox::AboveRight) << "on a boundary nothing changes";
+  box.ChoosePointer(400, 300, {100, 150});
+  EXPECT_EQ(box.Pointer, TGraphicBox::AboveRight);
+}
+
+TEST(MessageBox, SetMessageSizesToTheLongestLineTimesTheLineCount) {
+  TMessageBox box;
+  const QFontMetrics metrics(MakeFont("MS Sans Serif", 8, 700, true));
+  box.MoveAnchorTo({60, 70});
+  box.SetMessage("ab\r\nabcd");
+  EXPECT_EQ(box.Lines, (QStringList{"ab", "abcd"}));
+  EXPECT_EQ(box.BoxWidth, metrics.horizontalAdvance("abcd"));
+  EXPECT_EQ(box.BoxHeight, 2 * metrics.height());
+  EXPECT_EQ(box.GetAnchor(), QPoint(60, 70));
+
+  box.SetMessage("first\nsecond\n");
+  EXPECT_EQ(box.Lines, (QStringList{"first", "second"})) << "a final break starts no line";
+  EXPECT_EQ(box.BoxHeight, 2 * metrics.height());
+  box.SetMessage("");
+  EXPECT_TRUE(box.Lines.isEmpty());
+  EXPECT_EQ(box.BoxHeight, 0);
+
+  // The line with the most characters is measured, the first of equals.
+  box.SetMessage("WWW\niii");
+  EXPECT_EQ(box.BoxWidth, metrics.horizontalAdvance("WWW"));
+  box.SetMessage("iii\nWWW");
+  EXPECT_EQ(box.BoxWidth, metrics.horizontalAdvance("iii"));
 }
 
 }  // namespace
