@@ -104,12 +104,6 @@ protected:
   QTemporaryDir FFolder;
 };
 
-TEST_F(CircuitFileOnDisk, AMissingFileIsNamedWithoutItsFolder) {
-  const auto read = ReadCircuitFile(PathOf("absent.lvm"));
-  EXPECT_EQ(read.Outcome, TCircuitReadOutcome::Missing);
-  EXPECT_EQ(read.Message, "Unable to locate the Logivane file 'absent.lvm'");
-}
-
 TEST_F(CircuitFileOnDisk, AFailedSaveLeavesTheOldFileAlone) {
   const auto circuit = test::FullAdder();
   ASSERT_TRUE(SaveCircuitFile(PathOf("kept.lvm"), *circuit, "Kept"));

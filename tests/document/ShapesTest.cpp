@@ -35,76 +35,27 @@ TEST(Shapes, RemapRoundsHalvesToEvenAndBoundsWidenByHalfThePen) {
   EXPECT_TRUE(std::make_unique<TSegment>()->GetBounds().IsEmpty());
 }
 
-TEST(Segment, AddArcStepsTwelveDegreesAndIncludesAnExactEnd) {
+TEST(Shapes, ArcsStepTwelveDegreesAndEndEvenWhereTheStepIsLostInRounding) {
   TPolygon arc;
   arc.AddArc(true, 100, 50, 0, 360, 10, 5);
-  ASSERT_EQ(arc.PointCount(), 31);
-  EXPECT_EQ(arc.Mapped.Count(), 0) << "AddArc leaves the remap to the caller";
-  EXPECT_FLOAT_EQ(arc.GetFloatPoint(0)->X, 110);
-  EXPECT_FLOAT_EQ(arc.GetFloatPoint(0)->Y, 50);
-  // 84 degrees: clockwise arcs go toward +y, which is down on the screen.
-  EXPECT_GT(arc.GetFloatPoint(7)->Y, 54.9f);
-
-  TPolygon counter;
-  counter.AddArc(false, 0, 0, 0, 90, 10, 10);
-  EXPECT_EQ(counter.PointCount(), 8);  // 0, 12, ..., 84
-  EXPECT_LT(counter.GetFloatPoint(7)->Y, -9.9f);
-
-  TPolygon none;
-  none.AddArc(true, 0, 0, 90, 0, 10, 10);
-  EXPECT_EQ(none.PointCount(), 0);
-
-  // Where twelve degrees are lost in rounding, the arc still ends.
+  EXPECT_EQ(arc.PointCount(), 31);
+  EXPECT_GT(arc.GetFloatPoint(7)->Y, 54.9f) << "clockwise goes down the screen";
   TPolygon huge;
   huge.AddArc(true, 0, 0, 1e9f, 2e9f, 1, 1);
   EXPECT_EQ(huge.PointCount(), 1);
 }
 
-TEST(Polyline, HitTestWithinTheToleranceOfASegment) {
-  const auto line = Shape<TPolyline>({{0, 0}, {10, 0}, {10, 10}});
-  EXPECT_TRUE(line->HitTest(5, 2));  // squared distance 4
-  EXPECT_EQ(line->HitIndex, 0);
-  EXPECT_EQ(line->HitPoint, QPoint(5, 0));
-  EXPECT_FALSE(line->HitTest(5, 3)) << "squared distance 9";
-
-  EXPECT_TRUE(line->HitTest(11, 7));
-  EXPECT_EQ(line->HitIndex, 1);
-  EXPECT_EQ(line->HitPoint, QPoint(10, 7));
-
-  // Near the corner but beyond both segments' ends, though within 5 of the vertex.
-  EXPECT_FALSE(line->HitTest(12, -1));
-  EXPECT_FALSE(line->HitTest(-2, 0));
-  // A miss leaves the previous results alone.
-  EXPECT_EQ(line->HitIndex, 1);
-}
-
-TEST(Polygon, HitTestIsEvenOddWithLeftAndTopEdgesInside) {
+TEST(Shapes, PolygonsHitEvenOddWithLeftAndTopEdgesInside) {
   const auto square = Shape<TPolygon>({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
   EXPECT_TRUE(square->HitTest(0, 0));
   EXPECT_TRUE(square->HitTest(9, 9));
-  EXPECT_TRUE(square->HitTest(0, 9));
   EXPECT_FALSE(square->HitTest(10, 5));
   EXPECT_FALSE(square->HitTest(5, 10));
-  EXPECT_FALSE(square->HitTest(-1, 5));
-  square->Outline = true;
-  EXPECT_TRUE(square->HitTest(5, 5)) << "outline only changes painting";
-
   // An outer square traced around an inner one: the inner area is covered twice, so outside.
-  const auto ring = Shape<TPolygon>({{0, 0},
-                                     {30, 0},
-                                     {30, 30},
-                                     {0, 30},
-                                     {0, 0},
-                                     {10, 10},
-                                     {20, 10},
-                                     {20, 20},
-                                     {10, 20},
-                                     {10, 10}});
+  const auto ring = Shape<TPolygon>(
+      {{0, 0}, {30, 0}, {30, 30}, {0, 30}, {0, 0}, {10, 10}, {20, 10}, {20, 20}, {10, 20}});
   EXPECT_TRUE(ring->HitTest(5, 5));
   EXPECT_FALSE(ring->HitTest(15, 15));
-  EXPECT_TRUE(ring->HitTest(25, 15));
-
-  EXPECT_FALSE(Shape<TPolygon>({{0, 0}, {10, 10}})->HitTest(5, 5));
   EXPECT_FALSE(std::make_unique<TPolygon>()->HitTest(0, 0));
 }
 
@@ -166,27 +117,14 @@ TEST(Grid, SnapPointLeavesPointsInPlaceWhereNoCoarserGridExists) {
   EXPECT_EQ(grid.SnapPoint({Max, Min}), QPoint(2147483640, -2147483640));
 }
 
-TEST(NumberText, BinToIntKeepsTheLow32BitsOfLongText) {
-  EXPECT_EQ(BinToInt(QString(31, '1')), 2147483647);
-  EXPECT_EQ(BinToInt("1" + QString(31, '0')), std::numeric_limits<std::int32_t>::min());
+TEST(NumberText, BinaryTextKeepsItsLow32BitsAndRefusesWhatIsNoDigit) {
   EXPECT_EQ(BinToInt(QString(32, '1')), -1);
-  EXPECT_EQ(BinToInt(QString(100, '1')), -1);
   EXPECT_EQ(BinToInt("1" + QString(40, '0') + "101"), 5);
-  EXPECT_EQ(BinToInt("2" + QString(31, '0')), 0);
-}
-
-TEST(NumberText, BinToIntRefusesCharactersThatAreNotDigits) {
-  EXPECT_THROW(BinToInt("10x1"), std::invalid_argument);
-  EXPECT_THROW(BinToInt(" 1"), std::invalid_argument);
-  EXPECT_THROW(BinToInt("-1"), std::invalid_argument);
-  EXPECT_THROW(BinToInt(QString(QChar(0x0661))), std::invalid_argument) << "not an ASCII digit";
-}
-
-TEST(NumberText, HexToBinGivesFourDigitsEach) {
-  EXPECT_EQ(HexToBin("a"), "1010");
-  EXPECT_EQ(HexToBin("F0"), "11110000");
-  EXPECT_EQ(HexToBin("09"), "00001001");
-  EXPECT_EQ(HexToBin(""), "");
+  EXPECT_EQ(BinToInt("12"), 4) << "a digit counts with its decimal value";
+  for (const QString& bad : {QString("10x1"), QString("-1"), QString(QChar(0x0661))}) {
+    EXPECT_THROW(BinToInt(bad), std::invalid_argument) << bad.toStdString();
+  }
+  EXPECT_EQ(IntToBin(255, 4), "11111111") << "padded, never cut";
   for (std::int32_t value : {0, 1, 0x1234, 0x7FFFFFFF}) {
     EXPECT_EQ(BinToInt(HexToBin(BinToHex(IntToBin(value, 32)))), value);
   }

@@ -54,8 +54,7 @@ std::vector<const TDevice*> Fight(TMacro& circuit) {
 }
 
 /// An enabled tri-state buffer and an inverter driving one net, filed in either order.
-TFault GateAndBuffer(bool gateFirst) {
-  TFault f;
+void GateAndBuffer(TFault& f, bool gateFirst) {
   TMacro& c = *f.Root;
   auto* gate = gateFirst ? Place<TNotGate>(c, 100, 60) : nullptr;
   auto* buffer = Place<TTriState>(c, 100, 0);
@@ -65,47 +64,39 @@ TFault GateAndBuffer(bool gateFirst) {
   Net(c, *high->Pin(0), {buffer->Pin(0), buffer->Pin(2)});
   Net(c, *buffer->Pin(1), {gate->Pin(0)});
   f.Culprits = {gate, buffer};
-  return f;
 }
 
 const struct TBlameCase {
   const char* Name;
-  TFault (*Build)();
+  void (*Build)(TFault& f);
 } BlameCases[] = {
     {"RingShown",
-     [] {
-       TFault f;
+     [](TFault& f) {
        f.Race = true;
        Ring(*f.Root);
        f.Root->Reset();
        f.Culprits = {f.Root->EvalOrder().back()};  // the last to change
-       return f;
      }},
     {"RingAboveTheShownLevel",
-     [] {
-       TFault f;
+     [](TFault& f) {
        f.Race = true;
        Ring(*f.Root);
        Show(f, *test::AddSubCircuit(*f.Root, 0, 300, 0));
-       return f;
      }},
     {"TwoBuffers",
-     [] {
-       TFault f;
+     [](TFault& f) {
        f.Culprits = Fight(*f.Root);
-       return f;
      }},
     {"GateFiledBeforeBuffer",
-     [] {
-       return GateAndBuffer(true);
+     [](TFault& f) {
+       GateAndBuffer(f, true);
      }},
     {"BufferFiledBeforeGate",
-     [] {
-       return GateAndBuffer(false);
+     [](TFault& f) {
+       GateAndBuffer(f, false);
      }},
     {"ClockShortedToSupplyThroughASwitch",
-     [] {
-       TFault f;
+     [](TFault& f) {
        auto* clock = Place<TClockDevice>(*f.Root, 0, 0);
        auto* supply = Place<TSupply>(*f.Root, 0, 100);
        auto* contact = Place<TInteractiveSwitch>(*f.Root, 100, 50);
@@ -114,34 +105,26 @@ const struct TBlameCase {
        Net(*f.Root, *clock->Pin(0), {contact->Pin(0), led->Pin(0)});
        Net(*f.Root, *supply->Pin(0), {contact->Pin(1)});
        f.Culprits = {contact};
-       return f;
      }},
     {"FightInsideASubCircuitShownFromAbove",
-     [] {
-       TFault f;
+     [](TFault& f) {
        TMacro* sub = test::AddSubCircuit(*f.Root, 0, 0, 0);
        Fight(*sub);
        f.Culprits = {sub};
-       return f;
      }},
     {"FightInsideTheShownSubCircuit",
-     [] {
-       TFault f;
+     [](TFault& f) {
        TMacro* sub = test::AddSubCircuit(*f.Root, 0, 0, 0);
        f.Culprits = Fight(*sub);
        Show(f, *sub);
-       return f;
      }},
     {"FightInsideASiblingOfTheShownLevel",
-     [] {
-       TFault f;
+     [](TFault& f) {
        Fight(*test::AddSubCircuit(*f.Root, 0, 0, 0));
        Show(f, *test::AddSubCircuit(*f.Root, 0, 200, 0));
-       return f;
      }},
     {"BuffersOnBothSidesOfABidirectionalTag",
-     [] {
-       TFault f;
+     [](TFault& f) {
        TMacro* sub = test::AddSubCircuit(*f.Root, 0, 0, 1);
        auto* inside = Place<TTriState>(*sub, 50, 0);
        auto* high = Place<TTestSource>(*sub, 0, 100);
@@ -155,11 +138,9 @@ const struct TBlameCase {
        Net(*f.Root, *enable->Pin(0), {outside->Pin(0), outside->Pin(2)});
        Net(*f.Root, *outside->Pin(1), {&test::Outline(*sub, 0)});
        f.Culprits = {outside, sub};
-       return f;
      }},
     {"RingInsideASubCircuitThatAlsoChangesAnOutput",
-     [] {
-       TFault f;
+     [](TFault& f) {
        TMacro* sub = test::AddSubCircuit(*f.Root, 0, 0, 1);
        TWire* out = Ring(*sub)->Pin(0)->Wire;
        Connect(*sub, *AddSolder(*sub, *out, out->GetPoint(0)), *sub->Tag(0)->GetPin());
@@ -167,7 +148,6 @@ const struct TBlameCase {
        Net(*f.Root, test::Outline(*sub, 0), {Place<test::TTestProbe>(*f.Root, 100, 0)->Pin(0)});
        f.Race = true;
        f.Culprits = {sub};
-       return f;
      }},
 };
 
@@ -178,7 +158,8 @@ void PrintTo(const TBlameCase& c, std::ostream* os) {
 class Blame : public ::testing::TestWithParam<TBlameCase> {};
 
 TEST_P(Blame, TheStepReportsTheFaultAtTheCulpritAndResetsTheCircuit) {
-  TFault f = GetParam().Build();
+  TFault f;
+  GetParam().Build(f);
   TMacro& root = *f.Root;
   root.Reset();
   bool shown = false;

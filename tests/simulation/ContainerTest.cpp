@@ -1,6 +1,7 @@
 // The circuit container: nets, evaluation order, sub-circuits, editing, files and templates.
 
 #include "TestHelpers.h"
+#include "document/cCircuitFile.h"
 #include "simulation/cMessages.h"
 
 #include <gtest/gtest.h>
@@ -140,37 +141,6 @@ TEST(Nets, DestroyingAnObjectUnhooksEveryoneThatPointedAtIt) {
   EXPECT_EQ(b.Partner, nullptr);
 }
 
-TEST(Nets, SplitHandsEachEndToOnePieceAndJoinPutsThemBack) {
-  TMacro circuit;
-  TDevice* near = PinBlock(circuit, 0, {PinOutput});
-  TDevice* far = PinBlock(circuit, 100, {PinInput});
-  TWire* wire = Connect(circuit, *near->Pin(0), *far->Pin(0));
-  wire->HitIndex = 0;
-  wire->HitPoint = QPoint(40, 0);
-  std::unique_ptr<TWire> first, second;
-  wire->Split(first, second);
-  EXPECT_EQ(near->Pin(0)->Wire, first.get());
-  EXPECT_EQ(far->Pin(0)->Wire, second.get());
-  EXPECT_EQ(first->LastPoint(), QPoint(40, 0));
-  EXPECT_EQ(wire->EndCount(), 0);
-  circuit.Wires().DeleteChild(wire);
-
-  first->Reverse();  // Join must orient it before it chains the two
-  auto* solder = Place<TSolder>(circuit, 40, 0);
-  first->End1 = solder;
-  second->End1 = solder;
-  solder->AttachWire(first.get());
-  solder->AttachWire(second.get());
-  TWire joined;
-  joined.Join(*first, *second);
-  joined.Remap();
-  EXPECT_EQ(joined.End1, near->Pin(0));
-  EXPECT_EQ(joined.End2, far->Pin(0));
-  EXPECT_EQ(far->Pin(0)->Wire, &joined);
-  EXPECT_EQ(joined.PointCount(), 3);
-  EXPECT_EQ(joined.LastPoint(), QPoint(100, 0));
-}
-
 TEST(EvalOrder, PutsDirectDriversBeforeEachDeviceAndKeepsItsFirstPlace) {
   auto root = test::NewRoot();
   // Filed last to first along the chain first -> second -> third: second is met as the driver
@@ -242,32 +212,6 @@ TEST(SubCircuits, LevelsCrossThroughTagsAndInnerSourcesAdvanceOncePerStep) {
   EXPECT_EQ(test::ProbeAt(*copy, 0)->Seen, 0);
 }
 
-TEST(SubCircuits, TheNetDecidesATagsDirectionAndTheOutlinePinFollows) {
-  TMacro parent;
-  TMacro* sub = test::AddSubCircuit(parent, 0, 0, 1);
-  TTagDevice* tag = sub->Tag(0);
-  const std::pair<std::vector<std::int32_t>, std::int32_t> cases[] = {
-      {{}, 0}, {{PinInput}, 1}, {{PinTriState, PinInput}, 3}, {{PinInput, PinOutput}, 2}};
-  for (const auto& [kinds, direction] : cases) {
-    TDevice* inside = Place<TDevice>(*sub, 50, 0);
-    std::vector<TPin*> pins;
-    for (const std::int32_t kind : kinds) {
-      pins.push_back(inside->AddPin(kind, 50, 10.0f * static_cast<float>(pins.size())));
-    }
-    if (!pins.empty()) {
-      Net(*sub, *tag->GetPin(), pins);
-    }
-    UpdateTagKinds(*sub);
-    EXPECT_EQ(tag->Direction, direction);
-    EXPECT_EQ(Outline(*sub, 0).Kind, direction);
-    sub->Devices().DeleteChild(
-        inside);  // closed, the sub-circuit's own DeleteChild is its symbol's
-    if (tag->GetPin()->Wire) {
-      sub->Wires().DeleteChild(tag->GetPin()->Wire);
-    }
-  }
-}
-
 TEST(Editing, ObjectsAreFiledByClassAndDeletedByTheSameRuleButNeverAStrangersObject) {
   auto root = test::NewRoot();
   auto* gate = Place<T2OrGate>(*root, 0, 0);
@@ -302,81 +246,34 @@ TEST(Editing, ObjectsAreFiledByClassAndDeletedByTheSameRuleButNeverAStrangersObj
   EXPECT_EQ(sub->FindTagForPin(sub->Pin(0)), sub->Tag(0));
 }
 
-TEST(Editing, PaintStateColoursWiresByTheirLevel) {
-  auto root = test::NewRoot();
-  const std::pair<TLevel, TColour> levels[] = {
-      {1, ColourBlack}, {0, ColourSilver}, {-1, ColourRed}};
-  std::vector<TWire*> wires;
-  for (const auto& [level, colour] : levels) {
-    wires.push_back(AddObject(*root, std::make_unique<TWire>()));
-    wires.back()->AddPoint(QPoint(0, 0));
-    wires.back()->AddPoint(QPoint(10, 0));
-    wires.back()->Remap();
-    wires.back()->SetColour(ColourRed);
-    wires.back()->Value = level;
-  }
-  QImage image(50, 50, QImage::Format_RGB32);
-  QPainter dc(&image);
-  root->PaintState(dc);
-  for (std::size_t i = 0; i < wires.size(); ++i) {
-    EXPECT_EQ(wires[i]->GetColour(), levels[i].second) << levels[i].first;
-  }
-}
-
-/// A macro with four outline pins, two of them tied to tags.
-std::unique_ptr<TMacro> FourPinMacro() {
-  auto macro = std::make_unique<TMacro>();
-  macro->IsSubCircuit = true;
-  for (int i = 0; i < 4; ++i) {
-    AddOutlinePin(*macro, i < 2 ? -30.0f : 30.0f, static_cast<float>(10 * (i % 2)));
-  }
-  for (int i = 0; i < 2; ++i) {
-    auto* tag = Place<TTagDevice>(*macro, 0, 20.0f * static_cast<float>(i));
-    AssociateTag(*macro, *tag, *static_cast<TMacroPin*>(macro->Pin(i)));
-  }
-  return macro;
-}
-
-TEST(Templates, SavedPinsComeBackAsFreePinsAtTheSameCentres) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("four.lvt"));
-  const auto source = FourPinMacro();
-  TStoredMessages messages;
-  ASSERT_TRUE(source->SaveTemplate(path, messages));
-  TMacro target;
-  ASSERT_TRUE(target.LoadTemplate(path, messages)) << messages.LastError.toStdString();
-  EXPECT_EQ(WrittenObject(target.Objects()), WrittenObject(source->Objects()));
-  ASSERT_EQ(target.PinCount(), 4);
-  for (int i = 0; i < 4; ++i) {
-    const auto* pin = dynamic_cast<const TMacroPin*>(target.Pin(i));
-    ASSERT_NE(pin, nullptr);
-    EXPECT_EQ(pin->Partner, nullptr);
-    EXPECT_EQ(pin->GetBounds(), source->Pin(i)->GetBounds());
-  }
-}
-
-TEST(Templates, WhatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
+TEST(Templates, PinsComeBackFreeAtTheirCentresAndWhatCannotBeReadChangesNothing) {
   QTemporaryDir dir;
   const auto path = [&](const char* name) {
     return dir.filePath(QString::fromLatin1(name));
   };
-  const auto store = [&](const char* name, const QByteArray& bytes) {
-    QFile file(path(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  };
-  ASSERT_TRUE(FourPinMacro()->SaveTemplate(path("four.lvt")));
+  TMacro source;
+  for (int i = 0; i < 4; ++i) {
+    AddOutlinePin(source, i < 2 ? -30.0f : 30.0f, static_cast<float>(10 * (i % 2)));
+  }
+  AssociateTag(source, *Place<TTagDevice>(source, 0, 0), *static_cast<TMacroPin*>(source.Pin(0)));
+  TStoredMessages messages;
+  ASSERT_TRUE(source.SaveTemplate(path("four.lvt"), messages));
+  TMacro target;
+  ASSERT_TRUE(target.LoadTemplate(path("four.lvt"), messages)) << messages.LastError.toStdString();
+  EXPECT_EQ(WrittenObject(target.Objects()), WrittenObject(source.Objects()));
+  ASSERT_EQ(target.PinCount(), 4);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(static_cast<const TMacroPin*>(target.Pin(i))->Partner, nullptr);
+    EXPECT_EQ(target.Pin(i)->GetBounds(), source.Pin(i)->GetBounds());
+  }
+
   QFile saved(path("four.lvt"));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-  store("cut.lvt", saved.readAll().chopped(3));
-  const auto adder = test::FullAdder();
-  store("adder.lvm", test::Written([&](TSerializeWriter& writer) {
-          writer.Version = 50397;
-          writer.Revision = 34;
-          writer.WriteHeader();
-          writer.WriteDescriptors();
-          writer.WriteObject(adder.get());
-        }));
+  QFile cut(path("cut.lvt"));
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write(saved.readAll().chopped(3));
+  cut.close();
+  ASSERT_TRUE(SaveCircuitFile(path("adder.lvm"), *test::FullAdder(), {}));
   const char* const unreadable = "An error has occurred trying to read this Logivane file.";
   const std::pair<const char*, const char*> cases[] = {
       {"adder.lvm", "This is not a valid Logivane Template file."},
@@ -385,12 +282,10 @@ TEST(Templates, WhatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
   for (const auto& [name, message] : cases) {
     TMacro macro;
     const QByteArray before = WrittenObject(macro);
-    TStoredMessages messages;
     EXPECT_FALSE(macro.LoadTemplate(path(name), messages));
     EXPECT_EQ(messages.LastError, QString::fromLatin1(message)) << name;
     EXPECT_EQ(WrittenObject(macro), before);
   }
-  TStoredMessages messages;
   EXPECT_FALSE(TMacro().SaveTemplate(path("no/such/folder/t.lvt"), messages));
   EXPECT_EQ(messages.LastError,
             QStringLiteral("An error has occurred trying to write this Logivane file."));

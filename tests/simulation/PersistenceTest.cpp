@@ -76,14 +76,6 @@ std::vector<std::unique_ptr<TSerialize>> Samples() {
   text->SetBold(true);
   text->SetText(QString(300, 'x'));
   samples.push_back(std::move(text));
-  auto arc = std::make_unique<TPolygon>();
-  arc->AddArc(true, 5, 5, 0, 90, 10, 4);
-  arc->AddPoint({70000, -300});
-  samples.push_back(std::move(arc));
-  auto generator = std::make_unique<TBitGenerator>();
-  generator->SetSequence(QStringLiteral("1101"));
-  generator->SetLabelText(QStringLiteral("data"));
-  samples.push_back(std::move(generator));
   auto display = std::make_unique<TNumericDevice>();
   display->SetPinCount(8);
   display->SetPinsAtBottom(true);

@@ -7,6 +7,8 @@
 #include "simulation/cOutput.h"
 #include "simulation/cinput.h"
 
+#include <string_view>
+
 namespace logivane::test {
 
 LV_REGISTER_CLASS(TTestSource)
@@ -59,21 +61,12 @@ std::unique_ptr<TMacro> EveryDeviceCircuit() {
   auto next = [&x] {
     return x += 80;
   };
-  Place<TNotGate>(c, next(), 0);
-  Place<T2AndGate>(c, next(), 0);
-  Place<T2NandGate>(c, next(), 0);
-  Place<T2OrGate>(c, next(), 0);
-  Place<T2NorGate>(c, next(), 0);
-  Place<T2XorGate>(c, next(), 0);
-  Place<T2XnorGate>(c, next(), 0);
-  Place<T3AndGate>(c, next(), 0);
-  Place<T3NandGate>(c, next(), 0);
-  Place<T3OrGate>(c, next(), 0);
-  Place<T3NorGate>(c, next(), 0);
-  Place<T4AndGate>(c, next(), 0);
-  Place<T4NandGate>(c, next(), 0);
-  Place<T4OrGate>(c, next(), 0);
-  Place<T4NorGate>(c, next(), 0);
+  for (const std::string_view name : TClassRegistry::Names()) {
+    if (name.ends_with("Gate")) {
+      const auto gate = TClassRegistry::Find(name.data(), name.size());
+      Place(c, next(), 0, std::unique_ptr<TGraphicObject>(static_cast<TGateDevice*>(gate())));
+    }
+  }
   auto* buffer = Place<TTriState>(c, next(), 0);
   Place<TRSFlipFlop>(c, next(), 100);
   auto* d = Place<TDFlipFlop>(c, next(), 100);
