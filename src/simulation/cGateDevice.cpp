@@ -230,7 +230,7 @@ SimResult TTriState::Calculate() {
   }
   TPin* output = FPinAt[TriOutput];
   if (output->DrivenByOther(this)) {
-    // Somebody else drove this net in this pass.
+    // Somebody else drove this net in this step.
     result.Changed = true;
     Contention = true;
     output->Driver = nullptr;
