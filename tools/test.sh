@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds and runs every test twice: a plain build, then one under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Fails when any build or test fails.
+# Checks the format, then builds and runs every test twice: a plain build, then one under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Fails when any check, build or test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 
 export QT_QPA_PLATFORM=offscreen
 jobs=${LOGIVANE_JOBS:-2}
+
+tools/stylecheck.sh
 
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOGIVANE_WERROR=ON
 cmake --build build/test -j "$jobs"

@@ -89,6 +89,15 @@ TClassRegistry::Factory TClassRegistry::Find(const char* name, std::size_t lengt
   return it == table.end() ? nullptr : it->second;
 }
 
+std::vector<std::string_view> TClassRegistry::Names() {
+  std::vector<std::string_view> names;
+  for (const auto& entry : ClassTable()) {
+    names.push_back(entry.first);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 LV_REGISTER_CLASS(TSerializeList)
 
 }  // namespace logivane

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace logivane {
@@ -143,6 +144,8 @@ public:
   static bool Register(const char* name, Factory factory);
   /// The factory for `name`, or null when no class of that name is registered.
   static Factory Find(const char* name, std::size_t length);
+  /// Every registered class name, sorted.
+  static std::vector<std::string_view> Names();
 };
 
 #define LV_REGISTER_CLASS(ClassT)                                                        \

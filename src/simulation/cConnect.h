@@ -46,6 +46,10 @@ public:
   inline bool SetValue(TDevice* driver, TLevel value);
   /// Whether this pin's net has been driven in the current pass.
   inline bool IsNetVisited() const;
+  /// Whether a device other than `device` has driven this pin's net since the drivers were
+  /// last cleared. Every device asks this before it drives a net, so a short between two
+  /// drivers is found the same way whichever device meets it.
+  bool DrivenByOther(const TDevice* device) const { return Driver && Driver != device; }
   void OffsetBy(QPoint offset);
 
   /// The gathered net this pin belongs to, or null while driving it searches the wires.

@@ -300,10 +300,16 @@ void TTextDevice::SetLabelPosition(std::int32_t position) {
   if (FLabel->Text.isEmpty()) {
     return;
   }
-  const QString text = FLabel->Text;
-  const bool overbar = FLabel->Overline;
+  // A fresh label, measured again at the origin, that keeps the text, font and colour of the
+  // old one (a label read from a file may have any of them).
+  const std::unique_ptr<TGraphicText> old = std::move(FLabel);
   FLabel = std::make_unique<TGraphicText>();
-  FLabel->SetText(text);
+  FLabel->FontSize = old->FontSize;
+  FLabel->TextColour = old->TextColour;
+  FLabel->Italic = old->Italic;
+  FLabel->Weight = old->Weight;
+  FLabel->ShowBox = old->ShowBox;
+  FLabel->SetText(old->Text);
 
   const TFloatRect r = TDevice::GetFloatBounds();
   float cx, cy;
@@ -327,7 +333,7 @@ void TTextDevice::SetLabelPosition(std::int32_t position) {
     default:
       break;
   }
-  FLabel->Overline = overbar;
+  FLabel->Overline = old->Overline;
   FLabel->Remap();
 }
 

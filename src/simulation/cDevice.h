@@ -94,13 +94,13 @@ protected:
   explicit TDevice(TDeviceRole role);
 
   /// Drives `output`, an output pin of this device, and its net. When another device has
-  /// already driven that net in this pass, the net is left to it: this device marks itself with
+  /// already driven that net in this step, the net is left to it: this device marks itself with
   /// `Contention` and reports a change instead, so the level does not settle and the fight is
   /// blamed whichever of the two drivers is evaluated first. Driving the same pin twice in one
   /// evaluation is no fight.
   SimResult DriveOutput(TPin& output, TLevel level) {
     SimResult result;
-    if (output.IsNetVisited() && output.Driver != this) {
+    if (output.DrivenByOther(this)) {
       Contention = true;
       result.Changed = true;
       return result;

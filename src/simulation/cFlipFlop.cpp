@@ -4,6 +4,17 @@
 
 namespace logivane {
 
+namespace {
+
+/// A letter of a flip-flop symbol; symbol texts show no box.
+TGraphicText* AddSymbolText(TDevice& device, const QString& text, float x, float y) {
+  TGraphicText* shape = AddText(device, text, x, y);
+  shape->ShowBox = false;
+  return shape;
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------------------------------------
 // TFlipFlop
 
@@ -11,8 +22,8 @@ TFlipFlop::TFlipFlop() {
   CanRotate = false;
   CanResize = false;
   AddPolygon(*this, {{-23, 15}, {23, 15}, {23, -15}, {-23, -15}});
-  AddText(*this, QStringLiteral("Q"), 15, -8);
-  TGraphicText* notQ = AddText(*this, QStringLiteral("Q"), 15, 10);
+  AddSymbolText(*this, QStringLiteral("Q"), 15, -8);
+  TGraphicText* notQ = AddSymbolText(*this, QStringLiteral("Q"), 15, 10);
   notQ->SetOverline(true);
   AddLine(*this, {23, -10}, {30, -10});
   AddLine(*this, {23, 10}, {30, 10});
@@ -46,8 +57,8 @@ bool TFlipFlop::DriveOutputs(TLevel q, TLevel notQ) {
 
 TRSFlipFlop::TRSFlipFlop() {
   HelpTopic = QStringLiteral("FlipFlopRS.htm");
-  AddText(*this, QStringLiteral("R"), -15, -8);
-  AddText(*this, QStringLiteral("S"), -15, 10);
+  AddSymbolText(*this, QStringLiteral("R"), -15, -8);
+  AddSymbolText(*this, QStringLiteral("S"), -15, 10);
   AddLine(*this, {-30, 10}, {-23, 10});
   AddLine(*this, {-30, -10}, {-23, -10});
   AddPin(PinInput, -30, -10);
@@ -78,7 +89,7 @@ SimResult TRSFlipFlop::Calculate() {
 // TClockedFlipFlop
 
 TClockedFlipFlop::TClockedFlipFlop() {
-  AddText(*this, QStringLiteral("clock"), -8, 1);
+  AddSymbolText(*this, QStringLiteral("clock"), -8, 1);
   AddLine(*this, {-30, 0}, {-23, 0});
   AddLine(*this, {-30, -10}, {-23, -10});
   AddLine(*this, {-20, 15}, {-20, 20});
@@ -126,7 +137,7 @@ SimResult TClockedFlipFlop::PassOrHold(TLevel passLevel) {
 
 TDFlipFlop::TDFlipFlop() {
   HelpTopic = QStringLiteral("FlipFlopDType.htm");
-  AddText(*this, QStringLiteral("D"), -15, -8);
+  AddSymbolText(*this, QStringLiteral("D"), -15, -8);
   CachePins();
 }
 
@@ -149,8 +160,8 @@ void TDFlipFlop::SetSlaveInputs() {
 
 TJKFlipFlop::TJKFlipFlop() {
   HelpTopic = QStringLiteral("FlipFlopJK.htm");
-  AddText(*this, QStringLiteral("J"), -15, -8);
-  AddText(*this, QStringLiteral("K"), -15, 10);
+  AddSymbolText(*this, QStringLiteral("J"), -15, -8);
+  AddSymbolText(*this, QStringLiteral("K"), -15, 10);
   AddLine(*this, {-30, 10}, {-23, 10});
   AddPin(PinInput, -30, 10);
   CachePins();

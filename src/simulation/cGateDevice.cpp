@@ -229,8 +229,8 @@ SimResult TTriState::Calculate() {
     return result;  // not driving: the net keeps whatever level it has
   }
   TPin* output = FPinAt[TriOutput];
-  if (output->Driver && output->Driver != this) {
-    // Somebody else drove this net in this pass.
+  if (output->DrivenByOther(this)) {
+    // Somebody else drove this net in this step.
     result.Changed = true;
     Contention = true;
     output->Driver = nullptr;

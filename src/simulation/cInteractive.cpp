@@ -138,8 +138,9 @@ SimResult TInteractiveSwitch::CalculateClosed() {
   TPin& bottom = *Pin(1);
   TDevice* const a = top.Driver;
   TDevice* const b = bottom.Driver;
-  if (a && b && a != b) {
-    // Two devices fight through the closed contact; it cannot settle.
+  if (a && bottom.DrivenByOther(a)) {
+    // The closed contact shorts two drivers together: bus contention, blamed on the contact.
+    Contention = true;
     result.Changed = true;
     result.Culprit = this;
   } else if (b && !a) {

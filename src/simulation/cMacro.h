@@ -54,8 +54,11 @@ public:
   void ResetInputs(TLevel level) override;
   void ClearDrivers() override;
 
-  /// Orders the devices of this level so that drivers come before the devices they drive.
-  /// Must run after every change to the contents and before the next `Calculate`.
+  /// Orders the devices of this level: in list order, each device preceded by its direct
+  /// drivers, every device kept at the first place it is met. This is no full sort: a device
+  /// met first as the driver of another goes before its own drivers, which the settle loop's
+  /// further passes make up for. Must run after every change to the contents and before the
+  /// next `Calculate`.
   void BuildEvalOrder();
   /// Marks every wire and solder joint of this level.
   void SetVisited(bool flag);

@@ -173,7 +173,7 @@ void TMemoryDevice::DriveData(std::uint16_t word, SimResult& result) {
   // From the least significant pin (the last) towards the first.
   for (int bit = 0; bit < FDataWidth; ++bit) {
     TPin* pin = Pin(FirstDataPin() + FDataWidth - 1 - bit);
-    if (pin->Driver && pin->Driver != this) {
+    if (pin->DrivenByOther(this)) {
       // Another device drives this net in the same step: leave it and let the settle loop,
       // which will not converge, name us through the contention mark.
       Contention = true;

@@ -65,12 +65,12 @@ TMemoryMapResult LoadMemoryMap(const QString& fileName, TMemoryDevice& memory) {
   if (header.size() < HeaderSize) {
     return Failure(TMemoryMapStatus::Truncated, truncated);
   }
-  // The count is only believed as far as the file backs it, and never beyond the memory.
-  const qint64 count = WordAt(header, WordSize);
-  if (file.size() - HeaderSize < WordSize * count) {
+  // The count is lowered to the memory's size first; only the words that will be loaded must
+  // be in the file.
+  const qint64 loaded = std::min<qint64>(WordAt(header, WordSize), memory.WordCount());
+  if (file.size() - HeaderSize < WordSize * loaded) {
     return Failure(TMemoryMapStatus::Truncated, truncated);
   }
-  const qint64 loaded = std::min<qint64>(count, memory.WordCount());
   const QByteArray words = file.read(WordSize * loaded);
   if (words.size() != WordSize * loaded) {
     return Failure(TMemoryMapStatus::FileError, file.errorString());

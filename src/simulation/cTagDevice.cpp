@@ -62,13 +62,13 @@ SimResult TTagDevice::Calculate() {
   TPin* inner = Pin(0);
   switch (Direction) {
     case DirectionOutput:
-      result.Changed = outer->SetValue(inner->Driver, inner->Value & 1);
+      result = CarryAcross(*inner, *outer);
       break;
     case DirectionInput:
-      result.Changed = inner->SetValue(outer->Driver, outer->Value & 1);
+      result = CarryAcross(*outer, *inner);
       break;
     case DirectionBidirectional:
-      if (inner->Driver && outer->Driver) {
+      if (inner->Driver && outer->DrivenByOther(inner->Driver)) {
         result.Changed = true;
         Contention = true;
         inner->Driver = nullptr;
@@ -82,6 +82,18 @@ SimResult TTagDevice::Calculate() {
     default:
       break;
   }
+  return result;
+}
+
+SimResult TTagDevice::CarryAcross(const TPin& from, TPin& to) {
+  SimResult result;
+  if (from.Driver && to.DrivenByOther(from.Driver)) {
+    // Drivers on both sides of the boundary fight over one net.
+    Contention = true;
+    result.Changed = true;
+    return result;
+  }
+  result.Changed = to.SetValue(from.Driver, from.Value & 1);
   return result;
 }
 

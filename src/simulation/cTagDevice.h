@@ -50,6 +50,8 @@ public:
 
 private:
   TGraphicText& NumberText() const { return *static_cast<TGraphicText*>(Child(0)); }
+  /// Drives `to` with the level and driver of `from`, unless another device drives `to`.
+  SimResult CarryAcross(const TPin& from, TPin& to);
 };
 
 }  // namespace logivane

@@ -1,9 +1,9 @@
 // Writes the seed circuits of the circuit-file fuzzer into the folder given on the command line:
 //   logivane_write_circuit_seeds tests/fuzz/circuit-corpus
 
+#include "TestHelpers.h"
 #include "document/cCircuitFile.h"
 #include "simulation/SampleCircuits.h"
-#include "simulation/SimTestHelpers.h"
 
 #include <QDir>
 #include <QGuiApplication>

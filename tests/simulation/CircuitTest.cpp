@@ -1,7 +1,7 @@
 // Whole circuits of library devices, set by the user's inputs and stepped as the run control
 // steps them.
 
-#include "simulation/SimTestHelpers.h"
+#include "TestHelpers.h"
 #include "simulation/cFlipFlop.h"
 #include "simulation/cInteractive.h"
 #include "simulation/cMemory.h"
@@ -32,35 +32,6 @@ void Set(TInteractiveInput& input, TLevel level) {
 /// Whether an LED shows high: readers take any level of 1 or more as high.
 TLevel Lit(const TLEDDevice& led) {
   return led.Level >= 1 ? 1 : 0;
-}
-
-TEST(Circuit, DFlipFlopsInARowShiftOneStagePerRisingEdge) {
-  auto root = test::NewRoot();
-  TMacro& c = *root;
-  auto* clock = Place<TClockDevice>(c, -100, 0);
-  auto* data = Place<TInteractiveInput>(c, -100, 100);
-  std::vector<TDFlipFlop*> stages;
-  std::vector<TPin*> clockPins;
-  for (int i = 0; i < 4; ++i) {
-    stages.push_back(Place<TDFlipFlop>(c, 100.0f * static_cast<float>(i), 100));
-    clockPins.push_back(stages.back()->Pin(TClockedFlipFlop::PinClock));
-  }
-  Net(c, *clock->Pin(0), clockPins);
-  Net(c, *data->Pin(0), {stages[0]->Pin(TClockedFlipFlop::PinData)});
-  for (int i = 0; i + 1 < 4; ++i) {
-    Net(c, *stages[i]->Pin(0), {stages[i + 1]->Pin(TClockedFlipFlop::PinData)});
-  }
-  root->Reset();
-
-  const std::vector<TLevel> bits = {1, 0, 1, 1, 0, 0, 1, 0};
-  for (int k = 0; k < static_cast<int>(bits.size()); ++k) {
-    Set(*data, bits[k]);
-    SettledStep(*root);  // clock low: D is sampled at the end of this step
-    SettledStep(*root);  // clock rises: every stage takes the one before it
-    for (int i = 0; i < 4; ++i) {
-      EXPECT_EQ(stages[i]->Pin(0)->Value, k >= i ? bits[k - i] : 0) << "bit " << k << " Q" << i;
-    }
-  }
 }
 
 TEST(Circuit, AnRSLatchSetsResetsAndHoldsAndSettlesWithBothInputsHigh) {
@@ -171,89 +142,6 @@ TEST_F(SubCircuitOfLibraryDevices, TagsCarryLevelsAcrossAndTheClockInsideTicksOn
     EXPECT_EQ(Lit(*leds[2]), (step & 1) ^ 1) << "the clock shows 0, 1, 0, ... on steps 1, 2, 3";
     EXPECT_EQ(Lit(*leds[3]), 1) << step;
   }
-}
-
-TEST_F(SubCircuitOfLibraryDevices, ContentionInsideIsBlamedOnTheSubCircuit) {
-  SettledStep(*root);
-  enableRival->Press();
-  const TStepReport report = StepCircuit(*root);
-  EXPECT_TRUE(report.Result.Contention);
-  EXPECT_EQ(report.Result.Culprit, sub);
-  EXPECT_EQ(report.Message, QString::fromLatin1(StepMessages::Contention));
-}
-
-/// Sets `inputs`, most significant first, to the bits of `value`.
-void SetWord(const std::vector<TInteractiveInput*>& inputs, unsigned value) {
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    Set(*inputs[i], static_cast<TLevel>(value >> (inputs.size() - 1 - i) & 1));
-  }
-}
-
-unsigned Shown(const std::vector<TLEDDevice*>& leds) {
-  unsigned value = 0;
-  for (const TLEDDevice* led : leds) {
-    value = value << 1 | static_cast<unsigned>(Lit(*led));
-  }
-  return value;
-}
-
-TEST(Circuit, RamAndRomAnswerTheAddressTheInputsSet) {
-  auto root = test::NewRoot();
-  TMacro& c = *root;
-  auto* ram = Place<TMemoryDevice>(c, 300, 0);
-  ram->BuildSymbol(true, 4, 4);
-  auto* rom = Place<TMemoryDevice>(c, 300, 300);
-  rom->BuildSymbol(false, 4, 4);
-  rom->SetWord(0b0110, 9);
-  auto* ground = Place<TGround>(c, 200, 400);
-  Net(c, *ground->Pin(0), {rom->Pin(rom->ChipSelectPin())});
-
-  std::vector<TInteractiveInput*> address, data;
-  std::vector<TLEDDevice*> ramLeds, romLeds;
-  auto* drive = Place<TInteractiveInput>(c, 0, 500);
-  auto* select = Place<TInteractiveInput>(c, 0, 550);
-  auto* readWrite = Place<TInteractiveInput>(c, 0, 600);
-  std::vector<TPin*> enables;
-  for (int i = 0; i < 4; ++i) {
-    const auto y = 30.0f * static_cast<float>(i);
-    address.push_back(Place<TInteractiveInput>(c, 0, y));
-    Net(c, *address.back()->Pin(0), {ram->Pin(i), rom->Pin(i)});
-    data.push_back(Place<TInteractiveInput>(c, 0, 200 + y));
-    auto* buffer = Place<TTriState>(c, 100, 200 + y);
-    Net(c, *data.back()->Pin(0), {buffer->Pin(0)});
-    enables.push_back(buffer->Pin(2));
-    ramLeds.push_back(Place<TLEDDevice>(c, 500, y));
-    Net(c, *buffer->Pin(1), {ram->Pin(ram->FirstDataPin() + i), ramLeds.back()->Pin(0)});
-    romLeds.push_back(Place<TLEDDevice>(c, 500, 300 + y));
-    Net(c, *rom->Pin(rom->FirstDataPin() + i), {romLeds.back()->Pin(0)});
-  }
-  Net(c, *drive->Pin(0), enables);
-  Net(c, *select->Pin(0), {ram->Pin(ram->ChipSelectPin())});
-  Net(c, *readWrite->Pin(0), {ram->Pin(ram->ReadWritePin())});
-  root->Reset();
-
-  SetWord(address, 5);  // write 1010 at 5: selected (low), write (low), data driven
-  SetWord(data, 0b1010);
-  Set(*drive, 1);
-  SettledStep(*root);
-  EXPECT_EQ(ram->GetWord(5), 0b1010);
-
-  Set(*drive, 0);  // read it back with the buffers off the bus
-  Set(*readWrite, 1);
-  SettledStep(*root);
-  EXPECT_EQ(Shown(ramLeds), 0b1010u);
-  SetWord(address, 6);
-  SettledStep(*root);
-  EXPECT_EQ(Shown(ramLeds), 0u);
-
-  Set(*select, 1);  // deselected: the bus keeps its last levels
-  SetWord(address, 5);
-  SettledStep(*root);
-  EXPECT_EQ(Shown(ramLeds), 0u);
-
-  SetWord(address, 9);
-  SettledStep(*root);
-  EXPECT_EQ(Shown(romLeds), 0b0110u);
 }
 
 }  // namespace

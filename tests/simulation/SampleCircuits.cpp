@@ -1,13 +1,58 @@
 #include "simulation/SampleCircuits.h"
 
-#include "simulation/SimTestHelpers.h"
+#include "TestHelpers.h"
 #include "simulation/cFlipFlop.h"
 #include "simulation/cInteractive.h"
 #include "simulation/cMemory.h"
 #include "simulation/cOutput.h"
 #include "simulation/cinput.h"
 
+#include <string_view>
+
 namespace logivane::test {
+
+LV_REGISTER_CLASS(TTestSource)
+LV_REGISTER_CLASS(TTestProbe)
+
+std::unique_ptr<TMacro> FullAdder() {
+  auto root = NewRoot();
+  TMacro& c = *root;
+  TTestSource* a = Place<TTestSource>(c, 0, 0);
+  TTestSource* b = Place<TTestSource>(c, 0, 40);
+  TTestSource* carryIn = Place<TTestSource>(c, 0, 80);
+  auto* half = Place<T2XorGate>(c, 100, 20);
+  auto* sum = Place<T2XorGate>(c, 200, 40);
+  auto* both = Place<T2AndGate>(c, 100, 120);
+  auto* carried = Place<T2AndGate>(c, 200, 120);
+  auto* carryOut = Place<T2OrGate>(c, 300, 120);
+  TTestProbe* sumProbe = Place<TTestProbe>(c, 400, 40);
+  TTestProbe* carryProbe = Place<TTestProbe>(c, 400, 120);
+
+  Net(c, *a->Pin(0), {half->Pin(1), both->Pin(1)});
+  Net(c, *b->Pin(0), {half->Pin(2), both->Pin(2)});
+  Net(c, *carryIn->Pin(0), {sum->Pin(2), carried->Pin(2)});
+  Net(c, *half->Pin(0), {sum->Pin(1), carried->Pin(1)});
+  Net(c, *sum->Pin(0), {sumProbe->Pin(0)});
+  Net(c, *both->Pin(0), {carryOut->Pin(1)});
+  Net(c, *carried->Pin(0), {carryOut->Pin(2)});
+  Net(c, *carryOut->Pin(0), {carryProbe->Pin(0)});
+  root->Reset();
+  return root;
+}
+
+void ExpectFullAdderTruthTable(TMacro& root) {
+  //                      A  B  Ci  S  Co
+  const TLevel rows[8][5] = {{0, 0, 0, 0, 0}, {0, 0, 1, 1, 0}, {0, 1, 0, 1, 0}, {0, 1, 1, 0, 1},
+                             {1, 0, 0, 1, 0}, {1, 0, 1, 0, 1}, {1, 1, 0, 0, 1}, {1, 1, 1, 1, 1}};
+  for (const auto& row : rows) {
+    for (int i = 0; i < 3; ++i) {
+      SourceAt(root, i)->Level = row[i];
+    }
+    SettledStep(root);
+    EXPECT_EQ(ProbeAt(root, 0)->Seen, row[3]) << row[0] << row[1] << row[2];
+    EXPECT_EQ(ProbeAt(root, 1)->Seen, row[4]) << row[0] << row[1] << row[2];
+  }
+}
 
 std::unique_ptr<TMacro> EveryDeviceCircuit() {
   auto root = NewRoot();
@@ -16,21 +61,12 @@ std::unique_ptr<TMacro> EveryDeviceCircuit() {
   auto next = [&x] {
     return x += 80;
   };
-  Place<TNotGate>(c, next(), 0);
-  Place<T2AndGate>(c, next(), 0);
-  Place<T2NandGate>(c, next(), 0);
-  Place<T2OrGate>(c, next(), 0);
-  Place<T2NorGate>(c, next(), 0);
-  Place<T2XorGate>(c, next(), 0);
-  Place<T2XnorGate>(c, next(), 0);
-  Place<T3AndGate>(c, next(), 0);
-  Place<T3NandGate>(c, next(), 0);
-  Place<T3OrGate>(c, next(), 0);
-  Place<T3NorGate>(c, next(), 0);
-  Place<T4AndGate>(c, next(), 0);
-  Place<T4NandGate>(c, next(), 0);
-  Place<T4OrGate>(c, next(), 0);
-  Place<T4NorGate>(c, next(), 0);
+  for (const std::string_view name : TClassRegistry::Names()) {
+    if (name.ends_with("Gate")) {
+      const auto gate = TClassRegistry::Find(name.data(), name.size());
+      Place(c, next(), 0, std::unique_ptr<TGraphicObject>(static_cast<TGateDevice*>(gate())));
+    }
+  }
   auto* buffer = Place<TTriState>(c, next(), 0);
   Place<TRSFlipFlop>(c, next(), 100);
   auto* d = Place<TDFlipFlop>(c, next(), 100);

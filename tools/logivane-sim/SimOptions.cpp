@@ -20,7 +20,8 @@ QString SimUsage() {
       "  --bench         end with the simulation speed in steps per second\n"
       "\n"
       "Exit status: 0 done, 1 bad usage, 2 no such file or not a circuit file,\n"
-      "3 a later or unreadable file, 4 the circuit stopped on a race or bus contention.\n");
+      "3 a later or unreadable file, 4 the circuit stopped on a race or bus contention,\n"
+      "5 an output file that cannot be written.\n");
 }
 
 std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString& error) {

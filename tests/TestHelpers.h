@@ -1,6 +1,7 @@
 #pragma once
 
-#include "document/StreamTestHelpers.h"
+#include "document/cSerializeReader.h"
+#include "document/cSerializeWriter.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cMacro.h"
@@ -9,11 +10,41 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QByteArray>
+
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <vector>
 
 namespace logivane::test {
+
+/// The bytes that `write` puts into a fresh stream.
+inline QByteArray Written(const std::function<void(TSerializeWriter&)>& write) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    TSerializeWriter writer(buffer);
+    write(writer);
+  }
+  return bytes;
+}
+
+inline QByteArray WrittenObject(const TSerialize& object) {
+  return Written([&](TSerializeWriter& writer) { writer.WriteObject(&object); });
+}
+
+template <class T>
+std::unique_ptr<T> ReadBack(const QByteArray& bytes) {
+  TSerializeReader reader(bytes);
+  return reader.ReadRoot<T>();
+}
+
+inline QByteArray Hex(const char* text) {
+  return QByteArray::fromHex(text);
+}
 
 /// A source that drives its one output pin with `Level` each time its circuit's sources are due.
 class TTestSource final : public TDevice {
@@ -110,46 +141,36 @@ inline TTestProbe* ProbeAt(const TMacro& circuit, int index) {
   return static_cast<TTestProbe*>(circuit.Outputs().Child(index));
 }
 
-/// A full adder of two XOR, two AND and one OR gate. Sources A, B and carry in are the first
-/// three of `Inputs`; the probes of sum and carry out the two of `Outputs`.
-inline std::unique_ptr<TMacro> FullAdder() {
-  auto root = NewRoot();
-  TMacro& c = *root;
-  TTestSource* a = Place<TTestSource>(c, 0, 0);
-  TTestSource* b = Place<TTestSource>(c, 0, 40);
-  TTestSource* carryIn = Place<TTestSource>(c, 0, 80);
-  auto* half = Place<T2XorGate>(c, 100, 20);
-  auto* sum = Place<T2XorGate>(c, 200, 40);
-  auto* both = Place<T2AndGate>(c, 100, 120);
-  auto* carried = Place<T2AndGate>(c, 200, 120);
-  auto* carryOut = Place<T2OrGate>(c, 300, 120);
-  TTestProbe* sumProbe = Place<TTestProbe>(c, 400, 40);
-  TTestProbe* carryProbe = Place<TTestProbe>(c, 400, 120);
-
-  Net(c, *a->Pin(0), {half->Pin(1), both->Pin(1)});
-  Net(c, *b->Pin(0), {half->Pin(2), both->Pin(2)});
-  Net(c, *carryIn->Pin(0), {sum->Pin(2), carried->Pin(2)});
-  Net(c, *half->Pin(0), {sum->Pin(1), carried->Pin(1)});
-  Net(c, *sum->Pin(0), {sumProbe->Pin(0)});
-  Net(c, *both->Pin(0), {carryOut->Pin(1)});
-  Net(c, *carried->Pin(0), {carryOut->Pin(2)});
-  Net(c, *carryOut->Pin(0), {carryProbe->Pin(0)});
-  root->Reset();
-  return root;
-}
-
-inline void ExpectFullAdderTruthTable(TMacro& root) {
-  //                      A  B  Ci  S  Co
-  const TLevel rows[8][5] = {{0, 0, 0, 0, 0}, {0, 0, 1, 1, 0}, {0, 1, 0, 1, 0}, {0, 1, 1, 0, 1},
-                             {1, 0, 0, 1, 0}, {1, 0, 1, 0, 1}, {1, 1, 0, 0, 1}, {1, 1, 1, 1, 1}};
-  for (const auto& row : rows) {
-    for (int i = 0; i < 3; ++i) {
-      SourceAt(root, i)->Level = row[i];
+/**
+ * Checks a device against a table read like a datasheet. Each row gives the levels of the pins
+ * `inputs`, then the levels expected on the pins `outputs` after one step: fresh drivers, one
+ * evaluation and the latch that ends a step. Rows follow one another, so a device with memory
+ * is checked as a sequence.
+ */
+inline void ExpectRows(TDevice& device, std::vector<int> inputs, std::vector<int> outputs,
+                       const std::vector<std::vector<TLevel>>& rows) {
+  int number = 0;
+  for (const std::vector<TLevel>& row : rows) {
+    ASSERT_EQ(row.size(), inputs.size() + outputs.size()) << "row " << number;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+      device.Pin(inputs[i])->Value = row[i];
     }
-    SettledStep(root);
-    EXPECT_EQ(ProbeAt(root, 0)->Seen, row[3]) << row[0] << row[1] << row[2];
-    EXPECT_EQ(ProbeAt(root, 1)->Seen, row[4]) << row[0] << row[1] << row[2];
+    device.ClearDrivers();
+    device.Calculate();
+    device.SetSlaveInputs();
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+      EXPECT_EQ(device.Pin(outputs[i])->Value, row[inputs.size() + i])
+          << device.ClassName() << " row " << number << " pin " << outputs[i];
+    }
+    ++number;
   }
 }
+
+/// A full adder of two XOR, two AND and one OR gate. Sources A, B and carry in are the first
+/// three of `Inputs`; the probes of sum and carry out the two of `Outputs`.
+std::unique_ptr<TMacro> FullAdder();
+
+/// Steps a `FullAdder` (or a copy of one) through all eight rows of its truth table.
+void ExpectFullAdderTruthTable(TMacro& root);
 
 }  // namespace logivane::test

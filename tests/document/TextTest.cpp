@@ -1,5 +1,7 @@
-#include "document/StreamTestHelpers.h"
+#include "TestHelpers.h"
+#include "document/cFonts.h"
 #include "document/cGText.h"
+#include "document/cMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -40,16 +42,6 @@ bool IsBlank(const QImage& image) {
   return true;
 }
 
-/// True when the bar runs along the box's top edge, from vertex 0 to vertex 3.
-void ExpectBarOnTopEdge(const TGraphicText& text) {
-  const TPolyline& bar = text.OverlineLine();
-  ASSERT_EQ(bar.PointCount(), 2);
-  EXPECT_FLOAT_EQ(bar.GetFloatPoint(0)->X, text.GetFloatPoint(0)->X);
-  EXPECT_FLOAT_EQ(bar.GetFloatPoint(0)->Y, text.GetFloatPoint(0)->Y);
-  EXPECT_FLOAT_EQ(bar.GetFloatPoint(1)->X, text.GetFloatPoint(3)->X);
-  EXPECT_FLOAT_EQ(bar.GetFloatPoint(1)->Y, text.GetFloatPoint(3)->Y);
-}
-
 TEST(GraphicText, TheBoxFitsTheMeasuredTextAndOneCharacterIsOneUnitNarrower) {
   TGraphicText text;
   EXPECT_EQ(text.MakeTextFont().pixelSize(), 9) << "7 points at a fixed 96 pixels per inch";
@@ -85,55 +77,10 @@ TEST(GraphicText, AnArrowOfTheSymbolFaceSwitchesTheFontForGood) {
 
 TEST(GraphicText, RotateKeepsTheAngleWithinOneTurn) {
   TGraphicText text;
-  for (int i = 0; i < 3; ++i) {
-    text.Rotate(90);
-  }
+  text.Rotate(-90);
+  EXPECT_FLOAT_EQ(text.TextAngle, 270);
   text.Rotate(180);
-  EXPECT_FLOAT_EQ(text.TextAngle, 90);
-  TGraphicText other;
-  other.Rotate(-90);
-  EXPECT_FLOAT_EQ(other.TextAngle, 270);
-}
-
-TEST(GraphicText, TheBarFollowsTheTopEdgeThroughRotationAndMoves) {
-  TGraphicText text;
-  text.SetOverline(true);
-  text.SetText("Label");
-  ExpectBarOnTopEdge(text);
-  text.Rotate(90);
-  text.Translate(30, -7);
-  text.Remap();
-  ExpectBarOnTopEdge(text);
-  EXPECT_EQ(text.OverlineLine().GetPoint(0), text.GetPoint(0)) << "Remap reaches the bar";
-
-  // A turned text is measured unturned and then turned: the box is tall and narrow.
-  const QFontMetrics metrics(text.MakeTextFont());
-  text.SetText("Label");
-  EXPECT_NEAR(BoxWidth(text), metrics.height(), 1e-3);
-  ExpectBarOnTopEdge(text);
-}
-
-TEST(GraphicText, SettersKeepTheBoxCentredOnTheSamePoint) {
-  TGraphicText text;
-  text.SetText("Hi");
-  float cx, cy;
-  text.GetCentre(cx, cy);
-  text.Translate(100.6f - cx, 50.2f - cy);
-  text.Remap();
-
-  text.SetFontSize(10);
-  const QFontMetrics metrics(text.MakeTextFont());
-  const int w = metrics.horizontalAdvance("Hi");
-  const int h = metrics.height();
-  EXPECT_FLOAT_EQ(text.GetFloatPoint(0)->X, static_cast<float>(100 - w / 2));
-  EXPECT_FLOAT_EQ(text.GetFloatPoint(0)->Y, static_cast<float>(50 - h / 2));
-  EXPECT_FLOAT_EQ(BoxWidth(text), static_cast<float>(w));
-
-  text.SetBold(true);
-  EXPECT_TRUE(text.IsBold());
-  text.GetCentre(cx, cy);
-  EXPECT_NEAR(cx, 100, 1);
-  EXPECT_NEAR(cy, 50, 1);
+  EXPECT_FLOAT_EQ(text.TextAngle, 90) << "450 wraps";
 }
 
 TEST(GraphicText, AnEmptyTextPaintsNothingNotEvenItsBar) {
@@ -166,6 +113,42 @@ TEST(GraphicText, ReadingATextWithoutBarKeepsTheEmptyDefaultBar) {
   const auto barredCopy = ReadBack<TGraphicText>(WrittenObject(barred));
   ASSERT_EQ(barredCopy->OverlineLine().PointCount(), 2);
   EXPECT_EQ(barredCopy->OverlineLine().GetPoint(1), barred.OverlineLine().GetPoint(1));
+}
+
+TEST(GraphicBox, SetPointerAndSetBoxSizeKeepTheAnchor) {
+  TGraphicBox box;
+  box.MoveAnchorTo({150, 80});
+  // Every change from and to the tailless rectangle, whose anchor is its centre.
+  for (std::uint8_t pointer : {0, 4, 1, 4, 2, 3, 4, 4, 0}) {
+    box.SetPointer(pointer);
+    EXPECT_EQ(box.GetAnchor(), QPoint(150, 80)) << int(pointer);
+    box.SetBoxSize(33, 17);
+    EXPECT_EQ(box.GetAnchor(), QPoint(150, 80)) << int(pointer);
+  }
+}
+
+TEST(MessageBox, SetMessageSizesToTheLongestLineTimesTheLineCount) {
+  TMessageBox box;
+  const QFontMetrics metrics(MakeFont("MS Sans Serif", 8, 700, true));
+  box.MoveAnchorTo({60, 70});
+  box.SetMessage("ab\r\nabcd");
+  EXPECT_EQ(box.Lines, (QStringList{"ab", "abcd"}));
+  EXPECT_EQ(box.BoxWidth, metrics.horizontalAdvance("abcd"));
+  EXPECT_EQ(box.BoxHeight, 2 * metrics.height());
+  EXPECT_EQ(box.GetAnchor(), QPoint(60, 70));
+
+  box.SetMessage("first\nsecond\n");
+  EXPECT_EQ(box.Lines, (QStringList{"first", "second"})) << "a final break starts no line";
+  EXPECT_EQ(box.BoxHeight, 2 * metrics.height());
+  box.SetMessage("");
+  EXPECT_TRUE(box.Lines.isEmpty());
+  EXPECT_EQ(box.BoxHeight, 0);
+
+  // The line with the most characters is measured, the first of equals.
+  box.SetMessage("WWW\niii");
+  EXPECT_EQ(box.BoxWidth, metrics.horizontalAdvance("WWW"));
+  box.SetMessage("iii\nWWW");
+  EXPECT_EQ(box.BoxWidth, metrics.horizontalAdvance("iii"));
 }
 
 }  // namespace
