@@ -1,7 +1,7 @@
 // Circuits far larger than the samples, and streams nested as deep as the reader takes them.
 
-#include "circuits/BenchCircuits.h"
 #include "TestHelpers.h"
+#include "circuits/BenchCircuits.h"
 #include "document/cCircuitFile.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cOutput.h"
