@@ -1,5 +1,6 @@
 #include "dialogs/EditTextDlg.h"
 
+#include "dialogs/ValueDialog.h"
 #include "ui_EditTextDlg.h"
 
 #include <QColorDialog>
@@ -66,12 +67,7 @@ TEditTextValues TEditTextDialog::Values() const {
 }
 
 bool TEditTextDialog::Edit(TEditTextValues& values) {
-  SetValues(values);
-  if (exec() != QDialog::Accepted) {
-    return false;
-  }
-  values = Values();
-  return true;
+  return EditValues(*this, values);
 }
 
 void TEditTextDialog::SetTextColour(TColour colour) {

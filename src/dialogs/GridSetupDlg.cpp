@@ -1,5 +1,6 @@
 #include "dialogs/GridSetupDlg.h"
 
+#include "dialogs/ValueDialog.h"
 #include "ui_GridSetupDlg.h"
 
 namespace logivane {
@@ -34,12 +35,7 @@ TGridSettings TGridSetupDialog::Values() const {
 }
 
 bool TGridSetupDialog::Edit(TGridSettings& values) {
-  SetValues(values);
-  if (exec() != QDialog::Accepted) {
-    return false;
-  }
-  values = Values();
-  return true;
+  return EditValues(*this, values);
 }
 
 void TGridSetupDialog::UpdateDisplayBox() {

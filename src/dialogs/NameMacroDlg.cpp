@@ -1,5 +1,6 @@
 #include "dialogs/NameMacroDlg.h"
 
+#include "dialogs/ValueDialog.h"
 #include "ui_NameMacroDlg.h"
 
 #include <QKeyEvent>
@@ -29,12 +30,7 @@ QString TNameMacroDialog::Values() const {
 }
 
 bool TNameMacroDialog::Edit(QString& name) {
-  SetValues(name);
-  if (exec() != QDialog::Accepted) {
-    return false;
-  }
-  name = Values();
-  return true;
+  return EditValues(*this, name);
 }
 
 void TNameMacroDialog::showEvent(QShowEvent* event) {

@@ -1,5 +1,6 @@
 #include "dialogs/RenameDlg.h"
 
+#include "dialogs/ValueDialog.h"
 #include "ui_RenameDlg.h"
 
 namespace logivane {
@@ -21,12 +22,7 @@ TRenameValues TRenameDialog::Values() const {
 }
 
 bool TRenameDialog::Edit(TRenameValues& values) {
-  SetValues(values);
-  if (exec() != QDialog::Accepted) {
-    return false;
-  }
-  values = Values();
-  return true;
+  return EditValues(*this, values);
 }
 
 void TRenameDialog::showEvent(QShowEvent* event) {

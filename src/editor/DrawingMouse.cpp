@@ -213,7 +213,7 @@ void TLogivaneDrawing::SelectPress(TGraphicObject* hit, Qt::MouseButton button,
 
 void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPoint p) {
   if (FInteractMode) {
-    ApplyCursor(EditorCursor(TCursorId::Hand));
+    setCursor(EditorCursor(TCursorId::Hand));
   } else if (FProbeMode) {
     ProbeCursor();
   }
@@ -225,9 +225,9 @@ void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPoint p) {
         FOverTarget = !FCircuit->HitPin->IsConnected();
       }
     }
-    ApplyCursor(EditorCursor(FOverTarget ? TCursorId::WireConnect
-                             : FTracing  ? TCursorId::WireIsWiring
-                                         : TCursorId::WireDefault));
+    setCursor(EditorCursor(FOverTarget ? TCursorId::WireConnect
+                           : FTracing  ? TCursorId::WireIsWiring
+                                       : TCursorId::WireDefault));
   } else if (FInteractMode) {
     // Interactive inputs and switches are the devices that take presses.
     FOverTarget = FCircuit->HitTest(p.x(), p.y()) && IsInteractiveDevice(FCircuit->HitObject);

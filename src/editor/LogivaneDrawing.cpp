@@ -73,7 +73,7 @@ void TLogivaneDrawing::SetWireMode(bool on) {
   FWireMode = on;
   unsetCursor();
   if (on) {
-    ApplyCursor(EditorCursor(TCursorId::WireDefault));
+    setCursor(EditorCursor(TCursorId::WireDefault));
   }
 }
 
@@ -148,20 +148,16 @@ void TLogivaneDrawing::LeaveEditingModes() {
   }
 }
 
-void TLogivaneDrawing::ApplyCursor(const QCursor& cursor) {
-  setCursor(cursor);
-}
-
 void TLogivaneDrawing::ProbeCursor() {
   switch (ProbeState) {
     case ProbeHigh:
-      ApplyCursor(EditorCursor(TCursorId::ProbeOn));
+      setCursor(EditorCursor(TCursorId::ProbeOn));
       break;
     case ProbeLow:
-      ApplyCursor(EditorCursor(TCursorId::ProbeOff));
+      setCursor(EditorCursor(TCursorId::ProbeOff));
       break;
     default:
-      ApplyCursor(EditorCursor(TCursorId::ProbeFloat));
+      setCursor(EditorCursor(TCursorId::ProbeFloat));
   }
 }
 

@@ -185,7 +185,6 @@ protected:
 
 private:
   void SetModes(bool* mode);
-  void ApplyCursor(const QCursor& cursor);
   void ProbeCursor();
   /// Repaints everything on screen.
   void InvalidateAll();
