@@ -1,5 +1,6 @@
 #include "app/MainUnit.h"
 
+#include "app/Settings.h"
 #include "document/cGrid.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
@@ -9,7 +10,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QTimer>
 #include <QToolBar>
 
@@ -36,11 +39,6 @@ TMainForm::TMainForm(QWidget* parent)
   connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);
   FDrawing->installEventFilter(this);
   CreateActions();
-  // The grid a new user starts with: snap to 5 units, a dot every 20, turn by 10 degrees.
-  TGrid& grid = FDrawing->Grid();
-  grid.Spacing = 5;
-  grid.DisplayFrequency = 4;
-  grid.AngleStep = 10;
   FDrawing->SetSelectMode(true);
   UpdateCaption();
   resize(1000, 700);
@@ -95,6 +93,7 @@ void TMainForm::CreateActions() {
   add("MenuCopy", {}, QKeySequence::Copy, [this] { FDrawing->CopySelection(); });
   add("MenuPaste", {}, QKeySequence::Paste, [this] { FDrawing->PasteClipboard(); });
   add("EditSelectAll", {}, QKeySequence::SelectAll, [this] { FDrawing->SelectAll(); });
+  add("MenuExit", {}, QKeySequence::Quit, &TMainForm::close);
 }
 
 void TMainForm::UpdateCaption() {
@@ -197,10 +196,52 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   if (QuerySave()) {
+    SaveSettings();
     event->accept();
   } else {
     event->ignore();
   }
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  if (!FSettingsLoaded) {
+    FSettingsLoaded = true;
+    LoadSettings();
+  }
+  QMainWindow::showEvent(event);
+}
+
+void TMainForm::LoadSettings() {
+  QSettings store;
+  const TProgramSettings settings = ReadSettings(store, screen()->availableGeometry().size());
+  if (settings.Maximized) {
+    setWindowState(windowState() | Qt::WindowMaximized);
+  } else {
+    setGeometry(settings.Window);
+  }
+  TGrid& grid = FDrawing->Grid();
+  grid.ShowGrid = settings.ShowGrid;
+  grid.SnapToGrid = settings.SnapToGrid;
+  grid.Spacing = settings.Spacing;
+  grid.DisplayFrequency = settings.DisplayFrequency;
+  grid.AngleStep = settings.AngleStep;
+  FClock->setInterval(settings.ClockInterval);
+}
+
+void TMainForm::SaveSettings() {
+  // Read first, so that what this window does not manage yet is written back unchanged.
+  QSettings store;
+  TProgramSettings settings = ReadSettings(store, screen()->availableGeometry().size());
+  settings.Maximized = isMaximized();
+  settings.Window = geometry();
+  const TGrid& grid = FDrawing->Grid();
+  settings.ShowGrid = grid.ShowGrid;
+  settings.SnapToGrid = grid.SnapToGrid;
+  settings.Spacing = grid.Spacing;
+  settings.DisplayFrequency = grid.DisplayFrequency;
+  settings.AngleStep = grid.AngleStep;
+  settings.ClockInterval = FClock->interval();
+  WriteSettings(store, settings);
 }
 
 }  // namespace logivane

@@ -23,6 +23,7 @@ public:
   bool OpenFile(const QString& fileName);
 
 protected:
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -37,10 +38,14 @@ private:
   void RunCircuit();
   /// Asks to save a changed circuit; false when the user cancels.
   bool QuerySave();
+  /// Puts the window, the grid and the clock where the last run left them.
+  void LoadSettings();
+  void SaveSettings();
 
   QScrollArea* FScroller = nullptr;
   TLogivaneDrawing* FDrawing = nullptr;
   QTimer* FClock = nullptr;
+  bool FSettingsLoaded = false;
 };
 
 }  // namespace logivane

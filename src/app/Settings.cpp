@@ -1,0 +1,195 @@
+#include "app/Settings.h"
+
+#include <QSettings>
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace logivane {
+
+namespace {
+
+const QString Root = QStringLiteral("3.04/");
+constexpr int FileHistoryLength = 5;
+
+/// Reads the values of one group; once one of them is missing or unreadable the whole group is
+/// taken as unreadable, as a damaged group cannot be trusted value by value.
+class TGroupReader {
+public:
+  TGroupReader(QSettings& store, const char* group) : FStore(store) {
+    FStore.beginGroup(Root + QLatin1String(group));
+  }
+  ~TGroupReader() { FStore.endGroup(); }
+  TGroupReader(const TGroupReader&) = delete;
+  TGroupReader& operator=(const TGroupReader&) = delete;
+
+  int Integer(const char* name) {
+    const QVariant value = FStore.value(QLatin1String(name));
+    bool ok = value.isValid();
+    const int number = ok ? value.toString().toInt(&ok) : 0;
+    FSound = FSound && ok;
+    return number;
+  }
+  bool Boolean(const char* name) { return Integer(name) != 0; }
+  QRect Bounds() {
+    const int top = Integer("Top");
+    const int left = Integer("Left");
+    return {left, top, Integer("Width"), Integer("Height")};
+  }
+  bool Sound() const { return FSound; }
+
+private:
+  QSettings& FStore;
+  bool FSound = true;
+};
+
+void WriteBounds(QSettings& store, const QRect& r) {
+  store.setValue(QStringLiteral("Top"), r.top());
+  store.setValue(QStringLiteral("Left"), r.left());
+  store.setValue(QStringLiteral("Width"), r.width());
+  store.setValue(QStringLiteral("Height"), r.height());
+}
+
+int InRange(int value, int low, int high, int otherwise) {
+  return value >= low && value <= high ? value : otherwise;
+}
+
+void ReadWindow(QSettings& store, TProgramSettings& settings, const TProgramSettings& defaults) {
+  TGroupReader group(store, "Window");
+  const bool maximized = group.Boolean("Maximized");
+  if (group.Sound() && maximized) {
+    settings.Maximized = true;
+    return;
+  }
+  const QRect bounds = group.Bounds();
+  if (group.Sound()) {
+    settings.Window = bounds;
+  } else {
+    settings.Window = defaults.Window;
+  }
+}
+
+void ReadView(QSettings& store, TProgramSettings& settings) {
+  TGroupReader group(store, "View");
+  const bool showGrid = group.Boolean("Show Grid");
+  const bool snap = group.Boolean("Snap");
+  const int spacing = group.Integer("Snap Size");
+  const int frequency = group.Integer("Display Size");
+  const int angle = group.Integer("Angle");
+  if (!group.Sound()) {
+    return;  // the defaults stand for all five
+  }
+  settings.ShowGrid = showGrid;
+  settings.SnapToGrid = snap;
+  // The ranges of the grid dialog; note that a bad display size gives 2, not the default.
+  settings.Spacing = InRange(spacing, 5, 60, 5);
+  settings.DisplayFrequency = InRange(frequency, 1, 5, 2);
+  settings.AngleStep = InRange(angle, 5, 90, 10);
+}
+
+void ReadClock(QSettings& store, TProgramSettings& settings) {
+  TGroupReader group(store, "Clock");
+  const int interval = group.Integer("Interval");
+  if (!group.Sound()) {
+    return;
+  }
+  const std::initializer_list<int> speeds = {500, 250, 100, 50, 10};
+  settings.ClockInterval =
+      std::find(speeds.begin(), speeds.end(), interval) != speeds.end() ? interval : 100;
+}
+
+void ReadToolWindow(QSettings& store, const char* name, QRect& bounds, bool& visible,
+                    bool* statusVisible) {
+  TGroupReader group(store, name);
+  const QRect read = group.Bounds();
+  const bool shown = group.Boolean("Visible");
+  const bool status = statusVisible ? group.Boolean("Status Visible") : false;
+  if (!group.Sound()) {
+    return;
+  }
+  bounds = read;
+  visible = shown;
+  if (statusVisible) {
+    *statusVisible = status;
+  }
+}
+
+void ReadFileHistory(QSettings& store, TProgramSettings& settings) {
+  store.beginGroup(Root + QStringLiteral("File History"));
+  for (int i = 1; i <= FileHistoryLength; ++i) {
+    const QVariant entry = store.value(QString::number(i));
+    if (entry.isValid() && !entry.toString().isEmpty()) {
+      settings.FileHistory.append(entry.toString());
+    }
+  }
+  store.endGroup();
+}
+
+}  // namespace
+
+TProgramSettings DefaultSettings(QSize screen) {
+  TProgramSettings settings;
+  const int w = screen.width() / 8;
+  const int h = screen.height() / 8;
+  settings.Window = QRect(w, h, w * 6, h * 6);
+  settings.PartsCentre = QRect(screen.width() - 200 - 16, 16, 200, 360);
+  return settings;
+}
+
+TProgramSettings ReadSettings(QSettings& store, QSize screen) {
+  const TProgramSettings defaults = DefaultSettings(screen);
+  TProgramSettings settings = defaults;
+  ReadWindow(store, settings, defaults);
+  ReadView(store, settings);
+  ReadClock(store, settings);
+  ReadToolWindow(store, "Parts Centre", settings.PartsCentre, settings.PartsCentreVisible,
+                 &settings.PartsCentreStatusVisible);
+  ReadToolWindow(store, "Logic History", settings.LogicHistory, settings.LogicHistoryVisible,
+                 nullptr);
+  ReadFileHistory(store, settings);
+  settings.DatasheetFolder =
+      store.value(Root + QStringLiteral("Folders/Datasheet Path")).toString();
+  return settings;
+}
+
+void WriteSettings(QSettings& store, const TProgramSettings& settings) {
+  store.beginGroup(Root + QStringLiteral("Window"));
+  store.setValue(QStringLiteral("Maximized"), int(settings.Maximized));
+  if (!settings.Maximized) {
+    WriteBounds(store, settings.Window);
+  }
+  store.endGroup();
+
+  store.beginGroup(Root + QStringLiteral("View"));
+  store.setValue(QStringLiteral("Show Grid"), int(settings.ShowGrid));
+  store.setValue(QStringLiteral("Snap"), int(settings.SnapToGrid));
+  store.setValue(QStringLiteral("Snap Size"), settings.Spacing);
+  store.setValue(QStringLiteral("Display Size"), settings.DisplayFrequency);
+  store.setValue(QStringLiteral("Angle"), settings.AngleStep);
+  store.endGroup();
+
+  store.setValue(Root + QStringLiteral("Clock/Interval"), settings.ClockInterval);
+
+  store.beginGroup(Root + QStringLiteral("Parts Centre"));
+  store.setValue(QStringLiteral("Visible"), int(settings.PartsCentreVisible));
+  WriteBounds(store, settings.PartsCentre);
+  store.setValue(QStringLiteral("Status Visible"), int(settings.PartsCentreStatusVisible));
+  store.endGroup();
+
+  store.beginGroup(Root + QStringLiteral("Logic History"));
+  store.setValue(QStringLiteral("Visible"), int(settings.LogicHistoryVisible));
+  WriteBounds(store, settings.LogicHistory);
+  store.endGroup();
+
+  store.remove(Root + QStringLiteral("File History"));
+  store.beginGroup(Root + QStringLiteral("File History"));
+  for (int i = 0; i < std::min<int>(settings.FileHistory.size(), FileHistoryLength); ++i) {
+    store.setValue(QString::number(i + 1), settings.FileHistory[i]);
+  }
+  store.endGroup();
+
+  store.setValue(Root + QStringLiteral("Folders/Datasheet Path"), settings.DatasheetFolder);
+  store.sync();
+}
+
+}  // namespace logivane

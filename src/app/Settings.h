@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class QSettings;
+
+namespace logivane {
+
+/**
+ * @brief Everything the program keeps from one run to the next, as the settings store holds it
+ * under "3.04": the main window's place, the grid, the clock, the two tool windows, the recent
+ * files and the datasheet folder.
+ */
+struct TProgramSettings {
+  bool Maximized = false;
+  /// Left, top, width and height of the main window.
+  QRect Window;
+
+  bool ShowGrid = true;
+  bool SnapToGrid = true;
+  int Spacing = 5;
+  int DisplayFrequency = 4;
+  int AngleStep = 10;
+
+  /// Milliseconds between two simulation steps.
+  int ClockInterval = 100;
+
+  QRect PartsCentre;
+  bool PartsCentreVisible = false;
+  bool PartsCentreStatusVisible = false;
+
+  QRect LogicHistory{16, 16, 500, 186};
+  bool LogicHistoryVisible = false;
+
+  /// The most recent first, at most five.
+  QStringList FileHistory;
+  QString DatasheetFolder;
+};
+
+/// The settings of a first run on a screen of `screen` size.
+TProgramSettings DefaultSettings(QSize screen);
+
+/// Reads the settings from `store`. A group that is missing, or any of whose values is
+/// missing or unreadable, gives the defaults for all of its values; values out of range are
+/// replaced. Nothing that the store holds can make reading fail.
+TProgramSettings ReadSettings(QSettings& store, QSize screen);
+
+/// Writes `settings` to `store`. A maximised window leaves its stored bounds as they were.
+void WriteSettings(QSettings& store, const TProgramSettings& settings);
+
+}  // namespace logivane

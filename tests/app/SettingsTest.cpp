@@ -1,0 +1,90 @@
+#include "app/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace logivane {
+namespace {
+
+const QSize Screen(1600, 1200);
+
+/// A settings store of its own in a temporary folder, in the format the program uses.
+class SettingsTest : public ::testing::Test {
+protected:
+  QTemporaryDir Folder;
+  QSettings Store{Folder.filePath("Logivane.conf"), QSettings::IniFormat};
+};
+
+TEST_F(SettingsTest, AnEmptyStoreGivesTheFirstRunDefaults) {
+  const TProgramSettings read = ReadSettings(Store, Screen);
+  EXPECT_EQ(read.Window, QRect(200, 150, 1200, 900));  // the middle three quarters
+  EXPECT_FALSE(read.Maximized);
+  EXPECT_TRUE(read.ShowGrid && read.SnapToGrid);
+  EXPECT_EQ(read.Spacing * read.DisplayFrequency, 20);
+  EXPECT_EQ(read.Spacing, 5);
+  EXPECT_EQ(read.ClockInterval, 100);
+  EXPECT_EQ(read.PartsCentre, QRect(1600 - 216, 16, 200, 360));
+  EXPECT_FALSE(read.PartsCentreVisible || read.LogicHistoryVisible);
+  EXPECT_TRUE(read.FileHistory.isEmpty());
+}
+
+TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
+  TProgramSettings written = DefaultSettings(Screen);
+  written.Window = QRect(10, 20, 800, 600);
+  written.ShowGrid = false;
+  written.Spacing = 10;
+  written.DisplayFrequency = 3;
+  written.AngleStep = 45;
+  written.ClockInterval = 10;
+  written.PartsCentreVisible = true;
+  written.LogicHistory = QRect(30, 40, 600, 200);
+  written.FileHistory = {"/a.lvm", "/b c.lvm"};
+  written.DatasheetFolder = "/sheets";
+  WriteSettings(Store, written);
+  const TProgramSettings read = ReadSettings(Store, Screen);
+  EXPECT_EQ(read.Window, written.Window);
+  EXPECT_FALSE(read.ShowGrid);
+  EXPECT_EQ(read.Spacing, 10);
+  EXPECT_EQ(read.DisplayFrequency, 3);
+  EXPECT_EQ(read.AngleStep, 45);
+  EXPECT_EQ(read.ClockInterval, 10);
+  EXPECT_TRUE(read.PartsCentreVisible);
+  EXPECT_EQ(read.LogicHistory, written.LogicHistory);
+  EXPECT_EQ(read.FileHistory, written.FileHistory);
+  EXPECT_EQ(read.DatasheetFolder, "/sheets");
+
+  // A maximised window keeps the bounds of its last normal close.
+  written.Maximized = true;
+  written.Window = QRect(0, 0, 5, 5);
+  WriteSettings(Store, written);
+  EXPECT_TRUE(ReadSettings(Store, Screen).Maximized);
+  EXPECT_EQ(Store.value("3.04/Window/Width").toInt(), 800);
+}
+
+TEST_F(SettingsTest, BadValuesFallBackWithoutFailing) {
+  WriteSettings(Store, DefaultSettings(Screen));
+  Store.setValue("3.04/View/Snap Size", 3);
+  Store.setValue("3.04/View/Display Size", 9);
+  Store.setValue("3.04/View/Show Grid", 0);
+  Store.setValue("3.04/Clock/Interval", 150);
+  Store.setValue("3.04/Window/Width", "wide");
+  Store.setValue("3.04/File History/1", "/one.lvm");
+  Store.setValue("3.04/File History/3", "/three.lvm");
+  TProgramSettings read = ReadSettings(Store, Screen);
+  EXPECT_EQ(read.Spacing, 5);
+  EXPECT_EQ(read.DisplayFrequency, 2);  // out of range gives 2, while missing gives 4
+  EXPECT_FALSE(read.ShowGrid);
+  EXPECT_EQ(read.ClockInterval, 100);
+  EXPECT_EQ(read.Window, DefaultSettings(Screen).Window);  // one bad value: the whole group
+  EXPECT_EQ(read.FileHistory, QStringList({"/one.lvm", "/three.lvm"}));
+
+  Store.remove("3.04/View/Angle");  // one missing value resets all five view values
+  read = ReadSettings(Store, Screen);
+  EXPECT_TRUE(read.ShowGrid);
+  EXPECT_EQ(read.DisplayFrequency, 4);
+}
+
+}  // namespace
+}  // namespace logivane
