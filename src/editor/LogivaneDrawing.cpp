@@ -53,6 +53,7 @@ TGrid& TLogivaneDrawing::Grid() const {
 // Modes
 
 void TLogivaneDrawing::SetModes(bool* mode) {
+  LeaveEditingModes();  // a trace in progress is abandoned, never left behind
   unsetCursor();
   for (bool* flag :
        {&FWireMode, &FPolygonMode, &FPolylineMode, &FSelectMode, &FInteractMode, &FProbeMode}) {
@@ -107,7 +108,6 @@ void TLogivaneDrawing::AbandonShape(const TSegment& shape) {
 
 void TLogivaneDrawing::SetSelectMode(bool on) {
   if (on) {
-    LeaveEditingModes();
     SetModes(&FSelectMode);
   } else {
     FHandles->Deselect();
@@ -118,7 +118,6 @@ void TLogivaneDrawing::SetSelectMode(bool on) {
 
 void TLogivaneDrawing::SetInteractMode(bool on) {
   if (on) {
-    LeaveEditingModes();
     SetModes(&FInteractMode);
   }
   FInteractMode = on;
@@ -127,7 +126,6 @@ void TLogivaneDrawing::SetInteractMode(bool on) {
 
 void TLogivaneDrawing::SetProbeMode(bool on) {
   if (on) {
-    LeaveEditingModes();
     SetModes(&FProbeMode);
   }
   FProbeMode = on;

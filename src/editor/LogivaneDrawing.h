@@ -184,6 +184,7 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+  /// Abandons any trace and turns every mode but `mode` off.
   void SetModes(bool* mode);
   void ProbeCursor();
   /// Repaints everything on screen.

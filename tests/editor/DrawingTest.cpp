@@ -356,6 +356,12 @@ TEST_F(DrawingTest, TracedShapesCloseNearTheirStartOrOnADoubleClick) {
   QTest::mouseDClick(&Drawing(), Qt::LeftButton, Qt::NoModifier, QPoint(600, 500));
   EXPECT_EQ(Circuit().Count(), symbol + 2);  // two vertices make no polygon
   EXPECT_EQ(ended.count(), 3);
+
+  Drawing().SetPolygonMode(true);
+  Click({500, 500});
+  Drawing().SetWireMode(true);  // another tool abandons the trace
+  EXPECT_FALSE(Drawing().Tracing());
+  EXPECT_EQ(Drawing().PolygonInProgress(), nullptr);
 }
 
 TEST_F(DrawingTest, FilesSaveOpenAndInsertAndAFailedOpenKeepsTheCircuit) {
