@@ -2,6 +2,8 @@
 
 #include "simulation/cMacro.h"
 
+#include <algorithm>
+
 namespace logivane {
 
 bool TPaintIndex::IsCurrent(const TMacro& circuit) const {
@@ -14,10 +16,11 @@ void TPaintIndex::Rebuild(const TMacro& circuit) {
   for (const TGraphicList* list : circuit.PaintOrder()) {
     for (TSerialize* item : list->Objects()) {
       auto* object = static_cast<TGraphicObject*>(item);
-      FPositions.emplace(object, FEntries.size());
+      FPositions.push_back({object, FEntries.size()});
       FEntries.push_back({object->GetBounds(), object});
     }
   }
+  std::sort(FPositions.begin(), FPositions.end());
   FCircuit = &circuit;
   FChanges = TDrawingChanges::Now();
   FValid = true;
@@ -39,8 +42,9 @@ void TPaintIndex::BeginMove() {
 }
 
 void TPaintIndex::Update(TGraphicObject* object) {
-  const auto found = FPositions.find(object);
-  if (found != FPositions.end()) {
+  const auto found = std::lower_bound(FPositions.begin(), FPositions.end(),
+                                      std::pair<const TGraphicObject*, std::size_t>(object, 0));
+  if (found != FPositions.end() && found->first == object) {
     FEntries[found->second].Bounds = object->GetBounds();
   }
 }

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include <cstdint>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace logivane {
@@ -46,7 +46,9 @@ private:
   void Update(TGraphicObject* object);
 
   std::vector<TEntry> FEntries;
-  std::unordered_map<const TGraphicObject*, std::size_t> FPositions;
+  /// Where each object's entry is, sorted by object for a binary search: a drag looks up
+  /// hundreds of objects at every step.
+  std::vector<std::pair<const TGraphicObject*, std::size_t>> FPositions;
   const TMacro* FCircuit = nullptr;
   std::uint64_t FChanges = 0;
   bool FValid = false;
