@@ -401,47 +401,32 @@ std::int32_t TLogivaneHandles::SnapBeyond(float limit, bool atMost) const {
   return v;
 }
 
+std::int32_t TLogivaneHandles::MovedEdge(bool lowEdge, std::int32_t origin, float extent, float low,
+                                         float high) const {
+  const float minSize = static_cast<float>(MinSize);
+  if (lowEdge) {
+    return origin > high - minSize ? SnapBeyond(high - minSize, true) : origin;
+  }
+  const std::int32_t edge =
+      FGrid.SnapPoint(QPoint(RoundToInt(static_cast<float>(origin) + extent), 0)).x();
+  return edge < low + minSize ? SnapBeyond(low + minSize, false) : edge;
+}
+
 void TLogivaneHandles::ResizeTo(QPoint parentPoint) {
   TGraphicObject* item = Item();
   // Where the control's top-left corner would be had it followed the mouse.
   const QPoint origin = FGrid.SnapPoint(parentPoint - PressPoint);
   const TFloatRect f = item->GetFloatBounds();
   TFloatRect n = f;
-  const float minSize = static_cast<float>(MinSize);
-  const auto snap = [this](float v) {
-    return FGrid.SnapPoint(QPoint(RoundToInt(v), 0)).x();
-  };
   // The moving edges never come closer than MinSize to the fixed ones, snapped or not.
-  if (Corner == TCorner::TopLeft || Corner == TCorner::BottomLeft) {
-    std::int32_t left = origin.x();
-    if (left > f.MaxX - minSize) {
-      left = SnapBeyond(f.MaxX - minSize, true);
-    }
-    StartRect.Left = left;
-    n.MinX = static_cast<float>(left);
-  } else {
-    std::int32_t right = snap(static_cast<float>(origin.x()) + ItemWidth);
-    if (right < f.MinX + minSize) {
-      right = SnapBeyond(f.MinX + minSize, false);
-    }
-    StartRect.Right = right;
-    n.MaxX = static_cast<float>(right);
-  }
-  if (Corner == TCorner::TopLeft || Corner == TCorner::TopRight) {
-    std::int32_t top = origin.y();
-    if (top > f.MaxY - minSize) {
-      top = SnapBeyond(f.MaxY - minSize, true);
-    }
-    StartRect.Top = top;
-    n.MinY = static_cast<float>(top);
-  } else {
-    std::int32_t bottom = snap(static_cast<float>(origin.y()) + ItemHeight);
-    if (bottom < f.MinY + minSize) {
-      bottom = SnapBeyond(f.MinY + minSize, false);
-    }
-    StartRect.Bottom = bottom;
-    n.MaxY = static_cast<float>(bottom);
-  }
+  const bool left = Corner == TCorner::TopLeft || Corner == TCorner::BottomLeft;
+  const std::int32_t x = MovedEdge(left, origin.x(), ItemWidth, f.MinX, f.MaxX);
+  (left ? StartRect.Left : StartRect.Right) = x;
+  (left ? n.MinX : n.MaxX) = static_cast<float>(x);
+  const bool top = Corner == TCorner::TopLeft || Corner == TCorner::TopRight;
+  const std::int32_t y = MovedEdge(top, origin.y(), ItemHeight, f.MinY, f.MaxY);
+  (top ? StartRect.Top : StartRect.Bottom) = y;
+  (top ? n.MinY : n.MaxY) = static_cast<float>(y);
   // A straight line has no extent across itself to scale; it keeps that axis as it is.
   const float width = f.MaxX - f.MinX;
   const float height = f.MaxY - f.MinY;

@@ -105,6 +105,11 @@ private:
   void RotateTo(QPoint local);
   /// The snapped coordinate nearest to `limit` that is not below it (or above it, for `atMost`).
   std::int32_t SnapBeyond(float limit, bool atMost) const;
+  /// Where a resize puts the moving edge on one axis whose item spans `low` to `high`: the
+  /// left or top edge (`lowEdge`) follows `origin`, where the control's corner would be; the
+  /// other follows `origin` plus the item's `extent`, snapped.
+  std::int32_t MovedEdge(bool lowEdge, std::int32_t origin, float extent, float low,
+                         float high) const;
   void PlaceOverVertices();
 
   std::vector<TGraphicObject*> FItems;
