@@ -2,161 +2,188 @@
 
 #include "app/Settings.h"
 #include "document/cGrid.h"
+#include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
-#include "editor/UserMessages.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 
 namespace logivane {
 
 namespace {
 
-const char* const CircuitFilter = "Logivane files (*.lvm)";
+QString CircuitFilter() {
+  return TMainForm::tr("Macro Files (*.lvm)");
+}
+
+QString OpenCircuitDialog(QWidget* parent, const QString& folder) {
+  return QFileDialog::getOpenFileName(parent, TMainForm::tr("Open Circuit"), folder,
+                                      CircuitFilter());
+}
+
+QString SaveCircuitDialog(QWidget* parent, const QString& folder) {
+  QFileDialog dialog(parent, TMainForm::tr("Save Circuit"), folder, CircuitFilter());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("lvm"));
+  dialog.selectFile(QStringLiteral("Macro"));
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
 
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent),
+      ChooseOpenFile(OpenCircuitDialog),
+      ChooseSaveFile(SaveCircuitDialog),
       FScroller(new QScrollArea),
       FDrawing(new TLogivaneDrawing),
-      FClock(new QTimer(this)) {
+      FClock(new QTimer(this)),
+      FStatusText(new QLabel) {
   setObjectName(QStringLiteral("MainForm"));
   FScroller->setObjectName(QStringLiteral("ScrollBox"));
+  FScroller->setBackgroundRole(QPalette::Base);
   FScroller->setWidget(FDrawing);
   setCentralWidget(FScroller);
+  FStatusText->setObjectName(QStringLiteral("StatusText"));
+  FStatusText->setStyleSheet(QStringLiteral("color: red"));
+  statusBar()->addWidget(FStatusText, 1);
+
   FClock->setObjectName(QStringLiteral("Clock"));
   FClock->setInterval(150);
   connect(FClock, &QTimer::timeout, this, &TMainForm::RunCircuit);
+
+  CreateMenus();
   connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);
+  connect(FDrawing, &TLogivaneDrawing::OnObjectSelected, this,
+          [this](Qt::MouseButton button) { ObjectSelected(button); });
+  connect(FDrawing, &TLogivaneDrawing::OnObjectDeSelected, this,
+          &TMainForm::EnableClipboardCommands);
+  connect(FDrawing, &TLogivaneDrawing::OnMouseDown, this,
+          [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+            PlaceDevice(button, modifiers, {x, y});
+          });
+  connect(FDrawing, &TLogivaneDrawing::OnMouseMove, this, &TMainForm::ShowWiringHints);
+  connect(FDrawing, &TLogivaneDrawing::OnObjectDblClick, this, &TMainForm::ObjectDoubleClicked);
+  connect(&FDrawing->Handles(), &TLogivaneHandles::OnSetItem, this,
+          &TMainForm::ConfigureDevicePopup);
   FDrawing->installEventFilter(this);
-  CreateActions();
-  FDrawing->SetSelectMode(true);
+
+  StartFolder = QDir::currentPath();
   UpdateCaption();
-  resize(1000, 700);
+  SpeedUpdateClick();
 }
 
-void TMainForm::CreateActions() {
-  QToolBar* bar = addToolBar(tr("Tools"));
-  bar->setObjectName(QStringLiteral("ToolBar"));
-  // Every action lives on the window, so its shortcut works wherever the focus is; those with
-  // a caption are also on the tool bar.
-  auto add = [this, bar](const char* name, const QString& text, QKeySequence key, auto slot) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(key);
-    connect(action, &QAction::triggered, this, slot);
-    addAction(action);
-    if (!text.isEmpty()) {
-      bar->addAction(action);
-    }
-    return action;
-  };
-  add("MenuOpen", tr("&Open..."), QKeySequence::Open, &TMainForm::OpenClick);
-  add("MenuSave", tr("&Save"), QKeySequence::Save, &TMainForm::SaveClick);
-  bar->addSeparator();
+TMainForm::~TMainForm() = default;
 
-  auto* modes = new QActionGroup(this);
-  auto mode = [&](const char* name, const QString& text, void (TLogivaneDrawing::*set)(bool)) {
-    QAction* action = add(name, text, {}, [this, set] { (FDrawing->*set)(true); });
-    action->setCheckable(true);
-    modes->addAction(action);
-    return action;
-  };
-  mode("SpeedPointer", tr("Object Selector"), &TLogivaneDrawing::SetSelectMode)->setChecked(true);
-  mode("SpeedWireTool", tr("Wiring Tool"), &TLogivaneDrawing::SetWireMode);
-  mode("SpeedInteraction", tr("Object Interaction"), &TLogivaneDrawing::SetInteractMode);
-  mode("SpeedProbe", tr("Logic Probe"), &TLogivaneDrawing::SetProbeMode);
-  bar->addSeparator();
+// ---------------------------------------------------------------------------------------------
+// Showing and closing
 
-  QAction* run = add("SpeedRun", tr("Run"), Qt::Key_F9, [this](bool on) {
-    FDrawing->HideNotice();
-    FDrawing->ResetCircuit();
-    if (on) {
-      FClock->start();
-    } else {
-      FClock->stop();
-    }
-  });
-  run->setCheckable(true);
-  add("SpeedStep", tr("Step"), Qt::Key_F12, [this] { FDrawing->Step(); });
-
-  add("MenuCut", {}, QKeySequence::Cut, [this] { FDrawing->CutSelection(); });
-  add("MenuCopy", {}, QKeySequence::Copy, [this] { FDrawing->CopySelection(); });
-  add("MenuPaste", {}, QKeySequence::Paste, [this] { FDrawing->PasteClipboard(); });
-  add("EditSelectAll", {}, QKeySequence::SelectAll, [this] { FDrawing->SelectAll(); });
-  add("MenuExit", {}, QKeySequence::Quit, &TMainForm::close);
-}
-
-void TMainForm::UpdateCaption() {
-  const QString name =
-      FDrawing->FileName.isEmpty() ? tr("Untitled") : QFileInfo(FDrawing->FileName).fileName();
-  setWindowTitle(QStringLiteral("Logivane - ") + name);
-}
-
-bool TMainForm::OpenFile(const QString& fileName) {
-  const bool opened = FDrawing->LoadFromFile(fileName);
-  UpdateCaption();
-  return opened;
-}
-
-void TMainForm::OpenClick() {
-  if (!QuerySave()) {
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (FShown) {
     return;
   }
-  const QString fileName = QFileDialog::getOpenFileName(this, tr("Open"), {}, tr(CircuitFilter));
-  if (!fileName.isEmpty()) {
-    OpenFile(fileName);
-  }
+  FShown = true;
+  QSettings store;
+  ApplySettings(ReadSettings(store, screen()->availableGeometry().size()));
+  SpeedUpdateClick();
+  // The window is up before a bad file's message, so the message has something to sit on.
+  QTimer::singleShot(0, this, &TMainForm::OpenCommandLineFile);
 }
 
-void TMainForm::SaveClick() {
-  QString fileName = FDrawing->FileName;
-  if (fileName.isEmpty()) {
-    fileName = QFileDialog::getSaveFileName(this, tr("Save As"), {}, tr(CircuitFilter));
+void TMainForm::OpenCommandLineFile() {
+  const QString fileName = FCommandLine.join(QLatin1Char(' ')).trimmed();
+  if (!fileName.endsWith(QLatin1String(".lvm"), Qt::CaseInsensitive)) {
+    return;
   }
-  if (!fileName.isEmpty()) {
-    FDrawing->SaveToFile(fileName);
+  if (FDrawing->LoadFromFile(fileName)) {
+    ChooseMode("SpeedPointer");
     UpdateCaption();
+    // Started with a file, the program works from its own folder, where its library is.
+    StartFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
   }
 }
 
-bool TMainForm::QuerySave() {
-  if (!FDrawing->Modified()) {
-    return true;
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (!QuerySave([this] { return SaveClick(); })) {
+    event->ignore();
+    return;
   }
-  const auto answer =
-      UserMessages::Ask(this, tr("Do you want to save the changes to the current circuit?"),
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-  if (answer == QMessageBox::Yes) {
-    SaveClick();
-    return !FDrawing->Modified();
-  }
-  return answer == QMessageBox::No;
+  FClock->stop();
+  QSettings store;
+  // Read first, so that what no window of this program keeps yet is written back unchanged.
+  TProgramSettings settings = ReadSettings(store, screen()->availableGeometry().size());
+  CollectSettings(settings);
+  WriteSettings(store, settings);
+  event->accept();
 }
 
-void TMainForm::RunCircuit() {
-  const SimResult result = FDrawing->Step();
-  if (result.Race || result.Contention) {
-    FClock->stop();
-    findChild<QAction*>(QStringLiteral("SpeedRun"))->setChecked(false);
+void TMainForm::ApplySettings(const TProgramSettings& settings) {
+  if (settings.Maximized) {
+    setWindowState(windowState() | Qt::WindowMaximized);
+  } else {
+    setGeometry(settings.Window);
   }
+  TGrid& grid = FDrawing->Grid();
+  grid.ShowGrid = settings.ShowGrid;
+  grid.SnapToGrid = settings.SnapToGrid;
+  grid.Spacing = settings.Spacing;
+  grid.DisplayFrequency = settings.DisplayFrequency;
+  grid.AngleStep = settings.AngleStep;
+  FClock->setInterval(settings.ClockInterval);
+  FileHistory = settings.FileHistory;
+  DatasheetFolder = settings.DatasheetFolder;
+  FDrawing->InvalidateAll();
 }
+
+void TMainForm::CollectSettings(TProgramSettings& settings) const {
+  settings.Maximized = isMaximized();
+  if (!settings.Maximized) {
+    settings.Window = geometry();
+  }
+  const TGrid& grid = FDrawing->Grid();
+  settings.ShowGrid = grid.ShowGrid;
+  settings.SnapToGrid = grid.SnapToGrid;
+  settings.Spacing = grid.Spacing;
+  settings.DisplayFrequency = grid.DisplayFrequency;
+  settings.AngleStep = grid.AngleStep;
+  settings.ClockInterval = FClock->interval();
+  settings.FileHistory = FileHistory;
+  settings.DatasheetFolder = DatasheetFolder;
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) {
+    statusBar()->setSizeGripEnabled(!isMaximized());
+  }
+  QMainWindow::changeEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keys
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  // The drawing has the focus, but its scroll box would take the arrow keys for scrolling.
-  if (watched == FDrawing && event->type() == QEvent::KeyPress) {
-    return HandleKey(*static_cast<QKeyEvent*>(event));
+  if (watched != FDrawing) {
+    return QMainWindow::eventFilter(watched, event);
   }
-  return QMainWindow::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  // A traced wire takes Delete and Escape before any menu shortcut sees them.
+  if (event->type() == QEvent::ShortcutOverride && FDrawing->Tracing() &&
+      (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Escape)) {
+    event->accept();
+    return true;
+  }
+  // The drawing has the focus, but its scroll box would take the arrow keys for scrolling.
+  return event->type() == QEvent::KeyPress && HandleKey(*key);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
@@ -166,11 +193,8 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TMainForm::HandleKey(const QKeyEvent& event) {
-  // A traced wire is abandoned by Delete or Escape, before any shortcut sees the key.
-  if ((event.key() == Qt::Key_Escape || event.key() == Qt::Key_Delete) && FDrawing->Tracing() &&
-      FDrawing->WireMode()) {
-    FDrawing->SetWireMode(false);
-    FDrawing->SetWireMode(true);
+  if (FDrawing->Tracing() && (event.key() == Qt::Key_Escape || event.key() == Qt::Key_Delete)) {
+    AbandonTrace();
     return true;
   }
   switch (event.key()) {
@@ -186,62 +210,9 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
     case Qt::Key_Down:
       FDrawing->MoveSelectionBy(0, 1);
       return true;
-    case Qt::Key_Delete:
-      FDrawing->DeleteSelection();
-      return true;
     default:
       return false;
   }
-}
-
-void TMainForm::closeEvent(QCloseEvent* event) {
-  if (QuerySave()) {
-    SaveSettings();
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
-
-void TMainForm::showEvent(QShowEvent* event) {
-  if (!FSettingsLoaded) {
-    FSettingsLoaded = true;
-    LoadSettings();
-  }
-  QMainWindow::showEvent(event);
-}
-
-void TMainForm::LoadSettings() {
-  QSettings store;
-  const TProgramSettings settings = ReadSettings(store, screen()->availableGeometry().size());
-  if (settings.Maximized) {
-    setWindowState(windowState() | Qt::WindowMaximized);
-  } else {
-    setGeometry(settings.Window);
-  }
-  TGrid& grid = FDrawing->Grid();
-  grid.ShowGrid = settings.ShowGrid;
-  grid.SnapToGrid = settings.SnapToGrid;
-  grid.Spacing = settings.Spacing;
-  grid.DisplayFrequency = settings.DisplayFrequency;
-  grid.AngleStep = settings.AngleStep;
-  FClock->setInterval(settings.ClockInterval);
-}
-
-void TMainForm::SaveSettings() {
-  // Read first, so that what this window does not manage yet is written back unchanged.
-  QSettings store;
-  TProgramSettings settings = ReadSettings(store, screen()->availableGeometry().size());
-  settings.Maximized = isMaximized();
-  settings.Window = geometry();
-  const TGrid& grid = FDrawing->Grid();
-  settings.ShowGrid = grid.ShowGrid;
-  settings.SnapToGrid = grid.SnapToGrid;
-  settings.Spacing = grid.Spacing;
-  settings.DisplayFrequency = grid.DisplayFrequency;
-  settings.AngleStep = grid.AngleStep;
-  settings.ClockInterval = FClock->interval();
-  WriteSettings(store, settings);
 }
 
 }  // namespace logivane

@@ -1,51 +1,176 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
+#include <functional>
+
+class QLabel;
+class QMenu;
 class QScrollArea;
 class QTimer;
+class QToolBar;
 
 namespace logivane {
 
+class TGraphicObject;
 class TLogivaneDrawing;
+struct TDeviceTool;
+struct TProgramSettings;
 
 /**
- * @brief The main window: the drawing in its scroll box, with a small tool bar for the file,
- * the editing modes and the clock.
+ * @brief The main window: the drawing in its scroll box, the menus and tool bars through which
+ * every command is given, the status bar with the wiring hints, and the clock that runs the
+ * circuit.
+ *
+ * The commands are public so that the menus, the tool bars and the tests call the same
+ * functions. They are grouped by menu in the files named after them: MainFileCommands.cpp,
+ * MainEditCommands.cpp (tools, placement, macro levels), MainDeviceMenu.cpp (the context menu
+ * of the selection), MainRunCommands.cpp and MainMenus.cpp, which builds the actions.
  */
 class TMainForm : public QMainWindow {
   Q_OBJECT
 public:
+  /// Returns the chosen file name, or an empty one when the user cancels.
+  using TFileChooser = std::function<QString(QWidget* parent, const QString& folder)>;
+
   explicit TMainForm(QWidget* parent = nullptr);
+  ~TMainForm() override;
 
   TLogivaneDrawing& Drawing() const { return *FDrawing; }
-  /// Opens `fileName` as the document; a failure keeps the circuit that was open.
-  bool OpenFile(const QString& fileName);
+  QTimer& Clock() const { return *FClock; }
+  /// Opened when the window is first shown, after the settings are read: the arguments are
+  /// joined with spaces, so a path with spaces may come unquoted.
+  void SetCommandLine(const QStringList& arguments) { FCommandLine = arguments; }
+
+  /// Recent files, most recent first.
+  QStringList FileHistory;
+  /// The folder the open and save dialogs start in.
+  QString StartFolder;
+  QString DatasheetFolder;
+  /// A step command runs one simulation step (half a clock cycle) when set, two otherwise.
+  bool HalfCycle = true;
+  /// The open and save dialogs; tests replace them.
+  TFileChooser ChooseOpenFile;
+  TFileChooser ChooseSaveFile;
+
+  // File.
+  void NewClick();
+  void OpenClick();
+  void ReopenClick(const QString& fileName);
+  /// Saves to the known file at the root level, otherwise asks for a name; true when saved.
+  bool SaveClick();
+  bool SaveAsClick();
+  /// Opens `fileName` as the document, as the Open command does after its dialog.
+  bool OpenCircuit(const QString& fileName);
+
+  // Edit.
+  void DeleteClick();
+  void EditSelectAllClick();
+
+  // Tools and placement.
+  /// Brings the drawing's mode and the editing commands in line with the tool buttons.
+  void SpeedUpdateClick();
+  void SpeedWireToolClick();
+  /// Presses the mode tool `name` ("SpeedPointer", "SpeedInteraction", "SpeedProbe").
+  void ChooseMode(const char* name);
+  void EditMacroClick();
+  void SpeedCloseMacroClick();
+  void GridSetupClick();
+  void NameMacroClick();
+
+  // The context menu of the selection, rebuilt whenever the selection changes.
+  QMenu& DeviceMenu() const { return *FDeviceMenu; }
+  QMenu& TagMenu() const { return *FTagMenu; }
+  void ConfigureDevicePopup();
+  void SetGateInputs(int count);
+
+  // Run control.
+  void SpeedRunClick();
+  void MenuRunClick();
+  void SpeedStopClick();
+  void MenuPauseClick();
+  void SpeedStepClick();
+  void RunCircuit();
 
 protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
 private:
-  void CreateActions();
-  /// The keys the window handles itself; true when `event` was one of them.
-  bool HandleKey(const QKeyEvent& event);
+  // MainMenus.cpp: the actions, menus and tool bars.
+  QAction* NewAction(const char* name, const QString& caption, const QKeySequence& shortcut = {});
+  QAction* Action(const char* name) const;
+  void CreateMenus();
+  void CreateFileMenu();
+  void CreateEditMenu();
+  void CreateCircuitMenu();
+  void CreateViewMenu();
+  void CreateToolsMenu();
+  void CreateHelpMenu();
+  void CreateToolBars();
+  void CreateDeviceMenu();
+  void CreateTagMenu();
+  QMenu* NewMenu(const char* name, const QString& caption, QWidget* parent);
+  QToolBar* NewToolBar(const char* name, const QString& title);
+  void AddDeviceTool(QToolBar& bar, const TDeviceTool& tool);
+  void RefreshFileMenu();
+  void RefreshEditMenu();
+  void RefreshViewMenu();
+  void RefreshToolsMenu();
+
+  // MainFileCommands.cpp.
+  /// Asks to save a changed circuit before a command that replaces it; false to stop.
+  bool QuerySave(const std::function<bool()>& save);
+  /// Saves the level shown: inside a macro only after a warning, and always to a new name.
+  bool SaveLevel();
+  bool SaveThroughDialog();
+  void AddToFileHistory(const QString& fileName);
   void UpdateCaption();
-  void OpenClick();
-  void SaveClick();
-  void RunCircuit();
-  /// Asks to save a changed circuit; false when the user cancels.
-  bool QuerySave();
-  /// Puts the window, the grid and the clock where the last run left them.
-  void LoadSettings();
-  void SaveSettings();
+
+  // MainEditCommands.cpp.
+  void EnableClipboardCommands();
+  void PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+  std::unique_ptr<TGraphicObject> NewAnnotation();
+  void ShowWiringHints();
+  void ObjectSelected(Qt::MouseButton button);
+  void ObjectDoubleClicked(TGraphicObject* object);
+  void AbandonTrace();
+  bool HandleKey(const QKeyEvent& event);
+  /// The selected object, when the selection is exactly one.
+  TGraphicObject* SelectedObject() const;
+  /// Runs `change` on the selected object and marks the circuit modified; with `reshape` the
+  /// handles let go during the change and take the object's new bounds after it.
+  void ChangeSelected(const std::function<void(TGraphicObject&)>& change, bool reshape = false);
+
+  // MainDeviceMenu.cpp.
+  void ShowDeviceEntries(TGraphicObject& object);
+  void RefreshDeviceMenu();
+  void RefreshColourMenu();
+  void SetColour(unsigned colour);
+  void ChooseCustomColour();
+  void EditLabelText();
+  void EditAnnotation();
+  void NameMacroFromAnnotation();
+
+  // Settings.
+  void ApplySettings(const TProgramSettings& settings);
+  void CollectSettings(TProgramSettings& settings) const;
+  void OpenCommandLineFile();
 
   QScrollArea* FScroller = nullptr;
   TLogivaneDrawing* FDrawing = nullptr;
   QTimer* FClock = nullptr;
-  bool FSettingsLoaded = false;
+  QLabel* FStatusText = nullptr;
+  QMenu* FDeviceMenu = nullptr;
+  QMenu* FTagMenu = nullptr;
+  QMenu* FReopenMenu = nullptr;
+  QToolBar* FDeviceToolBar = nullptr;
+  QStringList FCommandLine;
+  bool FShown = false;
 };
 
 }  // namespace logivane

@@ -1,6 +1,7 @@
 #include "dialogs/EditTextDlg.h"
 
 #include "dialogs/ValueDialog.h"
+#include "document/cGText.h"
 #include "ui_EditTextDlg.h"
 
 #include <QColorDialog>
@@ -28,6 +29,20 @@ std::optional<TColour> ChooseFromColourDialog(TColour current, QWidget* parent) 
 }
 
 }  // namespace
+
+TEditTextValues AnnotationValues(const TGraphicText& text) {
+  return {text.Text, text.FontSize, text.Italic, text.IsBold(), text.Overline, text.TextColour};
+}
+
+void ApplyAnnotationValues(const TEditTextValues& values, TGraphicText& text) {
+  text.SetText(values.Text);
+  text.SetItalic(values.Italic);
+  text.SetBold(values.Bold);
+  text.SetOverline(values.Overbar);
+  text.SetFontSize(values.Size);
+  text.SetTextColour(values.TextColour);
+  text.Remap();
+}
 
 TEditTextDialog::TEditTextDialog(QWidget* parent)
     : QDialog(parent),

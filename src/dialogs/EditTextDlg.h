@@ -14,6 +14,8 @@ class TEditTextDialog;
 
 namespace logivane {
 
+class TGraphicText;
+
 /// What the text dialog edits: an annotation's text and its style.
 struct TEditTextValues {
   QString Text;
@@ -24,6 +26,10 @@ struct TEditTextValues {
   bool Overbar = false;
   TColour TextColour = ColourBlack;
 };
+
+/// The values of `text`, and the values put back into it.
+TEditTextValues AnnotationValues(const TGraphicText& text);
+void ApplyAnnotationValues(const TEditTextValues& values, TGraphicText& text);
 
 /// Asks the user for a colour, starting from `current`; empty when the user cancels.
 using TColourChooser = std::function<std::optional<TColour>(TColour current, QWidget* parent)>;

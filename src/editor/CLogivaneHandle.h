@@ -57,6 +57,7 @@ public:
   std::function<void(const TRect&)> InvalidateParent;
   /// Popped up on a right press over the handles; not owned.
   void SetContextMenu(QMenu* menu) { FContextMenu = menu; }
+  QMenu* ContextMenu() const { return FContextMenu; }
 
   /// Set by the first release after a move, resize, rotation or vertex drag; never cleared.
   bool Changed = false;

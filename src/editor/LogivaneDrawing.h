@@ -154,6 +154,8 @@ public:
   void Render(QPainter& painter, const QRect& area);
   /// Marks a rectangle of the drawing for repainting.
   void InvalidateRect(const TRect& r);
+  /// Repaints everything on screen.
+  void InvalidateAll();
   /// The part of the drawing that is on screen, in drawing units.
   QRect VisibleArea() const;
 
@@ -187,8 +189,6 @@ private:
   /// Abandons any trace and turns every mode but `mode` off.
   void SetModes(bool* mode);
   void ProbeCursor();
-  /// Repaints everything on screen.
-  void InvalidateAll();
   void InvalidateRubberLine();
   void InvalidateBand();
   void InvalidateBounds(const TGraphicObject& object);

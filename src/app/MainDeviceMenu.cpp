@@ -1,0 +1,396 @@
+// The context menu of the selection: which entries a class offers, and what they change.
+#include "app/MainUnit.h"
+#include "dialogs/EditTextDlg.h"
+#include "dialogs/RenameDlg.h"
+#include "document/cGText.h"
+#include "editor/CLogivaneHandle.h"
+#include "editor/LogivaneDrawing.h"
+#include "simulation/cGateDevice.h"
+#include "simulation/cInteractive.h"
+#include "simulation/cMacro.h"
+#include "simulation/cMemory.h"
+#include "simulation/cOutput.h"
+#include "simulation/cTagDevice.h"
+#include "simulation/cinput.h"
+
+#include <QColorDialog>
+#include <QMenu>
+
+namespace logivane {
+
+namespace {
+
+/// The colour entries and the colours they set (blue byte high, red byte low).
+struct TColourEntry {
+  const char* Name;
+  const char* Caption;
+  TColour Colour;
+};
+
+constexpr TColourEntry ColourEntries[] = {
+    {"PopRed", "&Red", 0x0000FF},       {"PopGreen", "&Green", 0x00FF00},
+    {"PopYellow", "&Yellow", 0x00FFFF}, {"PopBlue", "&Blue", 0xFF0000},
+    {"PopWhite", "&White", 0xFFFFFF},
+};
+
+constexpr const char* SideCaptions[] = {"&Left", "&Right", "&Top", "&Bottom"};
+
+/// The gates whose input count the menu changes, by family, for two, three and four inputs.
+template <class Family, class Two, class Three, class Four>
+std::unique_ptr<TGraphicObject> GateOfFamily(const TGraphicObject& gate, int inputs) {
+  if (!dynamic_cast<const Family*>(&gate)) {
+    return nullptr;
+  }
+  switch (inputs) {
+    case 2:
+      return std::make_unique<Two>();
+    case 3:
+      return std::make_unique<Three>();
+    default:
+      return std::make_unique<Four>();
+  }
+}
+
+std::unique_ptr<TGraphicObject> GateWithInputs(const TGraphicObject& gate, int inputs) {
+  using Factory = std::unique_ptr<TGraphicObject> (*)(const TGraphicObject&, int);
+  for (Factory family : {GateOfFamily<TAndGate, T2AndGate, T3AndGate, T4AndGate>,
+                         GateOfFamily<TNandGate, T2NandGate, T3NandGate, T4NandGate>,
+                         GateOfFamily<TOrGate, T2OrGate, T3OrGate, T4OrGate>,
+                         GateOfFamily<TNorGate, T2NorGate, T3NorGate, T4NorGate>}) {
+    if (auto replacement = family(gate, inputs)) {
+      return replacement;
+    }
+  }
+  return nullptr;
+}
+
+bool HasInputChoice(const TGraphicObject& object) {
+  return dynamic_cast<const TAndGate*>(&object) || dynamic_cast<const TNandGate*>(&object) ||
+         dynamic_cast<const TOrGate*>(&object) || dynamic_cast<const TNorGate*>(&object);
+}
+
+bool IsPowerSource(const TGraphicObject& object) {
+  return dynamic_cast<const TGround*>(&object) || dynamic_cast<const TSupply*>(&object);
+}
+
+}  // namespace
+
+void TMainForm::CreateDeviceMenu() {
+  FDeviceMenu = NewMenu("DevicePopup", QString(), this);
+  connect(FDeviceMenu, &QMenu::aboutToShow, this, &TMainForm::RefreshDeviceMenu);
+  auto add = [this](QMenu& menu, const char* name, const QString& caption, auto command) {
+    QAction* action = NewAction(name, caption);
+    connect(action, &QAction::triggered, this, command);
+    menu.addAction(action);
+    return action;
+  };
+  auto separator = [this](QMenu& menu, const char* name) {
+    QAction* action = NewAction(name, QString());
+    action->setSeparator(true);
+    menu.addAction(action);
+  };
+  auto submenu = [this](QMenu& menu, const char* name, const QString& caption) {
+    QMenu* sub = NewMenu(name, caption, &menu);
+    QAction* entry = menu.addMenu(sub);
+    entry->setObjectName(QLatin1String(name));
+    return sub;
+  };
+  QMenu& menu = *FDeviceMenu;
+  add(menu, "PopCut", tr("&Cut"), [this] { Action("MenuCut")->trigger(); });
+  add(menu, "PopCopy", tr("C&opy"), [this] { Action("MenuCopy")->trigger(); });
+  add(menu, "PopPaste", tr("&Paste"), [this] { Action("MenuPaste")->trigger(); });
+  separator(menu, "PopSeparator1");
+
+  QMenu* inputs = submenu(menu, "PopGateInputs", tr("&Inputs"));
+  for (const auto& [name, caption, count] :
+       {std::tuple{"Pop2Inputs", tr("&2 - Two"), 2}, std::tuple{"Pop3Inputs", tr("&3 - Three"), 3},
+        std::tuple{"Pop4Inputs", tr("&4 - Four"), 4}}) {
+    add(*inputs, name, caption, [this, count] { SetGateInputs(count); })->setCheckable(true);
+  }
+  connect(inputs, &QMenu::aboutToShow, this, [this] {
+    const auto* gate = dynamic_cast<const TGateDevice*>(SelectedObject());
+    const int count = gate ? gate->InputCount : 0;
+    Action("Pop2Inputs")->setChecked(count == 2);
+    Action("Pop3Inputs")->setChecked(count == 3);
+    Action("Pop4Inputs")->setChecked(count == 4);
+  });
+
+  add(menu, "PopMemoryContents", tr("Edit &Memory Contents..."), [] {});
+  add(menu, "PopEditAnnotation", tr("&Edit Annotation..."), &TMainForm::EditAnnotation);
+  add(menu, "PopNameMacro", tr("&Name Macro"), &TMainForm::NameMacroFromAnnotation);
+  add(menu, "PopEditSequence", tr("&Edit Sequence..."), [] {});
+  add(menu, "PopEditMacro", tr("&Edit Macro..."), &TMainForm::EditMacroClick);
+  add(menu, "PopViewDatasheet", tr("&View Datasheet..."), [] {});
+
+  QMenu* colours = submenu(menu, "PopChangeColour", tr("C&hange Color"));
+  for (const TColourEntry& entry : ColourEntries) {
+    add(*colours, entry.Name, tr(entry.Caption), [this, colour = entry.Colour] {
+      SetColour(colour);
+    })->setCheckable(true);
+  }
+  colours->addSeparator();
+  add(*colours, "PopCustomColour", tr("&Custom..."), &TMainForm::ChooseCustomColour)
+      ->setCheckable(true);
+  connect(colours, &QMenu::aboutToShow, this, &TMainForm::RefreshColourMenu);
+
+  add(menu, "PopSwitchType", tr("&Set Switch Type..."), [] {});
+  add(menu, "PopText", tr("&Text..."), &TMainForm::EditLabelText);
+
+  QMenu* style = submenu(menu, "PopTextStyle", tr("Text &Style"));
+  for (int side = 0; side < 4; ++side) {
+    const QByteArray name = "PopTextStyle" + QByteArray::number(side);
+    add(*style, name.constData(), tr(SideCaptions[side]), [this, side] {
+      ChangeSelected(
+          [side](TGraphicObject& object) {
+            static_cast<TTextDevice&>(object).SetLabelPosition(side);
+          },
+          true);
+    })->setCheckable(true);
+  }
+  connect(style, &QMenu::aboutToShow, this, [this, style] {
+    const auto* device = dynamic_cast<const TTextDevice*>(SelectedObject());
+    const QList<QAction*> entries = style->actions();
+    for (int side = 0; side < entries.size(); ++side) {
+      entries[side]->setChecked(device && device->LabelPosition == side);
+    }
+  });
+
+  QMenu* common = submenu(menu, "PopCommon", tr("C&ommon"));
+  for (const auto& [name, caption, cathode] : {std::tuple{"PopCathode", tr("&Cathode"), true},
+                                               std::tuple{"PopAnode", tr("&Anode"), false}}) {
+    add(*common, name, caption, [this, cathode] {
+      ChangeSelected([cathode](TGraphicObject& object) {
+        static_cast<TLEDSegmentDevice&>(object).CommonCathode = cathode;
+      });
+    })->setCheckable(true);
+  }
+  connect(common, &QMenu::aboutToShow, this, [this] {
+    const auto* display = dynamic_cast<const TLEDSegmentDevice*>(SelectedObject());
+    Action("PopCathode")->setChecked(display && display->CommonCathode);
+    Action("PopAnode")->setChecked(display && !display->CommonCathode);
+  });
+
+  add(menu, "PopProperties", tr("Properties..."), [] {});
+  separator(menu, "PopSeparator2");
+  add(menu, "PopHistory", tr("Add to Logic &History"), [this] {
+    ChangeSelected([](TGraphicObject& object) {
+      auto& device = static_cast<THistoryDevice&>(object);
+      device.Recorded = !device.Recorded;
+    });
+  })->setCheckable(true);
+  add(menu, "PopPulseInput", tr("Pulse &Input"), [this] {
+    ChangeSelected([](TGraphicObject& object) {
+      auto& input = static_cast<TInteractiveInput&>(object);
+      input.Pulse = !input.Pulse;
+    });
+  })->setCheckable(true);
+  separator(menu, "PopSeparator3");
+  add(menu, "PopDelete", tr("&Delete"), &TMainForm::DeleteClick);
+}
+
+void TMainForm::CreateTagMenu() {
+  FTagMenu = NewMenu("TagPopup", QString(), this);
+  FTagMenu->addAction(NewAction("PopTagTemplateEditor", tr("&Template Editor...")));
+  FTagMenu->addSeparator();
+  QMenu* style = NewMenu("PopTagTextStyle", tr("T&ag Text Style"), FTagMenu);
+  FTagMenu->addMenu(style)->setObjectName(QStringLiteral("PopTagTextStyle"));
+  for (int side = 0; side < 4; ++side) {
+    QAction* entry = style->addAction(tr(SideCaptions[side]), this, [this, side] {
+      ChangeSelected(
+          [side](TGraphicObject& object) { static_cast<TTagDevice&>(object).SetStyle(side); },
+          true);
+    });
+    entry->setObjectName(QStringLiteral("PopTagStyle%1").arg(side));
+    entry->setCheckable(true);
+  }
+  connect(style, &QMenu::aboutToShow, this, [this, style] {
+    const auto* tag = dynamic_cast<const TTagDevice*>(SelectedObject());
+    const QList<QAction*> entries = style->actions();
+    for (int side = 0; side < entries.size(); ++side) {
+      entries[side]->setChecked(tag && tag->Style == side);
+    }
+  });
+  FTagMenu->addSeparator();
+  QAction* remove = FTagMenu->addAction(tr("&Delete"), this, &TMainForm::DeleteClick);
+  remove->setObjectName(QStringLiteral("PopTagDelete"));
+}
+
+void TMainForm::ConfigureDevicePopup() {
+  TLogivaneHandles& handles = FDrawing->Handles();
+  handles.SetContextMenu(FDeviceMenu);
+  for (QAction* entry : FDeviceMenu->actions()) {
+    entry->setVisible(false);
+  }
+  for (const char* name :
+       {"PopCut", "PopCopy", "PopPaste", "PopSeparator1", "PopSeparator3", "PopDelete"}) {
+    Action(name)->setVisible(true);
+  }
+  if (TGraphicObject* object = SelectedObject()) {
+    ShowDeviceEntries(*object);
+  }
+}
+
+void TMainForm::ShowDeviceEntries(TGraphicObject& object) {
+  auto show = [this](std::initializer_list<const char*> names, bool visible = true) {
+    for (const char* name : names) {
+      Action(name)->setVisible(visible);
+    }
+  };
+  const bool output = dynamic_cast<const TOutputDevice*>(&object) != nullptr;
+  if (const auto* device = dynamic_cast<const TTextDevice*>(&object);
+      device && !IsPowerSource(object) && !output) {
+    show({"PopText", "PopTextStyle"});
+    Action("PopTextStyle")->setEnabled(!device->GetLabelText().isEmpty());
+  }
+  if (dynamic_cast<const THistoryDevice*>(&object) && !IsPowerSource(object) &&
+      !dynamic_cast<const TLEDSegmentDevice*>(&object) &&
+      !dynamic_cast<const TNumericDevice*>(&object)) {
+    show({"PopHistory", "PopSeparator2"});
+  }
+
+  if (HasInputChoice(object)) {
+    show({"PopGateInputs"});
+    Action("PopGateInputs")->setEnabled(!static_cast<const TDevice&>(object).HasConnectedPin());
+  } else if (dynamic_cast<const TMemoryDevice*>(&object)) {
+    show({"PopMemoryContents"});
+  } else if (dynamic_cast<const TGraphicText*>(&object)) {
+    show({"PopEditAnnotation"});
+    show({"PopNameMacro"}, !FDrawing->IsInsideMacro());
+  } else if (dynamic_cast<const TBitGenerator*>(&object)) {
+    show({"PopEditSequence"});
+  } else if (dynamic_cast<const TClockDevice*>(&object)) {
+    // a clock has no entries of its own
+  } else if (const auto* macro = dynamic_cast<const TMacro*>(&object)) {
+    show({"PopEditMacro"});
+    show({"PopViewDatasheet"}, !macro->Datasheet.isEmpty());
+  } else if (output) {
+    show({"PopChangeColour", "PopText"});
+    show({"PopCommon"}, dynamic_cast<const TLEDSegmentDevice*>(&object) != nullptr);
+    if (dynamic_cast<const TNumericDevice*>(&object)) {
+      show({"PopText"}, false);
+      show({"PopProperties"});
+    }
+  } else if (dynamic_cast<const TInteractiveSwitch*>(&object)) {
+    show({"PopSwitchType"});
+  } else if (object.GraphicKind() == TGraphicKind::Wire ||
+             object.GraphicKind() == TGraphicKind::Solder) {
+    show({"PopCut", "PopCopy", "PopPaste", "PopSeparator1", "PopSeparator3"}, false);
+  } else if (const auto* tag = dynamic_cast<const TTagDevice*>(&object)) {
+    FDrawing->Handles().SetContextMenu(FTagMenu);
+    Action("PopTagTextStyle")->setEnabled(tag->GetNumber() >= 0);
+  } else if (dynamic_cast<const TInteractiveInput*>(&object)) {
+    show({"PopPulseInput"});
+  } else {
+    show({"PopSeparator1"}, false);
+  }
+}
+
+void TMainForm::RefreshDeviceMenu() {
+  const bool canCopy = FDrawing->CanCopy();
+  Action("PopCut")->setEnabled(canCopy);
+  Action("PopCopy")->setEnabled(canCopy);
+  Action("PopPaste")->setEnabled(FDrawing->CanPaste());
+  const TGraphicObject* object = SelectedObject();
+  const auto* recorded = dynamic_cast<const THistoryDevice*>(object);
+  Action("PopHistory")->setChecked(recorded && recorded->Recorded);
+  const auto* input = dynamic_cast<const TInteractiveInput*>(object);
+  Action("PopPulseInput")->setChecked(input && input->Pulse);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The commands
+
+void TMainForm::SetGateInputs(int count) {
+  const auto* gate = dynamic_cast<const TGateDevice*>(SelectedObject());
+  if (!gate || gate->InputCount == count) {
+    return;
+  }
+  std::unique_ptr<TGraphicObject> replacement = GateWithInputs(*gate, count);
+  if (!replacement) {
+    return;
+  }
+  float x;
+  float y;
+  gate->GetCentre(x, y);
+  FDrawing->AddObject(std::move(replacement), qRound(x), qRound(y));
+  FDrawing->DeleteSelection();  // the old gate, still the selection
+}
+
+void TMainForm::RefreshColourMenu() {
+  const auto* device = dynamic_cast<const TOutputDevice*>(SelectedObject());
+  if (!device) {
+    return;
+  }
+  const bool numeric = dynamic_cast<const TNumericDevice*>(device) != nullptr;
+  bool matched = false;
+  for (const TColourEntry& entry : ColourEntries) {
+    QAction* action = Action(entry.Name);
+    const bool offered = numeric || entry.Colour != ColourWhite;
+    action->setVisible(offered);
+    action->setChecked(offered && device->Colour == entry.Colour);
+    matched = matched || action->isChecked();
+  }
+  Action("PopCustomColour")->setChecked(!matched);
+}
+
+void TMainForm::SetColour(unsigned colour) {
+  ChangeSelected([colour](TGraphicObject& object) {
+    static_cast<TOutputDevice&>(object).Colour = static_cast<TColour>(colour);
+  });
+}
+
+void TMainForm::ChooseCustomColour() {
+  const auto* device = dynamic_cast<const TOutputDevice*>(SelectedObject());
+  if (!device) {
+    return;
+  }
+  const QColor chosen = QColorDialog::getColor(ToQColor(device->Colour), this);
+  if (chosen.isValid()) {
+    SetColour(static_cast<unsigned>(chosen.red() | chosen.green() << 8 | chosen.blue() << 16));
+  }
+}
+
+void TMainForm::EditLabelText() {
+  auto* device = dynamic_cast<TTextDevice*>(SelectedObject());
+  if (!device) {
+    return;
+  }
+  TRenameValues values{device->GetLabelText(), device->GetLabelOverbar()};
+  TRenameDialog dialog(this);
+  if (!dialog.Edit(values)) {
+    return;
+  }
+  ChangeSelected(
+      [&values](TGraphicObject& object) {
+        auto& labelled = static_cast<TTextDevice&>(object);
+        labelled.SetLabelText(values.Text);
+        labelled.SetLabelOverbar(values.Overbar);
+        labelled.Remap();
+      },
+      true);
+}
+
+void TMainForm::EditAnnotation() {
+  auto* text = dynamic_cast<TGraphicText*>(SelectedObject());
+  if (!text) {
+    return;
+  }
+  TEditTextValues values = AnnotationValues(*text);
+  TEditTextDialog dialog(this);
+  if (dialog.Edit(values)) {
+    ChangeSelected(
+        [&values](TGraphicObject& object) {
+          ApplyAnnotationValues(values, static_cast<TGraphicText&>(object));
+        },
+        true);
+  }
+}
+
+void TMainForm::NameMacroFromAnnotation() {
+  if (const auto* text = dynamic_cast<const TGraphicText*>(SelectedObject())) {
+    FDrawing->MacroName = text->Text;
+    FDrawing->SetModified(true);
+  }
+}
+
+}  // namespace logivane

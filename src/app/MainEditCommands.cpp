@@ -1,0 +1,253 @@
+// The Edit and View menus, the choice of tools, device placement, the wiring hints and the
+// macro levels.
+#include "app/DeviceTools.h"
+#include "app/MainUnit.h"
+#include "dialogs/EditTextDlg.h"
+#include "dialogs/GridSetupDlg.h"
+#include "dialogs/NameMacroDlg.h"
+#include "document/cGText.h"
+#include "document/cGrid.h"
+#include "editor/CLogivaneHandle.h"
+#include "editor/LogivaneDrawing.h"
+#include "editor/UserMessages.h"
+#include "simulation/cMacro.h"
+#include "simulation/cTagDevice.h"
+
+#include <QLabel>
+#include <QMenu>
+
+namespace logivane {
+
+// ---------------------------------------------------------------------------------------------
+// Tools
+
+void TMainForm::SpeedUpdateClick() {
+  if (!Action("SpeedWireTool")->isChecked() && FDrawing->WireMode()) {
+    FDrawing->SetWireMode(false);
+  }
+  FDrawing->SetInteractMode(Action("SpeedInteraction")->isChecked());
+  FDrawing->SetSelectMode(Action("SpeedPointer")->isChecked());
+  FDrawing->SetProbeMode(Action("SpeedProbe")->isChecked());
+  EnableClipboardCommands();
+}
+
+void TMainForm::SpeedWireToolClick() {
+  FDrawing->Handles().Deselect();
+  FDrawing->SetWireMode(Action("SpeedWireTool")->isChecked());
+  SpeedUpdateClick();
+}
+
+void TMainForm::ChooseMode(const char* name) {
+  Action(name)->setChecked(true);
+  SpeedUpdateClick();
+}
+
+void TMainForm::EnableClipboardCommands() {
+  const bool canCopy = FDrawing->CanCopy();
+  Action("SpeedCut")->setEnabled(canCopy);
+  Action("SpeedCopy")->setEnabled(canCopy);
+  Action("SpeedPaste")->setEnabled(FDrawing->CanPaste());
+}
+
+void TMainForm::AbandonTrace() {
+  FDrawing->SetWireMode(false);
+  FDrawing->SetWireMode(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Placement
+
+void TMainForm::PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
+  if (button == Qt::RightButton && FDrawing->WireMode() && FDrawing->Tracing()) {
+    // A right click ends the traced wire on a new tag.
+    auto* tag = static_cast<TTagDevice*>(
+        FDrawing->AddObject(std::make_unique<TTagDevice>(), at.x(), at.y()));
+    FDrawing->FinishWireAtPin(*tag->Pin(0));
+    ChooseMode("SpeedPointer");
+    return;
+  }
+  const auto tools = DeviceTools();
+  const auto down = std::find_if(tools.begin(), tools.end(), [this](const TDeviceTool& tool) {
+    return Action(tool.Name)->isChecked();
+  });
+  if (down == tools.end()) {
+    return;
+  }
+  std::unique_ptr<TGraphicObject> device = down->Create ? down->Create() : NewAnnotation();
+  if (!device) {
+    return;  // its dialog was cancelled
+  }
+  const bool keepTool = button == Qt::LeftButton && modifiers == Qt::ControlModifier;
+  TGraphicObject* placed = FDrawing->AddObject(std::move(device), at.x(), at.y());
+  if (down->SelectAfterPlacing && !keepTool) {
+    FDrawing->Select(placed);
+  }
+  if (!keepTool) {
+    ChooseMode("SpeedPointer");
+  }
+}
+
+std::unique_ptr<TGraphicObject> TMainForm::NewAnnotation() {
+  TEditTextValues values;
+  values.Text = tr("Annotation");
+  TEditTextDialog dialog(this);
+  if (!dialog.Edit(values) || values.Text.isEmpty()) {
+    return nullptr;
+  }
+  auto text = std::make_unique<TGraphicText>();
+  ApplyAnnotationValues(values, *text);
+  return text;
+}
+
+void TMainForm::ShowWiringHints() {
+  const TMacro& circuit = FDrawing->Circuit();
+  QString hint;
+  if (FDrawing->WireMode() && FDrawing->OverTarget()) {
+    hint = FDrawing->Tracing() ? tr("Use the left mouse button to finish wiring")
+                               : tr("Use the left mouse button to begin wiring");
+    const auto* device = dynamic_cast<const TDevice*>(circuit.HitObject);
+    if (device && device->Role() == TDeviceRole::Macro &&
+        static_cast<const TMacro*>(device)->Closed && device->HitPin) {
+      hint += tr(" - pin %1 available.").arg(device->HitPin->Index + 1);
+    }
+  } else if (FDrawing->InteractMode() && FDrawing->OverTarget()) {
+    hint = tr("Use the left mouse button to change device state");
+  }
+  FStatusText->setText(hint);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Selection and deletion
+
+TGraphicObject* TMainForm::SelectedObject() const {
+  const TLogivaneHandles& handles = FDrawing->Handles();
+  return handles.Items().size() == 1 ? handles.Items().front() : nullptr;
+}
+
+void TMainForm::ChangeSelected(const std::function<void(TGraphicObject&)>& change, bool reshape) {
+  TGraphicObject* object = SelectedObject();
+  if (!object) {
+    return;
+  }
+  if (reshape) {
+    FDrawing->Handles().Deselect();
+  }
+  change(*object);
+  if (reshape) {
+    FDrawing->Select(object);
+  }
+  FDrawing->InvalidateRect(object->GetBounds());
+  FDrawing->SetModified(true);
+}
+
+void TMainForm::ObjectSelected(Qt::MouseButton button) {
+  EnableClipboardCommands();
+  // A right click selects the object under it and opens the selection's menu at once.
+  if (button == Qt::RightButton) {
+    QMenu* menu = FDrawing->Handles().ContextMenu();
+    if (menu) {
+      menu->popup(QCursor::pos());
+    }
+  }
+}
+
+void TMainForm::ObjectDoubleClicked(TGraphicObject* object) {
+  if (dynamic_cast<TMacro*>(object)) {
+    EditMacroClick();
+  }
+}
+
+void TMainForm::DeleteClick() {
+  const TLogivaneHandles& handles = FDrawing->Handles();
+  if (!handles.HasItem()) {
+    if (FDrawing->Tracing()) {
+      AbandonTrace();
+    }
+    return;
+  }
+  const QString question = handles.Items().size() == 1
+                               ? tr("Are you sure you want to delete this object?")
+                               : tr("Are you sure you want to delete all of the selected objects?");
+  if (UserMessages::Ask(this, question, QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::Information) == QMessageBox::Yes) {
+    FDrawing->DeleteSelection();
+    SpeedUpdateClick();
+  }
+}
+
+void TMainForm::EditSelectAllClick() {
+  if (FDrawing->SelectAll()) {
+    ChooseMode("SpeedPointer");
+  }
+}
+
+void TMainForm::RefreshEditMenu() {
+  Action("MenuDelete")->setEnabled(FDrawing->HasSelection() || FDrawing->Tracing());
+  Action("MenuCut")->setEnabled(FDrawing->CanCopy());
+  Action("MenuCopy")->setEnabled(FDrawing->CanCopy());
+  Action("MenuPaste")->setEnabled(FDrawing->CanPaste());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Macro levels
+
+void TMainForm::EditMacroClick() {
+  auto* macro = dynamic_cast<TMacro*>(SelectedObject());
+  if (!macro) {
+    return;
+  }
+  FDrawing->EnterMacro(*macro);
+  macro->Closed = false;
+  Action("SpeedCloseMacro")->setVisible(true);
+}
+
+void TMainForm::SpeedCloseMacroClick() {
+  FDrawing->Circuit().Closed = true;
+  FDrawing->LeaveMacro();
+  Action("SpeedCloseMacro")->setVisible(FDrawing->IsInsideMacro());
+  ChooseMode("SpeedPointer");
+}
+
+// ---------------------------------------------------------------------------------------------
+// View and Tools
+
+void TMainForm::RefreshViewMenu() {
+  Action("MenuShowGrid")->setChecked(FDrawing->Grid().ShowGrid);
+  Action("MenuSnapToGrid")->setChecked(FDrawing->Grid().SnapToGrid);
+}
+
+void TMainForm::GridSetupClick() {
+  TGrid& grid = FDrawing->Grid();
+  TGridSettings values{grid.SnapToGrid, grid.ShowGrid, grid.AngleStep, grid.Spacing,
+                       grid.DisplayFrequency};
+  TGridSetupDialog dialog(this);
+  if (!dialog.Edit(values)) {
+    return;
+  }
+  const bool repaint = values.ShowGrid != grid.ShowGrid || values.Spacing != grid.Spacing ||
+                       values.DisplayFrequency != grid.DisplayFrequency;
+  grid.SnapToGrid = values.SnapToGrid;
+  grid.ShowGrid = values.ShowGrid;
+  grid.AngleStep = values.AngleStep;
+  grid.Spacing = values.Spacing;
+  grid.DisplayFrequency = values.DisplayFrequency;
+  if (repaint) {
+    FDrawing->InvalidateAll();
+  }
+}
+
+void TMainForm::RefreshToolsMenu() {
+  const bool atRoot = !FDrawing->IsInsideMacro();
+  Action("MenuNameMacro")->setEnabled(atRoot);
+}
+
+void TMainForm::NameMacroClick() {
+  QString name = FDrawing->MacroName;
+  TNameMacroDialog dialog(this);
+  if (dialog.Edit(name)) {
+    FDrawing->SetModified(true);
+    FDrawing->MacroName = name;
+  }
+}
+
+}  // namespace logivane

@@ -1,0 +1,138 @@
+// The File menu: new, open, reopen, save, save as, the recent files and the caption.
+#include "app/MainUnit.h"
+#include "editor/LogivaneDrawing.h"
+#include "editor/UserMessages.h"
+
+#include <QFileInfo>
+#include <QMenu>
+
+namespace logivane {
+
+namespace {
+
+constexpr int FileHistoryLength = 5;
+
+/// The circuit's name as the caption shows it: the file's name up to its first dot.
+QString CircuitName(const QString& fileName) {
+  if (fileName.isEmpty()) {
+    return TMainForm::tr("Untitled");
+  }
+  const QString name = QFileInfo(fileName).fileName();
+  return name.left(name.indexOf(QLatin1Char('.')));
+}
+
+}  // namespace
+
+void TMainForm::UpdateCaption() {
+  setWindowTitle(QStringLiteral("Logivane - ") + CircuitName(FDrawing->FileName));
+}
+
+bool TMainForm::QuerySave(const std::function<bool()>& save) {
+  if (!FDrawing->Modified()) {
+    return true;
+  }
+  switch (UserMessages::Ask(this, tr("Circuit has changed, save current circuit?"),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                            QMessageBox::Information)) {
+    case QMessageBox::Yes:
+      // A save that was cancelled or failed stops the command: the changes are still there.
+      return save();
+    case QMessageBox::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TMainForm::SaveLevel() {
+  if (FDrawing->IsInsideMacro() &&
+      UserMessages::Ask(this,
+                        tr("This action will save to file the circuit at its current level, not "
+                           "its root level.  Do you want to proceed?"),
+                        QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::Warning) != QMessageBox::Yes) {
+    return false;
+  }
+  // A level is never written over the root's file: inside a macro the name is always asked.
+  if (!FDrawing->IsInsideMacro() && !FDrawing->FileName.isEmpty()) {
+    return FDrawing->SaveToFile(FDrawing->FileName);
+  }
+  return SaveThroughDialog();
+}
+
+bool TMainForm::SaveThroughDialog() {
+  const QString fileName = ChooseSaveFile(this, StartFolder);
+  if (fileName.isEmpty()) {
+    return false;
+  }
+  const bool saved = FDrawing->SaveToFile(fileName);
+  UpdateCaption();
+  return saved;
+}
+
+void TMainForm::NewClick() {
+  if (!QuerySave([this] { return SaveLevel(); })) {
+    return;
+  }
+  FDrawing->Clear();
+  UpdateCaption();
+  ChooseMode("SpeedPointer");
+}
+
+void TMainForm::OpenClick() {
+  if (!QuerySave([this] { return SaveLevel(); })) {
+    return;
+  }
+  const QString fileName = ChooseOpenFile(this, StartFolder);
+  if (!fileName.isEmpty()) {
+    OpenCircuit(fileName);
+  }
+}
+
+void TMainForm::ReopenClick(const QString& fileName) {
+  if (QuerySave([this] { return SaveClick(); })) {
+    OpenCircuit(fileName);
+  }
+}
+
+bool TMainForm::OpenCircuit(const QString& fileName) {
+  const bool opened = FDrawing->LoadFromFile(fileName);
+  ChooseMode("SpeedPointer");
+  UpdateCaption();
+  if (opened) {
+    AddToFileHistory(fileName);
+  }
+  Action("SpeedCloseMacro")->setVisible(FDrawing->IsInsideMacro());
+  return opened;
+}
+
+bool TMainForm::SaveClick() {
+  SpeedUpdateClick();
+  return SaveLevel();
+}
+
+bool TMainForm::SaveAsClick() {
+  SpeedUpdateClick();
+  return SaveThroughDialog();
+}
+
+void TMainForm::AddToFileHistory(const QString& fileName) {
+  FileHistory.removeAll(fileName);
+  FileHistory.prepend(fileName);
+  while (FileHistory.size() > FileHistoryLength) {
+    FileHistory.removeLast();
+  }
+}
+
+void TMainForm::RefreshFileMenu() {
+  QAction* reopen = FReopenMenu->menuAction();
+  reopen->setEnabled(!FileHistory.isEmpty() && !FDrawing->IsInsideMacro());
+  const QList<QAction*> entries = FReopenMenu->actions();
+  for (int i = 0; i < entries.size(); ++i) {
+    const QString fileName = FileHistory.value(i);
+    entries[i]->setText(fileName);
+    entries[i]->setVisible(!fileName.isEmpty());
+  }
+}
+
+}  // namespace logivane

@@ -1,0 +1,51 @@
+// The Circuit menu and the run tool bar: running the circuit by the clock, pausing, stepping.
+#include "app/MainUnit.h"
+#include "editor/LogivaneDrawing.h"
+
+#include <QTimer>
+
+namespace logivane {
+
+void TMainForm::SpeedRunClick() {
+  // Every press of Run, down or up, starts from a reset circuit.
+  if (Action("SpeedRun")->isChecked()) {
+    FClock->start();
+  } else {
+    FClock->stop();
+  }
+  FDrawing->HideNotice();
+  FDrawing->ResetCircuit();
+}
+
+void TMainForm::MenuRunClick() {
+  Action("SpeedRun")->setChecked(true);
+  SpeedRunClick();
+}
+
+void TMainForm::SpeedStopClick() {
+  Action("SpeedRun")->setChecked(false);
+}
+
+void TMainForm::MenuPauseClick() {
+  QAction* pause = Action("SpeedPause");
+  pause->setChecked(!pause->isChecked());
+}
+
+void TMainForm::SpeedStepClick() {
+  FDrawing->Step();
+  if (!HalfCycle) {
+    FDrawing->Step();
+  }
+}
+
+void TMainForm::RunCircuit() {
+  if (!Action("SpeedRun")->isChecked() || Action("SpeedPause")->isChecked()) {
+    return;
+  }
+  const SimResult result = FDrawing->Step();
+  if (result.Race || result.Contention) {
+    Action("SpeedRun")->setChecked(false);
+  }
+}
+
+}  // namespace logivane

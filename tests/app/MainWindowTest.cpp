@@ -1,0 +1,349 @@
+#include "TestHelpers.h"
+#include "app/DeviceTools.h"
+#include "app/MainUnit.h"
+#include "document/cGText.h"
+#include "document/cGrid.h"
+#include "editor/CLogivaneHandle.h"
+#include "editor/LogivaneDrawing.h"
+#include "editor/UserMessages.h"
+#include "simulation/cGateDevice.h"
+#include "simulation/cOutput.h"
+#include "simulation/cTagDevice.h"
+#include "simulation/cinput.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <set>
+
+namespace logivane {
+namespace {
+
+using namespace test;
+
+/// The main window on a settings store of its own, with every message box answered by the
+/// test and the file dialogs replaced.
+class MainWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path());
+    QCoreApplication::setOrganizationName("Ostrel");
+    QCoreApplication::setApplicationName("Logivane");
+    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto buttons) {
+      Messages << text;
+      return buttons.testFlag(Answer) ? Answer : QMessageBox::Ok;
+    });
+  }
+  void TearDown() override {
+    UserMessages::SetHandler({});
+    QSettings().clear();
+  }
+
+  /// Creates and shows the window, as the program does at start.
+  TMainForm& Show(const QStringList& arguments = {}) {
+    Form = std::make_unique<TMainForm>();
+    Form->ChooseSaveFile = [this](QWidget*, const QString&) {
+      return SaveName;
+    };
+    Form->ChooseOpenFile = [this](QWidget*, const QString&) {
+      return OpenName;
+    };
+    Form->SetCommandLine(arguments);
+    Form->show();
+    QCoreApplication::processEvents();  // the command-line file opens once the window is up
+    return *Form;
+  }
+  QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
+  TLogivaneDrawing& Drawing() const { return Form->Drawing(); }
+  TMacro& Circuit() const { return Form->Drawing().Circuit(); }
+  void Click(QPoint at, Qt::KeyboardModifiers modifiers = {},
+             Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(&Drawing(), button, modifiers, at);
+  }
+  void Select(TGraphicObject& object) {
+    Drawing().Select(&object);
+    Form->ConfigureDevicePopup();
+  }
+  int PlacedCount() const {
+    const TMacro& c = Circuit();
+    return c.Objects().Count() + c.Devices().Count() + c.Inputs().Count() + c.Outputs().Count() +
+           c.Tags().Count();
+  }
+  bool Shown(const char* name) const { return Action(name)->isVisible(); }
+  QString Path(const QString& name) const { return Folder.filePath(name); }
+  /// Accepts the next modal dialog after `fill` has set it up.
+  static void AcceptNextDialog(std::function<void(QDialog&)> fill = {}) {
+    QTimer::singleShot(0, [fill] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      if (fill) {
+        fill(*dialog);
+      }
+      dialog->accept();
+    });
+  }
+
+  QTemporaryDir Folder;
+  std::unique_ptr<TMainForm> Form;
+  QStringList Messages;
+  QMessageBox::StandardButton Answer = QMessageBox::Yes;
+  QString SaveName;
+  QString OpenName;
+};
+
+TEST_F(MainWindowTest, EveryDeviceToolPlacesItsDeviceAndCtrlKeepsTheTool) {
+  Show();
+  int x = 60;
+  for (const TDeviceTool& tool : DeviceTools()) {
+    if (!Action(tool.Name)->isEnabled()) {
+      continue;  // its placement dialog comes later
+    }
+    Action(tool.Name)->trigger();
+    const int before = PlacedCount();
+    if (!tool.Create) {
+      AcceptNextDialog();  // the annotation's text dialog, preset with "Annotation"
+    }
+    Click({x, 100});
+    EXPECT_EQ(PlacedCount(), before + 1) << tool.Hint;
+    EXPECT_TRUE(Action("SpeedPointer")->isChecked()) << tool.Hint;
+    EXPECT_TRUE(Drawing().HasSelection()) << tool.Hint;  // the new device, selected
+    x += 60;
+  }
+
+  // Ctrl and the left button keep the tool: three presses, three gates, none selected.
+  Action("SpeedAndGate")->trigger();
+  const int gates = Circuit().Devices().Count();
+  for (int i = 0; i < 3; ++i) {
+    Click({100 + 60 * i, 300}, Qt::ControlModifier);
+  }
+  EXPECT_EQ(Circuit().Devices().Count(), gates + 3);
+  EXPECT_TRUE(Action("SpeedAndGate")->isChecked());
+  EXPECT_FALSE(Drawing().HasSelection());
+  // Ctrl with Shift does not.
+  Click({100, 400}, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(Action("SpeedPointer")->isChecked());
+}
+
+TEST_F(MainWindowTest, TheDeviceMenuOffersWhatTheSelectionTakes) {
+  Show();
+  TMacro& circuit = Circuit();
+  auto* notGate = Place<TNotGate>(circuit, 100, 100);
+  auto* andGate = Place<T2AndGate>(circuit, 200, 100);
+  auto* led = Place<TLEDDevice>(circuit, 300, 100);
+  auto* tag = Place<TTagDevice>(circuit, 400, 100);
+  TWire* wire = Connect(circuit, *notGate->Pin(0), *led->Pin(0));
+
+  Select(*wire);
+  for (QAction* entry : Form->DeviceMenu().actions()) {
+    EXPECT_EQ(entry->isVisible(), entry->objectName() == "PopDelete")
+        << entry->objectName().toStdString();
+  }
+  Select(*notGate);
+  EXPECT_FALSE(Shown("PopGateInputs"));
+  EXPECT_FALSE(Shown("PopSeparator1"));
+  EXPECT_TRUE(Shown("PopCut"));
+
+  Select(*led);
+  EXPECT_TRUE(Shown("PopChangeColour"));
+  Action("PopGreen")->trigger();
+  EXPECT_EQ(led->Colour, 0x00FF00);
+  EXPECT_TRUE(Drawing().Modified());
+
+  Select(*tag);
+  EXPECT_EQ(Drawing().Handles().ContextMenu(), &Form->TagMenu());
+
+  // Four inputs replace the gate; once a pin is wired the count can no longer change.
+  Select(*andGate);
+  EXPECT_TRUE(Shown("PopGateInputs") && Action("PopGateInputs")->isEnabled());
+  Action("Pop4Inputs")->trigger();
+  ASSERT_EQ(circuit.Devices().Count(), 2);
+  auto* fourInputs = dynamic_cast<T4AndGate*>(circuit.Devices().Child(1));
+  ASSERT_NE(fourInputs, nullptr);
+  Connect(circuit, *fourInputs->Pin(1), *tag->Pin(0));
+  Select(*fourInputs);
+  EXPECT_FALSE(Action("PopGateInputs")->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheClockRunsPausesAndSteps) {
+  Show();
+  TMacro& circuit = Circuit();
+  auto* clock = Place<TClockDevice>(circuit, 100, 100);
+  auto* led = Place<TLEDDevice>(circuit, 200, 100);
+  Connect(circuit, *clock->Pin(0), *led->Pin(0));
+  Action("HertzFifty")->trigger();
+  EXPECT_EQ(Form->Clock().interval(), 10);
+
+  Action("MenuRun")->trigger();
+  EXPECT_TRUE(Action("SpeedRun")->isChecked() && Form->Clock().isActive());
+  std::set<TLevel> seen;
+  for (int tick = 0; tick < 6; ++tick) {
+    QTest::qWait(15);
+    seen.insert(led->Pin(0)->Value);
+  }
+  EXPECT_EQ(seen, (std::set<TLevel>{0, 1}));  // the LED blinks with the clock
+
+  Action("MenuPause")->trigger();
+  const TLevel paused = led->Pin(0)->Value;
+  QTest::qWait(60);
+  EXPECT_EQ(led->Pin(0)->Value, paused);
+  Action("MenuStop")->trigger();
+  EXPECT_FALSE(Action("SpeedRun")->isChecked());
+
+  // A half cycle changes the level once; a full cycle brings it back.
+  Drawing().ResetCircuit();
+  Action("MenuStepCircuit")->trigger();
+  const TLevel half = led->Pin(0)->Value;
+  Action("PopFullCycle")->trigger();
+  Action("MenuStepCircuit")->trigger();
+  EXPECT_EQ(led->Pin(0)->Value, half);
+  Action("PopHalfCycle")->trigger();
+  Action("MenuStepCircuit")->trigger();
+  EXPECT_NE(led->Pin(0)->Value, half);
+}
+
+TEST_F(MainWindowTest, ARaceStopsTheRunWithABalloon) {
+  Show();
+  TMacro& circuit = Circuit();
+  auto* gate = Place<TNotGate>(circuit, 100, 100);
+  Connect(circuit, *gate->Pin(0), *gate->Pin(1));
+  Action("HertzFifty")->trigger();
+  Action("MenuRun")->trigger();
+  QTest::qWait(40);
+  EXPECT_FALSE(Action("SpeedRun")->isChecked());
+  EXPECT_TRUE(Drawing().NoticeBox().Visible);
+  EXPECT_EQ(Drawing().NoticeBox().Lines.join('\n'), "Race condition, process halted");
+}
+
+TEST_F(MainWindowTest, FilesAreSavedOpenedAndRemembered) {
+  Show();
+  Place<TLEDDevice>(Circuit(), 100, 100);
+  Drawing().SetModified(true);
+
+  // New asks first; Cancel keeps the circuit, a cancelled save dialog too.
+  Answer = QMessageBox::Cancel;
+  Action("MenuNew")->trigger();
+  EXPECT_EQ(Messages.value(0), "Circuit has changed, save current circuit?");
+  Answer = QMessageBox::Yes;
+  Action("MenuNew")->trigger();
+  EXPECT_EQ(Circuit().Outputs().Count(), 1);
+  EXPECT_TRUE(Drawing().Modified());
+
+  SaveName = Path("full.adder.lvm");
+  Action("MenuSaveAs")->trigger();
+  EXPECT_TRUE(QFile::exists(SaveName));
+  EXPECT_EQ(Form->windowTitle(), "Logivane - full");
+  EXPECT_FALSE(Drawing().Modified());
+
+  Action("MenuNew")->trigger();
+  EXPECT_EQ(Form->windowTitle(), "Logivane - Untitled");
+  EXPECT_EQ(Circuit().Outputs().Count(), 0);
+
+  // The recent list: most recent first, no duplicates, at most five.
+  for (const char* name : {"a.lvm", "b.lvm", "c.lvm", "d.lvm", "e.lvm"}) {
+    QFile::copy(SaveName, Path(name));
+    OpenName = Path(name);
+    Action("MenuOpen")->trigger();
+  }
+  EXPECT_EQ(Circuit().Outputs().Count(), 1);
+  EXPECT_EQ(Form->FileHistory.size(), 5);
+  Form->ReopenClick(Path("c.lvm"));
+  EXPECT_EQ(Form->FileHistory, QStringList({Path("c.lvm"), Path("e.lvm"), Path("d.lvm"),
+                                            Path("b.lvm"), Path("a.lvm")}));
+  EXPECT_EQ(Form->windowTitle(), "Logivane - c");
+
+  // A file that does not open keeps the circuit and the list.
+  Messages.clear();
+  OpenName = Path("missing.lvm");
+  Action("MenuOpen")->trigger();
+  EXPECT_FALSE(Messages.isEmpty());
+  EXPECT_EQ(Form->windowTitle(), "Logivane - c");
+  EXPECT_EQ(Form->FileHistory.size(), 5);
+}
+
+TEST_F(MainWindowTest, InsideAMacroSaveAsksAndNeverOverwritesTheRoot) {
+  Show();
+  TMacro* sub = AddSubCircuit(Circuit(), 200, 200, 1);
+  SaveName = Path("root.lvm");
+  Action("MenuSave")->trigger();
+  const QByteArray root = [&] {
+    QFile file(SaveName);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+  }();
+
+  Select(*sub);
+  Action("PopEditMacro")->trigger();
+  ASSERT_TRUE(Drawing().IsInsideMacro());
+  EXPECT_TRUE(Action("SpeedCloseMacro")->isVisible());
+  Messages.clear();
+  SaveName = Path("level.lvm");
+  Action("MenuSave")->trigger();
+  EXPECT_TRUE(Messages.value(0).startsWith(
+      "This action will save to file the circuit at its current level"));
+  EXPECT_TRUE(QFile::exists(Path("level.lvm")));
+  QFile file(Path("root.lvm"));
+  file.open(QIODevice::ReadOnly);
+  EXPECT_EQ(file.readAll(), root);
+
+  Action("SpeedCloseMacro")->trigger();
+  EXPECT_FALSE(Drawing().IsInsideMacro());
+  EXPECT_FALSE(Action("SpeedCloseMacro")->isVisible());
+}
+
+TEST_F(MainWindowTest, SettingsAreReadAtStartAndWrittenAtClose) {
+  {
+    QSettings store;
+    store.setValue("3.04/View/Show Grid", 1);
+    store.setValue("3.04/View/Snap", 1);
+    store.setValue("3.04/View/Snap Size", 3);
+    store.setValue("3.04/View/Display Size", 9);
+    store.setValue("3.04/View/Angle", 10);
+    store.setValue("3.04/Clock/Interval", 150);
+    store.setValue("3.04/File History/1", "/one.lvm");
+    store.setValue("3.04/File History/3", "/three.lvm");
+  }
+  Show();
+  EXPECT_EQ(Drawing().Grid().Spacing, 5);
+  EXPECT_EQ(Drawing().Grid().DisplayFrequency, 2);
+  EXPECT_EQ(Form->Clock().interval(), 100);
+  EXPECT_EQ(Form->FileHistory, QStringList({"/one.lvm", "/three.lvm"}));
+
+  // Closing with changes asks; Cancel keeps the window open.
+  Drawing().SetModified(true);
+  Answer = QMessageBox::Cancel;
+  EXPECT_FALSE(Form->close());
+  Answer = QMessageBox::No;
+  Action("HertzTen")->trigger();
+  EXPECT_TRUE(Form->close());
+  EXPECT_EQ(QSettings().value("3.04/Clock/Interval").toInt(), 50);
+  EXPECT_EQ(QSettings().value("3.04/View/Snap Size").toInt(), 5);
+}
+
+TEST_F(MainWindowTest, TheCommandLineOpensAPathWithSpaces) {
+  QDir(Folder.path()).mkdir("My Circuits");
+  const QString file = Path("My Circuits/adder.LVM");
+  {
+    TMainForm writer;
+    Place<TLEDDevice>(writer.Drawing().Circuit(), 100, 100);
+    ASSERT_TRUE(writer.Drawing().SaveToFile(file));
+  }
+  Show(file.split(' '));
+  EXPECT_EQ(Form->windowTitle(), "Logivane - adder");
+  EXPECT_EQ(Circuit().Outputs().Count(), 1);
+  EXPECT_TRUE(Form->FileHistory.isEmpty());
+
+  // A missing file is reported and leaves an empty circuit.
+  Show({Path("nothing here.lvm")});
+  EXPECT_FALSE(Messages.isEmpty());
+  EXPECT_EQ(Form->windowTitle(), "Logivane - Untitled");
+}
+
+}  // namespace
+}  // namespace logivane
