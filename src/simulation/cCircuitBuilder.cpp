@@ -50,18 +50,29 @@ int NearestSegment(const TWire& wire, QPoint p) {
 
 }  // namespace
 
-TWire* Connect(TMacro& circuit, TGraphicObject& end1, TGraphicObject& end2) {
+TWire* Connect(TMacro& circuit, TGraphicObject& end1, TGraphicObject& end2,
+               const std::vector<QPoint>& bends) {
   if (&end1 == &end2 || !CanTakeWire(end1) || !CanTakeWire(end2)) {
     return nullptr;
   }
   auto wire = std::make_unique<TWire>();
   wire->AddPoint(RoundedCentre(end1));
+  for (const QPoint bend : bends) {
+    wire->AddPoint(bend);
+  }
   wire->AddPoint(RoundedCentre(end2));
   wire->Remap();
   TWire* added = circuit.Wires().Add(std::move(wire));
   AttachToEnd(end1, added);
   AttachToEnd(end2, added);
   return added;
+}
+
+TSolder* AddJoint(TMacro& circuit, QPoint at) {
+  auto solder = std::make_unique<TSolder>();
+  solder->Translate(static_cast<float>(at.x()), static_cast<float>(at.y()));
+  solder->Remap();
+  return circuit.Solders().Add(std::move(solder));
 }
 
 TSolder* AddSolder(TMacro& circuit, TWire& wire, QPoint at) {
@@ -74,10 +85,7 @@ TSolder* AddSolder(TMacro& circuit, TWire& wire, QPoint at) {
   std::unique_ptr<TWire> second;
   wire.Split(first, second);
 
-  auto solder = std::make_unique<TSolder>();
-  solder->Translate(static_cast<float>(at.x()), static_cast<float>(at.y()));
-  solder->Remap();
-  TSolder* joint = circuit.Solders().Add(std::move(solder));
+  TSolder* joint = AddJoint(circuit, at);
   // Set explicitly: a piece whose far end is loose must still meet the joint at the cut.
   first->End2 = joint;
   second->End1 = joint;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace logivane {
 
@@ -18,10 +19,14 @@ T* AddObject(TMacro& circuit, std::unique_ptr<T> object) {
   return list.Add(std::move(object));
 }
 
-/// Joins two wire ends, each a free pin or a joint with a free slot, by a straight wire from
-/// centre to centre that is filed in `circuit`. Returns null, changing nothing, when an end
-/// cannot take another wire or both ends are one object.
-TWire* Connect(TMacro& circuit, TGraphicObject& end1, TGraphicObject& end2);
+/// Joins two wire ends, each a free pin or a joint with a free slot, by a wire from centre to
+/// centre that is filed in `circuit`; it runs straight, or through `bends` in order. Returns
+/// null, changing nothing, when an end cannot take another wire or both ends are one object.
+TWire* Connect(TMacro& circuit, TGraphicObject& end1, TGraphicObject& end2,
+               const std::vector<QPoint>& bends = {});
+
+/// A new solder joint of `circuit` centred on `at`, with no wires yet.
+TSolder* AddJoint(TMacro& circuit, QPoint at);
 
 /// Cuts `wire`, a wire of `circuit`, at the segment nearest to `at` and joins the two pieces
 /// through a new solder joint at `at`, which is returned; the old wire is destroyed. Returns
