@@ -35,7 +35,8 @@ bool TMainForm::QuerySave(const std::function<bool()>& save) {
                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                             QMessageBox::Information)) {
     case QMessageBox::Yes:
-      // A save that was cancelled or failed stops the command: the changes are still there.
+      // A save dialog cancelled or a save that failed stops the command, so that the changes
+      // the user wanted kept are not thrown away.
       return save();
     case QMessageBox::No:
       return true;
@@ -51,7 +52,7 @@ bool TMainForm::SaveLevel() {
                            "its root level.  Do you want to proceed?"),
                         QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::Warning) != QMessageBox::Yes) {
-    return false;
+    return true;  // the user chose to go on without saving the level
   }
   // A level is never written over the root's file: inside a macro the name is always asked.
   if (!FDrawing->IsInsideMacro() && !FDrawing->FileName.isEmpty()) {

@@ -58,7 +58,8 @@ public:
   void NewClick();
   void OpenClick();
   void ReopenClick(const QString& fileName);
-  /// Saves to the known file at the root level, otherwise asks for a name; true when saved.
+  /// Saves to the known file at the root level, otherwise asks for a name. False when a save
+  /// the user asked for did not happen (the dialog was cancelled or writing failed).
   bool SaveClick();
   bool SaveAsClick();
   /// Opens `fileName` as the document, as the Open command does after its dialog.
@@ -126,6 +127,7 @@ private:
   /// Asks to save a changed circuit before a command that replaces it; false to stop.
   bool QuerySave(const std::function<bool()>& save);
   /// Saves the level shown: inside a macro only after a warning, and always to a new name.
+  /// Declining the warning is no failure: the user chose to go on without saving.
   bool SaveLevel();
   bool SaveThroughDialog();
   void AddToFileHistory(const QString& fileName);

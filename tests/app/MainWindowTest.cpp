@@ -235,6 +235,13 @@ TEST_F(MainWindowTest, FilesAreSavedOpenedAndRemembered) {
   EXPECT_EQ(Circuit().Outputs().Count(), 1);
   EXPECT_TRUE(Drawing().Modified());
 
+  // A save that fails says so and keeps the changes.
+  Messages.clear();
+  SaveName = Path("no such folder/adder.lvm");
+  Action("MenuSaveAs")->trigger();
+  EXPECT_EQ(Messages.size(), 1);
+  EXPECT_TRUE(Drawing().Modified());
+
   SaveName = Path("full.adder.lvm");
   Action("MenuSaveAs")->trigger();
   EXPECT_TRUE(QFile::exists(SaveName));
@@ -294,6 +301,22 @@ TEST_F(MainWindowTest, InsideAMacroSaveAsksAndNeverOverwritesTheRoot) {
 
   Action("SpeedCloseMacro")->trigger();
   EXPECT_FALSE(Drawing().IsInsideMacro());
+  EXPECT_FALSE(Action("SpeedCloseMacro")->isVisible());
+
+  // Declining the level question during Open still opens the file, without saving.
+  Select(*sub);
+  Action("PopEditMacro")->trigger();
+  Drawing().SetModified(true);
+  Messages.clear();
+  OpenName = Path("root.lvm");
+  UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
+    Messages << text;
+    return Messages.size() == 1 ? QMessageBox::Yes : QMessageBox::No;
+  });
+  Action("MenuOpen")->trigger();
+  EXPECT_EQ(Messages.size(), 2);
+  EXPECT_FALSE(Drawing().IsInsideMacro());
+  EXPECT_EQ(Form->windowTitle(), "Logivane - root");
   EXPECT_FALSE(Action("SpeedCloseMacro")->isVisible());
 }
 
