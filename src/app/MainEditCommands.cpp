@@ -198,13 +198,11 @@ void TMainForm::EditMacroClick() {
   }
   FDrawing->EnterMacro(*macro);
   macro->Closed = false;
-  Action("SpeedCloseMacro")->setVisible(true);
 }
 
 void TMainForm::SpeedCloseMacroClick() {
   FDrawing->Circuit().Closed = true;
   FDrawing->LeaveMacro();
-  Action("SpeedCloseMacro")->setVisible(FDrawing->IsInsideMacro());
   ChooseMode("SpeedPointer");
 }
 

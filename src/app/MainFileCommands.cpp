@@ -103,7 +103,6 @@ bool TMainForm::OpenCircuit(const QString& fileName) {
   if (opened) {
     AddToFileHistory(fileName);
   }
-  Action("SpeedCloseMacro")->setVisible(FDrawing->IsInsideMacro());
   return opened;
 }
 

@@ -72,6 +72,8 @@ TMainForm::TMainForm(QWidget* parent)
             PlaceDevice(button, modifiers, {x, y});
           });
   connect(FDrawing, &TLogivaneDrawing::OnMouseMove, this, &TMainForm::ShowWiringHints);
+  connect(FDrawing, &TLogivaneDrawing::OnLevelChanged, this,
+          [this] { Action("SpeedCloseMacro")->setVisible(FDrawing->IsInsideMacro()); });
   connect(FDrawing, &TLogivaneDrawing::OnObjectDblClick, this, &TMainForm::ObjectDoubleClicked);
   connect(&FDrawing->Handles(), &TLogivaneHandles::OnSetItem, this,
           &TMainForm::ConfigureDevicePopup);

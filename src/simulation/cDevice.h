@@ -65,7 +65,10 @@ public:
   /// the pins of its devices itself, so only containers override this.
   virtual void ClearDrivers();
   /// Repaints the part of the symbol that shows the live level; sources and indicators do.
+  /// Recorded devices take their history sample here, so it runs once per step.
   virtual void DrawState(QPainter&) {}
+  /// Takes the step's history sample without painting, for a device that is off screen.
+  virtual void RecordState() {}
   /// Whether the container must call `SetSlaveInputs` after each settle loop.
   virtual bool IsClockedFlipFlop() const { return false; }
   /// Latches a clocked flip-flop once its container has settled.

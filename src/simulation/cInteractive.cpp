@@ -59,8 +59,12 @@ void TInteractiveInput::Draw(QPainter& dc) {
   TInputDevice::Draw(dc);
 }
 
-void TInteractiveInput::DrawState(QPainter& dc) {
+void TInteractiveInput::RecordState() {
   AppendHistory(Level & 1);
+}
+
+void TInteractiveInput::DrawState(QPainter& dc) {
+  RecordState();
   if (!Selected) {
     LevelCircle().BrushColour = LevelFill();
     LevelCircle().Draw(dc);

@@ -24,6 +24,7 @@ public:
   SimResult Calculate() override;
   void Reset() override;
   void DrawState(QPainter& dc) override;
+  void RecordState() override;
 
   TColour LevelFill() const { return Level != 0 ? ColourRed : ColourWhite; }
 

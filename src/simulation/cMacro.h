@@ -65,8 +65,9 @@ public:
   /// Sets `InputsDue` here and in every sub-circuit below that `EvalOrder` evaluates.
   void SetInputsDue(bool flag);
   /// Repaints the live state of an open level: wire colours, joints, sources and indicators.
-  /// Wires and joints that do not meet `area` only take their colour; sources and indicators
-  /// are all repainted, which is where they take their history sample.
+  /// Only wires whose colour changes are repainted; wires, joints and devices that do not meet
+  /// `area` are not painted, but every wire takes its colour and every recorded device its
+  /// history sample.
   void PaintState(QPainter& dc, const TRect& area = Everywhere);
   /// Moves every wire end onto its pin or joint; true when any moved.
   bool FollowAllWires();

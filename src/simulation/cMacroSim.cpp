@@ -281,7 +281,11 @@ void TMacro::PaintState(QPainter& dc, const TRect& area) {
     if (wire->Selected || wire->Value < 0) {
       continue;  // a negative level is neither high nor low
     }
-    wire->SetColour(wire->Value >= 1 ? ColourBlack : ColourSilver);
+    const TColour colour = wire->Value >= 1 ? ColourBlack : ColourSilver;
+    if (wire->GetColour() == colour) {
+      continue;  // what is on screen shows the level already
+    }
+    wire->SetColour(colour);
     if (RectsMeet(wire->GetBounds(), area)) {
       wire->Draw(dc);
     }
@@ -292,8 +296,15 @@ void TMacro::PaintState(QPainter& dc, const TRect& area) {
       solder->Draw(dc);
     }
   }
-  EachDevice(*FInputs, [&dc](TDevice& device) { device.DrawState(dc); });
-  EachDevice(*FOutputs, [&dc](TDevice& device) { device.DrawState(dc); });
+  const auto drawState = [&dc, &area](TDevice& device) {
+    if (RectsMeet(device.GetBounds(), area)) {
+      device.DrawState(dc);
+    } else {
+      device.RecordState();
+    }
+  };
+  EachDevice(*FInputs, drawState);
+  EachDevice(*FOutputs, drawState);
 }
 
 bool TMacro::FollowAllWires() {

@@ -89,8 +89,12 @@ void TLEDDevice::Draw(QPainter& dc) {
   TOutputDevice::Draw(dc);
 }
 
-void TLEDDevice::DrawState(QPainter& dc) {
+void TLEDDevice::RecordState() {
   AppendHistory(Level & 1);
+}
+
+void TLEDDevice::DrawState(QPainter& dc) {
+  RecordState();
   ApplyLevelFill();
   Child(0)->Draw(dc);
 }

@@ -43,6 +43,7 @@ public:
   SimResult Calculate() override;
   void Reset() override;
   void DrawState(QPainter& dc) override;
+  void RecordState() override;
 
   /// The fill of the circle for the latched level; none for a level that is neither high nor
   /// low, which leaves the fill as it was.

@@ -120,8 +120,12 @@ void TSeqInputDevice::Draw(QPainter& dc) {
   TInputDevice::Draw(dc);
 }
 
-void TSeqInputDevice::DrawState(QPainter& dc) {
+void TSeqInputDevice::RecordState() {
   AppendHistory(Level & 1);
+}
+
+void TSeqInputDevice::DrawState(QPainter& dc) {
+  RecordState();
   if (!Selected) {
     LevelCircle().BrushColour = LevelFill();
     LevelCircle().Draw(dc);

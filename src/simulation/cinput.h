@@ -69,6 +69,7 @@ public:
   SimResult Calculate() override;
   void Reset() override;
   void DrawState(QPainter& dc) override;
+  void RecordState() override;
 
   /// Starts the sequence `text` from its first character.
   void SetSequence(const QString& text);

@@ -7,6 +7,7 @@
 #include "simulation/cGateDevice.h"
 #include "simulation/cInteractive.h"
 #include "simulation/cMacro.h"
+#include "simulation/cinput.h"
 
 #include <gtest/gtest.h>
 
@@ -323,6 +324,17 @@ TEST_F(DrawingTest, TheProbeReadsTheLevelUnderItAfterEveryStep) {
   EXPECT_EQ(Drawing().ProbeState, TLogivaneDrawing::ProbeLow);
   Click({700, 700});  // nothing under the probe
   EXPECT_EQ(Drawing().ProbeState, TLogivaneDrawing::ProbeFloating);
+}
+
+TEST_F(DrawingTest, EveryStepRecordsOneSampleOnScreenOrOff) {
+  auto* near = Place<TClockDevice>(100, 100);
+  auto* far = Place<TClockDevice>(12000, 17000);  // far outside the view
+  for (int step = 0; step < 4; ++step) {
+    Drawing().Step();
+    Drawing().repaint();  // however often the screen is painted
+  }
+  EXPECT_EQ(near->History, "0101");
+  EXPECT_EQ(far->History, "0101");
 }
 
 TEST_F(DrawingTest, TracedShapesCloseNearTheirStartOrOnADoubleClick) {
