@@ -73,7 +73,7 @@ void TMainForm::PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifi
   if (down == tools.end()) {
     return;
   }
-  std::unique_ptr<TGraphicObject> device = down->Create ? down->Create() : NewAnnotation();
+  std::unique_ptr<TGraphicObject> device = down->Create ? down->Create() : DeviceFromDialog(*down);
   if (!device) {
     return;  // its dialog was cancelled
   }
@@ -85,6 +85,13 @@ void TMainForm::PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifi
   if (!keepTool) {
     ChooseMode("SpeedPointer");
   }
+}
+
+std::unique_ptr<TGraphicObject> TMainForm::DeviceFromDialog(const TDeviceTool& tool) {
+  if (qstrcmp(tool.Name, "SpeedAnnotation") == 0) {
+    return NewAnnotation();
+  }
+  return nullptr;
 }
 
 std::unique_ptr<TGraphicObject> TMainForm::NewAnnotation() {

@@ -136,6 +136,8 @@ private:
   // MainEditCommands.cpp.
   void EnableClipboardCommands();
   void PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+  /// A new device of a tool whose device a dialog describes first; null when it is cancelled.
+  std::unique_ptr<TGraphicObject> DeviceFromDialog(const TDeviceTool& tool);
   std::unique_ptr<TGraphicObject> NewAnnotation();
   void ShowWiringHints();
   void ObjectSelected(Qt::MouseButton button);
