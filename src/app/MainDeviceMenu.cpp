@@ -118,7 +118,7 @@ void TMainForm::CreateDeviceMenu() {
   add(menu, "PopMemoryContents", tr("Edit &Memory Contents..."), [] {});
   add(menu, "PopEditAnnotation", tr("&Edit Annotation..."), &TMainForm::EditAnnotation);
   add(menu, "PopNameMacro", tr("&Name Macro"), &TMainForm::NameMacroFromAnnotation);
-  add(menu, "PopEditSequence", tr("&Edit Sequence..."), [] {});
+  add(menu, "PopEditSequence", tr("&Edit Sequence..."), &TMainForm::EditSequenceClick);
   add(menu, "PopEditMacro", tr("&Edit Macro..."), &TMainForm::EditMacroClick);
   add(menu, "PopViewDatasheet", tr("&View Datasheet..."), [] {});
 
@@ -133,7 +133,7 @@ void TMainForm::CreateDeviceMenu() {
       ->setCheckable(true);
   connect(colours, &QMenu::aboutToShow, this, &TMainForm::RefreshColourMenu);
 
-  add(menu, "PopSwitchType", tr("&Set Switch Type..."), [] {});
+  add(menu, "PopSwitchType", tr("&Set Switch Type..."), &TMainForm::SwitchTypeClick);
   add(menu, "PopText", tr("&Text..."), &TMainForm::EditLabelText);
 
   QMenu* style = submenu(menu, "PopTextStyle", tr("Text &Style"));
@@ -170,7 +170,7 @@ void TMainForm::CreateDeviceMenu() {
     Action("PopAnode")->setChecked(display && !display->CommonCathode);
   });
 
-  add(menu, "PopProperties", tr("Properties..."), [] {});
+  add(menu, "PopProperties", tr("Properties..."), &TMainForm::NumericPropertiesClick);
   separator(menu, "PopSeparator2");
   add(menu, "PopHistory", tr("Add to Logic &History"), [this] {
     ChangeSelected([](TGraphicObject& object) {

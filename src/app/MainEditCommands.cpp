@@ -91,6 +91,9 @@ std::unique_ptr<TGraphicObject> TMainForm::DeviceFromDialog(const TDeviceTool& t
   if (qstrcmp(tool.Name, "SpeedAnnotation") == 0) {
     return NewAnnotation();
   }
+  if (qstrcmp(tool.Name, "SpeedNumeric") == 0) {
+    return NewNumericDevice();
+  }
   return nullptr;
 }
 

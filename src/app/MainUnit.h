@@ -160,6 +160,13 @@ private:
   void EditAnnotation();
   void NameMacroFromAnnotation();
 
+  // MainDialogCommands.cpp.
+  void EditSequenceClick();
+  void SwitchTypeClick();
+  void NumericPropertiesClick();
+  /// A numeric display as the numeric output dialog describes it; null when it is cancelled.
+  std::unique_ptr<TGraphicObject> NewNumericDevice();
+
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
   void CollectSettings(TProgramSettings& settings) const;

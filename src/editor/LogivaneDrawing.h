@@ -86,6 +86,8 @@ public:
   bool SelectAll();
   /// Moves the selection by (dx, dy) units, as the arrow keys do.
   void MoveSelectionBy(int dx, int dy);
+  /// Wire-end following after something moved its pins: by the handles or by a command.
+  void RefreshWires();
   bool Tracing() const { return FTracing; }
   TWire* WireInProgress() const { return FWireInProgress.get(); }
   TPolygon* PolygonInProgress() const { return FPolygonInProgress.get(); }
@@ -216,8 +218,6 @@ private:
   void FinishShape(std::unique_ptr<TSegment> shape);
   void ConnectHandles();
   void HandlesDetached(TGraphicObject* item, int x, int y, bool reHit);
-  /// Wire-end following after the handles moved something.
-  void RefreshWires();
   /// Wire-end following for the wires attached to the selection, at each step of a drag.
   void FollowSelection();
   TFileStatusDialog& FileStatus();

@@ -1,12 +1,15 @@
 #include "TestHelpers.h"
 #include "app/DeviceTools.h"
 #include "app/MainUnit.h"
+#include "dialogs/DialogTestHelpers.h"
+#include "dialogs/NumberOutDlg.h"
 #include "document/cGText.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cGateDevice.h"
+#include "simulation/cInteractive.h"
 #include "simulation/cOutput.h"
 #include "simulation/cTagDevice.h"
 #include "simulation/cinput.h"
@@ -14,8 +17,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QMenu>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -366,6 +371,81 @@ TEST_F(MainWindowTest, TheCommandLineOpensAPathWithSpaces) {
   Show({Path("nothing here.lvm")});
   EXPECT_FALSE(Messages.isEmpty());
   EXPECT_EQ(Form->windowTitle(), "Logivane - Untitled");
+}
+
+TEST_F(MainWindowTest, ANumericDisplayIsPlacedAndChangedThroughItsDialog) {
+  Show();
+  Action("SpeedNumeric")->trigger();
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  Click({200, 200});
+  EXPECT_EQ(Circuit().Outputs().Count(), 0);  // cancelled: nothing placed, the tool stays
+  EXPECT_TRUE(Action("SpeedNumeric")->isChecked());
+
+  AcceptNextDialog([](QDialog& dialog) {
+    EXPECT_TRUE(Control<QWidget>(dialog, "SizeGroup")->isVisible());
+    ClickArrow(Control<QSpinBox>(dialog, "InputLines"), true);
+    ClickCheck(Control<QRadioButton>(dialog, "Hexadecimal"));
+  });
+  Click({200, 200});
+  ASSERT_EQ(Circuit().Outputs().Count(), 1);
+  auto& display = static_cast<TNumericDevice&>(*Circuit().Outputs().Child(0));
+  EXPECT_EQ(display.PinCount(), 8);
+  EXPECT_EQ(display.Format, TNumericDevice::FormatHex | TNumericDevice::FormatSuppressZeros);
+  EXPECT_TRUE(Drawing().Modified());
+
+  // Properties keep the lines, and the wire on a pin follows it below the face.
+  auto* supply = Place<TSupply>(Circuit(), 100, 100);
+  TWire* wire = Connect(Circuit(), *supply->Pin(0), *display.Pin(0));
+  Drawing().SetModified(false);
+  Select(display);
+  ASSERT_TRUE(Shown("PopProperties") && Action("PopProperties")->isEnabled());
+  AcceptNextDialog([](QDialog& dialog) {
+    EXPECT_FALSE(Control<QWidget>(dialog, "SizeGroup")->isVisible());
+    EXPECT_EQ(Control<QSpinBox>(dialog, "InputLines")->text(), "8");
+    ClickCheck(Control<QRadioButton>(dialog, "Decimal"));
+    ClickCheck(Control<QCheckBox>(dialog, "TwosComplement"));
+    ClickCheck(Control<QCheckBox>(dialog, "PinsAtBottom"));
+  });
+  Action("PopProperties")->trigger();
+  EXPECT_EQ(display.PinCount(), 8);
+  EXPECT_EQ(display.Format, TNumericDevice::FormatDecimal | TNumericDevice::FormatTwosComplement |
+                                TNumericDevice::FormatSuppressZeros);
+  EXPECT_TRUE(display.PinsAtBottom);
+  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_EQ(Form->findChildren<TNumberOutDialog*>().size(), 1);
+  ASSERT_EQ(Drawing().Handles().Items().size(), 1u);
+  EXPECT_EQ(Drawing().Handles().Items().front(), &display);
+  float x;
+  float y;
+  display.Pin(0)->GetCentre(x, y);
+  const QPoint pin(qRound(x), qRound(y));
+  EXPECT_TRUE(wire->GetPoint(0) == pin || wire->GetPoint(wire->PointCount() - 1) == pin);
+}
+
+TEST_F(MainWindowTest, SequenceAndSwitchTypeAreSetThroughTheirDialogs) {
+  Show();
+  auto* generator = Place<TBitGenerator>(Circuit(), 100, 100);
+  generator->SetSequence("10110");
+  auto* contact = Place<TInteractiveSwitch>(Circuit(), 200, 100);
+  Drawing().Step();
+  Select(*generator);
+  ASSERT_TRUE(Shown("PopEditSequence") && Action("PopEditSequence")->isEnabled());
+  AcceptNextDialog();  // shown in hexadecimal and taken back as whole groups of four
+  Action("PopEditSequence")->trigger();
+  EXPECT_EQ(generator->Sequence, "00010110");
+  EXPECT_EQ(generator->Position, 1);  // restarted with the circuit
+  EXPECT_EQ(Drawing().Handles().Items().front(), generator);
+  EXPECT_TRUE(Drawing().Modified());
+
+  Drawing().SetModified(false);
+  Select(*contact);
+  ASSERT_TRUE(Shown("PopSwitchType") && Action("PopSwitchType")->isEnabled());
+  AcceptNextDialog(
+      [](QDialog& dialog) { ClickCheck(Control<QRadioButton>(dialog, "PushToBreak")); });
+  Action("PopSwitchType")->trigger();
+  EXPECT_EQ(contact->SwitchType, TInteractiveSwitch::PushToBreak);
+  EXPECT_TRUE(contact->On);  // at rest a push-to-break contact is closed
+  EXPECT_TRUE(Drawing().Modified());
 }
 
 }  // namespace

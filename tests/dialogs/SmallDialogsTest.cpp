@@ -1,3 +1,4 @@
+#include "dialogs/DialogTestHelpers.h"
 #include "dialogs/EditTextDlg.h"
 #include "dialogs/GridSetupDlg.h"
 #include "dialogs/NameMacroDlg.h"
@@ -11,42 +12,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QTimer>
 
 namespace logivane {
 namespace {
 
-template <class T>
-T* Control(const QWidget& dialog, const char* name) {
-  T* control = dialog.findChild<T*>(name);
-  EXPECT_NE(control, nullptr) << name;
-  return control;
-}
-
-/// Clicks one of the arrows of an up-down where the style draws it.
-void ClickArrow(QSpinBox* box, bool up) {
-  QStyleOptionSpinBox option;
-  option.initFrom(box);
-  option.rect = box->rect();
-  option.subControls = QStyle::SC_All;
-  option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-  const QRect arrow = box->style()->subControlRect(
-      QStyle::CC_SpinBox, &option, up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, box);
-  QTest::mouseClick(box, Qt::LeftButton, {}, arrow.center());
-}
-
-/// Clicks a check box on its box: the widget may be wider than the box and its caption.
-void ClickCheck(QCheckBox* box) {
-  QStyleOptionButton option;
-  option.initFrom(box);
-  option.text = box->text();
-  const QRect target = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
-  QTest::mouseClick(box, Qt::LeftButton, {}, target.center());
-}
+using namespace test;
 
 TEST(GridSetupDialogTest, DisplayBoxShowsDotSpacingAndFollowsBothArrows) {
   TGridSetupDialog dialog;
