@@ -11,6 +11,9 @@ namespace logivane {
 TEditSequenceDialog::TEditSequenceDialog(QWidget* parent)
     : QDialog(parent), FUi(std::make_unique<Ui::TEditSequenceDialog>()) {
   FUi->setupUi(this);
+  // A full binary pattern fits the box without scrolling its first digits out of sight.
+  const QString fullPattern(BinaryDigitLimit + 2, u'0');
+  FUi->Pattern->setMinimumWidth(FUi->Pattern->fontMetrics().horizontalAdvance(fullPattern));
   const QList<QPushButton*> digitKeys = {
       FUi->Key0, FUi->Key1, FUi->Key2, FUi->Key3, FUi->Key4, FUi->Key5, FUi->Key6, FUi->Key7,
       FUi->Key8, FUi->Key9, FUi->KeyA, FUi->KeyB, FUi->KeyC, FUi->KeyD, FUi->KeyE, FUi->KeyF};
