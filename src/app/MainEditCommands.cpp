@@ -11,6 +11,7 @@
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cMacro.h"
+#include "simulation/cMemory.h"
 #include "simulation/cTagDevice.h"
 
 #include <QLabel>
@@ -91,6 +92,9 @@ std::unique_ptr<TGraphicObject> TMainForm::DeviceFromDialog(const TDeviceTool& t
   if (qstrcmp(tool.Name, "SpeedAnnotation") == 0) {
     return NewAnnotation();
   }
+  if (qstrcmp(tool.Name, "SpeedMemory") == 0) {
+    return NewMemoryDevice();
+  }
   return nullptr;
 }
 
@@ -161,6 +165,8 @@ void TMainForm::ObjectSelected(Qt::MouseButton button) {
 void TMainForm::ObjectDoubleClicked(TGraphicObject* object) {
   if (dynamic_cast<TMacro*>(object)) {
     EditMacroClick();
+  } else if (auto* memory = dynamic_cast<TMemoryDevice*>(object)) {
+    ShowMemoryContents(*memory);
   }
 }
 
@@ -208,6 +214,8 @@ void TMainForm::EditMacroClick() {
 }
 
 void TMainForm::SpeedCloseMacroClick() {
+  // The level left is no longer shown, so neither is a memory inside it.
+  CloseMemoryContentsWithin({&FDrawing->Circuit()});
   FDrawing->Circuit().Closed = true;
   FDrawing->LeaveMacro();
   ChooseMode("SpeedPointer");

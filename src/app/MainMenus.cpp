@@ -35,11 +35,12 @@ QIcon ToolIcon(const char* name) {
 
 /// Names of the commands whose windows are not part of the program yet.
 constexpr const char* ComingCommands[] = {
-    "MenuPrintSetup",   "MenuPrintPreview",   "MenuPrint",           "SpeedPrint",
-    "MenuLogicHistory", "MenuTemplateEditor", "MenuAttachDatasheet", "MenuDatasheetPath",
-    "MenuHelpTopics",   "SpeedPartsCentre",   "PopMemoryContents",   "PopEditSequence",
-    "PopViewDatasheet", "PopSwitchType",      "PopProperties",       "PopTagTemplateEditor",
-    "SpeedMemory",      "SpeedNumeric",
+    "MenuPrintSetup",      "MenuPrintPreview",  "MenuPrint",
+    "SpeedPrint",          "MenuLogicHistory",  "MenuTemplateEditor",
+    "MenuAttachDatasheet", "MenuDatasheetPath", "MenuHelpTopics",
+    "SpeedPartsCentre",    "PopEditSequence",   "PopViewDatasheet",
+    "PopSwitchType",       "PopProperties",     "PopTagTemplateEditor",
+    "SpeedNumeric",
 };
 
 }  // namespace
