@@ -99,7 +99,8 @@ TEditContentsDialog::~TEditContentsDialog() = default;
 void TEditContentsDialog::SetMemory(TMemoryDevice* memory) {
   // The model's reset drops an editor still open on the old memory without storing it.
   FModel->SetMemory(memory);
-  const bool hexadecimal = memory && memory->DataWidth() >= 4;
+  // Hexadecimal needs a whole digit; otherwise the base the user chose stays for the next memory.
+  const bool hexadecimal = !memory || memory->DataWidth() >= 4;
   if (!hexadecimal) {
     FUi->BinaryButton->setChecked(true);
   }
