@@ -214,8 +214,10 @@ void TMainForm::EditMacroClick() {
 }
 
 void TMainForm::SpeedCloseMacroClick() {
-  // The level left is no longer shown, so neither is a memory inside it.
-  CloseMemoryContentsWithin({&FDrawing->Circuit()});
+  if (FDrawing->IsInsideMacro()) {
+    // The level left is no longer shown, so neither is a memory inside it.
+    CloseMemoryContentsWithin({&FDrawing->Circuit()});
+  }
   FDrawing->Circuit().Closed = true;
   FDrawing->LeaveMacro();
   ChooseMode("SpeedPointer");

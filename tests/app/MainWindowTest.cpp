@@ -440,8 +440,6 @@ TEST_F(MainWindowTest, TheContentsWindowClosesWhenItsMemoryIsRemoved) {
   Select(*gate);
   Action("MenuDelete")->trigger();
   EXPECT_FALSE(closed()) << "another device went";
-  Action("MenuCut")->trigger();  // nothing selected: nothing cut
-  EXPECT_FALSE(closed());
   Select(*memory);
   Action("MenuCut")->trigger();
   EXPECT_TRUE(closed()) << "cut";
