@@ -115,7 +115,7 @@ void TMainForm::CreateDeviceMenu() {
     Action("Pop4Inputs")->setChecked(count == 4);
   });
 
-  add(menu, "PopMemoryContents", tr("Edit &Memory Contents..."), [] {});
+  add(menu, "PopMemoryContents", tr("Edit &Memory Contents..."), &TMainForm::MemoryContentsClick);
   add(menu, "PopEditAnnotation", tr("&Edit Annotation..."), &TMainForm::EditAnnotation);
   add(menu, "PopNameMacro", tr("&Name Macro"), &TMainForm::NameMacroFromAnnotation);
   add(menu, "PopEditSequence", tr("&Edit Sequence..."), &TMainForm::EditSequenceClick);

@@ -11,6 +11,7 @@
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cMacro.h"
+#include "simulation/cMemory.h"
 #include "simulation/cTagDevice.h"
 
 #include <QLabel>
@@ -94,6 +95,9 @@ std::unique_ptr<TGraphicObject> TMainForm::DeviceFromDialog(const TDeviceTool& t
   if (qstrcmp(tool.Name, "SpeedNumeric") == 0) {
     return NewNumericDevice();
   }
+  if (qstrcmp(tool.Name, "SpeedMemory") == 0) {
+    return NewMemoryDevice();
+  }
   return nullptr;
 }
 
@@ -164,6 +168,8 @@ void TMainForm::ObjectSelected(Qt::MouseButton button) {
 void TMainForm::ObjectDoubleClicked(TGraphicObject* object) {
   if (dynamic_cast<TMacro*>(object)) {
     EditMacroClick();
+  } else if (auto* memory = dynamic_cast<TMemoryDevice*>(object)) {
+    ShowMemoryContents(*memory);
   }
 }
 
@@ -211,6 +217,10 @@ void TMainForm::EditMacroClick() {
 }
 
 void TMainForm::SpeedCloseMacroClick() {
+  if (FDrawing->IsInsideMacro()) {
+    // The level left is no longer shown, so neither is a memory inside it.
+    CloseMemoryContentsWithin({&FDrawing->Circuit()});
+  }
   FDrawing->Circuit().Closed = true;
   FDrawing->LeaveMacro();
   ChooseMode("SpeedPointer");

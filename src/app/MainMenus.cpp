@@ -35,10 +35,9 @@ QIcon ToolIcon(const char* name) {
 
 /// Names of the commands whose windows are not part of the program yet.
 constexpr const char* ComingCommands[] = {
-    "MenuPrintSetup",       "MenuPrintPreview",   "MenuPrint",           "SpeedPrint",
-    "MenuLogicHistory",     "MenuTemplateEditor", "MenuAttachDatasheet", "MenuDatasheetPath",
-    "MenuHelpTopics",       "SpeedPartsCentre",   "PopMemoryContents",   "PopViewDatasheet",
-    "PopTagTemplateEditor", "SpeedMemory",
+    "MenuPrintSetup",   "MenuPrintPreview",   "MenuPrint",           "SpeedPrint",
+    "MenuLogicHistory", "MenuTemplateEditor", "MenuAttachDatasheet", "MenuDatasheetPath",
+    "MenuHelpTopics",   "SpeedPartsCentre",   "PopViewDatasheet",    "PopTagTemplateEditor",
 };
 
 }  // namespace

@@ -36,6 +36,7 @@ void TMainForm::SpeedStepClick() {
   if (!HalfCycle) {
     FDrawing->Step();
   }
+  FollowMemoryAccess();
 }
 
 void TMainForm::RunCircuit() {
@@ -46,6 +47,7 @@ void TMainForm::RunCircuit() {
   if (result.Race || result.Contention) {
     Action("SpeedRun")->setChecked(false);
   }
+  FollowMemoryAccess();
 }
 
 }  // namespace logivane

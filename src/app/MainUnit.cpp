@@ -62,6 +62,7 @@ TMainForm::TMainForm(QWidget* parent)
   connect(FClock, &QTimer::timeout, this, &TMainForm::RunCircuit);
 
   CreateMenus();
+  CreateMemoryContents();
   connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);
   connect(FDrawing, &TLogivaneDrawing::OnObjectSelected, this,
           [this](Qt::MouseButton button) { ObjectSelected(button); });

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "dialogs/ChangeMemoryDlg.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QLabel;
 class QMenu;
@@ -13,8 +17,10 @@ class QToolBar;
 
 namespace logivane {
 
+class TEditContentsDialog;
 class TGraphicObject;
 class TLogivaneDrawing;
+class TMemoryDevice;
 struct TDeviceTool;
 struct TProgramSettings;
 
@@ -26,7 +32,8 @@ struct TProgramSettings;
  * The commands are public so that the menus, the tool bars and the tests call the same
  * functions. They are grouped by menu in the files named after them: MainFileCommands.cpp,
  * MainEditCommands.cpp (tools, placement, macro levels), MainDeviceMenu.cpp (the context menu
- * of the selection), MainRunCommands.cpp and MainMenus.cpp, which builds the actions.
+ * of the selection), MainRunCommands.cpp, MainMemoryCommands.cpp (the memory device's windows)
+ * and MainMenus.cpp, which builds the actions.
  */
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -85,6 +92,12 @@ public:
   QMenu& TagMenu() const { return *FTagMenu; }
   void ConfigureDevicePopup();
   void SetGateInputs(int count);
+
+  // The memory device's windows.
+  TEditContentsDialog& MemoryContents() const { return *FMemoryContents; }
+  /// Shows the contents window for the selected memory device.
+  void MemoryContentsClick();
+  void ShowMemoryContents(TMemoryDevice& memory);
 
   // Run control.
   void SpeedRunClick();
@@ -150,6 +163,15 @@ private:
   /// handles let go during the change and take the object's new bounds after it.
   void ChangeSelected(const std::function<void(TGraphicObject&)>& change, bool reshape = false);
 
+  // MainMemoryCommands.cpp.
+  void CreateMemoryContents();
+  /// A new memory of the type and size that the memory dialog gives; null when cancelled.
+  std::unique_ptr<TGraphicObject> NewMemoryDevice();
+  /// Shows the words after a simulation step, when the contents window is open.
+  void FollowMemoryAccess();
+  /// Closes the contents window when its memory is one of `doomed` or lies inside one.
+  void CloseMemoryContentsWithin(const std::vector<TGraphicObject*>& doomed);
+
   // MainDeviceMenu.cpp.
   void ShowDeviceEntries(TGraphicObject& object);
   void RefreshDeviceMenu();
@@ -180,6 +202,9 @@ private:
   QMenu* FTagMenu = nullptr;
   QMenu* FReopenMenu = nullptr;
   QToolBar* FDeviceToolBar = nullptr;
+  TEditContentsDialog* FMemoryContents = nullptr;
+  /// The memory dialog starts from the last size placed.
+  TMemorySize FMemorySize;
   QStringList FCommandLine;
   bool FShown = false;
 };

@@ -100,6 +100,7 @@ void TLogivaneDrawing::DeleteSelected() {
   // Let go of the selection first, so that the handles never hold a destroyed object.
   const std::vector<TGraphicObject*> doomed = FHandles->Items();
   FHandles->Deselect();
+  emit OnObjectsRemoving(doomed);
   for (TGraphicObject* object : doomed) {
     InvalidateBounds(*object);
     FCircuit->DeleteChild(object);

@@ -173,6 +173,7 @@ void TLogivaneDrawing::Clear() {
 }
 
 void TLogivaneDrawing::ReplaceCircuit(std::unique_ptr<TMacro> root) {
+  emit OnObjectsRemoving({FRoot.get()});
   ForgetDeleted();
   FLevelStack.clear();
   FRoot = std::move(root);

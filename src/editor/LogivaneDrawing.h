@@ -179,6 +179,9 @@ signals:
   void OnModifiedChanged(bool modified);
   /// The level shown changed (a macro was opened or closed, a circuit opened or cleared).
   void OnLevelChanged();
+  /// Raised while `doomed` still exist, just before they are destroyed with all they hold: the
+  /// deleted or cut selection, or the root circuit when the document is replaced.
+  void OnObjectsRemoving(const std::vector<TGraphicObject*>& doomed);
 
 protected:
   void paintEvent(QPaintEvent* event) override;

@@ -10,9 +10,11 @@
 #include "editor/UserMessages.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cInteractive.h"
+#include "simulation/cMemory.h"
 #include "simulation/cOutput.h"
 #include "simulation/cTagDevice.h"
 #include "simulation/cinput.h"
+#include "windows/EditMemoryDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +24,8 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -446,6 +450,107 @@ TEST_F(MainWindowTest, SequenceAndSwitchTypeAreSetThroughTheirDialogs) {
   EXPECT_EQ(contact->SwitchType, TInteractiveSwitch::PushToBreak);
   EXPECT_TRUE(contact->On);  // at rest a push-to-break contact is closed
   EXPECT_TRUE(Drawing().Modified());
+}
+
+TEST_F(MainWindowTest, TheMemoryToolPlacesTheSizeItsDialogGivesAndNothingOnCancel) {
+  Show();
+  Action("SpeedMemory")->trigger();
+  QTimer::singleShot(0,
+                     [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject(); });
+  Click({100, 100});
+  EXPECT_EQ(Circuit().Devices().Count(), 0);
+  EXPECT_TRUE(Action("SpeedMemory")->isChecked());
+
+  AcceptNextDialog([](QDialog& dialog) {
+    dialog.findChild<QRadioButton*>("ROMButton")->setChecked(true);
+    dialog.findChild<QSpinBox*>("AddressLines")->setValue(10);
+  });
+  Click({200, 200});
+  ASSERT_EQ(Circuit().Devices().Count(), 1);
+  const auto* memory = dynamic_cast<const TMemoryDevice*>(Circuit().Devices().Child(0));
+  ASSERT_NE(memory, nullptr);
+  EXPECT_FALSE(memory->IsRAM());
+  EXPECT_EQ(memory->WordCount(), 1024);
+  EXPECT_EQ(memory->DataWidth(), 8);
+  EXPECT_EQ(memory->SizeCaption(), "1K x 8");
+  EXPECT_EQ(memory->PinCount(), 10 + 8 + 1);
+  EXPECT_TRUE(Action("SpeedPointer")->isChecked());
+}
+
+TEST_F(MainWindowTest, TheContentsWindowFollowsARunAndMarksEditsAsChanges) {
+  Show();
+  TMacro& circuit = Circuit();
+  auto* memory = Place<TMemoryDevice>(circuit, 200, 200);
+  auto* supply = Place<TSupply>(circuit, 100, 300);
+  Connect(circuit, *supply->Pin(0), *memory->Pin(memory->AddressWidth() - 1));  // address 1
+  Drawing().SetModified(false);
+  TEditContentsDialog& window = Form->MemoryContents();
+
+  // A double click on the selected memory opens its window.
+  Select(*memory);
+  TLogivaneHandles& handles = Drawing().Handles();
+  QTest::mouseDClick(&handles, Qt::LeftButton, {}, handles.rect().center());
+  ASSERT_TRUE(window.isVisible());
+  EXPECT_EQ(window.Memory(), memory);
+
+  Action("MenuStepCircuit")->trigger();
+  auto* grid = window.findChild<QTableView*>("ContentsGrid");
+  EXPECT_EQ(grid->currentIndex().row(), 1);
+  EXPECT_FALSE(Drawing().Modified());
+  grid->model()->setData(grid->model()->index(7, 1), "101");
+  EXPECT_EQ(memory->GetWord(7), 5);
+  EXPECT_TRUE(Drawing().Modified());
+}
+
+TEST_F(MainWindowTest, TheContentsWindowClosesWhenItsMemoryIsRemoved) {
+  Show();
+  auto open = [this](TMemoryDevice& memory) {
+    Select(memory);
+    Action("PopMemoryContents")->trigger();
+    EXPECT_TRUE(Form->MemoryContents().isVisible());
+  };
+  auto closed = [this] {
+    return !Form->MemoryContents().isVisible() && !Form->MemoryContents().Memory();
+  };
+
+  auto* memory = Place<TMemoryDevice>(Circuit(), 200, 200);
+  auto* gate = Place<TNotGate>(Circuit(), 400, 200);
+  open(*memory);
+  Select(*gate);
+  Action("MenuDelete")->trigger();
+  EXPECT_FALSE(closed()) << "another device went";
+  Select(*memory);
+  Action("MenuCut")->trigger();
+  EXPECT_TRUE(closed()) << "cut";
+
+  Action("MenuPaste")->trigger();
+  Place<TNotGate>(Circuit(), 400, 200);
+  open(*static_cast<TMemoryDevice*>(Circuit().Devices().Child(0)));
+  Form->EditSelectAllClick();
+  Action("MenuDelete")->trigger();
+  EXPECT_TRUE(closed()) << "deleted with others";
+
+  // Inside a sub-circuit: leaving its level, deleting it, a new circuit, an opened one.
+  TMacro* sub = AddSubCircuit(Circuit(), 200, 200, 0);
+  memory = Place<TMemoryDevice>(*sub, 0, 0);
+  Select(*sub);
+  Action("PopEditMacro")->trigger();
+  open(*memory);
+  Action("SpeedCloseMacro")->trigger();
+  EXPECT_TRUE(closed()) << "level left";
+  Form->ShowMemoryContents(*memory);
+  Select(*sub);
+  Action("MenuDelete")->trigger();
+  EXPECT_TRUE(closed()) << "its sub-circuit deleted";
+
+  open(*Place<TMemoryDevice>(Circuit(), 200, 200));
+  Drawing().SaveToFile(Path("memory.lvm"));
+  Action("MenuNew")->trigger();
+  EXPECT_TRUE(closed()) << "new circuit";
+  ASSERT_TRUE(Form->OpenCircuit(Path("memory.lvm")));
+  open(*static_cast<TMemoryDevice*>(Circuit().Devices().Child(0)));
+  ASSERT_TRUE(Form->OpenCircuit(Path("memory.lvm")));
+  EXPECT_TRUE(closed()) << "circuit opened";
 }
 
 }  // namespace

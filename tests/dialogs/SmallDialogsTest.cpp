@@ -1,8 +1,10 @@
+#include "dialogs/ChangeMemoryDlg.h"
 #include "dialogs/DialogTestHelpers.h"
 #include "dialogs/EditTextDlg.h"
 #include "dialogs/GridSetupDlg.h"
 #include "dialogs/NameMacroDlg.h"
 #include "dialogs/RenameDlg.h"
+#include "simulation/cMemory.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -207,6 +210,42 @@ TEST(NameMacroDialogTest, NameStaysOneLine) {
 
   QTest::mouseClick(Control<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(ChangeMemoryDialogTest, BoxesShowLineCountsAndTheExampleFollowsEveryChange) {
+  TChangeMemoryDialog dialog;
+  dialog.show();
+  auto* address = Control<QSpinBox>(dialog, "AddressLines");
+  auto* data = Control<QSpinBox>(dialog, "DataLines");
+  EXPECT_EQ(dialog.windowTitle(), "Select Memory Device");
+  EXPECT_EQ(address->text(), "8");
+  EXPECT_EQ(data->text(), "8");
+  EXPECT_EQ(dialog.ExampleDevice().SizeCaption(), "256 x 8");
+
+  // The data box steps through the powers of two and stops at 16 and at 1.
+  ClickArrow(data, true);
+  ClickArrow(data, true);
+  EXPECT_EQ(data->text(), "16");
+  for (int i = 0; i < 5; ++i) {
+    ClickArrow(data, false);
+  }
+  EXPECT_EQ(data->text(), "1");
+  ClickArrow(data, true);
+  ClickArrow(address, true);
+  ClickArrow(address, true);
+  QTest::mouseClick(Control<QRadioButton>(dialog, "ROMButton"), Qt::LeftButton);
+  const TMemoryDevice& example = dialog.ExampleDevice();
+  EXPECT_EQ(example.SizeCaption(), "1K x 2");
+  EXPECT_FALSE(example.IsRAM());
+  EXPECT_EQ(example.PinCount(), 10 + 2 + 1) << "a ROM has no read/write pin";
+  const TMemorySize chosen = dialog.Values();
+  EXPECT_FALSE(chosen.IsRAM);
+  EXPECT_EQ(chosen.AddressWidth, 10);
+  EXPECT_EQ(chosen.DataWidth, 2);
+
+  dialog.SetValues({.IsRAM = true, .AddressWidth = 14, .DataWidth = 16});
+  EXPECT_EQ(data->text(), "16");
+  EXPECT_EQ(dialog.ExampleDevice().SizeCaption(), "16K x 16");
 }
 
 }  // namespace

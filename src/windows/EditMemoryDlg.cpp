@@ -1,0 +1,207 @@
+#include "windows/EditMemoryDlg.h"
+
+#include "document/cColour.h"
+#include "editor/UserMessages.h"
+#include "editor/WaitCursor.h"
+#include "simulation/cMemory.h"
+#include "simulation/cMemoryMap.h"
+#include "ui_EditMemoryDlg.h"
+#include "windows/MemoryContentsModel.h"
+#include "windows/WordEditDelegate.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHeaderView>
+
+namespace logivane {
+
+namespace {
+
+/// The grid's pale yellow.
+constexpr TColour GridColour = 15400959;
+constexpr int RowHeight = 16;
+constexpr int AddressWidth = 60;
+constexpr int ContentsWidth = 185;
+
+QString MapFilter() {
+  return TEditContentsDialog::tr("Memory Files (*.map)");
+}
+
+QString OpenMapDialog(QWidget* parent) {
+  return QFileDialog::getOpenFileName(parent, TEditContentsDialog::tr("Open Memory Map"),
+                                      QDir::currentPath(), MapFilter());
+}
+
+QString SaveMapDialog(QWidget* parent) {
+  // Asks before overwriting, as every save dialog does.
+  QFileDialog dialog(parent, TEditContentsDialog::tr("Save Memory Map"), QDir::currentPath(),
+                     MapFilter());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("map"));
+  dialog.selectFile(QStringLiteral("Memory"));
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+/// Why a memory map was not loaded.
+QString LoadFailureText(const TMemoryMapResult& result) {
+  switch (result.Status) {
+    case TMemoryMapStatus::NotAMemoryMap:
+      return TEditContentsDialog::tr("This is not a valid Memory Map file.");
+    case TMemoryMapStatus::Truncated:
+      return TEditContentsDialog::tr(
+          "This Memory Map file holds fewer words than it says. The memory was left as it was.");
+    default:
+      return TEditContentsDialog::tr("The Memory Map file could not be read: %1")
+          .arg(result.Message);
+  }
+}
+
+}  // namespace
+
+TEditContentsDialog::TEditContentsDialog(QWidget* parent)
+    : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      ChooseOpenMap(OpenMapDialog),
+      ChooseSaveMap(SaveMapDialog),
+      FUi(std::make_unique<Ui::TEditContentsDialog>()),
+      FModel(new TMemoryContentsModel(this)) {
+  FUi->setupUi(this);
+  FUi->MenuClearMemory->setIcon(QIcon(QStringLiteral(":/icons/new.png")));
+  FUi->MenuOpenMap->setIcon(QIcon(QStringLiteral(":/icons/open.png")));
+  FUi->MenuSaveMap->setIcon(QIcon(QStringLiteral(":/icons/save.png")));
+  connect(FUi->MenuClearMemory, &QAction::triggered, this, &TEditContentsDialog::ClearMemoryClick);
+  connect(FUi->MenuOpenMap, &QAction::triggered, this, &TEditContentsDialog::OpenMapClick);
+  connect(FUi->MenuSaveMap, &QAction::triggered, this, &TEditContentsDialog::SaveMapClick);
+  connect(FUi->HexButton, &QRadioButton::toggled, this, &TEditContentsDialog::ShowHexadecimal);
+
+  QTableView& grid = *FUi->ContentsGrid;
+  grid.setModel(FModel);
+  grid.setItemDelegateForColumn(TMemoryContentsModel::ContentsColumn,
+                                new TWordEditDelegate(*FModel, &grid));
+  grid.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  QPalette palette = grid.palette();
+  palette.setColor(QPalette::Base, ToQColor(GridColour));
+  grid.setPalette(palette);
+  // Every row has the same height, so the view never measures the rows it does not show.
+  grid.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid.verticalHeader()->setMinimumSectionSize(RowHeight);
+  grid.verticalHeader()->setDefaultSectionSize(RowHeight);
+  grid.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid.setColumnWidth(TMemoryContentsModel::AddressColumn, AddressWidth);
+  grid.setColumnWidth(TMemoryContentsModel::ContentsColumn, ContentsWidth);
+  connect(grid.selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &TEditContentsDialog::KeepToContents);
+  connect(FModel, &TMemoryContentsModel::WordEdited, this, &TEditContentsDialog::ContentsChanged);
+}
+
+TEditContentsDialog::~TEditContentsDialog() = default;
+
+void TEditContentsDialog::SetMemory(TMemoryDevice* memory) {
+  // The model's reset drops an editor still open on the old memory without storing it.
+  FModel->SetMemory(memory);
+  // Hexadecimal needs a whole digit; otherwise the base the user chose stays for the next memory.
+  const bool hexadecimal = !memory || memory->DataWidth() >= 4;
+  if (!hexadecimal) {
+    FUi->BinaryButton->setChecked(true);
+  }
+  FUi->HexButton->setEnabled(hexadecimal);
+  for (QAction* command : {FUi->MenuClearMemory, FUi->MenuOpenMap, FUi->MenuSaveMap}) {
+    command->setEnabled(memory != nullptr);
+  }
+  SelectAddress(0);
+}
+
+TMemoryDevice* TEditContentsDialog::Memory() const {
+  return FModel->Memory();
+}
+
+void TEditContentsDialog::Detach() {
+  SetMemory(nullptr);
+  hide();
+}
+
+void TEditContentsDialog::FollowAccess() {
+  if (!Memory()) {
+    return;
+  }
+  FModel->Refresh();
+  // The editor sits on the current word; moving away would store it half typed.
+  const QTableView& grid = *FUi->ContentsGrid;
+  if (!grid.indexWidget(grid.currentIndex())) {
+    SelectAddress(Memory()->LastAddress());
+  }
+}
+
+void TEditContentsDialog::SelectAddress(int address) {
+  const QModelIndex word = FModel->index(address, TMemoryContentsModel::ContentsColumn);
+  if (word.isValid()) {
+    FUi->ContentsGrid->setCurrentIndex(word);
+    FUi->ContentsGrid->scrollTo(word);
+  }
+}
+
+void TEditContentsDialog::KeepToContents(const QModelIndex& current) {
+  if (current.isValid() && current.column() == TMemoryContentsModel::AddressColumn) {
+    SelectAddress(current.row());
+  }
+}
+
+void TEditContentsDialog::ShowHexadecimal(bool hexadecimal) {
+  FModel->SetHexadecimal(hexadecimal);
+}
+
+void TEditContentsDialog::WordsReplaced() {
+  FModel->Refresh();
+  emit ContentsChanged();
+}
+
+void TEditContentsDialog::ClearMemoryClick() {
+  if (!Memory() ||
+      UserMessages::Ask(this, tr("Clear all memory contents?"), QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::Information) != QMessageBox::Yes) {
+    return;
+  }
+  Memory()->ClearContents();
+  WordsReplaced();
+}
+
+void TEditContentsDialog::OpenMapClick() {
+  if (!Memory()) {
+    return;
+  }
+  const QString fileName = ChooseOpenMap(this);
+  if (fileName.isEmpty()) {
+    return;
+  }
+  TMemoryMapResult result;
+  {
+    TWaitCursor wait;
+    result = LoadMemoryMap(fileName, *Memory());
+  }
+  if (!result.Ok()) {
+    UserMessages::Show(this, QMessageBox::Critical, LoadFailureText(result));
+    return;
+  }
+  WordsReplaced();
+}
+
+void TEditContentsDialog::SaveMapClick() {
+  if (!Memory()) {
+    return;
+  }
+  const QString fileName = ChooseSaveMap(this);
+  if (fileName.isEmpty()) {
+    return;
+  }
+  TMemoryMapResult result;
+  {
+    TWaitCursor wait;
+    result = SaveMemoryMap(fileName, *Memory());
+  }
+  if (!result.Ok()) {
+    UserMessages::Show(this, QMessageBox::Critical,
+                       tr("The Memory Map file could not be saved: %1").arg(result.Message));
+  }
+}
+
+}  // namespace logivane
