@@ -15,6 +15,7 @@ void TMainForm::SpeedRunClick() {
   }
   FDrawing->HideNotice();
   FDrawing->ResetCircuit();
+  RefreshHistory();
 }
 
 void TMainForm::MenuRunClick() {
@@ -32,10 +33,11 @@ void TMainForm::MenuPauseClick() {
 }
 
 void TMainForm::SpeedStepClick() {
-  FDrawing->Step();
-  if (!HalfCycle) {
+  const int steps = HalfCycle ? 1 : 2;
+  for (int step = 0; step < steps; ++step) {
     FDrawing->Step();
   }
+  HistoryAfterSteps(steps);
 }
 
 void TMainForm::RunCircuit() {
@@ -46,6 +48,7 @@ void TMainForm::RunCircuit() {
   if (result.Race || result.Contention) {
     Action("SpeedRun")->setChecked(false);
   }
+  HistoryAfterSteps(1);
 }
 
 }  // namespace logivane

@@ -106,6 +106,7 @@ void TLogivaneDrawing::DeleteSelected() {
   }
   ForgetDeleted();
   NetlistDirty = true;
+  emit OnObjectsDeleted();
 }
 
 bool TLogivaneDrawing::SelectAll() {

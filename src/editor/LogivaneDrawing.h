@@ -177,6 +177,8 @@ signals:
   void OnModifiedChanged(bool modified);
   /// The level shown changed (a macro was opened or closed, a circuit opened or cleared).
   void OnLevelChanged();
+  /// Objects were deleted from the level shown; whatever referred to them must let go.
+  void OnObjectsDeleted();
 
 protected:
   void paintEvent(QPaintEvent* event) override;
