@@ -55,7 +55,10 @@ TAnalyserForm::TAnalyserForm(QWidget* parent)
   FCycleLength->setToolTip(tr("Clock Cycle Range"));
   FUi->HistoryToolBar->addWidget(FCycleLength);
   FStatusPanel->setObjectName(QStringLiteral("StatusPanel"));
-  FStatusPanel->setFixedWidth(StatusPanelWidth);
+  // At least its usual width, and wide enough for the longest text it shows.
+  FStatusPanel->setFixedWidth(std::max(
+      StatusPanelWidth,
+      FStatusPanel->fontMetrics().horizontalAdvance(tr("Cycle %1 completed").arg(256)) + 8));
   FUi->HistoryStatusBar->addWidget(FStatusPanel);
 
   for (QScrollArea* scroller : {FUi->NameScroller, FUi->TraceScroller}) {
