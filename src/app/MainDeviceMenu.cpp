@@ -172,12 +172,8 @@ void TMainForm::CreateDeviceMenu() {
 
   add(menu, "PopProperties", tr("Properties..."), &TMainForm::NumericPropertiesClick);
   separator(menu, "PopSeparator2");
-  add(menu, "PopHistory", tr("Add to Logic &History"), [this] {
-    ChangeSelected([](TGraphicObject& object) {
-      auto& device = static_cast<THistoryDevice&>(object);
-      device.Recorded = !device.Recorded;
-    });
-  })->setCheckable(true);
+  add(menu, "PopHistory", tr("Add to Logic &History"), &TMainForm::PopHistoryClick)
+      ->setCheckable(true);
   add(menu, "PopPulseInput", tr("Pulse &Input"), [this] {
     ChangeSelected([](TGraphicObject& object) {
       auto& input = static_cast<TInteractiveInput&>(object);
@@ -368,6 +364,7 @@ void TMainForm::EditLabelText() {
         labelled.Remap();
       },
       true);
+  RefreshHistory();  // the row names
 }
 
 void TMainForm::EditAnnotation() {

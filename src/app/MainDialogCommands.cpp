@@ -38,6 +38,7 @@ void TMainForm::EditSequenceClick() {
       true);
   // The levels so far came from the old sequence.
   FDrawing->ResetCircuit();
+  RefreshHistory();
 }
 
 void TMainForm::SwitchTypeClick() {

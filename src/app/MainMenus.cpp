@@ -35,9 +35,10 @@ QIcon ToolIcon(const char* name) {
 
 /// Names of the commands whose windows are not part of the program yet.
 constexpr const char* ComingCommands[] = {
-    "MenuPrintSetup",   "MenuPrintPreview",   "MenuPrint",           "SpeedPrint",
-    "MenuLogicHistory", "MenuTemplateEditor", "MenuAttachDatasheet", "MenuDatasheetPath",
-    "MenuHelpTopics",   "SpeedPartsCentre",   "PopViewDatasheet",    "PopTagTemplateEditor",
+    "MenuPrintSetup",    "MenuPrintPreview",     "MenuPrint",
+    "SpeedPrint",        "MenuTemplateEditor",   "MenuAttachDatasheet",
+    "MenuDatasheetPath", "MenuHelpTopics",       "SpeedPartsCentre",
+    "PopViewDatasheet",  "PopTagTemplateEditor",
 };
 
 }  // namespace
@@ -132,6 +133,7 @@ void TMainForm::CreateEditMenu() {
   add("MenuPaste", tr("&Paste"), QKeySequence(tr("Ctrl+V")), [this] {
     FDrawing->PasteClipboard();
     ChooseMode("SpeedPointer");
+    RefreshHistory();  // pasted devices may be marked for it
   });
   menu->addSeparator();
   add("MenuDelete", tr("&Delete"), QKeySequence(Qt::Key_Delete), &TMainForm::DeleteClick);
@@ -193,6 +195,7 @@ void TMainForm::CreateToolsMenu() {
   connect(menu, &QMenu::aboutToShow, this, &TMainForm::RefreshToolsMenu);
   QAction* history = NewAction("MenuLogicHistory", tr("Logic &History..."));
   history->setCheckable(true);
+  connect(history, &QAction::triggered, this, &TMainForm::SpeedProbeWindowClick);
   menu->addAction(history);
   menu->addAction(NewAction("MenuTemplateEditor", tr("&Template Editor...")));
   QMenu* options = NewMenu("MenuOptions", tr("&Options"), menu);

@@ -15,6 +15,7 @@ void TMainForm::SpeedRunClick() {
   }
   FDrawing->HideNotice();
   FDrawing->ResetCircuit();
+  RefreshHistory();
 }
 
 void TMainForm::MenuRunClick() {
@@ -32,11 +33,12 @@ void TMainForm::MenuPauseClick() {
 }
 
 void TMainForm::SpeedStepClick() {
-  FDrawing->Step();
-  if (!HalfCycle) {
+  const int steps = HalfCycle ? 1 : 2;
+  for (int step = 0; step < steps; ++step) {
     FDrawing->Step();
   }
   FollowMemoryAccess();
+  HistoryAfterSteps(steps);
 }
 
 void TMainForm::RunCircuit() {
@@ -48,6 +50,7 @@ void TMainForm::RunCircuit() {
     Action("SpeedRun")->setChecked(false);
   }
   FollowMemoryAccess();
+  HistoryAfterSteps(1);
 }
 
 }  // namespace logivane

@@ -4,6 +4,7 @@
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
+#include "windows/LogicAnalyserForm.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -46,6 +47,7 @@ TMainForm::TMainForm(QWidget* parent)
       ChooseSaveFile(SaveCircuitDialog),
       FScroller(new QScrollArea),
       FDrawing(new TLogivaneDrawing),
+      FHistory(new TAnalyserForm(this)),
       FClock(new QTimer(this)),
       FStatusText(new QLabel) {
   setObjectName(QStringLiteral("MainForm"));
@@ -79,6 +81,7 @@ TMainForm::TMainForm(QWidget* parent)
   connect(&FDrawing->Handles(), &TLogivaneHandles::OnSetItem, this,
           &TMainForm::ConfigureDevicePopup);
   FDrawing->installEventFilter(this);
+  ConnectLogicHistory();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -99,6 +102,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   QSettings store;
   ApplySettings(ReadSettings(store, screen()->availableGeometry().size()));
   SpeedUpdateClick();
+  RefreshHistory();
   // The window is up before a bad file's message, so the message has something to sit on.
   QTimer::singleShot(0, this, &TMainForm::OpenCommandLineFile);
 }
@@ -145,6 +149,10 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   FClock->setInterval(settings.ClockInterval);
   FileHistory = settings.FileHistory;
   DatasheetFolder = settings.DatasheetFolder;
+  FHistory->setGeometry(settings.LogicHistory);
+  if (settings.LogicHistoryVisible != FHistory->isVisible()) {
+    SpeedProbeWindowClick();
+  }
   FDrawing->InvalidateAll();
 }
 
@@ -162,6 +170,8 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.ClockInterval = FClock->interval();
   settings.FileHistory = FileHistory;
   settings.DatasheetFolder = DatasheetFolder;
+  settings.LogicHistoryVisible = FHistory->isVisible();
+  settings.LogicHistory = FHistory->geometry();
 }
 
 void TMainForm::changeEvent(QEvent* event) {

@@ -18,6 +18,7 @@ class QToolBar;
 namespace logivane {
 
 class TEditContentsDialog;
+class TAnalyserForm;
 class TGraphicObject;
 class TLogivaneDrawing;
 class TMemoryDevice;
@@ -32,7 +33,8 @@ struct TProgramSettings;
  * The commands are public so that the menus, the tool bars and the tests call the same
  * functions. They are grouped by menu in the files named after them: MainFileCommands.cpp,
  * MainEditCommands.cpp (tools, placement, macro levels), MainDeviceMenu.cpp (the context menu
- * of the selection), MainRunCommands.cpp, MainMemoryCommands.cpp (the memory device's windows)
+ * of the selection), MainRunCommands.cpp, MainMemoryCommands.cpp (the memory device's windows),
+ * MainHistoryCommands.cpp (the Logic History window), MainDialogCommands.cpp (device dialogs)
  * and MainMenus.cpp, which builds the actions.
  */
 class TMainForm : public QMainWindow {
@@ -45,6 +47,7 @@ public:
   ~TMainForm() override;
 
   TLogivaneDrawing& Drawing() const { return *FDrawing; }
+  TAnalyserForm& LogicHistory() const { return *FHistory; }
   QTimer& Clock() const { return *FClock; }
   /// Opened when the window is first shown, after the settings are read: the arguments are
   /// joined with spaces, so a path with spaces may come unquoted.
@@ -106,6 +109,12 @@ public:
   void MenuPauseClick();
   void SpeedStepClick();
   void RunCircuit();
+
+  // The Logic History.
+  /// Shows the Logic History with the recorded devices of the level shown, or hides it.
+  void SpeedProbeWindowClick();
+  /// Marks the selected device for the Logic History, or takes the mark off.
+  void PopHistoryClick();
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -188,6 +197,13 @@ private:
   void NumericPropertiesClick();
   /// A numeric display as the numeric output dialog describes it; null when it is cancelled.
   std::unique_ptr<TGraphicObject> NewNumericDevice();
+  // MainHistoryCommands.cpp.
+  void ConnectLogicHistory();
+  /// Lists the recorded devices of the level shown in the Logic History and resets them; after
+  /// every command that may add, remove or rename one.
+  void RefreshHistory();
+  /// Counts the steps one command or tick ran and shows their samples.
+  void HistoryAfterSteps(int steps);
 
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
@@ -196,6 +212,7 @@ private:
 
   QScrollArea* FScroller = nullptr;
   TLogivaneDrawing* FDrawing = nullptr;
+  TAnalyserForm* FHistory = nullptr;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
   QMenu* FDeviceMenu = nullptr;

@@ -107,6 +107,7 @@ void TLogivaneDrawing::DeleteSelected() {
   }
   ForgetDeleted();
   NetlistDirty = true;
+  emit OnObjectsRemoved();
 }
 
 bool TLogivaneDrawing::SelectAll() {

@@ -182,6 +182,9 @@ signals:
   /// Raised while `doomed` still exist, just before they are destroyed with all they hold: the
   /// deleted or cut selection, or the root circuit when the document is replaced.
   void OnObjectsRemoving(const std::vector<TGraphicObject*>& doomed);
+  /// Raised after objects were deleted from the level shown; lists of devices must be built
+  /// again.
+  void OnObjectsRemoved();
 
 protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,222 @@
+#include "windows/LogicAnalyserForm.h"
+
+#include "editor/UserMessages.h"
+#include "simulation/cinput.h"
+#include "ui_LogicAnalyserForm.h"
+#include "windows/CycleLengthBox.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace logivane {
+
+namespace {
+
+constexpr int StatusPanelWidth = 108;
+
+QString ChooseExportDialog(QWidget* parent, THistoryFormat& format) {
+  const QString vcd = TAnalyserForm::tr("Value Change Dump (*.vcd)");
+  const QString csv = TAnalyserForm::tr("Comma-Separated Values (*.csv)");
+  QFileDialog dialog(parent, TAnalyserForm::tr("Export Logic History"), QString(),
+                     vcd + QStringLiteral(";;") + csv);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("vcd"));
+  // The suffix follows the file type, so that a name typed without one is checked for
+  // overwriting under the name that will be written.
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, csv](const QString& filter) {
+        dialog.setDefaultSuffix(filter == csv ? QStringLiteral("csv") : QStringLiteral("vcd"));
+      });
+  if (dialog.exec() != QDialog::Accepted) {
+    return {};
+  }
+  format =
+      dialog.selectedNameFilter() == csv ? THistoryFormat::Csv : THistoryFormat::ValueChangeDump;
+  return dialog.selectedFiles().value(0);
+}
+
+}  // namespace
+
+TAnalyserForm::TAnalyserForm(QWidget* parent)
+    : QMainWindow(parent, Qt::Tool),
+      ChooseExportFile(ChooseExportDialog),
+      FUi(std::make_unique<Ui::TAnalyserForm>()),
+      FCycleLength(new TCycleLengthBox),
+      FStatusPanel(new QLabel) {
+  FUi->setupUi(this);
+  setObjectName(QStringLiteral("LogicHistory"));
+
+  auto* lengthLabel = new QLabel(tr("Cycle Length "));
+  lengthLabel->setBuddy(FCycleLength);
+  FUi->HistoryToolBar->addWidget(lengthLabel);
+  FCycleLength->setObjectName(QStringLiteral("CycleLength"));
+  FCycleLength->setToolTip(tr("Clock Cycle Range"));
+  FUi->HistoryToolBar->addWidget(FCycleLength);
+  FStatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+  // At least its usual width, and wide enough for the longest text it shows.
+  FStatusPanel->setFixedWidth(std::max(
+      StatusPanelWidth,
+      FStatusPanel->fontMetrics().horizontalAdvance(tr("Cycle %1 completed").arg(256)) + 8));
+  FUi->HistoryStatusBar->addWidget(FStatusPanel);
+
+  for (QScrollArea* scroller : {FUi->NameScroller, FUi->TraceScroller}) {
+    scroller->setWidgetResizable(true);
+    QPalette palette = scroller->viewport()->palette();
+    palette.setColor(QPalette::Window, ToQColor(HistoryLayout::Background));
+    scroller->viewport()->setPalette(palette);
+  }
+  FUi->NameBox->OnPaint = [this](QPainter& painter, const QRect& area) {
+    FPainter.PaintNames(painter, HistoryDevices, area);
+  };
+  FUi->TraceBox->OnPaint = [this](QPainter& painter, const QRect& area) {
+    FPainter.PaintTraces(painter, HistoryDevices, area);
+  };
+  connect(FUi->TraceScroller->verticalScrollBar(), &QScrollBar::valueChanged,
+          FUi->NameScroller->verticalScrollBar(), &QScrollBar::setValue);
+  // When the traces outgrow the box, the newest samples come into view.
+  connect(FUi->TraceScroller->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+          [this](int, int maximum) {
+            if (maximum > FShownRange) {
+              FUi->TraceScroller->horizontalScrollBar()->setValue(maximum);
+            }
+            FShownRange = maximum;
+          });
+
+  connect(FUi->HistoryRun, &QAction::triggered, this, &TAnalyserForm::RunClicked);
+  connect(FUi->HistoryStop, &QAction::triggered, this, &TAnalyserForm::StopClicked);
+  connect(FUi->HistoryPause, &QAction::triggered, this, &TAnalyserForm::PauseClicked);
+  connect(FUi->HistoryStep, &QAction::triggered, this, &TAnalyserForm::StepClicked);
+  connect(FUi->HistoryDisplayMode, &QAction::toggled, this, &TAnalyserForm::DisplayModeChanged);
+  connect(FUi->HistoryHighlight, &QAction::toggled, this, [this](bool on) {
+    FPainter.Options.HighlightClockHigh = on;
+    FUi->TraceBox->update();
+  });
+  connect(FUi->HistoryExport, &QAction::triggered, this, &TAnalyserForm::ExportClick);
+  connect(FUi->HistoryClose, &QAction::triggered, this, &TAnalyserForm::close);
+  connect(FCycleLength, &QSpinBox::valueChanged, this, &TAnalyserForm::CycleLengthChanged);
+
+  FPainter.Options.SampleLimit = 2 * CycleLength();
+  DisplayModeChanged();
+}
+
+TAnalyserForm::~TAnalyserForm() = default;
+
+int TAnalyserForm::CycleLength() const {
+  return FCycleLength->Cycles();
+}
+
+bool TAnalyserForm::TimingDiagram() const {
+  return FUi->HistoryDisplayMode->isChecked();
+}
+
+void TAnalyserForm::SetRunDown(bool down) {
+  FUi->HistoryRun->setChecked(down);
+}
+
+void TAnalyserForm::SetPauseDown(bool down) {
+  FUi->HistoryPause->setChecked(down);
+}
+
+void TAnalyserForm::ResetHistory() {
+  CycleCount = 1;
+  HasClockSource = false;
+  for (THistoryDevice* device : HistoryDevices) {
+    device->Reset();
+    HasClockSource = HasClockSource || dynamic_cast<TClockDevice*>(device) ||
+                     dynamic_cast<TBitGenerator*>(device);
+  }
+  FPainter.Options.HasClockSource = HasClockSource;
+  FShownRange = 0;
+  ShowNames();
+  DrawTraces();
+}
+
+void TAnalyserForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The list may have been rebuilt while the window was hidden, keeping the samples.
+  ShowNames();
+  DrawTraces();
+}
+
+void TAnalyserForm::ShowNames() {
+  FUi->NameScroller->setFixedWidth(FPainter.NameColumnWidth(HistoryDevices));
+  FUi->NameBox->update();
+}
+
+void TAnalyserForm::CountSteps(int steps) {
+  CycleCount += steps;
+}
+
+void TAnalyserForm::DrawTraces() {
+  UpdateStatus();
+  FitTraceBox();
+  FUi->TraceBox->update();
+}
+
+void TAnalyserForm::UpdateStatus() {
+  // CycleCount is one ahead of the steps, and two steps make a cycle.
+  const int completed = (CycleCount - 1) / 2;
+  QString text;
+  if (!HistoryDevices.empty() && completed > 0) {
+    text = tr("Cycle %1 completed").arg(std::min(completed, CycleLength()));
+  }
+  FStatusPanel->setText(text);
+}
+
+void TAnalyserForm::FitTraceBox() {
+  int samples = 0;
+  for (const THistoryDevice* device : HistoryDevices) {
+    samples = std::max(samples, FPainter.SamplesShown(*device));
+  }
+  const int height = HistoryLayout::TraceHeight(static_cast<int>(HistoryDevices.size()));
+  FUi->TraceBox->setMinimumSize(HistoryLayout::TraceWidth(samples, TimingDiagram()), height);
+  // The names scroll with the traces, so their box is as tall as the traces with their scroll
+  // bar.
+  FUi->NameBox->setMinimumHeight(height +
+                                 FUi->TraceScroller->horizontalScrollBar()->sizeHint().height());
+}
+
+void TAnalyserForm::CycleLengthChanged() {
+  FPainter.Options.SampleLimit = 2 * CycleLength();
+  DrawTraces();
+}
+
+void TAnalyserForm::DisplayModeChanged() {
+  FPainter.Options.TimingDiagram = TimingDiagram();
+  // The option only tells the text rows apart.
+  FUi->HistoryHighlight->setEnabled(!TimingDiagram());
+  FShownRange = 0;
+  FUi->TraceScroller->horizontalScrollBar()->setValue(0);
+  DrawTraces();
+}
+
+void TAnalyserForm::ExportClick() {
+  if (ExportedRows(HistoryDevices).empty()) {
+    UserMessages::Show(this, QMessageBox::Information,
+                       tr("There are no recorded samples to export. Run or step the circuit "
+                          "first."));
+    return;
+  }
+  THistoryFormat format = THistoryFormat::ValueChangeDump;
+  const QString fileName = ChooseExportFile(this, format);
+  if (!fileName.isEmpty()) {
+    ExportTo(fileName, format);
+  }
+}
+
+bool TAnalyserForm::ExportTo(const QString& fileName, THistoryFormat format) {
+  format = FormatOfFile(fileName, format);
+  const QString target = WithExtension(fileName, format);
+  const QString error = ExportHistory(ExportedRows(HistoryDevices), target, format);
+  if (!error.isEmpty()) {
+    UserMessages::Show(this, QMessageBox::Warning,
+                       tr("The Logic History could not be written to %1:\n%2")
+                           .arg(QDir::toNativeSeparators(target), error));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace logivane

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "windows/HistoryExport.h"
+#include "windows/HistoryTraces.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QLabel;
+
+namespace Ui {
+class TAnalyserForm;
+}
+
+namespace logivane {
+
+class TCycleLengthBox;
+class THistoryDevice;
+
+/**
+ * @brief The Logic History: the levels that the recorded devices had after each simulation
+ * step, as a timing diagram or as rows of "0" and "1", with buttons that run the main
+ * window's circuit.
+ *
+ * The window holds no samples: the devices record them. It refers to the devices it shows, so
+ * whoever removes a device from the circuit must rebuild `HistoryDevices` (the drawing's
+ * `CollectHistoryDevices`) and call `ResetHistory` before the window paints again.
+ */
+class TAnalyserForm : public QMainWindow {
+  Q_OBJECT
+public:
+  /// Asks where to export; returns the file name (empty when cancelled) and sets the format
+  /// of the file type chosen.
+  using TExportChooser = std::function<QString(QWidget* parent, THistoryFormat& format)>;
+
+  explicit TAnalyserForm(QWidget* parent = nullptr);
+  ~TAnalyserForm() override;
+
+  /// The devices shown, in row order; the window does not own them.
+  std::vector<THistoryDevice*> HistoryDevices;
+  /// Simulation steps (half clock cycles) since the last reset, plus 1.
+  int CycleCount = 1;
+  /// Some shown device is a clock or a bit generator.
+  bool HasClockSource = false;
+  /// The export's save dialog; tests replace it.
+  TExportChooser ChooseExportFile;
+
+  /// Resets the shown devices, which empties their samples, and starts counting again.
+  void ResetHistory();
+  /// Shows the samples recorded so far and the cycles completed.
+  void DrawTraces();
+  /// Counts `steps` simulation steps run by one command or tick.
+  void CountSteps(int steps);
+  /// Clock cycles shown: 4 to 256.
+  int CycleLength() const;
+  bool TimingDiagram() const;
+  /// Writes the shown signals to `fileName`, telling the user when that fails.
+  bool ExportTo(const QString& fileName, THistoryFormat format);
+
+  /// The run buttons follow the main window's.
+  void SetRunDown(bool down);
+  void SetPauseDown(bool down);
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+signals:
+  void RunClicked(bool down);
+  void StopClicked();
+  void PauseClicked(bool down);
+  void StepClicked();
+
+private:
+  void ShowNames();
+  void ExportClick();
+  void CycleLengthChanged();
+  void DisplayModeChanged();
+  /// Sizes the trace box for the samples shown; grown, it scrolls to the newest samples.
+  void FitTraceBox();
+  void UpdateStatus();
+
+  std::unique_ptr<Ui::TAnalyserForm> FUi;
+  TCycleLengthBox* FCycleLength = nullptr;
+  QLabel* FStatusPanel = nullptr;
+  THistoryPainter FPainter;
+  /// The trace scroll bar's range when last seen, to tell when the traces grew.
+  int FShownRange = 0;
+};
+
+}  // namespace logivane
