@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Logivane need, when missing.
+# Installs the Debian packages that building, running and testing Logivane need, when missing
+# (gtkwave for its vcd2fst, which checks the value change dumps the program exports).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation
-          googletest libgtest-dev libbenchmark-dev clang-format)
+          googletest libgtest-dev libbenchmark-dev clang-format gtkwave)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
