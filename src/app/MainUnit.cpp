@@ -185,18 +185,23 @@ void TMainForm::changeEvent(QEvent* event) {
 // Keys
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != FDrawing) {
+  const bool keyEvent =
+      event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+  if (watched != FDrawing || !keyEvent) {
     return QMainWindow::eventFilter(watched, event);
   }
-  const auto* key = static_cast<QKeyEvent*>(event);
-  // A traced wire takes Delete and Escape before any menu shortcut sees them.
-  if (event->type() == QEvent::ShortcutOverride && FDrawing->Tracing() &&
-      (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Escape)) {
-    event->accept();
-    return true;
+  const auto& key = static_cast<const QKeyEvent&>(*event);
+  if (event->type() == QEvent::ShortcutOverride) {
+    // A traced wire takes Delete and Escape before any menu shortcut sees them.
+    const bool tracedKey = key.key() == Qt::Key_Delete || key.key() == Qt::Key_Escape;
+    if (FDrawing->Tracing() && tracedKey) {
+      event->accept();
+      return true;
+    }
+    return false;
   }
   // The drawing has the focus, but its scroll box would take the arrow keys for scrolling.
-  return event->type() == QEvent::KeyPress && HandleKey(*key);
+  return HandleKey(key);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
