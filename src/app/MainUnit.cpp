@@ -185,23 +185,13 @@ void TMainForm::changeEvent(QEvent* event) {
 // Keys
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  const bool keyEvent =
-      event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-  if (watched != FDrawing || !keyEvent) {
-    return QMainWindow::eventFilter(watched, event);
+  // The drawing has the focus, but its scroll box would take the arrow keys for scrolling. The
+  // Delete key reaches the Delete command first, which abandons a trace when nothing is
+  // selected, as it always is while tracing.
+  if (watched == FDrawing && event->type() == QEvent::KeyPress) {
+    return HandleKey(static_cast<const QKeyEvent&>(*event));
   }
-  const auto& key = static_cast<const QKeyEvent&>(*event);
-  if (event->type() == QEvent::ShortcutOverride) {
-    // A traced wire takes Delete and Escape before any menu shortcut sees them.
-    const bool tracedKey = key.key() == Qt::Key_Delete || key.key() == Qt::Key_Escape;
-    if (FDrawing->Tracing() && tracedKey) {
-      event->accept();
-      return true;
-    }
-    return false;
-  }
-  // The drawing has the focus, but its scroll box would take the arrow keys for scrolling.
-  return HandleKey(key);
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

@@ -37,6 +37,13 @@ namespace {
 
 using namespace test;
 
+QPoint CentreOf(const TGraphicObject& object) {
+  float x;
+  float y;
+  object.GetCentre(x, y);
+  return {qRound(x), qRound(y)};
+}
+
 /// The main window on a settings store of its own, with every message box answered by the
 /// test and the file dialogs replaced.
 class MainWindowTest : public ::testing::Test {
@@ -138,6 +145,20 @@ TEST_F(MainWindowTest, EveryDeviceToolPlacesItsDeviceAndCtrlKeepsTheTool) {
   // Ctrl with Shift does not.
   Click({100, 400}, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_TRUE(Action("SpeedPointer")->isChecked());
+}
+
+TEST_F(MainWindowTest, DeleteWhileTracingAbandonsOnlyTheTrace) {
+  Show();
+  auto* input = Place<TInteractiveInput>(Circuit(), 100, 100);
+  Action("SpeedWireTool")->trigger();
+  Drawing().setFocus();
+  Click(CentreOf(*input->Pin(0)));
+  ASSERT_TRUE(Drawing().Tracing());
+  QTest::keyClick(&Drawing(), Qt::Key_Delete);
+  EXPECT_FALSE(Drawing().Tracing());
+  EXPECT_TRUE(Drawing().WireMode());
+  EXPECT_TRUE(Messages.isEmpty());  // no question: the Delete command did not run
+  EXPECT_EQ(Circuit().Inputs().Count(), 1);
 }
 
 TEST_F(MainWindowTest, TheDeviceMenuOffersWhatTheSelectionTakes) {
