@@ -1,9 +1,8 @@
 // logivane-make-examples: writes the example circuits into the folder given.
 
 #include "Examples.h"
+#include "HeadlessEnvironment.h"
 #include "simulation/cConnect.h"
-
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -44,17 +43,7 @@ QString Untidiness(const TMacro& circuit) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Labels are measured with real fonts, which needs a GUI application but never a screen.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  // Without a session Qt warns about its runtime folder; a private one keeps the output quiet.
-  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-    const QString runtime = QDir::temp().filePath(QStringLiteral("runtime-%1").arg(getuid()));
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-  }
+  logivane::PrepareHeadlessEnvironment();
   QGuiApplication application(argc, argv);
   QTextStream err(stderr);
   const QStringList arguments = QGuiApplication::arguments();
