@@ -80,8 +80,7 @@ std::unique_ptr<TBenchDrawing> MakeDrawing() {
     auto polygon = std::make_unique<TPolygon>();
     const float x = static_cast<float>(i % 1000) * 20;
     const float y = static_cast<float>(i / 1000) * 20;
-    polygon->AddPoints({CreateFloatPoint(x, y), CreateFloatPoint(x + 10, y),
-                        CreateFloatPoint(x + 10, y + 10), CreateFloatPoint(x, y + 10)});
+    polygon->AddPoints({{x, y}, {x + 10, y}, {x + 10, y + 10}, {x, y + 10}});
     polygon->BrushColour = i;
     polygon->Remap();
     drawing->Selection.push_back(drawing->Shapes->Add(std::move(polygon)));

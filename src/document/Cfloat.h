@@ -39,7 +39,15 @@ constexpr TFloatRect FloatRect(float left, float top, float right, float bottom)
   return {left, right, top, bottom};
 }
 
-/// A persistent floating vertex.
+/// A floating vertex as shapes keep it, by value.
+struct TVertex {
+  float X = 0;
+  float Y = 0;
+
+  bool operator==(const TVertex&) const = default;
+};
+
+/// A persistent floating vertex: the object a shape's vertices are written as.
 class TFloatPoint final : public TSerialize {
   LV_PERSISTENT(TFloatPoint)
 public:

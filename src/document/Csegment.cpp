@@ -98,8 +98,7 @@ bool TMapVertices::HitPolyline(std::int32_t x, std::int32_t y, int& index, QPoin
 TSegment::TSegment() : TSegment(TGraphicKind::Shape) {
 }
 
-TSegment::TSegment(TGraphicKind kind)
-    : TGraphicObject(kind), FPoints(std::make_unique<TSerializeList>()) {
+TSegment::TSegment(TGraphicKind kind) : TGraphicObject(kind) {
 }
 
 TSegment::~TSegment() = default;
@@ -107,28 +106,18 @@ TSegment::~TSegment() = default;
 void TSegment::Write(TSerializeWriter& writer) const {
   writer.WriteInteger(PenColour);
   writer.WriteInteger(PenWidth);
-  writer.WriteObject(FPoints.get());
+  writer.WritePointList(FPoints);
 }
 
 void TSegment::Read(TSerializeReader& reader) {
   PenColour = reader.ReadInteger();
   PenWidth = reader.ReadInteger();
-  FPoints.reset();
-  FPoints.reset(reader.ReadOwned<TSerializeList>(*this));
-  for (TSerialize* point : *FPoints) {
-    if (point->ClassName() != TFloatPoint::StaticClassName) {
-      throw EReadError::InvalidValue();
-    }
-  }
+  reader.ReadPointList(*this, FPoints);
   Remap();
 }
 
-void TSegment::AbandonLinks() {
-  AbandonOwned(FPoints);
-}
-
 void TSegment::Clear() {
-  FPoints->Clear();
+  FPoints.clear();
   Mapped.Clear();
 }
 
@@ -154,37 +143,38 @@ void TSegment::Rotate(float angle) {
   const float r = std::numbers::pi_v<float> * angle / 180;
   const float c = std::cos(r);
   const float s = std::sin(r);
-  for (int i = 0; i < PointCount(); ++i) {
-    TFloatPoint* p = GetFloatPoint(i);
-    const float x = p->X;
-    const float y = p->Y;
-    p->X = c * x - s * y;
-    p->Y = s * x + c * y;
+  for (TVertex& p : FPoints) {
+    const float x = p.X;
+    const float y = p.Y;
+    p.X = c * x - s * y;
+    p.Y = s * x + c * y;
   }
 }
 
 void TSegment::Scale(float sx, float sy) {
-  for (int i = 0; i < PointCount(); ++i) {
-    TFloatPoint* p = GetFloatPoint(i);
-    p->X *= sx;
-    p->Y *= sy;
+  for (TVertex& p : FPoints) {
+    p.X *= sx;
+    p.Y *= sy;
   }
 }
 
 void TSegment::Translate(float dx, float dy) {
-  for (int i = 0; i < PointCount(); ++i) {
-    TFloatPoint* p = GetFloatPoint(i);
-    p->X += dx;
-    p->Y += dy;
+  for (TVertex& p : FPoints) {
+    p.X += dx;
+    p.Y += dy;
   }
 }
 
 void TSegment::Remap() {
-  Mapped.SetCount(PointCount());
-  for (int i = 0; i < PointCount(); ++i) {
-    const TFloatPoint* p = GetFloatPoint(i);
-    Mapped.SetVertex(i, QPoint(RoundToInt(p->X), RoundToInt(p->Y)));
+  Mapped.MapFrom(FPoints);
+}
+
+void TMapVertices::MapFrom(const std::vector<TVertex>& points) {
+  FVertices.resize(points.size());
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    FVertices[i] = QPoint(RoundToInt(points[i].X), RoundToInt(points[i].Y));
   }
+  Changed();
 }
 
 const TMapVertices::TExtent& TMapVertices::Extent() const {
@@ -214,38 +204,39 @@ TRect TSegment::GetBounds() const {
 
 TFloatRect TSegment::GetFloatBounds() const {
   TFloatRect r = TFloatRect::EmptyBounds();
-  for (int i = 0; i < PointCount(); ++i) {
-    const TFloatPoint* p = GetFloatPoint(i);
-    if (p->X < r.MinX) {
-      r.MinX = p->X;
+  for (const TVertex& p : FPoints) {
+    if (p.X < r.MinX) {
+      r.MinX = p.X;
     }
-    if (p->Y < r.MinY) {
-      r.MinY = p->Y;
+    if (p.Y < r.MinY) {
+      r.MinY = p.Y;
     }
-    if (p->X > r.MaxX) {
-      r.MaxX = p->X;
+    if (p.X > r.MaxX) {
+      r.MaxX = p.X;
     }
-    if (p->Y > r.MaxY) {
-      r.MaxY = p->Y;
+    if (p.Y > r.MaxY) {
+      r.MaxY = p.Y;
     }
   }
   return r;
 }
 
 void TSegment::AddPoint(QPoint p) {
-  FPoints->Add(CreateFloatPoint(static_cast<float>(p.x()), static_cast<float>(p.y())));
+  FPoints.push_back({static_cast<float>(p.x()), static_cast<float>(p.y())});
   Remap();
 }
 
-void TSegment::AddPointCopy(const TFloatPoint& q) {
-  FPoints->Add(CreateFloatPoint(q.X, q.Y));
+void TSegment::AddPointCopy(TVertex q) {
+  FPoints.push_back(q);
   Remap();
 }
 
-void TSegment::AddPoints(std::initializer_list<TFloatPoint*> points) {
-  for (TFloatPoint* point : points) {
-    FPoints->Add(point);
-  }
+void TSegment::AddPoints(std::initializer_list<TVertex> points) {
+  FPoints.insert(FPoints.end(), points);
+}
+
+void TSegment::ReversePoints() {
+  std::reverse(FPoints.begin(), FPoints.end());
 }
 
 void TSegment::AddArc(bool clockwise, float cx, float cy, float startAngle, float endAngle,
@@ -253,7 +244,7 @@ void TSegment::AddArc(bool clockwise, float cx, float cy, float startAngle, floa
   const float sign = clockwise ? 1.0f : -1.0f;
   for (float a = startAngle; a <= endAngle; a += 12) {
     const float r = a * 0.017453292f;
-    FPoints->Add(CreateFloatPoint(std::cos(r) * rx + cx, sign * std::sin(r) * ry + cy));
+    FPoints.push_back({std::cos(r) * rx + cx, sign * std::sin(r) * ry + cy});
     if (a + 12 == a) {
       break;  // so large that the step is lost in rounding: the loop would never end
     }
@@ -261,9 +252,7 @@ void TSegment::AddArc(bool clockwise, float cx, float cy, float startAngle, floa
 }
 
 void TSegment::SetPoint(int index, QPoint p) {
-  TFloatPoint* point = GetFloatPoint(index);
-  point->X = static_cast<float>(p.x());
-  point->Y = static_cast<float>(p.y());
+  FPoints[static_cast<std::size_t>(index)] = {static_cast<float>(p.x()), static_cast<float>(p.y())};
   Remap();
 }
 

@@ -18,6 +18,8 @@ class QIODevice;
 
 namespace logivane {
 
+struct TVertex;
+
 /**
  * @brief Reads one stream written by `TSerializeWriter` and rebuilds its object graph.
  *
@@ -73,6 +75,11 @@ public:
   template <class T>
   T* ReadReference();
 
+  /// Reads what `TSerializeWriter::WritePointList` wrote into `points`, owned by `owner`. The
+  /// list and its points are numbered and checked as objects, so the rest of the stream reads
+  /// as if they were, but nothing may refer to them.
+  void ReadPointList(const TSerialize& owner, std::vector<TVertex>& points);
+
   /// The deepest nesting met while reading the last outermost object, and the stack that
   /// nesting took on the reading thread.
   int DeepestNesting() const { return FDeepest; }
@@ -88,6 +95,12 @@ private:
   TSerialize* ReadObject();
   TSerialize* ReadObjectOnDeepStack();
   TSerialize* ReadTaggedObject(std::int32_t tag);
+  TClassRegistry::Factory ReadClass(std::int32_t tag);
+  /// Reads the tag of an object kept by value, which can only be a new object of that class.
+  void ReadValueObjectTag(TClassRegistry::Factory expected);
+  void NoteNesting();
+  /// Numbers an object kept by value, owned by the object numbered `owner`.
+  std::int32_t AddValueObject(std::int32_t owner);
   void Adopt(const TSerialize& child, const TSerialize* owner);
   void CheckGraph(std::size_t first) const;
   void DestroyFrom(std::size_t first) noexcept;
@@ -113,9 +126,11 @@ private:
   int FDeepest = 0;
   std::size_t FStackAtStart = 0;
   std::size_t FLeastStackLeft = 0;
-  std::vector<TSerialize*> FReadObjects;
-  std::vector<std::int32_t> FOwners;  // per read object: the ordinal of its owner
+  std::vector<TSerialize*> FReadObjects;  // null for the objects kept by value
+  std::vector<std::int32_t> FOwners;      // per read object: the ordinal of its owner
   std::vector<TClassRegistry::Factory> FClassFactories;
+  TClassRegistry::Factory FListFactory;
+  TClassRegistry::Factory FPointFactory;
   std::vector<TDescriptor> FDescriptors;
 };
 

@@ -14,6 +14,7 @@ class QIODevice;
 namespace logivane {
 
 class TSerialize;
+struct TVertex;
 
 /**
  * @brief Writes one stream of tagged values and persistent objects.
@@ -50,6 +51,9 @@ public:
   void WriteDescriptors();
 
   void WriteObject(const TSerialize* object);
+  /// Writes vertices that a shape keeps by value as the new list of new `TFloatPoint` objects
+  /// they stand for in the stream: the same class tags, nesting and object numbers.
+  void WritePointList(const std::vector<TVertex>& points);
 
   /// Hands the buffered bytes to the device; throws `EWriteError` when it refuses them.
   void Flush();
@@ -77,6 +81,9 @@ private:
   void WriteBytes(const void* data, std::size_t size);
   void WriteClassTag(const char* className);
   void WriteNewObject(const TSerialize& object);
+  /// Writes the class tag of a new object and takes its number; the caller writes the fields
+  /// and ends the level with `--FNesting`.
+  void BeginNewObject(const char* className);
 
   QIODevice& FStream;
   std::array<char, 65536> FBuffer;

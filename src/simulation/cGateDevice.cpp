@@ -32,16 +32,9 @@ std::span<const float> InputPinYs(std::int32_t inputs) {
 
 void AddLead(TDevice& device, float x1, float y1, float x2, float y2) {
   auto lead = std::make_unique<TPolyline>();
-  lead->AddPoints({CreateFloatPoint(x1, y1), CreateFloatPoint(x2, y2)});
+  lead->AddPoints({{x1, y1}, {x2, y2}});
   lead->Remap();
   device.Add(std::move(lead));
-}
-
-void AddPolygon(TDevice& device, std::initializer_list<TFloatPoint*> points) {
-  auto polygon = std::make_unique<TPolygon>();
-  polygon->AddPoints(points);
-  polygon->Remap();
-  device.Add(std::move(polygon));
 }
 
 void AddCircle(TDevice& device, float cx, float cy, float radius) {
@@ -55,7 +48,7 @@ void AddCircle(TDevice& device, float cx, float cy, float radius) {
 void AddOrBody(TDevice& device) {
   auto body = std::make_unique<TPolygon>();
   body->AddArc(true, -9, 0, 270, 350, 25, 15);
-  body->AddPoints({CreateFloatPoint(17, 0)});
+  body->AddPoints({{17, 0}});
   body->AddArc(true, -9, 0, 375, 450, 25, 15);
   body->AddArc(false, -38, 0, 318, 402, 23, 23);
   body->Remap();
@@ -75,13 +68,12 @@ TGateDevice::TGateDevice(TBody body, bool bubble, std::int32_t inputs, const cha
   float outputLeadX = bubble ? 26 : 17;
   switch (body) {
     case TBody::Not:
-      AddPolygon(*this,
-                 {CreateFloatPoint(10, 0), CreateFloatPoint(-10, -8), CreateFloatPoint(-10, 8)});
+      AddPolygon(*this, {{10, 0}, {-10, -8}, {-10, 8}});
       outputLeadX = 20;
       break;
     case TBody::And: {
       auto shape = std::make_unique<TPolygon>();
-      shape->AddPoints({CreateFloatPoint(-17, 15), CreateFloatPoint(-17, -15)});
+      shape->AddPoints({{-17, 15}, {-17, -15}});
       shape->AddArc(true, 2, 0, 270, 450, 15, 15);
       shape->Remap();
       Add(std::move(shape));
@@ -207,8 +199,7 @@ enum : std::size_t { TriData = 0, TriOutput = 1, TriEnable = 2 };
 TTriState::TTriState() {
   HelpTopic = QStringLiteral("tristate.htm");
   CanResize = false;
-  AddPolygon(*this,
-             {CreateFloatPoint(-15, -10), CreateFloatPoint(15, 0), CreateFloatPoint(-15, 10)});
+  AddPolygon(*this, {{-15, -10}, {15, 0}, {-15, 10}});
   AddLead(*this, -15, 0, -20, 0);
   AddLead(*this, 15, 0, 20, 0);
   AddLead(*this, 0, 5, 0, 10);
