@@ -41,9 +41,9 @@ void TGraphicText::SetText(const QString& text) {
   GetCentre(cx, cy);
   Text = text;
 
-  const QFontMetrics metrics(MakeTextFont());
-  std::int32_t w = metrics.horizontalAdvance(text);
-  const std::int32_t h = metrics.height();
+  const QSize extent = TextExtent(FontName, FontSize, Weight, Italic, text);
+  std::int32_t w = extent.width();
+  const std::int32_t h = extent.height();
   if (text.size() == 1) {
     --w;
   }
