@@ -3,6 +3,7 @@
 #include "document/cSerialize.h"
 
 #include <QPoint>
+#include <QVarLengthArray>
 
 #include <cmath>
 #include <cstdint>
@@ -46,6 +47,10 @@ struct TVertex {
 
   bool operator==(const TVertex&) const = default;
 };
+
+/// A shape's vertices. Most shapes (pins, leads, wires) have at most four, which are then kept
+/// inside the shape: a large circuit opens and closes with far fewer allocations.
+using TVertexList = QVarLengthArray<TVertex, 4>;
 
 /// A persistent floating vertex: the object a shape's vertices are written as.
 class TFloatPoint final : public TSerialize {

@@ -52,10 +52,10 @@ bool TMapVertices::PtInPolygon(std::int32_t x, std::int32_t y) const {
   bool inside = false;
   const int n = Count();
   for (int i = 0, j = n - 1; i < n; j = i++) {
-    const double xi = FVertices[static_cast<std::size_t>(i)].x();
-    const double yi = FVertices[static_cast<std::size_t>(i)].y();
-    const double xj = FVertices[static_cast<std::size_t>(j)].x();
-    const double yj = FVertices[static_cast<std::size_t>(j)].y();
+    const double xi = FVertices[i].x();
+    const double yi = FVertices[i].y();
+    const double xj = FVertices[j].x();
+    const double yj = FVertices[j].y();
     if ((yi > py) != (yj > py) && px < (xj - xi) * (py - yi) / (yj - yi) + xi) {
       inside = !inside;
     }
@@ -169,9 +169,9 @@ void TSegment::Remap() {
   Mapped.MapFrom(FPoints);
 }
 
-void TMapVertices::MapFrom(const std::vector<TVertex>& points) {
+void TMapVertices::MapFrom(const TVertexList& points) {
   FVertices.resize(points.size());
-  for (std::size_t i = 0; i < points.size(); ++i) {
+  for (qsizetype i = 0; i < points.size(); ++i) {
     FVertices[i] = QPoint(RoundToInt(points[i].X), RoundToInt(points[i].Y));
   }
   Changed();
@@ -232,7 +232,7 @@ void TSegment::AddPointCopy(TVertex q) {
 }
 
 void TSegment::AddPoints(std::initializer_list<TVertex> points) {
-  FPoints.insert(FPoints.end(), points);
+  FPoints.append(points.begin(), static_cast<qsizetype>(points.size()));
 }
 
 void TSegment::ReversePoints() {
@@ -252,7 +252,7 @@ void TSegment::AddArc(bool clockwise, float cx, float cy, float startAngle, floa
 }
 
 void TSegment::SetPoint(int index, QPoint p) {
-  FPoints[static_cast<std::size_t>(index)] = {static_cast<float>(p.x()), static_cast<float>(p.y())};
+  FPoints[index] = {static_cast<float>(p.x()), static_cast<float>(p.y())};
   Remap();
 }
 

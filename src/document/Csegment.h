@@ -5,6 +5,7 @@
 
 #include <QPen>
 #include <QPoint>
+#include <QVarLengthArray>
 
 #include <cstdint>
 #include <vector>
@@ -28,9 +29,9 @@ public:
     FVertices.clear();
     Changed();
   }
-  QPoint GetVertex(int index) const { return FVertices[static_cast<std::size_t>(index)]; }
+  QPoint GetVertex(int index) const { return FVertices[index]; }
   /// Replaces the vertices by `points`, each rounded to the nearest pixel.
-  void MapFrom(const std::vector<TVertex>& points);
+  void MapFrom(const TVertexList& points);
   const QPoint* Data() const { return FVertices.data(); }
   /// Kept until a vertex changes: painting asks every object for its bounds on every repaint.
   const TExtent& Extent() const;
@@ -51,7 +52,7 @@ private:
     TDrawingChanges::Note();
   }
 
-  std::vector<QPoint> FVertices;
+  QVarLengthArray<QPoint, 4> FVertices;
   mutable TExtent FExtent;
   mutable bool FExtentValid = false;
 };
@@ -84,7 +85,7 @@ public:
               float ry);
   void SetPoint(int index, QPoint p);
   QPoint GetPoint(int index) const { return Mapped.GetVertex(index); }
-  TVertex GetFloatPoint(int index) const { return FPoints[static_cast<std::size_t>(index)]; }
+  TVertex GetFloatPoint(int index) const { return FPoints[index]; }
   QPoint FirstPoint() const;
   QPoint LastPoint() const { return Mapped.GetVertex(Mapped.Count() - 1); }
   int PointCount() const { return static_cast<int>(FPoints.size()); }
@@ -109,7 +110,7 @@ protected:
 
 private:
   /// Written and read as a list of `TFloatPoint` objects; see `TSerializeWriter::WritePointList`.
-  std::vector<TVertex> FPoints;
+  TVertexList FPoints;
 };
 
 /// A closed, filled shape.

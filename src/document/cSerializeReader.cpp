@@ -1,6 +1,5 @@
 #include "document/cSerializeReader.h"
 
-#include "document/Cfloat.h"
 #include "document/cSerializeWriter.h"
 
 #include <QIODevice>
@@ -315,7 +314,7 @@ std::int32_t TSerializeReader::AddValueObject(std::int32_t owner) {
   return static_cast<std::int32_t>(FReadObjects.size() - 1);
 }
 
-void TSerializeReader::ReadPointList(const TSerialize& owner, std::vector<TVertex>& points) {
+void TSerializeReader::ReadPointList(const TSerialize& owner, TVertexList& points) {
   points.clear();
   ReadValueObjectTag(FListFactory);
   {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/Cfloat.h"
 #include "document/cDeepStack.h"
 #include "document/cDescriptor.h"
 #include "document/cSerialize.h"
@@ -17,8 +18,6 @@
 class QIODevice;
 
 namespace logivane {
-
-struct TVertex;
 
 /**
  * @brief Reads one stream written by `TSerializeWriter` and rebuilds its object graph.
@@ -78,7 +77,7 @@ public:
   /// Reads what `TSerializeWriter::WritePointList` wrote into `points`, owned by `owner`. The
   /// list and its points are numbered and checked as objects, so the rest of the stream reads
   /// as if they were, but nothing may refer to them.
-  void ReadPointList(const TSerialize& owner, std::vector<TVertex>& points);
+  void ReadPointList(const TSerialize& owner, TVertexList& points);
 
   /// The deepest nesting met while reading the last outermost object, and the stack that
   /// nesting took on the reading thread.

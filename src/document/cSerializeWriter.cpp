@@ -1,6 +1,5 @@
 #include "document/cSerializeWriter.h"
 
-#include "document/Cfloat.h"
 #include "document/cDeepStack.h"
 #include "document/cSerialize.h"
 #include "document/cSerializeReader.h"
@@ -214,7 +213,7 @@ void TSerializeWriter::WriteNewObject(const TSerialize& object) {
   object.Write(*this);
 }
 
-void TSerializeWriter::WritePointList(const std::vector<TVertex>& points) {
+void TSerializeWriter::WritePointList(const TVertexList& points) {
   BeginNewObject(TSerializeList::StaticClassName);
   TLevelGuard list(FNesting);
   WriteListBegin();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/Cfloat.h"
 #include "document/cDescriptor.h"
 
 #include <QByteArray>
@@ -14,7 +15,6 @@ class QIODevice;
 namespace logivane {
 
 class TSerialize;
-struct TVertex;
 
 /**
  * @brief Writes one stream of tagged values and persistent objects.
@@ -53,7 +53,7 @@ public:
   void WriteObject(const TSerialize* object);
   /// Writes vertices that a shape keeps by value as the new list of new `TFloatPoint` objects
   /// they stand for in the stream: the same class tags, nesting and object numbers.
-  void WritePointList(const std::vector<TVertex>& points);
+  void WritePointList(const TVertexList& points);
 
   /// Hands the buffered bytes to the device; throws `EWriteError` when it refuses them.
   void Flush();
