@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <deque>
+#include <mutex>
 #include <numbers>
 
 namespace logivane {
@@ -21,6 +24,55 @@ constexpr float PolylineTolerance = 5;
 void EditableRange(int count, bool endsFixed, int& first, int& last) {
   first = endsFixed ? 1 : 0;
   last = endsFixed ? count - 2 : count - 1;
+}
+
+/// What an arc's points depend on; compared bit for bit, so that even the sign of a zero
+/// centre gives its own entry.
+struct TArcKey {
+  float Sign;
+  float Cx;
+  float Cy;
+  float StartAngle;
+  float EndAngle;
+  float Rx;
+  float Ry;
+
+  bool operator==(const TArcKey& other) const {
+    return std::memcmp(this, &other, sizeof other) == 0;
+  }
+};
+
+TVertexList ComputeArc(const TArcKey& k) {
+  TVertexList points;
+  for (float a = k.StartAngle; a <= k.EndAngle; a += 12) {
+    const float r = a * 0.017453292f;
+    points.push_back({std::cos(r) * k.Rx + k.Cx, k.Sign * std::sin(r) * k.Ry + k.Cy});
+    if (a + 12 == a) {
+      break;  // so large that the step is lost in rounding: the loop would never end
+    }
+  }
+  return points;
+}
+
+/// The points of an arc. Every solder dot and gate body draws the same few arcs, and working
+/// their points out each time took a large part of opening a circuit, so the first arcs met
+/// are remembered. Devices are built on the reading thread as well as the caller's.
+const TVertexList& ArcPoints(const TArcKey& key) {
+  constexpr std::size_t ArcsKept = 64;
+  static std::mutex guard;
+  static std::deque<std::pair<TArcKey, TVertexList>> arcs;
+  thread_local TVertexList computed;
+  const std::lock_guard lock(guard);
+  for (const auto& [known, points] : arcs) {
+    if (known == key) {
+      return points;  // entries are never removed, and a deque does not move them
+    }
+  }
+  if (arcs.size() < ArcsKept) {
+    return arcs.emplace_back(key, ComputeArc(key)).second;
+  }
+  computed = ComputeArc(key);
+  return computed;
 }
 
 }  // namespace
@@ -241,14 +293,9 @@ void TSegment::ReversePoints() {
 
 void TSegment::AddArc(bool clockwise, float cx, float cy, float startAngle, float endAngle,
                       float rx, float ry) {
-  const float sign = clockwise ? 1.0f : -1.0f;
-  for (float a = startAngle; a <= endAngle; a += 12) {
-    const float r = a * 0.017453292f;
-    FPoints.push_back({std::cos(r) * rx + cx, sign * std::sin(r) * ry + cy});
-    if (a + 12 == a) {
-      break;  // so large that the step is lost in rounding: the loop would never end
-    }
-  }
+  const TArcKey key{clockwise ? 1.0f : -1.0f, cx, cy, startAngle, endAngle, rx, ry};
+  const TVertexList& points = ArcPoints(key);
+  FPoints.append(points.constData(), points.size());
 }
 
 void TSegment::SetPoint(int index, QPoint p) {
