@@ -60,9 +60,9 @@ void AddOrBody(TDevice& device) {
 // ---------------------------------------------------------------------------------------------
 // TGateDevice
 
-TGateDevice::TGateDevice(TBody body, bool bubble, std::int32_t inputs, const char* helpTopic)
+TGateDevice::TGateDevice(TBody body, bool bubble, std::int32_t inputs, const QString& helpTopic)
     : InputCount(inputs) {
-  HelpTopic = QString::fromLatin1(helpTopic);
+  HelpTopic = helpTopic;
   CanResize = false;
 
   float outputLeadX = bubble ? 26 : 17;
@@ -122,14 +122,15 @@ void TGateDevice::Read(TSerializeReader& reader) {
   CachePins(*this, FPinAt, InputCount + 1);
 }
 
-TNotGate::TNotGate() : TGateDevice(TBody::Not, true, 1, "GateInverter.htm") {
+TNotGate::TNotGate() : TGateDevice(TBody::Not, true, 1, QStringLiteral("GateInverter.htm")) {
 }
 
 SimResult TNotGate::Calculate() {
   return Drive(In(1) ^ 1);
 }
 
-TAndGate::TAndGate(std::int32_t inputs) : TGateDevice(TBody::And, false, inputs, "GateAND.htm") {
+TAndGate::TAndGate(std::int32_t inputs)
+    : TGateDevice(TBody::And, false, inputs, QStringLiteral("GateAND.htm")) {
 }
 
 SimResult TAndGate::Calculate() {
@@ -140,7 +141,8 @@ SimResult TAndGate::Calculate() {
   return Drive(level);
 }
 
-TNandGate::TNandGate(std::int32_t inputs) : TGateDevice(TBody::And, true, inputs, "GateNAND.htm") {
+TNandGate::TNandGate(std::int32_t inputs)
+    : TGateDevice(TBody::And, true, inputs, QStringLiteral("GateNAND.htm")) {
 }
 
 SimResult TNandGate::Calculate() {
@@ -151,7 +153,8 @@ SimResult TNandGate::Calculate() {
   return Drive(level ^ 1);
 }
 
-TOrGate::TOrGate(std::int32_t inputs) : TGateDevice(TBody::Or, false, inputs, "GateOR.htm") {
+TOrGate::TOrGate(std::int32_t inputs)
+    : TGateDevice(TBody::Or, false, inputs, QStringLiteral("GateOR.htm")) {
 }
 
 SimResult TOrGate::Calculate() {
@@ -162,7 +165,8 @@ SimResult TOrGate::Calculate() {
   return Drive(level);
 }
 
-TNorGate::TNorGate(std::int32_t inputs) : TGateDevice(TBody::Or, true, inputs, "GateNOR.htm") {
+TNorGate::TNorGate(std::int32_t inputs)
+    : TGateDevice(TBody::Or, true, inputs, QStringLiteral("GateNOR.htm")) {
 }
 
 SimResult TNorGate::Calculate() {
@@ -173,14 +177,16 @@ SimResult TNorGate::Calculate() {
   return Drive(level ^ 1);
 }
 
-TXorGate::TXorGate(std::int32_t inputs) : TGateDevice(TBody::Xor, false, inputs, "GateXOR.htm") {
+TXorGate::TXorGate(std::int32_t inputs)
+    : TGateDevice(TBody::Xor, false, inputs, QStringLiteral("GateXOR.htm")) {
 }
 
 SimResult TXorGate::Calculate() {
   return Drive(In(1) ^ In(2));
 }
 
-TXnorGate::TXnorGate(std::int32_t inputs) : TGateDevice(TBody::Xor, true, inputs, "GateXNOR.htm") {
+TXnorGate::TXnorGate(std::int32_t inputs)
+    : TGateDevice(TBody::Xor, true, inputs, QStringLiteral("GateXNOR.htm")) {
 }
 
 SimResult TXnorGate::Calculate() {
