@@ -314,6 +314,18 @@ std::int32_t TSerializeReader::AddValueObject(std::int32_t owner) {
   return static_cast<std::int32_t>(FReadObjects.size() - 1);
 }
 
+void TSerializeReader::ReadListInPlace(TSerializeList& list, const TSerialize& owner) {
+  ReadValueObjectTag(FListFactory);
+  {
+    TNestingGuard level(FNesting);
+    NoteNesting();
+    list.Streamed = true;
+    list.StreamIndex = AddValueObject(owner.StreamIndex);
+    list.Read(*this);
+  }
+  ReportProgress();
+}
+
 void TSerializeReader::ReadPointList(const TSerialize& owner, TVertexList& points) {
   points.clear();
   ReadValueObjectTag(FListFactory);

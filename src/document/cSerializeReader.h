@@ -78,6 +78,10 @@ public:
   /// list and its points are numbered and checked as objects, so the rest of the stream reads
   /// as if they were, but nothing may refer to them.
   void ReadPointList(const TSerialize& owner, TVertexList& points);
+  /// Reads an owned list that its owner keeps by value into `list`, which must be empty. Like
+  /// the point list it is numbered and checked as an object that nothing may refer to; its
+  /// elements are objects as usual. Marks `list` as `Streamed`.
+  void ReadListInPlace(TSerializeList& list, const TSerialize& owner);
 
   /// The deepest nesting met while reading the last outermost object, and the stack that
   /// nesting took on the reading thread.
