@@ -66,7 +66,8 @@ std::unique_ptr<TSerializeList> MakePointLists() {
   for (int list = 0; list < 1000; ++list) {
     auto points = std::make_unique<TSerializeList>();
     for (int i = 0; i < 1000; ++i) {
-      points->Add(CreateFloatPoint(static_cast<float>(i) * 0.5f, static_cast<float>(list)));
+      points->Add(
+          std::make_unique<TFloatPoint>(static_cast<float>(i) * 0.5f, static_cast<float>(list)));
     }
     root->Add(std::move(points));
   }

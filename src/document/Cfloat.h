@@ -67,8 +67,6 @@ public:
   float Y = 0;
 };
 
-TFloatPoint* CreateFloatPoint(float x, float y);
-
 /// Rounds to the nearest integer, halves to even, clamped to a range that integer geometry can
 /// add pen widths and handle sizes to without overflowing.
 inline std::int32_t RoundToInt(double value) {

@@ -59,8 +59,8 @@ TEST(SerializeStream, WrongTypesAndShortStreamsAreReadErrors) {
 
 TEST(SerializeStream, ListOfTwoPointsHasTheDocumentedBytes) {
   TSerializeList list;
-  list.Add(CreateFloatPoint(1, 2));
-  list.Add(CreateFloatPoint(3, 4));
+  list.Add(std::make_unique<TFloatPoint>(1, 2));
+  list.Add(std::make_unique<TFloatPoint>(3, 4));
   const QByteArray expected = Hex("0200") + QByteArray("\x06\x0ETSerializeList", 16) + Hex("01") +
                               Hex("0200") + QByteArray("\x06\x0BTFloatPoint", 13) +
                               Hex("0000803F00000040") + Hex("02010201") + Hex("0000404000008040") +
