@@ -81,8 +81,8 @@ private:
   void WriteBytes(const void* data, std::size_t size);
   void WriteClassTag(const char* className);
   void WriteNewObject(const TSerialize& object);
-  /// Writes the class tag of a new object and takes its number; the caller writes the fields
-  /// and ends the level with `--FNesting`.
+  /// Writes the class tag of a new object, takes its number and opens its level of nesting;
+  /// the caller writes the fields and closes the level (a `TLevelGuard` in the source).
   void BeginNewObject(const char* className);
 
   QIODevice& FStream;
