@@ -66,7 +66,8 @@ std::unique_ptr<TSerializeList> MakePointLists() {
   for (int list = 0; list < 1000; ++list) {
     auto points = std::make_unique<TSerializeList>();
     for (int i = 0; i < 1000; ++i) {
-      points->Add(CreateFloatPoint(static_cast<float>(i) * 0.5f, static_cast<float>(list)));
+      points->Add(
+          std::make_unique<TFloatPoint>(static_cast<float>(i) * 0.5f, static_cast<float>(list)));
     }
     root->Add(std::move(points));
   }
@@ -80,8 +81,7 @@ std::unique_ptr<TBenchDrawing> MakeDrawing() {
     auto polygon = std::make_unique<TPolygon>();
     const float x = static_cast<float>(i % 1000) * 20;
     const float y = static_cast<float>(i / 1000) * 20;
-    polygon->AddPoints({CreateFloatPoint(x, y), CreateFloatPoint(x + 10, y),
-                        CreateFloatPoint(x + 10, y + 10), CreateFloatPoint(x, y + 10)});
+    polygon->AddPoints({{x, y}, {x + 10, y}, {x + 10, y + 10}, {x, y + 10}});
     polygon->BrushColour = i;
     polygon->Remap();
     drawing->Selection.push_back(drawing->Shapes->Add(std::move(polygon)));

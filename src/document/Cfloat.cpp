@@ -24,10 +24,6 @@ void TFloatPoint::Read(TSerializeReader& reader) {
   Y = reader.ReadFloat();
 }
 
-TFloatPoint* CreateFloatPoint(float x, float y) {
-  return new TFloatPoint(x, y);
-}
-
 TRect RectFromPoints(QPoint p1, QPoint p2) {
   return {std::min(p1.x(), p2.x()), std::min(p1.y(), p2.y()), std::max(p1.x(), p2.x()),
           std::max(p1.y(), p2.y())};

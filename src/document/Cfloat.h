@@ -3,6 +3,7 @@
 #include "document/cSerialize.h"
 
 #include <QPoint>
+#include <QVarLengthArray>
 
 #include <cmath>
 #include <cstdint>
@@ -39,7 +40,19 @@ constexpr TFloatRect FloatRect(float left, float top, float right, float bottom)
   return {left, right, top, bottom};
 }
 
-/// A persistent floating vertex.
+/// A floating vertex as shapes keep it, by value.
+struct TVertex {
+  float X = 0;
+  float Y = 0;
+
+  bool operator==(const TVertex&) const = default;
+};
+
+/// A shape's vertices. Most shapes (pins, leads, wires) have at most four, which are then kept
+/// inside the shape: a large circuit opens and closes with far fewer allocations.
+using TVertexList = QVarLengthArray<TVertex, 4>;
+
+/// A persistent floating vertex: the object a shape's vertices are written as.
 class TFloatPoint final : public TSerialize {
   LV_PERSISTENT(TFloatPoint)
 public:
@@ -53,8 +66,6 @@ public:
   float X = 0;
   float Y = 0;
 };
-
-TFloatPoint* CreateFloatPoint(float x, float y);
 
 /// Rounds to the nearest integer, halves to even, clamped to a range that integer geometry can
 /// add pen widths and handle sizes to without overflowing.

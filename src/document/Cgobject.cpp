@@ -19,20 +19,20 @@ void TGraphicObject::GetCentre(float& x, float& y) const {
 TGraphicList::TGraphicList() : TGraphicList(TGraphicKind::Shape) {
 }
 
-TGraphicList::TGraphicList(TGraphicKind kind)
-    : TGraphicObject(kind), FObjects(std::make_unique<TSerializeList>()) {
+TGraphicList::TGraphicList(TGraphicKind kind) : TGraphicObject(kind) {
 }
 
 TGraphicList::~TGraphicList() = default;
 
 void TGraphicList::Write(TSerializeWriter& writer) const {
-  writer.WriteObject(FObjects.get());
+  writer.WriteObject(&FObjects);
 }
 
 void TGraphicList::Read(TSerializeReader& reader) {
-  FObjects.reset();
-  FObjects.reset(reader.ReadOwned<TSerializeList>(*this));
-  for (TSerialize* child : *FObjects) {
+  HitObject = nullptr;
+  FObjects.Clear();
+  reader.ReadListInPlace(FObjects, *this);
+  for (TSerialize* child : FObjects) {
     if (!dynamic_cast<TGraphicObject*>(child)) {
       throw EReadError::InvalidValue();
     }
@@ -40,23 +40,32 @@ void TGraphicList::Read(TSerializeReader& reader) {
 }
 
 void TGraphicList::AbandonLinks() {
-  AbandonOwned(FObjects);
+  // Children read from the stream are the reader's to destroy; those a constructor made and no
+  // read replaced are ours.
+  if (FObjects.Streamed) {
+    FObjects.DetachAll();
+  } else {
+    FObjects.Clear();
+  }
   HitObject = nullptr;
 }
 
 void TGraphicList::SetObjects(std::unique_ptr<TSerializeList> objects) {
   HitObject = nullptr;
-  FObjects = std::move(objects);
+  FObjects.Clear();
+  FObjects.Swap(*objects);
 }
 
 std::unique_ptr<TSerializeList> TGraphicList::TakeObjects() {
   HitObject = nullptr;
-  return std::exchange(FObjects, std::make_unique<TSerializeList>());
+  auto taken = std::make_unique<TSerializeList>();
+  taken->Swap(FObjects);
+  return taken;
 }
 
 void TGraphicList::Clear() {
   HitObject = nullptr;
-  FObjects->Clear();
+  FObjects.Clear();
 }
 
 bool TGraphicList::HitTest(std::int32_t x, std::int32_t y) {
@@ -129,32 +138,32 @@ void TGraphicList::CentreAt(QPoint p) {
 }
 
 void TGraphicList::BringToFront(TGraphicObject* object) {
-  if (FObjects->IndexOf(object) < 0) {
+  if (FObjects.IndexOf(object) < 0) {
     return;  // never adopt an object that belongs elsewhere
   }
-  FObjects->Remove(object);
-  FObjects->Pack();
-  FObjects->Add(object);
+  FObjects.Remove(object);
+  FObjects.Pack();
+  FObjects.Add(object);
 }
 
 void TGraphicList::SendToBack(TGraphicObject* object) {
-  if (FObjects->IndexOf(object) < 0) {
+  if (FObjects.IndexOf(object) < 0) {
     return;
   }
-  FObjects->Remove(object);
-  FObjects->Pack();
-  FObjects->Insert(0, object);
+  FObjects.Remove(object);
+  FObjects.Pack();
+  FObjects.Insert(0, object);
 }
 
 void TGraphicList::DeleteChild(TGraphicObject* object) {
-  if (!object || FObjects->IndexOf(object) < 0) {
+  if (!object || FObjects.IndexOf(object) < 0) {
     return;  // only our own children are ours to destroy
   }
   if (HitObject == object) {
     HitObject = nullptr;
   }
-  FObjects->Remove(object);
-  FObjects->Pack();
+  FObjects.Remove(object);
+  FObjects.Pack();
   delete object;
 }
 

@@ -79,17 +79,17 @@ public:
   bool CollectInside(const TRect& r, TGraphicList& target) const;
   bool CollectOutside(const TRect& r, TGraphicList& target) const;
 
-  TSerializeList& Objects() const { return *FObjects; }
-  int Count() const { return FObjects->Count(); }
-  TGraphicObject* Child(int index) const { return FObjects->ItemAs<TGraphicObject>(index); }
+  TSerializeList& Objects() const { return FObjects; }
+  int Count() const { return FObjects.Count(); }
+  TGraphicObject* Child(int index) const { return FObjects.ItemAs<TGraphicObject>(index); }
   /// Takes ownership of `object` and appends it.
   template <class T>
   T* Add(std::unique_ptr<T> object) {
-    return FObjects->Add(std::move(object));
+    return FObjects.Add(std::move(object));
   }
-  /// Replaces the children by `objects`, taking ownership of it.
+  /// Replaces the children by those of `objects`.
   void SetObjects(std::unique_ptr<TSerializeList> objects);
-  /// Hands the children list to the caller and leaves this list empty.
+  /// Hands the children to the caller in a list of their own and leaves this list empty.
   std::unique_ptr<TSerializeList> TakeObjects();
 
   TGraphicObject* HitObject = nullptr;
@@ -98,7 +98,10 @@ protected:
   explicit TGraphicList(TGraphicKind kind);
 
 private:
-  std::unique_ptr<TSerializeList> FObjects;
+  /// Kept inside the list, which saves an allocation for each device and pin list of a
+  /// circuit. Read with `TSerializeReader::ReadListInPlace`; editable through a const list, as
+  /// the children have never been part of its constness.
+  mutable TSerializeList FObjects;
 };
 
 }  // namespace logivane

@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <deque>
+#include <mutex>
 #include <numbers>
 
 namespace logivane {
@@ -21,6 +24,55 @@ constexpr float PolylineTolerance = 5;
 void EditableRange(int count, bool endsFixed, int& first, int& last) {
   first = endsFixed ? 1 : 0;
   last = endsFixed ? count - 2 : count - 1;
+}
+
+/// What an arc's points depend on; compared bit for bit, so that even the sign of a zero
+/// centre gives its own entry.
+struct TArcKey {
+  float Sign;
+  float Cx;
+  float Cy;
+  float StartAngle;
+  float EndAngle;
+  float Rx;
+  float Ry;
+
+  bool operator==(const TArcKey& other) const {
+    return std::memcmp(this, &other, sizeof other) == 0;
+  }
+};
+
+TVertexList ComputeArc(const TArcKey& k) {
+  TVertexList points;
+  for (float a = k.StartAngle; a <= k.EndAngle; a += 12) {
+    const float r = a * 0.017453292f;
+    points.push_back({std::cos(r) * k.Rx + k.Cx, k.Sign * std::sin(r) * k.Ry + k.Cy});
+    if (a + 12 == a) {
+      break;  // so large that the step is lost in rounding: the loop would never end
+    }
+  }
+  return points;
+}
+
+/// The points of an arc. Every solder dot and gate body draws the same few arcs, and working
+/// their points out each time took a large part of opening a circuit, so the first arcs met
+/// are remembered. Devices are built on the reading thread as well as the caller's.
+const TVertexList& ArcPoints(const TArcKey& key) {
+  constexpr std::size_t ArcsKept = 64;
+  static std::mutex guard;
+  static std::deque<std::pair<TArcKey, TVertexList>> arcs;
+  thread_local TVertexList computed;
+  const std::lock_guard lock(guard);
+  for (const auto& [known, points] : arcs) {
+    if (known == key) {
+      return points;  // entries are never removed, and a deque does not move them
+    }
+  }
+  if (arcs.size() < ArcsKept) {
+    return arcs.emplace_back(key, ComputeArc(key)).second;
+  }
+  computed = ComputeArc(key);
+  return computed;
 }
 
 }  // namespace
@@ -52,10 +104,10 @@ bool TMapVertices::PtInPolygon(std::int32_t x, std::int32_t y) const {
   bool inside = false;
   const int n = Count();
   for (int i = 0, j = n - 1; i < n; j = i++) {
-    const double xi = FVertices[static_cast<std::size_t>(i)].x();
-    const double yi = FVertices[static_cast<std::size_t>(i)].y();
-    const double xj = FVertices[static_cast<std::size_t>(j)].x();
-    const double yj = FVertices[static_cast<std::size_t>(j)].y();
+    const double xi = FVertices[i].x();
+    const double yi = FVertices[i].y();
+    const double xj = FVertices[j].x();
+    const double yj = FVertices[j].y();
     if ((yi > py) != (yj > py) && px < (xj - xi) * (py - yi) / (yj - yi) + xi) {
       inside = !inside;
     }
@@ -98,8 +150,7 @@ bool TMapVertices::HitPolyline(std::int32_t x, std::int32_t y, int& index, QPoin
 TSegment::TSegment() : TSegment(TGraphicKind::Shape) {
 }
 
-TSegment::TSegment(TGraphicKind kind)
-    : TGraphicObject(kind), FPoints(std::make_unique<TSerializeList>()) {
+TSegment::TSegment(TGraphicKind kind) : TGraphicObject(kind) {
 }
 
 TSegment::~TSegment() = default;
@@ -107,28 +158,18 @@ TSegment::~TSegment() = default;
 void TSegment::Write(TSerializeWriter& writer) const {
   writer.WriteInteger(PenColour);
   writer.WriteInteger(PenWidth);
-  writer.WriteObject(FPoints.get());
+  writer.WritePointList(FPoints);
 }
 
 void TSegment::Read(TSerializeReader& reader) {
   PenColour = reader.ReadInteger();
   PenWidth = reader.ReadInteger();
-  FPoints.reset();
-  FPoints.reset(reader.ReadOwned<TSerializeList>(*this));
-  for (TSerialize* point : *FPoints) {
-    if (point->ClassName() != TFloatPoint::StaticClassName) {
-      throw EReadError::InvalidValue();
-    }
-  }
+  reader.ReadPointList(*this, FPoints);
   Remap();
 }
 
-void TSegment::AbandonLinks() {
-  AbandonOwned(FPoints);
-}
-
 void TSegment::Clear() {
-  FPoints->Clear();
+  FPoints.clear();
   Mapped.Clear();
 }
 
@@ -154,37 +195,38 @@ void TSegment::Rotate(float angle) {
   const float r = std::numbers::pi_v<float> * angle / 180;
   const float c = std::cos(r);
   const float s = std::sin(r);
-  for (int i = 0; i < PointCount(); ++i) {
-    TFloatPoint* p = GetFloatPoint(i);
-    const float x = p->X;
-    const float y = p->Y;
-    p->X = c * x - s * y;
-    p->Y = s * x + c * y;
+  for (TVertex& p : FPoints) {
+    const float x = p.X;
+    const float y = p.Y;
+    p.X = c * x - s * y;
+    p.Y = s * x + c * y;
   }
 }
 
 void TSegment::Scale(float sx, float sy) {
-  for (int i = 0; i < PointCount(); ++i) {
-    TFloatPoint* p = GetFloatPoint(i);
-    p->X *= sx;
-    p->Y *= sy;
+  for (TVertex& p : FPoints) {
+    p.X *= sx;
+    p.Y *= sy;
   }
 }
 
 void TSegment::Translate(float dx, float dy) {
-  for (int i = 0; i < PointCount(); ++i) {
-    TFloatPoint* p = GetFloatPoint(i);
-    p->X += dx;
-    p->Y += dy;
+  for (TVertex& p : FPoints) {
+    p.X += dx;
+    p.Y += dy;
   }
 }
 
 void TSegment::Remap() {
-  Mapped.SetCount(PointCount());
-  for (int i = 0; i < PointCount(); ++i) {
-    const TFloatPoint* p = GetFloatPoint(i);
-    Mapped.SetVertex(i, QPoint(RoundToInt(p->X), RoundToInt(p->Y)));
+  Mapped.MapFrom(FPoints);
+}
+
+void TMapVertices::MapFrom(const TVertexList& points) {
+  FVertices.resize(points.size());
+  for (qsizetype i = 0; i < points.size(); ++i) {
+    FVertices[i] = QPoint(RoundToInt(points[i].X), RoundToInt(points[i].Y));
   }
+  Changed();
 }
 
 const TMapVertices::TExtent& TMapVertices::Extent() const {
@@ -214,56 +256,50 @@ TRect TSegment::GetBounds() const {
 
 TFloatRect TSegment::GetFloatBounds() const {
   TFloatRect r = TFloatRect::EmptyBounds();
-  for (int i = 0; i < PointCount(); ++i) {
-    const TFloatPoint* p = GetFloatPoint(i);
-    if (p->X < r.MinX) {
-      r.MinX = p->X;
+  for (const TVertex& p : FPoints) {
+    if (p.X < r.MinX) {
+      r.MinX = p.X;
     }
-    if (p->Y < r.MinY) {
-      r.MinY = p->Y;
+    if (p.Y < r.MinY) {
+      r.MinY = p.Y;
     }
-    if (p->X > r.MaxX) {
-      r.MaxX = p->X;
+    if (p.X > r.MaxX) {
+      r.MaxX = p.X;
     }
-    if (p->Y > r.MaxY) {
-      r.MaxY = p->Y;
+    if (p.Y > r.MaxY) {
+      r.MaxY = p.Y;
     }
   }
   return r;
 }
 
 void TSegment::AddPoint(QPoint p) {
-  FPoints->Add(CreateFloatPoint(static_cast<float>(p.x()), static_cast<float>(p.y())));
+  FPoints.push_back({static_cast<float>(p.x()), static_cast<float>(p.y())});
   Remap();
 }
 
-void TSegment::AddPointCopy(const TFloatPoint& q) {
-  FPoints->Add(CreateFloatPoint(q.X, q.Y));
+void TSegment::AddPointCopy(TVertex q) {
+  FPoints.push_back(q);
   Remap();
 }
 
-void TSegment::AddPoints(std::initializer_list<TFloatPoint*> points) {
-  for (TFloatPoint* point : points) {
-    FPoints->Add(point);
-  }
+void TSegment::AddPoints(std::initializer_list<TVertex> points) {
+  FPoints.append(points.begin(), static_cast<qsizetype>(points.size()));
+}
+
+void TSegment::ReversePoints() {
+  std::reverse(FPoints.begin(), FPoints.end());
 }
 
 void TSegment::AddArc(bool clockwise, float cx, float cy, float startAngle, float endAngle,
                       float rx, float ry) {
-  const float sign = clockwise ? 1.0f : -1.0f;
-  for (float a = startAngle; a <= endAngle; a += 12) {
-    const float r = a * 0.017453292f;
-    FPoints->Add(CreateFloatPoint(std::cos(r) * rx + cx, sign * std::sin(r) * ry + cy));
-    if (a + 12 == a) {
-      break;  // so large that the step is lost in rounding: the loop would never end
-    }
-  }
+  const TArcKey key{clockwise ? 1.0f : -1.0f, cx, cy, startAngle, endAngle, rx, ry};
+  const TVertexList& points = ArcPoints(key);
+  FPoints.append(points.constData(), points.size());
 }
 
 void TSegment::SetPoint(int index, QPoint p) {
-  TFloatPoint* point = GetFloatPoint(index);
-  point->X = static_cast<float>(p.x());
-  point->Y = static_cast<float>(p.y());
+  FPoints[index] = {static_cast<float>(p.x()), static_cast<float>(p.y())};
   Remap();
 }
 

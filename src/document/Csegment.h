@@ -5,9 +5,9 @@
 
 #include <QPen>
 #include <QPoint>
+#include <QVarLengthArray>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 class QPainter;
@@ -25,19 +25,13 @@ public:
   };
 
   int Count() const { return static_cast<int>(FVertices.size()); }
-  void SetCount(int count) {
-    FVertices.resize(static_cast<std::size_t>(count));
-    Changed();
-  }
   void Clear() {
     FVertices.clear();
     Changed();
   }
-  QPoint GetVertex(int index) const { return FVertices[static_cast<std::size_t>(index)]; }
-  void SetVertex(int index, QPoint p) {
-    FVertices[static_cast<std::size_t>(index)] = p;
-    Changed();
-  }
+  QPoint GetVertex(int index) const { return FVertices[index]; }
+  /// Replaces the vertices by `points`, each rounded to the nearest pixel.
+  void MapFrom(const TVertexList& points);
   const QPoint* Data() const { return FVertices.data(); }
   /// Kept until a vertex changes: painting asks every object for its bounds on every repaint.
   const TExtent& Extent() const;
@@ -58,7 +52,7 @@ private:
     TDrawingChanges::Note();
   }
 
-  std::vector<QPoint> FVertices;
+  QVarLengthArray<QPoint, 4> FVertices;
   mutable TExtent FExtent;
   mutable bool FExtentValid = false;
 };
@@ -72,7 +66,6 @@ public:
 
   void Write(TSerializeWriter& writer) const override;
   void Read(TSerializeReader& reader) override;
-  void AbandonLinks() override;
 
   void Clear() override;
   bool HitTest(std::int32_t x, std::int32_t y) override;
@@ -85,20 +78,18 @@ public:
   TFloatRect GetFloatBounds() const override;
 
   void AddPoint(QPoint p);
-  void AddPointCopy(const TFloatPoint& q);
-  /// Appends the points themselves and takes ownership; no remap.
-  void AddPoints(std::initializer_list<TFloatPoint*> points);
+  void AddPointCopy(TVertex q);
+  /// Appends the points; no remap.
+  void AddPoints(std::initializer_list<TVertex> points);
   void AddArc(bool clockwise, float cx, float cy, float startAngle, float endAngle, float rx,
               float ry);
   void SetPoint(int index, QPoint p);
   QPoint GetPoint(int index) const { return Mapped.GetVertex(index); }
-  TFloatPoint* GetFloatPoint(int index) const { return FPoints->ItemAs<TFloatPoint>(index); }
+  TVertex GetFloatPoint(int index) const { return FPoints[index]; }
   QPoint FirstPoint() const;
   QPoint LastPoint() const { return Mapped.GetVertex(Mapped.Count() - 1); }
-  int PointCount() const { return FPoints->Count(); }
+  int PointCount() const { return static_cast<int>(FPoints.size()); }
   bool HitVertex(std::int32_t x, std::int32_t y, int& index, std::int32_t size) const;
-
-  TSerializeList& Points() const { return *FPoints; }
 
   TMapVertices Mapped;
   bool EndsFixed = false;
@@ -114,9 +105,12 @@ protected:
   QPen MakePen() const;
   /// Paints the vertex handles when `ShowVertices` is set.
   void DrawVertexHandles(QPainter& dc) const;
+  /// Reverses the order of the vertices; no remap.
+  void ReversePoints();
 
 private:
-  std::unique_ptr<TSerializeList> FPoints;
+  /// Written and read as a list of `TFloatPoint` objects; see `TSerializeWriter::WritePointList`.
+  TVertexList FPoints;
 };
 
 /// A closed, filled shape.

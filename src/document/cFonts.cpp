@@ -1,9 +1,34 @@
 #include "document/cFonts.h"
 
+#include <QFontMetrics>
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 namespace logivane {
+
+namespace {
+
+struct TTextKey {
+  QString Face;
+  std::int32_t Points;
+  std::int32_t Weight;
+  bool Italic;
+  QString Text;
+
+  bool operator==(const TTextKey&) const = default;
+};
+
+std::size_t qHash(const TTextKey& key, std::size_t seed) {
+  return qHashMulti(seed, key.Face, key.Points, key.Weight, key.Italic, key.Text);
+}
+
+/// More distinct texts than this empty the memory and start it again.
+constexpr qsizetype TextExtentsKept = 4096;
+
+}  // namespace
 
 QString ResolveFontFamily(const QString& face) {
   if (face == QLatin1String("Arial") || face == QLatin1String("MS Sans Serif")) {
@@ -25,6 +50,25 @@ QFont MakeFont(const QString& face, std::int32_t points, std::int32_t weight, bo
   font.setStyleStrategy(QFont::PreferOutline);
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
+}
+
+QSize TextExtent(const QString& face, std::int32_t points, std::int32_t weight, bool italic,
+                 const QString& text) {
+  // Files are read on a helper thread while the caller may still paint.
+  static std::mutex guard;
+  static QHash<TTextKey, QSize> extents;
+  TTextKey key{face, points, weight, italic, text};
+  const std::lock_guard lock(guard);
+  if (const auto known = extents.constFind(key); known != extents.constEnd()) {
+    return *known;
+  }
+  const QFontMetrics metrics(MakeFont(face, points, weight, italic));
+  const QSize extent(metrics.horizontalAdvance(text), metrics.height());
+  if (extents.size() >= TextExtentsKept) {
+    extents.clear();
+  }
+  extents.insert(std::move(key), extent);
+  return extent;
 }
 
 }  // namespace logivane

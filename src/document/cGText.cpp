@@ -41,25 +41,25 @@ void TGraphicText::SetText(const QString& text) {
   GetCentre(cx, cy);
   Text = text;
 
-  const QFontMetrics metrics(MakeTextFont());
-  std::int32_t w = metrics.horizontalAdvance(text);
-  const std::int32_t h = metrics.height();
+  const QSize extent = TextExtent(FontName, FontSize, Weight, Italic, text);
+  std::int32_t w = extent.width();
+  const std::int32_t h = extent.height();
   if (text.size() == 1) {
     --w;
   }
 
   TPolygon::Clear();
-  AddPoints({CreateFloatPoint(0, 0), CreateFloatPoint(0, static_cast<float>(h)),
-             CreateFloatPoint(static_cast<float>(w), static_cast<float>(h)),
-             CreateFloatPoint(static_cast<float>(w), 0)});
+  AddPoints({{0, 0},
+             {0, static_cast<float>(h)},
+             {static_cast<float>(w), static_cast<float>(h)},
+             {static_cast<float>(w), 0}});
   TPolygon::Translate(static_cast<float>(-(w / 2)), static_cast<float>(-(h / 2)));
   TPolygon::Rotate(TextAngle);
   TPolygon::Translate(static_cast<float>(TruncToInt(cx)), static_cast<float>(TruncToInt(cy)));
   TPolygon::Remap();
 
   FOverlineLine->Clear();
-  FOverlineLine->AddPoints({CreateFloatPoint(GetFloatPoint(0)->X, GetFloatPoint(0)->Y),
-                            CreateFloatPoint(GetFloatPoint(3)->X, GetFloatPoint(3)->Y)});
+  FOverlineLine->AddPoints({GetFloatPoint(0), GetFloatPoint(3)});
 }
 
 void TGraphicText::SetFontSize(std::int32_t points) {

@@ -64,7 +64,7 @@ public:
 
   mutable bool Written = false;
   mutable std::int32_t StreamIndex = 0;
-  /// Set by the reader on every object it creates.
+  /// Set by the reader on every object it creates, and on a list it reads in place.
   bool Streamed = false;
 };
 
@@ -117,6 +117,11 @@ public:
   /// Empties the list without destroying the elements.
   void DetachAll() {
     FItems.clear();
+    TDrawingChanges::Note();
+  }
+  /// Exchanges the elements of the two lists.
+  void Swap(TSerializeList& other) {
+    FItems.swap(other.FItems);
     TDrawingChanges::Note();
   }
 

@@ -6,12 +6,18 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace logivane {
 
 namespace {
 
-constexpr std::size_t ObjectListStep = 65536;
+/// The object lists start this large, so that small graphs never reallocate them.
+constexpr std::size_t ObjectListStart = 65536;
+
+TClassRegistry::Factory RegisteredFactory(std::string_view name) {
+  return TClassRegistry::Find(name.data(), name.size());
+}
 
 /// Keeps the nesting count right however a nested read ends.
 class TNestingGuard {
@@ -35,9 +41,12 @@ private:
 TSerializeReader::TSerializeReader(QIODevice& stream) : TSerializeReader(stream.readAll()) {
 }
 
-TSerializeReader::TSerializeReader(QByteArray bytes) : FData(std::move(bytes)) {
-  FReadObjects.reserve(ObjectListStep);
-  FOwners.reserve(ObjectListStep);
+TSerializeReader::TSerializeReader(QByteArray bytes)
+    : FData(std::move(bytes)),
+      FListFactory(RegisteredFactory(TSerializeList::StaticClassName)),
+      FPointFactory(RegisteredFactory(TFloatPoint::StaticClassName)) {
+  FReadObjects.reserve(ObjectListStart);
+  FOwners.reserve(ObjectListStart);
 }
 
 TSerializeReader::~TSerializeReader() = default;
@@ -239,7 +248,9 @@ TSerialize* TSerializeReader::ReadTaggedObject(std::int32_t tag) {
       return nullptr;
     case TSerializeWriter::TagBackReference: {
       const std::int32_t ordinal = ReadInteger();
-      if (ordinal < 0 || static_cast<std::size_t>(ordinal) >= FReadObjects.size()) {
+      // An object kept by value belongs to its owner alone.
+      if (ordinal < 0 || static_cast<std::size_t>(ordinal) >= FReadObjects.size() ||
+          !FReadObjects[static_cast<std::size_t>(ordinal)]) {
         throw EReadError("Invalid object reference");
       }
       return FReadObjects[static_cast<std::size_t>(ordinal)];
@@ -247,31 +258,9 @@ TSerialize* TSerializeReader::ReadTaggedObject(std::int32_t tag) {
     default:
       break;
   }
-  TClassRegistry::Factory factory;
-  if ((tag & 0xFF) == TSerializeWriter::TagKnownClass) {
-    const std::int32_t index = ReadInteger();
-    if (index < 0 || static_cast<std::size_t>(index) >= FClassFactories.size()) {
-      throw EReadError("Invalid class reference");
-    }
-    factory = FClassFactories[static_cast<std::size_t>(index)];
-  } else {
-    const QByteArray name = ReadString().toLatin1();
-    factory = TClassRegistry::Find(name.constData(), static_cast<std::size_t>(name.size()));
-    if (!factory) {
-      throw EReadError("Unknown class " + name.toStdString());
-    }
-    FClassFactories.push_back(factory);
-  }
-
+  const TClassRegistry::Factory factory = ReadClass(tag);
   TNestingGuard guard(FNesting);
-  if (FNesting > FDeepest) {
-    FDeepest = FNesting;
-    FLeastStackLeft = std::min(FLeastStackLeft, TDeepStack::Left());
-  }
-  if (FReadObjects.size() + 1 >= FReadObjects.capacity()) {
-    FReadObjects.reserve(FReadObjects.capacity() + ObjectListStep);
-    FOwners.reserve(FReadObjects.capacity());
-  }
+  NoteNesting();
   TSerialize* object = factory();
   object->Streamed = true;
   object->StreamIndex = static_cast<std::int32_t>(FReadObjects.size());
@@ -279,6 +268,87 @@ TSerialize* TSerializeReader::ReadTaggedObject(std::int32_t tag) {
   FOwners.push_back(NoOwner);
   object->Read(*this);
   return object;
+}
+
+TClassRegistry::Factory TSerializeReader::ReadClass(std::int32_t tag) {
+  if ((tag & 0xFF) == TSerializeWriter::TagKnownClass) {
+    const std::int32_t index = ReadInteger();
+    if (index < 0 || static_cast<std::size_t>(index) >= FClassFactories.size()) {
+      throw EReadError("Invalid class reference");
+    }
+    return FClassFactories[static_cast<std::size_t>(index)];
+  }
+  const QByteArray name = ReadString().toLatin1();
+  const TClassRegistry::Factory factory =
+      TClassRegistry::Find(name.constData(), static_cast<std::size_t>(name.size()));
+  if (!factory) {
+    throw EReadError("Unknown class " + name.toStdString());
+  }
+  FClassFactories.push_back(factory);
+  return factory;
+}
+
+void TSerializeReader::NoteNesting() {
+  if (FNesting > FDeepest) {
+    FDeepest = FNesting;
+    FLeastStackLeft = std::min(FLeastStackLeft, TDeepStack::Left());
+  }
+}
+
+void TSerializeReader::ReadValueObjectTag(TClassRegistry::Factory expected) {
+  const std::int32_t tag = ReadInteger();
+  switch (tag & 0xFF) {
+    case TSerializeWriter::TagNone:
+    case TSerializeWriter::TagBackReference:
+      throw EReadError::InvalidValue();
+    default:
+      if (ReadClass(tag) != expected) {
+        throw EReadError::InvalidValue();
+      }
+  }
+}
+
+std::int32_t TSerializeReader::AddValueObject(std::int32_t owner) {
+  FReadObjects.push_back(nullptr);
+  FOwners.push_back(owner);
+  return static_cast<std::int32_t>(FReadObjects.size() - 1);
+}
+
+void TSerializeReader::ReadListInPlace(TSerializeList& list, const TSerialize& owner) {
+  ReadValueObjectTag(FListFactory);
+  {
+    TNestingGuard level(FNesting);
+    NoteNesting();
+    list.Streamed = true;
+    list.StreamIndex = AddValueObject(owner.StreamIndex);
+    list.Read(*this);
+  }
+  ReportProgress();
+}
+
+void TSerializeReader::ReadPointList(const TSerialize& owner, TVertexList& points) {
+  points.clear();
+  ReadValueObjectTag(FListFactory);
+  {
+    TNestingGuard listLevel(FNesting);
+    NoteNesting();
+    const std::int32_t list = AddValueObject(owner.StreamIndex);
+    ReadListBegin();
+    while (!EndOfList()) {
+      ReadValueObjectTag(FPointFactory);
+      {
+        TNestingGuard pointLevel(FNesting);
+        NoteNesting();
+        AddValueObject(list);
+        const float x = ReadFloat();
+        const float y = ReadFloat();
+        points.push_back({x, y});
+      }
+      ReportProgress();
+    }
+    ReadListEnd();
+  }
+  ReportProgress();
 }
 
 void TSerializeReader::ReportProgress() {
@@ -340,7 +410,7 @@ void TSerializeReader::CheckGraph(std::size_t first) const {
     }
   }
   for (std::size_t index = first; index < FReadObjects.size(); ++index) {
-    if (!FReadObjects[index]->ReferencesConsistent()) {
+    if (FReadObjects[index] && !FReadObjects[index]->ReferencesConsistent()) {
       throw EReadError("Inconsistent object references");
     }
   }
@@ -348,7 +418,9 @@ void TSerializeReader::CheckGraph(std::size_t first) const {
 
 void TSerializeReader::DestroyFrom(std::size_t first) noexcept {
   for (std::size_t index = first; index < FReadObjects.size(); ++index) {
-    FReadObjects[index]->AbandonLinks();
+    if (FReadObjects[index]) {
+      FReadObjects[index]->AbandonLinks();
+    }
   }
   for (std::size_t index = first; index < FReadObjects.size(); ++index) {
     delete FReadObjects[index];

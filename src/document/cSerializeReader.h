@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/Cfloat.h"
 #include "document/cDeepStack.h"
 #include "document/cDescriptor.h"
 #include "document/cSerialize.h"
@@ -73,6 +74,15 @@ public:
   template <class T>
   T* ReadReference();
 
+  /// Reads what `TSerializeWriter::WritePointList` wrote into `points`, owned by `owner`. The
+  /// list and its points are numbered and checked as objects, so the rest of the stream reads
+  /// as if they were, but nothing may refer to them.
+  void ReadPointList(const TSerialize& owner, TVertexList& points);
+  /// Reads an owned list that its owner keeps by value into `list`, which must be empty. Like
+  /// the point list it is numbered and checked as an object that nothing may refer to; its
+  /// elements are objects as usual. Marks `list` as `Streamed`.
+  void ReadListInPlace(TSerializeList& list, const TSerialize& owner);
+
   /// The deepest nesting met while reading the last outermost object, and the stack that
   /// nesting took on the reading thread.
   int DeepestNesting() const { return FDeepest; }
@@ -88,6 +98,12 @@ private:
   TSerialize* ReadObject();
   TSerialize* ReadObjectOnDeepStack();
   TSerialize* ReadTaggedObject(std::int32_t tag);
+  TClassRegistry::Factory ReadClass(std::int32_t tag);
+  /// Reads the tag of an object kept by value, which can only be a new object of that class.
+  void ReadValueObjectTag(TClassRegistry::Factory expected);
+  void NoteNesting();
+  /// Numbers an object kept by value, owned by the object numbered `owner`.
+  std::int32_t AddValueObject(std::int32_t owner);
   void Adopt(const TSerialize& child, const TSerialize* owner);
   void CheckGraph(std::size_t first) const;
   void DestroyFrom(std::size_t first) noexcept;
@@ -113,9 +129,11 @@ private:
   int FDeepest = 0;
   std::size_t FStackAtStart = 0;
   std::size_t FLeastStackLeft = 0;
-  std::vector<TSerialize*> FReadObjects;
-  std::vector<std::int32_t> FOwners;  // per read object: the ordinal of its owner
+  std::vector<TSerialize*> FReadObjects;  // null for the objects kept by value
+  std::vector<std::int32_t> FOwners;      // per read object: the ordinal of its owner
   std::vector<TClassRegistry::Factory> FClassFactories;
+  TClassRegistry::Factory FListFactory;
+  TClassRegistry::Factory FPointFactory;
   std::vector<TDescriptor> FDescriptors;
 };
 

@@ -14,19 +14,25 @@ namespace logivane {
 
 namespace {
 
-/// Both object lists grow in steps of this many entries, so large graphs rarely reallocate.
-constexpr std::size_t ObjectListStep = 65536;
+/// The written-object list starts this large, so that small graphs never reallocate it.
+constexpr std::size_t ObjectListStart = 65536;
 
-void ReserveFor(std::vector<const TSerialize*>& list) {
-  if (list.size() + 1 >= list.capacity()) {
-    list.reserve(list.capacity() + ObjectListStep);
-  }
-}
+/// Closes the level that `BeginNewObject` opened, however writing the object at it ends.
+class TLevelGuard {
+public:
+  explicit TLevelGuard(int& nesting) : FNesting(nesting) {}
+  ~TLevelGuard() { --FNesting; }
+  TLevelGuard(const TLevelGuard&) = delete;
+  TLevelGuard& operator=(const TLevelGuard&) = delete;
+
+private:
+  int& FNesting;
+};
 
 }  // namespace
 
 TSerializeWriter::TSerializeWriter(QIODevice& stream) : FStream(stream) {
-  FWrittenObjects.reserve(ObjectListStep);
+  FWrittenObjects.reserve(ObjectListStart);
 }
 
 TSerializeWriter::~TSerializeWriter() {
@@ -187,25 +193,37 @@ void TSerializeWriter::WriteObject(const TSerialize* object) {
   }
 }
 
-void TSerializeWriter::WriteNewObject(const TSerialize& object) {
+void TSerializeWriter::BeginNewObject(const char* className) {
   // What no reader would take is not written at all.
   if (FNesting >= TSerializeReader::MaxNesting ||
       (TDeepStack::Active() && TDeepStack::Left() < TDeepStack::Reserve)) {
     throw EWriteError("Objects are nested too deeply");
   }
-  WriteClassTag(object.ClassName());
-  object.StreamIndex = FObjectCount++;
-  object.Written = true;
-  ReserveFor(FWrittenObjects);
-  FWrittenObjects.push_back(&object);
+  WriteClassTag(className);
+  ++FObjectCount;
   ++FNesting;
-  try {
-    object.Write(*this);
-  } catch (...) {
-    --FNesting;
-    throw;
+}
+
+void TSerializeWriter::WriteNewObject(const TSerialize& object) {
+  BeginNewObject(object.ClassName());
+  TLevelGuard level(FNesting);
+  object.StreamIndex = FObjectCount - 1;
+  object.Written = true;
+  FWrittenObjects.push_back(&object);
+  object.Write(*this);
+}
+
+void TSerializeWriter::WritePointList(const TVertexList& points) {
+  BeginNewObject(TSerializeList::StaticClassName);
+  TLevelGuard list(FNesting);
+  WriteListBegin();
+  for (const TVertex& point : points) {
+    BeginNewObject(TFloatPoint::StaticClassName);
+    TLevelGuard level(FNesting);
+    WriteFloat(point.X);
+    WriteFloat(point.Y);
   }
-  --FNesting;
+  WriteListEnd();
 }
 
 }  // namespace logivane

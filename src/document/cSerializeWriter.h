@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/Cfloat.h"
 #include "document/cDescriptor.h"
 
 #include <QByteArray>
@@ -50,6 +51,9 @@ public:
   void WriteDescriptors();
 
   void WriteObject(const TSerialize* object);
+  /// Writes vertices that a shape keeps by value as the new list of new `TFloatPoint` objects
+  /// they stand for in the stream: the same class tags, nesting and object numbers.
+  void WritePointList(const TVertexList& points);
 
   /// Hands the buffered bytes to the device; throws `EWriteError` when it refuses them.
   void Flush();
@@ -77,6 +81,9 @@ private:
   void WriteBytes(const void* data, std::size_t size);
   void WriteClassTag(const char* className);
   void WriteNewObject(const TSerialize& object);
+  /// Writes the class tag of a new object, takes its number and opens its level of nesting;
+  /// the caller writes the fields and closes the level (a `TLevelGuard` in the source).
+  void BeginNewObject(const char* className);
 
   QIODevice& FStream;
   std::array<char, 65536> FBuffer;

@@ -62,8 +62,7 @@ void DetachEndObject(TGraphicObject* end, const TWire* wire) {
 // TPin
 
 TPin::TPin() : TPolygon(TGraphicKind::Pin) {
-  AddPoints({CreateFloatPoint(4, 4), CreateFloatPoint(-4, 4), CreateFloatPoint(-4, -4),
-             CreateFloatPoint(4, -4)});
+  AddPoints({{4, 4}, {-4, 4}, {-4, -4}, {4, -4}});
   Remap();
   CanRotate = false;
   CanResize = false;
@@ -263,12 +262,12 @@ void TWire::Split(std::unique_ptr<TWire>& first, std::unique_ptr<TWire>& second)
   second = std::make_unique<TWire>();
   const int cut = std::clamp(HitIndex, 0, std::max(0, PointCount() - 1));
   for (int i = 0; i <= cut && i < PointCount(); ++i) {
-    first->AddPointCopy(*GetFloatPoint(i));
+    first->AddPointCopy(GetFloatPoint(i));
   }
   first->AddPoint(HitPoint);
   second->AddPoint(HitPoint);
   for (int i = cut + 1; i < PointCount(); ++i) {
-    second->AddPointCopy(*GetFloatPoint(i));
+    second->AddPointCopy(GetFloatPoint(i));
   }
   first->SetColour(GetColour());
   second->SetColour(GetColour());
@@ -282,12 +281,7 @@ void TWire::Split(std::unique_ptr<TWire>& first, std::unique_ptr<TWire>& second)
 }
 
 void TWire::Reverse() {
-  for (int i = 0, j = PointCount() - 1; i < j; ++i, --j) {
-    TFloatPoint* a = GetFloatPoint(i);
-    TFloatPoint* b = GetFloatPoint(j);
-    std::swap(a->X, b->X);
-    std::swap(a->Y, b->Y);
-  }
+  ReversePoints();
   std::swap(End1, End2);
   Remap();
 }
@@ -307,10 +301,10 @@ void TWire::Join(TWire& first, TWire& second) {
     second.Reverse();
   }
   for (int i = 0; i < first.PointCount(); ++i) {
-    AddPointCopy(*first.GetFloatPoint(i));
+    AddPointCopy(first.GetFloatPoint(i));
   }
   for (int i = 1; i < second.PointCount(); ++i) {
-    AddPointCopy(*second.GetFloatPoint(i));
+    AddPointCopy(second.GetFloatPoint(i));
   }
   End1 = first.End1;
   End2 = second.End2;

@@ -10,7 +10,7 @@ template <class T>
 T* AddShape(TDevice& device, std::initializer_list<QPoint> points) {
   auto shape = std::make_unique<T>();
   for (const QPoint p : points) {
-    shape->AddPoints({CreateFloatPoint(static_cast<float>(p.x()), static_cast<float>(p.y()))});
+    shape->AddPoints({{static_cast<float>(p.x()), static_cast<float>(p.y())}});
   }
   shape->Remap();
   return device.Add(std::move(shape));

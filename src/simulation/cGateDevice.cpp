@@ -32,16 +32,9 @@ std::span<const float> InputPinYs(std::int32_t inputs) {
 
 void AddLead(TDevice& device, float x1, float y1, float x2, float y2) {
   auto lead = std::make_unique<TPolyline>();
-  lead->AddPoints({CreateFloatPoint(x1, y1), CreateFloatPoint(x2, y2)});
+  lead->AddPoints({{x1, y1}, {x2, y2}});
   lead->Remap();
   device.Add(std::move(lead));
-}
-
-void AddPolygon(TDevice& device, std::initializer_list<TFloatPoint*> points) {
-  auto polygon = std::make_unique<TPolygon>();
-  polygon->AddPoints(points);
-  polygon->Remap();
-  device.Add(std::move(polygon));
 }
 
 void AddCircle(TDevice& device, float cx, float cy, float radius) {
@@ -55,7 +48,7 @@ void AddCircle(TDevice& device, float cx, float cy, float radius) {
 void AddOrBody(TDevice& device) {
   auto body = std::make_unique<TPolygon>();
   body->AddArc(true, -9, 0, 270, 350, 25, 15);
-  body->AddPoints({CreateFloatPoint(17, 0)});
+  body->AddPoints({{17, 0}});
   body->AddArc(true, -9, 0, 375, 450, 25, 15);
   body->AddArc(false, -38, 0, 318, 402, 23, 23);
   body->Remap();
@@ -67,21 +60,20 @@ void AddOrBody(TDevice& device) {
 // ---------------------------------------------------------------------------------------------
 // TGateDevice
 
-TGateDevice::TGateDevice(TBody body, bool bubble, std::int32_t inputs, const char* helpTopic)
+TGateDevice::TGateDevice(TBody body, bool bubble, std::int32_t inputs, const QString& helpTopic)
     : InputCount(inputs) {
-  HelpTopic = QString::fromLatin1(helpTopic);
+  HelpTopic = helpTopic;
   CanResize = false;
 
   float outputLeadX = bubble ? 26 : 17;
   switch (body) {
     case TBody::Not:
-      AddPolygon(*this,
-                 {CreateFloatPoint(10, 0), CreateFloatPoint(-10, -8), CreateFloatPoint(-10, 8)});
+      AddPolygon(*this, {{10, 0}, {-10, -8}, {-10, 8}});
       outputLeadX = 20;
       break;
     case TBody::And: {
       auto shape = std::make_unique<TPolygon>();
-      shape->AddPoints({CreateFloatPoint(-17, 15), CreateFloatPoint(-17, -15)});
+      shape->AddPoints({{-17, 15}, {-17, -15}});
       shape->AddArc(true, 2, 0, 270, 450, 15, 15);
       shape->Remap();
       Add(std::move(shape));
@@ -130,14 +122,15 @@ void TGateDevice::Read(TSerializeReader& reader) {
   CachePins(*this, FPinAt, InputCount + 1);
 }
 
-TNotGate::TNotGate() : TGateDevice(TBody::Not, true, 1, "GateInverter.htm") {
+TNotGate::TNotGate() : TGateDevice(TBody::Not, true, 1, QStringLiteral("GateInverter.htm")) {
 }
 
 SimResult TNotGate::Calculate() {
   return Drive(In(1) ^ 1);
 }
 
-TAndGate::TAndGate(std::int32_t inputs) : TGateDevice(TBody::And, false, inputs, "GateAND.htm") {
+TAndGate::TAndGate(std::int32_t inputs)
+    : TGateDevice(TBody::And, false, inputs, QStringLiteral("GateAND.htm")) {
 }
 
 SimResult TAndGate::Calculate() {
@@ -148,7 +141,8 @@ SimResult TAndGate::Calculate() {
   return Drive(level);
 }
 
-TNandGate::TNandGate(std::int32_t inputs) : TGateDevice(TBody::And, true, inputs, "GateNAND.htm") {
+TNandGate::TNandGate(std::int32_t inputs)
+    : TGateDevice(TBody::And, true, inputs, QStringLiteral("GateNAND.htm")) {
 }
 
 SimResult TNandGate::Calculate() {
@@ -159,7 +153,8 @@ SimResult TNandGate::Calculate() {
   return Drive(level ^ 1);
 }
 
-TOrGate::TOrGate(std::int32_t inputs) : TGateDevice(TBody::Or, false, inputs, "GateOR.htm") {
+TOrGate::TOrGate(std::int32_t inputs)
+    : TGateDevice(TBody::Or, false, inputs, QStringLiteral("GateOR.htm")) {
 }
 
 SimResult TOrGate::Calculate() {
@@ -170,7 +165,8 @@ SimResult TOrGate::Calculate() {
   return Drive(level);
 }
 
-TNorGate::TNorGate(std::int32_t inputs) : TGateDevice(TBody::Or, true, inputs, "GateNOR.htm") {
+TNorGate::TNorGate(std::int32_t inputs)
+    : TGateDevice(TBody::Or, true, inputs, QStringLiteral("GateNOR.htm")) {
 }
 
 SimResult TNorGate::Calculate() {
@@ -181,14 +177,16 @@ SimResult TNorGate::Calculate() {
   return Drive(level ^ 1);
 }
 
-TXorGate::TXorGate(std::int32_t inputs) : TGateDevice(TBody::Xor, false, inputs, "GateXOR.htm") {
+TXorGate::TXorGate(std::int32_t inputs)
+    : TGateDevice(TBody::Xor, false, inputs, QStringLiteral("GateXOR.htm")) {
 }
 
 SimResult TXorGate::Calculate() {
   return Drive(In(1) ^ In(2));
 }
 
-TXnorGate::TXnorGate(std::int32_t inputs) : TGateDevice(TBody::Xor, true, inputs, "GateXNOR.htm") {
+TXnorGate::TXnorGate(std::int32_t inputs)
+    : TGateDevice(TBody::Xor, true, inputs, QStringLiteral("GateXNOR.htm")) {
 }
 
 SimResult TXnorGate::Calculate() {
@@ -207,8 +205,7 @@ enum : std::size_t { TriData = 0, TriOutput = 1, TriEnable = 2 };
 TTriState::TTriState() {
   HelpTopic = QStringLiteral("tristate.htm");
   CanResize = false;
-  AddPolygon(*this,
-             {CreateFloatPoint(-15, -10), CreateFloatPoint(15, 0), CreateFloatPoint(-15, 10)});
+  AddPolygon(*this, {{-15, -10}, {15, 0}, {-15, 10}});
   AddLead(*this, -15, 0, -20, 0);
   AddLead(*this, 15, 0, 20, 0);
   AddLead(*this, 0, 5, 0, 10);

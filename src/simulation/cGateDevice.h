@@ -23,7 +23,8 @@ protected:
   enum class TBody : std::uint8_t { Not, And, Or, Xor };
 
   /// Builds the symbol and pins of a gate of `body` with `inputs` inputs.
-  TGateDevice(TBody body, bool bubble, std::int32_t inputs, const char* helpTopic);
+  /// `helpTopic` is best a literal, so that thousands of gates share one string.
+  TGateDevice(TBody body, bool bubble, std::int32_t inputs, const QString& helpTopic);
 
   TLevel In(int k) const { return FPinAt[static_cast<std::size_t>(k)]->Value & 1; }
   SimResult Drive(TLevel level) { return DriveOutput(*FPinAt[0], level); }

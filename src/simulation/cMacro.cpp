@@ -83,8 +83,7 @@ TMacro::TMacro()
   CanResize = false;
 
   auto frame = std::make_unique<TPolygon>();
-  frame->AddPoints({CreateFloatPoint(-20, -10), CreateFloatPoint(20, -10), CreateFloatPoint(20, 10),
-                    CreateFloatPoint(-20, 10)});
+  frame->AddPoints({{-20, -10}, {20, -10}, {20, 10}, {-20, 10}});
   frame->Remap();
   Add(std::move(frame));
   auto name = std::make_unique<TGraphicText>();

@@ -23,15 +23,14 @@ void AddText(TGraphicList& symbol, const QString& text, float x, float y, bool o
 
 void AddLead(TGraphicList& symbol, float x1, float y1, float x2, float y2) {
   auto lead = std::make_unique<TPolyline>();
-  lead->AddPoints({CreateFloatPoint(x1, y1), CreateFloatPoint(x2, y2)});
+  lead->AddPoints({{x1, y1}, {x2, y2}});
   lead->Remap();
   symbol.Add(std::move(lead));
 }
 
 void AddBox(TGraphicList& symbol, float halfWidth, float top, float bottom) {
   auto box = std::make_unique<TPolygon>();
-  box->AddPoints({CreateFloatPoint(-halfWidth, top), CreateFloatPoint(halfWidth, top),
-                  CreateFloatPoint(halfWidth, bottom), CreateFloatPoint(-halfWidth, bottom)});
+  box->AddPoints({{-halfWidth, top}, {halfWidth, top}, {halfWidth, bottom}, {-halfWidth, bottom}});
   box->Remap();
   symbol.Add(std::move(box));
 }

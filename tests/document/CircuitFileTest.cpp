@@ -97,6 +97,21 @@ TEST(CircuitFile, FilesItCannotReadGiveTheirOwnMessages) {
   EXPECT_EQ(outcome(header + test::WrittenObject(point)), TCircuitReadOutcome::Unreadable);
 }
 
+TEST(CircuitFile, SavedFilesComeBackByteForByte) {
+  // The fuzzer's seed circuits were written by earlier builds, so this also holds the format.
+  const QDir corpus(QStringLiteral(LOGIVANE_FUZZ_DIR "/circuit-corpus"));
+  const QStringList files = corpus.entryList({QStringLiteral("*.lvm")}, QDir::Files);
+  ASSERT_EQ(files.size(), 6);
+  for (const QString& name : files) {
+    QFile file(corpus.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const TCircuitReadResult read = ReadCircuitBytes(bytes);
+    ASSERT_TRUE(read.Succeeded()) << name.toStdString();
+    EXPECT_EQ(CircuitBytes(*read.Circuit, read.MacroName), bytes) << name.toStdString();
+  }
+}
+
 class CircuitFileOnDisk : public ::testing::Test {
 protected:
   QString PathOf(const QString& name) const { return QDir(FFolder.path()).filePath(name); }

@@ -19,7 +19,7 @@ template <class T>
 std::unique_ptr<T> Shape(std::initializer_list<std::pair<float, float>> points) {
   auto shape = std::make_unique<T>();
   for (const auto& [x, y] : points) {
-    shape->AddPoints({CreateFloatPoint(x, y)});
+    shape->AddPoints({{x, y}});
   }
   shape->Remap();
   return shape;
@@ -39,7 +39,7 @@ TEST(Shapes, ArcsStepTwelveDegreesAndEndEvenWhereTheStepIsLostInRounding) {
   TPolygon arc;
   arc.AddArc(true, 100, 50, 0, 360, 10, 5);
   EXPECT_EQ(arc.PointCount(), 31);
-  EXPECT_GT(arc.GetFloatPoint(7)->Y, 54.9f) << "clockwise goes down the screen";
+  EXPECT_GT(arc.GetFloatPoint(7).Y, 54.9f) << "clockwise goes down the screen";
   TPolygon huge;
   huge.AddArc(true, 0, 0, 1e9f, 2e9f, 1, 1);
   EXPECT_EQ(huge.PointCount(), 1);
@@ -62,8 +62,7 @@ TEST(Shapes, PolygonsHitEvenOddWithLeftAndTopEdgesInside) {
 /// A square polygon of the given side with its top-left vertex at (x, y).
 std::unique_ptr<TPolygon> Square(float x, float y, float side) {
   auto square = std::make_unique<TPolygon>();
-  square->AddPoints({CreateFloatPoint(x, y), CreateFloatPoint(x + side, y),
-                     CreateFloatPoint(x + side, y + side), CreateFloatPoint(x, y + side)});
+  square->AddPoints({{x, y}, {x + side, y}, {x + side, y + side}, {x, y + side}});
   square->Remap();
   return square;
 }

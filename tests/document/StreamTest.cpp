@@ -59,8 +59,8 @@ TEST(SerializeStream, WrongTypesAndShortStreamsAreReadErrors) {
 
 TEST(SerializeStream, ListOfTwoPointsHasTheDocumentedBytes) {
   TSerializeList list;
-  list.Add(CreateFloatPoint(1, 2));
-  list.Add(CreateFloatPoint(3, 4));
+  list.Add(std::make_unique<TFloatPoint>(1, 2));
+  list.Add(std::make_unique<TFloatPoint>(3, 4));
   const QByteArray expected = Hex("0200") + QByteArray("\x06\x0ETSerializeList", 16) + Hex("01") +
                               Hex("0200") + QByteArray("\x06\x0BTFloatPoint", 13) +
                               Hex("0000803F00000040") + Hex("02010201") + Hex("0000404000008040") +
@@ -71,6 +71,25 @@ TEST(SerializeStream, ListOfTwoPointsHasTheDocumentedBytes) {
   ASSERT_EQ(copy->Count(), 2);
   EXPECT_EQ(copy->ItemAs<TFloatPoint>(1)->X, 3);
   EXPECT_EQ(copy->ItemAs<TFloatPoint>(1)->Y, 4);
+}
+
+TEST(SerializeStream, AShapesVerticesAreWrittenAsAListOfPoints) {
+  TPolyline line;
+  line.PenColour = 5;
+  line.AddPoint({1, 2});
+  line.AddPoint({3, 4});
+  const QByteArray expected = Hex("0200") + QByteArray("\x06\x09TPolyline", 11) + Hex("02050201") +
+                              Hex("0200") + QByteArray("\x06\x0ETSerializeList", 16) + Hex("01") +
+                              Hex("0200") + QByteArray("\x06\x0BTFloatPoint", 13) +
+                              Hex("0000803F00000040") + Hex("02010202") + Hex("0000404000008040") +
+                              Hex("00");
+  EXPECT_EQ(WrittenObject(line), expected);
+
+  const auto copy = ReadBack<TPolyline>(expected);
+  ASSERT_EQ(copy->PointCount(), 2);
+  EXPECT_EQ(copy->GetFloatPoint(1), (TVertex{3, 4}));
+  EXPECT_EQ(copy->LastPoint(), QPoint(3, 4));
+  EXPECT_EQ(WrittenObject(*copy), expected);
 }
 
 TEST(SerializeStream, RepeatedObjectsBecomeBackReferences) {
@@ -156,6 +175,20 @@ TEST(ObjectGraph, ObjectsOfTheWrongClassInTypedFieldsAreRefused) {
   ASSERT_TRUE(bytes.contains(point));
   bytes.replace(point, list);
   EXPECT_THROW(ReadBack<TPolygon>(bytes), EReadError);
+}
+
+TEST(ObjectGraph, NothingMayReferToAShapesVertices) {
+  // Numbers: 0 the graphic list, 1 its list, 2 the polygon, 3 its vertex list, 4 the vertex.
+  TGraphicList list;
+  auto polygon = std::make_unique<TPolygon>();
+  polygon->AddPoint({1, 1});
+  list.Add(std::move(polygon));
+  const QByteArray bytes = WrittenObject(list);
+  ASSERT_NE(ReadBack<TGraphicList>(bytes), nullptr);
+  for (const char* reference : {"02020203", "02020204"}) {
+    EXPECT_THROW(ReadBack<TGraphicList>(bytes.chopped(1) + Hex(reference) + Hex("00")), EReadError)
+        << reference;
+  }
 }
 
 TEST(ObjectGraph, DeepNestingIsARefusalNotAStackOverflow) {

@@ -172,8 +172,8 @@ TEST_F(HandlesTest, BottomRightResizeKeepsTopLeftAndMinSize) {
 
 /// Direction of a polygon's first vertex seen from (150, 150), in degrees.
 float VertexAngle(const TSegment& s) {
-  const TFloatPoint* p = s.GetFloatPoint(0);
-  return Angle(150, 150, p->X, p->Y, true);
+  const TVertex p = s.GetFloatPoint(0);
+  return Angle(150, 150, p.X, p.Y, true);
 }
 
 TEST_F(HandlesTest, RotationTurnsInAngleSteps) {
