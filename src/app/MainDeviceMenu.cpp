@@ -186,7 +186,9 @@ void TMainForm::CreateDeviceMenu() {
 
 void TMainForm::CreateTagMenu() {
   FTagMenu = NewMenu("TagPopup", QString(), this);
-  FTagMenu->addAction(NewAction("PopTagTemplateEditor", tr("&Template Editor...")));
+  QAction* templateEditor = NewAction("PopTagTemplateEditor", tr("&Template Editor..."));
+  connect(templateEditor, &QAction::triggered, this, &TMainForm::TemplateEditorClick);
+  FTagMenu->addAction(templateEditor);
   FTagMenu->addSeparator();
   QMenu* style = NewMenu("PopTagTextStyle", tr("T&ag Text Style"), FTagMenu);
   FTagMenu->addMenu(style)->setObjectName(QStringLiteral("PopTagTextStyle"));
@@ -274,6 +276,7 @@ void TMainForm::ShowDeviceEntries(TGraphicObject& object) {
   } else if (const auto* tag = dynamic_cast<const TTagDevice*>(&object)) {
     FDrawing->Handles().SetContextMenu(FTagMenu);
     Action("PopTagTextStyle")->setEnabled(tag->GetNumber() >= 0);
+    Action("PopTagTemplateEditor")->setEnabled(!FDrawing->IsInsideMacro());
   } else if (dynamic_cast<const TInteractiveInput*>(&object)) {
     show({"PopPulseInput"});
   } else {

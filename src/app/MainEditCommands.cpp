@@ -235,21 +235,7 @@ void TMainForm::RefreshViewMenu() {
 }
 
 void TMainForm::GridSetupClick() {
-  TGrid& grid = FDrawing->Grid();
-  TGridSettings values{grid.SnapToGrid, grid.ShowGrid, grid.AngleStep, grid.Spacing,
-                       grid.DisplayFrequency};
-  TGridSetupDialog dialog(this);
-  if (!dialog.Edit(values)) {
-    return;
-  }
-  const bool repaint = values.ShowGrid != grid.ShowGrid || values.Spacing != grid.Spacing ||
-                       values.DisplayFrequency != grid.DisplayFrequency;
-  grid.SnapToGrid = values.SnapToGrid;
-  grid.ShowGrid = values.ShowGrid;
-  grid.AngleStep = values.AngleStep;
-  grid.Spacing = values.Spacing;
-  grid.DisplayFrequency = values.DisplayFrequency;
-  if (repaint) {
+  if (EditGridWithDialog(FDrawing->Grid(), this)) {
     FDrawing->InvalidateAll();
   }
 }
@@ -257,6 +243,7 @@ void TMainForm::GridSetupClick() {
 void TMainForm::RefreshToolsMenu() {
   const bool atRoot = !FDrawing->IsInsideMacro();
   Action("MenuNameMacro")->setEnabled(atRoot);
+  Action("MenuTemplateEditor")->setEnabled(atRoot);
 }
 
 void TMainForm::NameMacroClick() {

@@ -2,6 +2,7 @@
 #include "app/MainUnit.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
+#include "windows/TemplateForm.h"
 
 #include <QFileInfo>
 #include <QMenu>
@@ -75,6 +76,8 @@ void TMainForm::NewClick() {
   if (!QuerySave([this] { return SaveLevel(); })) {
     return;
   }
+  // A symbol drawn for the old circuit is no change to the new one.
+  FTemplateEditor->TemplateDrawing().SetModified(false);
   FDrawing->Clear();
   UpdateCaption();
   ChooseMode("SpeedPointer");
@@ -101,6 +104,7 @@ bool TMainForm::OpenCircuit(const QString& fileName) {
   ChooseMode("SpeedPointer");
   UpdateCaption();
   if (opened) {
+    FTemplateEditor->TemplateDrawing().SetModified(false);
     AddToFileHistory(fileName);
   }
   return opened;

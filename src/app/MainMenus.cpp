@@ -35,10 +35,9 @@ QIcon ToolIcon(const char* name) {
 
 /// Names of the commands whose windows are not part of the program yet.
 constexpr const char* ComingCommands[] = {
-    "MenuPrintSetup",    "MenuPrintPreview",     "MenuPrint",
-    "SpeedPrint",        "MenuTemplateEditor",   "MenuAttachDatasheet",
-    "MenuDatasheetPath", "MenuHelpTopics",       "SpeedPartsCentre",
-    "PopViewDatasheet",  "PopTagTemplateEditor",
+    "MenuPrintSetup", "MenuPrintPreview",    "MenuPrint",
+    "SpeedPrint",     "MenuAttachDatasheet", "MenuDatasheetPath",
+    "MenuHelpTopics", "SpeedPartsCentre",    "PopViewDatasheet",
 };
 
 }  // namespace
@@ -197,7 +196,9 @@ void TMainForm::CreateToolsMenu() {
   history->setCheckable(true);
   connect(history, &QAction::triggered, this, &TMainForm::SpeedProbeWindowClick);
   menu->addAction(history);
-  menu->addAction(NewAction("MenuTemplateEditor", tr("&Template Editor...")));
+  QAction* templateEditor = NewAction("MenuTemplateEditor", tr("&Template Editor..."));
+  connect(templateEditor, &QAction::triggered, this, &TMainForm::TemplateEditorClick);
+  menu->addAction(templateEditor);
   QMenu* options = NewMenu("MenuOptions", tr("&Options"), menu);
   menu->addMenu(options);
   options->addAction(NewAction("MenuAttachDatasheet", tr("&Attach Datasheet...")));

@@ -5,6 +5,7 @@
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/LogicAnalyserForm.h"
+#include "windows/TemplateForm.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ TMainForm::TMainForm(QWidget* parent)
       FScroller(new QScrollArea),
       FDrawing(new TLogivaneDrawing),
       FHistory(new TAnalyserForm(this)),
+      FTemplateEditor(new TTemplateForm(this)),
       FClock(new QTimer(this)),
       FStatusText(new QLabel) {
   setObjectName(QStringLiteral("MainForm"));

@@ -19,6 +19,7 @@ namespace logivane {
 
 class TEditContentsDialog;
 class TAnalyserForm;
+class TTemplateForm;
 class TGraphicObject;
 class TLogivaneDrawing;
 class TMemoryDevice;
@@ -34,7 +35,8 @@ struct TProgramSettings;
  * functions. They are grouped by menu in the files named after them: MainFileCommands.cpp,
  * MainEditCommands.cpp (tools, placement, macro levels), MainDeviceMenu.cpp (the context menu
  * of the selection), MainRunCommands.cpp, MainMemoryCommands.cpp (the memory device's windows),
- * MainHistoryCommands.cpp (the Logic History window), MainDialogCommands.cpp (device dialogs)
+ * MainHistoryCommands.cpp (the Logic History window), MainTemplateCommands.cpp (the Template
+ * Editor), MainDialogCommands.cpp (device dialogs)
  * and MainMenus.cpp, which builds the actions.
  */
 class TMainForm : public QMainWindow {
@@ -48,6 +50,7 @@ public:
 
   TLogivaneDrawing& Drawing() const { return *FDrawing; }
   TAnalyserForm& LogicHistory() const { return *FHistory; }
+  TTemplateForm& TemplateEditor() const { return *FTemplateEditor; }
   QTimer& Clock() const { return *FClock; }
   /// Opened when the window is first shown, after the settings are read: the arguments are
   /// joined with spaces, so a path with spaces may come unquoted.
@@ -89,6 +92,9 @@ public:
   void SpeedCloseMacroClick();
   void GridSetupClick();
   void NameMacroClick();
+  /// Edits the symbol of the level shown (the root only) in the Template Editor, handing it
+  /// the selected tag.
+  void TemplateEditorClick();
 
   // The context menu of the selection, rebuilt whenever the selection changes.
   QMenu& DeviceMenu() const { return *FDeviceMenu; }
@@ -213,6 +219,7 @@ private:
   QScrollArea* FScroller = nullptr;
   TLogivaneDrawing* FDrawing = nullptr;
   TAnalyserForm* FHistory = nullptr;
+  TTemplateForm* FTemplateEditor = nullptr;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
   QMenu* FDeviceMenu = nullptr;

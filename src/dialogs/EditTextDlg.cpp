@@ -17,6 +17,8 @@ TColour FromQColor(const QColor& colour) {
                               static_cast<std::uint32_t>(colour.blue()) << 16);
 }
 
+}  // namespace
+
 std::optional<TColour> ChooseFromColourDialog(TColour current, QWidget* parent) {
   for (int i = 0; i < QColorDialog::customCount(); ++i) {
     QColorDialog::setCustomColor(i, Qt::white);
@@ -27,8 +29,6 @@ std::optional<TColour> ChooseFromColourDialog(TColour current, QWidget* parent) 
   }
   return FromQColor(chosen);
 }
-
-}  // namespace
 
 TEditTextValues AnnotationValues(const TGraphicText& text) {
   return {text.Text, text.FontSize, text.Italic, text.IsBold(), text.Overline, text.TextColour};

@@ -33,6 +33,8 @@ void ApplyAnnotationValues(const TEditTextValues& values, TGraphicText& text);
 
 /// Asks the user for a colour, starting from `current`; empty when the user cancels.
 using TColourChooser = std::function<std::optional<TColour>(TColour current, QWidget* parent)>;
+/// The system's colour dialog, with all custom colours white.
+std::optional<TColour> ChooseFromColourDialog(TColour current, QWidget* parent);
 
 /// The "Edit Text" dialog for annotations, with a preview of the text in its style.
 class TEditTextDialog : public QDialog {

@@ -1,6 +1,7 @@
 #include "dialogs/GridSetupDlg.h"
 
 #include "dialogs/ValueDialog.h"
+#include "document/cGrid.h"
 #include "ui_GridSetupDlg.h"
 
 namespace logivane {
@@ -40,6 +41,23 @@ bool TGridSetupDialog::Edit(TGridSettings& values) {
 
 void TGridSetupDialog::UpdateDisplayBox() {
   FUi->DisplayFrequency->SetFactor(FUi->Spacing->value());
+}
+
+bool EditGridWithDialog(TGrid& grid, QWidget* parent) {
+  TGridSettings values{grid.SnapToGrid, grid.ShowGrid, grid.AngleStep, grid.Spacing,
+                       grid.DisplayFrequency};
+  TGridSetupDialog dialog(parent);
+  if (!dialog.Edit(values)) {
+    return false;
+  }
+  const bool repaint = values.ShowGrid != grid.ShowGrid || values.Spacing != grid.Spacing ||
+                       values.DisplayFrequency != grid.DisplayFrequency;
+  grid.SnapToGrid = values.SnapToGrid;
+  grid.ShowGrid = values.ShowGrid;
+  grid.AngleStep = values.AngleStep;
+  grid.Spacing = values.Spacing;
+  grid.DisplayFrequency = values.DisplayFrequency;
+  return repaint;
 }
 
 }  // namespace logivane

@@ -11,6 +11,8 @@ class TGridSetupDialog;
 
 namespace logivane {
 
+class TGrid;
+
 /// What the grid dialog edits: the drawing grid's fields of the same names.
 struct TGridSettings {
   bool SnapToGrid = false;
@@ -41,5 +43,9 @@ private:
 
   std::unique_ptr<Ui::TGridSetupDialog> FUi;
 };
+
+/// Edits `grid` through the dialog; true when what changed needs a repaint (`ShowGrid`,
+/// `Spacing` or `DisplayFrequency`).
+bool EditGridWithDialog(TGrid& grid, QWidget* parent);
 
 }  // namespace logivane

@@ -1,0 +1,236 @@
+#include "TestHelpers.h"
+#include "app/MainUnit.h"
+#include "document/cCircuitFile.h"
+#include "editor/CLogivaneHandle.h"
+#include "editor/LogivaneDrawing.h"
+#include "editor/UserMessages.h"
+#include "simulation/cCircuitBuilder.h"
+#include "windows/TemplateForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace logivane {
+namespace {
+
+using test::Place;
+
+/// A circuit in the main drawing with three tags and a symbol of a box and `pins` pins, open in
+/// the Template Editor with the first tag handed over. Message boxes are answered by the test.
+class TemplateEditorTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
+      Messages << text;
+      return Answer;
+    });
+    TMacro& circuit = Main.Circuit();
+    for (int i = 0; i < 3; ++i) {
+      Tags.push_back(Place<TTagDevice>(circuit, 100, static_cast<float>(40 * i)));
+    }
+    auto box = std::make_unique<TPolygon>();
+    box->AddPoints({CreateFloatPoint(0, 0), CreateFloatPoint(40, 0), CreateFloatPoint(40, 60),
+                    CreateFloatPoint(0, 60)});
+    box->Remap();
+    circuit.Add(std::move(box));
+    for (int i = 0; i < 4; ++i) {
+      AddOutlinePin(circuit, i < 2 ? -4.0f : 44.0f, static_cast<float>(10 + 40 * (i % 2)));
+    }
+  }
+  void TearDown() override { UserMessages::SetHandler({}); }
+
+  void Open(TTagDevice* tag) {
+    Form.Attach(Main, Main.Circuit(), tag);
+    Form.show();
+  }
+  TMacro& Circuit() { return Main.Circuit(); }
+  TMacroPin& Pin(int i) { return *static_cast<TMacroPin*>(Circuit().Pin(i)); }
+  QAction* Action(const char* name) { return Form.Action(name); }
+  void SelectPin(int i) { Form.TemplateDrawing().Select(&Pin(i)); }
+  QString PathOf(const char* name) const { return Folder.filePath(QLatin1String(name)); }
+
+  QTemporaryDir Folder;
+  TLogivaneDrawing Main;
+  TTemplateForm Form;
+  std::vector<TTagDevice*> Tags;
+  QStringList Messages;
+  QMessageBox::StandardButton Answer = QMessageBox::Yes;
+};
+
+TEST_F(TemplateEditorTest, APinIsAssociatedOnlyWithTheTagHandedOverAndOnlyOnce) {
+  Tags[0]->Direction = TTagDevice::DirectionOutput;
+  Open(Tags[0]);
+  SelectPin(2);
+  EXPECT_EQ(Form.StatusText(), QStringLiteral("Pin 3 Selected"));
+  EXPECT_TRUE(Action("TemplateAssociate")->isVisible());
+  EXPECT_FALSE(Action("TemplateBringToFront")->isVisible()) << "pins keep their order";
+  ASSERT_TRUE(Action("TemplateAssociate")->isEnabled());
+  Action("TemplateAssociate")->trigger();
+
+  EXPECT_EQ(Tags[0]->LinkPin->Partner, &Pin(2));
+  EXPECT_EQ(Pin(2).Partner, Tags[0]->LinkPin.get());
+  EXPECT_EQ(Tags[0]->GetNumber(), 3);
+  EXPECT_EQ(Pin(2).Kind, PinOutput) << "the pin takes the tag's direction";
+  EXPECT_EQ(Pin(2).BrushColour, TTemplateForm::PinOfCurrentTag);
+  EXPECT_EQ(Pin(0).BrushColour, TTemplateForm::PinFree);
+  EXPECT_EQ(Form.TemplateDrawing().Handles().Items().front(), &Pin(2)) << "selected again";
+  EXPECT_FALSE(Action("TemplateAssociate")->isEnabled()) << "already taken";
+  Form.hide();
+  Form.Detach();
+  EXPECT_TRUE(Main.Modified());
+
+  // Another session with another tag: the taken pin is red and cannot be taken again; without
+  // a tag nothing can be associated.
+  Open(Tags[1]);
+  EXPECT_EQ(Pin(2).BrushColour, TTemplateForm::PinTaken);
+  SelectPin(2);
+  EXPECT_FALSE(Action("TemplateAssociate")->isEnabled());
+  Form.hide();
+  Form.Detach();
+  Open(nullptr);
+  SelectPin(1);
+  EXPECT_FALSE(Action("TemplateAssociate")->isEnabled());
+  Action("TemplateAssociate")->trigger();
+  EXPECT_EQ(Pin(1).Partner, nullptr);
+}
+
+TEST_F(TemplateEditorTest, ClosingRenumbersTheTagsAfterAPinIsDeleted) {
+  for (int i = 0; i < 3; ++i) {
+    AssociateTag(Circuit(), *Tags[i], Pin(i + 1));
+  }
+  Open(nullptr);
+  EXPECT_TRUE(Circuit().Closed);
+  SelectPin(1);
+  Answer = QMessageBox::No;
+  Action("TemplateDelete")->trigger();
+  EXPECT_EQ(Circuit().PinCount(), 4) << "the question was declined";
+  Answer = QMessageBox::Yes;
+  Action("TemplateDelete")->trigger();
+  EXPECT_EQ(Messages.last(), QStringLiteral("Are you sure you want to delete this object?"));
+  ASSERT_EQ(Circuit().PinCount(), 3);
+  Form.hide();
+  Form.Detach();
+
+  EXPECT_FALSE(Circuit().Closed);
+  EXPECT_EQ(Tags[0]->GetNumber(), -1);
+  EXPECT_EQ(Tags[1]->GetNumber(), 2);
+  EXPECT_EQ(Tags[2]->GetNumber(), 3);
+}
+
+TEST_F(TemplateEditorTest, ATemplateKeepsShapesAndFreePinsAndNeverTakesACircuitFile) {
+  AssociateTag(Circuit(), *Tags[0], Pin(0));
+  const int shapes = Circuit().Objects().Count();
+  Open(Tags[0]);
+  std::vector<std::pair<float, float>> centres;
+  for (int i = 0; i < 4; ++i) {
+    float x, y;
+    Pin(i).GetCentre(x, y);
+    centres.emplace_back(x, y);
+  }
+  Form.ChooseSaveFile = [&](QWidget*, const QString&) {
+    return PathOf("four.lvt");
+  };
+  Form.SaveClick();
+  EXPECT_FALSE(Form.TemplateDrawing().Modified());
+
+  QFile file(PathOf("four.lvt"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  TGraphicList freePins;
+  for (const auto& [x, y] : centres) {
+    auto pin = std::make_unique<TMacroPin>();
+    pin->Translate(x, y);
+    pin->Remap();
+    freePins.Add(std::move(pin));
+  }
+  EXPECT_EQ(bytes.left(5), test::Hex("0419ed1400"));
+  EXPECT_EQ(bytes.mid(5), test::Written([&](TSerializeWriter& writer) {
+              writer.WriteObject(&Circuit().Objects());
+              writer.WriteObject(&freePins);
+            }));
+
+  // A circuit file is refused and changes nothing, the links to the tags included.
+  ASSERT_TRUE(SaveCircuitFile(PathOf("adder.lvm"), *test::NewRoot(), {}));
+  Form.ChooseOpenFile = [&](QWidget*, const QString&) {
+    return PathOf("adder.lvm");
+  };
+  Form.OpenClick();
+  EXPECT_EQ(Messages.last(), QStringLiteral("This is not a valid Logivane Template file."));
+  EXPECT_EQ(Circuit().PinCount(), 4);
+  EXPECT_EQ(Tags[0]->LinkPin->Partner, &Pin(0));
+
+  // Read into a fresh symbol, the four pins come back free at the same centres.
+  Answer = QMessageBox::No;
+  Form.NewClick();
+  EXPECT_EQ(Circuit().PinCount(), 0);
+  EXPECT_EQ(Tags[0]->GetNumber(), -1);
+  Form.ChooseOpenFile = [&](QWidget*, const QString&) {
+    return PathOf("four.lvt");
+  };
+  Form.OpenClick();
+  ASSERT_EQ(Circuit().PinCount(), 4);
+  for (int i = 0; i < 4; ++i) {
+    float x, y;
+    Pin(i).GetCentre(x, y);
+    EXPECT_EQ(std::make_pair(x, y), centres[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(Pin(i).Kind, PinNeutral);
+    EXPECT_EQ(Pin(i).Partner, nullptr);
+  }
+  EXPECT_EQ(Circuit().Objects().Count(), shapes);
+  Form.hide();
+  Form.Detach();
+}
+
+TEST_F(TemplateEditorTest, ToolsPlaceOnceUnlessCtrlIsHeld) {
+  const int shapes = Circuit().Objects().Count();
+  Open(nullptr);
+  TLogivaneDrawing& drawing = Form.TemplateDrawing();
+  Form.ChooseTool("ToolPin");
+  drawing.MouseDown(Qt::LeftButton, Qt::ControlModifier, {200, 200});
+  EXPECT_TRUE(Action("ToolPin")->isChecked());
+  drawing.MouseDown(Qt::LeftButton, Qt::NoModifier, {240, 200});
+  EXPECT_TRUE(Action("ToolSelector")->isChecked());
+  EXPECT_EQ(Circuit().PinCount(), 6);
+  Form.ChooseTool("ToolCircle");
+  drawing.MouseDown(Qt::LeftButton, Qt::NoModifier, {300, 300});
+  EXPECT_EQ(Circuit().Objects().Count(), shapes + 1);
+  Form.ChooseTool("ToolPolygon");
+  EXPECT_TRUE(drawing.PolygonMode());
+  EXPECT_EQ(Form.StatusText(), QStringLiteral("Double click mouse to terminate polygon"));
+  Form.hide();
+  Form.Detach();
+  EXPECT_TRUE(Main.Modified());
+}
+
+TEST(TemplateEditorCommand, OpensOnTheRootCircuitAndGivesItBack) {
+  QTemporaryDir folder;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+  TMainForm form;
+  form.show();
+  TMacro& root = form.Drawing().Circuit();
+  QAction* command = form.findChild<QAction*>("MenuTemplateEditor");
+  ASSERT_TRUE(command->isEnabled());
+  bool closedInside = false;
+  QTimer::singleShot(0, &form, [&] {
+    TTemplateForm& editor = form.TemplateEditor();
+    closedInside = editor.TemplateDrawing().Circuit().Closed;
+    editor.TemplateDrawing().AddObject(std::make_unique<TMacroPin>(), 100, 100);
+    editor.accept();
+  });
+  command->trigger();
+  EXPECT_TRUE(closedInside);
+  EXPECT_FALSE(root.Closed);
+  EXPECT_TRUE(root.Displayed);
+  EXPECT_EQ(root.PinCount(), 1);
+  EXPECT_TRUE(form.Drawing().Modified());
+  form.Drawing().SetModified(false);
+  QSettings().clear();
+}
+
+}  // namespace
+}  // namespace logivane
