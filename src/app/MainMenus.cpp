@@ -35,10 +35,9 @@ QIcon ToolIcon(const char* name) {
 
 /// Names of the commands whose windows are not part of the program yet.
 constexpr const char* ComingCommands[] = {
-    "MenuPrintSetup",    "MenuPrintPreview",     "MenuPrint",
-    "SpeedPrint",        "MenuTemplateEditor",   "MenuAttachDatasheet",
-    "MenuDatasheetPath", "MenuHelpTopics",       "SpeedPartsCentre",
-    "PopViewDatasheet",  "PopTagTemplateEditor",
+    "MenuPrintSetup",     "MenuPrintPreview",     "MenuPrint",         "SpeedPrint",
+    "MenuTemplateEditor", "MenuAttachDatasheet",  "MenuDatasheetPath", "MenuHelpTopics",
+    "PopViewDatasheet",   "PopTagTemplateEditor",
 };
 
 }  // namespace
@@ -308,7 +307,8 @@ void TMainForm::CreateToolBars() {
   }
   Action("SpeedPointer")->setChecked(true);
   run->addSeparator();
-  QAction* parts = button(*run, "SpeedPartsCentre", "parts-centre", tr("Parts Centre  "), [] {});
+  QAction* parts = button(*run, "SpeedPartsCentre", "parts-centre", tr("Parts Centre  "),
+                          &TMainForm::SpeedPartsCentreClick);
   parts->setToolTip(tr("Show Parts Centre"));
   QAction* close = button(*run, "SpeedCloseMacro", "close-macro", tr("Close Macro  "),
                           &TMainForm::SpeedCloseMacroClick);

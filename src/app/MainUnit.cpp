@@ -5,6 +5,7 @@
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/LogicAnalyserForm.h"
+#include "windows/PartsUnit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ TMainForm::TMainForm(QWidget* parent)
       FScroller(new QScrollArea),
       FDrawing(new TLogivaneDrawing),
       FHistory(new TAnalyserForm(this)),
+      FParts(new TPartsForm(this)),
       FClock(new QTimer(this)),
       FStatusText(new QLabel) {
   setObjectName(QStringLiteral("MainForm"));
@@ -82,6 +84,7 @@ TMainForm::TMainForm(QWidget* parent)
           &TMainForm::ConfigureDevicePopup);
   FDrawing->installEventFilter(this);
   ConnectLogicHistory();
+  ConnectPartsCentre();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -99,6 +102,7 @@ void TMainForm::showEvent(QShowEvent* event) {
     return;
   }
   FShown = true;
+  SetLibraryRoot();
   QSettings store;
   ApplySettings(ReadSettings(store, screen()->availableGeometry().size()));
   SpeedUpdateClick();
@@ -117,6 +121,7 @@ void TMainForm::OpenCommandLineFile() {
     UpdateCaption();
     // Started with a file, the program works from its own folder, where its library is.
     StartFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    SetLibraryRoot();
   }
 }
 
@@ -149,6 +154,9 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   FClock->setInterval(settings.ClockInterval);
   FileHistory = settings.FileHistory;
   DatasheetFolder = settings.DatasheetFolder;
+  FParts->setGeometry(settings.PartsCentre);
+  FParts->SetStatusVisible(settings.PartsCentreStatusVisible);
+  FParts->setVisible(settings.PartsCentreVisible);
   FHistory->setGeometry(settings.LogicHistory);
   if (settings.LogicHistoryVisible != FHistory->isVisible()) {
     SpeedProbeWindowClick();
@@ -170,6 +178,9 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.ClockInterval = FClock->interval();
   settings.FileHistory = FileHistory;
   settings.DatasheetFolder = DatasheetFolder;
+  settings.PartsCentreVisible = FParts->isVisible();
+  settings.PartsCentre = FParts->geometry();
+  settings.PartsCentreStatusVisible = FParts->StatusVisible();
   settings.LogicHistoryVisible = FHistory->isVisible();
   settings.LogicHistory = FHistory->geometry();
 }
@@ -187,6 +198,9 @@ void TMainForm::changeEvent(QEvent* event) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched != FDrawing) {
     return QMainWindow::eventFilter(watched, event);
+  }
+  if (PartsDragEvent(event)) {
+    return true;
   }
   const auto* key = static_cast<QKeyEvent*>(event);
   // A traced wire takes Delete and Escape before any menu shortcut sees them.

@@ -22,6 +22,7 @@ class TAnalyserForm;
 class TGraphicObject;
 class TLogivaneDrawing;
 class TMemoryDevice;
+class TPartsForm;
 struct TDeviceTool;
 struct TProgramSettings;
 
@@ -34,8 +35,9 @@ struct TProgramSettings;
  * functions. They are grouped by menu in the files named after them: MainFileCommands.cpp,
  * MainEditCommands.cpp (tools, placement, macro levels), MainDeviceMenu.cpp (the context menu
  * of the selection), MainRunCommands.cpp, MainMemoryCommands.cpp (the memory device's windows),
- * MainHistoryCommands.cpp (the Logic History window), MainDialogCommands.cpp (device dialogs)
- * and MainMenus.cpp, which builds the actions.
+ * MainHistoryCommands.cpp (the Logic History window), MainDialogCommands.cpp (device dialogs),
+ * MainPartsCommands.cpp (the Parts Centre and its drops) and MainMenus.cpp, which builds the
+ * actions.
  */
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -48,6 +50,7 @@ public:
 
   TLogivaneDrawing& Drawing() const { return *FDrawing; }
   TAnalyserForm& LogicHistory() const { return *FHistory; }
+  TPartsForm& PartsCentre() const { return *FParts; }
   QTimer& Clock() const { return *FClock; }
   /// Opened when the window is first shown, after the settings are read: the arguments are
   /// joined with spaces, so a path with spaces may come unquoted.
@@ -115,6 +118,13 @@ public:
   void SpeedProbeWindowClick();
   /// Marks the selected device for the Logic History, or takes the mark off.
   void PopHistoryClick();
+
+  // The Parts Centre.
+  void SpeedPartsCentreClick();
+  /// Inserts the library file `fileName`, dropped on the drawing at `at`, as a closed macro.
+  void DropLibraryMacro(const QString& fileName, QPoint at);
+  /// Opens a library file as the circuit, after the save question.
+  void EditLibraryMacro(const QString& fileName);
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -205,6 +215,13 @@ private:
   /// Counts the steps one command or tick ran and shows their samples.
   void HistoryAfterSteps(int steps);
 
+  // MainPartsCommands.cpp.
+  void ConnectPartsCentre();
+  /// Tells the Parts Centre the library under `StartFolder`.
+  void SetLibraryRoot();
+  /// Takes drags from the Parts Centre's list over the drawing; true when `event` was one.
+  bool PartsDragEvent(QEvent* event);
+
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
   void CollectSettings(TProgramSettings& settings) const;
@@ -213,6 +230,7 @@ private:
   QScrollArea* FScroller = nullptr;
   TLogivaneDrawing* FDrawing = nullptr;
   TAnalyserForm* FHistory = nullptr;
+  TPartsForm* FParts = nullptr;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
   QMenu* FDeviceMenu = nullptr;
