@@ -2,6 +2,7 @@
 #include "app/MainUnit.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
+#include "windows/PartsUnit.h"
 #include "windows/TemplateForm.h"
 
 #include <QFileInfo>
@@ -69,6 +70,9 @@ bool TMainForm::SaveThroughDialog() {
   }
   const bool saved = FDrawing->SaveToFile(fileName);
   UpdateCaption();
+  if (saved) {
+    FParts->Refresh();  // the file may be a new macro of the folder it lists
+  }
   return saved;
 }
 

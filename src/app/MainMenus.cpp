@@ -35,9 +35,8 @@ QIcon ToolIcon(const char* name) {
 
 /// Names of the commands whose windows are not part of the program yet.
 constexpr const char* ComingCommands[] = {
-    "MenuPrintSetup", "MenuPrintPreview",    "MenuPrint",
-    "SpeedPrint",     "MenuAttachDatasheet", "MenuDatasheetPath",
-    "MenuHelpTopics", "SpeedPartsCentre",    "PopViewDatasheet",
+    "MenuPrintSetup",      "MenuPrintPreview",  "MenuPrint",      "SpeedPrint",
+    "MenuAttachDatasheet", "MenuDatasheetPath", "MenuHelpTopics", "PopViewDatasheet",
 };
 
 }  // namespace
@@ -309,7 +308,8 @@ void TMainForm::CreateToolBars() {
   }
   Action("SpeedPointer")->setChecked(true);
   run->addSeparator();
-  QAction* parts = button(*run, "SpeedPartsCentre", "parts-centre", tr("Parts Centre  "), [] {});
+  QAction* parts = button(*run, "SpeedPartsCentre", "parts-centre", tr("Parts Centre  "),
+                          &TMainForm::SpeedPartsCentreClick);
   parts->setToolTip(tr("Show Parts Centre"));
   QAction* close = button(*run, "SpeedCloseMacro", "close-macro", tr("Close Macro  "),
                           &TMainForm::SpeedCloseMacroClick);

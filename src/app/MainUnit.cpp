@@ -5,6 +5,7 @@
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/LogicAnalyserForm.h"
+#include "windows/PartsUnit.h"
 #include "windows/TemplateForm.h"
 
 #include <QCloseEvent>
@@ -50,6 +51,7 @@ TMainForm::TMainForm(QWidget* parent)
       FDrawing(new TLogivaneDrawing),
       FHistory(new TAnalyserForm(this)),
       FTemplateEditor(new TTemplateForm(this)),
+      FParts(new TPartsForm(this)),
       FClock(new QTimer(this)),
       FStatusText(new QLabel) {
   setObjectName(QStringLiteral("MainForm"));
@@ -84,6 +86,7 @@ TMainForm::TMainForm(QWidget* parent)
           &TMainForm::ConfigureDevicePopup);
   FDrawing->installEventFilter(this);
   ConnectLogicHistory();
+  ConnectPartsCentre();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -101,6 +104,7 @@ void TMainForm::showEvent(QShowEvent* event) {
     return;
   }
   FShown = true;
+  SetLibraryRoot();
   QSettings store;
   ApplySettings(ReadSettings(store, screen()->availableGeometry().size()));
   SpeedUpdateClick();
@@ -119,6 +123,7 @@ void TMainForm::OpenCommandLineFile() {
     UpdateCaption();
     // Started with a file, the program works from its own folder, where its library is.
     StartFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    SetLibraryRoot();
   }
 }
 
@@ -151,6 +156,9 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   FClock->setInterval(settings.ClockInterval);
   FileHistory = settings.FileHistory;
   DatasheetFolder = settings.DatasheetFolder;
+  FParts->setGeometry(settings.PartsCentre);
+  FParts->SetStatusVisible(settings.PartsCentreStatusVisible);
+  FParts->setVisible(settings.PartsCentreVisible);
   FHistory->setGeometry(settings.LogicHistory);
   if (settings.LogicHistoryVisible != FHistory->isVisible()) {
     SpeedProbeWindowClick();
@@ -172,6 +180,9 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.ClockInterval = FClock->interval();
   settings.FileHistory = FileHistory;
   settings.DatasheetFolder = DatasheetFolder;
+  settings.PartsCentreVisible = FParts->isVisible();
+  settings.PartsCentre = FParts->geometry();
+  settings.PartsCentreStatusVisible = FParts->StatusVisible();
   settings.LogicHistoryVisible = FHistory->isVisible();
   settings.LogicHistory = FHistory->geometry();
 }
@@ -192,6 +203,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   // selected, as it always is while tracing.
   if (watched == FDrawing && event->type() == QEvent::KeyPress) {
     return HandleKey(static_cast<const QKeyEvent&>(*event));
+  }
+  if (watched == FDrawing && PartsDragEvent(event)) {
+    return true;
   }
   return QMainWindow::eventFilter(watched, event);
 }

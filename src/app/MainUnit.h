@@ -23,6 +23,7 @@ class TTemplateForm;
 class TGraphicObject;
 class TLogivaneDrawing;
 class TMemoryDevice;
+class TPartsForm;
 struct TDeviceTool;
 struct TProgramSettings;
 
@@ -36,8 +37,8 @@ struct TProgramSettings;
  * MainEditCommands.cpp (tools, placement, macro levels), MainDeviceMenu.cpp (the context menu
  * of the selection), MainRunCommands.cpp, MainMemoryCommands.cpp (the memory device's windows),
  * MainHistoryCommands.cpp (the Logic History window), MainTemplateCommands.cpp (the Template
- * Editor), MainDialogCommands.cpp (device dialogs)
- * and MainMenus.cpp, which builds the actions.
+ * Editor), MainDialogCommands.cpp (device dialogs), MainPartsCommands.cpp (the Parts Centre and
+ * its drops) and MainMenus.cpp, which builds the actions.
  */
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -51,6 +52,7 @@ public:
   TLogivaneDrawing& Drawing() const { return *FDrawing; }
   TAnalyserForm& LogicHistory() const { return *FHistory; }
   TTemplateForm& TemplateEditor() const { return *FTemplateEditor; }
+  TPartsForm& PartsCentre() const { return *FParts; }
   QTimer& Clock() const { return *FClock; }
   /// Opened when the window is first shown, after the settings are read: the arguments are
   /// joined with spaces, so a path with spaces may come unquoted.
@@ -121,6 +123,13 @@ public:
   void SpeedProbeWindowClick();
   /// Marks the selected device for the Logic History, or takes the mark off.
   void PopHistoryClick();
+
+  // The Parts Centre.
+  void SpeedPartsCentreClick();
+  /// Inserts the library file `fileName`, dropped on the drawing at `at`, as a closed macro.
+  void DropLibraryMacro(const QString& fileName, QPoint at);
+  /// Opens a library file as the circuit, after the save question.
+  void EditLibraryMacro(const QString& fileName);
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -211,6 +220,13 @@ private:
   /// Counts the steps one command or tick ran and shows their samples.
   void HistoryAfterSteps(int steps);
 
+  // MainPartsCommands.cpp.
+  void ConnectPartsCentre();
+  /// Tells the Parts Centre the library under `StartFolder`.
+  void SetLibraryRoot();
+  /// Takes drags from the Parts Centre's list over the drawing; true when `event` was one.
+  bool PartsDragEvent(QEvent* event);
+
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
   void CollectSettings(TProgramSettings& settings) const;
@@ -220,6 +236,7 @@ private:
   TLogivaneDrawing* FDrawing = nullptr;
   TAnalyserForm* FHistory = nullptr;
   TTemplateForm* FTemplateEditor = nullptr;
+  TPartsForm* FParts = nullptr;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
   QMenu* FDeviceMenu = nullptr;

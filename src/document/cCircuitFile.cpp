@@ -84,6 +84,47 @@ TCircuitReadResult ReadCircuitFile(const QString& fileName,
   return ReadCircuit(file, onProgress);
 }
 
+std::optional<TMacroInfo> ReadMacroInfo(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return std::nullopt;
+  }
+  // The header and descriptors of any revision are short; a damaged or foreign file that seems
+  // to go on must not make the listing read megabytes.
+  constexpr qint64 HeaderLimit = 64 * 1024;
+  TSerializeReader reader(file.read(HeaderLimit));
+  reader.ExpectedVersion = CircuitFile::Version;
+  TMacroInfo info;
+  try {
+    reader.ReadHeader();
+    switch (reader.Revision) {
+      case 0:
+      case 20:
+        break;
+      case 30:
+        reader.ReadBoolean();
+        info.MacroName = reader.ReadString();
+        info.Datasheet = reader.ReadString();
+        info.HelpTopic = QString::number(reader.ReadInteger());
+        break;
+      case CircuitFile::Revision:
+        reader.ReadDescriptors();
+        reader.GetStringDescriptor(CircuitFile::MacroNameId, info.MacroName);
+        reader.GetStringDescriptor(CircuitFile::DatasheetId, info.Datasheet);
+        reader.GetStringDescriptor(CircuitFile::HelpTopicId, info.HelpTopic);
+        break;
+      default:
+        return std::nullopt;
+    }
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+  if (info.MacroName.isEmpty()) {
+    info.MacroName = QFileInfo(fileName).completeBaseName();
+  }
+  return info;
+}
+
 void WriteCircuit(QIODevice& stream, const TMacro& circuit, const QString& macroName) {
   TSerializeWriter writer(stream);
   writer.Version = CircuitFile::Version;

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QIODevice;
 
@@ -43,6 +44,22 @@ TCircuitReadResult ReadCircuitBytes(QByteArray bytes);
 /// Reads the circuit file `fileName`; a missing file is an outcome, not an exception.
 TCircuitReadResult ReadCircuitFile(const QString& fileName,
                                    const std::function<void(int percent)>& onProgress = {});
+
+/// What a library lists of a macro file without reading its circuit.
+struct TMacroInfo {
+  /// The macro's name, or the file's name less its extension when the file names none.
+  QString MacroName;
+  QString Datasheet;
+  QString HelpTopic;
+};
+
+/**
+ * @brief Reads the header and descriptors of a macro file, never the circuit behind them.
+ *
+ * Returns nothing for a file of another kind, of a revision this program does not list (a
+ * later one included), or one that ends or breaks before its descriptors are complete.
+ */
+std::optional<TMacroInfo> ReadMacroInfo(const QString& fileName);
 
 /// Writes `circuit` as a circuit stream under the current revision.
 void WriteCircuit(QIODevice& stream, const TMacro& circuit, const QString& macroName);

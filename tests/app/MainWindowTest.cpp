@@ -1,13 +1,16 @@
 #include "TestHelpers.h"
 #include "app/DeviceTools.h"
+#include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
 #include "dialogs/DialogTestHelpers.h"
 #include "dialogs/NumberOutDlg.h"
+#include "document/cCircuitFile.h"
 #include "document/cGText.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
+#include "simulation/cCircuitBuilder.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cInteractive.h"
 #include "simulation/cMemory.h"
@@ -15,6 +18,8 @@
 #include "simulation/cTagDevice.h"
 #include "simulation/cinput.h"
 #include "windows/EditMemoryDlg.h"
+#include "windows/PartsList.h"
+#include "windows/PartsUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +27,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QMenu>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -572,6 +578,69 @@ TEST_F(MainWindowTest, TheContentsWindowClosesWhenItsMemoryIsRemoved) {
   open(*static_cast<TMemoryDevice*>(Circuit().Devices().Child(0)));
   ASSERT_TRUE(Form->OpenCircuit(Path("memory.lvm")));
   EXPECT_TRUE(closed()) << "circuit opened";
+}
+
+TEST_F(MainWindowTest, AMacroDroppedFromThePartsCentreSimulatesInsideItsParent) {
+  // An inverter saved as a library macro with a datasheet.
+  auto library = NewRoot();
+  TMacro* inverter = AddSubCircuit(*library, 0, 0, 2);
+  auto* gate = Place<TNotGate>(*inverter, 50, 0);
+  Net(*inverter, *inverter->Tag(0)->GetPin(), {gate->Pin(1)});
+  Net(*inverter, *gate->Pin(0), {inverter->Tag(1)->GetPin()});
+  UpdateTagKinds(*inverter);
+  inverter->Datasheet = "inverter.pdf";
+  ASSERT_TRUE(QDir(Folder.path()).mkdir("Parts Centre"));
+  const QString file = Path("Parts Centre/inverter.lvm");
+  ASSERT_TRUE(SaveCircuitFile(file, *inverter, "Inverter"));
+
+  EXPECT_EQ(LibraryFolder(Folder.path()), Path("Parts Centre"));
+  // Without one in the start folder, a run from the build tree finds the library of the tree.
+  EXPECT_TRUE(QFileInfo(LibraryFolder(Path("Parts Centre"))).isDir());
+  Show();
+  Form->PartsCentre().SetRoot(Path("Parts Centre"));
+  Action("SpeedPartsCentre")->trigger();
+  EXPECT_TRUE(Form->PartsCentre().isVisible());
+  ASSERT_EQ(Form->PartsCentre().List().count(), 1);
+
+  // Only a drag from the Parts Centre's list is taken.
+  QMimeData text;
+  text.setText(file);
+  QDragEnterEvent foreign(QPoint(300, 300), Qt::CopyAction, &text, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(&Drawing(), &foreign);
+  EXPECT_FALSE(foreign.isAccepted());
+
+  QMimeData part;
+  part.setData(TPartsList::MimeType, file.toUtf8());
+  QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &part, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(&Drawing(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &part, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(&Drawing(), &drop);
+  ASSERT_EQ(Circuit().Devices().Count(), 1);
+  auto* dropped = dynamic_cast<TMacro*>(Circuit().Devices().Child(0));
+  ASSERT_NE(dropped, nullptr);
+  EXPECT_TRUE(dropped->Closed);
+  EXPECT_EQ(Drawing().Handles().Item(), dropped);
+  EXPECT_TRUE(Drawing().NoticeBox().Visible);
+  EXPECT_TRUE(Drawing().Modified());
+
+  auto* source = Place<TTestSource>(Circuit(), 100, 300);
+  auto* probe = Place<TTestProbe>(Circuit(), 500, 300);
+  Net(Circuit(), *source->Pin(0), {&Outline(*dropped, 0)});
+  Net(Circuit(), Outline(*dropped, 1), {probe->Pin(0)});
+  Drawing().ResetCircuit();
+  for (int level : {0, 1, 0}) {
+    source->Level = level;
+    SettledStep(Drawing().RootCircuit());
+    EXPECT_EQ(probe->Seen, level ^ 1);
+  }
+
+  // Opening a library file asks about the changed circuit first.
+  Answer = QMessageBox::No;
+  Form->PartsCentre().OnEditMacro(file);
+  EXPECT_EQ(Messages.last(), "Circuit has changed, save current circuit?");
+  EXPECT_EQ(Drawing().FileName, file);
+  EXPECT_EQ(Form->FileHistory.value(0), file);
 }
 
 }  // namespace

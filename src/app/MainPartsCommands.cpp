@@ -1,0 +1,79 @@
+// The Parts Centre: showing it, its library folder, the macros dragged from it onto the drawing
+// and the library files it opens as the circuit.
+#include "app/LibraryFolder.h"
+#include "app/MainUnit.h"
+#include "editor/LogivaneDrawing.h"
+#include "simulation/cMacro.h"
+#include "windows/PartsList.h"
+#include "windows/PartsUnit.h"
+
+#include <QDropEvent>
+#include <QLabel>
+
+namespace logivane {
+
+void TMainForm::ConnectPartsCentre() {
+  FDrawing->setAcceptDrops(true);
+  FParts->OnEditMacro = [this](const QString& fileName) {
+    EditLibraryMacro(fileName);
+  };
+}
+
+void TMainForm::SetLibraryRoot() {
+  FParts->SetRoot(LibraryFolder(StartFolder));
+}
+
+void TMainForm::SpeedPartsCentreClick() {
+  FParts->show();
+  FParts->raise();
+  FParts->activateWindow();
+}
+
+bool TMainForm::PartsDragEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDropEvent*>(event);
+      if (TPartsList::DraggedFile(drag->mimeData()).isEmpty()) {
+        event->ignore();
+      } else {
+        drag->acceptProposedAction();
+      }
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      const QString fileName = TPartsList::DraggedFile(drop->mimeData());
+      if (fileName.isEmpty()) {
+        return false;
+      }
+      drop->acceptProposedAction();
+      DropLibraryMacro(fileName, drop->position().toPoint());
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void TMainForm::DropLibraryMacro(const QString& fileName, QPoint at) {
+  if (!FDrawing->InsertMacroFile(fileName, at.x(), at.y(), true)) {
+    return;
+  }
+  ChooseMode("SpeedPointer");
+  activateWindow();
+  FDrawing->setFocus();
+  FStatusText->clear();
+  const auto* macro = dynamic_cast<const TMacro*>(SelectedObject());
+  if (macro && !macro->Datasheet.isEmpty()) {
+    FDrawing->ShowNoticeAtSelection(tr("Datasheet available"));
+  }
+}
+
+void TMainForm::EditLibraryMacro(const QString& fileName) {
+  if (QuerySave([this] { return SaveClick(); }) && OpenCircuit(fileName)) {
+    activateWindow();
+  }
+}
+
+}  // namespace logivane

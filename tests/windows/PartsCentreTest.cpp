@@ -1,0 +1,160 @@
+#include "TestHelpers.h"
+#include "document/cCircuitFile.h"
+#include "editor/UserMessages.h"
+#include "simulation/cMacro.h"
+#include "windows/PartsList.h"
+#include "windows/PartsUnit.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace logivane {
+namespace {
+
+using test::Hex;
+
+/// A library folder holding macro files of every revision, and files that are no macros.
+class PartsCentreTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto buttons) {
+      Messages << text;
+      return buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+    });
+    TMacro circuit;
+    circuit.Datasheet = "adder.pdf";
+    const QByteArray root = test::WrittenObject(circuit);
+    const QByteArray current = CircuitBytes(circuit, "Adder");
+    Write("b.lvm", current);
+    Write("add4.lvm", CircuitBytes(TMacro()));
+    Write("A.LVM", Hex("04DDC41400") + root);
+    Write("d30.lvm",
+          Hex("04DDC41E00 09 0607") + "Counter" + Hex("0609") + "count.pdf" + Hex("0207") + root);
+    Write("later.lvm", Hex("04DDC42300") + current.mid(5));
+    Write("template.lvm", Hex("0419ED0100") + current.mid(5));
+    Write("truncated.lvm", current.left(12));
+    Write("empty.lvm", {});
+    Write("c.txt", current);
+    QDir(Library.path()).mkdir("Zeta");
+    QDir(Library.path()).mkdir("alpha");
+    Form.SetRoot(Library.path());
+  }
+  void TearDown() override { UserMessages::SetHandler({}); }
+
+  void Write(const QString& name, const QByteArray& bytes) {
+    QFile file(Library.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QStringList Captions() const {
+    QStringList captions;
+    for (int row = 0; row < Form.List().count(); ++row) {
+      captions << Form.List().item(row)->text();
+    }
+    return captions;
+  }
+  QAction* Action(const char* name) const { return Form.findChild<QAction*>(name); }
+  void Select(int row) { Form.List().setCurrentRow(row); }
+
+  QTemporaryDir Library;
+  TPartsForm Form;
+  QStringList Messages;
+};
+
+TEST_F(PartsCentreTest, FoldersThenReadableMacrosSortedIgnoringCase) {
+  EXPECT_EQ(Captions(), QStringList({"alpha", "Zeta", "A", "add4", "Adder", "Counter"}));
+  Form.SetView(TPartsView::LargeIcons);
+  EXPECT_EQ(Captions(), QStringList({"alpha", "Zeta", "A", "add4", "b", "d30"}));
+  Form.SetView(TPartsView::SmallIcons);
+  EXPECT_EQ(Captions().last(), "d30");
+  Form.SetView(TPartsView::MacroName);
+  EXPECT_EQ(Captions().last(), "Counter");
+
+  const TPartsList& list = Form.List();
+  EXPECT_EQ(list.Entry(list.item(2))->Datasheet, "");  // revision 20 knows no datasheets
+  EXPECT_EQ(list.Entry(list.item(4))->Datasheet, "adder.pdf");
+  EXPECT_EQ(list.Entry(list.item(5))->Datasheet, "count.pdf");
+  EXPECT_EQ(list.Entry(list.item(5))->HelpTopic, "7");
+
+  auto* status = Form.findChild<QStatusBar*>("StatusBar");
+  Select(4);
+  EXPECT_EQ(status->currentMessage(), "Adder [b.lvm]");
+  EXPECT_TRUE(Action("SpeedEditMacro")->isEnabled());
+  Select(3);
+  EXPECT_EQ(status->currentMessage(), "add4");
+  Select(0);
+  EXPECT_EQ(status->currentMessage(), "");
+  EXPECT_FALSE(Action("SpeedEditMacro")->isEnabled());
+}
+
+TEST_F(PartsCentreTest, BrowsingNeverLeavesTheListingForAFolderItCannotEnter) {
+  EXPECT_FALSE(Action("SpeedChangeLevel")->isEnabled()) << "at the root";
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(Form.ChangeFolder("alpha"));
+  EXPECT_TRUE(Captions().isEmpty());
+  EXPECT_TRUE(Action("SpeedChangeLevel")->isEnabled());
+  EXPECT_EQ(QDir::currentPath(), before);
+
+  QDir(Library.path()).rmdir("alpha");
+  EXPECT_FALSE(Form.ChangeFolder(Library.filePath("missing")));
+  Form.Refresh();  // the folder listed has vanished
+  EXPECT_EQ(Form.CurrentFolder(), Library.filePath("alpha"));
+  Action("SpeedChangeLevel")->trigger();
+  EXPECT_EQ(Captions().first(), "Zeta");
+  EXPECT_FALSE(Action("SpeedChangeLevel")->isEnabled());
+
+  // One click opens a folder; the second click of a double click acts on nothing new.
+  Form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
+  const QRect zeta = Form.List().visualItemRect(Form.List().item(0));
+  Write("Zeta/inside.lvm", CircuitBytes(TMacro()));
+  // What a person's double click delivers: a press and release, then the double click.
+  const auto doubleClick = [this](const QRect& entry) {
+    QTest::mouseClick(Form.List().viewport(), Qt::LeftButton, {}, entry.center());
+    QTest::mouseDClick(Form.List().viewport(), Qt::LeftButton, {}, entry.center());
+  };
+  QString edited;
+  Form.OnEditMacro = [&edited](const QString& fileName) {
+    edited = fileName;
+  };
+  doubleClick(zeta);
+  EXPECT_EQ(Form.CurrentFolder(), Library.filePath("Zeta"));
+  EXPECT_TRUE(edited.isEmpty());
+  const QRect inside = Form.List().visualItemRect(Form.List().item(0));
+  doubleClick(inside);
+  EXPECT_EQ(edited, Library.filePath("Zeta/inside.lvm"));
+  Action("SpeedRoot")->trigger();
+  EXPECT_EQ(Form.CurrentFolder(), QDir::cleanPath(Library.path()));
+}
+
+TEST_F(PartsCentreTest, DeletingAsksAndAReadOnlyMacroStays) {
+  QFile::setPermissions(Library.filePath("A.LVM"), QFile::ReadOwner);
+  Form.Refresh();
+  Select(2);
+  Action("PopDelete")->trigger();
+  EXPECT_EQ(Messages.value(0), "This macro is read-only and cannot be deleted.");
+  EXPECT_TRUE(QFile::exists(Library.filePath("A.LVM")));
+
+  Form.show();
+  const QRect a = Form.List().visualItemRect(Form.List().item(2));
+  QTest::mouseClick(Form.List().viewport(), Qt::RightButton, {}, a.center());
+  EXPECT_FALSE(Action("PopDelete")->isVisible());
+  EXPECT_FALSE(Action("PopViewDatasheet")->isVisible());
+  Form.EntryMenu().close();
+
+  Select(4);
+  Action("PopDelete")->trigger();
+  EXPECT_EQ(Messages.value(1), "Are you sure you want to delete this macro?");
+  EXPECT_FALSE(QFile::exists(Library.filePath("b.lvm")));
+  EXPECT_FALSE(Captions().contains("Adder"));
+}
+
+}  // namespace
+}  // namespace logivane
