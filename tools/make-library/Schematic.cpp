@@ -14,6 +14,9 @@ namespace logivane::library {
 namespace {
 
 constexpr int Pitch = 10;
+/// The height of the row of devices, low enough for the tallest symbol and the port names
+/// above it to stay on the drawing.
+constexpr int RowY = 80;
 /// Distance between neighbouring pins of the outline, and the length of their leads.
 constexpr int PinPitch = 20;
 constexpr int LeadLength = 20;
@@ -125,7 +128,7 @@ void TSchematic::Place(std::unique_ptr<TDevice> device) {
   const int leftColumns = static_cast<int>(left.size());
   const int x = CeilToPitch(static_cast<float>(FCursor) - bounds.MinX +
                             static_cast<float>(Pitch * (leftColumns + 1)));
-  device->Translate(static_cast<float>(x), 0);
+  device->Translate(static_cast<float>(x), RowY);
   device->Remap();
   int rightmost = CeilToPitch(static_cast<float>(x) + bounds.MaxX);
 
@@ -142,7 +145,7 @@ void TSchematic::Place(std::unique_ptr<TDevice> device) {
   }
   for (TPin* pin : below) {
     const QPoint p = CentreOf(*pin);
-    if (p.y() >= 0) {
+    if (p.y() >= RowY) {
       FEnds.push_back({pin, p.x(), {}});
     } else {
       // A pin on top of its symbol goes up and round it.
@@ -152,7 +155,7 @@ void TSchematic::Place(std::unique_ptr<TDevice> device) {
     }
   }
   FCursor = rightmost + Pitch;
-  FBottom = std::max(FBottom, CeilToPitch(bounds.MaxY));
+  FBottom = std::max(FBottom, CeilToPitch(RowY + bounds.MaxY));
   AddObject(*FMacro, std::move(device));
 }
 
@@ -250,7 +253,7 @@ std::unique_ptr<TMacro> TSchematic::Finish(const QString& caption, const QString
     label->SetLabelText(name);
     float x, y;
     tag->Pin(0)->GetCentre(x, y);
-    label->CentreAt({static_cast<int>(x), -25});
+    label->CentreAt({static_cast<int>(x), static_cast<int>(y) - 25});
     label->Remap();
     AddObject(*FMacro, std::move(label));
   }
