@@ -27,7 +27,9 @@ QString PinoutHtml(const TPart& part, const TFunctionTable& table) {
   for (std::size_t i = 0; i < order.size(); ++i) {
     const QString& name = order[i];
     QString use = QStringLiteral("not connected");
-    if (std::ranges::find(table.Inputs, name) != table.Inputs.end()) {
+    if (name == QLatin1String("GND") || name == QLatin1String("VCC")) {
+      use = QStringLiteral("supply; not needed in simulation");
+    } else if (std::ranges::find(table.Inputs, name) != table.Inputs.end()) {
       use = QStringLiteral("input");
     } else if (std::ranges::find(table.Outputs, name) != table.Outputs.end()) {
       use = QStringLiteral("output");
@@ -36,7 +38,13 @@ QString PinoutHtml(const TPart& part, const TFunctionTable& table) {
                 .arg(i + 1)
                 .arg(Escaped(name), use);
   }
-  return html + QStringLiteral("</table>\n");
+  html += QStringLiteral("</table>\n");
+  if (std::ranges::any_of(order, [](const QString& name) { return name.startsWith(u'/'); })) {
+    html += QStringLiteral(
+        "<p>A name starting with / is active low, drawn with a bar over it "
+        "on the symbol.</p>\n");
+  }
+  return html;
 }
 
 QString FunctionTableHtml(const TFunctionTable& table) {
