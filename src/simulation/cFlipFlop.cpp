@@ -110,8 +110,10 @@ void TClockedFlipFlop::Reset() {
 SimResult TClockedFlipFlop::Calculate() {
   SimResult result;
   if (Input(PinPreset)) {
+    // A preset gives the flip-flop its first state as much as the clear after a reset does.
     MasterQ = 1;
     MasterNotQ = 0;
+    Initial = false;
     result.Changed = DriveOutputs(1, 0);
   } else if (Input(PinClear) || Initial) {
     MasterQ = 0;
