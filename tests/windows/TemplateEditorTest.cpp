@@ -34,8 +34,7 @@ protected:
       Tags.push_back(Place<TTagDevice>(circuit, 100, static_cast<float>(40 * i)));
     }
     auto box = std::make_unique<TPolygon>();
-    box->AddPoints({CreateFloatPoint(0, 0), CreateFloatPoint(40, 0), CreateFloatPoint(40, 60),
-                    CreateFloatPoint(0, 60)});
+    box->AddPoints({{0, 0}, {40, 0}, {40, 60}, {0, 60}});
     box->Remap();
     circuit.Add(std::move(box));
     for (int i = 0; i < 4; ++i) {
