@@ -4,6 +4,7 @@
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
+#include "windows/EditMemoryDlg.h"
 #include "windows/LogicAnalyserForm.h"
 #include "windows/PartsUnit.h"
 #include "windows/TemplateForm.h"
@@ -93,7 +94,10 @@ TMainForm::TMainForm(QWidget* parent)
   SpeedUpdateClick();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+  // The contents window lets go of its memory before the drawing destroys the circuit.
+  FMemoryContents->SetMemory(nullptr);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Showing and closing

@@ -77,8 +77,8 @@ protected:
     return path;
   }
 
+  std::unique_ptr<TMemoryDevice> Memory;  // outlives the window, which refers to it
   TEditContentsDialog Window;
-  std::unique_ptr<TMemoryDevice> Memory;
   QTemporaryDir Folder;
   QString MapName;
   QStringList Messages;
