@@ -225,22 +225,7 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
     AbandonTrace();
     return true;
   }
-  switch (event.key()) {
-    case Qt::Key_Left:
-      FDrawing->MoveSelectionBy(-1, 0);
-      return true;
-    case Qt::Key_Up:
-      FDrawing->MoveSelectionBy(0, -1);
-      return true;
-    case Qt::Key_Right:
-      FDrawing->MoveSelectionBy(1, 0);
-      return true;
-    case Qt::Key_Down:
-      FDrawing->MoveSelectionBy(0, 1);
-      return true;
-    default:
-      return false;
-  }
+  return FDrawing->MoveSelectionByKey(event.key());
 }
 
 }  // namespace logivane

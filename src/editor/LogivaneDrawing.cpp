@@ -378,6 +378,25 @@ void TLogivaneDrawing::MoveSelectionBy(int dx, int dy) {
   }
 }
 
+bool TLogivaneDrawing::MoveSelectionByKey(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      MoveSelectionBy(-1, 0);
+      return true;
+    case Qt::Key_Up:
+      MoveSelectionBy(0, -1);
+      return true;
+    case Qt::Key_Right:
+      MoveSelectionBy(1, 0);
+      return true;
+    case Qt::Key_Down:
+      MoveSelectionBy(0, 1);
+      return true;
+    default:
+      return false;
+  }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Notices
 

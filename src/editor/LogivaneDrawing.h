@@ -86,6 +86,9 @@ public:
   bool SelectAll();
   /// Moves the selection by (dx, dy) units, as the arrow keys do.
   void MoveSelectionBy(int dx, int dy);
+  /// Moves the selection one unit for an arrow key; false for any other key. The windows that
+  /// hold a drawing call it, because the drawing's scroll box would scroll with those keys.
+  bool MoveSelectionByKey(int key);
   /// Wire-end following after something moved its pins: by the handles or by a command.
   void RefreshWires();
   bool Tracing() const { return FTracing; }

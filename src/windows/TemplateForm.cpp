@@ -251,23 +251,7 @@ bool TTemplateForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched != FDrawing || event->type() != QEvent::KeyPress) {
     return QDialog::eventFilter(watched, event);
   }
-  // The scroll box would take the arrow keys for scrolling.
-  switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Left:
-      FDrawing->MoveSelectionBy(-1, 0);
-      return true;
-    case Qt::Key_Up:
-      FDrawing->MoveSelectionBy(0, -1);
-      return true;
-    case Qt::Key_Right:
-      FDrawing->MoveSelectionBy(1, 0);
-      return true;
-    case Qt::Key_Down:
-      FDrawing->MoveSelectionBy(0, 1);
-      return true;
-    default:
-      return false;
-  }
+  return FDrawing->MoveSelectionByKey(static_cast<QKeyEvent*>(event)->key());
 }
 
 }  // namespace logivane
