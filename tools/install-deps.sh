@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation
-          googletest libgtest-dev libbenchmark-dev clang-format gtkwave)
+          googletest libgtest-dev libbenchmark-dev libgoogle-perftools-dev clang-format gtkwave)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
