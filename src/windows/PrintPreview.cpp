@@ -41,10 +41,6 @@ TPrintPreview::TPrintPreview(QWidget* parent, std::unique_ptr<QPrinter> printer)
     FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
   }
   FUi->Desk->setBackgroundRole(QPalette::Dark);
-  QPalette page = FUi->PagePanel->palette();
-  page.setColor(QPalette::Window, Qt::white);
-  page.setColor(QPalette::WindowText, Qt::black);
-  FUi->PagePanel->setPalette(page);
   FUi->PaintBox->OnPaint = [this](QPainter& painter, const QRect&) {
     PaintPage(painter);
   };
