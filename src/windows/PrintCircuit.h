@@ -47,7 +47,7 @@ QTransform PreviewTransform(const TMacro& circuit, QSize box, int previewDivisor
 /// Draws `circuit` through `transform` without moving any of its objects.
 void DrawCircuit(QPainter& painter, TMacro& circuit, const QTransform& transform);
 
-/// Prints `circuit` on one page of `printer`; false when the printer cannot start a document.
+/// Prints `circuit` on one page of `printer`; false when the printer fails.
 bool PrintCircuitOn(QPrinter& printer, TMacro& circuit, const TPrintOptions& options);
 
 }  // namespace logivane

@@ -85,8 +85,8 @@ void TPrintPreview::PrintCircuit() {
   TWaitCursor wait;
   if (!PrintCircuitOn(*FPrinter, *FCircuit, Options())) {
     UserMessages::Show(this, QMessageBox::Warning,
-                       tr("The printer could not start printing. Check that it is switched on "
-                          "and ready, then try again."));
+                       tr("The circuit could not be printed. Check that the printer is "
+                          "switched on and ready, then try again."));
   }
 }
 

@@ -46,7 +46,7 @@ public:
   TPrinterSetup RunPrinterSetup;
 
   /// Prints the circuit with the window's options, when a printer is installed; a printer
-  /// that cannot start is reported and changes nothing.
+  /// that fails is reported and changes nothing.
   void PrintCircuit();
   void PrintSetupClick();
   /// Sizes the page panel from the printer's page and resolution and centres it.
