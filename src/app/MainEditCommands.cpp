@@ -30,6 +30,7 @@ void TMainForm::SpeedUpdateClick() {
   FDrawing->SetSelectMode(Action("SpeedPointer")->isChecked());
   FDrawing->SetProbeMode(Action("SpeedProbe")->isChecked());
   EnableClipboardCommands();
+  EnablePrintCommands();
 }
 
 void TMainForm::SpeedWireToolClick() {

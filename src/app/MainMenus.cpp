@@ -35,8 +35,10 @@ QIcon ToolIcon(const char* name) {
 
 /// Names of the commands whose windows are not part of the program yet.
 constexpr const char* ComingCommands[] = {
-    "MenuPrintSetup",      "MenuPrintPreview",  "MenuPrint",      "SpeedPrint",
-    "MenuAttachDatasheet", "MenuDatasheetPath", "MenuHelpTopics", "PopViewDatasheet",
+    "MenuAttachDatasheet",
+    "MenuDatasheetPath",
+    "MenuHelpTopics",
+    "PopViewDatasheet",
 };
 
 }  // namespace
@@ -101,10 +103,9 @@ void TMainForm::CreateFileMenu() {
   QAction* reopen = menu->addMenu(FReopenMenu);
   reopen->setObjectName(QStringLiteral("MenuReopenEntry"));
   menu->addSeparator();
-  add("MenuPrintSetup", tr("Print Set&up..."), [] {});
-  add("MenuPrintPreview", tr("Print Pre&view..."), [] {});
-  add(
-      "MenuPrint", tr("&Print"), [] {}, QKeySequence(tr("Ctrl+P")));
+  add("MenuPrintSetup", tr("Print Set&up..."), &TMainForm::PrintSetupClick);
+  add("MenuPrintPreview", tr("Print Pre&view..."), &TMainForm::PrintPreviewClick);
+  add("MenuPrint", tr("&Print"), &TMainForm::PrintClick, QKeySequence(tr("Ctrl+P")));
   menu->addSeparator();
   add("MenuExit", tr("E&xit"), &TMainForm::close);
 }
@@ -256,7 +257,7 @@ void TMainForm::CreateToolBars() {
     button(*files, name, icon, hint, [command] { command->trigger(); })->setEnabled(false);
   }
   files->addSeparator();
-  button(*files, "SpeedPrint", "print", tr("Print"), [] {});
+  button(*files, "SpeedPrint", "print", tr("Print"), &TMainForm::PrintClick);
   addToolBarBreak();
 
   auto* tools = new QActionGroup(this);

@@ -70,6 +70,7 @@ TMainForm::TMainForm(QWidget* parent)
 
   CreateMenus();
   CreateMemoryContents();
+  CreatePrintPreview();
   connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);
   connect(FDrawing, &TLogivaneDrawing::OnObjectSelected, this,
           [this](Qt::MouseButton button) { ObjectSelected(button); });

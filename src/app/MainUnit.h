@@ -24,6 +24,7 @@ class TGraphicObject;
 class TLogivaneDrawing;
 class TMemoryDevice;
 class TPartsForm;
+class TPrintPreview;
 struct TDeviceTool;
 struct TProgramSettings;
 
@@ -38,7 +39,8 @@ struct TProgramSettings;
  * of the selection), MainRunCommands.cpp, MainMemoryCommands.cpp (the memory device's windows),
  * MainHistoryCommands.cpp (the Logic History window), MainTemplateCommands.cpp (the Template
  * Editor), MainDialogCommands.cpp (device dialogs), MainPartsCommands.cpp (the Parts Centre and
- * its drops) and MainMenus.cpp, which builds the actions.
+ * its drops), MainPrintCommands.cpp (printing and its preview) and MainMenus.cpp, which builds
+ * the actions.
  */
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -53,6 +55,7 @@ public:
   TAnalyserForm& LogicHistory() const { return *FHistory; }
   TTemplateForm& TemplateEditor() const { return *FTemplateEditor; }
   TPartsForm& PartsCentre() const { return *FParts; }
+  TPrintPreview& PrintPreview() const { return *FPrintPreview; }
   QTimer& Clock() const { return *FClock; }
   /// Opened when the window is first shown, after the settings are read: the arguments are
   /// joined with spaces, so a path with spaces may come unquoted.
@@ -130,6 +133,14 @@ public:
   void DropLibraryMacro(const QString& fileName, QPoint at);
   /// Opens a library file as the circuit, after the save question.
   void EditLibraryMacro(const QString& fileName);
+
+  // Printing.
+  void PrintSetupClick();
+  void PrintPreviewClick();
+  /// Prints the level shown with the options that the preview holds.
+  void PrintClick();
+  /// The print commands are enabled only while a printer is installed.
+  void EnablePrintCommands();
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -227,6 +238,9 @@ private:
   /// Takes drags from the Parts Centre's list over the drawing; true when `event` was one.
   bool PartsDragEvent(QEvent* event);
 
+  // MainPrintCommands.cpp.
+  void CreatePrintPreview();
+
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
   void CollectSettings(TProgramSettings& settings) const;
@@ -237,6 +251,7 @@ private:
   TAnalyserForm* FHistory = nullptr;
   TTemplateForm* FTemplateEditor = nullptr;
   TPartsForm* FParts = nullptr;
+  TPrintPreview* FPrintPreview = nullptr;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
   QMenu* FDeviceMenu = nullptr;
