@@ -38,7 +38,8 @@ struct TProgramSettings;
  * of the selection), MainRunCommands.cpp, MainMemoryCommands.cpp (the memory device's windows),
  * MainHistoryCommands.cpp (the Logic History window), MainTemplateCommands.cpp (the Template
  * Editor), MainDialogCommands.cpp (device dialogs), MainPartsCommands.cpp (the Parts Centre and
- * its drops) and MainMenus.cpp, which builds the actions.
+ * its drops), MainHelpCommands.cpp (help and datasheets) and MainMenus.cpp, which builds the
+ * actions.
  */
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -130,6 +131,18 @@ public:
   void DropLibraryMacro(const QString& fileName, QPoint at);
   /// Opens a library file as the circuit, after the save question.
   void EditLibraryMacro(const QString& fileName);
+
+  // Help and datasheets.
+  /// Shows the contents of the program's help file.
+  void HelpTopicsClick();
+  /// F1: with nothing selected the circuit's datasheet, with a macro selected its datasheet,
+  /// otherwise the help page of the selected object.
+  void HelpKeyClick();
+  /// Opens `datasheet` from the datasheet folders, with the notice balloon hidden.
+  void ViewDatasheet(const QString& datasheet);
+  void ViewDatasheetClick();
+  void AttachDatasheetClick();
+  void DatasheetPathClick();
 
 protected:
   void showEvent(QShowEvent* event) override;
