@@ -102,6 +102,7 @@ THelpWindow::THelpWindow(QWidget* parent)
   QToolBar* bar = addToolBar(tr("Navigation"));
   bar->setObjectName(QStringLiteral("HelpToolBar"));
   bar->setMovable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   QAction* back = bar->addAction(ThemeIcon("go-previous", QStyle::SP_ArrowBack), tr("&Back"),
                                  FBrowser, &QTextBrowser::backward);
   back->setObjectName(QStringLiteral("HelpBack"));
@@ -213,17 +214,25 @@ void THelpWindow::ShowPage(const QUrl& url) {
   }
 }
 
-void THelpWindow::PageChanged() {
+void THelpWindow::PageChanged(const QUrl& page) {
   const QString title = FBrowser->documentTitle();
   setWindowTitle(title.isEmpty() ? tr("Logivane Help") : title);
-  const QString path = CurrentTopic();
+  // The browser's own source is not yet the new page while it tells of it. A heading may open
+  // the same page as its first entry; the entry says more.
+  QTreeWidgetItem* shown = nullptr;
+  for (QTreeWidgetItemIterator it(FContents); *it; ++it) {
+    if (THelpFile::ArchivePath((*it)->data(0, Qt::UserRole).toString()) == page.path()) {
+      shown = *it;
+    }
+  }
   const QSignalBlocker quiet(FContents);
   FContents->clearSelection();
-  for (QTreeWidgetItemIterator it(FContents); *it; ++it) {
-    if (THelpFile::ArchivePath((*it)->data(0, Qt::UserRole).toString()) == path) {
-      FContents->setCurrentItem(*it);
-      break;
+  if (shown) {
+    for (QTreeWidgetItem* parent = shown->parent(); parent; parent = parent->parent()) {
+      parent->setExpanded(true);
     }
+    FContents->setCurrentItem(shown);
+    FContents->scrollToItem(shown);
   }
 }
 

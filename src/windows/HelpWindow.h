@@ -79,7 +79,7 @@ private:
   /// Makes `file` the help file shown; its contents fill the tree.
   void SetHelpFile(std::unique_ptr<THelpFile> file);
   void ShowPage(const QUrl& url);
-  void PageChanged();
+  void PageChanged(const QUrl& page);
   void LinkClicked(const QUrl& url);
 
   std::unique_ptr<THelpFile> FFile;
