@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QPointer>
 #include <QSplitter>
@@ -171,10 +172,32 @@ bool THelpWindow::ShowTopic(const QString& address, const QString& topic) {
   }
   FWindowName = windowName;
   ShowPage(PageUrl(page));
+  StayUsableBeside(qobject_cast<QDialog*>(QApplication::activeModalWidget()));
   show();
   raise();
   activateWindow();
   return true;
+}
+
+void THelpWindow::StayUsableBeside(QDialog* dialog) {
+  // A modal dialog blocks every window but its own, so help asked for from one belongs to it
+  // until it closes.
+  if (!dialog || parentWidget() == dialog) {
+    return;
+  }
+  const QRect bounds = geometry();
+  setParent(dialog, Qt::Window);
+  setGeometry(bounds);
+  connect(
+      dialog, &QDialog::finished, this,
+      [this] {
+        const bool shown = isVisible();
+        const QRect bounds = geometry();
+        setParent(nullptr, Qt::Window);
+        setGeometry(bounds);
+        setVisible(shown);
+      },
+      Qt::SingleShotConnection);
 }
 
 QString THelpWindow::Address() const {

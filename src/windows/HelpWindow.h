@@ -7,6 +7,7 @@
 #include <memory>
 
 class QAction;
+class QDialog;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -79,6 +80,8 @@ private:
   /// Makes `file` the help file shown; its contents fill the tree.
   void SetHelpFile(std::unique_ptr<THelpFile> file);
   void ShowPage(const QUrl& url);
+  /// Keeps the window usable while the modal `dialog` (if any) is open.
+  void StayUsableBeside(QDialog* dialog);
   void PageChanged(const QUrl& page);
   void LinkClicked(const QUrl& url);
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QTreeWidget>
 
 namespace logivane {
@@ -116,6 +117,19 @@ TEST_F(HelpWindowTest, AMissingFileOrTopicIsReportedAndNothingChanges) {
   ASSERT_EQ(Messages.size(), 2);
   EXPECT_TRUE(Messages[1].contains("NoSuchPage.htm"));
   EXPECT_EQ(Window.CurrentTopic(), shown);
+}
+
+TEST_F(HelpWindowTest, HelpAskedForFromAModalDialogCanBeUsedBesideIt) {
+  QDialog dialog;
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.show();
+  ASSERT_TRUE(Window.ShowTopic(BuiltHelpFile + ">PopWindow", "MacroAssignDatasheet.htm"));
+  EXPECT_EQ(Window.parentWidget(), &dialog);
+  EXPECT_TRUE(Window.isWindow());
+  dialog.accept();
+  EXPECT_EQ(Window.parentWidget(), nullptr);
+  EXPECT_TRUE(Window.isVisible());
+  EXPECT_EQ(Window.CurrentTopic(), "/MacroAssignDatasheet.htm");
 }
 
 }  // namespace
