@@ -1,11 +1,9 @@
 #include "dialogs/AssociateHelpDlg.h"
-#include "dialogs/DatasheetPathDlg.h"
 #include "dialogs/DialogTestHelpers.h"
 #include "windows/HelpWindow.h"
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -67,18 +65,6 @@ TEST(AssociateHelpDialogTest, TheContextBoxTakesFourDigitsAndItsHelpShowsItsPage
   EXPECT_EQ(requests[0].Address, ProgramHelpFile() + ">PopWindow");
   EXPECT_EQ(requests[0].Topic, "MacroAssignDatasheet.htm");
   EXPECT_TRUE(dialog.isVisible());
-}
-
-TEST(DatasheetPathDialogTest, ShowsThePathAndItsNote) {
-  TDatasheetPathDialog dialog;
-  EXPECT_EQ(dialog.windowTitle(), "Datasheet Path");
-  EXPECT_EQ(Control<QLabel>(dialog, "Note")->text(),
-            "The default Logivane path is searched first in an attempt to locate a datasheet.  "
-            "If the search fails, the above search path is used.");
-  dialog.SetValues("/srv/sheets");
-  EXPECT_EQ(Control<QLineEdit>(dialog, "DatasheetPath")->text(), "/srv/sheets");
-  Control<QLineEdit>(dialog, "DatasheetPath")->setText("  /home/teacher/sheets ");
-  EXPECT_EQ(dialog.Values(), "/home/teacher/sheets");
 }
 
 }  // namespace
