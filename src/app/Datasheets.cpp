@@ -70,7 +70,7 @@ bool Fail(QWidget* parent) {
 /// The first of the two folders that holds `name`, as a path; empty when neither does. A
 /// datasheet path that was never set is no folder: it would make the name one from the root.
 QString FindInFolders(const QString& name, const TDatasheetFolders& folders) {
-  QStringList candidates{folders.StartFolder + QLatin1String("/datasheets/") + name};
+  QStringList candidates{folders.Datasheets + QLatin1Char('/') + name};
   if (!folders.DatasheetFolder.isEmpty()) {
     candidates << folders.DatasheetFolder + QLatin1Char('/') + name;
   }

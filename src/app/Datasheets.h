@@ -9,10 +9,11 @@ class QWidget;
 
 namespace logivane {
 
-/// The two folders in which a datasheet named without a folder is looked for, in this order:
-/// the "datasheets" folder under `StartFolder`, then `DatasheetFolder`.
+/// The two folders in which a datasheet named without a folder is looked for, in this order.
 struct TDatasheetFolders {
-  QString StartFolder;
+  /// The program's own "datasheets" folder.
+  QString Datasheets;
+  /// The folder of the "Datasheet Path" setting; may be empty.
   QString DatasheetFolder;
 };
 

@@ -1,6 +1,7 @@
 // Help and datasheets: the help file's contents, F1 by selection, and the datasheet of the
 // circuit and of its macros, with the folder in which datasheets are looked for.
 #include "app/Datasheets.h"
+#include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
 #include "dialogs/AssociateHelpDlg.h"
 #include "dialogs/DatasheetPathDlg.h"
@@ -32,7 +33,8 @@ void TMainForm::HelpKeyClick() {
 
 void TMainForm::ViewDatasheet(const QString& datasheet) {
   FDrawing->HideNotice();
-  OpenDatasheet(this, datasheet, {StartFolder, DatasheetFolder});
+  OpenDatasheet(this, datasheet,
+                {DataFolder(StartFolder, QStringLiteral("datasheets")), DatasheetFolder});
 }
 
 void TMainForm::ViewDatasheetClick() {

@@ -51,7 +51,7 @@ protected:
   static QString Url(const QString& path) { return QUrl::fromLocalFile(path).toString(); }
 
   QTemporaryDir Folder;
-  TDatasheetFolders Folders{Path("start"), Path("sheets")};
+  TDatasheetFolders Folders{Path("start/datasheets"), Path("sheets")};
   QStringList Opened;
   QStringList Messages;
 };

@@ -681,6 +681,11 @@ TEST_F(MainWindowHelpTest, F1AndEveryHelpCommandAskForTheirPage) {
   Circuit().Datasheet = "http://example.com/counter.pdf";
   PressF1();
   EXPECT_EQ(Opened, QStringList{"http://example.com/counter.pdf"});
+  // The library's datasheets are found where the library is, though the start folder has none.
+  Form->StartFolder = Folder.path();
+  Circuit().Datasheet = "7400.htm";
+  PressF1();
+  EXPECT_TRUE(Opened.takeLast().endsWith("/datasheets/7400.htm"));
 
   auto* gate = Place<T2AndGate>(Circuit(), 100, 100);
   Select(*gate);
