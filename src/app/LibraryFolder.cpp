@@ -6,8 +6,7 @@
 
 namespace logivane {
 
-QString LibraryFolder(const QString& startFolder) {
-  const QString name = QStringLiteral("Parts Centre");
+QString DataFolder(const QString& startFolder, const QString& name) {
   const QString preferred = QDir(startFolder).filePath(name);
   for (const QString& folder :
        {preferred, QDir(QCoreApplication::applicationDirPath()).filePath(name),

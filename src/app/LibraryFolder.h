@@ -5,11 +5,16 @@
 namespace logivane {
 
 /**
- * @brief The folder of the macro library: "Parts Centre" under `startFolder`, or, where that
- * does not exist, the first that does beside the executable, in the installed data folder or in
- * the source tree (a program run from its build tree). Falls back to the one under
- * `startFolder`.
+ * @brief The program's folder `name` ("Parts Centre", "datasheets"): the one under
+ * `startFolder`, or, where that does not exist, the first that does beside the executable, in
+ * the installed data folder or in the source tree (a program run from its build tree). Falls
+ * back to the one under `startFolder`.
  */
-QString LibraryFolder(const QString& startFolder);
+QString DataFolder(const QString& startFolder, const QString& name);
+
+/// The folder of the macro library.
+inline QString LibraryFolder(const QString& startFolder) {
+  return DataFolder(startFolder, QStringLiteral("Parts Centre"));
+}
 
 }  // namespace logivane

@@ -120,7 +120,7 @@ void TMainForm::CreateDeviceMenu() {
   add(menu, "PopNameMacro", tr("&Name Macro"), &TMainForm::NameMacroFromAnnotation);
   add(menu, "PopEditSequence", tr("&Edit Sequence..."), &TMainForm::EditSequenceClick);
   add(menu, "PopEditMacro", tr("&Edit Macro..."), &TMainForm::EditMacroClick);
-  add(menu, "PopViewDatasheet", tr("&View Datasheet..."), [] {});
+  add(menu, "PopViewDatasheet", tr("&View Datasheet..."), &TMainForm::ViewDatasheetClick);
 
   QMenu* colours = submenu(menu, "PopChangeColour", tr("C&hange Color"));
   for (const TColourEntry& entry : ColourEntries) {

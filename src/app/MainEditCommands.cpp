@@ -244,6 +244,7 @@ void TMainForm::GridSetupClick() {
 void TMainForm::RefreshToolsMenu() {
   const bool atRoot = !FDrawing->IsInsideMacro();
   Action("MenuNameMacro")->setEnabled(atRoot);
+  Action("MenuAttachDatasheet")->setEnabled(atRoot);
   Action("MenuTemplateEditor")->setEnabled(atRoot);
 }
 

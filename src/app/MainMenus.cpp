@@ -33,14 +33,6 @@ QIcon ToolIcon(const char* name) {
   return QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
 }
 
-/// Names of the commands whose windows are not part of the program yet.
-constexpr const char* ComingCommands[] = {
-    "MenuAttachDatasheet",
-    "MenuDatasheetPath",
-    "MenuHelpTopics",
-    "PopViewDatasheet",
-};
-
 }  // namespace
 
 QAction* TMainForm::NewAction(const char* name, const QString& caption,
@@ -71,9 +63,6 @@ void TMainForm::CreateMenus() {
   CreateToolBars();
   CreateDeviceMenu();
   CreateTagMenu();
-  for (const char* name : ComingCommands) {
-    Action(name)->setEnabled(false);
-  }
 }
 
 void TMainForm::CreateFileMenu() {
@@ -201,17 +190,27 @@ void TMainForm::CreateToolsMenu() {
   menu->addAction(templateEditor);
   QMenu* options = NewMenu("MenuOptions", tr("&Options"), menu);
   menu->addMenu(options);
-  options->addAction(NewAction("MenuAttachDatasheet", tr("&Attach Datasheet...")));
+  QAction* attach = NewAction("MenuAttachDatasheet", tr("&Attach Datasheet..."));
+  connect(attach, &QAction::triggered, this, &TMainForm::AttachDatasheetClick);
+  options->addAction(attach);
   QAction* name = NewAction("MenuNameMacro", tr("&Name Macro..."));
   connect(name, &QAction::triggered, this, &TMainForm::NameMacroClick);
   options->addAction(name);
-  options->addAction(NewAction("MenuDatasheetPath", tr("&Set Datasheet Path...")));
+  QAction* path = NewAction("MenuDatasheetPath", tr("&Set Datasheet Path..."));
+  connect(path, &QAction::triggered, this, &TMainForm::DatasheetPathClick);
+  options->addAction(path);
 }
 
 void TMainForm::CreateHelpMenu() {
   QMenu* menu = NewMenu("MenuHelp", tr("&Help"), this);
   menuBar()->addMenu(menu);
-  menu->addAction(NewAction("MenuHelpTopics", tr("&Help Topics...")));
+  QAction* topics = NewAction("MenuHelpTopics", tr("&Help Topics..."));
+  connect(topics, &QAction::triggered, this, &TMainForm::HelpTopicsClick);
+  menu->addAction(topics);
+  // F1 belongs to no menu: what it shows depends on the selection.
+  QAction* context = NewAction("HelpKey", tr("Help"), QKeySequence(Qt::Key_F1));
+  connect(context, &QAction::triggered, this, &TMainForm::HelpKeyClick);
+  addAction(context);
   QAction* about = NewAction("MenuAbout", tr("&About..."));
   connect(about, &QAction::triggered, this, [this] {
     QMessageBox::about(this, tr("About Logivane"),

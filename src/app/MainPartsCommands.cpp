@@ -17,6 +17,9 @@ void TMainForm::ConnectPartsCentre() {
   FParts->OnEditMacro = [this](const QString& fileName) {
     EditLibraryMacro(fileName);
   };
+  FParts->OnViewDatasheet = [this](const QString& datasheet, const QString&) {
+    ViewDatasheet(datasheet);
+  };
 }
 
 void TMainForm::SetLibraryRoot() {

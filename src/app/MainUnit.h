@@ -39,8 +39,8 @@ struct TProgramSettings;
  * of the selection), MainRunCommands.cpp, MainMemoryCommands.cpp (the memory device's windows),
  * MainHistoryCommands.cpp (the Logic History window), MainTemplateCommands.cpp (the Template
  * Editor), MainDialogCommands.cpp (device dialogs), MainPartsCommands.cpp (the Parts Centre and
- * its drops), MainPrintCommands.cpp (printing and its preview) and MainMenus.cpp, which builds
- * the actions.
+ * its drops), MainPrintCommands.cpp (printing and its preview), MainHelpCommands.cpp (help and
+ * datasheets) and MainMenus.cpp, which builds the actions.
  */
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -141,6 +141,18 @@ public:
   void PrintClick();
   /// The print commands are enabled only while a printer is installed.
   void EnablePrintCommands();
+
+  // Help and datasheets.
+  /// Shows the contents of the program's help file.
+  void HelpTopicsClick();
+  /// F1: with nothing selected the circuit's datasheet, with a macro selected its datasheet,
+  /// otherwise the help page of the selected object.
+  void HelpKeyClick();
+  /// Opens `datasheet` from the datasheet folders, with the notice balloon hidden.
+  void ViewDatasheet(const QString& datasheet);
+  void ViewDatasheetClick();
+  void AttachDatasheetClick();
+  void DatasheetPathClick();
 
 protected:
   void showEvent(QShowEvent* event) override;

@@ -6,6 +6,7 @@
 #include "simulation/cMemory.h"
 #include "simulation/cMemoryMap.h"
 #include "ui_EditMemoryDlg.h"
+#include "windows/HelpWindow.h"
 #include "windows/MemoryContentsModel.h"
 #include "windows/WordEditDelegate.h"
 
@@ -72,6 +73,7 @@ TEditContentsDialog::TEditContentsDialog(QWidget* parent)
   connect(FUi->MenuClearMemory, &QAction::triggered, this, &TEditContentsDialog::ClearMemoryClick);
   connect(FUi->MenuOpenMap, &QAction::triggered, this, &TEditContentsDialog::OpenMapClick);
   connect(FUi->MenuSaveMap, &QAction::triggered, this, &TEditContentsDialog::SaveMapClick);
+  ConnectHelpTopic(*FUi->ContentsHelpTopics, QStringLiteral("MemoryContentsWindow.htm"));
   connect(FUi->HexButton, &QRadioButton::toggled, this, &TEditContentsDialog::ShowHexadecimal);
 
   QTableView& grid = *FUi->ContentsGrid;

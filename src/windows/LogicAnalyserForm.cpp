@@ -4,6 +4,7 @@
 #include "simulation/cinput.h"
 #include "ui_LogicAnalyserForm.h"
 #include "windows/CycleLengthBox.h"
+#include "windows/HelpWindow.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -94,6 +95,7 @@ TAnalyserForm::TAnalyserForm(QWidget* parent)
     FUi->TraceBox->update();
   });
   connect(FUi->HistoryExport, &QAction::triggered, this, &TAnalyserForm::ExportClick);
+  ConnectHelpTopic(*FUi->HistoryHelpTopics, QStringLiteral("LogicHistory.htm"));
   connect(FUi->HistoryClose, &QAction::triggered, this, &TAnalyserForm::close);
   connect(FCycleLength, &QSpinBox::valueChanged, this, &TAnalyserForm::CycleLengthChanged);
 

@@ -2,6 +2,7 @@
 
 #include "editor/UserMessages.h"
 #include "ui_PartsUnit.h"
+#include "windows/HelpWindow.h"
 #include "windows/MountedVolumes.h"
 #include "windows/PartsList.h"
 
@@ -53,6 +54,7 @@ TPartsForm::TPartsForm(QWidget* parent)
   connect(FUi->MenuStatusBar, &QAction::triggered, this, &TPartsForm::SetStatusVisible);
   connect(FUi->MenuView, &QMenu::aboutToShow, this,
           [this] { FUi->MenuStatusBar->setChecked(StatusVisible()); });
+  ConnectHelpTopic(*FUi->MenuHelpTopics, QStringLiteral("partscentre.htm"));
   connect(FUi->MenuClose, &QAction::triggered, this, &QWidget::close);
   connect(FUi->SpeedChangeLevel, &QAction::triggered, this, &TPartsForm::UpOneLevelClick);
   connect(FUi->SpeedRoot, &QAction::triggered, this, &TPartsForm::RootClick);

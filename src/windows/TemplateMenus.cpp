@@ -3,6 +3,7 @@
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
+#include "windows/HelpWindow.h"
 #include "windows/TemplateForm.h"
 
 #include <QActionGroup>
@@ -164,6 +165,12 @@ void TTemplateForm::CreateMenus() {
   view->addActions(
       {showGrid, snap,
        command("TemplateGridSetup", tr("&Grid Setup..."), &TTemplateForm::GridSetupClick)});
+
+  QMenu* help = bar->addMenu(tr("&Help"));
+  help->setObjectName(QStringLiteral("TemplateHelpMenu"));
+  QAction* topics = NewAction("TemplateHelpTopics", tr("&Help Topics..."));
+  ConnectHelpTopic(*topics, QStringLiteral("TemplateEditor.htm"));
+  help->addAction(topics);
 }
 
 void TTemplateForm::CreateToolGroup() {

@@ -1,4 +1,5 @@
 #include "TestHelpers.h"
+#include "app/Datasheets.h"
 #include "app/DeviceTools.h"
 #include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
@@ -18,19 +19,24 @@
 #include "simulation/cTagDevice.h"
 #include "simulation/cinput.h"
 #include "windows/EditMemoryDlg.h"
+#include "windows/HelpWindow.h"
+#include "windows/LogicAnalyserForm.h"
 #include "windows/PartsList.h"
 #include "windows/PartsUnit.h"
+#include "windows/TemplateForm.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -641,6 +647,106 @@ TEST_F(MainWindowTest, AMacroDroppedFromThePartsCentreSimulatesInsideItsParent) 
   EXPECT_EQ(Messages.last(), "Circuit has changed, save current circuit?");
   EXPECT_EQ(Drawing().FileName, file);
   EXPECT_EQ(Form->FileHistory.value(0), file);
+}
+
+/// The help and datasheet requests of the main window, recorded instead of shown.
+class MainWindowHelpTest : public MainWindowTest {
+protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    SetHelpRequestHandler(
+        [this](const THelpRequest& request) { Requests << request.Address + "|" + request.Topic; });
+    SetDatasheetOpener([this](const QUrl& url) {
+      Opened << url.toString();
+      return true;
+    });
+  }
+  void TearDown() override {
+    SetHelpRequestHandler({});
+    SetDatasheetOpener({});
+    MainWindowTest::TearDown();
+  }
+  void PressF1() { QTest::keyClick(&Drawing(), Qt::Key_F1); }
+
+  const QString Topic = ProgramHelpFile() + ">PopWindow|";
+  QStringList Requests;
+  QStringList Opened;
+};
+
+TEST_F(MainWindowHelpTest, F1AndEveryHelpCommandAskForTheirPage) {
+  Show();
+  Drawing().setFocus();
+  PressF1();  // nothing selected, and the circuit has no datasheet
+  EXPECT_TRUE(Requests.isEmpty() && Opened.isEmpty() && Messages.isEmpty());
+  Circuit().Datasheet = "http://example.com/counter.pdf";
+  PressF1();
+  EXPECT_EQ(Opened, QStringList{"http://example.com/counter.pdf"});
+  // The library's datasheets are found where the library is, though the start folder has none.
+  Form->StartFolder = Folder.path();
+  Circuit().Datasheet = "7400.htm";
+  PressF1();
+  EXPECT_TRUE(Opened.takeLast().endsWith("/datasheets/7400.htm"));
+
+  auto* gate = Place<T2AndGate>(Circuit(), 100, 100);
+  Select(*gate);
+  PressF1();
+  TMacro* macro = AddSubCircuit(Circuit(), 300, 100, 1);
+  macro->Datasheet = "https://example.com/adder.htm";
+  Select(*macro);
+  PressF1();
+  EXPECT_EQ(Opened.last(), "https://example.com/adder.htm");
+  ASSERT_TRUE(Shown("PopViewDatasheet"));
+  Action("PopViewDatasheet")->trigger();
+  Form->PartsCentre().OnViewDatasheet("http://example.com/7400.pdf", "0");
+  EXPECT_EQ(Opened.mid(2),
+            QStringList({"https://example.com/adder.htm", "http://example.com/7400.pdf"}));
+
+  Action("MenuHelpTopics")->trigger();
+  for (QAction* command : {Form->PartsCentre().findChild<QAction*>("MenuHelpTopics"),
+                           Form->LogicHistory().findChild<QAction*>("HistoryHelpTopics"),
+                           Form->TemplateEditor().Action("TemplateHelpTopics"),
+                           Form->MemoryContents().findChild<QAction*>("ContentsHelpTopics")}) {
+    ASSERT_NE(command, nullptr);
+    EXPECT_TRUE(command->isEnabled());
+    command->trigger();
+  }
+  EXPECT_EQ(Requests,
+            QStringList({Topic + "GateAND.htm", ProgramHelpFile() + "|", Topic + "partscentre.htm",
+                         Topic + "LogicHistory.htm", Topic + "TemplateEditor.htm",
+                         Topic + "MemoryContentsWindow.htm"}));
+  EXPECT_TRUE(Messages.isEmpty());
+}
+
+TEST_F(MainWindowHelpTest, AttachedDatasheetsAreKeptAndAProgramIsNeverOpened) {
+  Show();
+  Circuit().HelpTopic = "12";
+  Drawing().SetModified(false);
+  ASSERT_TRUE(Action("MenuAttachDatasheet")->isEnabled());
+  AcceptNextDialog([](QDialog& dialog) {
+    Control<QTabWidget>(dialog, "Pages")->setCurrentIndex(1);
+    Control<QLineEdit>(dialog, "Url")->setText("http://example.com/counter.htm");
+  });
+  Action("MenuAttachDatasheet")->trigger();
+  EXPECT_EQ(Circuit().Datasheet, "http://example.com/counter.htm");
+  EXPECT_EQ(Circuit().HelpTopic, "12");
+  EXPECT_TRUE(Drawing().Modified());
+
+  AcceptNextDialog(
+      [](QDialog& dialog) { Control<QLineEdit>(dialog, "DatasheetPath")->setText("/srv/sheets"); });
+  Action("MenuDatasheetPath")->trigger();
+  EXPECT_EQ(Form->DatasheetFolder, "/srv/sheets");
+
+  // A circuit from elsewhere whose datasheet is a script in the datasheets folder.
+  QDir(Folder.path()).mkpath("datasheets");
+  QFile script(Path("datasheets/7400.htm"));
+  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+  script.write("#!/bin/sh\necho owned\n");
+  script.close();
+  Form->StartFolder = Folder.path();
+  Circuit().Datasheet = "7400.htm";
+  Action("HelpKey")->trigger();  // F1, with nothing selected
+  EXPECT_EQ(Messages, QStringList{"Unable to open datasheet."});
+  EXPECT_TRUE(Opened.isEmpty());
 }
 
 }  // namespace

@@ -1,0 +1,136 @@
+#include "editor/UserMessages.h"
+#include "windows/HelpFile.h"
+#include "windows/HelpWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QTreeWidget>
+
+namespace logivane {
+namespace {
+
+const QString BuiltHelpFile = QStringLiteral(LOGIVANE_HELP_FILE);
+
+/// The help viewer on the help file that the build compiled, with its messages recorded.
+class HelpWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
+      Messages << text;
+      return QMessageBox::Ok;
+    });
+  }
+  void TearDown() override { UserMessages::SetHandler({}); }
+
+  THelpWindow Window;
+  QStringList Messages;
+};
+
+TEST(HelpFileTest, EveryTopicThatTheProgramAsksForIsInTheBuiltFile) {
+  const auto file = THelpFile::Open(BuiltHelpFile);
+  ASSERT_NE(file, nullptr) << BuiltHelpFile.toStdString();
+  for (const char* topic : {"annotation.htm",
+                            "tristate.htm",
+                            "GateInverter.htm",
+                            "GateAND.htm",
+                            "GateNAND.htm",
+                            "GateOR.htm",
+                            "GateNOR.htm",
+                            "GateXOR.htm",
+                            "GateXNOR.htm",
+                            "powersupply.htm",
+                            "deviceclock.htm",
+                            "sequencegenerator.htm",
+                            "outputLED.htm",
+                            "output7segment.htm",
+                            "DeviceNumericOutput.htm",
+                            "FlipFlopRS.htm",
+                            "FlipFlopDType.htm",
+                            "FlipFlopJK.htm",
+                            "devicetag.htm",
+                            "deviceswitch.htm",
+                            "interactiveinput.htm",
+                            "MemoryOverview.htm",
+                            "MemoryContentsWindow.htm",
+                            "LogicHistory.htm",
+                            "TemplateEditor.htm",
+                            "partscentre.htm",
+                            "MacroAssignDatasheet.htm"}) {
+    EXPECT_TRUE(file->Contains(QLatin1Char('/') + QLatin1String(topic))) << topic;
+  }
+  EXPECT_FALSE(file->DefaultTopic().isEmpty());
+  EXPECT_TRUE(file->Contains(file->DefaultTopic()));
+  ASSERT_FALSE(file->Contents().empty());
+  for (const THelpContentsEntry& entry : file->Contents()) {
+    EXPECT_TRUE(entry.Local.isEmpty() || file->Contains(entry.Local)) << entry.Local.toStdString();
+  }
+}
+
+TEST(HelpFileTest, TheSitemapGivesNamesPagesAndDepths) {
+  const auto entries = ParseSitemap(R"(<UL>
+    <LI><OBJECT type="text/sitemap"><param name="Name" value="Gates &amp; buffers">
+        <param name="Local" value="gates.htm"></OBJECT>
+    <UL><LI><object TYPE='text/sitemap'><PARAM NAME="Local" VALUE="GateAND.htm#truth">
+            <param name="Name" value="AND"></object></UL>
+    <LI><OBJECT type="text/site properties"><param name="Name" value="not an entry"></OBJECT>
+    <LI><OBJECT type="text/sitemap"><param name="Name" value="Heading"></OBJECT>
+  </UL>)");
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].Name, "Gates & buffers");
+  EXPECT_EQ(entries[0].Depth, 0);
+  EXPECT_EQ(entries[1].Local, "GateAND.htm#truth");
+  EXPECT_EQ(entries[1].Depth, 1);
+  EXPECT_EQ(entries[2].Name, "Heading");
+  EXPECT_TRUE(entries[2].Local.isEmpty());
+  EXPECT_EQ(entries[2].Depth, 0);
+}
+
+TEST_F(HelpWindowTest, ATopicIsShownWithItsTitleAndItsLinksAreFollowed) {
+  ASSERT_TRUE(Window.ShowTopic(BuiltHelpFile + ">PopWindow", "GateAND.htm"));
+  EXPECT_EQ(Window.objectName(), "PopWindow");
+  EXPECT_EQ(Window.Address(), BuiltHelpFile + ">PopWindow");
+  EXPECT_EQ(Window.CurrentTopic(), "/GateAND.htm");
+  EXPECT_EQ(Window.windowTitle(), "AND gate");
+  EXPECT_FALSE(Window.Browser().toPlainText().isEmpty());
+  ASSERT_NE(Window.ContentsTree().currentItem(), nullptr);
+  EXPECT_EQ(Window.ContentsTree().currentItem()->data(0, Qt::UserRole), "GateAND.htm");
+
+  emit Window.Browser().anchorClicked(QUrl("index.htm"));
+  EXPECT_EQ(Window.CurrentTopic(), "/index.htm");
+  Window.findChild<QAction*>("HelpBack")->trigger();
+  EXPECT_EQ(Window.CurrentTopic(), "/GateAND.htm");
+  EXPECT_TRUE(Messages.isEmpty());
+}
+
+TEST_F(HelpWindowTest, AMissingFileOrTopicIsReportedAndNothingChanges) {
+  EXPECT_FALSE(Window.ShowTopic("/no/such/folder/Logivane.chm>PopWindow", "GateAND.htm"));
+  ASSERT_EQ(Messages.size(), 1);
+  EXPECT_TRUE(Messages[0].contains("/no/such/folder/Logivane.chm"));
+  EXPECT_FALSE(Window.isVisible());
+  EXPECT_TRUE(Window.Address().isEmpty());
+
+  ASSERT_TRUE(Window.ShowTopic(BuiltHelpFile, QString()));  // the contents' default page
+  const QString shown = Window.CurrentTopic();
+  EXPECT_FALSE(Window.ShowTopic(BuiltHelpFile + ">PopWindow", "NoSuchPage.htm"));
+  ASSERT_EQ(Messages.size(), 2);
+  EXPECT_TRUE(Messages[1].contains("NoSuchPage.htm"));
+  EXPECT_EQ(Window.CurrentTopic(), shown);
+}
+
+TEST_F(HelpWindowTest, HelpAskedForFromAModalDialogCanBeUsedBesideIt) {
+  QDialog dialog;
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.show();
+  ASSERT_TRUE(Window.ShowTopic(BuiltHelpFile + ">PopWindow", "MacroAssignDatasheet.htm"));
+  EXPECT_EQ(Window.parentWidget(), &dialog);
+  EXPECT_TRUE(Window.isWindow());
+  dialog.accept();
+  EXPECT_EQ(Window.parentWidget(), nullptr);
+  EXPECT_TRUE(Window.isVisible());
+  EXPECT_EQ(Window.CurrentTopic(), "/MacroAssignDatasheet.htm");
+}
+
+}  // namespace
+}  // namespace logivane
