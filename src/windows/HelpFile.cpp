@@ -113,8 +113,11 @@ bool THelpFile::Contains(const QString& page) const {
 }
 
 std::optional<QByteArray> THelpFile::Read(const QString& page) const {
+  return ReadObject(ArchivePath(page).toUtf8());
+}
+
+std::optional<QByteArray> THelpFile::ReadObject(const QByteArray& path) const {
   chmUnitInfo unit;
-  const QByteArray path = ArchivePath(page).toUtf8();
   if (chm_resolve_object(FArchive, path.constData(), &unit) != CHM_RESOLVE_SUCCESS) {
     return std::nullopt;
   }
@@ -131,7 +134,8 @@ void THelpFile::ReadSystemFile() {
   // "#SYSTEM" is a version word followed by records: a 16-bit code, a 16-bit length and that
   // many bytes, a string ending in a zero for the two records read here.
   QString contentsFile;
-  const QByteArray system = Read(QStringLiteral("/#SYSTEM")).value_or(QByteArray());
+  // Read as it stands: a page name would lose everything from its "#" on.
+  const QByteArray system = ReadObject(QByteArrayLiteral("/#SYSTEM")).value_or(QByteArray());
   for (qsizetype at = 4; at + 4 <= system.size();) {
     const auto code = qFromLittleEndian<quint16>(system.constData() + at);
     const auto length = qFromLittleEndian<quint16>(system.constData() + at + 2);

@@ -53,6 +53,8 @@ public:
 private:
   THelpFile(chmFile* archive, const QString& fileName);
   void ReadSystemFile();
+  /// The bytes of the object at `path` inside the archive, taken as it stands.
+  std::optional<QByteArray> ReadObject(const QByteArray& path) const;
 
   chmFile* FArchive;
   QString FFileName;
