@@ -146,6 +146,7 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   }
   plan->FWrittenNetValue = plan->FNetValue;
   plan->FVisitedPass.assign(nets.size(), 0);
+  plan->FindSkippable();
 
   for (const std::uint32_t n : plan->FBoundaryNets) {
     for (std::uint32_t s = plan->FNetFirst[n]; s < plan->FNetFirst[n + 1]; ++s) {
@@ -168,12 +169,52 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   return plan;
 }
 
+void TEvalPlan::FindSkippable() {
+  // A gate evaluated again with the inputs it had gives its level to a net that holds it
+  // already, with the driver mark it has. That is no change at all when nothing else can drive
+  // the net: then the only other trace, the net's mark for the pass, is read by no one.
+  const std::size_t slotCount = FPin.size();
+  std::vector<int> drivenSlots(FNetValue.size(), 0);
+  for (const TPlanDevice& device : FDevices) {
+    const std::uint32_t* pins = &FDevicePins[device.FirstPin];
+    const std::uint32_t outputs = device.Kind >= TKind::RS ? 2 : 1;
+    const std::uint32_t first = device.Kind == TKind::TriState ? 1 : 0;
+    for (std::uint32_t k = first; k < first + outputs; ++k) {
+      if (const std::int32_t net = FSlotNet[pins[k]]; net >= 0) {
+        ++drivenSlots[static_cast<std::size_t>(net)];
+      }
+    }
+  }
+  FReader.assign(slotCount, -1);
+  FSkippable.assign(FDevices.size(), 0);
+  FFresh.assign(FDevices.size(), 0);
+  for (std::size_t i = 0; i < FDevices.size(); ++i) {
+    const TPlanDevice& device = FDevices[i];
+    if (device.Kind > TKind::Xnor) {
+      continue;
+    }
+    const std::uint32_t* pins = &FDevicePins[device.FirstPin];
+    const std::int32_t net = FSlotNet[pins[0]];
+    const bool boundary = net >= 0 && std::binary_search(FBoundaryNets.begin(), FBoundaryNets.end(),
+                                                         static_cast<std::uint32_t>(net));
+    if (boundary || (net >= 0 && drivenSlots[static_cast<std::size_t>(net)] != 1)) {
+      continue;
+    }
+    FSkippable[i] = 1;
+    for (std::uint32_t k = 1; k <= device.Inputs; ++k) {
+      FReader[pins[k]] = static_cast<std::int32_t>(i);
+    }
+  }
+}
+
 bool TEvalPlan::Current() const {
   return FPinStamp == TPin::Destructions() && FNetStamp == TNet::Dissolutions();
 }
 
 void TEvalPlan::ClearDrivers() {
   std::fill(FDriver.begin(), FDriver.end(), nullptr);
+  // A new step: every device stamps its nets again once.
+  std::fill(FFresh.begin(), FFresh.end(), 0);
   for (TPin* pin : FBoundaryPins) {
     pin->Driver = nullptr;
   }
@@ -191,7 +232,11 @@ int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint
     total.Culprit = nullptr;
     StartPass();
     for (std::size_t i = 0; i < size; ++i) {
+      if (FFresh[i]) {
+        continue;
+      }
       const TPlanDevice& device = FDevices[i];
+      FFresh[i] = FSkippable[i];
       if (Evaluate(device)) {
         // None of these devices reports a race or contention itself; see `TMacro::Settle`.
         total.Changed = true;
@@ -215,7 +260,10 @@ void TEvalPlan::StartPass() {
 void TEvalPlan::TakeInBoundary() {
   for (const std::uint32_t n : FBoundaryNets) {
     for (std::uint32_t s = FNetFirst[n]; s < FNetFirst[n + 1]; ++s) {
-      FValue[s] = FWrittenValue[s] = FPin[s]->Value;
+      if (FValue[s] != FPin[s]->Value) {
+        Change(s, FPin[s]->Value);
+      }
+      FWrittenValue[s] = FValue[s];
       FDriver[s] = FWrittenDriver[s] = FPin[s]->Driver;
     }
     const std::uint32_t wire = FNetFirstWire[n];
@@ -266,7 +314,9 @@ void TEvalPlan::WriteBack() {
 bool TEvalPlan::SetValue(std::uint32_t slot, TDevice* driver, TLevel level) {
   FDriver[slot] = driver;
   const bool changed = FValue[slot] != level;
-  FValue[slot] = level;
+  if (changed) {
+    Change(slot, level);
+  }
   const std::int32_t net = FSlotNet[slot];
   if (!FPropagates[slot] || FVisitedPass[static_cast<std::size_t>(net)] == FPass) {
     return changed;
@@ -277,8 +327,10 @@ bool TEvalPlan::SetValue(std::uint32_t slot, TDevice* driver, TLevel level) {
   bool netChanged = false;
   for (std::uint32_t s = FNetFirst[n]; s < FNetFirst[n + 1]; ++s) {
     FDriver[s] = driver;
-    netChanged |= FValue[s] != level;
-    FValue[s] = level;
+    if (FValue[s] != level) {
+      netChanged = true;
+      Change(s, level);
+    }
   }
   return netChanged || changed;
 }

@@ -74,6 +74,14 @@ private:
   /// `TPin::SetValue` on slot `slot`.
   bool SetValue(std::uint32_t slot, TDevice* driver, TLevel level);
   TLevel Input(std::uint32_t slot) const { return FValue[slot] & 1; }
+  /// Gives `slot` a new level and makes its reader evaluate again.
+  void Change(std::uint32_t slot, TLevel level) {
+    FValue[slot] = level;
+    if (const std::int32_t reader = FReader[slot]; reader >= 0) {
+      FFresh[static_cast<std::size_t>(reader)] = 0;
+    }
+  }
+  void FindSkippable();
 
   void StartPass();
   void TakeInBoundary();
@@ -106,6 +114,13 @@ private:
   /// Wires and joints of the level on no net of the plan; each pass clears their marks.
   std::vector<TWire*> FOutsideWires;
   std::vector<TSolder*> FOutsideSolders;
+
+  /// Per slot, the gate that reads it and may be skipped while its inputs hold, or -1.
+  std::vector<std::int32_t> FReader;
+  /// Per device: whether it may be skipped (see `Settle`), and whether it has been evaluated
+  /// in this step and none of its inputs has changed since.
+  std::vector<std::uint8_t> FSkippable;
+  std::vector<std::uint8_t> FFresh;
 
   std::vector<TPlanDevice> FDevices;
   std::vector<std::uint32_t> FDevicePins;
