@@ -101,7 +101,8 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     bool boundary = false;
     for (TPin* pin : net.Pins()) {
       addSlot(pin, static_cast<std::int32_t>(n));
-      boundary |= !devicePins.contains(pin);
+      // An input of a device outside the plan, such as an indicator's, only reads the net.
+      boundary |= !devicePins.contains(pin) && pin->Kind != PinInput;
     }
     for (TWire* wire : net.Wires()) {
       plan->FWires.push_back(wire);

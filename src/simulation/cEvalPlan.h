@@ -18,8 +18,8 @@ namespace logivane {
  * does exactly what the devices' own `Calculate` do through the objects, pass by pass; it only
  * stores the levels and drivers elsewhere and hands them back:
  *
- * - before the passes it takes in the nets that sources, tags and indicators share with the
- *   devices, as those may have driven them since;
+ * - before the passes it takes in the nets that sources and tags share with the devices, as
+ *   those may have driven them since;
  * - after the passes it writes every changed level and driver back to the pins and wires, so
  *   that painting, probes, indicators, flip-flop latching and the history see what the objects
  *   would have shown. Wires of nets no other device touches keep a stale visited mark, which
@@ -105,7 +105,7 @@ private:
   std::vector<TWire*> FWires;
   std::vector<std::uint32_t> FNetFirstSolder;
   std::vector<TSolder*> FSolders;
-  /// Nets that also hold pins of devices outside the plan.
+  /// Nets that also hold pins of devices outside the plan that may drive them.
   std::vector<std::uint32_t> FBoundaryNets;
   /// Pins whose objects must lose their drivers when the level's drivers are cleared: those of
   /// devices outside the plan and those on boundary nets.
