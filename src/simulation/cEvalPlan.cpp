@@ -7,6 +7,7 @@
 #include <typeindex>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 namespace logivane {
 
@@ -56,6 +57,16 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   std::unique_ptr<TEvalPlan> plan(new TEvalPlan);
   plan->FPinStamp = TPin::Destructions();
   plan->FNetStamp = TNet::Dissolutions();
+
+  // A net left to the search may reach a gathered one through a pin with two wires, behind
+  // the plan's back; such a level is rare and stays with the objects.
+  const auto gathered = [](const auto* part) {
+    return part->Net() != nullptr;
+  };
+  if (!std::all_of(wires.begin(), wires.end(), gathered) ||
+      !std::all_of(solders.begin(), solders.end(), gathered)) {
+    return nullptr;
+  }
 
   // The devices, and the nets their pins reach in the order they are first met.
   std::unordered_set<const TPin*> devicePins;
@@ -173,37 +184,55 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
 void TEvalPlan::FindSkippable() {
   // A gate evaluated again with the inputs it had gives its level to a net that holds it
   // already, with the driver mark it has. That is no change at all when nothing else can drive
-  // the net: then the only other trace, the net's mark for the pass, is read by no one.
+  // the net: then the only other trace, the net's mark for the pass, is read by no one. A
+  // flip-flop is the same while its state holds too; it also reads its own outputs, which only
+  // it drives then.
   const std::size_t slotCount = FPin.size();
   std::vector<int> drivenSlots(FNetValue.size(), 0);
+  const auto outputsOf = [](TKind kind) -> std::pair<std::uint32_t, std::uint32_t> {
+    if (kind == TKind::TriState) {
+      return {1, 2};
+    }
+    return {0, kind >= TKind::RS ? 2 : 1};
+  };
   for (const TPlanDevice& device : FDevices) {
     const std::uint32_t* pins = &FDevicePins[device.FirstPin];
-    const std::uint32_t outputs = device.Kind >= TKind::RS ? 2 : 1;
-    const std::uint32_t first = device.Kind == TKind::TriState ? 1 : 0;
-    for (std::uint32_t k = first; k < first + outputs; ++k) {
+    const auto [first, end] = outputsOf(device.Kind);
+    for (std::uint32_t k = first; k < end; ++k) {
       if (const std::int32_t net = FSlotNet[pins[k]]; net >= 0) {
         ++drivenSlots[static_cast<std::size_t>(net)];
       }
     }
   }
+  const auto drivesAlone = [&](std::uint32_t slot) {
+    const std::int32_t net = FSlotNet[slot];
+    return net < 0 || (drivenSlots[static_cast<std::size_t>(net)] == 1 &&
+                       !std::binary_search(FBoundaryNets.begin(), FBoundaryNets.end(),
+                                           static_cast<std::uint32_t>(net)));
+  };
   FReader.assign(slotCount, -1);
   FSkippable.assign(FDevices.size(), 0);
   FFresh.assign(FDevices.size(), 0);
   for (std::size_t i = 0; i < FDevices.size(); ++i) {
     const TPlanDevice& device = FDevices[i];
-    if (device.Kind > TKind::Xnor) {
+    if (device.Kind == TKind::TriState) {
       continue;
     }
     const std::uint32_t* pins = &FDevicePins[device.FirstPin];
-    const std::int32_t net = FSlotNet[pins[0]];
-    const bool boundary = net >= 0 && std::binary_search(FBoundaryNets.begin(), FBoundaryNets.end(),
-                                                         static_cast<std::uint32_t>(net));
-    if (boundary || (net >= 0 && drivenSlots[static_cast<std::size_t>(net)] != 1)) {
+    const auto [first, end] = outputsOf(device.Kind);
+    bool alone = true;
+    for (std::uint32_t k = first; k < end; ++k) {
+      alone = alone && drivesAlone(pins[k]);
+    }
+    if (!alone) {
       continue;
     }
     FSkippable[i] = 1;
-    for (std::uint32_t k = 1; k <= device.Inputs; ++k) {
+    for (std::uint32_t k = end; k <= device.Inputs; ++k) {
       FReader[pins[k]] = static_cast<std::int32_t>(i);
+    }
+    if (device.Kind >= TKind::RS) {
+      FStateful.push_back(static_cast<std::uint32_t>(i));
     }
   }
 }
@@ -226,6 +255,11 @@ void TEvalPlan::ClearDrivers() {
 
 int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint64_t& evaluations) {
   TakeInBoundary();
+  // A sub-circuit settles again in every pass of its parent, and its flip-flops latch in
+  // between.
+  for (const std::uint32_t i : FStateful) {
+    FFresh[i] = 0;
+  }
   const std::size_t size = FDevices.size();
   int passes = 0;
   do {

@@ -115,12 +115,14 @@ private:
   std::vector<TWire*> FOutsideWires;
   std::vector<TSolder*> FOutsideSolders;
 
-  /// Per slot, the gate that reads it and may be skipped while its inputs hold, or -1.
+  /// Per slot, the device that reads it and may be skipped while its inputs hold, or -1.
   std::vector<std::int32_t> FReader;
   /// Per device: whether it may be skipped (see `Settle`), and whether it has been evaluated
   /// in this step and none of its inputs has changed since.
   std::vector<std::uint8_t> FSkippable;
   std::vector<std::uint8_t> FFresh;
+  /// The skippable flip-flops, whose state may change between two settle loops.
+  std::vector<std::uint32_t> FStateful;
 
   std::vector<TPlanDevice> FDevices;
   std::vector<std::uint32_t> FDevicePins;
