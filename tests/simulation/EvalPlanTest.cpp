@@ -310,6 +310,25 @@ void ExpectSameSteps(std::uint32_t seed, TCoverage& coverage) {
   }
 }
 
+TEST(EvalPlan, WiringChangedBehindTheOrdersBackLeavesThePlanUnused) {
+  // An edit that skips the rebuild must not leave the plan pointing at a destroyed wire.
+  std::unique_ptr<TMacro> circuits[] = {test::FullAdder(), test::FullAdder()};
+  circuits[0]->Interpreted = true;
+  circuits[0]->Reset();
+  ASSERT_TRUE(circuits[1]->Compiled());
+  for (const auto& circuit : circuits) {
+    test::SourceAt(*circuit, 0)->Level = 1;
+    test::SettledStep(*circuit);
+    circuit->Wires().DeleteChild(circuit->Wires().Child(0));
+  }
+  EXPECT_FALSE(circuits[1]->Compiled());
+  for (const auto& circuit : circuits) {
+    test::SourceAt(*circuit, 1)->Level = 1;
+    test::SettledStep(*circuit);
+  }
+  EXPECT_EQ(TFlattened(*circuits[0]).State(), TFlattened(*circuits[1]).State());
+}
+
 /// Ten shards of the search, so that a parallel test run spreads them.
 class EvalPlanShard : public testing::TestWithParam<int> {};
 
