@@ -223,6 +223,11 @@ public:
   }
 
   const std::vector<TPin*>& Pins() const { return FPins; }
+  const std::vector<TWire*>& Wires() const { return FWires; }
+  const std::vector<TSolder*>& Solders() const { return FSolders; }
+  /// How many nets have been dissolved so far. What is compiled from the nets compares it with
+  /// the count it was compiled at, to know that none of their parts can have gone.
+  static std::uint64_t Dissolutions();
 
   /// The wire and joint `Propagate` and `FindPinOfKind`, walked without recursion.
   static bool PropagateFrom(TGraphicObject& start, TDevice* driver, TLevel value);

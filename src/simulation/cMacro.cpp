@@ -2,6 +2,7 @@
 
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
+#include "simulation/cEvalPlan.h"
 #include "simulation/cTagDevice.h"
 
 #include <algorithm>
@@ -248,6 +249,7 @@ void TMacro::DeleteChild(TGraphicObject* object) {
 }
 
 void TMacro::ForgetOrder() {
+  FPlan.reset();
   FEvalOrder.clear();
   FClockedFlipFlops.clear();
   FSubCircuits.clear();
@@ -259,6 +261,7 @@ void TMacro::Forget(const TGraphicObject* object) {
   const auto same = [object](const TDevice* device) {
     return static_cast<const TGraphicObject*>(device) == object;
   };
+  FPlan.reset();
   std::erase_if(FEvalOrder, same);
   std::erase_if(FClockedFlipFlops, same);
   std::erase_if(FSubCircuits, same);

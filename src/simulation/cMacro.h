@@ -13,6 +13,7 @@
 
 namespace logivane {
 
+class TEvalPlan;
 class TTagDevice;
 
 /**
@@ -110,12 +111,18 @@ public:
   std::uint64_t Evaluations() const { return FEvaluations; }
   /// `Evaluations` of this container and of every sub-circuit below it.
   std::uint64_t TotalEvaluations() const;
+  /// Whether the last built order was compiled and the plan is still current.
+  bool Compiled() const;
 
   QString Datasheet;
   bool Closed = true;
   bool Displayed = false;
   bool IsSubCircuit = false;
   bool InputsDue = true;
+  /// Settles device by device through the objects instead of through the compiled plan (see
+  /// `TEvalPlan`); both give the same results, and this slower way is their reference. Taken
+  /// over by the sub-circuits when the order is built.
+  bool Interpreted = false;
 
 private:
   /// The contents in the order in which they are hit tested and collected.
@@ -137,6 +144,9 @@ private:
   /// Clears the drivers of every pin inside, device by device.
   void ClearContentDrivers();
   void CollectLevelPins();
+  void CompilePlan();
+  /// The compiled plan when it may be used, dropping it once its objects may have gone.
+  TEvalPlan* UsablePlan();
   /// Gathers the nets of this level's wires that have none (see `TNet`).
   void GatherNets();
   /// Runs the passes of the settle loop and returns how many ran.
@@ -166,6 +176,7 @@ private:
   std::uint64_t FLevelPinsStamp = 0;
   bool FLevelPinsValid = false;
   std::uint64_t FEvaluations = 0;
+  std::unique_ptr<TEvalPlan> FPlan;
 };
 
 }  // namespace logivane

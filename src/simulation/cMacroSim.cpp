@@ -1,5 +1,6 @@
 // The simulation side of TMacro: evaluation order, settle loop, resets and live painting.
 
+#include "simulation/cEvalPlan.h"
 #include "simulation/cMacro.h"
 #include "simulation/cTagDevice.h"
 
@@ -17,9 +18,10 @@ void TMacro::BuildEvalOrder() {
 
   // Evaluate every device once so that the input pins of this level name their drivers.
   SetVisited(false);
-  EachDevice(*FDevices, [](TDevice& device) {
+  EachDevice(*FDevices, [this](TDevice& device) {
     if (device.Role() == TDeviceRole::Macro) {
       auto& sub = static_cast<TMacro&>(device);
+      sub.Interpreted = Interpreted;
       sub.BuildEvalOrder();
       sub.SetInputsDue(false);  // sources advance only in a real step
     }
@@ -64,6 +66,34 @@ void TMacro::BuildEvalOrder() {
     }
   }
   CollectLevelPins();
+  CompilePlan();
+}
+
+void TMacro::CompilePlan() {
+  FPlan.reset();
+  if (Interpreted) {
+    return;
+  }
+  std::vector<TWire*> wires;
+  for (TSerialize* wire : FWires->Objects()) {
+    wires.push_back(static_cast<TWire*>(wire));
+  }
+  std::vector<TSolder*> solders;
+  for (TSerialize* solder : FSolders->Objects()) {
+    solders.push_back(static_cast<TSolder*>(solder));
+  }
+  FPlan = TEvalPlan::Compile(FEvalOrder, FLevelPins, wires, solders);
+}
+
+bool TMacro::Compiled() const {
+  return FPlan && !Interpreted && FPlan->Current();
+}
+
+TEvalPlan* TMacro::UsablePlan() {
+  if (FPlan && (Interpreted || !FPlan->Current())) {
+    FPlan.reset();
+  }
+  return FPlan.get();
 }
 
 void TMacro::CollectLevelPins() {
@@ -156,6 +186,9 @@ SimResult TMacro::Calculate() {
 }
 
 int TMacro::Settle(SimResult& total) {
+  if (TEvalPlan* plan = UsablePlan()) {
+    return plan->Settle(total, Displayed, MaxPasses, FEvaluations);
+  }
   const bool displayed = Displayed;
   const std::size_t size = FEvalOrder.size();
   bool stop = false;
@@ -244,7 +277,9 @@ void TMacro::Reset() {
 }
 
 void TMacro::ResetInputs(TLevel) {
-  // Every level restarts from low inputs, whatever the caller asks for.
+  // Every level restarts from low inputs, whatever the caller asks for. The plan would not
+  // see the pins change.
+  FPlan.reset();
   TDevice::ResetInputs(0);
   for (const TGraphicList* list : {FDevices.get(), FTags.get(), FOutputs.get()}) {
     EachDevice(*list, [](TDevice& device) { device.ResetInputs(0); });
@@ -254,7 +289,12 @@ void TMacro::ResetInputs(TLevel) {
 void TMacro::ClearDrivers() {
   TDevice::ClearDrivers();
   if (!FLevelPinsValid || FLevelPinsStamp != TPin::Destructions()) {
+    FPlan.reset();
     ClearContentDrivers();
+    return;
+  }
+  if (TEvalPlan* plan = UsablePlan()) {
+    plan->ClearDrivers();  // a compiled level holds no sub-circuits
     return;
   }
   // Only sub-circuits do more than clear their pins.

@@ -2,6 +2,7 @@
 
 #include "simulation/cConnect.h"
 
+#include <atomic>
 #include <memory>
 
 namespace logivane {
@@ -69,7 +70,18 @@ void TNet::Gather(TWire& wire, const std::unordered_set<const TGraphicObject*>& 
   }
 }
 
+namespace {
+
+std::atomic<std::uint64_t> NetDissolutions{0};
+
+}  // namespace
+
+std::uint64_t TNet::Dissolutions() {
+  return NetDissolutions.load(std::memory_order_relaxed);
+}
+
 void TNet::Dissolve(TNet* net) noexcept {
+  NetDissolutions.fetch_add(1, std::memory_order_relaxed);
   for (TPin* pin : net->FPins) {
     pin->FNet = nullptr;
   }

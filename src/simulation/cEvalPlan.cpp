@@ -1,0 +1,487 @@
+#include "simulation/cEvalPlan.h"
+
+#include "simulation/cFlipFlop.h"
+#include "simulation/cGateDevice.h"
+
+#include <algorithm>
+#include <typeindex>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+
+namespace logivane {
+
+namespace {
+
+struct TKindOf {
+  TEvalPlan::TKind Kind;
+  int Pins;
+};
+
+/// The plan's kind for a device of exactly one of the classes it evaluates itself. Derived
+/// classes may evaluate otherwise, so only the exact class counts.
+bool KindOf(const TDevice& device, TKindOf& found) {
+  using K = TEvalPlan::TKind;
+  static const std::unordered_map<std::type_index, TKindOf> Kinds = {
+      {typeid(TNotGate), {K::Not, 2}},    {typeid(T2AndGate), {K::And, 3}},
+      {typeid(T3AndGate), {K::And, 4}},   {typeid(T4AndGate), {K::And, 5}},
+      {typeid(T2NandGate), {K::Nand, 3}}, {typeid(T3NandGate), {K::Nand, 4}},
+      {typeid(T4NandGate), {K::Nand, 5}}, {typeid(T2OrGate), {K::Or, 3}},
+      {typeid(T3OrGate), {K::Or, 4}},     {typeid(T4OrGate), {K::Or, 5}},
+      {typeid(T2NorGate), {K::Nor, 3}},   {typeid(T3NorGate), {K::Nor, 4}},
+      {typeid(T4NorGate), {K::Nor, 5}},   {typeid(T2XorGate), {K::Xor, 3}},
+      {typeid(T2XnorGate), {K::Xnor, 3}}, {typeid(TTriState), {K::TriState, 3}},
+      {typeid(TRSFlipFlop), {K::RS, 4}},  {typeid(TDFlipFlop), {K::D, 6}},
+      {typeid(TJKFlipFlop), {K::JK, 7}},
+  };
+  const auto at = Kinds.find(typeid(device));
+  if (at == Kinds.end() || device.PinCount() != at->second.Pins) {
+    return false;
+  }
+  found = at->second;
+  return true;
+}
+
+/// The gathered net of a wired pin, or null when the pin has a wire but no such net.
+const TNet* NetOf(const TPin& pin) {
+  const TNet* net = pin.Net();
+  return net && pin.Wire->Net() == net ? net : nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order,
+                                              const std::vector<TPin*>& levelPins,
+                                              const std::vector<TWire*>& wires,
+                                              const std::vector<TSolder*>& solders) {
+  std::unique_ptr<TEvalPlan> plan(new TEvalPlan);
+  plan->FPinStamp = TPin::Destructions();
+  plan->FNetStamp = TNet::Dissolutions();
+
+  // A net left to the search may reach a gathered one through a pin with two wires, behind
+  // the plan's back; such a level is rare and stays with the objects.
+  const auto gathered = [](const auto* part) {
+    return part->Net() != nullptr;
+  };
+  if (!std::all_of(wires.begin(), wires.end(), gathered) ||
+      !std::all_of(solders.begin(), solders.end(), gathered)) {
+    return nullptr;
+  }
+
+  // The devices, and the nets their pins reach in the order they are first met.
+  std::unordered_set<const TPin*> devicePins;
+  std::vector<const TNet*> nets;
+  std::unordered_map<const TNet*, std::uint32_t> netIndex;
+  for (TDevice* device : order) {
+    TKindOf kind{};
+    if (!KindOf(*device, kind)) {
+      return nullptr;
+    }
+    plan->FDevices.push_back({device, kind.Kind, static_cast<std::uint8_t>(kind.Pins - 1), 0});
+    for (int i = 0; i < device->PinCount(); ++i) {
+      const TPin* pin = device->Pin(i);
+      devicePins.insert(pin);
+      if (!pin->Wire) {
+        continue;
+      }
+      const TNet* net = NetOf(*pin);
+      if (!net) {
+        return nullptr;
+      }
+      if (netIndex.try_emplace(net, static_cast<std::uint32_t>(nets.size())).second) {
+        nets.push_back(net);
+      }
+    }
+  }
+
+  // The slots: each net's pins side by side, then the pins without a wire.
+  std::unordered_map<const TPin*, std::uint32_t> slotOf;
+  const auto addSlot = [&](TPin* pin, std::int32_t net) {
+    slotOf.emplace(pin, static_cast<std::uint32_t>(plan->FPin.size()));
+    plan->FPin.push_back(pin);
+    plan->FSlotNet.push_back(net);
+    plan->FPropagates.push_back(net >= 0 && pin->Kind != PinInput);
+  };
+  std::unordered_set<const TWire*> planWires;
+  std::unordered_set<const TSolder*> planSolders;
+  for (std::size_t n = 0; n < nets.size(); ++n) {
+    const TNet& net = *nets[n];
+    plan->FNetFirst.push_back(static_cast<std::uint32_t>(plan->FPin.size()));
+    plan->FNetFirstWire.push_back(static_cast<std::uint32_t>(plan->FWires.size()));
+    plan->FNetFirstSolder.push_back(static_cast<std::uint32_t>(plan->FSolders.size()));
+    bool boundary = false;
+    for (TPin* pin : net.Pins()) {
+      addSlot(pin, static_cast<std::int32_t>(n));
+      // An input of a device outside the plan, such as an indicator's, only reads the net.
+      boundary |= !devicePins.contains(pin) && pin->Kind != PinInput;
+    }
+    for (TWire* wire : net.Wires()) {
+      plan->FWires.push_back(wire);
+      planWires.insert(wire);
+    }
+    for (TSolder* solder : net.Solders()) {
+      plan->FSolders.push_back(solder);
+      planSolders.insert(solder);
+    }
+    if (boundary) {
+      plan->FBoundaryNets.push_back(static_cast<std::uint32_t>(n));
+    }
+  }
+  plan->FNetFirst.push_back(static_cast<std::uint32_t>(plan->FPin.size()));
+  plan->FNetFirstWire.push_back(static_cast<std::uint32_t>(plan->FWires.size()));
+  plan->FNetFirstSolder.push_back(static_cast<std::uint32_t>(plan->FSolders.size()));
+  for (TPlanDevice& device : plan->FDevices) {
+    device.FirstPin = static_cast<std::uint32_t>(plan->FDevicePins.size());
+    for (int i = 0; i < device.Object->PinCount(); ++i) {
+      TPin* pin = device.Object->Pin(i);
+      if (!slotOf.contains(pin)) {
+        addSlot(pin, -1);
+      }
+      plan->FDevicePins.push_back(slotOf.at(pin));
+    }
+  }
+
+  // What the objects show now is where the plan starts.
+  const std::size_t slotCount = plan->FPin.size();
+  plan->FValue.resize(slotCount);
+  plan->FDriver.resize(slotCount);
+  for (std::size_t s = 0; s < slotCount; ++s) {
+    plan->FValue[s] = plan->FPin[s]->Value;
+    plan->FDriver[s] = plan->FPin[s]->Driver;
+  }
+  plan->FWrittenValue = plan->FValue;
+  plan->FWrittenDriver = plan->FDriver;
+  plan->FNetValue.resize(nets.size());
+  for (std::size_t n = 0; n < nets.size(); ++n) {
+    const std::uint32_t first = plan->FNetFirstWire[n];
+    plan->FNetValue[n] = first < plan->FNetFirstWire[n + 1] ? plan->FWires[first]->Value : 0;
+  }
+  plan->FWrittenNetValue = plan->FNetValue;
+  plan->FVisitedPass.assign(nets.size(), 0);
+  plan->FindSkippable();
+
+  for (const std::uint32_t n : plan->FBoundaryNets) {
+    for (std::uint32_t s = plan->FNetFirst[n]; s < plan->FNetFirst[n + 1]; ++s) {
+      plan->FBoundarySlots.push_back(s);
+    }
+  }
+  for (TPin* pin : levelPins) {
+    const auto at = slotOf.find(pin);
+    if (at == slotOf.end() ||
+        (plan->FSlotNet[at->second] >= 0 &&
+         std::binary_search(plan->FBoundaryNets.begin(), plan->FBoundaryNets.end(),
+                            static_cast<std::uint32_t>(plan->FSlotNet[at->second])))) {
+      plan->FBoundaryPins.push_back(pin);
+    }
+  }
+  std::copy_if(wires.begin(), wires.end(), std::back_inserter(plan->FOutsideWires),
+               [&](const TWire* wire) { return !planWires.contains(wire); });
+  std::copy_if(solders.begin(), solders.end(), std::back_inserter(plan->FOutsideSolders),
+               [&](const TSolder* solder) { return !planSolders.contains(solder); });
+  return plan;
+}
+
+void TEvalPlan::FindSkippable() {
+  // A gate evaluated again with the inputs it had gives its level to a net that holds it
+  // already, with the driver mark it has. That is no change at all when nothing else can drive
+  // the net: then the only other trace, the net's mark for the pass, is read by no one. A
+  // flip-flop is the same while its state holds too; it also reads its own outputs, which only
+  // it drives then.
+  const std::size_t slotCount = FPin.size();
+  std::vector<int> drivenSlots(FNetValue.size(), 0);
+  const auto outputsOf = [](TKind kind) -> std::pair<std::uint32_t, std::uint32_t> {
+    if (kind == TKind::TriState) {
+      return {1, 2};
+    }
+    return {0, kind >= TKind::RS ? 2 : 1};
+  };
+  for (const TPlanDevice& device : FDevices) {
+    const std::uint32_t* pins = &FDevicePins[device.FirstPin];
+    const auto [first, end] = outputsOf(device.Kind);
+    for (std::uint32_t k = first; k < end; ++k) {
+      if (const std::int32_t net = FSlotNet[pins[k]]; net >= 0) {
+        ++drivenSlots[static_cast<std::size_t>(net)];
+      }
+    }
+  }
+  const auto drivesAlone = [&](std::uint32_t slot) {
+    const std::int32_t net = FSlotNet[slot];
+    return net < 0 || (drivenSlots[static_cast<std::size_t>(net)] == 1 &&
+                       !std::binary_search(FBoundaryNets.begin(), FBoundaryNets.end(),
+                                           static_cast<std::uint32_t>(net)));
+  };
+  FReader.assign(slotCount, -1);
+  FSkippable.assign(FDevices.size(), 0);
+  FFresh.assign(FDevices.size(), 0);
+  for (std::size_t i = 0; i < FDevices.size(); ++i) {
+    const TPlanDevice& device = FDevices[i];
+    if (device.Kind == TKind::TriState) {
+      continue;
+    }
+    const std::uint32_t* pins = &FDevicePins[device.FirstPin];
+    const auto [first, end] = outputsOf(device.Kind);
+    bool alone = true;
+    for (std::uint32_t k = first; k < end; ++k) {
+      alone = alone && drivesAlone(pins[k]);
+    }
+    if (!alone) {
+      continue;
+    }
+    FSkippable[i] = 1;
+    for (std::uint32_t k = end; k <= device.Inputs; ++k) {
+      FReader[pins[k]] = static_cast<std::int32_t>(i);
+    }
+    if (device.Kind >= TKind::RS) {
+      FStateful.push_back(static_cast<std::uint32_t>(i));
+    }
+  }
+}
+
+bool TEvalPlan::Current() const {
+  return FPinStamp == TPin::Destructions() && FNetStamp == TNet::Dissolutions();
+}
+
+void TEvalPlan::ClearDrivers() {
+  std::fill(FDriver.begin(), FDriver.end(), nullptr);
+  // A new step: every device stamps its nets again once.
+  std::fill(FFresh.begin(), FFresh.end(), 0);
+  for (TPin* pin : FBoundaryPins) {
+    pin->Driver = nullptr;
+  }
+  for (const std::uint32_t s : FBoundarySlots) {
+    FWrittenDriver[s] = nullptr;
+  }
+}
+
+int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint64_t& evaluations) {
+  TakeInBoundary();
+  // A sub-circuit settles again in every pass of its parent, and its flip-flops latch in
+  // between.
+  for (const std::uint32_t i : FStateful) {
+    FFresh[i] = 0;
+  }
+  const std::size_t size = FDevices.size();
+  int passes = 0;
+  do {
+    total.Changed = false;
+    total.Culprit = nullptr;
+    StartPass();
+    for (std::size_t i = 0; i < size; ++i) {
+      if (FFresh[i]) {
+        continue;
+      }
+      const TPlanDevice& device = FDevices[i];
+      FFresh[i] = FSkippable[i];
+      if (Evaluate(device)) {
+        // None of these devices reports a race or contention itself; see `TMacro::Settle`.
+        total.Changed = true;
+        total.Culprit = displayed ? device.Object : nullptr;
+      }
+    }
+    evaluations += size;
+    ++passes;
+  } while (total.Changed && passes <= maxPasses);
+  WriteBack();
+  return passes;
+}
+
+void TEvalPlan::StartPass() {
+  if (++FPass == 0) {
+    std::fill(FVisitedPass.begin(), FVisitedPass.end(), 0);
+    FPass = 1;
+  }
+}
+
+void TEvalPlan::TakeInBoundary() {
+  for (const std::uint32_t n : FBoundaryNets) {
+    for (std::uint32_t s = FNetFirst[n]; s < FNetFirst[n + 1]; ++s) {
+      if (FValue[s] != FPin[s]->Value) {
+        Change(s, FPin[s]->Value);
+      }
+      FWrittenValue[s] = FValue[s];
+      FDriver[s] = FWrittenDriver[s] = FPin[s]->Driver;
+    }
+    const std::uint32_t wire = FNetFirstWire[n];
+    if (wire < FNetFirstWire[n + 1]) {
+      FNetValue[n] = FWrittenNetValue[n] = FWires[wire]->Value;
+    }
+  }
+}
+
+void TEvalPlan::WriteBack() {
+  const std::size_t slotCount = FValue.size();
+  for (std::size_t s = 0; s < slotCount; ++s) {
+    if (FValue[s] != FWrittenValue[s] || FDriver[s] != FWrittenDriver[s]) {
+      FWrittenValue[s] = FValue[s];
+      FWrittenDriver[s] = FDriver[s];
+      FPin[s]->Value = FValue[s];
+      FPin[s]->Driver = FDriver[s];
+    }
+  }
+  const std::size_t nets = FNetValue.size();
+  for (std::size_t n = 0; n < nets; ++n) {
+    if (FNetValue[n] != FWrittenNetValue[n]) {
+      FWrittenNetValue[n] = FNetValue[n];
+      for (std::uint32_t w = FNetFirstWire[n]; w < FNetFirstWire[n + 1]; ++w) {
+        FWires[w]->Value = FNetValue[n];
+      }
+    }
+  }
+  // Sources and tags drive these nets through the objects, which look at the marks the last
+  // pass left.
+  for (const std::uint32_t n : FBoundaryNets) {
+    const bool visited = FVisitedPass[n] == FPass;
+    for (std::uint32_t w = FNetFirstWire[n]; w < FNetFirstWire[n + 1]; ++w) {
+      FWires[w]->Visited = visited;
+    }
+    for (std::uint32_t j = FNetFirstSolder[n]; j < FNetFirstSolder[n + 1]; ++j) {
+      FSolders[j]->Visited = visited;
+    }
+  }
+  for (TWire* wire : FOutsideWires) {
+    wire->Visited = false;
+  }
+  for (TSolder* solder : FOutsideSolders) {
+    solder->Visited = false;
+  }
+}
+
+bool TEvalPlan::SetValue(std::uint32_t slot, TDevice* driver, TLevel level) {
+  FDriver[slot] = driver;
+  const bool changed = FValue[slot] != level;
+  if (changed) {
+    Change(slot, level);
+  }
+  const std::int32_t net = FSlotNet[slot];
+  if (!FPropagates[slot] || FVisitedPass[static_cast<std::size_t>(net)] == FPass) {
+    return changed;
+  }
+  const auto n = static_cast<std::size_t>(net);
+  FVisitedPass[n] = FPass;
+  FNetValue[n] = level;
+  bool netChanged = false;
+  for (std::uint32_t s = FNetFirst[n]; s < FNetFirst[n + 1]; ++s) {
+    FDriver[s] = driver;
+    if (FValue[s] != level) {
+      netChanged = true;
+      Change(s, level);
+    }
+  }
+  return netChanged || changed;
+}
+
+bool TEvalPlan::DriveOutput(TDevice* device, std::uint32_t slot, TLevel level) {
+  const TDevice* driver = FDriver[slot];
+  if (driver && driver != device) {
+    device->Contention = true;
+    return true;
+  }
+  return SetValue(slot, device, level);
+}
+
+bool TEvalPlan::DriveOutputs(TDevice* device, const std::uint32_t* pins, TLevel q, TLevel notQ) {
+  const bool changedQ = DriveOutput(device, pins[0], q);
+  const bool changedNotQ = DriveOutput(device, pins[1], notQ);
+  return changedQ || changedNotQ;
+}
+
+bool TEvalPlan::Evaluate(const TPlanDevice& device) {
+  const std::uint32_t* pins = &FDevicePins[device.FirstPin];
+  switch (device.Kind) {
+    case TKind::TriState:
+      return EvaluateTriState(device, pins);
+    case TKind::RS:
+      return EvaluateRS(device, pins);
+    case TKind::D:
+      return EvaluateClocked(device, pins, 1);
+    case TKind::JK:
+      return EvaluateClocked(device, pins, 0);
+    default:
+      return EvaluateGate(device, pins);
+  }
+}
+
+bool TEvalPlan::EvaluateGate(const TPlanDevice& device, const std::uint32_t* pins) {
+  TLevel level = 0;
+  switch (device.Kind) {
+    case TKind::Not:
+      level = Input(pins[1]) ^ 1;
+      break;
+    case TKind::And:
+    case TKind::Nand:
+      level = 1;
+      for (std::uint32_t k = 1; k <= device.Inputs; ++k) {
+        level &= Input(pins[k]);
+      }
+      level ^= device.Kind == TKind::Nand;
+      break;
+    case TKind::Or:
+    case TKind::Nor:
+      for (std::uint32_t k = 1; k <= device.Inputs; ++k) {
+        level |= Input(pins[k]);
+      }
+      level ^= device.Kind == TKind::Nor;
+      break;
+    default:
+      level = Input(pins[1]) ^ Input(pins[2]) ^ (device.Kind == TKind::Xnor);
+      break;
+  }
+  return DriveOutput(device.Object, pins[0], level);
+}
+
+bool TEvalPlan::EvaluateTriState(const TPlanDevice& device, const std::uint32_t* pins) {
+  // Pin 0 data, pin 1 output, pin 2 enable; see `TTriState::Calculate`.
+  if (Input(pins[2]) == 0) {
+    return false;
+  }
+  const std::uint32_t output = pins[1];
+  const TDevice* driver = FDriver[output];
+  if (driver && driver != device.Object) {
+    device.Object->Contention = true;
+    FDriver[output] = nullptr;
+    return true;
+  }
+  const bool changed = SetValue(output, device.Object, Input(pins[0]));
+  FDriver[output] = nullptr;
+  return changed;
+}
+
+bool TEvalPlan::EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins) {
+  auto& latch = static_cast<TRSFlipFlop&>(*device.Object);
+  if (Input(pins[TRSFlipFlop::PinS])) {
+    latch.Q = 1;
+    latch.NotQ = 0;
+  }
+  if (Input(pins[TRSFlipFlop::PinR])) {
+    latch.Q = 0;
+    latch.NotQ = 1;
+  }
+  return DriveOutputs(&latch, pins, latch.Q, latch.NotQ);
+}
+
+bool TEvalPlan::EvaluateClocked(const TPlanDevice& device, const std::uint32_t* pins,
+                                TLevel passLevel) {
+  // See `TClockedFlipFlop::Calculate` and `PassOrHold`.
+  auto& flipFlop = static_cast<TClockedFlipFlop&>(*device.Object);
+  if (Input(pins[TClockedFlipFlop::PinPreset])) {
+    flipFlop.MasterQ = 1;
+    flipFlop.MasterNotQ = 0;
+    flipFlop.Initial = false;
+    if (DriveOutputs(&flipFlop, pins, 1, 0)) {
+      return true;
+    }
+  } else if (Input(pins[TClockedFlipFlop::PinClear]) || flipFlop.Initial) {
+    flipFlop.MasterQ = 0;
+    flipFlop.MasterNotQ = 1;
+    flipFlop.Initial = false;
+    if (DriveOutputs(&flipFlop, pins, 0, 1)) {
+      return true;
+    }
+  }
+  if (Input(pins[TClockedFlipFlop::PinClock]) == passLevel) {
+    return DriveOutputs(&flipFlop, pins, flipFlop.MasterQ, flipFlop.MasterNotQ);
+  }
+  return DriveOutputs(&flipFlop, pins, FValue[pins[0]], FValue[pins[1]]);
+}
+
+}  // namespace logivane

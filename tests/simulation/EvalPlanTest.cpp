@@ -1,0 +1,354 @@
+// The compiled evaluation plan against the device-by-device reference: random circuits, stepped
+// side by side, must agree on every pin, wire, driver and fault.
+
+#include "TestHelpers.h"
+#include "simulation/cFlipFlop.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <unordered_map>
+#include <vector>
+
+namespace logivane {
+namespace {
+
+using test::AddSubCircuit;
+using test::Net;
+using test::NewRoot;
+using test::Outline;
+using test::Place;
+using test::TTestProbe;
+using test::TTestSource;
+
+/// Builds the same random circuit from the same seed: sources, gates of every kind,
+/// tri-state busses, flip-flops, feedback loops and now and then a sub-circuit, wired at
+/// random, with fights between outputs on purpose.
+class TRandomCircuit {
+public:
+  explicit TRandomCircuit(std::uint32_t seed) : FRandom(seed) {}
+
+  std::unique_ptr<TMacro> Build(bool interpreted) {
+    auto root = NewRoot();
+    root->Interpreted = interpreted;
+    for (int i = 0, n = 1 + Pick(3); i < n; ++i) {
+      FOutputs.push_back(Place<TTestSource>(*root, At(), 0)->Pin(0));
+    }
+    FFeedback = Pick(8) == 0;
+    for (int i = 0, n = 2 + Pick(6); i < n; ++i) {
+      AddDevice(*root, Pick(20));
+    }
+    for (int i = 0, n = 1 + Pick(2); i < n; ++i) {
+      FInputs.push_back(Place<TTestProbe>(*root, At(), 0)->Pin(0));
+    }
+    WireAll(*root);
+    root->Reset();
+    return root;
+  }
+
+  int Pick(int n) { return static_cast<int>(FRandom() % static_cast<std::uint32_t>(n)); }
+
+private:
+  float At() {
+    FX += 100;
+    return FX;
+  }
+
+  template <class T>
+  T* Add(TMacro& circuit) {
+    T* device = Place<T>(circuit, At(), static_cast<float>(Pick(5) * 80));
+    for (int i = 0; i < device->PinCount(); ++i) {
+      TPin* pin = device->Pin(i);
+      (pin->Kind == PinInput      ? FInputs
+       : pin->Kind == PinTriState ? FBusOutputs
+                                  : FOutputs)
+          .push_back(pin);
+      FOrdinal[pin] = FX;
+    }
+    return device;
+  }
+
+  void AddDevice(TMacro& circuit, int kind) {
+    switch (kind) {
+      case 0:
+        Add<TNotGate>(circuit);
+        break;
+      case 1:
+        Add<T2AndGate>(circuit);
+        break;
+      case 2:
+        Add<T3AndGate>(circuit);
+        break;
+      case 3:
+        Add<T4AndGate>(circuit);
+        break;
+      case 4:
+        Add<T2NandGate>(circuit);
+        break;
+      case 5:
+        Add<T3NandGate>(circuit);
+        break;
+      case 6:
+        Add<T2OrGate>(circuit);
+        break;
+      case 7:
+        Add<T4OrGate>(circuit);
+        break;
+      case 8:
+        Add<T2NorGate>(circuit);
+        break;
+      case 9:
+        Add<T3NorGate>(circuit);
+        break;
+      case 10:
+        Add<T2XorGate>(circuit);
+        break;
+      case 11:
+        Add<T2XnorGate>(circuit);
+        break;
+      case 12:
+      case 13:
+        Add<TTriState>(circuit);
+        break;
+      case 14:
+        Add<TRSFlipFlop>(circuit);
+        break;
+      case 15:
+      case 16:
+        Add<TDFlipFlop>(circuit);
+        break;
+      case 17:
+        Add<TJKFlipFlop>(circuit);
+        break;
+      default:
+        AddSubCircuitOf(circuit);
+        break;
+    }
+  }
+
+  /// Two inputs through a gate (and sometimes a tri-state buffer) to one output.
+  void AddSubCircuitOf(TMacro& circuit) {
+    TMacro* sub = AddSubCircuit(circuit, At(), 0, 3);
+    TDevice* gate = Pick(2) ? static_cast<TDevice*>(Place<T2NandGate>(*sub, 100, 0))
+                            : Place<T2XorGate>(*sub, 100, 0);
+    Net(*sub, *sub->Tag(0)->GetPin(), {gate->Pin(1)});
+    Net(*sub, *sub->Tag(1)->GetPin(), {gate->Pin(2)});
+    if (Pick(3) == 0) {
+      auto* buffer = Place<TTriState>(*sub, 200, 0);
+      Net(*sub, *gate->Pin(0), {buffer->Pin(0), buffer->Pin(2)});
+      Net(*sub, *buffer->Pin(1), {sub->Tag(2)->GetPin()});
+    } else {
+      auto* inverter = Place<TNotGate>(*sub, 200, 0);
+      Net(*sub, *gate->Pin(0), {inverter->Pin(1)});
+      Net(*sub, *inverter->Pin(0), {sub->Tag(2)->GetPin()});
+    }
+    UpdateTagKinds(*sub);
+    FInputs.push_back(&Outline(*sub, 0));
+    FInputs.push_back(&Outline(*sub, 1));
+    FOutputs.push_back(&Outline(*sub, 2));
+    for (int i = 0; i < 3; ++i) {
+      FOrdinal[&Outline(*sub, i)] = FX;
+    }
+  }
+
+  /// Most outputs drive a net of their own; a few join another's, and tri-state outputs mostly
+  /// share busses. Inputs go to random nets or stay open; only one circuit in eight feeds back,
+  /// as most that do race, and a race costs 201 passes.
+  void WireAll(TMacro& circuit) {
+    std::vector<TPin*> drivers;
+    std::vector<std::vector<TPin*>> loads;
+    std::vector<TPin*> joiners;
+    for (TPin* pin : FOutputs) {
+      (Pick(12) == 0 && !drivers.empty() ? joiners : drivers).push_back(pin);
+    }
+    for (TPin* pin : FBusOutputs) {
+      (Pick(3) != 0 && !drivers.empty() ? joiners : drivers).push_back(pin);
+    }
+    if (drivers.empty()) {
+      return;
+    }
+    std::stable_sort(drivers.begin(), drivers.end(),
+                     [this](TPin* a, TPin* b) { return FOrdinal[a] < FOrdinal[b]; });
+    loads.resize(drivers.size());
+    for (TPin* pin : joiners) {
+      loads[static_cast<std::size_t>(Pick(static_cast<int>(drivers.size())))].push_back(pin);
+    }
+    for (TPin* pin : FInputs) {
+      int choices = static_cast<int>(drivers.size());
+      if (!FFeedback) {
+        choices = static_cast<int>(std::count_if(drivers.begin(), drivers.end(), [&](TPin* driver) {
+          return FOrdinal[driver] < FOrdinal[pin];
+        }));
+      }
+      if (choices > 0 && Pick(8) != 0) {
+        loads[static_cast<std::size_t>(Pick(choices))].push_back(pin);
+      }
+    }
+    for (std::size_t i = 0; i < drivers.size(); ++i) {
+      if (!loads[i].empty()) {
+        Net(circuit, *drivers[i], loads[i]);
+      }
+    }
+  }
+
+  std::mt19937 FRandom;
+  float FX = 0;
+  std::vector<TPin*> FOutputs;
+  std::vector<TPin*> FBusOutputs;
+  std::vector<TPin*> FInputs;
+  std::unordered_map<const TPin*, float> FOrdinal;
+  bool FFeedback = false;
+};
+
+/// Every device and wire of a circuit and its sub-circuits, in a fixed order.
+struct TFlattened {
+  std::vector<TDevice*> Devices;
+  std::vector<TWire*> Wires;
+  std::vector<TMacro*> Levels;
+  std::unordered_map<const TDevice*, long> Index;
+
+  explicit TFlattened(TMacro& root) {
+    Add(root);
+    for (std::size_t i = 0; i < Devices.size(); ++i) {
+      Index.emplace(Devices[i], static_cast<long>(i));
+    }
+  }
+
+  void Add(TMacro& level) {
+    Levels.push_back(&level);
+    for (TGraphicList* list :
+         {&level.Inputs(), &level.Devices(), &level.Tags(), &level.Outputs()}) {
+      for (int i = 0; i < list->Count(); ++i) {
+        auto* device = static_cast<TDevice*>(list->Child(i));
+        Devices.push_back(device);
+        if (device->Role() == TDeviceRole::Macro) {
+          Add(static_cast<TMacro&>(*device));
+        }
+      }
+    }
+    for (int i = 0; i < level.Wires().Count(); ++i) {
+      Wires.push_back(static_cast<TWire*>(level.Wires().Child(i)));
+    }
+  }
+
+  long Of(const TDevice* device) const {
+    if (!device) {
+      return -1;
+    }
+    const auto at = Index.find(device);
+    return at == Index.end() ? -2 : at->second;
+  }
+
+  /// What a step left in the circuit, as numbers to compare.
+  std::vector<long> State() const {
+    std::vector<long> state;
+    for (const TDevice* device : Devices) {
+      state.push_back(device->Contention);
+      for (int i = 0; i < device->PinCount(); ++i) {
+        state.push_back(device->Pin(i)->Value);
+        state.push_back(Of(device->Pin(i)->Driver));
+      }
+      if (const auto* flipFlop = dynamic_cast<const TFlipFlop*>(device)) {
+        state.push_back(flipFlop->Q * 2 + flipFlop->NotQ);
+      }
+      if (const auto* clocked = dynamic_cast<const TClockedFlipFlop*>(device)) {
+        state.push_back(clocked->MasterQ * 4 + clocked->MasterNotQ * 2 + clocked->Initial);
+      }
+    }
+    for (const TWire* wire : Wires) {
+      state.push_back(wire->Value);
+    }
+    for (const TMacro* level : Levels) {
+      state.push_back(static_cast<long>(level->Evaluations()));
+    }
+    return state;
+  }
+};
+
+struct TCoverage {
+  int CompiledRoots = 0;
+  int CompiledSubCircuits = 0;
+  int Races = 0;
+  int Contentions = 0;
+};
+
+/// Steps the circuit of `seed` both ways and expects the same at every step.
+void ExpectSameSteps(std::uint32_t seed, TCoverage& coverage) {
+  const auto reference = TRandomCircuit(seed).Build(true);
+  const auto compiled = TRandomCircuit(seed).Build(false);
+  const TFlattened expected(*reference);
+  const TFlattened actual(*compiled);
+  ASSERT_EQ(expected.Devices.size(), actual.Devices.size());
+  coverage.CompiledRoots += compiled->Compiled();
+  for (std::size_t i = 1; i < actual.Levels.size(); ++i) {
+    coverage.CompiledSubCircuits += actual.Levels[i]->Compiled();
+  }
+  ASSERT_FALSE(reference->Compiled());
+
+  TRandomCircuit levels(seed ^ 0x9E3779B9u);
+  int faults = 0;
+  for (int step = 0; step < 6 && faults < 2; ++step) {
+    for (int i = 0; i < reference->Inputs().Count(); ++i) {
+      const TLevel level = levels.Pick(2);
+      static_cast<TTestSource*>(reference->Inputs().Child(i))->Level = level;
+      static_cast<TTestSource*>(compiled->Inputs().Child(i))->Level = level;
+    }
+    const TStepReport want = StepCircuit(*reference);
+    const TStepReport got = StepCircuit(*compiled);
+    ASSERT_EQ(want.Message, got.Message) << "seed " << seed << " step " << step;
+    ASSERT_EQ(want.Result.Changed, got.Result.Changed) << "seed " << seed << " step " << step;
+    ASSERT_EQ(expected.Of(want.Result.Culprit), actual.Of(got.Result.Culprit))
+        << "seed " << seed << " step " << step;
+    ASSERT_EQ(expected.State(), actual.State()) << "seed " << seed << " step " << step;
+    faults += want.Faulted();
+    coverage.Races += want.Result.Race;
+    coverage.Contentions += want.Result.Contention;
+  }
+}
+
+TEST(EvalPlan, WiringChangedBehindTheOrdersBackLeavesThePlanUnused) {
+  // An edit that skips the rebuild must not leave the plan pointing at a destroyed wire.
+  std::unique_ptr<TMacro> circuits[] = {test::FullAdder(), test::FullAdder()};
+  circuits[0]->Interpreted = true;
+  circuits[0]->Reset();
+  ASSERT_TRUE(circuits[1]->Compiled());
+  for (const auto& circuit : circuits) {
+    test::SourceAt(*circuit, 0)->Level = 1;
+    test::SettledStep(*circuit);
+    circuit->Wires().DeleteChild(circuit->Wires().Child(0));
+  }
+  EXPECT_FALSE(circuits[1]->Compiled());
+  for (const auto& circuit : circuits) {
+    test::SourceAt(*circuit, 1)->Level = 1;
+    test::SettledStep(*circuit);
+  }
+  EXPECT_EQ(TFlattened(*circuits[0]).State(), TFlattened(*circuits[1]).State());
+}
+
+/// Ten shards of the search, so that a parallel test run spreads them.
+class EvalPlanShard : public testing::TestWithParam<int> {};
+
+TEST_P(EvalPlanShard, RandomCircuitsSettleExactlyAsDeviceByDevice) {
+  // LOGIVANE_EVALPLAN_CIRCUITS, the circuits of all shards together, runs a longer search.
+  const char* wanted = std::getenv("LOGIVANE_EVALPLAN_CIRCUITS");
+  const int circuits = (wanted ? std::atoi(wanted) : 10000) / 10;
+  const int first = GetParam() * circuits + 1;
+  TCoverage coverage;
+  for (int seed = first; seed < first + circuits && !HasFatalFailure(); ++seed) {
+    ExpectSameSteps(static_cast<std::uint32_t>(seed), coverage);
+  }
+  // The search must reach what it is for.
+  EXPECT_GT(coverage.CompiledRoots, circuits / 3);
+  EXPECT_GT(coverage.CompiledSubCircuits, circuits / 20);
+  EXPECT_GT(coverage.Races, circuits / 50);
+  EXPECT_GT(coverage.Contentions, circuits / 50);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, EvalPlanShard, testing::Range(0, 10));
+
+}  // namespace
+}  // namespace logivane
