@@ -120,6 +120,10 @@ void TMainForm::CreateEditMenu() {
     menu->addAction(action);
     return action;
   };
+  add("MenuUndo", tr("&Undo"), QKeySequence(tr("Ctrl+Z")), &TMainForm::UndoClick);
+  add("MenuRedo", tr("&Redo"), QKeySequence(tr("Ctrl+Y")), &TMainForm::RedoClick)
+      ->setShortcuts({QKeySequence(tr("Ctrl+Y")), QKeySequence(tr("Ctrl+Shift+Z"))});
+  menu->addSeparator();
   add("MenuCut", tr("&Cut"), QKeySequence(tr("Ctrl+X")), [this] {
     FDrawing->CutSelection();
     SpeedUpdateClick();
@@ -255,6 +259,9 @@ void TMainForm::CreateToolBars() {
     QAction* command = Action(entry);
     button(*files, name, icon, hint, [command] { command->trigger(); })->setEnabled(false);
   }
+  files->addSeparator();
+  button(*files, "SpeedUndo", "undo", tr("Undo"), &TMainForm::UndoClick);
+  button(*files, "SpeedRedo", "redo", tr("Redo"), &TMainForm::RedoClick);
   files->addSeparator();
   button(*files, "SpeedPrint", "print", tr("Print"), [] {});
   addToolBarBreak();

@@ -88,6 +88,7 @@ TMainForm::TMainForm(QWidget* parent)
   FDrawing->installEventFilter(this);
   ConnectLogicHistory();
   ConnectPartsCentre();
+  ConnectEditHistory();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();

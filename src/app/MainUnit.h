@@ -81,6 +81,8 @@ public:
   bool OpenCircuit(const QString& fileName);
 
   // Edit.
+  void UndoClick();
+  void RedoClick();
   void DeleteClick();
   void EditSelectAllClick();
 
@@ -186,6 +188,13 @@ private:
   /// Runs `change` on the selected object and marks the circuit modified; with `reshape` the
   /// handles let go during the change and take the object's new bounds after it.
   void ChangeSelected(const std::function<void(TGraphicObject&)>& change, bool reshape = false);
+
+  // MainUndoCommands.cpp.
+  /// Gives the drawing its undo history and names each step after the command that made it.
+  void ConnectEditHistory();
+  void RefreshUndoCommands();
+  /// The tools and windows follow the document that undo or redo put back.
+  void AfterHistoryMove();
 
   // MainMemoryCommands.cpp.
   void CreateMemoryContents();

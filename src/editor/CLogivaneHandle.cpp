@@ -499,6 +499,7 @@ void TLogivaneHandles::mouseReleaseEvent(QMouseEvent* event) {
   const bool moved = Moved;
   const bool sized = Sized;
   const bool rotated = Rotated;
+  const bool vertexMoved = VertexMoved;
   VertexDragging = false;
   Pressed = false;
   VertexMoved = false;
@@ -514,6 +515,9 @@ void TLogivaneHandles::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (rotated) {
     emit OnItemRotated();
+  }
+  if (vertexMoved) {
+    emit OnVertexMoved();
   }
   // Handing the item back lets the drawing select it again with its new bounds.
   if (Changed && HasItem()) {

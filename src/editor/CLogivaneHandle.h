@@ -42,6 +42,8 @@ public:
   bool IsSingle() const { return FItems.size() == 1; }
   bool IsMulti() const { return FItems.size() >= 2; }
   bool HasItem() const { return !FItems.empty(); }
+  /// A drag of the item or of a vertex is under way.
+  bool Dragging() const { return Pressed; }
   /// The selected objects, never owned.
   const std::vector<TGraphicObject*>& Items() const { return FItems; }
   /// Edits the vertices of a single selected shape instead of moving it.
@@ -74,6 +76,8 @@ signals:
   void OnItemSizing();
   void OnItemRotated();
   void OnItemRotating();
+  /// A vertex drag of the selected shape ended.
+  void OnVertexMoved();
   void OnDblClick();
   /// The handles let go of `item`; (x, y) in the parent's coordinates.
   void OnDetach(TGraphicObject* item, int x, int y, bool reHit);

@@ -53,7 +53,9 @@ void TLogivaneDrawing::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                  QPoint p) {
+  RefreshHistory();  // before the owner places a device on this press
   emit OnMouseDown(button, modifiers, p.x(), p.y());
+  NameNextEdit(FInteractMode ? tr("Interaction") : FWireMode ? tr("Wire") : tr("Draw"));
   HideNotice();
   const QPoint previous = FLastPoint;
   if (button == Qt::LeftButton) {
@@ -262,6 +264,7 @@ void TLogivaneDrawing::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mod
     SetModified(true);
   }
   if (FInteractMode && IsInteractiveDevice(FCircuit->HitObject)) {
+    NameNextEdit(tr("Interaction"));
     static_cast<TDevice*>(FCircuit->HitObject)->Release();
     InvalidateBounds(*FCircuit->HitObject);
     SetModified(true);

@@ -33,11 +33,13 @@ SimResult TLogivaneDrawing::Step() {
     InvalidateRect(FNoticeBox.GetBounds());
   }
   UpdateProbe();
+  MarkHistoryStale();  // memories and sources changed, but running is not an edit
   return report.Result;
 }
 
 void TLogivaneDrawing::ResetCircuit() {
   RootCircuit().Reset();
+  MarkHistoryStale();
 }
 
 void TLogivaneDrawing::UpdateProbe() {

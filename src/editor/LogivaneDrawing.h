@@ -9,11 +9,14 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace logivane {
 
+class TEditHistory;
+struct TDocumentState;
 class TFileStatusDialog;
 class TGrid;
 class TLogivaneHandles;
@@ -71,6 +74,23 @@ public:
   void ReplaceCircuit(std::unique_ptr<TMacro> root);
   void SetModified(bool value);
   bool Modified() const { return FModified; }
+  /// Gives the drawing undo and redo of its edits; the drawing owns the history.
+  void EnableHistory();
+  /// The undo history, or none when the drawing keeps none.
+  TEditHistory* History() const { return FHistory; }
+  /// Puts the document back as it was before the last edit, or after the edit undone last.
+  void Undo();
+  void Redo();
+  /// Runs `edits`, which make one change in several edits, as one step `name` of the undo
+  /// history.
+  void EditAsOne(const QString& name, const std::function<void()>& edits);
+  /// Names the edit that is about to be made, for the undo history.
+  void NameNextEdit(const QString& name);
+  /// The document changed without an edit (running, opening a level): the next edit starts
+  /// from the state it will then find.
+  void MarkHistoryStale();
+  /// Takes the document as it is as the state before the next edit, when it went stale.
+  void RefreshHistory();
   /// Places `object`, built around the origin, at the snapped point and files it in the list
   /// of `Circuit` that its class belongs to.
   TGraphicObject* AddObject(std::unique_ptr<TGraphicObject> object, int x, int y);
@@ -197,6 +217,13 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+  /// Stores `Modified` and tells the owner when it changed.
+  void StoreModified(bool value);
+  /// Hands the edit just made to the history; false while a drag is still making it.
+  void RecordEdit(bool value);
+  /// Makes a state captured by the history the document shown, at the level it names.
+  void RestoreDocument(const TDocumentState& state);
+  TDocumentState CaptureDocument() const;
   /// Abandons any trace and turns every mode but `mode` off.
   void SetModes(bool* mode);
   void ProbeCursor();
@@ -239,6 +266,7 @@ private:
   std::unique_ptr<TMacro> FPasteBuffer;
   std::unique_ptr<TGraphicList> FSymbolClipboard;
   TFileStatusDialog* FFileStatus = nullptr;
+  TEditHistory* FHistory = nullptr;
 
   std::unique_ptr<TWire> FWireInProgress;
   std::unique_ptr<TPolygon> FPolygonInProgress;
