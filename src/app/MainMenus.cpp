@@ -189,6 +189,21 @@ void TMainForm::CreateViewMenu() {
   QAction* setup = NewAction("MenuGridSetup", tr("&Grid Setup..."));
   connect(setup, &QAction::triggered, this, &TMainForm::GridSetupClick);
   menu->addActions({showGrid, snap, setup});
+  menu->addSeparator();
+  const auto zoom = [this, menu](const char* name, const QString& caption,
+                                 const QList<QKeySequence>& keys, auto command) {
+    QAction* action = NewAction(name, caption);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, FDrawing, command);
+    menu->addAction(action);
+  };
+  zoom("MenuZoomIn", tr("Zoom &In"), {QKeySequence(tr("Ctrl++")), QKeySequence(tr("Ctrl+="))},
+       [this] { FDrawing->SetZoom(FDrawing->ZoomStep(true)); });
+  zoom("MenuZoomOut", tr("Zoom &Out"), {QKeySequence(tr("Ctrl+-"))},
+       [this] { FDrawing->SetZoom(FDrawing->ZoomStep(false)); });
+  zoom("MenuActualSize", tr("&Actual Size"), {QKeySequence(tr("Ctrl+0"))},
+       [this] { FDrawing->SetZoom(1); });
+  zoom("MenuZoomToFit", tr("Zoom to &Fit"), {}, [this] { FDrawing->ZoomToFit(); });
 }
 
 void TMainForm::CreateToolsMenu() {

@@ -158,6 +158,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   grid.Spacing = settings.Spacing;
   grid.DisplayFrequency = settings.DisplayFrequency;
   grid.AngleStep = settings.AngleStep;
+  FDrawing->SetZoom(settings.ZoomPercent / 100.0);
   FClock->setInterval(settings.ClockInterval);
   FileHistory = settings.FileHistory;
   DatasheetFolder = settings.DatasheetFolder;
@@ -182,6 +183,7 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.Spacing = grid.Spacing;
   settings.DisplayFrequency = grid.DisplayFrequency;
   settings.AngleStep = grid.AngleStep;
+  settings.ZoomPercent = qRound(FDrawing->Zoom() * 100);
   settings.ClockInterval = FClock->interval();
   settings.FileHistory = FileHistory;
   settings.DatasheetFolder = DatasheetFolder;

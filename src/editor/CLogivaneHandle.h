@@ -50,8 +50,11 @@ public:
   void SetVertexMode(bool on);
   bool InVertexMode() const { return VertexMode; }
   void MoveItemBy(int dx, int dy);
-  /// Lays the control over `r` (drawing units) grown by one, at least `MinSize` each way.
+  /// Lays the control over `r` (drawing units) grown by one pixel, at least `MinSize` pixels
+  /// each way.
   void PlaceOver(const TRect& r);
+  /// The drawing's zoom: screen pixels per drawing unit. Handles keep their size on screen.
+  void SetZoom(double zoom);
   /// Lets go of the selection and hands it to the drawing; (x, y) in the control's coordinates.
   void Detach(int x, int y, bool reHit);
   TGrid& Grid() { return FGrid; }
@@ -94,6 +97,10 @@ private:
   enum class THandleKind : std::uint8_t { None, Corner, Rotate };
   enum class TCorner : std::uint8_t { TopLeft, TopRight, BottomRight, BottomLeft };
 
+  /// A point of this control in drawing units.
+  QPoint ToUnits(QPoint local) const;
+  /// `HandleSize` in drawing units, rounded up.
+  std::int32_t HandleUnits() const;
   /// The single selected shape, or none.
   TSegment* Shape() const;
   void Invalidate(const TRect& r);
@@ -122,6 +129,7 @@ private:
   TGrid FGrid;
   QMenu* FContextMenu = nullptr;
   bool FCursorSet = false;
+  double FZoom = 1;
 
   QPoint PressPoint;
   THandleKind HandleKind = THandleKind::None;

@@ -33,19 +33,19 @@ bool IsInteractiveDevice(const TGraphicObject* object) {
 // Qt events, translated into drawing units
 
 void TLogivaneDrawing::mousePressEvent(QMouseEvent* event) {
-  MouseDown(event->button(), event->modifiers(), event->position().toPoint());
+  MouseDown(event->button(), event->modifiers(), ToUnits(event->position()));
 }
 
 void TLogivaneDrawing::mouseMoveEvent(QMouseEvent* event) {
-  MouseMove(event->modifiers(), event->position().toPoint());
+  MouseMove(event->modifiers(), ToUnits(event->position()));
 }
 
 void TLogivaneDrawing::mouseReleaseEvent(QMouseEvent* event) {
-  MouseUp(event->button(), event->modifiers(), event->position().toPoint());
+  MouseUp(event->button(), event->modifiers(), ToUnits(event->position()));
 }
 
 void TLogivaneDrawing::mouseDoubleClickEvent(QMouseEvent* event) {
-  DoubleClick(event->position().toPoint());
+  DoubleClick(ToUnits(event->position()));
 }
 
 // ---------------------------------------------------------------------------------------------

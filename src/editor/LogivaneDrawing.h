@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace logivane {
@@ -173,6 +174,22 @@ public:
   std::int32_t ProbeState = ProbeFloating;
   TGraphicObject* ProbeTarget = nullptr;
 
+  // Zoom: the drawing shows `Zoom` screen pixels per unit; at 1 a unit is a pixel.
+  static constexpr double MinZoom = 0.25;
+  static constexpr double MaxZoom = 4.0;
+  double Zoom() const { return FZoom; }
+  /// Sets the zoom, clamped to its range, keeping the point under `viewportPoint` (pixels of
+  /// the scroll box's viewport; the middle of the viewport when none) where it is on screen.
+  void SetZoom(double zoom, std::optional<QPoint> viewportPoint = std::nullopt);
+  /// The next zoom step up or down from the present one.
+  double ZoomStep(bool in) const;
+  /// Zooms and scrolls so that the whole level is on screen.
+  void ZoomToFit();
+  /// A point of the widget in drawing units.
+  QPoint ToUnits(QPointF widgetPoint) const;
+  /// A rectangle in drawing units as the widget's pixels that cover it.
+  QRect ToScreen(const QRect& units) const;
+
   // Painting.
   /// Paints the grid and every object that meets `area` (drawing units) through `painter`,
   /// whatever its transform; records nothing.
@@ -200,6 +217,7 @@ signals:
   void OnMouseMove(Qt::KeyboardModifiers modifiers, int x, int y);
   void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
   void OnModifiedChanged(bool modified);
+  void OnZoomChanged(double zoom);
   /// The level shown changed (a macro was opened or closed, a circuit opened or cleared).
   void OnLevelChanged();
   /// Raised while `doomed` still exist, just before they are destroyed with all they hold: the
@@ -215,6 +233,7 @@ protected:
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
 private:
   /// Stores `Modified` and tells the owner when it changed.
@@ -233,6 +252,8 @@ private:
   /// Renders the dirty part of the visible area into the back buffer.
   void FlushBuffer();
   void DrawGrid(QPainter& painter, const QRect& area);
+  /// Sets up `painter` on the back buffer to paint in drawing units.
+  void PaintOnBuffer(QPainter& painter) const;
 
   // The steps of a press, in the order they run.
   void WireModePress(TGraphicObject& hit, QPoint previous, bool& refused);
@@ -289,7 +310,9 @@ private:
 
   TPaintIndex FPaintIndex;
   std::vector<TWire*> FFollowed;
+  double FZoom = 1;
   QImage FBuffer;
+  /// The part of the widget the buffer holds, in pixels.
   QRect FBufferArea;
   QRegion FDirty;
   std::vector<QPoint> FGridDots;
