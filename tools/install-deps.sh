@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Logivane need, when missing
-# (gtkwave for its vcd2fst, which checks the value change dumps the program exports).
+# (gtkwave for its vcd2fst, which checks the value change dumps the program exports; poppler-utils
+# for pdftoppm, which checks the PDF pictures it exports).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation
-          googletest libgtest-dev libbenchmark-dev clang-format gtkwave)
+          googletest libgtest-dev libbenchmark-dev clang-format gtkwave
+          qt6-svg-dev poppler-utils)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \

@@ -101,6 +101,8 @@ void TMainForm::CreateFileMenu() {
   QAction* reopen = menu->addMenu(FReopenMenu);
   reopen->setObjectName(QStringLiteral("MenuReopenEntry"));
   menu->addSeparator();
+  add("MenuExportPicture", tr("E&xport Picture..."), &TMainForm::ExportPictureClick);
+  menu->addSeparator();
   add("MenuPrintSetup", tr("Print Set&up..."), [] {});
   add("MenuPrintPreview", tr("Print Pre&view..."), [] {});
   add(

@@ -42,12 +42,27 @@ QString SaveCircuitDialog(QWidget* parent, const QString& folder) {
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+QString SavePictureDialog(QWidget* parent, const QString& folder) {
+  QFileDialog dialog(
+      parent, TMainForm::tr("Export Picture"), folder,
+      TMainForm::tr("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("png"));
+  // The type chosen in the filter becomes the extension of a name typed without one.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& filter) {
+                     dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).left(3));
+                   });
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent),
       ChooseOpenFile(OpenCircuitDialog),
       ChooseSaveFile(SaveCircuitDialog),
+      ChoosePictureFile(SavePictureDialog),
       FScroller(new QScrollArea),
       FDrawing(new TLogivaneDrawing),
       FHistory(new TAnalyserForm(this)),

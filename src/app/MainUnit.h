@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/ChangeMemoryDlg.h"
+#include "dialogs/ExportPictureDlg.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -68,6 +69,8 @@ public:
   /// The open and save dialogs; tests replace them.
   TFileChooser ChooseOpenFile;
   TFileChooser ChooseSaveFile;
+  /// The file dialog of Export Picture; tests replace it.
+  TFileChooser ChoosePictureFile;
 
   // File.
   void NewClick();
@@ -79,6 +82,11 @@ public:
   bool SaveAsClick();
   /// Opens `fileName` as the document, as the Open command does after its dialog.
   bool OpenCircuit(const QString& fileName);
+  /// Asks for a file and the picture's scale and background, then writes the picture.
+  void ExportPictureClick();
+  /// Writes the selection, or the whole level when nothing is selected, as a picture; says
+  /// why when it cannot.
+  bool ExportPicture(const QString& fileName, const TExportPictureValues& values);
 
   // Edit.
   void UndoClick();
@@ -255,6 +263,8 @@ private:
   TEditContentsDialog* FMemoryContents = nullptr;
   /// The memory dialog starts from the last size placed.
   TMemorySize FMemorySize;
+  /// Export Picture starts from the last choices.
+  TExportPictureValues FPictureValues;
   QStringList FCommandLine;
   bool FShown = false;
 };
