@@ -6,7 +6,19 @@
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
 
+#include <QTimer>
+
 namespace logivane {
+
+namespace {
+
+/// A state read back ahead of time, ready to be shown.
+struct TPreparedDocument {
+  std::unique_ptr<TMacro> Root;
+  QString MacroName;
+};
+
+}  // namespace
 
 void TLogivaneDrawing::EnableHistory() {
   if (FHistory) {
@@ -15,6 +27,17 @@ void TLogivaneDrawing::EnableHistory() {
   FHistory =
       new TEditHistory([this] { return CaptureDocument(); },
                        [this](const TDocumentState& state) { RestoreDocument(state); }, this);
+  FHistory->Prepare = [](const QByteArray& bytes) -> std::shared_ptr<void> {
+    TCircuitReadResult result = ReadCircuitBytes(bytes);
+    if (!result.Succeeded()) {
+      return nullptr;
+    }
+    // What showing it as the root would do first, done while the program is idle.
+    result.Circuit->ClearDrivers();
+    result.Circuit->BuildEvalOrder();
+    return std::make_shared<TPreparedDocument>(
+        TPreparedDocument{std::move(result.Circuit), result.MacroName});
+  };
   connect(FHistory, &TEditHistory::Changed, this,
           [this] { StoreModified(!FHistory->IsClean() || FHandles->Dragging()); });
   FHistory->Reset();
@@ -77,7 +100,7 @@ void TLogivaneDrawing::RecordEdit(bool value) {
 TDocumentState TLogivaneDrawing::CaptureDocument() const {
   // The whole circuit, not only the level shown: an edit inside a macro changes the file that
   // holds it, and a level cannot be put back on its own without breaking its outline's wires.
-  TDocumentState state{CircuitBytes(*FRoot, MacroName), {}};
+  TDocumentState state{CircuitBytes(*FRoot, MacroName), {}, nullptr};
   for (std::size_t i = 1; i <= FLevelStack.size(); ++i) {
     const TMacro& parent = *FLevelStack[i - 1];
     const TGraphicObject* level = i < FLevelStack.size() ? FLevelStack[i] : FCircuit;
@@ -87,15 +110,24 @@ TDocumentState TLogivaneDrawing::CaptureDocument() const {
 }
 
 void TLogivaneDrawing::RestoreDocument(const TDocumentState& state) {
-  TCircuitReadResult result = ReadCircuitBytes(state.Bytes);
-  if (!result.Succeeded()) {
-    return;  // the program wrote these bytes itself; the document stays as it is
+  TPreparedDocument document;
+  const bool prepared = state.Prepared != nullptr;
+  if (prepared) {
+    document = std::move(*std::static_pointer_cast<TPreparedDocument>(state.Prepared));
+  } else {
+    TCircuitReadResult result = ReadCircuitBytes(state.Bytes);
+    if (!result.Succeeded()) {
+      return;  // the program wrote these bytes itself; the document stays as it is
+    }
+    document = {std::move(result.Circuit), result.MacroName};
   }
   LeaveEditingModes();
   FHandles->Deselect();
   HideNotice();
-  ReplaceCircuit(std::move(result.Circuit));
-  MacroName = result.MacroName;
+  // The old circuit goes once the new one is on screen: freeing a large one takes a while.
+  FDiscarded.push_back(ReplaceCircuit(std::move(document.Root)));
+  QTimer::singleShot(0, this, [this] { FDiscarded.clear(); });
+  MacroName = document.MacroName;
   for (const int index : state.LevelPath) {
     TGraphicList& devices = FCircuit->Devices();
     auto* macro = index >= 0 && index < devices.Count()
@@ -107,11 +139,12 @@ void TLogivaneDrawing::RestoreDocument(const TDocumentState& state) {
     EnterMacro(*macro);
     macro->Closed = false;  // as the level was when it was opened for editing
   }
-  NetlistDirty = true;
   FPaintIndex.Invalidate();
-  FCircuit->ClearDrivers();
   NetlistDirty = false;
-  FCircuit->BuildEvalOrder();
+  if (!prepared || IsInsideMacro()) {
+    FCircuit->ClearDrivers();
+    FCircuit->BuildEvalOrder();
+  }
 }
 
 }  // namespace logivane

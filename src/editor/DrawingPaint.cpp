@@ -14,7 +14,7 @@ namespace {
 /// Grid dots are dark green single pixels.
 constexpr QRgb GridDotColour = qRgb(0, 0x80, 0);
 /// Grid dots are at least this many pixels apart on screen.
-constexpr double MinGridDotGap = 4;
+constexpr double MinGridDotGap = 8;
 
 QRect ToQRect(const TRect& r) {
   return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));

@@ -1,5 +1,6 @@
 #include "editor/EditHistory.h"
 
+#include <QTimer>
 #include <QUndoCommand>
 
 namespace logivane {
@@ -25,6 +26,7 @@ public:
   }
 
   QByteArray Raw;
+  std::shared_ptr<void> Prepared;
 
 private:
   QByteArray FCompressed;
@@ -58,8 +60,12 @@ public:
 private:
   void Restore(const std::shared_ptr<TSnapshot>& state) {
     if (!History.FReplaying) {
+      TDocumentState document{{}, LevelPath, std::exchange(state->Prepared, nullptr)};
+      if (!document.Prepared) {
+        document.Bytes = state->Bytes();
+      }
       History.FRestoring = true;
-      History.FRestore({state->Bytes(), LevelPath});
+      History.FRestore(document);
       History.FRestoring = false;
       History.Apply(state);
     }
@@ -70,6 +76,7 @@ TEditHistory::TEditHistory(TCapture capture, TRestore restore, QObject* parent)
     : QObject(parent), FCapture(std::move(capture)), FRestore(std::move(restore)) {
   connect(&FStack, &QUndoStack::indexChanged, this, &TEditHistory::Changed);
   connect(&FStack, &QUndoStack::cleanChanged, this, &TEditHistory::Changed);
+  connect(&FStack, &QUndoStack::indexChanged, this, &TEditHistory::SchedulePrepare);
 }
 
 TEditHistory::~TEditHistory() {
@@ -101,6 +108,9 @@ bool TEditHistory::Commit() {
   const QString name = FNextName;
   FNextName.clear();
   FLatestNamed = true;
+  if (FCurrent->Raw.isEmpty()) {
+    FCurrent->Raw = FCurrent->Bytes();  // put back from a prepared state, never unpacked
+  }
   if (now.Bytes == FCurrent->Raw) {
     return false;
   }
@@ -175,8 +185,40 @@ void TEditHistory::Apply(const std::shared_ptr<TSnapshot>& state) {
     FCurrent->Retire();
   }
   FCurrent = state;
-  FCurrent->Raw = FCurrent->Bytes();
   FStale = false;
+}
+
+void TEditHistory::SchedulePrepare() {
+  if (!Prepare || FPrepareScheduled) {
+    return;
+  }
+  FPrepareScheduled = true;
+  QTimer::singleShot(0, this, &TEditHistory::PrepareNeighbours);
+}
+
+void TEditHistory::PrepareNeighbours() {
+  FPrepareScheduled = false;
+  const int index = FStack.index();
+  const auto step = [this](int i) {
+    return i >= 0 && i < FStack.count() ? static_cast<const TStep*>(FStack.command(i)) : nullptr;
+  };
+  const TStep* undone = step(index - 1);
+  const TStep* redone = step(index);
+  const std::shared_ptr<TSnapshot> wanted[] = {undone ? undone->Before : nullptr,
+                                               redone ? redone->After : nullptr};
+  // Only the two neighbours stay prepared: each holds a whole circuit.
+  for (int i = 0; i < FStack.count(); ++i) {
+    for (const auto& state : {step(i)->Before, step(i)->After}) {
+      if (state != wanted[0] && state != wanted[1]) {
+        state->Prepared.reset();
+      }
+    }
+  }
+  for (const auto& state : wanted) {
+    if (state && !state->Prepared) {
+      state->Prepared = Prepare(state->Bytes());
+    }
+  }
 }
 
 TEditHistory::TStep* TEditHistory::Latest() const {

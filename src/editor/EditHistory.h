@@ -16,6 +16,8 @@ struct TDocumentState {
   QByteArray Bytes;
   /// For each open level below the root, its index among its parent's devices.
   std::vector<int> LevelPath;
+  /// What `TEditHistory::Prepare` made of the bytes ahead of time; then `Bytes` may be empty.
+  std::shared_ptr<void> Prepared;
 };
 
 /**
@@ -35,7 +37,12 @@ public:
   using TCapture = std::function<TDocumentState()>;
   using TRestore = std::function<void(const TDocumentState&)>;
 
+  using TPrepare = std::function<std::shared_ptr<void>(const QByteArray& bytes)>;
+
   TEditHistory(TCapture capture, TRestore restore, QObject* parent = nullptr);
+  /// Turns a state's bytes into what restoring it needs, while the program is idle, for the
+  /// states that the next undo and the next redo would restore; those then restore at once.
+  TPrepare Prepare;
   ~TEditHistory() override;
 
   static constexpr int DefaultStepLimit = 1000;
@@ -82,6 +89,9 @@ private:
   class TStep;
   friend class TStep;
 
+  /// Prepares the neighbours of the current state once the event loop is idle.
+  void SchedulePrepare();
+  void PrepareNeighbours();
   /// Drops the oldest steps until the limits hold.
   void Trim();
   void Apply(const std::shared_ptr<TSnapshot>& state);
@@ -100,6 +110,7 @@ private:
   /// A state is being put back; what that does is no edit.
   bool FRestoring = false;
   int FHeld = 0;
+  bool FPrepareScheduled = false;
   /// An edit was made while held.
   bool FPending = false;
 };

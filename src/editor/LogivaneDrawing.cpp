@@ -176,17 +176,18 @@ void TLogivaneDrawing::Clear() {
   SetModified(false);
 }
 
-void TLogivaneDrawing::ReplaceCircuit(std::unique_ptr<TMacro> root) {
+std::unique_ptr<TMacro> TLogivaneDrawing::ReplaceCircuit(std::unique_ptr<TMacro> root) {
   emit OnObjectsRemoving({FRoot.get()});
   ForgetDeleted();
   FLevelStack.clear();
-  FRoot = std::move(root);
+  std::unique_ptr<TMacro> old = std::exchange(FRoot, std::move(root));
   FCircuit = FRoot.get();
   FCircuit->Displayed = true;
   FCircuit->IsSubCircuit = false;
   NetlistDirty = true;
   InvalidateAll();
   emit OnLevelChanged();
+  return old;
 }
 
 void TLogivaneDrawing::SetModified(bool value) {

@@ -71,8 +71,9 @@ public:
   /// The outermost level, which the drawing owns and which is simulated.
   TMacro& RootCircuit() const;
   void Clear();
-  /// Makes `root` the top level shown, destroying the old document's circuits.
-  void ReplaceCircuit(std::unique_ptr<TMacro> root);
+  /// Makes `root` the top level shown; returns the old document's root, which the caller
+  /// may simply drop.
+  std::unique_ptr<TMacro> ReplaceCircuit(std::unique_ptr<TMacro> root);
   void SetModified(bool value);
   bool Modified() const { return FModified; }
   /// Gives the drawing undo and redo of its edits; the drawing owns the history.
@@ -288,6 +289,8 @@ private:
   std::unique_ptr<TGraphicList> FSymbolClipboard;
   TFileStatusDialog* FFileStatus = nullptr;
   TEditHistory* FHistory = nullptr;
+  /// Roots put aside by undo and redo, freed once the restored circuit is on screen.
+  std::vector<std::unique_ptr<TMacro>> FDiscarded;
 
   std::unique_ptr<TWire> FWireInProgress;
   std::unique_ptr<TPolygon> FPolygonInProgress;
