@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Logivane need, when missing
 # (gtkwave for its vcd2fst, which checks the value change dumps the program exports; poppler-utils
-# for pdftoppm, which renders the printed test pages; chmcmd of fp-utils compiles the help file and
-# libchm reads it back; tcmalloc allocates the objects of large circuits).
+# for pdftoppm, which renders the printed test pages and the exported PDF pictures; chmcmd of
+# fp-utils compiles the help file and libchm reads it back; tcmalloc allocates the objects of large
+# circuits).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
           googletest libgtest-dev libbenchmark-dev libgoogle-perftools-dev clang-format gtkwave
           poppler-utils fp-utils-3.2.2 libchm-dev)
 missing=()

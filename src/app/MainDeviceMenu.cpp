@@ -311,8 +311,10 @@ void TMainForm::SetGateInputs(int count) {
   float x;
   float y;
   gate->GetCentre(x, y);
-  FDrawing->AddObject(std::move(replacement), qRound(x), qRound(y));
-  FDrawing->DeleteSelection();  // the old gate, still the selection
+  FDrawing->EditAsOne(tr("Inputs"), [&] {
+    FDrawing->AddObject(std::move(replacement), qRound(x), qRound(y));
+    FDrawing->DeleteSelection();  // the old gate, still the selection
+  });
 }
 
 void TMainForm::RefreshColourMenu() {

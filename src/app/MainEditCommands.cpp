@@ -252,8 +252,8 @@ void TMainForm::NameMacroClick() {
   QString name = FDrawing->MacroName;
   TNameMacroDialog dialog(this);
   if (dialog.Edit(name)) {
-    FDrawing->SetModified(true);
     FDrawing->MacroName = name;
+    FDrawing->SetModified(true);
   }
 }
 

@@ -32,8 +32,10 @@ bool Holds(const TGraphicObject& object, const TGraphicObject* target) {
 void TMainForm::CreateMemoryContents() {
   FMemoryContents = new TEditContentsDialog(this);
   FMemoryContents->setObjectName(QStringLiteral("MemoryContents"));
-  connect(FMemoryContents, &TEditContentsDialog::ContentsChanged, this,
-          [this] { FDrawing->SetModified(true); });
+  connect(FMemoryContents, &TEditContentsDialog::ContentsChanged, this, [this] {
+    FDrawing->NameNextEdit(tr("Edit Memory"));
+    FDrawing->SetModified(true);
+  });
   connect(FDrawing, &TLogivaneDrawing::OnObjectsRemoving, this,
           &TMainForm::CloseMemoryContentsWithin);
 }

@@ -92,6 +92,8 @@ void TMainForm::CreateFileMenu() {
   QAction* reopen = menu->addMenu(FReopenMenu);
   reopen->setObjectName(QStringLiteral("MenuReopenEntry"));
   menu->addSeparator();
+  add("MenuExportPicture", tr("E&xport Picture..."), &TMainForm::ExportPictureClick);
+  menu->addSeparator();
   add("MenuPrintSetup", tr("Print Set&up..."), &TMainForm::PrintSetupClick);
   add("MenuPrintPreview", tr("Print Pre&view..."), &TMainForm::PrintPreviewClick);
   add("MenuPrint", tr("&Print"), &TMainForm::PrintClick, QKeySequence(tr("Ctrl+P")));
@@ -110,6 +112,10 @@ void TMainForm::CreateEditMenu() {
     menu->addAction(action);
     return action;
   };
+  add("MenuUndo", tr("&Undo"), QKeySequence(tr("Ctrl+Z")), &TMainForm::UndoClick);
+  add("MenuRedo", tr("&Redo"), QKeySequence(tr("Ctrl+Y")), &TMainForm::RedoClick)
+      ->setShortcuts({QKeySequence(tr("Ctrl+Y")), QKeySequence(tr("Ctrl+Shift+Z"))});
+  menu->addSeparator();
   add("MenuCut", tr("&Cut"), QKeySequence(tr("Ctrl+X")), [this] {
     FDrawing->CutSelection();
     SpeedUpdateClick();
@@ -175,6 +181,21 @@ void TMainForm::CreateViewMenu() {
   QAction* setup = NewAction("MenuGridSetup", tr("&Grid Setup..."));
   connect(setup, &QAction::triggered, this, &TMainForm::GridSetupClick);
   menu->addActions({showGrid, snap, setup});
+  menu->addSeparator();
+  const auto zoom = [this, menu](const char* name, const QString& caption,
+                                 const QList<QKeySequence>& keys, auto command) {
+    QAction* action = NewAction(name, caption);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, FDrawing, command);
+    menu->addAction(action);
+  };
+  zoom("MenuZoomIn", tr("Zoom &In"), {QKeySequence(tr("Ctrl++")), QKeySequence(tr("Ctrl+="))},
+       [this] { FDrawing->SetZoom(FDrawing->ZoomStep(true)); });
+  zoom("MenuZoomOut", tr("Zoom &Out"), {QKeySequence(tr("Ctrl+-"))},
+       [this] { FDrawing->SetZoom(FDrawing->ZoomStep(false)); });
+  zoom("MenuActualSize", tr("&Actual Size"), {QKeySequence(tr("Ctrl+0"))},
+       [this] { FDrawing->SetZoom(1); });
+  zoom("MenuZoomToFit", tr("Zoom to &Fit"), {}, [this] { FDrawing->ZoomToFit(); });
 }
 
 void TMainForm::CreateToolsMenu() {
@@ -255,6 +276,9 @@ void TMainForm::CreateToolBars() {
     QAction* command = Action(entry);
     button(*files, name, icon, hint, [command] { command->trigger(); })->setEnabled(false);
   }
+  files->addSeparator();
+  button(*files, "SpeedUndo", "undo", tr("Undo"), &TMainForm::UndoClick);
+  button(*files, "SpeedRedo", "redo", tr("Redo"), &TMainForm::RedoClick);
   files->addSeparator();
   button(*files, "SpeedPrint", "print", tr("Print"), &TMainForm::PrintClick);
   addToolBarBreak();

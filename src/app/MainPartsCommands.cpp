@@ -51,7 +51,7 @@ bool TMainForm::PartsDragEvent(QEvent* event) {
         return false;
       }
       drop->acceptProposedAction();
-      DropLibraryMacro(fileName, drop->position().toPoint());
+      DropLibraryMacro(fileName, FDrawing->ToUnits(drop->position()));
       return true;
     }
     default:

@@ -42,12 +42,27 @@ QString SaveCircuitDialog(QWidget* parent, const QString& folder) {
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+QString SavePictureDialog(QWidget* parent, const QString& folder) {
+  QFileDialog dialog(
+      parent, TMainForm::tr("Export Picture"), folder,
+      TMainForm::tr("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("png"));
+  // The type chosen in the filter becomes the extension of a name typed without one.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& filter) {
+                     dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).left(3));
+                   });
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent),
       ChooseOpenFile(OpenCircuitDialog),
       ChooseSaveFile(SaveCircuitDialog),
+      ChoosePictureFile(SavePictureDialog),
       FScroller(new QScrollArea),
       FDrawing(new TLogivaneDrawing),
       FHistory(new TAnalyserForm(this)),
@@ -89,6 +104,7 @@ TMainForm::TMainForm(QWidget* parent)
   FDrawing->installEventFilter(this);
   ConnectLogicHistory();
   ConnectPartsCentre();
+  ConnectEditHistory();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -158,6 +174,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   grid.Spacing = settings.Spacing;
   grid.DisplayFrequency = settings.DisplayFrequency;
   grid.AngleStep = settings.AngleStep;
+  FDrawing->SetZoom(settings.ZoomPercent / 100.0);
   FClock->setInterval(settings.ClockInterval);
   FileHistory = settings.FileHistory;
   DatasheetFolder = settings.DatasheetFolder;
@@ -182,6 +199,7 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.Spacing = grid.Spacing;
   settings.DisplayFrequency = grid.DisplayFrequency;
   settings.AngleStep = grid.AngleStep;
+  settings.ZoomPercent = qRound(FDrawing->Zoom() * 100);
   settings.ClockInterval = FClock->interval();
   settings.FileHistory = FileHistory;
   settings.DatasheetFolder = DatasheetFolder;

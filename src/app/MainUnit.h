@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/ChangeMemoryDlg.h"
+#include "dialogs/ExportPictureDlg.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -71,6 +72,8 @@ public:
   /// The open and save dialogs; tests replace them.
   TFileChooser ChooseOpenFile;
   TFileChooser ChooseSaveFile;
+  /// The file dialog of Export Picture; tests replace it.
+  TFileChooser ChoosePictureFile;
 
   // File.
   void NewClick();
@@ -82,8 +85,15 @@ public:
   bool SaveAsClick();
   /// Opens `fileName` as the document, as the Open command does after its dialog.
   bool OpenCircuit(const QString& fileName);
+  /// Asks for a file and the picture's scale and background, then writes the picture.
+  void ExportPictureClick();
+  /// Writes the selection, or the whole level when nothing is selected, as a picture; says
+  /// why when it cannot.
+  bool ExportPicture(const QString& fileName, const TExportPictureValues& values);
 
   // Edit.
+  void UndoClick();
+  void RedoClick();
   void DeleteClick();
   void EditSelectAllClick();
 
@@ -210,6 +220,13 @@ private:
   /// handles let go during the change and take the object's new bounds after it.
   void ChangeSelected(const std::function<void(TGraphicObject&)>& change, bool reshape = false);
 
+  // MainUndoCommands.cpp.
+  /// Gives the drawing its undo history and names each step after the command that made it.
+  void ConnectEditHistory();
+  void RefreshUndoCommands();
+  /// The tools and windows follow the document that undo or redo put back.
+  void AfterHistoryMove();
+
   // MainMemoryCommands.cpp.
   void CreateMemoryContents();
   /// A new memory of the type and size that the memory dialog gives; null when cancelled.
@@ -273,6 +290,8 @@ private:
   TEditContentsDialog* FMemoryContents = nullptr;
   /// The memory dialog starts from the last size placed.
   TMemorySize FMemorySize;
+  /// Export Picture starts from the last choices.
+  TExportPictureValues FPictureValues;
   QStringList FCommandLine;
   bool FShown = false;
 };

@@ -70,6 +70,9 @@ void ReadWindow(QSettings& store, TProgramSettings& settings, const TProgramSett
 }
 
 void ReadView(QSettings& store, TProgramSettings& settings) {
+  // The zoom came later than the grid values: a store without it keeps them.
+  settings.ZoomPercent =
+      InRange(store.value(Root + QStringLiteral("View/Zoom")).toInt(), 25, 400, 100);
   TGroupReader group(store, "View");
   const bool showGrid = group.Boolean("Show Grid");
   const bool snap = group.Boolean("Snap");
@@ -166,6 +169,7 @@ void WriteSettings(QSettings& store, const TProgramSettings& settings) {
   store.setValue(QStringLiteral("Snap Size"), settings.Spacing);
   store.setValue(QStringLiteral("Display Size"), settings.DisplayFrequency);
   store.setValue(QStringLiteral("Angle"), settings.AngleStep);
+  store.setValue(QStringLiteral("Zoom"), settings.ZoomPercent);
   store.endGroup();
 
   store.setValue(Root + QStringLiteral("Clock/Interval"), settings.ClockInterval);

@@ -24,6 +24,8 @@ struct TProgramSettings {
   int Spacing = 5;
   int DisplayFrequency = 4;
   int AngleStep = 10;
+  /// The drawing's zoom in percent, 25 to 400.
+  int ZoomPercent = 100;
 
   /// Milliseconds between two simulation steps.
   int ClockInterval = 100;

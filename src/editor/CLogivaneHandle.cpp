@@ -128,7 +128,7 @@ void TLogivaneHandles::SetVertexMode(bool on) {
     // A polyline's ends stay where they are joined (a wire's on its pins).
     shape->EndsFixed = dynamic_cast<TPolyline*>(shape) != nullptr;
     shape->ShowVertices = true;
-    PlaceOver(InflateBy(shape->GetBounds(), HandleSize));
+    PlaceOver(InflateBy(shape->GetBounds(), HandleUnits()));
     InvalidateItem(shape);
     update();
     return;
@@ -157,10 +157,13 @@ void TLogivaneHandles::MoveItemBy(int dx, int dy) {
 }
 
 void TLogivaneHandles::PlaceOver(const TRect& r) {
-  std::int64_t left = std::int64_t(r.Left) - 1;
-  std::int64_t top = std::int64_t(r.Top) - 1;
-  std::int64_t width = std::int64_t(r.Right) - r.Left + 2;
-  std::int64_t height = std::int64_t(r.Bottom) - r.Top + 2;
+  const auto pixel = [this](std::int32_t units) {
+    return static_cast<std::int64_t>(std::floor(units * FZoom));
+  };
+  std::int64_t left = pixel(r.Left) - 1;
+  std::int64_t top = pixel(r.Top) - 1;
+  std::int64_t width = pixel(r.Right) - pixel(r.Left) + 2;
+  std::int64_t height = pixel(r.Bottom) - pixel(r.Top) + 2;
   if (width < MinSize) {
     left += width / 2 - MinSize / 2;
     width = MinSize;
@@ -173,11 +176,36 @@ void TLogivaneHandles::PlaceOver(const TRect& r) {
               ClampCoordinate(height));
 }
 
+void TLogivaneHandles::SetZoom(double zoom) {
+  FZoom = zoom;
+  if (!HasItem()) {
+    return;
+  }
+  if (VertexMode) {
+    PlaceOverVertices();
+  } else {
+    PlaceOver(Item()->GetBounds());
+  }
+}
+
+QPoint TLogivaneHandles::ToUnits(QPoint local) const {
+  const QPoint parent = local + pos();
+  if (FZoom == 1) {
+    return parent;
+  }
+  return {static_cast<int>(std::floor(parent.x() / FZoom)),
+          static_cast<int>(std::floor(parent.y() / FZoom))};
+}
+
+std::int32_t TLogivaneHandles::HandleUnits() const {
+  return static_cast<std::int32_t>(std::ceil(HandleSize / FZoom));
+}
+
 void TLogivaneHandles::Detach(int x, int y, bool reHit) {
   TGraphicObject* item = Item();
-  const QPoint origin = pos();
+  const QPoint at = ToUnits(QPoint(x, y));
   Deselect();
-  emit OnDetach(item, x + origin.x(), y + origin.y(), reHit);
+  emit OnDetach(item, at.x(), at.y(), reHit);
 }
 
 TSegment* TLogivaneHandles::Shape() const {
@@ -191,7 +219,7 @@ void TLogivaneHandles::Invalidate(const TRect& r) {
 }
 
 void TLogivaneHandles::InvalidateItem(TGraphicObject* item) {
-  Invalidate(InflateBy(item->GetBounds(), HandleSize));
+  Invalidate(InflateBy(item->GetBounds(), HandleUnits()));
 }
 
 void TLogivaneHandles::SetHandleCursor(const QCursor* cursor) {
@@ -268,7 +296,8 @@ void TLogivaneHandles::Hover(QPoint local) {
 void TLogivaneHandles::UpdateVertexCursor(QPoint parentPoint) {
   TSegment* shape = Shape();
   int index;
-  const bool over = shape && shape->HitVertex(parentPoint.x(), parentPoint.y(), index, HandleSize);
+  const bool over =
+      shape && shape->HitVertex(parentPoint.x(), parentPoint.y(), index, HandleUnits());
   SetHandleCursor(over ? &EditorCursor(TCursorId::LogivaneArrow) : nullptr);
 }
 
@@ -283,7 +312,7 @@ void TLogivaneHandles::mousePressEvent(QMouseEvent* event) {
     return;
   }
   const QPoint local = event->position().toPoint();
-  const QPoint parentPoint = local + pos();
+  const QPoint parentPoint = ToUnits(local);
   // The handle under the press decides, not whatever the last hover left behind (the item may
   // have changed since without the mouse moving).
   if (VertexMode) {
@@ -303,7 +332,7 @@ void TLogivaneHandles::mousePressEvent(QMouseEvent* event) {
     float cx, cy;
     item->GetCentre(cx, cy);
     Centre = QPointF(cx, cy);
-    PressPoint = local;
+    PressPoint = QPoint(qRound(local.x() / FZoom), qRound(local.y() / FZoom));
     const QRect g = geometry();
     StartRect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
     CurrentAngle = 360;
@@ -315,7 +344,7 @@ void TLogivaneHandles::mousePressEvent(QMouseEvent* event) {
   }
   TSegment* shape = Shape();
   int index;
-  if (shape && shape->HitVertex(parentPoint.x(), parentPoint.y(), index, HandleSize)) {
+  if (shape && shape->HitVertex(parentPoint.x(), parentPoint.y(), index, HandleUnits())) {
     VertexIndex = index;
     PrevIndex = index - 1;
     NextIndex = index + 1;
@@ -336,7 +365,7 @@ void TLogivaneHandles::mouseMoveEvent(QMouseEvent* event) {
     return;
   }
   const QPoint local = event->position().toPoint();
-  const QPoint parentPoint = local + pos();
+  const QPoint parentPoint = ToUnits(local);
   if (VertexMode) {
     if (VertexDragging) {
       DragVertex(FGrid.SnapPoint(parentPoint));
@@ -380,7 +409,7 @@ void TLogivaneHandles::MoveTo(QPoint parentPoint) {
   }
   LastPoint = parentPoint;
   emit OnItemChanging();
-  Invalidate(InflateBy(ItemRect, HandleSize));
+  Invalidate(InflateBy(ItemRect, HandleUnits()));
   TGraphicObject* item = Item();
   item->Translate(static_cast<float>(delta.x()), static_cast<float>(delta.y()));
   item->Remap();
@@ -482,7 +511,7 @@ void TLogivaneHandles::RotateTo(QPoint local) {
 
 void TLogivaneHandles::PlaceOverVertices() {
   if (TSegment* shape = Shape()) {
-    PlaceOver(InflateBy(shape->GetBounds(), HandleSize));
+    PlaceOver(InflateBy(shape->GetBounds(), HandleUnits()));
   }
 }
 
@@ -499,6 +528,7 @@ void TLogivaneHandles::mouseReleaseEvent(QMouseEvent* event) {
   const bool moved = Moved;
   const bool sized = Sized;
   const bool rotated = Rotated;
+  const bool vertexMoved = VertexMoved;
   VertexDragging = false;
   Pressed = false;
   VertexMoved = false;
@@ -514,6 +544,9 @@ void TLogivaneHandles::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (rotated) {
     emit OnItemRotated();
+  }
+  if (vertexMoved) {
+    emit OnVertexMoved();
   }
   // Handing the item back lets the drawing select it again with its new bounds.
   if (Changed && HasItem()) {

@@ -42,14 +42,19 @@ public:
   bool IsSingle() const { return FItems.size() == 1; }
   bool IsMulti() const { return FItems.size() >= 2; }
   bool HasItem() const { return !FItems.empty(); }
+  /// A drag of the item or of a vertex is under way.
+  bool Dragging() const { return Pressed; }
   /// The selected objects, never owned.
   const std::vector<TGraphicObject*>& Items() const { return FItems; }
   /// Edits the vertices of a single selected shape instead of moving it.
   void SetVertexMode(bool on);
   bool InVertexMode() const { return VertexMode; }
   void MoveItemBy(int dx, int dy);
-  /// Lays the control over `r` (drawing units) grown by one, at least `MinSize` each way.
+  /// Lays the control over `r` (drawing units) grown by one pixel, at least `MinSize` pixels
+  /// each way.
   void PlaceOver(const TRect& r);
+  /// The drawing's zoom: screen pixels per drawing unit. Handles keep their size on screen.
+  void SetZoom(double zoom);
   /// Lets go of the selection and hands it to the drawing; (x, y) in the control's coordinates.
   void Detach(int x, int y, bool reHit);
   TGrid& Grid() { return FGrid; }
@@ -74,6 +79,8 @@ signals:
   void OnItemSizing();
   void OnItemRotated();
   void OnItemRotating();
+  /// A vertex drag of the selected shape ended.
+  void OnVertexMoved();
   void OnDblClick();
   /// The handles let go of `item`; (x, y) in the parent's coordinates.
   void OnDetach(TGraphicObject* item, int x, int y, bool reHit);
@@ -90,6 +97,10 @@ private:
   enum class THandleKind : std::uint8_t { None, Corner, Rotate };
   enum class TCorner : std::uint8_t { TopLeft, TopRight, BottomRight, BottomLeft };
 
+  /// A point of this control in drawing units.
+  QPoint ToUnits(QPoint local) const;
+  /// `HandleSize` in drawing units, rounded up.
+  std::int32_t HandleUnits() const;
   /// The single selected shape, or none.
   TSegment* Shape() const;
   void Invalidate(const TRect& r);
@@ -118,6 +129,7 @@ private:
   TGrid FGrid;
   QMenu* FContextMenu = nullptr;
   bool FCursorSet = false;
+  double FZoom = 1;
 
   QPoint PressPoint;
   THandleKind HandleKind = THandleKind::None;

@@ -95,6 +95,7 @@ void TLogivaneDrawing::CutSelection() {
   if (FCircuit->Closed || !CanCopy() || !CopySelection()) {
     return;
   }
+  NameNextEdit(tr("Cut"));
   DeleteSelected();
   RemoveLooseWires();
   CleanSolders();
@@ -130,6 +131,7 @@ void TLogivaneDrawing::PasteClipboard() {
   SelectGroup(*FHandles, pasted);
   NetlistDirty = true;
   PasteOffset += QPoint(20, 20);
+  NameNextEdit(tr("Paste"));
   SetModified(true);
 }
 
@@ -181,6 +183,7 @@ void TLogivaneDrawing::CutSymbol() {
   if (!FCircuit->Closed || !HasSelection() || !CopySymbol()) {
     return;
   }
+  NameNextEdit(tr("Cut"));
   DeleteSelected();
   SetModified(true);
 }
@@ -208,6 +211,7 @@ void TLogivaneDrawing::PasteSymbol() {
   }
   SelectGroup(*FHandles, *copy);
   PasteOffset += QPoint(20, 20);
+  NameNextEdit(tr("Paste"));
   SetModified(true);
 }
 

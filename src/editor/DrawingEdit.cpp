@@ -1,5 +1,6 @@
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/WaitCursor.h"
 #include "simulation/cCircuitBuilder.h"
@@ -60,6 +61,10 @@ void TLogivaneDrawing::AbandonWire() {
   InvalidateRubberLine();
   FWireInProgress.reset();  // detaches it from the pin or joint it started at
   CleanSolders();
+  if (FHistory) {
+    // A joint made to start the wire has gone again: the document may be as it was.
+    SetModified(true);
+  }
 }
 
 void TLogivaneDrawing::CleanSolders() {
@@ -85,6 +90,7 @@ void TLogivaneDrawing::DeleteSelection() {
     return;
   }
   TWaitCursor wait;
+  NameNextEdit(tr("Delete"));
   const bool singleWire =
       FHandles->IsSingle() && FHandles->Items().front()->GraphicKind() == TGraphicKind::Wire;
   DeleteSelected();

@@ -2,6 +2,7 @@
 #include "document/cCircuitFile.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "editor/WaitCursor.h"
@@ -71,6 +72,9 @@ bool TLogivaneDrawing::LoadFromFile(const QString& fileName) {
   ReplaceCircuit(std::move(result.Circuit));
   FileName = fileName;
   MacroName = result.MacroName;
+  if (FHistory) {
+    FHistory->Reset();
+  }
   SetModified(false);
   ResetCircuit();
   return true;
@@ -102,6 +106,7 @@ bool TLogivaneDrawing::InsertMacroFile(const QString& fileName, int x, int y, bo
   macro.Remap();
   macro.PinsVisible = pinsVisible;
   FCircuit->Devices().Add(std::move(result.Circuit));
+  NameNextEdit(tr("Insert Macro"));
   if (select) {
     FHandles->Deselect();
     Select(&macro);

@@ -33,19 +33,19 @@ bool IsInteractiveDevice(const TGraphicObject* object) {
 // Qt events, translated into drawing units
 
 void TLogivaneDrawing::mousePressEvent(QMouseEvent* event) {
-  MouseDown(event->button(), event->modifiers(), event->position().toPoint());
+  MouseDown(event->button(), event->modifiers(), ToUnits(event->position()));
 }
 
 void TLogivaneDrawing::mouseMoveEvent(QMouseEvent* event) {
-  MouseMove(event->modifiers(), event->position().toPoint());
+  MouseMove(event->modifiers(), ToUnits(event->position()));
 }
 
 void TLogivaneDrawing::mouseReleaseEvent(QMouseEvent* event) {
-  MouseUp(event->button(), event->modifiers(), event->position().toPoint());
+  MouseUp(event->button(), event->modifiers(), ToUnits(event->position()));
 }
 
 void TLogivaneDrawing::mouseDoubleClickEvent(QMouseEvent* event) {
-  DoubleClick(event->position().toPoint());
+  DoubleClick(ToUnits(event->position()));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -53,7 +53,9 @@ void TLogivaneDrawing::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                  QPoint p) {
+  RefreshHistory();  // before the owner places a device on this press
   emit OnMouseDown(button, modifiers, p.x(), p.y());
+  NameNextEdit(FInteractMode ? tr("Interaction") : FWireMode ? tr("Wire") : tr("Draw"));
   HideNotice();
   const QPoint previous = FLastPoint;
   if (button == Qt::LeftButton) {
@@ -262,6 +264,7 @@ void TLogivaneDrawing::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mod
     SetModified(true);
   }
   if (FInteractMode && IsInteractiveDevice(FCircuit->HitObject)) {
+    NameNextEdit(tr("Interaction"));
     static_cast<TDevice*>(FCircuit->HitObject)->Release();
     InvalidateBounds(*FCircuit->HitObject);
     SetModified(true);

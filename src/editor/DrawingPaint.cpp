@@ -5,12 +5,16 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace logivane {
 
 namespace {
 
 /// Grid dots are dark green single pixels.
 constexpr QRgb GridDotColour = qRgb(0, 0x80, 0);
+/// Grid dots are at least this many pixels apart on screen.
+constexpr double MinGridDotGap = 8;
 
 QRect ToQRect(const TRect& r) {
   return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
@@ -22,10 +26,42 @@ TRect ToTRect(const QRect& r) {
 
 }  // namespace
 
+namespace {
+
+/// The pixels of the widget on screen; a hidden drawing (tests, pictures) renders a screen's
+/// worth from its top-left corner.
+QRect VisiblePixels(const QWidget& widget) {
+  const QRect visible = widget.visibleRegion().boundingRect();
+  return visible.isEmpty() ? widget.rect() & QRect(0, 0, 1920, 1080) : visible;
+}
+
+}  // namespace
+
 QRect TLogivaneDrawing::VisibleArea() const {
-  // A hidden drawing (tests, pictures) renders a screen's worth from its top-left corner.
-  const QRect visible = visibleRegion().boundingRect();
-  return visible.isEmpty() ? rect() & QRect(0, 0, 1920, 1080) : visible;
+  const QRect pixels = VisiblePixels(*this);
+  if (FZoom == 1) {
+    return pixels;
+  }
+  return QRect(ToUnits(pixels.topLeft()), ToUnits(pixels.bottomRight()));
+}
+
+QPoint TLogivaneDrawing::ToUnits(QPointF widgetPoint) const {
+  if (FZoom == 1) {
+    return widgetPoint.toPoint();
+  }
+  return {static_cast<int>(std::floor(widgetPoint.x() / FZoom)),
+          static_cast<int>(std::floor(widgetPoint.y() / FZoom))};
+}
+
+QRect TLogivaneDrawing::ToScreen(const QRect& units) const {
+  if (FZoom == 1) {
+    return units;
+  }
+  const int left = static_cast<int>(std::floor(units.left() * FZoom));
+  const int top = static_cast<int>(std::floor(units.top() * FZoom));
+  const int right = static_cast<int>(std::ceil((units.right() + 1) * FZoom));
+  const int bottom = static_cast<int>(std::ceil((units.bottom() + 1) * FZoom));
+  return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).adjusted(-1, -1, 1, 1);
 }
 
 void TLogivaneDrawing::InvalidateRect(const TRect& r) {
@@ -34,7 +70,7 @@ void TLogivaneDrawing::InvalidateRect(const TRect& r) {
   }
   const QRect area = ToQRect(r);
   FDirty += area;
-  update(area);
+  update(ToScreen(area));
 }
 
 void TLogivaneDrawing::InvalidateAll() {
@@ -47,24 +83,31 @@ void TLogivaneDrawing::InvalidateBounds(const TGraphicObject& object) {
 }
 
 void TLogivaneDrawing::InvalidateRubberLine() {
-  update(ToQRect(InflateBy(RectFromPoints(FLastPoint, FRubberEnd), 2)));
+  update(ToScreen(ToQRect(InflateBy(RectFromPoints(FLastPoint, FRubberEnd), 2))));
 }
 
 void TLogivaneDrawing::InvalidateBand() {
-  update(ToQRect(InflateBy(FBandRect, 2)));
+  update(ToScreen(ToQRect(InflateBy(FBandRect, 2))));
 }
 
 void TLogivaneDrawing::DrawGrid(QPainter& painter, const QRect& area) {
   const TGrid& grid = Grid();
-  const int step = grid.Spacing * grid.DisplayFrequency;
+  int step = grid.Spacing * grid.DisplayFrequency;
   if (!grid.ShowGrid || step <= 0) {
     return;
   }
+  // Zoomed out, dots closer than a few pixels would grey the drawing over: every other one
+  // goes, as often as needed.
+  while (step * painter.transform().m11() < MinGridDotGap) {
+    step *= 2;
+  }
+  const int drawingWidth = static_cast<int>(width() / FZoom);
+  const int drawingHeight = static_cast<int>(height() / FZoom);
   FGridDots.clear();
   const int firstX = (std::max(area.left(), 0) + step - 1) / step * step;
   const int firstY = (std::max(area.top(), 0) + step - 1) / step * step;
-  for (int y = firstY; y <= std::min(area.bottom(), height()); y += step) {
-    for (int x = firstX; x <= std::min(area.right(), width()); x += step) {
+  for (int y = firstY; y <= std::min(area.bottom(), drawingHeight); y += step) {
+    for (int x = firstX; x <= std::min(area.right(), drawingWidth); x += step) {
       FGridDots.emplace_back(x, y);
     }
   }
@@ -106,26 +149,32 @@ void TLogivaneDrawing::Render(QPainter& painter, const QRect& area) {
   painter.restore();
 }
 
+void TLogivaneDrawing::PaintOnBuffer(QPainter& painter) const {
+  painter.translate(-FBufferArea.topLeft());
+  painter.scale(FZoom, FZoom);
+}
+
 void TLogivaneDrawing::FlushBuffer() {
-  const QRect visible = VisibleArea();
+  const QRect visible = VisiblePixels(*this);
+  const QRect area = VisibleArea();
   const qreal ratio = devicePixelRatioF();
-  QRegion toRender = FDirty & visible;
+  QRegion toRender = FDirty & area;
   if (visible != FBufferArea || FBuffer.devicePixelRatio() != ratio) {
     if (FBuffer.size() != visible.size() * ratio) {
       FBuffer = QImage(visible.size() * ratio, QImage::Format_RGB32);
     }
     FBuffer.setDevicePixelRatio(ratio);
     FBufferArea = visible;
-    toRender = visible;
+    toRender = area;
   }
   FDirty = QRegion();
   if (toRender.isEmpty()) {
     return;
   }
   QPainter painter(&FBuffer);
-  painter.translate(-FBufferArea.topLeft());
-  for (const QRect& area : toRender) {
-    Render(painter, area);
+  PaintOnBuffer(painter);
+  for (const QRect& part : toRender) {
+    Render(painter, part);
   }
 }
 
@@ -134,6 +183,7 @@ void TLogivaneDrawing::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRect(event->rect());
   painter.drawImage(FBufferArea.topLeft(), FBuffer);
+  painter.scale(FZoom, FZoom);
   if (FTracing) {
     painter.setPen(QPen(Qt::black, 1));
     painter.drawLine(FLastPoint, FRubberEnd);

@@ -16,9 +16,9 @@ SimResult TLogivaneDrawing::Step() {
   FlushBuffer();  // the live state goes onto a buffer that shows the current level
   const TStepReport report = StepCircuit(RootCircuit(), [this](const SimResult&) {
     QPainter painter(&FBuffer);
-    painter.translate(-FBufferArea.topLeft());
-    FCircuit->PaintState(painter, {FBufferArea.left(), FBufferArea.top(), FBufferArea.right() + 1,
-                                   FBufferArea.bottom() + 1});
+    PaintOnBuffer(painter);
+    const QRect area = VisibleArea();
+    FCircuit->PaintState(painter, {area.left(), area.top(), area.right() + 1, area.bottom() + 1});
     update(FBufferArea);
   });
   if (report.Faulted()) {
@@ -33,11 +33,13 @@ SimResult TLogivaneDrawing::Step() {
     InvalidateRect(FNoticeBox.GetBounds());
   }
   UpdateProbe();
+  MarkHistoryStale();  // memories and sources changed, but running is not an edit
   return report.Result;
 }
 
 void TLogivaneDrawing::ResetCircuit() {
   RootCircuit().Reset();
+  MarkHistoryStale();
 }
 
 void TLogivaneDrawing::UpdateProbe() {

@@ -2,6 +2,7 @@
 
 #include "editor/CLogivaneHandle.h"
 #include "editor/DrawingCursors.h"
+#include "editor/EditHistory.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cMacro.h"
 
@@ -169,25 +170,27 @@ void TLogivaneDrawing::Clear() {
   ReplaceCircuit(NewRootCircuit());
   FileName.clear();
   MacroName.clear();
+  if (FHistory) {
+    FHistory->Reset();
+  }
   SetModified(false);
 }
 
-void TLogivaneDrawing::ReplaceCircuit(std::unique_ptr<TMacro> root) {
+std::unique_ptr<TMacro> TLogivaneDrawing::ReplaceCircuit(std::unique_ptr<TMacro> root) {
   emit OnObjectsRemoving({FRoot.get()});
   ForgetDeleted();
   FLevelStack.clear();
-  FRoot = std::move(root);
+  std::unique_ptr<TMacro> old = std::exchange(FRoot, std::move(root));
   FCircuit = FRoot.get();
   FCircuit->Displayed = true;
   FCircuit->IsSubCircuit = false;
   NetlistDirty = true;
   InvalidateAll();
   emit OnLevelChanged();
+  return old;
 }
 
 void TLogivaneDrawing::SetModified(bool value) {
-  const bool changed = value != FModified;
-  FModified = value;
   FPaintIndex.Invalidate();  // an edit may change what bounds do not show, such as pins shown
   HideNotice();
   if (NetlistDirty) {
@@ -195,6 +198,16 @@ void TLogivaneDrawing::SetModified(bool value) {
     NetlistDirty = false;
   }
   FCircuit->BuildEvalOrder();
+  if (FHistory) {
+    RecordEdit(value);
+  } else {
+    StoreModified(value);
+  }
+}
+
+void TLogivaneDrawing::StoreModified(bool value) {
+  const bool changed = value != FModified;
+  FModified = value;
   if (changed) {
     emit OnModifiedChanged(value);
   }
@@ -208,6 +221,7 @@ TGraphicObject* TLogivaneDrawing::AddObject(std::unique_ptr<TGraphicObject> obje
       static_cast<TDevice&>(*object).Role() == TDeviceRole::Input) {
     FCircuit->Reset();  // a new source starts the whole circuit from its first state
   }
+  NameNextEdit(tr("Place"));
   TGraphicObject* added = logivane::AddObject(*FCircuit, std::move(object));
   NetlistDirty = true;
   InvalidateBounds(*added);
@@ -239,6 +253,7 @@ void TLogivaneDrawing::EnterMacro(TMacro& macro) {
   FCircuit->Displayed = true;
   ForgetDeleted();
   InvalidateAll();
+  MarkHistoryStale();
   emit OnLevelChanged();
 }
 
@@ -261,6 +276,7 @@ void TLogivaneDrawing::LeaveMacro() {
   }
   RemoveLooseWires();
   CleanSolders();
+  MarkHistoryStale();
   emit OnLevelChanged();
 }
 
@@ -308,13 +324,18 @@ void TLogivaneDrawing::ConnectHandles() {
   };
   connect(FHandles, &TLogivaneHandles::OnItemChanging, this, [this] { FPaintIndex.BeginMove(); });
   connect(FHandles, &TLogivaneHandles::OnItemMoving, this, &TLogivaneDrawing::FollowSelection);
-  for (auto done : {&TLogivaneHandles::OnItemMoved, &TLogivaneHandles::OnItemRotating,
-                    &TLogivaneHandles::OnItemRotated, &TLogivaneHandles::OnItemSized}) {
-    connect(FHandles, done, this, [this] {
+  const auto done = [this](const QString& name) {
+    return [this, name] {
+      NameNextEdit(name);
       RefreshWires();
       SetModified(true);
-    });
-  }
+    };
+  };
+  connect(FHandles, &TLogivaneHandles::OnItemMoved, this, done(tr("Move")));
+  connect(FHandles, &TLogivaneHandles::OnItemRotating, this, done(tr("Rotate")));
+  connect(FHandles, &TLogivaneHandles::OnItemRotated, this, done(tr("Rotate")));
+  connect(FHandles, &TLogivaneHandles::OnItemSized, this, done(tr("Resize")));
+  connect(FHandles, &TLogivaneHandles::OnVertexMoved, this, done(tr("Move Vertex")));
   connect(FHandles, &TLogivaneHandles::OnDblClick, this, [this] {
     if (FHandles->IsSingle()) {
       emit OnObjectDblClick(FHandles->Items().front());
@@ -379,6 +400,7 @@ void TLogivaneDrawing::MoveSelectionBy(int dx, int dy) {
 }
 
 bool TLogivaneDrawing::MoveSelectionByKey(int key) {
+  RefreshHistory();
   switch (key) {
     case Qt::Key_Left:
       MoveSelectionBy(-1, 0);

@@ -9,11 +9,15 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace logivane {
 
+class TEditHistory;
+struct TDocumentState;
 class TFileStatusDialog;
 class TGrid;
 class TLogivaneHandles;
@@ -67,10 +71,28 @@ public:
   /// The outermost level, which the drawing owns and which is simulated.
   TMacro& RootCircuit() const;
   void Clear();
-  /// Makes `root` the top level shown, destroying the old document's circuits.
-  void ReplaceCircuit(std::unique_ptr<TMacro> root);
+  /// Makes `root` the top level shown; returns the old document's root, which the caller
+  /// may simply drop.
+  std::unique_ptr<TMacro> ReplaceCircuit(std::unique_ptr<TMacro> root);
   void SetModified(bool value);
   bool Modified() const { return FModified; }
+  /// Gives the drawing undo and redo of its edits; the drawing owns the history.
+  void EnableHistory();
+  /// The undo history, or none when the drawing keeps none.
+  TEditHistory* History() const { return FHistory; }
+  /// Puts the document back as it was before the last edit, or after the edit undone last.
+  void Undo();
+  void Redo();
+  /// Runs `edits`, which make one change in several edits, as one step `name` of the undo
+  /// history.
+  void EditAsOne(const QString& name, const std::function<void()>& edits);
+  /// Names the edit that is about to be made, for the undo history.
+  void NameNextEdit(const QString& name);
+  /// The document changed without an edit (running, opening a level): the next edit starts
+  /// from the state it will then find.
+  void MarkHistoryStale();
+  /// Takes the document as it is as the state before the next edit, when it went stale.
+  void RefreshHistory();
   /// Places `object`, built around the origin, at the snapped point and files it in the list
   /// of `Circuit` that its class belongs to.
   TGraphicObject* AddObject(std::unique_ptr<TGraphicObject> object, int x, int y);
@@ -153,6 +175,22 @@ public:
   std::int32_t ProbeState = ProbeFloating;
   TGraphicObject* ProbeTarget = nullptr;
 
+  // Zoom: the drawing shows `Zoom` screen pixels per unit; at 1 a unit is a pixel.
+  static constexpr double MinZoom = 0.25;
+  static constexpr double MaxZoom = 4.0;
+  double Zoom() const { return FZoom; }
+  /// Sets the zoom, clamped to its range, keeping the point under `viewportPoint` (pixels of
+  /// the scroll box's viewport; the middle of the viewport when none) where it is on screen.
+  void SetZoom(double zoom, std::optional<QPoint> viewportPoint = std::nullopt);
+  /// The next zoom step up or down from the present one.
+  double ZoomStep(bool in) const;
+  /// Zooms and scrolls so that the whole level is on screen.
+  void ZoomToFit();
+  /// A point of the widget in drawing units.
+  QPoint ToUnits(QPointF widgetPoint) const;
+  /// A rectangle in drawing units as the widget's pixels that cover it.
+  QRect ToScreen(const QRect& units) const;
+
   // Painting.
   /// Paints the grid and every object that meets `area` (drawing units) through `painter`,
   /// whatever its transform; records nothing.
@@ -180,6 +218,7 @@ signals:
   void OnMouseMove(Qt::KeyboardModifiers modifiers, int x, int y);
   void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
   void OnModifiedChanged(bool modified);
+  void OnZoomChanged(double zoom);
   /// The level shown changed (a macro was opened or closed, a circuit opened or cleared).
   void OnLevelChanged();
   /// Raised while `doomed` still exist, just before they are destroyed with all they hold: the
@@ -195,8 +234,16 @@ protected:
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
 private:
+  /// Stores `Modified` and tells the owner when it changed.
+  void StoreModified(bool value);
+  /// Hands the edit just made to the history; false while a drag is still making it.
+  void RecordEdit(bool value);
+  /// Makes a state captured by the history the document shown, at the level it names.
+  void RestoreDocument(const TDocumentState& state);
+  TDocumentState CaptureDocument() const;
   /// Abandons any trace and turns every mode but `mode` off.
   void SetModes(bool* mode);
   void ProbeCursor();
@@ -206,6 +253,8 @@ private:
   /// Renders the dirty part of the visible area into the back buffer.
   void FlushBuffer();
   void DrawGrid(QPainter& painter, const QRect& area);
+  /// Sets up `painter` on the back buffer to paint in drawing units.
+  void PaintOnBuffer(QPainter& painter) const;
 
   // The steps of a press, in the order they run.
   void WireModePress(TGraphicObject& hit, QPoint previous, bool& refused);
@@ -239,6 +288,9 @@ private:
   std::unique_ptr<TMacro> FPasteBuffer;
   std::unique_ptr<TGraphicList> FSymbolClipboard;
   TFileStatusDialog* FFileStatus = nullptr;
+  TEditHistory* FHistory = nullptr;
+  /// Roots put aside by undo and redo, freed once the restored circuit is on screen.
+  std::vector<std::unique_ptr<TMacro>> FDiscarded;
 
   std::unique_ptr<TWire> FWireInProgress;
   std::unique_ptr<TPolygon> FPolygonInProgress;
@@ -261,7 +313,9 @@ private:
 
   TPaintIndex FPaintIndex;
   std::vector<TWire*> FFollowed;
+  double FZoom = 1;
   QImage FBuffer;
+  /// The part of the widget the buffer holds, in pixels.
   QRect FBufferArea;
   QRegion FDirty;
   std::vector<QPoint> FGridDots;

@@ -348,6 +348,7 @@ TEST_F(MainWindowTest, InsideAMacroSaveAsksAndNeverOverwritesTheRoot) {
   // Declining the level question during Open still opens the file, without saving.
   Select(*sub);
   Action("PopEditMacro")->trigger();
+  Place<TLEDDevice>(Circuit(), 10, 10);  // a change: Modified follows the undo steps
   Drawing().SetModified(true);
   Messages.clear();
   OpenName = Path("root.lvm");
@@ -381,6 +382,7 @@ TEST_F(MainWindowTest, SettingsAreReadAtStartAndWrittenAtClose) {
   EXPECT_EQ(Form->FileHistory, QStringList({"/one.lvm", "/three.lvm"}));
 
   // Closing with changes asks; Cancel keeps the window open.
+  Place<TLEDDevice>(Circuit(), 10, 10);  // a change: Modified follows the undo steps
   Drawing().SetModified(true);
   Answer = QMessageBox::Cancel;
   EXPECT_FALSE(Form->close());

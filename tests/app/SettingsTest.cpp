@@ -37,6 +37,7 @@ TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
   written.Spacing = 10;
   written.DisplayFrequency = 3;
   written.AngleStep = 45;
+  written.ZoomPercent = 200;
   written.ClockInterval = 10;
   written.PartsCentreVisible = true;
   written.LogicHistory = QRect(30, 40, 600, 200);
@@ -49,6 +50,7 @@ TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
   EXPECT_EQ(read.Spacing, 10);
   EXPECT_EQ(read.DisplayFrequency, 3);
   EXPECT_EQ(read.AngleStep, 45);
+  EXPECT_EQ(read.ZoomPercent, 200);
   EXPECT_EQ(read.ClockInterval, 10);
   EXPECT_TRUE(read.PartsCentreVisible);
   EXPECT_EQ(read.LogicHistory, written.LogicHistory);
@@ -69,6 +71,7 @@ TEST_F(SettingsTest, BadValuesFallBackWithoutFailing) {
   Store.setValue("3.04/View/Display Size", 9);
   Store.setValue("3.04/View/Show Grid", 0);
   Store.setValue("3.04/Clock/Interval", 150);
+  Store.setValue("3.04/View/Zoom", 1000);
   Store.setValue("3.04/Window/Width", "wide");
   Store.setValue("3.04/File History/1", "/one.lvm");
   Store.setValue("3.04/File History/3", "/three.lvm");
@@ -77,9 +80,12 @@ TEST_F(SettingsTest, BadValuesFallBackWithoutFailing) {
   EXPECT_EQ(read.DisplayFrequency, 2);  // out of range gives 2, while missing gives 4
   EXPECT_FALSE(read.ShowGrid);
   EXPECT_EQ(read.ClockInterval, 100);
+  EXPECT_EQ(read.ZoomPercent, 100);
   EXPECT_EQ(read.Window, DefaultSettings(Screen).Window);  // one bad value: the whole group
   EXPECT_EQ(read.FileHistory, QStringList({"/one.lvm", "/three.lvm"}));
 
+  Store.remove("3.04/View/Zoom");  // stores of earlier versions have none: no harm done
+  EXPECT_FALSE(ReadSettings(Store, Screen).ShowGrid);
   Store.remove("3.04/View/Angle");  // one missing value resets all five view values
   read = ReadSettings(Store, Screen);
   EXPECT_TRUE(read.ShowGrid);

@@ -414,5 +414,37 @@ TEST_F(DrawingTest, FilesSaveOpenAndInsertAndAFailedOpenKeepsTheCircuit) {
   }());
 }
 
+TEST_F(DrawingTest, ZoomedMouseWorkHitsAndSnapsAsAtActualSize) {
+  TraceInverterPair();
+  const QByteArray actualSize = CircuitBytes(Circuit());
+  for (const double zoom : {0.5, 2.0}) {
+    SCOPED_TRACE(zoom);
+    Drawing().SetWireMode(false);
+    Drawing().Clear();
+    Drawing().SetZoom(zoom);
+    const auto screen = [zoom](QPoint units) {
+      return QPoint(qRound(units.x() * zoom), qRound(units.y() * zoom));
+    };
+    First = Place<TNotGate>(100, 100);
+    Second = Place<TNotGate>(300, 200);
+    Drawing().SetWireMode(true);
+    for (const QPoint at : {CentreOf(*First->Pin(0)), QPoint(200, 103), QPoint(200, 198),
+                            CentreOf(*Second->Pin(1))}) {
+      Click(screen(at));
+    }
+    EXPECT_EQ(CircuitBytes(Circuit()), actualSize);
+
+    // A click selects what lies under it; the handles frame it on screen and drag it in units.
+    Drawing().SetSelectMode(true);
+    Click(screen(CentreOf(*Second)));
+    ASSERT_EQ(Handles().Items(), std::vector<TGraphicObject*>{Second});
+    EXPECT_LE((Handles().geometry().center() - screen(CentreOf(*Second))).manhattanLength(), 2);
+    const QPoint grab = screen(CentreOf(*Second)) - Handles().pos();
+    Drag(&Handles(), grab, grab + screen(QPoint(20, 0)));
+    EXPECT_EQ(CentreOf(*Second), CentreOf(*First) + QPoint(220, 100));
+    EXPECT_EQ(WireAt(0)->LastPoint(), CentreOf(*Second->Pin(1)));
+  }
+}
+
 }  // namespace
 }  // namespace logivane

@@ -1,0 +1,93 @@
+// Undo and redo on a circuit of about 10,000 devices (128 sixteen-bit adders), and painting the
+// 5,000-device adder array zoomed out to a quarter.
+
+#include "circuits/BenchCircuits.h"
+#include "editor/EditHistory.h"
+#include "editor/LogivaneDrawing.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+
+namespace logivane {
+namespace {
+
+const QRect Screen(0, 0, 1920, 1080);
+
+std::unique_ptr<TLogivaneDrawing> AdderDrawing(int adders) {
+  auto drawing = std::make_unique<TLogivaneDrawing>();
+  std::unique_ptr<TMacro> root = bench::AdderArray(adders);
+  const TRect bounds = root->GetBounds();
+  root->Translate(static_cast<float>(20 - bounds.Left), static_cast<float>(20 - bounds.Top));
+  root->Remap();
+  drawing->ReplaceCircuit(std::move(root));
+  drawing->EnableHistory();
+  drawing->SetModified(false);
+  return drawing;
+}
+
+/// Moves one device: the edit that the undo and redo below take back and make again.
+void MoveOneDevice(TLogivaneDrawing& drawing, int dx) {
+  drawing.SetSelectMode(true);
+  drawing.Select(drawing.Circuit().Devices().Child(0));
+  drawing.MoveSelectionBy(dx, 0);
+}
+
+void BM_EditOn10000Devices(benchmark::State& state) {
+  const auto drawing = AdderDrawing(128);
+  state.counters["devices"] = drawing->Circuit().Devices().Count();
+  int dx = 5;
+  for (auto _ : state) {
+    MoveOneDevice(*drawing, dx);
+    dx = -dx;
+    state.PauseTiming();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+  state.counters["snapshot KiB"] =
+      double(drawing->History()->MemoryUsed()) / drawing->History()->Count() / 1024;
+}
+BENCHMARK(BM_EditOn10000Devices)->Unit(benchmark::kMillisecond);
+
+void BM_UndoOn10000Devices(benchmark::State& state) {
+  const auto drawing = AdderDrawing(128);
+  for (auto _ : state) {
+    state.PauseTiming();
+    MoveOneDevice(*drawing, 5);
+    QCoreApplication::processEvents();  // the idle time after an edit
+    state.ResumeTiming();
+    drawing->Undo();
+  }
+}
+BENCHMARK(BM_UndoOn10000Devices)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_RedoOn10000Devices(benchmark::State& state) {
+  const auto drawing = AdderDrawing(128);
+  MoveOneDevice(*drawing, 5);
+  for (auto _ : state) {
+    state.PauseTiming();
+    drawing->Undo();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    drawing->Redo();
+  }
+}
+BENCHMARK(BM_RedoOn10000Devices)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_RepaintAtQuarterZoom(benchmark::State& state) {
+  const auto drawing = AdderDrawing(64);
+  drawing->SetZoom(0.25);
+  QImage image(Screen.size(), QImage::Format_RGB32);
+  const QRect area(0, 0, Screen.width() * 4, Screen.height() * 4);  // drawing units
+  for (auto _ : state) {
+    QPainter painter(&image);
+    painter.scale(0.25, 0.25);
+    drawing->Render(painter, area);
+  }
+}
+BENCHMARK(BM_RepaintAtQuarterZoom)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace logivane

@@ -1,0 +1,94 @@
+// Zooming the drawing: the steps, zooming about a point of the view, and fitting the level.
+#include "editor/CLogivaneHandle.h"
+#include "editor/LogivaneDrawing.h"
+#include "simulation/cMacro.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <array>
+
+namespace logivane {
+
+namespace {
+
+/// The zooms that Zoom In and Zoom Out go through.
+constexpr std::array<double, 11> ZoomSteps = {0.25, 1.0 / 3, 0.5, 2.0 / 3, 0.75, 1,
+                                              1.25, 1.5,     2,   3,       4};
+
+/// The scroll box that shows the drawing, if it lies in one.
+QScrollArea* ScrollBoxOf(const QWidget& drawing) {
+  const QWidget* viewport = drawing.parentWidget();
+  return viewport ? qobject_cast<QScrollArea*>(viewport->parentWidget()) : nullptr;
+}
+
+}  // namespace
+
+double TLogivaneDrawing::ZoomStep(bool in) const {
+  constexpr double slack = 1e-6;
+  if (in) {
+    const auto next = std::find_if(ZoomSteps.begin(), ZoomSteps.end(),
+                                   [this](double z) { return z > FZoom + slack; });
+    return next == ZoomSteps.end() ? MaxZoom : *next;
+  }
+  const auto previous = std::find_if(ZoomSteps.rbegin(), ZoomSteps.rend(),
+                                     [this](double z) { return z < FZoom - slack; });
+  return previous == ZoomSteps.rend() ? MinZoom : *previous;
+}
+
+void TLogivaneDrawing::SetZoom(double zoom, std::optional<QPoint> viewportPoint) {
+  zoom = std::clamp(zoom, MinZoom, MaxZoom);
+  if (zoom == FZoom) {
+    return;
+  }
+  QScrollArea* box = ScrollBoxOf(*this);
+  QPoint anchor;      // pixels of the viewport
+  QPointF unitPoint;  // the drawing point under it
+  if (box) {
+    anchor = viewportPoint.value_or(box->viewport()->rect().center());
+    unitPoint = QPointF(anchor + QPoint(box->horizontalScrollBar()->value(),
+                                        box->verticalScrollBar()->value())) /
+                FZoom;
+  }
+  FZoom = zoom;
+  setFixedSize(static_cast<int>(DrawingWidth * zoom), static_cast<int>(DrawingHeight * zoom));
+  FHandles->SetZoom(zoom);
+  if (box) {
+    box->horizontalScrollBar()->setValue(qRound(unitPoint.x() * zoom) - anchor.x());
+    box->verticalScrollBar()->setValue(qRound(unitPoint.y() * zoom) - anchor.y());
+  }
+  InvalidateAll();
+  emit OnZoomChanged(zoom);
+}
+
+void TLogivaneDrawing::ZoomToFit() {
+  const TRect bounds = FCircuit->GetBounds();
+  QScrollArea* box = ScrollBoxOf(*this);
+  if (bounds.IsEmpty() || !box) {
+    return;
+  }
+  constexpr int margin = 20;  // units of space around the circuit
+  const QSize view = box->viewport()->size();
+  const double fit = std::min(double(view.width()) / (bounds.Right - bounds.Left + 2 * margin),
+                              double(view.height()) / (bounds.Bottom - bounds.Top + 2 * margin));
+  SetZoom(fit);
+  box->horizontalScrollBar()->setValue(qRound((bounds.Left - margin) * FZoom));
+  box->verticalScrollBar()->setValue(qRound((bounds.Top - margin) * FZoom));
+}
+
+void TLogivaneDrawing::wheelEvent(QWheelEvent* event) {
+  if (!(event->modifiers() & Qt::ControlModifier) || event->angleDelta().y() == 0) {
+    event->ignore();  // the scroll box scrolls
+    return;
+  }
+  QScrollArea* box = ScrollBoxOf(*this);
+  const QPoint inViewport =
+      box ? box->viewport()->mapFrom(this, event->position().toPoint()) : QPoint();
+  SetZoom(ZoomStep(event->angleDelta().y() > 0),
+          box ? std::optional<QPoint>(inViewport) : std::nullopt);
+  event->accept();
+}
+
+}  // namespace logivane

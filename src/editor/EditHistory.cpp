@@ -1,0 +1,282 @@
+#include "editor/EditHistory.h"
+
+#include <QTimer>
+#include <QUndoCommand>
+
+namespace logivane {
+
+/// One document state. The stream is kept raw only while the state is the current one, to see
+/// whether an edit changed anything; steps hold it compressed.
+class TEditHistory::TSnapshot {
+public:
+  explicit TSnapshot(QByteArray bytes) : Raw(std::move(bytes)) {}
+
+  const QByteArray& Compressed() {
+    if (FCompressed.isEmpty()) {
+      FCompressed = qCompress(Raw, 1);  // the fastest level: snapshots are taken at every edit
+    }
+    return FCompressed;
+  }
+  QByteArray Bytes() { return Raw.isEmpty() ? qUncompress(FCompressed) : Raw; }
+  qsizetype Size() const { return FCompressed.size(); }
+  /// The state is no longer the current one.
+  void Retire() {
+    Compressed();
+    Raw.clear();
+  }
+
+  QByteArray Raw;
+  std::shared_ptr<void> Prepared;
+
+private:
+  QByteArray FCompressed;
+};
+
+/// An edit: the document before and after it, and the macro level on which it was made.
+class TEditHistory::TStep : public QUndoCommand {
+public:
+  TStep(TEditHistory& history, std::shared_ptr<TSnapshot> before, std::shared_ptr<TSnapshot> after,
+        std::vector<int> levelPath, const QString& name)
+      : QUndoCommand(name),
+        History(history),
+        Before(std::move(before)),
+        After(std::move(after)),
+        LevelPath(std::move(levelPath)) {}
+
+  void undo() override { Restore(Before); }
+  void redo() override {
+    if (!FirstRedo) {
+      Restore(After);
+    }
+    FirstRedo = false;  // a push runs redo, but the edit has already been made
+  }
+
+  TEditHistory& History;
+  std::shared_ptr<TSnapshot> Before;
+  std::shared_ptr<TSnapshot> After;
+  std::vector<int> LevelPath;
+  bool FirstRedo = true;
+
+private:
+  void Restore(const std::shared_ptr<TSnapshot>& state) {
+    if (!History.FReplaying) {
+      TDocumentState document{{}, LevelPath, std::exchange(state->Prepared, nullptr)};
+      if (!document.Prepared) {
+        document.Bytes = state->Bytes();
+      }
+      History.FRestoring = true;
+      History.FRestore(document);
+      History.FRestoring = false;
+      History.Apply(state);
+    }
+  }
+};
+
+TEditHistory::TEditHistory(TCapture capture, TRestore restore, QObject* parent)
+    : QObject(parent), FCapture(std::move(capture)), FRestore(std::move(restore)) {
+  connect(&FStack, &QUndoStack::indexChanged, this, &TEditHistory::Changed);
+  connect(&FStack, &QUndoStack::cleanChanged, this, &TEditHistory::Changed);
+  connect(&FStack, &QUndoStack::indexChanged, this, &TEditHistory::SchedulePrepare);
+}
+
+TEditHistory::~TEditHistory() {
+  // The stack empties itself as it goes, which is no change anyone should hear of.
+  disconnect(&FStack, nullptr, this, nullptr);
+}
+
+void TEditHistory::Reset() {
+  FStack.clear();
+  FCurrent = std::make_shared<TSnapshot>(FCapture().Bytes);
+  FStale = false;
+  FNextName.clear();
+  FLatestNamed = true;
+  emit Changed();
+}
+
+bool TEditHistory::Commit() {
+  if (FRestoring) {
+    return false;
+  }
+  if (FHeld > 0) {
+    FPending = true;
+    return false;
+  }
+  if (!FCurrent) {
+    Reset();
+  }
+  TDocumentState now = FCapture();
+  const QString name = FNextName;
+  FNextName.clear();
+  FLatestNamed = true;
+  if (FCurrent->Raw.isEmpty()) {
+    FCurrent->Raw = FCurrent->Bytes();  // put back from a prepared state, never unpacked
+  }
+  if (now.Bytes == FCurrent->Raw) {
+    return false;
+  }
+  auto after = std::make_shared<TSnapshot>(std::move(now.Bytes));
+  after->Compressed();
+  FCurrent->Retire();
+  const std::shared_ptr<TSnapshot> before = FCurrent;
+  FCurrent = after;
+  FStale = false;
+  FStack.push(new TStep(*this, before, after, std::move(now.LevelPath),
+                        name.isEmpty() ? tr("Edit") : name));
+  FLatestNamed = !name.isEmpty();
+  Trim();
+  emit Changed();
+  return true;
+}
+
+void TEditHistory::MarkClean() {
+  Refresh();
+  FStack.setClean();
+}
+
+void TEditHistory::Refresh() {
+  if (!FStale && FCurrent) {
+    return;
+  }
+  if (FCurrent) {
+    FCurrent->Retire();
+  }
+  FCurrent = std::make_shared<TSnapshot>(FCapture().Bytes);
+  FStale = false;
+}
+
+void TEditHistory::Release() {
+  if (--FHeld == 0 && FPending) {
+    FPending = false;
+    Commit();
+  }
+}
+
+void TEditHistory::NameNextEdit(const QString& name) {
+  if (FHeld > 0) {
+    return;  // the parts of a held edit do not name the whole
+  }
+  FNextName = name;
+  FLatestNamed = true;
+}
+
+void TEditHistory::NameLatestEdit(const QString& name) {
+  FNextName.clear();
+  if (!FLatestNamed && Latest()) {
+    Latest()->setText(name);
+    emit Changed();
+  }
+  FLatestNamed = true;
+}
+
+void TEditHistory::Undo() {
+  FNextName.clear();
+  FLatestNamed = true;
+  FStack.undo();
+}
+
+void TEditHistory::Redo() {
+  FNextName.clear();
+  FLatestNamed = true;
+  FStack.redo();
+}
+
+void TEditHistory::Apply(const std::shared_ptr<TSnapshot>& state) {
+  if (FCurrent && FCurrent != state) {
+    FCurrent->Retire();
+  }
+  FCurrent = state;
+  FStale = false;
+}
+
+void TEditHistory::SchedulePrepare() {
+  if (!Prepare || FPrepareScheduled) {
+    return;
+  }
+  FPrepareScheduled = true;
+  QTimer::singleShot(0, this, &TEditHistory::PrepareNeighbours);
+}
+
+void TEditHistory::PrepareNeighbours() {
+  FPrepareScheduled = false;
+  const int index = FStack.index();
+  const auto step = [this](int i) {
+    return i >= 0 && i < FStack.count() ? static_cast<const TStep*>(FStack.command(i)) : nullptr;
+  };
+  const TStep* undone = step(index - 1);
+  const TStep* redone = step(index);
+  const std::shared_ptr<TSnapshot> wanted[] = {undone ? undone->Before : nullptr,
+                                               redone ? redone->After : nullptr};
+  // Only the two neighbours stay prepared: each holds a whole circuit.
+  for (int i = 0; i < FStack.count(); ++i) {
+    for (const auto& state : {step(i)->Before, step(i)->After}) {
+      if (state != wanted[0] && state != wanted[1]) {
+        state->Prepared.reset();
+      }
+    }
+  }
+  for (const auto& state : wanted) {
+    if (state && !state->Prepared) {
+      state->Prepared = Prepare(state->Bytes());
+    }
+  }
+}
+
+TEditHistory::TStep* TEditHistory::Latest() const {
+  const int index = FStack.index();
+  return index > 0 ? static_cast<TStep*>(const_cast<QUndoCommand*>(FStack.command(index - 1)))
+                   : nullptr;
+}
+
+qsizetype TEditHistory::MemoryUsed() const {
+  qsizetype used = 0;
+  for (int i = 0; i < FStack.count(); ++i) {
+    const auto* step = static_cast<const TStep*>(FStack.command(i));
+    used += step->After->Size() + (i == 0 ? step->Before->Size() : 0);
+  }
+  return used;
+}
+
+void TEditHistory::Trim() {
+  // The stack cannot drop its oldest commands itself once it holds any, so the steps that stay
+  // move into it again, unchanged, in their order. A trim only follows a push, so every step is
+  // below the index.
+  const int count = FStack.count();
+  std::vector<qsizetype> sizes;  // the memory each step holds on its own
+  qsizetype used = 0;
+  for (int i = 0; i < count; ++i) {
+    const auto* step = static_cast<const TStep*>(FStack.command(i));
+    sizes.push_back(step->After->Size());
+    used += sizes.back();
+  }
+  int drop = 0;
+  while (count - drop > 1 && (count - drop > StepLimit || used > MemoryLimit)) {
+    used -= sizes[std::size_t(drop)];
+    ++drop;
+  }
+  if (drop == 0) {
+    return;
+  }
+  const int clean = FStack.cleanIndex();
+  std::vector<TStep*> kept;
+  for (int i = drop; i < count; ++i) {
+    const auto* step = static_cast<const TStep*>(FStack.command(i));
+    kept.push_back(new TStep(*this, step->Before, step->After, step->LevelPath, step->text()));
+  }
+  FReplaying = true;
+  FStack.clear();
+  if (clean == drop) {
+    FStack.setClean();
+  }
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    FStack.push(kept[i]);
+    if (clean == drop + int(i) + 1) {
+      FStack.setClean();
+    }
+  }
+  if (clean < drop) {
+    FStack.resetClean();  // the saved state was among the dropped steps: no way back to it
+  }
+  FReplaying = false;
+}
+
+}  // namespace logivane
