@@ -46,7 +46,8 @@ public:
   ~TEditHistory() override;
 
   static constexpr int DefaultStepLimit = 1000;
-  static constexpr qsizetype DefaultMemoryLimit = qsizetype(128) << 20;
+  /// A step of a 10,000-device circuit holds about 1.5 MB, so this keeps well over 100 of them.
+  static constexpr qsizetype DefaultMemoryLimit = qsizetype(256) << 20;
   int StepLimit = DefaultStepLimit;
   qsizetype MemoryLimit = DefaultMemoryLimit;
 
