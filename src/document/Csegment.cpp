@@ -78,6 +78,14 @@ const TVertexList& ArcPoints(const TArcKey& key) {
 }  // namespace
 
 void TMapVertices::DrawPolygon(QPainter& dc) const {
+  // Zoomed far out, a round shape such as a joint's dot covers a pixel or two, where its box
+  // looks the same and costs a fraction of rasterising the outline.
+  if (Count() > 4) {
+    if (const QSize size = DeviceSize(dc); size.width() < 3 && size.height() < 3) {
+      dc.drawRect(QRect(Extent().Min, Extent().Max));
+      return;
+    }
+  }
   dc.drawPolygon(FVertices.data(), Count(), Qt::OddEvenFill);
 }
 
@@ -227,6 +235,10 @@ void TMapVertices::MapFrom(const TVertexList& points) {
     FVertices[i] = QPoint(RoundToInt(points[i].X), RoundToInt(points[i].Y));
   }
   Changed();
+}
+
+QSize TMapVertices::DeviceSize(const QPainter& dc) const {
+  return dc.transform().mapRect(QRect(Extent().Min, Extent().Max)).size();
 }
 
 const TMapVertices::TExtent& TMapVertices::Extent() const {

@@ -35,6 +35,8 @@ public:
   const QPoint* Data() const { return FVertices.data(); }
   /// Kept until a vertex changes: painting asks every object for its bounds on every repaint.
   const TExtent& Extent() const;
+  /// The size of the vertices' bounding box in device pixels, as `dc` draws it.
+  QSize DeviceSize(const QPainter& dc) const;
 
   void DrawPolygon(QPainter& dc) const;
   void DrawPolyline(QPainter& dc) const;

@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace logivane {
 
 namespace {
@@ -133,6 +135,14 @@ void TGraphicText::Draw(QPainter& dc) {
     FOverlineLine->Draw(dc);
   }
   TPainterState state(dc);
+  if (const QSize size = Mapped.DeviceSize(dc); std::min(size.width(), size.height()) < 4) {
+    // Too small to read when zoomed far out: a faint bar keeps its place at a fraction of the
+    // cost of shaping and rasterising the glyphs.
+    QColor bar = ToQColor(TextColour);
+    bar.setAlpha(96);
+    dc.fillRect(QRect(Mapped.Extent().Min, Mapped.Extent().Max), bar);
+    return;
+  }
   const QFont font = MakeTextFont();
   dc.setFont(font);
   dc.setPen(ToQColor(TextColour));
