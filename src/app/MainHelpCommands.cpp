@@ -48,9 +48,9 @@ void TMainForm::AttachDatasheetClick() {
   TDatasheetValues values{circuit.Datasheet, circuit.HelpTopic};
   TAssociateHelpDialog dialog(this);
   if (dialog.Edit(values)) {
-    FDrawing->SetModified(true);
     circuit.Datasheet = values.Datasheet;
     circuit.HelpTopic = values.ContextID;
+    FDrawing->SetModified(true);  // after the change: it is recorded as an undo step
   }
 }
 

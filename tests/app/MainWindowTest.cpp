@@ -722,6 +722,7 @@ TEST_F(MainWindowHelpTest, F1AndEveryHelpCommandAskForTheirPage) {
 TEST_F(MainWindowHelpTest, AttachedDatasheetsAreKeptAndAProgramIsNeverOpened) {
   Show();
   Circuit().HelpTopic = "12";
+  Drawing().SetModified(true);  // an edit, then saved: attaching is the only change after it
   Drawing().SetModified(false);
   ASSERT_TRUE(Action("MenuAttachDatasheet")->isEnabled());
   AcceptNextDialog([](QDialog& dialog) {
