@@ -22,12 +22,9 @@ bool Open(const QUrl& url) {
   return Opener() ? Opener()(url) : QDesktopServices::openUrl(url);
 }
 
-/// File types that the desktop would run rather than show.
+/// File types that the desktop would run rather than show, besides every executable, script and
+/// shared library, which `IsProgramType` knows by name.
 constexpr const char* ProgramTypes[] = {
-    "application/x-executable",
-    "application/x-pie-executable",
-    "application/x-sharedlib",
-    "application/x-shellscript",
     "application/x-desktop",
     "application/x-perl",
     "text/x-perl",
@@ -37,7 +34,6 @@ constexpr const char* ProgramTypes[] = {
     "application/x-ruby",
     "application/x-php",
     "application/x-msdownload",
-    "application/x-ms-dos-executable",
     "application/x-msi",
     "application/x-ms-shortcut",
     "application/x-java-archive",
