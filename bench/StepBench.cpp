@@ -15,7 +15,7 @@ namespace {
 void MeasureSteps(benchmark::State& state, TMacro& root) {
   const std::uint64_t before = root.TotalEvaluations();
   for (auto _ : state) {
-    if (StepCircuit(root).Faulted()) {
+    if (AdvanceCircuit(root).Faulted()) {
       state.SkipWithError("the circuit did not settle");  // it would measure the fault path
       break;
     }

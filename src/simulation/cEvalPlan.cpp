@@ -2,6 +2,7 @@
 
 #include "simulation/cFlipFlop.h"
 #include "simulation/cGateDevice.h"
+#include "simulation/cinput.h"
 
 #include <algorithm>
 #include <typeindex>
@@ -51,6 +52,7 @@ const TNet* NetOf(const TPin& pin) {
 }  // namespace
 
 std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order,
+                                              const std::vector<TDevice*>& sources,
                                               const std::vector<TPin*>& levelPins,
                                               const std::vector<TWire*>& wires,
                                               const std::vector<TSolder*>& solders) {
@@ -94,13 +96,26 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     }
   }
 
+  // A source may be driven by the plan when its output has no wire or lies on one of the
+  // plan's nets; it is, unless something else outside the plan drives that net too.
+  std::unordered_set<const TPin*> sourcePins;
+  for (TDevice* source : sources) {
+    if (!dynamic_cast<TInputDevice*>(source) || source->PinCount() < 1) {
+      continue;
+    }
+    const TPin* pin = source->Pin(0);
+    if (!pin->Wire || (NetOf(*pin) && netIndex.contains(NetOf(*pin)))) {
+      sourcePins.insert(pin);
+    }
+  }
+
   // The slots: each net's pins side by side, then the pins without a wire.
   std::unordered_map<const TPin*, std::uint32_t> slotOf;
   const auto addSlot = [&](TPin* pin, std::int32_t net) {
     slotOf.emplace(pin, static_cast<std::uint32_t>(plan->FPin.size()));
     plan->FPin.push_back(pin);
     plan->FSlotNet.push_back(net);
-    plan->FPropagates.push_back(net >= 0 && pin->Kind != PinInput);
+    plan->FPropagateNet.push_back(pin->Kind != PinInput ? net : -1);
   };
   std::unordered_set<const TWire*> planWires;
   std::unordered_set<const TSolder*> planSolders;
@@ -113,7 +128,7 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     for (TPin* pin : net.Pins()) {
       addSlot(pin, static_cast<std::int32_t>(n));
       // An input of a device outside the plan, such as an indicator's, only reads the net.
-      boundary |= !devicePins.contains(pin) && pin->Kind != PinInput;
+      boundary |= !devicePins.contains(pin) && !sourcePins.contains(pin) && pin->Kind != PinInput;
     }
     for (TWire* wire : net.Wires()) {
       plan->FWires.push_back(wire);
@@ -139,6 +154,27 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
       }
       plan->FDevicePins.push_back(slotOf.at(pin));
     }
+    if (device.Kind == TKind::D || device.Kind == TKind::JK) {
+      plan->FClocked.push_back(static_cast<std::uint32_t>(&device - plan->FDevices.data()));
+    }
+  }
+  const auto isBoundary = [&plan](std::int32_t net) {
+    return net >= 0 && std::binary_search(plan->FBoundaryNets.begin(), plan->FBoundaryNets.end(),
+                                          static_cast<std::uint32_t>(net));
+  };
+  for (TDevice* source : sources) {
+    std::int32_t slot = -1;
+    if (source->PinCount() > 0 && sourcePins.contains(source->Pin(0))) {
+      TPin* pin = source->Pin(0);
+      if (!slotOf.contains(pin)) {
+        addSlot(pin, -1);
+      }
+      if (!isBoundary(plan->FSlotNet[slotOf.at(pin)])) {
+        slot = static_cast<std::int32_t>(slotOf.at(pin));
+        devicePins.insert(pin);
+      }
+    }
+    plan->FSources.push_back({source, slot});
   }
 
   // What the objects show now is where the plan starts.
@@ -152,12 +188,16 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   plan->FWrittenValue = plan->FValue;
   plan->FWrittenDriver = plan->FDriver;
   plan->FNetValue.resize(nets.size());
+  plan->FVisitedPass.resize(nets.size());
+  plan->FWrittenVisited.resize(nets.size());
   for (std::size_t n = 0; n < nets.size(); ++n) {
     const std::uint32_t first = plan->FNetFirstWire[n];
-    plan->FNetValue[n] = first < plan->FNetFirstWire[n + 1] ? plan->FWires[first]->Value : 0;
+    const bool wired = first < plan->FNetFirstWire[n + 1];
+    plan->FNetValue[n] = wired ? plan->FWires[first]->Value : 0;
+    plan->FWrittenVisited[n] = wired && plan->FWires[first]->Visited;
+    plan->FVisitedPass[n] = plan->FWrittenVisited[n] ? plan->FPass : 0;
   }
   plan->FWrittenNetValue = plan->FNetValue;
-  plan->FVisitedPass.assign(nets.size(), 0);
   plan->FindSkippable();
 
   for (const std::uint32_t n : plan->FBoundaryNets) {
@@ -167,11 +207,10 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   }
   for (TPin* pin : levelPins) {
     const auto at = slotOf.find(pin);
-    if (at == slotOf.end() ||
-        (plan->FSlotNet[at->second] >= 0 &&
-         std::binary_search(plan->FBoundaryNets.begin(), plan->FBoundaryNets.end(),
-                            static_cast<std::uint32_t>(plan->FSlotNet[at->second])))) {
+    if (at == slotOf.end() || isBoundary(plan->FSlotNet[at->second])) {
       plan->FBoundaryPins.push_back(pin);
+    } else if (!devicePins.contains(pin)) {
+      plan->FOutsideSlots.push_back(at->second);
     }
   }
   std::copy_if(wires.begin(), wires.end(), std::back_inserter(plan->FOutsideWires),
@@ -204,6 +243,11 @@ void TEvalPlan::FindSkippable() {
       }
     }
   }
+  for (const TPlanSource& source : FSources) {
+    if (source.Slot >= 0 && FSlotNet[static_cast<std::size_t>(source.Slot)] >= 0) {
+      ++drivenSlots[static_cast<std::size_t>(FSlotNet[static_cast<std::size_t>(source.Slot)])];
+    }
+  }
   const auto drivesAlone = [&](std::uint32_t slot) {
     const std::int32_t net = FSlotNet[slot];
     return net < 0 || (drivenSlots[static_cast<std::size_t>(net)] == 1 &&
@@ -211,8 +255,6 @@ void TEvalPlan::FindSkippable() {
                                            static_cast<std::uint32_t>(net)));
   };
   FReader.assign(slotCount, -1);
-  FSkippable.assign(FDevices.size(), 0);
-  FFresh.assign(FDevices.size(), 0);
   for (std::size_t i = 0; i < FDevices.size(); ++i) {
     const TPlanDevice& device = FDevices[i];
     if (device.Kind == TKind::TriState) {
@@ -227,7 +269,7 @@ void TEvalPlan::FindSkippable() {
     if (!alone) {
       continue;
     }
-    FSkippable[i] = 1;
+    FDevices[i].Skippable = true;
     for (std::uint32_t k = end; k <= device.Inputs; ++k) {
       FReader[pins[k]] = static_cast<std::int32_t>(i);
     }
@@ -244,7 +286,9 @@ bool TEvalPlan::Current() const {
 void TEvalPlan::ClearDrivers() {
   std::fill(FDriver.begin(), FDriver.end(), nullptr);
   // A new step: every device stamps its nets again once.
-  std::fill(FFresh.begin(), FFresh.end(), 0);
+  for (TPlanDevice& device : FDevices) {
+    device.Fresh = false;
+  }
   for (TPin* pin : FBoundaryPins) {
     pin->Driver = nullptr;
   }
@@ -258,7 +302,7 @@ int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint
   // A sub-circuit settles again in every pass of its parent, and its flip-flops latch in
   // between.
   for (const std::uint32_t i : FStateful) {
-    FFresh[i] = 0;
+    FDevices[i].Fresh = false;
   }
   const std::size_t size = FDevices.size();
   int passes = 0;
@@ -267,11 +311,11 @@ int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint
     total.Culprit = nullptr;
     StartPass();
     for (std::size_t i = 0; i < size; ++i) {
-      if (FFresh[i]) {
+      TPlanDevice& device = FDevices[i];
+      if (device.Fresh) {
         continue;
       }
-      const TPlanDevice& device = FDevices[i];
-      FFresh[i] = FSkippable[i];
+      device.Fresh = device.Skippable;
       if (Evaluate(device)) {
         // None of these devices reports a race or contention itself; see `TMacro::Settle`.
         total.Changed = true;
@@ -281,8 +325,36 @@ int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint
     evaluations += size;
     ++passes;
   } while (total.Changed && passes <= maxPasses);
-  WriteBack();
+  ShareWithOutside();
   return passes;
+}
+
+void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {
+  for (const TPlanSource& source : FSources) {
+    if (source.Slot < 0) {
+      source.Object->Calculate();
+    } else {
+      // A source drives without looking for a fight, as `TInputDevice::Calculate` does.
+      SetValue(static_cast<std::uint32_t>(source.Slot), source.Object,
+               static_cast<TInputDevice*>(source.Object)->NextLevel());
+    }
+  }
+  evaluations += FSources.size();
+}
+
+void TEvalPlan::LatchFlipFlops() {
+  for (const std::uint32_t i : FClocked) {
+    const TPlanDevice& device = FDevices[i];
+    const std::uint32_t* pins = &FDevicePins[device.FirstPin];
+    const auto input = [this, pins](int pin) {
+      return Input(pins[pin]);
+    };
+    if (device.Kind == TKind::D) {
+      static_cast<TDFlipFlop&>(*device.Object).LoadMaster(input);
+    } else {
+      static_cast<TJKFlipFlop&>(*device.Object).LoadMaster(input);
+    }
+  }
 }
 
 void TEvalPlan::StartPass() {
@@ -308,35 +380,18 @@ void TEvalPlan::TakeInBoundary() {
   }
 }
 
-void TEvalPlan::WriteBack() {
-  const std::size_t slotCount = FValue.size();
-  for (std::size_t s = 0; s < slotCount; ++s) {
-    if (FValue[s] != FWrittenValue[s] || FDriver[s] != FWrittenDriver[s]) {
-      FWrittenValue[s] = FValue[s];
-      FWrittenDriver[s] = FDriver[s];
-      FPin[s]->Value = FValue[s];
-      FPin[s]->Driver = FDriver[s];
-    }
+void TEvalPlan::ShareWithOutside() {
+  for (const std::uint32_t s : FBoundarySlots) {
+    WriteSlot(s);
   }
-  const std::size_t nets = FNetValue.size();
-  for (std::size_t n = 0; n < nets; ++n) {
-    if (FNetValue[n] != FWrittenNetValue[n]) {
-      FWrittenNetValue[n] = FNetValue[n];
-      for (std::uint32_t w = FNetFirstWire[n]; w < FNetFirstWire[n + 1]; ++w) {
-        FWires[w]->Value = FNetValue[n];
-      }
-    }
-  }
-  // Sources and tags drive these nets through the objects, which look at the marks the last
-  // pass left.
   for (const std::uint32_t n : FBoundaryNets) {
-    const bool visited = FVisitedPass[n] == FPass;
-    for (std::uint32_t w = FNetFirstWire[n]; w < FNetFirstWire[n + 1]; ++w) {
-      FWires[w]->Visited = visited;
-    }
-    for (std::uint32_t j = FNetFirstSolder[n]; j < FNetFirstSolder[n + 1]; ++j) {
-      FSolders[j]->Visited = visited;
-    }
+    WriteNet(n);
+    // Sources and tags drive these nets through the objects, which look at the marks the last
+    // pass left; they may have marked them since the plan last wrote them.
+    WriteNetMarks(n, true);
+  }
+  for (const std::uint32_t s : FOutsideSlots) {
+    WriteSlot(s);
   }
   for (TWire* wire : FOutsideWires) {
     wire->Visited = false;
@@ -346,14 +401,56 @@ void TEvalPlan::WriteBack() {
   }
 }
 
+void TEvalPlan::Publish() {
+  for (std::uint32_t s = 0; s < FValue.size(); ++s) {
+    WriteSlot(s);
+  }
+  for (std::uint32_t n = 0; n < FNetValue.size(); ++n) {
+    WriteNet(n);
+    WriteNetMarks(n, false);
+  }
+}
+
+void TEvalPlan::WriteSlot(std::uint32_t slot) {
+  if (FValue[slot] != FWrittenValue[slot] || FDriver[slot] != FWrittenDriver[slot]) {
+    FWrittenValue[slot] = FValue[slot];
+    FWrittenDriver[slot] = FDriver[slot];
+    FPin[slot]->Value = FValue[slot];
+    FPin[slot]->Driver = FDriver[slot];
+  }
+}
+
+void TEvalPlan::WriteNet(std::uint32_t net) {
+  if (FNetValue[net] != FWrittenNetValue[net]) {
+    FWrittenNetValue[net] = FNetValue[net];
+    for (std::uint32_t w = FNetFirstWire[net]; w < FNetFirstWire[net + 1]; ++w) {
+      FWires[w]->Value = FNetValue[net];
+    }
+  }
+}
+
+void TEvalPlan::WriteNetMarks(std::uint32_t net, bool always) {
+  const bool visited = FVisitedPass[net] == FPass;
+  if (!always && visited == FWrittenVisited[net]) {
+    return;
+  }
+  FWrittenVisited[net] = visited;
+  for (std::uint32_t w = FNetFirstWire[net]; w < FNetFirstWire[net + 1]; ++w) {
+    FWires[w]->Visited = visited;
+  }
+  for (std::uint32_t j = FNetFirstSolder[net]; j < FNetFirstSolder[net + 1]; ++j) {
+    FSolders[j]->Visited = visited;
+  }
+}
+
 bool TEvalPlan::SetValue(std::uint32_t slot, TDevice* driver, TLevel level) {
   FDriver[slot] = driver;
   const bool changed = FValue[slot] != level;
   if (changed) {
     Change(slot, level);
   }
-  const std::int32_t net = FSlotNet[slot];
-  if (!FPropagates[slot] || FVisitedPass[static_cast<std::size_t>(net)] == FPass) {
+  const std::int32_t net = FPropagateNet[slot];
+  if (net < 0 || FVisitedPass[static_cast<std::size_t>(net)] == FPass) {
     return changed;
   }
   const auto n = static_cast<std::size_t>(net);

@@ -14,30 +14,32 @@ namespace logivane {
  *
  * Every pin the level's devices reach gets a slot: the pins of each gathered net lie side by
  * side, so driving a net is a run over a few array entries. The devices keep their place in the
- * evaluation order and are evaluated by a small function per kind over the slots. The plan
- * does exactly what the devices' own `Calculate` do through the objects, pass by pass; it only
- * stores the levels and drivers elsewhere and hands them back:
+ * evaluation order and are evaluated by a small function per kind over the slots; the level's
+ * sources drive their slots too, and the flip-flops latch from them. The plan does exactly
+ * what the objects' own `Calculate` and `SetSlaveInputs` do, pass by pass; it only keeps the
+ * levels and drivers elsewhere:
  *
- * - before the passes it takes in the nets that sources and tags share with the devices, as
- *   those may have driven them since;
- * - after the passes it writes every changed level and driver back to the pins and wires, so
- *   that painting, probes, indicators, flip-flop latching and the history see what the objects
- *   would have shown. Wires of nets no other device touches keep a stale visited mark, which
- *   only the passes read and every pass starts by clearing.
+ * - before the passes it takes in the nets that devices outside the plan (tags, sources it
+ *   cannot drive itself) share with it, as those drive them through the objects;
+ * - after the passes it writes those nets and the pins of outside devices (indicators, tags)
+ *   back, so that they read what the objects would have shown;
+ * - everything else reaches the pins, wires and joints only when `Publish` is called, which
+ *   whoever looks at them (painting, the probe, a readout) does first.
  *
  * A level is compiled only when every device of its order is a gate, tri-state buffer or
  * flip-flop and every net they reach is gathered; otherwise `Compile` returns null and the
  * container evaluates device by device. The plan holds raw pointers to the objects, so it is
  * trusted only while no pin has been destroyed and no net dissolved since it was compiled
- * (`Current`); the container drops it whenever its order changes.
+ * (`Current`); the container publishes and drops it before its order changes.
  */
 class TEvalPlan {
 public:
   enum class TKind : std::uint8_t { Not, And, Nand, Or, Nor, Xor, Xnor, TriState, RS, D, JK };
 
-  /// Compiles `order`; `levelPins` are the pins of every device of the level, `wires` and
-  /// `solders` the level's own.
+  /// Compiles `order`; `sources` are the level's sources in the order they advance,
+  /// `levelPins` the pins of every device of the level, `wires` and `solders` the level's own.
   static std::unique_ptr<TEvalPlan> Compile(const std::vector<TDevice*>& order,
+                                            const std::vector<TDevice*>& sources,
                                             const std::vector<TPin*>& levelPins,
                                             const std::vector<TWire*>& wires,
                                             const std::vector<TSolder*>& solders);
@@ -46,9 +48,16 @@ public:
   bool Current() const;
   /// What the container's `ClearDrivers` does to the level, for a compiled level.
   void ClearDrivers();
+  /// Advances the level's sources once and drives their levels, in order; those the plan does
+  /// not drive itself calculate through the objects. Adds one evaluation per source.
+  void CalculateSources(std::uint64_t& evaluations);
   /// The settle loop of the container (see `TMacro::Settle`); adds the device evaluations to
   /// `evaluations` and returns the number of passes.
   int Settle(SimResult& total, bool displayed, int maxPasses, std::uint64_t& evaluations);
+  /// Loads the masters of the clocked flip-flops, as their `SetSlaveInputs` after a settle loop.
+  void LatchFlipFlops();
+  /// Makes every pin, wire and joint of the plan show what the plan holds.
+  void Publish();
 
 private:
   struct TPlanDevice {
@@ -57,6 +66,18 @@ private:
     std::uint8_t Inputs;
     /// Where the device's slots start in `FDevicePins`, in pin order.
     std::uint32_t FirstPin;
+    /// Whether the device may be skipped while its inputs hold (see `Settle`).
+    bool Skippable = false;
+    /// Whether it has been evaluated in this step and none of its inputs has changed since.
+    /// (Flags are `bool`, not bytes: a store through a byte may alias anything, which would
+    /// make the compiler reload every array pointer after it.)
+    bool Fresh = false;
+  };
+
+  struct TPlanSource {
+    TDevice* Object;
+    /// The slot of its output when the plan drives it, else -1.
+    std::int32_t Slot;
   };
 
   TEvalPlan() = default;
@@ -78,20 +99,27 @@ private:
   void Change(std::uint32_t slot, TLevel level) {
     FValue[slot] = level;
     if (const std::int32_t reader = FReader[slot]; reader >= 0) {
-      FFresh[static_cast<std::size_t>(reader)] = 0;
+      FDevices[static_cast<std::size_t>(reader)].Fresh = false;
     }
   }
   void FindSkippable();
 
   void StartPass();
   void TakeInBoundary();
-  void WriteBack();
+  /// Writes what devices outside the plan read during the step: see the class comment.
+  void ShareWithOutside();
+  void WriteSlot(std::uint32_t slot);
+  void WriteNet(std::uint32_t net);
+  /// Marks the wires and joints of net `net` as visited in the last pass or not; unless
+  /// `always`, only when that differs from what was written last.
+  void WriteNetMarks(std::uint32_t net, bool always);
 
   // Slots: one per pin, the pins of each net side by side.
   std::vector<TLevel> FValue;
   std::vector<TDevice*> FDriver;
   std::vector<std::int32_t> FSlotNet;  ///< -1 for a pin without a wire
-  std::vector<std::uint8_t> FPropagates;
+  /// The net a level given to the slot spreads over, or -1 (an input, or a pin without a wire).
+  std::vector<std::int32_t> FPropagateNet;
   std::vector<TPin*> FPin;
   std::vector<TLevel> FWrittenValue;
   std::vector<TDevice*> FWrittenDriver;
@@ -105,28 +133,33 @@ private:
   std::vector<TWire*> FWires;
   std::vector<std::uint32_t> FNetFirstSolder;
   std::vector<TSolder*> FSolders;
+  /// Per net, whether its wires were last written as visited.
+  std::vector<bool> FWrittenVisited;
   /// Nets that also hold pins of devices outside the plan that may drive them.
   std::vector<std::uint32_t> FBoundaryNets;
   /// Pins whose objects must lose their drivers when the level's drivers are cleared: those of
   /// devices outside the plan and those on boundary nets.
   std::vector<TPin*> FBoundaryPins;
   std::vector<std::uint32_t> FBoundarySlots;
+  /// Slots of pins of devices outside the plan, on nets that are not boundary nets.
+  std::vector<std::uint32_t> FOutsideSlots;
   /// Wires and joints of the level on no net of the plan; each pass clears their marks.
   std::vector<TWire*> FOutsideWires;
   std::vector<TSolder*> FOutsideSolders;
 
   /// Per slot, the device that reads it and may be skipped while its inputs hold, or -1.
   std::vector<std::int32_t> FReader;
-  /// Per device: whether it may be skipped (see `Settle`), and whether it has been evaluated
-  /// in this step and none of its inputs has changed since.
-  std::vector<std::uint8_t> FSkippable;
-  std::vector<std::uint8_t> FFresh;
   /// The skippable flip-flops, whose state may change between two settle loops.
   std::vector<std::uint32_t> FStateful;
 
   std::vector<TPlanDevice> FDevices;
   std::vector<std::uint32_t> FDevicePins;
-  std::uint32_t FPass = 0;
+  std::vector<TPlanSource> FSources;
+  /// The clocked flip-flops among `FDevices`, in order.
+  std::vector<std::uint32_t> FClocked;
+  /// The pass now or last run; a net is visited in it when its `FVisitedPass` equals it. The
+  /// marks left by the last pass of a settle loop matter to the sources of the next step.
+  std::uint32_t FPass = 1;
 
   std::uint64_t FPinStamp = 0;
   std::uint64_t FNetStamp = 0;

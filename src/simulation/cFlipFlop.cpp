@@ -148,15 +148,6 @@ SimResult TDFlipFlop::Calculate() {
   return async.Changed ? async : PassOrHold(1);
 }
 
-void TDFlipFlop::SetSlaveInputs() {
-  // The master follows D while the clock is low; the outputs take it when the clock rises.
-  if (ClearOrPreset() || Input(PinClock)) {
-    return;
-  }
-  MasterQ = Input(PinData);
-  MasterNotQ = MasterQ ^ 1;
-}
-
 // ---------------------------------------------------------------------------------------------
 // TJKFlipFlop
 
@@ -172,23 +163,6 @@ TJKFlipFlop::TJKFlipFlop() {
 SimResult TJKFlipFlop::Calculate() {
   const SimResult async = TClockedFlipFlop::Calculate();
   return async.Changed ? async : PassOrHold(0);
-}
-
-void TJKFlipFlop::SetSlaveInputs() {
-  // The master is loaded while the clock is high and the outputs hold, so a toggle is taken
-  // from outputs that cannot change until the clock falls: once per cycle.
-  if (ClearOrPreset() || !Input(PinClock)) {
-    return;
-  }
-  const TLevel j = Input(PinData);
-  const TLevel k = Input(PinK);
-  if (j && k) {
-    MasterQ = Input(0) ^ 1;
-    MasterNotQ = Input(1) ^ 1;
-  } else if (j || k) {
-    MasterQ = j;
-    MasterNotQ = j ^ 1;
-  }
 }
 
 LV_REGISTER_CLASS(TRSFlipFlop)

@@ -78,7 +78,6 @@ protected:
   /// The clocked part of `Calculate`: the outputs take the master while the clock is at
   /// `passLevel` and hold their own levels otherwise.
   SimResult PassOrHold(TLevel passLevel);
-  bool ClearOrPreset() const { return Input(PinClear) || Input(PinPreset); }
 };
 
 /// D-type flip-flop: Q takes D on the rising clock edge.
@@ -88,7 +87,20 @@ public:
   TDFlipFlop();
 
   SimResult Calculate() override;
-  void SetSlaveInputs() override;
+  void SetSlaveInputs() override {
+    LoadMaster([this](int pin) { return Input(pin); });
+  }
+  /// What `SetSlaveInputs` does, with the level of pin `k` given by `input(k)`, so that a
+  /// compiled level can latch from the levels it keeps.
+  template <class F>
+  void LoadMaster(const F& input) {
+    // The master follows D while the clock is low; the outputs take it when the clock rises.
+    if (input(PinClear) || input(PinPreset) || input(PinClock)) {
+      return;
+    }
+    MasterQ = input(PinData);
+    MasterNotQ = MasterQ ^ 1;
+  }
 
 protected:
   int StoredPinCount() const override { return 6; }
@@ -103,7 +115,27 @@ public:
   TJKFlipFlop();
 
   SimResult Calculate() override;
-  void SetSlaveInputs() override;
+  void SetSlaveInputs() override {
+    LoadMaster([this](int pin) { return Input(pin); });
+  }
+  /// What `SetSlaveInputs` does, with the level of pin `k` given by `input(k)`.
+  template <class F>
+  void LoadMaster(const F& input) {
+    // The master is loaded while the clock is high and the outputs hold, so a toggle is taken
+    // from outputs that cannot change until the clock falls: once per cycle.
+    if (input(PinClear) || input(PinPreset) || !input(PinClock)) {
+      return;
+    }
+    const TLevel j = input(PinData);
+    const TLevel k = input(PinK);
+    if (j && k) {
+      MasterQ = input(0) ^ 1;
+      MasterNotQ = input(1) ^ 1;
+    } else if (j || k) {
+      MasterQ = j;
+      MasterNotQ = j ^ 1;
+    }
+  }
 
 protected:
   int StoredPinCount() const override { return 7; }

@@ -38,14 +38,14 @@ void TInteractiveInput::Press() {
   Level = static_cast<std::uint16_t>(~Level & 1);
 }
 
-SimResult TInteractiveInput::Calculate() {
+TLevel TInteractiveInput::NextLevel() {
   if (Pulse) {
     if (!PulsePhase) {
       Level = static_cast<std::uint16_t>(~Level & 1);
     }
     PulsePhase = !PulsePhase;
   }
-  return Drive(Level);
+  return Level;
 }
 
 void TInteractiveInput::Reset() {

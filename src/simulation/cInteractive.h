@@ -21,7 +21,7 @@ public:
   void Read(TSerializeReader& reader) override;
   void Draw(QPainter& dc) override;
   void Press() override;
-  SimResult Calculate() override;
+  TLevel NextLevel() override;
   void Reset() override;
   void DrawState(QPainter& dc) override;
   void RecordState() override;

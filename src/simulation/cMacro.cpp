@@ -261,7 +261,7 @@ void TMacro::Forget(const TGraphicObject* object) {
   const auto same = [object](const TDevice* device) {
     return static_cast<const TGraphicObject*>(device) == object;
   };
-  FPlan.reset();
+  DropPlan();  // while the object is still there to be written
   std::erase_if(FEvalOrder, same);
   std::erase_if(FClockedFlipFlops, same);
   std::erase_if(FSubCircuits, same);

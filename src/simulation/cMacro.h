@@ -113,6 +113,9 @@ public:
   std::uint64_t TotalEvaluations() const;
   /// Whether the last built order was compiled and the plan is still current.
   bool Compiled() const;
+  /// Makes the pins, wires and joints of this level and every level below show the last
+  /// step's levels. A compiled level keeps them in its plan during a step; see `TEvalPlan`.
+  void Publish();
 
   QString Datasheet;
   bool Closed = true;
@@ -147,10 +150,13 @@ private:
   void CompilePlan();
   /// The compiled plan when it may be used, dropping it once its objects may have gone.
   TEvalPlan* UsablePlan();
+  /// Publishes the plan, while its objects are all there, and drops it.
+  void DropPlan();
   /// Gathers the nets of this level's wires that have none (see `TNet`).
   void GatherNets();
-  /// Runs the passes of the settle loop and returns how many ran.
-  int Settle(SimResult& total);
+  /// Runs the passes of the settle loop, through `plan` when there is one, and returns how
+  /// many ran.
+  int Settle(SimResult& total, TEvalPlan* plan);
   /// Turns a level that did not settle into contention or a race.
   void JudgeUnsettled(SimResult& total) const;
   void CalculateBoundaryTags(SimResult& total);

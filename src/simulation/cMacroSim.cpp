@@ -11,6 +11,7 @@
 namespace logivane {
 
 void TMacro::BuildEvalOrder() {
+  DropPlan();
   // Start from no drivers at all: marks left by an earlier step, or by devices deleted since,
   // must not shape the order.
   ClearContentDrivers();
@@ -19,13 +20,16 @@ void TMacro::BuildEvalOrder() {
   // Evaluate every device once so that the input pins of this level name their drivers.
   SetVisited(false);
   EachDevice(*FDevices, [this](TDevice& device) {
-    if (device.Role() == TDeviceRole::Macro) {
-      auto& sub = static_cast<TMacro&>(device);
-      sub.Interpreted = Interpreted;
-      sub.BuildEvalOrder();
-      sub.SetInputsDue(false);  // sources advance only in a real step
+    if (device.Role() != TDeviceRole::Macro) {
+      device.Calculate();
+      return;
     }
-    device.Calculate();
+    auto& sub = static_cast<TMacro&>(device);
+    sub.Interpreted = Interpreted;
+    sub.BuildEvalOrder();
+    sub.SetInputsDue(false);  // sources advance only in a real step
+    sub.Calculate();
+    sub.Publish();
   });
 
   // Each device preceded by the devices that drive its inputs.
@@ -70,10 +74,12 @@ void TMacro::BuildEvalOrder() {
 }
 
 void TMacro::CompilePlan() {
-  FPlan.reset();
+  DropPlan();
   if (Interpreted) {
     return;
   }
+  std::vector<TDevice*> sources;
+  EachDevice(*FInputs, [&sources](TDevice& source) { sources.push_back(&source); });
   std::vector<TWire*> wires;
   for (TSerialize* wire : FWires->Objects()) {
     wires.push_back(static_cast<TWire*>(wire));
@@ -82,7 +88,7 @@ void TMacro::CompilePlan() {
   for (TSerialize* solder : FSolders->Objects()) {
     solders.push_back(static_cast<TSolder*>(solder));
   }
-  FPlan = TEvalPlan::Compile(FEvalOrder, FLevelPins, wires, solders);
+  FPlan = TEvalPlan::Compile(FEvalOrder, sources, FLevelPins, wires, solders);
 }
 
 bool TMacro::Compiled() const {
@@ -91,9 +97,25 @@ bool TMacro::Compiled() const {
 
 TEvalPlan* TMacro::UsablePlan() {
   if (FPlan && (Interpreted || !FPlan->Current())) {
-    FPlan.reset();
+    DropPlan();
   }
   return FPlan.get();
+}
+
+void TMacro::DropPlan() {
+  if (FPlan && FPlan->Current()) {
+    FPlan->Publish();
+  }
+  FPlan.reset();
+}
+
+void TMacro::Publish() {
+  if (FPlan && FPlan->Current()) {
+    FPlan->Publish();
+  }
+  for (TMacro* sub : FSubCircuits) {
+    sub->Publish();
+  }
 }
 
 void TMacro::CollectLevelPins() {
@@ -153,12 +175,17 @@ SimResult TMacro::Calculate() {
   if (!IsSubCircuit) {
     SetInputsDue(true);
   }
+  TEvalPlan* plan = UsablePlan();
   if (InputsDue) {
     // A sub-circuit is evaluated in every pass of its parent; its sources advance once a step.
-    EachDevice(*FInputs, [this](TDevice& source) {
-      source.Calculate();
-      ++FEvaluations;
-    });
+    if (plan) {
+      plan->CalculateSources(FEvaluations);
+    } else {
+      EachDevice(*FInputs, [this](TDevice& source) {
+        source.Calculate();
+        ++FEvaluations;
+      });
+    }
     if (IsSubCircuit) {
       InputsDue = false;
     }
@@ -171,11 +198,15 @@ SimResult TMacro::Calculate() {
   });
 
   SimResult total;
-  if (Settle(total) > MaxPasses) {
+  if (Settle(total, plan) > MaxPasses) {
     JudgeUnsettled(total);
   }
-  for (TDevice* flipFlop : FClockedFlipFlops) {
-    flipFlop->SetSlaveInputs();
+  if (plan) {
+    plan->LatchFlipFlops();
+  } else {
+    for (TDevice* flipFlop : FClockedFlipFlops) {
+      flipFlop->SetSlaveInputs();
+    }
   }
   CalculateBoundaryTags(total);
   EachDevice(*FOutputs, [this](TDevice& indicator) {
@@ -185,8 +216,8 @@ SimResult TMacro::Calculate() {
   return total;
 }
 
-int TMacro::Settle(SimResult& total) {
-  if (TEvalPlan* plan = UsablePlan()) {
+int TMacro::Settle(SimResult& total, TEvalPlan* plan) {
+  if (plan) {
     return plan->Settle(total, Displayed, MaxPasses, FEvaluations);
   }
   const bool displayed = Displayed;
@@ -265,6 +296,7 @@ void TMacro::CalculateBoundaryTags(SimResult& total) {
 }
 
 void TMacro::Reset() {
+  FPlan.reset();  // everything it holds is about to be reset
   TDevice::Reset();
   EachDevice(*FInputs, [](TDevice& device) { device.Reset(); });
   EachDevice(*FDevices, [](TDevice& device) { device.Reset(); });
@@ -279,7 +311,7 @@ void TMacro::Reset() {
 void TMacro::ResetInputs(TLevel) {
   // Every level restarts from low inputs, whatever the caller asks for. The plan would not
   // see the pins change.
-  FPlan.reset();
+  DropPlan();
   TDevice::ResetInputs(0);
   for (const TGraphicList* list : {FDevices.get(), FTags.get(), FOutputs.get()}) {
     EachDevice(*list, [](TDevice& device) { device.ResetInputs(0); });
@@ -289,7 +321,7 @@ void TMacro::ResetInputs(TLevel) {
 void TMacro::ClearDrivers() {
   TDevice::ClearDrivers();
   if (!FLevelPinsValid || FLevelPinsStamp != TPin::Destructions()) {
-    FPlan.reset();
+    DropPlan();
     ClearContentDrivers();
     return;
   }

@@ -4,14 +4,21 @@
 
 namespace logivane {
 
-TStepReport StepCircuit(TMacro& root, const std::function<void(const SimResult&)>& onSettled) {
+namespace {
+
+TStepReport Step(TMacro& root, bool publish,
+                 const std::function<void(const SimResult&)>& onSettled) {
   TStepReport report;
   root.ClearDrivers();
   report.Result = root.Calculate();
+  const SimResult& result = report.Result;
+  // A reset keeps some of what the pins show, so a fault is published in any case.
+  if (publish || result.Race || result.Contention) {
+    root.Publish();
+  }
   if (onSettled) {
     onSettled(report.Result);
   }
-  const SimResult& result = report.Result;
   if (!result.Race && !result.Contention) {
     return report;
   }
@@ -30,6 +37,16 @@ TStepReport StepCircuit(TMacro& root, const std::function<void(const SimResult&)
     report.Position = QPoint(RoundToInt(x), RoundToInt(y));
   }
   return report;
+}
+
+}  // namespace
+
+TStepReport StepCircuit(TMacro& root, const std::function<void(const SimResult&)>& onSettled) {
+  return Step(root, true, onSettled);
+}
+
+TStepReport AdvanceCircuit(TMacro& root) {
+  return Step(root, false, {});
 }
 
 }  // namespace logivane

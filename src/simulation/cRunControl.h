@@ -42,4 +42,14 @@ inline constexpr const char* RaceAbove = "Race condition at higher level";
  */
 TStepReport StepCircuit(TMacro& root, const std::function<void(const SimResult&)>& onSettled = {});
 
+/**
+ * @brief `StepCircuit` for a caller that does not look at every step, such as a batch run or
+ * a benchmark.
+ *
+ * Compiled levels keep what the step reached to themselves; sources and indicators show it,
+ * pins, wires and joints only after `TMacro::Publish`, which the caller makes before it looks
+ * at them or changes the circuit.
+ */
+TStepReport AdvanceCircuit(TMacro& root);
+
 }  // namespace logivane

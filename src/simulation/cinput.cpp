@@ -103,9 +103,9 @@ void TSeqInputDevice::Advance() {
   }
 }
 
-SimResult TSeqInputDevice::Calculate() {
+TLevel TSeqInputDevice::NextLevel() {
   Advance();
-  return Drive(Level);
+  return Level;
 }
 
 void TSeqInputDevice::Reset() {
@@ -142,13 +142,13 @@ TBitGenerator::TBitGenerator()
                       QStringLiteral("sequencegenerator.htm")) {
 }
 
-SimResult TBitGenerator::Calculate() {
+TLevel TBitGenerator::NextLevel() {
   // Every other step only repeats the level, so each character lasts a whole clock cycle.
   if (Phase) {
     Phase = false;
-    return Drive(Level);
+    return Level;
   }
-  return TSeqInputDevice::Calculate();
+  return TSeqInputDevice::NextLevel();
 }
 
 LV_REGISTER_CLASS(TGround)

@@ -20,17 +20,20 @@ namespace logivane {
 class TInputDevice : public THistoryDevice {
 public:
   void Read(TSerializeReader& reader) override;
+  /// Advances and drives pin 0 with the level `NextLevel` gives.
+  SimResult Calculate() final {
+    SimResult result;
+    result.Changed = FOutput[0]->SetValue(this, NextLevel());
+    return result;
+  }
+  /// Advances the source by one step and returns the level it drives now. A compiled level
+  /// calls this and drives the level itself.
+  virtual TLevel NextLevel() = 0;
 
 protected:
   TInputDevice();
   /// Adds pin 0, the output, at (x, y).
   void AddOutput(float x, float y);
-  /// Drives pin 0 with `level`.
-  SimResult Drive(TLevel level) {
-    SimResult result;
-    result.Changed = FOutput[0]->SetValue(this, level);
-    return result;
-  }
 
 private:
   /// Pin 0, which a source drives on every step; sources never change their pins.
@@ -43,7 +46,7 @@ class TGround : public TInputDevice {
 public:
   TGround();
 
-  SimResult Calculate() override { return Drive(0); }
+  TLevel NextLevel() override { return 0; }
 };
 
 /// A supply rail: drives 1.
@@ -52,7 +55,7 @@ class TSupply : public TInputDevice {
 public:
   TSupply();
 
-  SimResult Calculate() override { return Drive(1); }
+  TLevel NextLevel() override { return 1; }
 };
 
 /**
@@ -66,7 +69,7 @@ public:
   void Read(TSerializeReader& reader) override;
   void Draw(QPainter& dc) override;
   /// Advances, then drives the new level.
-  SimResult Calculate() override;
+  TLevel NextLevel() override;
   void Reset() override;
   void DrawState(QPainter& dc) override;
   void RecordState() override;
@@ -106,7 +109,7 @@ class TBitGenerator : public TSeqInputDevice {
 public:
   TBitGenerator();
 
-  SimResult Calculate() override;
+  TLevel NextLevel() override;
 };
 
 }  // namespace logivane

@@ -3,6 +3,7 @@
 
 #include "TestHelpers.h"
 #include "simulation/cFlipFlop.h"
+#include "simulation/cinput.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,9 @@ public:
     for (int i = 0, n = 1 + Pick(3); i < n; ++i) {
       FOutputs.push_back(Place<TTestSource>(*root, At(), 0)->Pin(0));
     }
+    for (int i = 0, n = Pick(3); i < n; ++i) {
+      FOutputs.push_back(AddGenerator(*root)->Pin(0));
+    }
     FFeedback = Pick(8) == 0;
     for (int i = 0, n = 2 + Pick(6); i < n; ++i) {
       AddDevice(*root, Pick(20));
@@ -53,6 +57,21 @@ public:
   int Pick(int n) { return static_cast<int>(FRandom() % static_cast<std::uint32_t>(n)); }
 
 private:
+  /// A clock or a sequence generator of a random sequence, which compiled levels drive
+  /// themselves.
+  TDevice* AddGenerator(TMacro& circuit) {
+    if (Pick(3) == 0) {
+      return Place<TClockDevice>(circuit, At(), 0);
+    }
+    auto* generator = Place<TBitGenerator>(circuit, At(), 0);
+    QString sequence;
+    for (int i = 0, n = 1 + Pick(5); i < n; ++i) {
+      sequence += QLatin1Char(Pick(2) ? '1' : '0');
+    }
+    generator->SetSequence(sequence);
+    return generator;
+  }
+
   float At() {
     FX += 100;
     return FX;
@@ -294,16 +313,23 @@ void ExpectSameSteps(std::uint32_t seed, TCoverage& coverage) {
   for (int step = 0; step < 6 && faults < 2; ++step) {
     for (int i = 0; i < reference->Inputs().Count(); ++i) {
       const TLevel level = levels.Pick(2);
-      static_cast<TTestSource*>(reference->Inputs().Child(i))->Level = level;
-      static_cast<TTestSource*>(compiled->Inputs().Child(i))->Level = level;
+      if (auto* source = dynamic_cast<TTestSource*>(reference->Inputs().Child(i))) {
+        source->Level = level;
+        static_cast<TTestSource*>(compiled->Inputs().Child(i))->Level = level;
+      }
     }
+    // Every other step the compiled circuit keeps its levels to itself; the next one must
+    // still show everything.
+    const bool looked = step % 2 == 1;
     const TStepReport want = StepCircuit(*reference);
-    const TStepReport got = StepCircuit(*compiled);
+    const TStepReport got = looked ? StepCircuit(*compiled) : AdvanceCircuit(*compiled);
     ASSERT_EQ(want.Message, got.Message) << "seed " << seed << " step " << step;
     ASSERT_EQ(want.Result.Changed, got.Result.Changed) << "seed " << seed << " step " << step;
     ASSERT_EQ(expected.Of(want.Result.Culprit), actual.Of(got.Result.Culprit))
         << "seed " << seed << " step " << step;
-    ASSERT_EQ(expected.State(), actual.State()) << "seed " << seed << " step " << step;
+    if (looked || want.Faulted()) {
+      ASSERT_EQ(expected.State(), actual.State()) << "seed " << seed << " step " << step;
+    }
     faults += want.Faulted();
     coverage.Races += want.Result.Race;
     coverage.Contentions += want.Result.Contention;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <memory>
@@ -232,11 +233,19 @@ int RunSimulator(const QStringList& arguments) {
   PrintRow(out, QStringLiteral("step"), columns);
   dump.Record(0, Readouts(watched));
 
+  // Indicators latch what they show; a source's readout is its pin, which compiled levels
+  // write only when asked.
+  const bool readsPins = std::any_of(watched.begin(), watched.end(), [](const TDevice* device) {
+    return device->Role() == TDeviceRole::Input;
+  });
   std::chrono::steady_clock::duration stepping{};
   for (int step = 1; step <= options->Steps; ++step) {
     const auto start = std::chrono::steady_clock::now();
-    const TStepReport report = StepCircuit(root);
+    const TStepReport report = AdvanceCircuit(root);
     stepping += std::chrono::steady_clock::now() - start;
+    if (readsPins) {
+      root.Publish();
+    }
     if (report.Faulted()) {
       out.flush();
       dump.Close();
