@@ -115,13 +115,17 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     slotOf.emplace(pin, static_cast<std::uint32_t>(plan->FPin.size()));
     plan->FPin.push_back(pin);
     plan->FSlotNet.push_back(net);
-    plan->FPropagateNet.push_back(pin->Kind != PinInput ? net : -1);
+    TSlot slot;
+    slot.Value = pin->Value;
+    slot.Driver = pin->Driver;
+    slot.PropagateNet = pin->Kind != PinInput ? net : -1;
+    plan->FSlots.push_back(slot);
   };
   std::unordered_set<const TWire*> planWires;
   std::unordered_set<const TSolder*> planSolders;
   for (std::size_t n = 0; n < nets.size(); ++n) {
     const TNet& net = *nets[n];
-    plan->FNetFirst.push_back(static_cast<std::uint32_t>(plan->FPin.size()));
+    const auto first = static_cast<std::uint32_t>(plan->FPin.size());
     plan->FNetFirstWire.push_back(static_cast<std::uint32_t>(plan->FWires.size()));
     plan->FNetFirstSolder.push_back(static_cast<std::uint32_t>(plan->FSolders.size()));
     bool boundary = false;
@@ -141,8 +145,8 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     if (boundary) {
       plan->FBoundaryNets.push_back(static_cast<std::uint32_t>(n));
     }
+    plan->FNets.push_back({first, static_cast<std::uint32_t>(plan->FPin.size()), 0, 0});
   }
-  plan->FNetFirst.push_back(static_cast<std::uint32_t>(plan->FPin.size()));
   plan->FNetFirstWire.push_back(static_cast<std::uint32_t>(plan->FWires.size()));
   plan->FNetFirstSolder.push_back(static_cast<std::uint32_t>(plan->FSolders.size()));
   for (TPlanDevice& device : plan->FDevices) {
@@ -178,30 +182,23 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   }
 
   // What the objects show now is where the plan starts.
-  const std::size_t slotCount = plan->FPin.size();
-  plan->FValue.resize(slotCount);
-  plan->FDriver.resize(slotCount);
-  for (std::size_t s = 0; s < slotCount; ++s) {
-    plan->FValue[s] = plan->FPin[s]->Value;
-    plan->FDriver[s] = plan->FPin[s]->Driver;
+  for (const TSlot& slot : plan->FSlots) {
+    plan->FWrittenValue.push_back(slot.Value);
+    plan->FWrittenDriver.push_back(slot.Driver);
   }
-  plan->FWrittenValue = plan->FValue;
-  plan->FWrittenDriver = plan->FDriver;
-  plan->FNetValue.resize(nets.size());
-  plan->FVisitedPass.resize(nets.size());
   plan->FWrittenVisited.resize(nets.size());
+  plan->FWrittenNetValue.resize(nets.size());
   for (std::size_t n = 0; n < nets.size(); ++n) {
     const std::uint32_t first = plan->FNetFirstWire[n];
     const bool wired = first < plan->FNetFirstWire[n + 1];
-    plan->FNetValue[n] = wired ? plan->FWires[first]->Value : 0;
+    plan->FNets[n].Value = plan->FWrittenNetValue[n] = wired ? plan->FWires[first]->Value : 0;
     plan->FWrittenVisited[n] = wired && plan->FWires[first]->Visited;
-    plan->FVisitedPass[n] = plan->FWrittenVisited[n] ? plan->FPass : 0;
+    plan->FNets[n].VisitedPass = plan->FWrittenVisited[n] ? plan->FPass : 0;
   }
-  plan->FWrittenNetValue = plan->FNetValue;
   plan->FindSkippable();
 
   for (const std::uint32_t n : plan->FBoundaryNets) {
-    for (std::uint32_t s = plan->FNetFirst[n]; s < plan->FNetFirst[n + 1]; ++s) {
+    for (std::uint32_t s = plan->FNets[n].First; s < plan->FNets[n].End; ++s) {
       plan->FBoundarySlots.push_back(s);
     }
   }
@@ -227,7 +224,11 @@ void TEvalPlan::FindSkippable() {
   // flip-flop is the same while its state holds too; it also reads its own outputs, which only
   // it drives then.
   const std::size_t slotCount = FPin.size();
-  std::vector<int> drivenSlots(FNetValue.size(), 0);
+  // The slots of the nets such a device drives alone name it whenever anyone can look: no one
+  // else drives them, and it drives them in its first evaluation. They keep their driver from
+  // step to step, so the device need not be evaluated again until its inputs change.
+  std::vector<bool> kept(slotCount, false);
+  std::vector<int> drivenSlots(FNets.size(), 0);
   const auto outputsOf = [](TKind kind) -> std::pair<std::uint32_t, std::uint32_t> {
     if (kind == TKind::TriState) {
       return {1, 2};
@@ -254,7 +255,6 @@ void TEvalPlan::FindSkippable() {
                        !std::binary_search(FBoundaryNets.begin(), FBoundaryNets.end(),
                                            static_cast<std::uint32_t>(net)));
   };
-  FReader.assign(slotCount, -1);
   for (std::size_t i = 0; i < FDevices.size(); ++i) {
     const TPlanDevice& device = FDevices[i];
     if (device.Kind == TKind::TriState) {
@@ -271,10 +271,25 @@ void TEvalPlan::FindSkippable() {
     }
     FDevices[i].Skippable = true;
     for (std::uint32_t k = end; k <= device.Inputs; ++k) {
-      FReader[pins[k]] = static_cast<std::int32_t>(i);
+      FSlots[pins[k]].Reader = static_cast<std::int32_t>(i);
     }
     if (device.Kind >= TKind::RS) {
       FStateful.push_back(static_cast<std::uint32_t>(i));
+    }
+    for (std::uint32_t k = first; k < end; ++k) {
+      const std::int32_t net = FSlotNet[pins[k]];
+      kept[pins[k]] = true;
+      if (net >= 0) {
+        const TNetState& state = FNets[static_cast<std::size_t>(net)];
+        std::fill(kept.begin() + state.First, kept.begin() + state.End, true);
+      }
+    }
+  }
+  FAllSkippable = std::all_of(FDevices.begin(), FDevices.end(),
+                              [](const TPlanDevice& device) { return device.Skippable; });
+  for (std::uint32_t s = 0; s < slotCount; ++s) {
+    if (!kept[s]) {
+      FClearedSlots.push_back(s);
     }
   }
 }
@@ -284,10 +299,8 @@ bool TEvalPlan::Current() const {
 }
 
 void TEvalPlan::ClearDrivers() {
-  std::fill(FDriver.begin(), FDriver.end(), nullptr);
-  // A new step: every device stamps its nets again once.
-  for (TPlanDevice& device : FDevices) {
-    device.Fresh = false;
+  for (const std::uint32_t s : FClearedSlots) {
+    FSlots[s].Driver = nullptr;
   }
   for (TPin* pin : FBoundaryPins) {
     pin->Driver = nullptr;
@@ -306,20 +319,26 @@ int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint
   }
   const std::size_t size = FDevices.size();
   int passes = 0;
+  FRevisit = true;
   do {
     total.Changed = false;
     total.Culprit = nullptr;
     StartPass();
-    for (std::size_t i = 0; i < size; ++i) {
-      TPlanDevice& device = FDevices[i];
-      if (device.Fresh) {
-        continue;
-      }
-      device.Fresh = device.Skippable;
-      if (Evaluate(device)) {
-        // None of these devices reports a race or contention itself; see `TMacro::Settle`.
-        total.Changed = true;
-        total.Culprit = displayed ? device.Object : nullptr;
+    // When every device may be skipped and none lost its freshness behind the pass, the pass
+    // would evaluate nothing: it only counts.
+    if (FRevisit || !FAllSkippable) {
+      FRevisit = false;
+      for (FCurrent = 0; FCurrent < size; ++FCurrent) {
+        TPlanDevice& device = FDevices[FCurrent];
+        if (device.Fresh) {
+          continue;
+        }
+        device.Fresh = device.Skippable;
+        if (Evaluate(device)) {
+          // None of these devices reports a race or contention itself; see `TMacro::Settle`.
+          total.Changed = true;
+          total.Culprit = displayed ? device.Object : nullptr;
+        }
       }
     }
     evaluations += size;
@@ -359,23 +378,25 @@ void TEvalPlan::LatchFlipFlops() {
 
 void TEvalPlan::StartPass() {
   if (++FPass == 0) {
-    std::fill(FVisitedPass.begin(), FVisitedPass.end(), 0);
+    for (TNetState& net : FNets) {
+      net.VisitedPass = 0;
+    }
     FPass = 1;
   }
 }
 
 void TEvalPlan::TakeInBoundary() {
   for (const std::uint32_t n : FBoundaryNets) {
-    for (std::uint32_t s = FNetFirst[n]; s < FNetFirst[n + 1]; ++s) {
-      if (FValue[s] != FPin[s]->Value) {
-        Change(s, FPin[s]->Value);
+    for (std::uint32_t s = FNets[n].First; s < FNets[n].End; ++s) {
+      if (FSlots[s].Value != FPin[s]->Value) {
+        Change(FSlots[s], FPin[s]->Value);
       }
-      FWrittenValue[s] = FValue[s];
-      FDriver[s] = FWrittenDriver[s] = FPin[s]->Driver;
+      FWrittenValue[s] = FSlots[s].Value;
+      FSlots[s].Driver = FWrittenDriver[s] = FPin[s]->Driver;
     }
     const std::uint32_t wire = FNetFirstWire[n];
     if (wire < FNetFirstWire[n + 1]) {
-      FNetValue[n] = FWrittenNetValue[n] = FWires[wire]->Value;
+      FNets[n].Value = FWrittenNetValue[n] = FWires[wire]->Value;
     }
   }
 }
@@ -402,35 +423,35 @@ void TEvalPlan::ShareWithOutside() {
 }
 
 void TEvalPlan::Publish() {
-  for (std::uint32_t s = 0; s < FValue.size(); ++s) {
+  for (std::uint32_t s = 0; s < FSlots.size(); ++s) {
     WriteSlot(s);
   }
-  for (std::uint32_t n = 0; n < FNetValue.size(); ++n) {
+  for (std::uint32_t n = 0; n < FNets.size(); ++n) {
     WriteNet(n);
     WriteNetMarks(n, false);
   }
 }
 
 void TEvalPlan::WriteSlot(std::uint32_t slot) {
-  if (FValue[slot] != FWrittenValue[slot] || FDriver[slot] != FWrittenDriver[slot]) {
-    FWrittenValue[slot] = FValue[slot];
-    FWrittenDriver[slot] = FDriver[slot];
-    FPin[slot]->Value = FValue[slot];
-    FPin[slot]->Driver = FDriver[slot];
+  if (FSlots[slot].Value != FWrittenValue[slot] || FSlots[slot].Driver != FWrittenDriver[slot]) {
+    FWrittenValue[slot] = FSlots[slot].Value;
+    FWrittenDriver[slot] = FSlots[slot].Driver;
+    FPin[slot]->Value = FSlots[slot].Value;
+    FPin[slot]->Driver = FSlots[slot].Driver;
   }
 }
 
 void TEvalPlan::WriteNet(std::uint32_t net) {
-  if (FNetValue[net] != FWrittenNetValue[net]) {
-    FWrittenNetValue[net] = FNetValue[net];
+  if (FNets[net].Value != FWrittenNetValue[net]) {
+    FWrittenNetValue[net] = FNets[net].Value;
     for (std::uint32_t w = FNetFirstWire[net]; w < FNetFirstWire[net + 1]; ++w) {
-      FWires[w]->Value = FNetValue[net];
+      FWires[w]->Value = FNets[net].Value;
     }
   }
 }
 
 void TEvalPlan::WriteNetMarks(std::uint32_t net, bool always) {
-  const bool visited = FVisitedPass[net] == FPass;
+  const bool visited = FNets[net].VisitedPass == FPass;
   if (!always && visited == FWrittenVisited[net]) {
     return;
   }
@@ -444,31 +465,35 @@ void TEvalPlan::WriteNetMarks(std::uint32_t net, bool always) {
 }
 
 bool TEvalPlan::SetValue(std::uint32_t slot, TDevice* driver, TLevel level) {
-  FDriver[slot] = driver;
-  const bool changed = FValue[slot] != level;
+  TSlot& own = FSlots[slot];
+  own.Driver = driver;
+  const bool changed = own.Value != level;
   if (changed) {
-    Change(slot, level);
+    Change(own, level);
   }
-  const std::int32_t net = FPropagateNet[slot];
-  if (net < 0 || FVisitedPass[static_cast<std::size_t>(net)] == FPass) {
+  if (own.PropagateNet < 0) {
     return changed;
   }
-  const auto n = static_cast<std::size_t>(net);
-  FVisitedPass[n] = FPass;
-  FNetValue[n] = level;
+  TNetState& net = FNets[static_cast<std::size_t>(own.PropagateNet)];
+  if (net.VisitedPass == FPass) {
+    return changed;
+  }
+  net.VisitedPass = FPass;
+  net.Value = level;
   bool netChanged = false;
-  for (std::uint32_t s = FNetFirst[n]; s < FNetFirst[n + 1]; ++s) {
-    FDriver[s] = driver;
-    if (FValue[s] != level) {
+  TSlot* const end = FSlots.data() + net.End;
+  for (TSlot* pin = FSlots.data() + net.First; pin != end; ++pin) {
+    pin->Driver = driver;
+    if (pin->Value != level) {
       netChanged = true;
-      Change(s, level);
+      Change(*pin, level);
     }
   }
   return netChanged || changed;
 }
 
 bool TEvalPlan::DriveOutput(TDevice* device, std::uint32_t slot, TLevel level) {
-  const TDevice* driver = FDriver[slot];
+  const TDevice* driver = FSlots[slot].Driver;
   if (driver && driver != device) {
     device->Contention = true;
     return true;
@@ -532,14 +557,14 @@ bool TEvalPlan::EvaluateTriState(const TPlanDevice& device, const std::uint32_t*
     return false;
   }
   const std::uint32_t output = pins[1];
-  const TDevice* driver = FDriver[output];
+  const TDevice* driver = FSlots[output].Driver;
   if (driver && driver != device.Object) {
     device.Object->Contention = true;
-    FDriver[output] = nullptr;
+    FSlots[output].Driver = nullptr;
     return true;
   }
   const bool changed = SetValue(output, device.Object, Input(pins[0]));
-  FDriver[output] = nullptr;
+  FSlots[output].Driver = nullptr;
   return changed;
 }
 
@@ -578,7 +603,7 @@ bool TEvalPlan::EvaluateClocked(const TPlanDevice& device, const std::uint32_t* 
   if (Input(pins[TClockedFlipFlop::PinClock]) == passLevel) {
     return DriveOutputs(&flipFlop, pins, flipFlop.MasterQ, flipFlop.MasterNotQ);
   }
-  return DriveOutputs(&flipFlop, pins, FValue[pins[0]], FValue[pins[1]]);
+  return DriveOutputs(&flipFlop, pins, FSlots[pins[0]].Value, FSlots[pins[1]].Value);
 }
 
 }  // namespace logivane

@@ -74,6 +74,23 @@ private:
     bool Fresh = false;
   };
 
+  /// What the passes keep of a pin.
+  struct TSlot {
+    TDevice* Driver = nullptr;
+    TLevel Value = 0;
+    /// The net a level given to the slot spreads over, or -1 (an input, or no wire).
+    std::int32_t PropagateNet = -1;
+    /// The device that reads the slot and may be skipped while its inputs hold, or -1.
+    std::int32_t Reader = -1;
+  };
+  /// What the passes keep of a net: its slots [First, End), the pass that last drove it
+  /// (`FPass`) and its level.
+  struct TNetState {
+    std::uint32_t First;
+    std::uint32_t End;
+    std::uint32_t VisitedPass;
+    TLevel Value;
+  };
   struct TPlanSource {
     TDevice* Object;
     /// The slot of its output when the plan drives it, else -1.
@@ -94,12 +111,14 @@ private:
   bool DriveOutputs(TDevice* device, const std::uint32_t* pins, TLevel q, TLevel notQ);
   /// `TPin::SetValue` on slot `slot`.
   bool SetValue(std::uint32_t slot, TDevice* driver, TLevel level);
-  TLevel Input(std::uint32_t slot) const { return FValue[slot] & 1; }
+  TLevel Input(std::uint32_t slot) const { return FSlots[slot].Value & 1; }
   /// Gives `slot` a new level and makes its reader evaluate again.
-  void Change(std::uint32_t slot, TLevel level) {
-    FValue[slot] = level;
-    if (const std::int32_t reader = FReader[slot]; reader >= 0) {
+  void Change(TSlot& slot, TLevel level) {
+    slot.Value = level;
+    if (const std::int32_t reader = slot.Reader; reader >= 0) {
       FDevices[static_cast<std::size_t>(reader)].Fresh = false;
+      // A reader already passed must be evaluated again in the next pass.
+      FRevisit = FRevisit || static_cast<std::size_t>(reader) <= FCurrent;
     }
   }
   void FindSkippable();
@@ -115,19 +134,14 @@ private:
   void WriteNetMarks(std::uint32_t net, bool always);
 
   // Slots: one per pin, the pins of each net side by side.
-  std::vector<TLevel> FValue;
-  std::vector<TDevice*> FDriver;
+  std::vector<TSlot> FSlots;
   std::vector<std::int32_t> FSlotNet;  ///< -1 for a pin without a wire
-  /// The net a level given to the slot spreads over, or -1 (an input, or a pin without a wire).
-  std::vector<std::int32_t> FPropagateNet;
   std::vector<TPin*> FPin;
   std::vector<TLevel> FWrittenValue;
   std::vector<TDevice*> FWrittenDriver;
 
-  // Nets: slots [FNetFirst[n], FNetFirst[n + 1]), wires and joints likewise.
-  std::vector<std::uint32_t> FNetFirst;
-  std::vector<std::uint32_t> FVisitedPass;
-  std::vector<TLevel> FNetValue;
+  // Nets, and their wires and joints: [FNetFirstWire[n], FNetFirstWire[n + 1]), likewise.
+  std::vector<TNetState> FNets;
   std::vector<TLevel> FWrittenNetValue;
   std::vector<std::uint32_t> FNetFirstWire;
   std::vector<TWire*> FWires;
@@ -147,8 +161,9 @@ private:
   std::vector<TWire*> FOutsideWires;
   std::vector<TSolder*> FOutsideSolders;
 
-  /// Per slot, the device that reads it and may be skipped while its inputs hold, or -1.
-  std::vector<std::int32_t> FReader;
+  /// The slots whose drivers a new step clears: all but those of nets a skippable device
+  /// drives alone (see `FindSkippable`).
+  std::vector<std::uint32_t> FClearedSlots;
   /// The skippable flip-flops, whose state may change between two settle loops.
   std::vector<std::uint32_t> FStateful;
 
@@ -157,9 +172,14 @@ private:
   std::vector<TPlanSource> FSources;
   /// The clocked flip-flops among `FDevices`, in order.
   std::vector<std::uint32_t> FClocked;
-  /// The pass now or last run; a net is visited in it when its `FVisitedPass` equals it. The
+  /// The pass now or last run; a net is visited in it when its `VisitedPass` equals it. The
   /// marks left by the last pass of a settle loop matter to the sources of the next step.
   std::uint32_t FPass = 1;
+  /// The device the pass is evaluating, and whether a device before it lost its freshness.
+  std::size_t FCurrent = 0;
+  bool FRevisit = false;
+  /// Whether every device may be skipped while its inputs hold.
+  bool FAllSkippable = false;
 
   std::uint64_t FPinStamp = 0;
   std::uint64_t FNetStamp = 0;
