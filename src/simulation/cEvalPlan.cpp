@@ -79,7 +79,7 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     if (!KindOf(*device, kind)) {
       return nullptr;
     }
-    plan->FDevices.push_back({device, kind.Kind, static_cast<std::uint8_t>(kind.Pins - 1), 0});
+    plan->FDevices.push_back({device, 0, kind.Kind, static_cast<std::uint8_t>(kind.Pins - 1)});
     for (int i = 0; i < device->PinCount(); ++i) {
       const TPin* pin = device->Pin(i);
       devicePins.insert(pin);
@@ -117,9 +117,9 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     plan->FSlotNet.push_back(net);
     TSlot slot;
     slot.Value = pin->Value;
-    slot.Driver = pin->Driver;
     slot.PropagateNet = pin->Kind != PinInput ? net : -1;
     plan->FSlots.push_back(slot);
+    plan->FDriver.push_back(pin->Driver);
   };
   std::unordered_set<const TWire*> planWires;
   std::unordered_set<const TSolder*> planSolders;
@@ -178,14 +178,15 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
         devicePins.insert(pin);
       }
     }
-    plan->FSources.push_back({source, slot});
+    plan->FSources.push_back(
+        {source, slot >= 0 ? static_cast<TInputDevice*>(source)->StepState() : nullptr, slot});
   }
 
   // What the objects show now is where the plan starts.
   for (const TSlot& slot : plan->FSlots) {
     plan->FWrittenValue.push_back(slot.Value);
-    plan->FWrittenDriver.push_back(slot.Driver);
   }
+  plan->FWrittenDriver = plan->FDriver;
   plan->FWrittenVisited.resize(nets.size());
   plan->FWrittenNetValue.resize(nets.size());
   for (std::size_t n = 0; n < nets.size(); ++n) {
@@ -224,9 +225,10 @@ void TEvalPlan::FindSkippable() {
   // flip-flop is the same while its state holds too; it also reads its own outputs, which only
   // it drives then.
   const std::size_t slotCount = FPin.size();
-  // The slots of the nets such a device drives alone name it whenever anyone can look: no one
-  // else drives them, and it drives them in its first evaluation. They keep their driver from
-  // step to step, so the device need not be evaluated again until its inputs change.
+  // The slots of the nets such a device drives alone name it from here on, as no one else
+  // drives them and it drives them in its first evaluation, before anyone looks. They keep
+  // that driver from step to step, so the device need not be evaluated again until its inputs
+  // change, nor write its name each time.
   std::vector<bool> kept(slotCount, false);
   std::vector<int> drivenSlots(FNets.size(), 0);
   const auto outputsOf = [](TKind kind) -> std::pair<std::uint32_t, std::uint32_t> {
@@ -255,6 +257,23 @@ void TEvalPlan::FindSkippable() {
                        !std::binary_search(FBoundaryNets.begin(), FBoundaryNets.end(),
                                            static_cast<std::uint32_t>(net)));
   };
+  const auto keep = [&](std::uint32_t slot, TDevice* driver) {
+    const std::int32_t net = FSlotNet[slot];
+    const std::uint32_t first = net >= 0 ? FNets[static_cast<std::size_t>(net)].First : slot;
+    const std::uint32_t end = net >= 0 ? FNets[static_cast<std::size_t>(net)].End : slot + 1;
+    std::fill(kept.begin() + first, kept.begin() + end, true);
+    if (driver) {
+      std::fill(FDriver.begin() + first, FDriver.begin() + end, driver);
+    }
+  };
+  const auto markBehind = [&](std::uint32_t slot, std::int32_t driver) {
+    const std::int32_t net = FSlotNet[slot];
+    const std::uint32_t first = net >= 0 ? FNets[static_cast<std::size_t>(net)].First : slot;
+    const std::uint32_t end = net >= 0 ? FNets[static_cast<std::size_t>(net)].End : slot + 1;
+    for (std::uint32_t s = first; s < end; ++s) {
+      FSlots[s].Behind = FSlots[s].Reader >= 0 && FSlots[s].Reader <= driver;
+    }
+  };
   for (std::size_t i = 0; i < FDevices.size(); ++i) {
     const TPlanDevice& device = FDevices[i];
     if (device.Kind == TKind::TriState) {
@@ -276,13 +295,22 @@ void TEvalPlan::FindSkippable() {
     if (device.Kind >= TKind::RS) {
       FStateful.push_back(static_cast<std::uint32_t>(i));
     }
+  }
+  for (std::size_t i = 0; i < FDevices.size(); ++i) {
+    if (!FDevices[i].Skippable) {
+      continue;
+    }
+    const std::uint32_t* pins = &FDevicePins[FDevices[i].FirstPin];
+    const auto [first, end] = outputsOf(FDevices[i].Kind);
     for (std::uint32_t k = first; k < end; ++k) {
-      const std::int32_t net = FSlotNet[pins[k]];
-      kept[pins[k]] = true;
-      if (net >= 0) {
-        const TNetState& state = FNets[static_cast<std::size_t>(net)];
-        std::fill(kept.begin() + state.First, kept.begin() + state.End, true);
-      }
+      keep(pins[k], FDevices[i].Object);
+      markBehind(pins[k], static_cast<std::int32_t>(i));
+    }
+  }
+  // A source drives its net at the start of every step, before anyone can look.
+  for (const TPlanSource& source : FSources) {
+    if (source.Slot >= 0 && drivesAlone(static_cast<std::uint32_t>(source.Slot))) {
+      keep(static_cast<std::uint32_t>(source.Slot), nullptr);
     }
   }
   FAllSkippable = std::all_of(FDevices.begin(), FDevices.end(),
@@ -300,7 +328,7 @@ bool TEvalPlan::Current() const {
 
 void TEvalPlan::ClearDrivers() {
   for (const std::uint32_t s : FClearedSlots) {
-    FSlots[s].Driver = nullptr;
+    FDriver[s] = nullptr;
   }
   for (TPin* pin : FBoundaryPins) {
     pin->Driver = nullptr;
@@ -328,8 +356,8 @@ int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint
     // would evaluate nothing: it only counts.
     if (FRevisit || !FAllSkippable) {
       FRevisit = false;
-      for (FCurrent = 0; FCurrent < size; ++FCurrent) {
-        TPlanDevice& device = FDevices[FCurrent];
+      for (std::size_t i = 0; i < size; ++i) {
+        TPlanDevice& device = FDevices[i];
         if (device.Fresh) {
           continue;
         }
@@ -349,7 +377,15 @@ int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint
 }
 
 void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {
-  for (const TPlanSource& source : FSources) {
+  // The sources lie far apart in memory and each is read once: ask for the ones ahead early.
+  constexpr std::size_t Ahead = 8;
+  const std::size_t count = FSources.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i + Ahead < count) {
+      __builtin_prefetch(FSources[i + Ahead].Object);
+      __builtin_prefetch(FSources[i + Ahead].State);
+    }
+    const TPlanSource& source = FSources[i];
     if (source.Slot < 0) {
       source.Object->Calculate();
     } else {
@@ -392,7 +428,7 @@ void TEvalPlan::TakeInBoundary() {
         Change(FSlots[s], FPin[s]->Value);
       }
       FWrittenValue[s] = FSlots[s].Value;
-      FSlots[s].Driver = FWrittenDriver[s] = FPin[s]->Driver;
+      FDriver[s] = FWrittenDriver[s] = FPin[s]->Driver;
     }
     const std::uint32_t wire = FNetFirstWire[n];
     if (wire < FNetFirstWire[n + 1]) {
@@ -433,11 +469,11 @@ void TEvalPlan::Publish() {
 }
 
 void TEvalPlan::WriteSlot(std::uint32_t slot) {
-  if (FSlots[slot].Value != FWrittenValue[slot] || FSlots[slot].Driver != FWrittenDriver[slot]) {
+  if (FSlots[slot].Value != FWrittenValue[slot] || FDriver[slot] != FWrittenDriver[slot]) {
     FWrittenValue[slot] = FSlots[slot].Value;
-    FWrittenDriver[slot] = FSlots[slot].Driver;
+    FWrittenDriver[slot] = FDriver[slot];
     FPin[slot]->Value = FSlots[slot].Value;
-    FPin[slot]->Driver = FSlots[slot].Driver;
+    FPin[slot]->Driver = FDriver[slot];
   }
 }
 
@@ -466,7 +502,7 @@ void TEvalPlan::WriteNetMarks(std::uint32_t net, bool always) {
 
 bool TEvalPlan::SetValue(std::uint32_t slot, TDevice* driver, TLevel level) {
   TSlot& own = FSlots[slot];
-  own.Driver = driver;
+  FDriver[slot] = driver;
   const bool changed = own.Value != level;
   if (changed) {
     Change(own, level);
@@ -480,20 +516,46 @@ bool TEvalPlan::SetValue(std::uint32_t slot, TDevice* driver, TLevel level) {
   }
   net.VisitedPass = FPass;
   net.Value = level;
-  bool netChanged = false;
+  std::fill(FDriver.begin() + net.First, FDriver.begin() + net.End, driver);
+  return ChangeNet(net, level) || changed;
+}
+
+bool TEvalPlan::DriveAlone(std::uint32_t slot, TLevel level) {
+  // The slots name the device already (see `FindSkippable`).
+  TSlot& own = FSlots[slot];
+  if (own.PropagateNet < 0) {
+    if (own.Value == level) {
+      return false;
+    }
+    Change(own, level);
+    return true;
+  }
+  // No one else drives the net, and the device is evaluated once a pass: the net is never
+  // visited yet and never fought over. The device's own pin lies among the net's.
+  TNetState& net = FNets[static_cast<std::size_t>(own.PropagateNet)];
+  net.VisitedPass = FPass;
+  net.Value = level;
+  return ChangeNet(net, level);
+}
+
+bool TEvalPlan::ChangeNet(const TNetState& net, TLevel level) {
+  bool changed = false;
   TSlot* const end = FSlots.data() + net.End;
   for (TSlot* pin = FSlots.data() + net.First; pin != end; ++pin) {
-    pin->Driver = driver;
     if (pin->Value != level) {
-      netChanged = true;
+      changed = true;
       Change(*pin, level);
     }
   }
-  return netChanged || changed;
+  return changed;
 }
 
-bool TEvalPlan::DriveOutput(TDevice* device, std::uint32_t slot, TLevel level) {
-  const TDevice* driver = FSlots[slot].Driver;
+bool TEvalPlan::DriveOutput(const TPlanDevice& planned, std::uint32_t slot, TLevel level) {
+  TDevice* device = planned.Object;
+  if (planned.Skippable) {
+    return DriveAlone(slot, level);
+  }
+  const TDevice* driver = FDriver[slot];
   if (driver && driver != device) {
     device->Contention = true;
     return true;
@@ -501,7 +563,8 @@ bool TEvalPlan::DriveOutput(TDevice* device, std::uint32_t slot, TLevel level) {
   return SetValue(slot, device, level);
 }
 
-bool TEvalPlan::DriveOutputs(TDevice* device, const std::uint32_t* pins, TLevel q, TLevel notQ) {
+bool TEvalPlan::DriveOutputs(const TPlanDevice& device, const std::uint32_t* pins, TLevel q,
+                             TLevel notQ) {
   const bool changedQ = DriveOutput(device, pins[0], q);
   const bool changedNotQ = DriveOutput(device, pins[1], notQ);
   return changedQ || changedNotQ;
@@ -548,7 +611,7 @@ bool TEvalPlan::EvaluateGate(const TPlanDevice& device, const std::uint32_t* pin
       level = Input(pins[1]) ^ Input(pins[2]) ^ (device.Kind == TKind::Xnor);
       break;
   }
-  return DriveOutput(device.Object, pins[0], level);
+  return DriveOutput(device, pins[0], level);
 }
 
 bool TEvalPlan::EvaluateTriState(const TPlanDevice& device, const std::uint32_t* pins) {
@@ -557,14 +620,14 @@ bool TEvalPlan::EvaluateTriState(const TPlanDevice& device, const std::uint32_t*
     return false;
   }
   const std::uint32_t output = pins[1];
-  const TDevice* driver = FSlots[output].Driver;
+  const TDevice* driver = FDriver[output];
   if (driver && driver != device.Object) {
     device.Object->Contention = true;
-    FSlots[output].Driver = nullptr;
+    FDriver[output] = nullptr;
     return true;
   }
   const bool changed = SetValue(output, device.Object, Input(pins[0]));
-  FSlots[output].Driver = nullptr;
+  FDriver[output] = nullptr;
   return changed;
 }
 
@@ -578,7 +641,7 @@ bool TEvalPlan::EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins)
     latch.Q = 0;
     latch.NotQ = 1;
   }
-  return DriveOutputs(&latch, pins, latch.Q, latch.NotQ);
+  return DriveOutputs(device, pins, latch.Q, latch.NotQ);
 }
 
 bool TEvalPlan::EvaluateClocked(const TPlanDevice& device, const std::uint32_t* pins,
@@ -589,21 +652,21 @@ bool TEvalPlan::EvaluateClocked(const TPlanDevice& device, const std::uint32_t* 
     flipFlop.MasterQ = 1;
     flipFlop.MasterNotQ = 0;
     flipFlop.Initial = false;
-    if (DriveOutputs(&flipFlop, pins, 1, 0)) {
+    if (DriveOutputs(device, pins, 1, 0)) {
       return true;
     }
   } else if (Input(pins[TClockedFlipFlop::PinClear]) || flipFlop.Initial) {
     flipFlop.MasterQ = 0;
     flipFlop.MasterNotQ = 1;
     flipFlop.Initial = false;
-    if (DriveOutputs(&flipFlop, pins, 0, 1)) {
+    if (DriveOutputs(device, pins, 0, 1)) {
       return true;
     }
   }
   if (Input(pins[TClockedFlipFlop::PinClock]) == passLevel) {
-    return DriveOutputs(&flipFlop, pins, flipFlop.MasterQ, flipFlop.MasterNotQ);
+    return DriveOutputs(device, pins, flipFlop.MasterQ, flipFlop.MasterNotQ);
   }
-  return DriveOutputs(&flipFlop, pins, FSlots[pins[0]].Value, FSlots[pins[1]].Value);
+  return DriveOutputs(device, pins, FSlots[pins[0]].Value, FSlots[pins[1]].Value);
 }
 
 }  // namespace logivane

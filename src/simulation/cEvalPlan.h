@@ -62,10 +62,10 @@ public:
 private:
   struct TPlanDevice {
     TDevice* Object;
-    TKind Kind;
-    std::uint8_t Inputs;
     /// Where the device's slots start in `FDevicePins`, in pin order.
     std::uint32_t FirstPin;
+    TKind Kind;
+    std::uint8_t Inputs;
     /// Whether the device may be skipped while its inputs hold (see `Settle`).
     bool Skippable = false;
     /// Whether it has been evaluated in this step and none of its inputs has changed since.
@@ -74,14 +74,17 @@ private:
     bool Fresh = false;
   };
 
-  /// What the passes keep of a pin.
+  /// What the passes keep of a pin but its driver, which lies apart in `FDriver`: the passes
+  /// seldom need it.
   struct TSlot {
-    TDevice* Driver = nullptr;
     TLevel Value = 0;
     /// The net a level given to the slot spreads over, or -1 (an input, or no wire).
     std::int32_t PropagateNet = -1;
     /// The device that reads the slot and may be skipped while its inputs hold, or -1.
     std::int32_t Reader = -1;
+    /// Whether the reader comes no later in the order than the device that drives the slot
+    /// alone, so that a change the driver makes calls for another pass (see `FRevisit`).
+    bool Behind = false;
   };
   /// What the passes keep of a net: its slots [First, End), the pass that last drove it
   /// (`FPass`) and its level.
@@ -93,6 +96,8 @@ private:
   };
   struct TPlanSource {
     TDevice* Object;
+    /// What `NextLevel` reads, for a source the plan drives (see `TInputDevice::StepState`).
+    const void* State;
     /// The slot of its output when the plan drives it, else -1.
     std::int32_t Slot;
   };
@@ -106,9 +111,13 @@ private:
   bool EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins);
   bool EvaluateClocked(const TPlanDevice& device, const std::uint32_t* pins, TLevel passLevel);
   /// `TDevice::DriveOutput` on slot `slot`.
-  bool DriveOutput(TDevice* device, std::uint32_t slot, TLevel level);
+  bool DriveOutput(const TPlanDevice& device, std::uint32_t slot, TLevel level);
+  /// `DriveOutput` for a device that drives the net of `slot` alone (see `FindSkippable`).
+  bool DriveAlone(std::uint32_t slot, TLevel level);
+  /// Gives every slot of `net` the level `level`; true when one changed.
+  bool ChangeNet(const TNetState& net, TLevel level);
   /// Both outputs of a flip-flop, as `TFlipFlop::DriveOutputs`.
-  bool DriveOutputs(TDevice* device, const std::uint32_t* pins, TLevel q, TLevel notQ);
+  bool DriveOutputs(const TPlanDevice& device, const std::uint32_t* pins, TLevel q, TLevel notQ);
   /// `TPin::SetValue` on slot `slot`.
   bool SetValue(std::uint32_t slot, TDevice* driver, TLevel level);
   TLevel Input(std::uint32_t slot) const { return FSlots[slot].Value & 1; }
@@ -117,8 +126,9 @@ private:
     slot.Value = level;
     if (const std::int32_t reader = slot.Reader; reader >= 0) {
       FDevices[static_cast<std::size_t>(reader)].Fresh = false;
-      // A reader already passed must be evaluated again in the next pass.
-      FRevisit = FRevisit || static_cast<std::size_t>(reader) <= FCurrent;
+      if (slot.Behind) {
+        FRevisit = true;
+      }
     }
   }
   void FindSkippable();
@@ -135,6 +145,7 @@ private:
 
   // Slots: one per pin, the pins of each net side by side.
   std::vector<TSlot> FSlots;
+  std::vector<TDevice*> FDriver;
   std::vector<std::int32_t> FSlotNet;  ///< -1 for a pin without a wire
   std::vector<TPin*> FPin;
   std::vector<TLevel> FWrittenValue;
@@ -175,8 +186,8 @@ private:
   /// The pass now or last run; a net is visited in it when its `VisitedPass` equals it. The
   /// marks left by the last pass of a settle loop matter to the sources of the next step.
   std::uint32_t FPass = 1;
-  /// The device the pass is evaluating, and whether a device before it lost its freshness.
-  std::size_t FCurrent = 0;
+  /// Whether a pass changed an input of a device it had passed already. When every device
+  /// drives its nets alone, only a `Behind` slot can tell.
   bool FRevisit = false;
   /// Whether every device may be skipped while its inputs hold.
   bool FAllSkippable = false;

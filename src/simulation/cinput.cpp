@@ -97,7 +97,7 @@ void TSeqInputDevice::Advance() {
   if (Position < 1 || Position > Sequence.size()) {
     Position = 1;
   }
-  Level = CharacterLevel(Sequence[Position - 1]);
+  Level = CharacterLevel(Sequence.at(Position - 1));
   if (++Position > Sequence.size()) {
     Position = 1;
   }

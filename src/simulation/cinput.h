@@ -29,6 +29,8 @@ public:
   /// Advances the source by one step and returns the level it drives now. A compiled level
   /// calls this and drives the level itself.
   virtual TLevel NextLevel() = 0;
+  /// Where the fields `NextLevel` reads begin, so that a compiled level can ask for them ahead.
+  virtual const void* StepState() const { return this; }
 
 protected:
   TInputDevice();
@@ -70,6 +72,7 @@ public:
   void Draw(QPainter& dc) override;
   /// Advances, then drives the new level.
   TLevel NextLevel() override;
+  const void* StepState() const override { return &Phase; }
   void Reset() override;
   void DrawState(QPainter& dc) override;
   void RecordState() override;
