@@ -307,10 +307,12 @@ void TEvalPlan::FindSkippable() {
       markBehind(pins[k], static_cast<std::int32_t>(i));
     }
   }
-  // A source drives its net at the start of every step, before anyone can look.
-  for (const TPlanSource& source : FSources) {
+  // A source drives its net at the start of every step, before anyone can look. Passes never
+  // drive a net it drives alone, so it always finds it unvisited.
+  for (TPlanSource& source : FSources) {
     if (source.Slot >= 0 && drivesAlone(static_cast<std::uint32_t>(source.Slot))) {
-      keep(static_cast<std::uint32_t>(source.Slot), nullptr);
+      keep(static_cast<std::uint32_t>(source.Slot), source.Object);
+      source.Alone = true;
     }
   }
   FAllSkippable = std::all_of(FDevices.begin(), FDevices.end(),
@@ -349,31 +351,33 @@ int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint
   int passes = 0;
   FRevisit = true;
   do {
-    total.Changed = false;
-    total.Culprit = nullptr;
     StartPass();
     // When every device may be skipped and none lost its freshness behind the pass, the pass
     // would evaluate nothing: it only counts.
-    if (FRevisit || !FAllSkippable) {
-      FRevisit = false;
-      for (std::size_t i = 0; i < size; ++i) {
-        TPlanDevice& device = FDevices[i];
-        if (device.Fresh) {
-          continue;
-        }
-        device.Fresh = device.Skippable;
-        if (Evaluate(device)) {
-          // None of these devices reports a race or contention itself; see `TMacro::Settle`.
-          total.Changed = true;
-          total.Culprit = displayed ? device.Object : nullptr;
-        }
-      }
-    }
+    TDevice* changer = FRevisit || !FAllSkippable ? RunPass() : nullptr;
+    // None of these devices reports a race or contention itself; see `TMacro::Settle`.
+    total.Changed = changer != nullptr;
+    total.Culprit = displayed ? changer : nullptr;
     evaluations += size;
     ++passes;
   } while (total.Changed && passes <= maxPasses);
   ShareWithOutside();
   return passes;
+}
+
+TDevice* TEvalPlan::RunPass() {
+  FRevisit = false;
+  TDevice* changer = nullptr;
+  for (TPlanDevice& device : FDevices) {
+    if (device.Fresh) {
+      continue;
+    }
+    device.Fresh = device.Skippable;
+    if (Evaluate(device)) {
+      changer = device.Object;
+    }
+  }
+  return changer;
 }
 
 void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {
@@ -390,8 +394,13 @@ void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {
       source.Object->Calculate();
     } else {
       // A source drives without looking for a fight, as `TInputDevice::Calculate` does.
-      SetValue(static_cast<std::uint32_t>(source.Slot), source.Object,
-               static_cast<TInputDevice*>(source.Object)->NextLevel());
+      const auto slot = static_cast<std::uint32_t>(source.Slot);
+      const TLevel level = static_cast<TInputDevice*>(source.Object)->NextLevel();
+      if (source.Alone) {
+        DriveAlone(slot, level);
+      } else {
+        SetValue(slot, source.Object, level);
+      }
     }
   }
   evaluations += FSources.size();
@@ -520,7 +529,7 @@ bool TEvalPlan::SetValue(std::uint32_t slot, TDevice* driver, TLevel level) {
   return ChangeNet(net, level) || changed;
 }
 
-bool TEvalPlan::DriveAlone(std::uint32_t slot, TLevel level) {
+inline bool TEvalPlan::DriveAlone(std::uint32_t slot, TLevel level) {
   // The slots name the device already (see `FindSkippable`).
   TSlot& own = FSlots[slot];
   if (own.PropagateNet < 0) {
@@ -538,7 +547,7 @@ bool TEvalPlan::DriveAlone(std::uint32_t slot, TLevel level) {
   return ChangeNet(net, level);
 }
 
-bool TEvalPlan::ChangeNet(const TNetState& net, TLevel level) {
+inline bool TEvalPlan::ChangeNet(const TNetState& net, TLevel level) {
   bool changed = false;
   TSlot* const end = FSlots.data() + net.End;
   for (TSlot* pin = FSlots.data() + net.First; pin != end; ++pin) {
@@ -550,7 +559,7 @@ bool TEvalPlan::ChangeNet(const TNetState& net, TLevel level) {
   return changed;
 }
 
-bool TEvalPlan::DriveOutput(const TPlanDevice& planned, std::uint32_t slot, TLevel level) {
+inline bool TEvalPlan::DriveOutput(const TPlanDevice& planned, std::uint32_t slot, TLevel level) {
   TDevice* device = planned.Object;
   if (planned.Skippable) {
     return DriveAlone(slot, level);
@@ -570,7 +579,7 @@ bool TEvalPlan::DriveOutputs(const TPlanDevice& device, const std::uint32_t* pin
   return changedQ || changedNotQ;
 }
 
-bool TEvalPlan::Evaluate(const TPlanDevice& device) {
+inline bool TEvalPlan::Evaluate(const TPlanDevice& device) {
   const std::uint32_t* pins = &FDevicePins[device.FirstPin];
   switch (device.Kind) {
     case TKind::TriState:
@@ -582,36 +591,31 @@ bool TEvalPlan::Evaluate(const TPlanDevice& device) {
     case TKind::JK:
       return EvaluateClocked(device, pins, 0);
     default:
-      return EvaluateGate(device, pins);
+      return DriveOutput(device, pins[0], GateLevel(device, pins));
   }
 }
 
-bool TEvalPlan::EvaluateGate(const TPlanDevice& device, const std::uint32_t* pins) {
+inline TLevel TEvalPlan::GateLevel(const TPlanDevice& device, const std::uint32_t* pins) const {
   TLevel level = 0;
   switch (device.Kind) {
     case TKind::Not:
-      level = Input(pins[1]) ^ 1;
-      break;
+      return Input(pins[1]) ^ 1;
     case TKind::And:
     case TKind::Nand:
       level = 1;
       for (std::uint32_t k = 1; k <= device.Inputs; ++k) {
         level &= Input(pins[k]);
       }
-      level ^= device.Kind == TKind::Nand;
-      break;
+      return level ^ (device.Kind == TKind::Nand);
     case TKind::Or:
     case TKind::Nor:
       for (std::uint32_t k = 1; k <= device.Inputs; ++k) {
         level |= Input(pins[k]);
       }
-      level ^= device.Kind == TKind::Nor;
-      break;
+      return level ^ (device.Kind == TKind::Nor);
     default:
-      level = Input(pins[1]) ^ Input(pins[2]) ^ (device.Kind == TKind::Xnor);
-      break;
+      return Input(pins[1]) ^ Input(pins[2]) ^ (device.Kind == TKind::Xnor);
   }
-  return DriveOutput(device, pins[0], level);
 }
 
 bool TEvalPlan::EvaluateTriState(const TPlanDevice& device, const std::uint32_t* pins) {

@@ -100,13 +100,16 @@ private:
     const void* State;
     /// The slot of its output when the plan drives it, else -1.
     std::int32_t Slot;
+    /// Whether it drives the net of `Slot` alone (see `FindSkippable`).
+    bool Alone = false;
   };
 
   TEvalPlan() = default;
 
   /// Evaluates device `index` and reports whether it changed a pin.
   bool Evaluate(const TPlanDevice& device);
-  bool EvaluateGate(const TPlanDevice& device, const std::uint32_t* pins);
+  /// The output level of a gate.
+  TLevel GateLevel(const TPlanDevice& device, const std::uint32_t* pins) const;
   bool EvaluateTriState(const TPlanDevice& device, const std::uint32_t* pins);
   bool EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins);
   bool EvaluateClocked(const TPlanDevice& device, const std::uint32_t* pins, TLevel passLevel);
@@ -134,6 +137,8 @@ private:
   void FindSkippable();
 
   void StartPass();
+  /// Evaluates every device that is not fresh, in order; returns the last that changed a pin.
+  TDevice* RunPass();
   void TakeInBoundary();
   /// Writes what devices outside the plan read during the step: see the class comment.
   void ShareWithOutside();
