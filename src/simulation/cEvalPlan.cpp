@@ -218,77 +218,67 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   return plan;
 }
 
+std::pair<std::uint32_t, std::uint32_t> TEvalPlan::OutputsOf(TKind kind) {
+  if (kind == TKind::TriState) {
+    return {1, 2};
+  }
+  return {0, kind >= TKind::RS ? 2 : 1};
+}
+
+std::pair<std::uint32_t, std::uint32_t> TEvalPlan::NetSlots(std::uint32_t slot) const {
+  const std::int32_t net = FSlotNet[slot];
+  if (net < 0) {
+    return {slot, slot + 1};
+  }
+  const TNetState& state = FNets[static_cast<std::size_t>(net)];
+  return {state.First, state.End};
+}
+
+std::vector<bool> TEvalPlan::SoleDriverSlots() const {
+  std::vector<int> drivenSlots(FNets.size(), 0);
+  const auto count = [&](std::uint32_t slot) {
+    if (const std::int32_t net = FSlotNet[slot]; net >= 0) {
+      ++drivenSlots[static_cast<std::size_t>(net)];
+    }
+  };
+  for (const TPlanDevice& device : FDevices) {
+    const auto [first, end] = OutputsOf(device.Kind);
+    for (std::uint32_t k = first; k < end; ++k) {
+      count(FDevicePins[device.FirstPin + k]);
+    }
+  }
+  for (const TPlanSource& source : FSources) {
+    if (source.Slot >= 0) {
+      count(static_cast<std::uint32_t>(source.Slot));
+    }
+  }
+  std::vector<bool> sole(FSlots.size());
+  for (std::uint32_t s = 0; s < sole.size(); ++s) {
+    const std::int32_t net = FSlotNet[s];
+    sole[s] = net < 0 || (drivenSlots[static_cast<std::size_t>(net)] == 1 &&
+                          !std::binary_search(FBoundaryNets.begin(), FBoundaryNets.end(),
+                                              static_cast<std::uint32_t>(net)));
+  }
+  return sole;
+}
+
 void TEvalPlan::FindSkippable() {
   // A gate evaluated again with the inputs it had gives its level to a net that holds it
   // already, with the driver mark it has. That is no change at all when nothing else can drive
   // the net: then the only other trace, the net's mark for the pass, is read by no one. A
   // flip-flop is the same while its state holds too; it also reads its own outputs, which only
   // it drives then.
-  const std::size_t slotCount = FPin.size();
-  // The slots of the nets such a device drives alone name it from here on, as no one else
-  // drives them and it drives them in its first evaluation, before anyone looks. They keep
-  // that driver from step to step, so the device need not be evaluated again until its inputs
-  // change, nor write its name each time.
-  std::vector<bool> kept(slotCount, false);
-  std::vector<int> drivenSlots(FNets.size(), 0);
-  const auto outputsOf = [](TKind kind) -> std::pair<std::uint32_t, std::uint32_t> {
-    if (kind == TKind::TriState) {
-      return {1, 2};
-    }
-    return {0, kind >= TKind::RS ? 2 : 1};
-  };
-  for (const TPlanDevice& device : FDevices) {
-    const std::uint32_t* pins = &FDevicePins[device.FirstPin];
-    const auto [first, end] = outputsOf(device.Kind);
-    for (std::uint32_t k = first; k < end; ++k) {
-      if (const std::int32_t net = FSlotNet[pins[k]]; net >= 0) {
-        ++drivenSlots[static_cast<std::size_t>(net)];
-      }
-    }
-  }
-  for (const TPlanSource& source : FSources) {
-    if (source.Slot >= 0 && FSlotNet[static_cast<std::size_t>(source.Slot)] >= 0) {
-      ++drivenSlots[static_cast<std::size_t>(FSlotNet[static_cast<std::size_t>(source.Slot)])];
-    }
-  }
-  const auto drivesAlone = [&](std::uint32_t slot) {
-    const std::int32_t net = FSlotNet[slot];
-    return net < 0 || (drivenSlots[static_cast<std::size_t>(net)] == 1 &&
-                       !std::binary_search(FBoundaryNets.begin(), FBoundaryNets.end(),
-                                           static_cast<std::uint32_t>(net)));
-  };
-  const auto keep = [&](std::uint32_t slot, TDevice* driver) {
-    const std::int32_t net = FSlotNet[slot];
-    const std::uint32_t first = net >= 0 ? FNets[static_cast<std::size_t>(net)].First : slot;
-    const std::uint32_t end = net >= 0 ? FNets[static_cast<std::size_t>(net)].End : slot + 1;
-    std::fill(kept.begin() + first, kept.begin() + end, true);
-    if (driver) {
-      std::fill(FDriver.begin() + first, FDriver.begin() + end, driver);
-    }
-  };
-  const auto markBehind = [&](std::uint32_t slot, std::int32_t driver) {
-    const std::int32_t net = FSlotNet[slot];
-    const std::uint32_t first = net >= 0 ? FNets[static_cast<std::size_t>(net)].First : slot;
-    const std::uint32_t end = net >= 0 ? FNets[static_cast<std::size_t>(net)].End : slot + 1;
-    for (std::uint32_t s = first; s < end; ++s) {
-      FSlots[s].Behind = FSlots[s].Reader >= 0 && FSlots[s].Reader <= driver;
-    }
-  };
+  const std::vector<bool> sole = SoleDriverSlots();
   for (std::size_t i = 0; i < FDevices.size(); ++i) {
-    const TPlanDevice& device = FDevices[i];
-    if (device.Kind == TKind::TriState) {
-      continue;
-    }
+    TPlanDevice& device = FDevices[i];
     const std::uint32_t* pins = &FDevicePins[device.FirstPin];
-    const auto [first, end] = outputsOf(device.Kind);
-    bool alone = true;
-    for (std::uint32_t k = first; k < end; ++k) {
-      alone = alone && drivesAlone(pins[k]);
-    }
-    if (!alone) {
+    const auto [first, end] = OutputsOf(device.Kind);
+    device.Skippable =
+        device.Kind != TKind::TriState &&
+        std::all_of(pins + first, pins + end, [&](std::uint32_t s) { return sole[s]; });
+    if (!device.Skippable) {
       continue;
     }
-    FDevices[i].Skippable = true;
     for (std::uint32_t k = end; k <= device.Inputs; ++k) {
       FSlots[pins[k]].Reader = static_cast<std::int32_t>(i);
     }
@@ -296,28 +286,49 @@ void TEvalPlan::FindSkippable() {
       FStateful.push_back(static_cast<std::uint32_t>(i));
     }
   }
+  FAllSkippable = std::all_of(FDevices.begin(), FDevices.end(),
+                              [](const TPlanDevice& device) { return device.Skippable; });
+  // A source drives its net at the start of every step, before anyone can look. Passes never
+  // drive a net it drives alone, so it always finds it unvisited.
+  for (TPlanSource& source : FSources) {
+    source.Alone = source.Slot >= 0 && sole[static_cast<std::size_t>(source.Slot)];
+  }
+  KeepDrivers();
+}
+
+void TEvalPlan::KeepDrivers() {
+  // The slots of the nets a skippable device or a source drives alone name it from here on,
+  // as no one else drives them and it drives them in its first evaluation, before anyone
+  // looks. They keep that driver from step to step, so the device need not be evaluated again
+  // until its inputs change, nor write its name each time.
+  std::vector<bool> kept(FSlots.size(), false);
+  const auto keep = [&](std::uint32_t slot, TDevice* driver) {
+    const auto [first, end] = NetSlots(slot);
+    std::fill(kept.begin() + first, kept.begin() + end, true);
+    std::fill(FDriver.begin() + first, FDriver.begin() + end, driver);
+  };
   for (std::size_t i = 0; i < FDevices.size(); ++i) {
     if (!FDevices[i].Skippable) {
       continue;
     }
     const std::uint32_t* pins = &FDevicePins[FDevices[i].FirstPin];
-    const auto [first, end] = outputsOf(FDevices[i].Kind);
+    const auto [first, end] = OutputsOf(FDevices[i].Kind);
     for (std::uint32_t k = first; k < end; ++k) {
       keep(pins[k], FDevices[i].Object);
-      markBehind(pins[k], static_cast<std::int32_t>(i));
+      // A change it makes to a reader it follows in the order calls for another pass.
+      const auto [from, to] = NetSlots(pins[k]);
+      for (std::uint32_t s = from; s < to; ++s) {
+        FSlots[s].Behind =
+            FSlots[s].Reader >= 0 && FSlots[s].Reader <= static_cast<std::int32_t>(i);
+      }
     }
   }
-  // A source drives its net at the start of every step, before anyone can look. Passes never
-  // drive a net it drives alone, so it always finds it unvisited.
-  for (TPlanSource& source : FSources) {
-    if (source.Slot >= 0 && drivesAlone(static_cast<std::uint32_t>(source.Slot))) {
+  for (const TPlanSource& source : FSources) {
+    if (source.Alone) {
       keep(static_cast<std::uint32_t>(source.Slot), source.Object);
-      source.Alone = true;
     }
   }
-  FAllSkippable = std::all_of(FDevices.begin(), FDevices.end(),
-                              [](const TPlanDevice& device) { return device.Skippable; });
-  for (std::uint32_t s = 0; s < slotCount; ++s) {
+  for (std::uint32_t s = 0; s < kept.size(); ++s) {
     if (!kept[s]) {
       FClearedSlots.push_back(s);
     }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace logivane {
@@ -134,7 +135,16 @@ private:
       }
     }
   }
+  /// The output pins of a device of kind `kind`: [first, end) of its pin numbers.
+  static std::pair<std::uint32_t, std::uint32_t> OutputsOf(TKind kind);
+  /// The slots that share the net of `slot`, [first, end); `slot` alone without a net.
+  std::pair<std::uint32_t, std::uint32_t> NetSlots(std::uint32_t slot) const;
+  /// Per slot, whether one pin at most drives its net (a pin without a net counts as one).
+  std::vector<bool> SoleDriverSlots() const;
+  /// Finds the devices that may be skipped and the sources that drive their nets alone.
   void FindSkippable();
+  /// Names the sole drivers in their nets' slots for good; see `FClearedSlots`.
+  void KeepDrivers();
 
   void StartPass();
   /// Evaluates every device that is not fresh, in order; returns the last that changed a pin.
