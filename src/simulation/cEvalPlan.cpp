@@ -116,7 +116,7 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     plan->FPin.push_back(pin);
     plan->FSlotNet.push_back(net);
     TSlot slot;
-    slot.Value = pin->Value;
+    slot.Cell = static_cast<std::uint32_t>(plan->FSlots.size());
     slot.PropagateNet = pin->Kind != PinInput ? net : -1;
     plan->FSlots.push_back(slot);
     plan->FDriver.push_back(pin->Driver);
@@ -145,7 +145,7 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     if (boundary) {
       plan->FBoundaryNets.push_back(static_cast<std::uint32_t>(n));
     }
-    plan->FNets.push_back({first, static_cast<std::uint32_t>(plan->FPin.size()), 0, 0});
+    plan->FNets.push_back({first, static_cast<std::uint32_t>(plan->FPin.size()), 0, 0, 0, false});
   }
   plan->FNetFirstWire.push_back(static_cast<std::uint32_t>(plan->FWires.size()));
   plan->FNetFirstSolder.push_back(static_cast<std::uint32_t>(plan->FSolders.size()));
@@ -183,20 +183,26 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   }
 
   // What the objects show now is where the plan starts.
-  for (const TSlot& slot : plan->FSlots) {
-    plan->FWrittenValue.push_back(slot.Value);
+  plan->FFirstNetCell = static_cast<std::uint32_t>(plan->FPin.size());
+  for (const TPin* pin : plan->FPin) {
+    plan->FLevels.push_back(pin->Value);
   }
+  plan->FWrittenValue = plan->FLevels;
   plan->FWrittenDriver = plan->FDriver;
   plan->FWrittenVisited.resize(nets.size());
   plan->FWrittenNetValue.resize(nets.size());
   for (std::size_t n = 0; n < nets.size(); ++n) {
     const std::uint32_t first = plan->FNetFirstWire[n];
     const bool wired = first < plan->FNetFirstWire[n + 1];
-    plan->FNets[n].Value = plan->FWrittenNetValue[n] = wired ? plan->FWires[first]->Value : 0;
+    plan->FWrittenNetValue[n] = wired ? plan->FWires[first]->Value : 0;
+    plan->FLevels.push_back(plan->FWrittenNetValue[n]);
     plan->FWrittenVisited[n] = wired && plan->FWires[first]->Visited;
     plan->FNets[n].VisitedPass = plan->FWrittenVisited[n] ? plan->FPass : 0;
   }
   plan->FindSkippable();
+  for (const std::uint32_t slot : plan->FDevicePins) {
+    plan->FDeviceCells.push_back(plan->FSlots[slot].Cell);
+  }
 
   for (const std::uint32_t n : plan->FBoundaryNets) {
     for (std::uint32_t s = plan->FNets[n].First; s < plan->FNets[n].End; ++s) {
@@ -296,6 +302,24 @@ void TEvalPlan::FindSkippable() {
   KeepDrivers();
 }
 
+void TEvalPlan::ShareLevel(std::uint32_t n) {
+  TNetState& net = FNets[n];
+  const TLevel level = FLevels[NetCell(n)];
+  if (!std::all_of(FLevels.begin() + net.First, FLevels.begin() + net.End,
+                   [level](TLevel pin) { return pin == level; })) {
+    return;
+  }
+  net.Shared = true;
+  net.ReadersFirst = static_cast<std::uint32_t>(FNetReaders.size());
+  for (std::uint32_t s = net.First; s < net.End; ++s) {
+    FSlots[s].Cell = NetCell(n);
+    if (FSlots[s].Reader >= 0) {
+      FNetReaders.push_back({static_cast<std::uint32_t>(FSlots[s].Reader), FSlots[s].Behind});
+    }
+  }
+  net.ReadersEnd = static_cast<std::uint32_t>(FNetReaders.size());
+}
+
 void TEvalPlan::KeepDrivers() {
   // The slots of the nets a skippable device or a source drives alone name it from here on,
   // as no one else drives them and it drives them in its first evaluation, before anyone
@@ -306,6 +330,9 @@ void TEvalPlan::KeepDrivers() {
     const auto [first, end] = NetSlots(slot);
     std::fill(kept.begin() + first, kept.begin() + end, true);
     std::fill(FDriver.begin() + first, FDriver.begin() + end, driver);
+    if (FSlotNet[slot] >= 0) {
+      ShareLevel(static_cast<std::uint32_t>(FSlotNet[slot]));
+    }
   };
   for (std::size_t i = 0; i < FDevices.size(); ++i) {
     if (!FDevices[i].Skippable) {
@@ -314,13 +341,13 @@ void TEvalPlan::KeepDrivers() {
     const std::uint32_t* pins = &FDevicePins[FDevices[i].FirstPin];
     const auto [first, end] = OutputsOf(FDevices[i].Kind);
     for (std::uint32_t k = first; k < end; ++k) {
-      keep(pins[k], FDevices[i].Object);
       // A change it makes to a reader it follows in the order calls for another pass.
       const auto [from, to] = NetSlots(pins[k]);
       for (std::uint32_t s = from; s < to; ++s) {
         FSlots[s].Behind =
             FSlots[s].Reader >= 0 && FSlots[s].Reader <= static_cast<std::int32_t>(i);
       }
+      keep(pins[k], FDevices[i].Object);
     }
   }
   for (const TPlanSource& source : FSources) {
@@ -420,9 +447,9 @@ void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {
 void TEvalPlan::LatchFlipFlops() {
   for (const std::uint32_t i : FClocked) {
     const TPlanDevice& device = FDevices[i];
-    const std::uint32_t* pins = &FDevicePins[device.FirstPin];
-    const auto input = [this, pins](int pin) {
-      return Input(pins[pin]);
+    const std::uint32_t* cells = &FDeviceCells[device.FirstPin];
+    const auto input = [this, cells](int pin) {
+      return Input(cells[pin]);
     };
     if (device.Kind == TKind::D) {
       static_cast<TDFlipFlop&>(*device.Object).LoadMaster(input);
@@ -444,15 +471,15 @@ void TEvalPlan::StartPass() {
 void TEvalPlan::TakeInBoundary() {
   for (const std::uint32_t n : FBoundaryNets) {
     for (std::uint32_t s = FNets[n].First; s < FNets[n].End; ++s) {
-      if (FSlots[s].Value != FPin[s]->Value) {
-        Change(FSlots[s], FPin[s]->Value);
+      if (FLevels[s] != FPin[s]->Value) {
+        Change(s, FPin[s]->Value);
       }
-      FWrittenValue[s] = FSlots[s].Value;
+      FWrittenValue[s] = FLevels[s];
       FDriver[s] = FWrittenDriver[s] = FPin[s]->Driver;
     }
     const std::uint32_t wire = FNetFirstWire[n];
     if (wire < FNetFirstWire[n + 1]) {
-      FNets[n].Value = FWrittenNetValue[n] = FWires[wire]->Value;
+      FLevels[NetCell(n)] = FWrittenNetValue[n] = FWires[wire]->Value;
     }
   }
 }
@@ -489,19 +516,21 @@ void TEvalPlan::Publish() {
 }
 
 void TEvalPlan::WriteSlot(std::uint32_t slot) {
-  if (FSlots[slot].Value != FWrittenValue[slot] || FDriver[slot] != FWrittenDriver[slot]) {
-    FWrittenValue[slot] = FSlots[slot].Value;
+  const TLevel level = FLevels[FSlots[slot].Cell];
+  if (level != FWrittenValue[slot] || FDriver[slot] != FWrittenDriver[slot]) {
+    FWrittenValue[slot] = level;
     FWrittenDriver[slot] = FDriver[slot];
-    FPin[slot]->Value = FSlots[slot].Value;
+    FPin[slot]->Value = level;
     FPin[slot]->Driver = FDriver[slot];
   }
 }
 
 void TEvalPlan::WriteNet(std::uint32_t net) {
-  if (FNets[net].Value != FWrittenNetValue[net]) {
-    FWrittenNetValue[net] = FNets[net].Value;
+  const TLevel level = FLevels[NetCell(net)];
+  if (level != FWrittenNetValue[net]) {
+    FWrittenNetValue[net] = level;
     for (std::uint32_t w = FNetFirstWire[net]; w < FNetFirstWire[net + 1]; ++w) {
-      FWires[w]->Value = FNets[net].Value;
+      FWires[w]->Value = level;
     }
   }
 }
@@ -521,50 +550,61 @@ void TEvalPlan::WriteNetMarks(std::uint32_t net, bool always) {
 }
 
 bool TEvalPlan::SetValue(std::uint32_t slot, TDevice* driver, TLevel level) {
-  TSlot& own = FSlots[slot];
   FDriver[slot] = driver;
-  const bool changed = own.Value != level;
+  const bool changed = FLevels[slot] != level;
   if (changed) {
-    Change(own, level);
+    Change(slot, level);
   }
-  if (own.PropagateNet < 0) {
+  const std::int32_t n = FSlots[slot].PropagateNet;
+  if (n < 0) {
     return changed;
   }
-  TNetState& net = FNets[static_cast<std::size_t>(own.PropagateNet)];
+  TNetState& net = FNets[static_cast<std::size_t>(n)];
   if (net.VisitedPass == FPass) {
     return changed;
   }
   net.VisitedPass = FPass;
-  net.Value = level;
+  FLevels[NetCell(static_cast<std::uint32_t>(n))] = level;
   std::fill(FDriver.begin() + net.First, FDriver.begin() + net.End, driver);
   return ChangeNet(net, level) || changed;
 }
 
 inline bool TEvalPlan::DriveAlone(std::uint32_t slot, TLevel level) {
-  // The slots name the device already (see `FindSkippable`).
-  TSlot& own = FSlots[slot];
-  if (own.PropagateNet < 0) {
-    if (own.Value == level) {
+  // The slots name the device already (see `KeepDrivers`).
+  const std::int32_t n = FSlots[slot].PropagateNet;
+  if (n < 0) {
+    if (FLevels[slot] == level) {
       return false;
     }
-    Change(own, level);
+    Change(slot, level);
     return true;
   }
   // No one else drives the net, and the device is evaluated once a pass: the net is never
   // visited yet and never fought over. The device's own pin lies among the net's.
-  TNetState& net = FNets[static_cast<std::size_t>(own.PropagateNet)];
+  TNetState& net = FNets[static_cast<std::size_t>(n)];
   net.VisitedPass = FPass;
-  net.Value = level;
-  return ChangeNet(net, level);
+  TLevel& netLevel = FLevels[NetCell(static_cast<std::uint32_t>(n))];
+  if (!net.Shared) {
+    netLevel = level;
+    return ChangeNet(net, level);
+  }
+  // A net with one level for all its pins.
+  if (netLevel == level) {
+    return false;
+  }
+  netLevel = level;
+  for (std::uint32_t r = net.ReadersFirst; r < net.ReadersEnd; ++r) {
+    Unfresh(FNetReaders[r]);
+  }
+  return true;
 }
 
 inline bool TEvalPlan::ChangeNet(const TNetState& net, TLevel level) {
   bool changed = false;
-  TSlot* const end = FSlots.data() + net.End;
-  for (TSlot* pin = FSlots.data() + net.First; pin != end; ++pin) {
-    if (pin->Value != level) {
+  for (std::uint32_t s = net.First; s < net.End; ++s) {
+    if (FLevels[s] != level) {
       changed = true;
-      Change(*pin, level);
+      Change(s, level);
     }
   }
   return changed;
@@ -592,46 +632,49 @@ bool TEvalPlan::DriveOutputs(const TPlanDevice& device, const std::uint32_t* pin
 
 inline bool TEvalPlan::Evaluate(const TPlanDevice& device) {
   const std::uint32_t* pins = &FDevicePins[device.FirstPin];
+  const std::uint32_t* cells = &FDeviceCells[device.FirstPin];
+  if (device.Kind < TKind::TriState) {
+    return DriveOutput(device, pins[0], GateLevel(device, cells));
+  }
   switch (device.Kind) {
     case TKind::TriState:
-      return EvaluateTriState(device, pins);
+      return EvaluateTriState(device, pins, cells);
     case TKind::RS:
-      return EvaluateRS(device, pins);
+      return EvaluateRS(device, pins, cells);
     case TKind::D:
-      return EvaluateClocked(device, pins, 1);
-    case TKind::JK:
-      return EvaluateClocked(device, pins, 0);
+      return EvaluateClocked(device, pins, cells, 1);
     default:
-      return DriveOutput(device, pins[0], GateLevel(device, pins));
+      return EvaluateClocked(device, pins, cells, 0);
   }
 }
 
-inline TLevel TEvalPlan::GateLevel(const TPlanDevice& device, const std::uint32_t* pins) const {
+inline TLevel TEvalPlan::GateLevel(const TPlanDevice& device, const std::uint32_t* cells) const {
   TLevel level = 0;
   switch (device.Kind) {
     case TKind::Not:
-      return Input(pins[1]) ^ 1;
+      return Input(cells[1]) ^ 1;
     case TKind::And:
     case TKind::Nand:
       level = 1;
       for (std::uint32_t k = 1; k <= device.Inputs; ++k) {
-        level &= Input(pins[k]);
+        level &= Input(cells[k]);
       }
       return level ^ (device.Kind == TKind::Nand);
     case TKind::Or:
     case TKind::Nor:
       for (std::uint32_t k = 1; k <= device.Inputs; ++k) {
-        level |= Input(pins[k]);
+        level |= Input(cells[k]);
       }
       return level ^ (device.Kind == TKind::Nor);
     default:
-      return Input(pins[1]) ^ Input(pins[2]) ^ (device.Kind == TKind::Xnor);
+      return Input(cells[1]) ^ Input(cells[2]) ^ (device.Kind == TKind::Xnor);
   }
 }
 
-bool TEvalPlan::EvaluateTriState(const TPlanDevice& device, const std::uint32_t* pins) {
+bool TEvalPlan::EvaluateTriState(const TPlanDevice& device, const std::uint32_t* pins,
+                                 const std::uint32_t* cells) {
   // Pin 0 data, pin 1 output, pin 2 enable; see `TTriState::Calculate`.
-  if (Input(pins[2]) == 0) {
+  if (Input(cells[2]) == 0) {
     return false;
   }
   const std::uint32_t output = pins[1];
@@ -641,18 +684,19 @@ bool TEvalPlan::EvaluateTriState(const TPlanDevice& device, const std::uint32_t*
     FDriver[output] = nullptr;
     return true;
   }
-  const bool changed = SetValue(output, device.Object, Input(pins[0]));
+  const bool changed = SetValue(output, device.Object, Input(cells[0]));
   FDriver[output] = nullptr;
   return changed;
 }
 
-bool TEvalPlan::EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins) {
+bool TEvalPlan::EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins,
+                           const std::uint32_t* cells) {
   auto& latch = static_cast<TRSFlipFlop&>(*device.Object);
-  if (Input(pins[TRSFlipFlop::PinS])) {
+  if (Input(cells[TRSFlipFlop::PinS])) {
     latch.Q = 1;
     latch.NotQ = 0;
   }
-  if (Input(pins[TRSFlipFlop::PinR])) {
+  if (Input(cells[TRSFlipFlop::PinR])) {
     latch.Q = 0;
     latch.NotQ = 1;
   }
@@ -660,17 +704,17 @@ bool TEvalPlan::EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins)
 }
 
 bool TEvalPlan::EvaluateClocked(const TPlanDevice& device, const std::uint32_t* pins,
-                                TLevel passLevel) {
+                                const std::uint32_t* cells, TLevel passLevel) {
   // See `TClockedFlipFlop::Calculate` and `PassOrHold`.
   auto& flipFlop = static_cast<TClockedFlipFlop&>(*device.Object);
-  if (Input(pins[TClockedFlipFlop::PinPreset])) {
+  if (Input(cells[TClockedFlipFlop::PinPreset])) {
     flipFlop.MasterQ = 1;
     flipFlop.MasterNotQ = 0;
     flipFlop.Initial = false;
     if (DriveOutputs(device, pins, 1, 0)) {
       return true;
     }
-  } else if (Input(pins[TClockedFlipFlop::PinClear]) || flipFlop.Initial) {
+  } else if (Input(cells[TClockedFlipFlop::PinClear]) || flipFlop.Initial) {
     flipFlop.MasterQ = 0;
     flipFlop.MasterNotQ = 1;
     flipFlop.Initial = false;
@@ -678,10 +722,10 @@ bool TEvalPlan::EvaluateClocked(const TPlanDevice& device, const std::uint32_t* 
       return true;
     }
   }
-  if (Input(pins[TClockedFlipFlop::PinClock]) == passLevel) {
+  if (Input(cells[TClockedFlipFlop::PinClock]) == passLevel) {
     return DriveOutputs(device, pins, flipFlop.MasterQ, flipFlop.MasterNotQ);
   }
-  return DriveOutputs(device, pins, FSlots[pins[0]].Value, FSlots[pins[1]].Value);
+  return DriveOutputs(device, pins, FLevels[cells[0]], FLevels[cells[1]]);
 }
 
 }  // namespace logivane

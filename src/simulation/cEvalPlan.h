@@ -75,10 +75,12 @@ private:
     bool Fresh = false;
   };
 
-  /// What the passes keep of a pin but its driver, which lies apart in `FDriver`: the passes
-  /// seldom need it.
+  /// What the passes keep of a pin but its level and driver, which lie apart in `FLevels` and
+  /// `FDriver`.
   struct TSlot {
-    TLevel Value = 0;
+    /// Where its level is kept in `FLevels`: its own index, or its net's cell when all pins of
+    /// the net share one level (see `TNetState`).
+    std::uint32_t Cell = 0;
     /// The net a level given to the slot spreads over, or -1 (an input, or no wire).
     std::int32_t PropagateNet = -1;
     /// The device that reads the slot and may be skipped while its inputs hold, or -1.
@@ -87,13 +89,22 @@ private:
     /// alone, so that a change the driver makes calls for another pass (see `FRevisit`).
     bool Behind = false;
   };
-  /// What the passes keep of a net: its slots [First, End), the pass that last drove it
-  /// (`FPass`) and its level.
+  /// A device that reads a level, and whether a change calls for another pass.
+  struct TReader {
+    std::uint32_t Device;
+    bool Behind;
+  };
+  /// What the passes keep of a net but its level (cell `NetCell`): its slots [First, End) and
+  /// the pass that last drove it (`FPass`). A net driven alone whose pins all held one level
+  /// when compiled keeps that one level for all its pins (`Shared`); its readers are then
+  /// `FNetReaders[ReadersFirst, ReadersEnd)`.
   struct TNetState {
     std::uint32_t First;
     std::uint32_t End;
     std::uint32_t VisitedPass;
-    TLevel Value;
+    std::uint32_t ReadersFirst;
+    std::uint32_t ReadersEnd;
+    bool Shared;
   };
   struct TPlanSource {
     TDevice* Object;
@@ -110,10 +121,13 @@ private:
   /// Evaluates device `index` and reports whether it changed a pin.
   bool Evaluate(const TPlanDevice& device);
   /// The output level of a gate.
-  TLevel GateLevel(const TPlanDevice& device, const std::uint32_t* pins) const;
-  bool EvaluateTriState(const TPlanDevice& device, const std::uint32_t* pins);
-  bool EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins);
-  bool EvaluateClocked(const TPlanDevice& device, const std::uint32_t* pins, TLevel passLevel);
+  TLevel GateLevel(const TPlanDevice& device, const std::uint32_t* cells) const;
+  // `pins` are the device's slots, `cells` where their levels are (see `FLevels`).
+  bool EvaluateTriState(const TPlanDevice& device, const std::uint32_t* pins,
+                        const std::uint32_t* cells);
+  bool EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins, const std::uint32_t* cells);
+  bool EvaluateClocked(const TPlanDevice& device, const std::uint32_t* pins,
+                       const std::uint32_t* cells, TLevel passLevel);
   /// `TDevice::DriveOutput` on slot `slot`.
   bool DriveOutput(const TPlanDevice& device, std::uint32_t slot, TLevel level);
   /// `DriveOutput` for a device that drives the net of `slot` alone (see `FindSkippable`).
@@ -124,15 +138,20 @@ private:
   bool DriveOutputs(const TPlanDevice& device, const std::uint32_t* pins, TLevel q, TLevel notQ);
   /// `TPin::SetValue` on slot `slot`.
   bool SetValue(std::uint32_t slot, TDevice* driver, TLevel level);
-  TLevel Input(std::uint32_t slot) const { return FSlots[slot].Value & 1; }
-  /// Gives `slot` a new level and makes its reader evaluate again.
-  void Change(TSlot& slot, TLevel level) {
-    slot.Value = level;
-    if (const std::int32_t reader = slot.Reader; reader >= 0) {
-      FDevices[static_cast<std::size_t>(reader)].Fresh = false;
-      if (slot.Behind) {
-        FRevisit = true;
-      }
+  TLevel Input(std::uint32_t cell) const { return FLevels[cell] & 1; }
+  std::uint32_t NetCell(std::uint32_t net) const { return FFirstNetCell + net; }
+  /// Gives `slot`, a slot with a level of its own, a new level and makes its reader evaluate
+  /// again.
+  void Change(std::uint32_t slot, TLevel level) {
+    FLevels[slot] = level;
+    if (const TSlot& changed = FSlots[slot]; changed.Reader >= 0) {
+      Unfresh({static_cast<std::uint32_t>(changed.Reader), changed.Behind});
+    }
+  }
+  void Unfresh(const TReader& reader) {
+    FDevices[reader.Device].Fresh = false;
+    if (reader.Behind) {
+      FRevisit = true;
     }
   }
   /// The output pins of a device of kind `kind`: [first, end) of its pin numbers.
@@ -145,6 +164,8 @@ private:
   void FindSkippable();
   /// Names the sole drivers in their nets' slots for good; see `FClearedSlots`.
   void KeepDrivers();
+  /// Lets the pins of net `n`, driven alone, share one level if they hold one now.
+  void ShareLevel(std::uint32_t n);
 
   void StartPass();
   /// Evaluates every device that is not fresh, in order; returns the last that changed a pin.
@@ -160,6 +181,9 @@ private:
 
   // Slots: one per pin, the pins of each net side by side.
   std::vector<TSlot> FSlots;
+  /// The levels: one cell per slot, then one per net from `FFirstNetCell` on.
+  std::vector<TLevel> FLevels;
+  std::uint32_t FFirstNetCell = 0;
   std::vector<TDevice*> FDriver;
   std::vector<std::int32_t> FSlotNet;  ///< -1 for a pin without a wire
   std::vector<TPin*> FPin;
@@ -168,6 +192,7 @@ private:
 
   // Nets, and their wires and joints: [FNetFirstWire[n], FNetFirstWire[n + 1]), likewise.
   std::vector<TNetState> FNets;
+  std::vector<TReader> FNetReaders;
   std::vector<TLevel> FWrittenNetValue;
   std::vector<std::uint32_t> FNetFirstWire;
   std::vector<TWire*> FWires;
@@ -195,6 +220,8 @@ private:
 
   std::vector<TPlanDevice> FDevices;
   std::vector<std::uint32_t> FDevicePins;
+  /// The cells of `FDevicePins`.
+  std::vector<std::uint32_t> FDeviceCells;
   std::vector<TPlanSource> FSources;
   /// The clocked flip-flops among `FDevices`, in order.
   std::vector<std::uint32_t> FClocked;
