@@ -79,7 +79,8 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     if (!KindOf(*device, kind)) {
       return nullptr;
     }
-    plan->FDevices.push_back({device, 0, kind.Kind, static_cast<std::uint8_t>(kind.Pins - 1)});
+    plan->FDevices.push_back({0, -1, kind.Kind, static_cast<std::uint8_t>(kind.Pins - 1)});
+    plan->FDeviceObjects.push_back(device);
     for (int i = 0; i < device->PinCount(); ++i) {
       const TPin* pin = device->Pin(i);
       devicePins.insert(pin);
@@ -151,8 +152,9 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   plan->FNetFirstSolder.push_back(static_cast<std::uint32_t>(plan->FSolders.size()));
   for (TPlanDevice& device : plan->FDevices) {
     device.FirstPin = static_cast<std::uint32_t>(plan->FDevicePins.size());
-    for (int i = 0; i < device.Object->PinCount(); ++i) {
-      TPin* pin = device.Object->Pin(i);
+    const TDevice* object = plan->ObjectOf(device);
+    for (int i = 0; i < object->PinCount(); ++i) {
+      TPin* pin = object->Pin(i);
       if (!slotOf.contains(pin)) {
         addSlot(pin, -1);
       }
@@ -202,6 +204,11 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   plan->FindSkippable();
   for (const std::uint32_t slot : plan->FDevicePins) {
     plan->FDeviceCells.push_back(plan->FSlots[slot].Cell);
+  }
+  for (TPlanDevice& device : plan->FDevices) {
+    if (device.Kind < TKind::TriState) {
+      device.OutputNet = plan->FSlots[plan->FDevicePins[device.FirstPin]].PropagateNet;
+    }
   }
 
   for (const std::uint32_t n : plan->FBoundaryNets) {
@@ -347,7 +354,7 @@ void TEvalPlan::KeepDrivers() {
         FSlots[s].Behind =
             FSlots[s].Reader >= 0 && FSlots[s].Reader <= static_cast<std::int32_t>(i);
       }
-      keep(pins[k], FDevices[i].Object);
+      keep(pins[k], FDeviceObjects[i]);
     }
   }
   for (const TPlanSource& source : FSources) {
@@ -405,17 +412,18 @@ int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint
 
 TDevice* TEvalPlan::RunPass() {
   FRevisit = false;
-  TDevice* changer = nullptr;
-  for (TPlanDevice& device : FDevices) {
+  std::size_t changer = FDevices.size();
+  for (std::size_t i = 0; i < FDevices.size(); ++i) {
+    TPlanDevice& device = FDevices[i];
     if (device.Fresh) {
       continue;
     }
     device.Fresh = device.Skippable;
     if (Evaluate(device)) {
-      changer = device.Object;
+      changer = i;
     }
   }
-  return changer;
+  return changer < FDevices.size() ? FDeviceObjects[changer] : nullptr;
 }
 
 void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {
@@ -435,7 +443,7 @@ void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {
       const auto slot = static_cast<std::uint32_t>(source.Slot);
       const TLevel level = static_cast<TInputDevice*>(source.Object)->NextLevel();
       if (source.Alone) {
-        DriveAlone(slot, level);
+        DriveAlone(slot, FSlots[slot].PropagateNet, level);
       } else {
         SetValue(slot, source.Object, level);
       }
@@ -452,9 +460,9 @@ void TEvalPlan::LatchFlipFlops() {
       return Input(cells[pin]);
     };
     if (device.Kind == TKind::D) {
-      static_cast<TDFlipFlop&>(*device.Object).LoadMaster(input);
+      static_cast<TDFlipFlop&>(*FDeviceObjects[i]).LoadMaster(input);
     } else {
-      static_cast<TJKFlipFlop&>(*device.Object).LoadMaster(input);
+      static_cast<TJKFlipFlop&>(*FDeviceObjects[i]).LoadMaster(input);
     }
   }
 }
@@ -569,9 +577,8 @@ bool TEvalPlan::SetValue(std::uint32_t slot, TDevice* driver, TLevel level) {
   return ChangeNet(net, level) || changed;
 }
 
-inline bool TEvalPlan::DriveAlone(std::uint32_t slot, TLevel level) {
+inline bool TEvalPlan::DriveAlone(std::uint32_t slot, std::int32_t n, TLevel level) {
   // The slots name the device already (see `KeepDrivers`).
-  const std::int32_t n = FSlots[slot].PropagateNet;
   if (n < 0) {
     if (FLevels[slot] == level) {
       return false;
@@ -611,10 +618,10 @@ inline bool TEvalPlan::ChangeNet(const TNetState& net, TLevel level) {
 }
 
 inline bool TEvalPlan::DriveOutput(const TPlanDevice& planned, std::uint32_t slot, TLevel level) {
-  TDevice* device = planned.Object;
   if (planned.Skippable) {
-    return DriveAlone(slot, level);
+    return DriveAlone(slot, FSlots[slot].PropagateNet, level);
   }
+  TDevice* device = ObjectOf(planned);
   const TDevice* driver = FDriver[slot];
   if (driver && driver != device) {
     device->Contention = true;
@@ -634,7 +641,9 @@ inline bool TEvalPlan::Evaluate(const TPlanDevice& device) {
   const std::uint32_t* pins = &FDevicePins[device.FirstPin];
   const std::uint32_t* cells = &FDeviceCells[device.FirstPin];
   if (device.Kind < TKind::TriState) {
-    return DriveOutput(device, pins[0], GateLevel(device, cells));
+    const TLevel level = GateLevel(device, cells);
+    return device.Skippable ? DriveAlone(pins[0], device.OutputNet, level)
+                            : DriveOutput(device, pins[0], level);
   }
   switch (device.Kind) {
     case TKind::TriState:
@@ -679,19 +688,20 @@ bool TEvalPlan::EvaluateTriState(const TPlanDevice& device, const std::uint32_t*
   }
   const std::uint32_t output = pins[1];
   const TDevice* driver = FDriver[output];
-  if (driver && driver != device.Object) {
-    device.Object->Contention = true;
+  TDevice* object = ObjectOf(device);
+  if (driver && driver != object) {
+    object->Contention = true;
     FDriver[output] = nullptr;
     return true;
   }
-  const bool changed = SetValue(output, device.Object, Input(cells[0]));
+  const bool changed = SetValue(output, object, Input(cells[0]));
   FDriver[output] = nullptr;
   return changed;
 }
 
 bool TEvalPlan::EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins,
                            const std::uint32_t* cells) {
-  auto& latch = static_cast<TRSFlipFlop&>(*device.Object);
+  auto& latch = static_cast<TRSFlipFlop&>(*ObjectOf(device));
   if (Input(cells[TRSFlipFlop::PinS])) {
     latch.Q = 1;
     latch.NotQ = 0;
@@ -706,7 +716,7 @@ bool TEvalPlan::EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins,
 bool TEvalPlan::EvaluateClocked(const TPlanDevice& device, const std::uint32_t* pins,
                                 const std::uint32_t* cells, TLevel passLevel) {
   // See `TClockedFlipFlop::Calculate` and `PassOrHold`.
-  auto& flipFlop = static_cast<TClockedFlipFlop&>(*device.Object);
+  auto& flipFlop = static_cast<TClockedFlipFlop&>(*ObjectOf(device));
   if (Input(cells[TClockedFlipFlop::PinPreset])) {
     flipFlop.MasterQ = 1;
     flipFlop.MasterNotQ = 0;

@@ -61,10 +61,12 @@ public:
   void Publish();
 
 private:
+  /// What the passes keep of a device; its object is in `FDeviceObjects`.
   struct TPlanDevice {
-    TDevice* Object;
     /// Where the device's slots start in `FDevicePins`, in pin order.
     std::uint32_t FirstPin;
+    /// For a gate, the net its output drives, or -1.
+    std::int32_t OutputNet;
     TKind Kind;
     std::uint8_t Inputs;
     /// Whether the device may be skipped while its inputs hold (see `Settle`).
@@ -130,8 +132,9 @@ private:
                        const std::uint32_t* cells, TLevel passLevel);
   /// `TDevice::DriveOutput` on slot `slot`.
   bool DriveOutput(const TPlanDevice& device, std::uint32_t slot, TLevel level);
-  /// `DriveOutput` for a device that drives the net of `slot` alone (see `FindSkippable`).
-  bool DriveAlone(std::uint32_t slot, TLevel level);
+  /// `DriveOutput` for a device that drives `net`, the net of `slot`, alone (see
+  /// `FindSkippable`).
+  bool DriveAlone(std::uint32_t slot, std::int32_t net, TLevel level);
   /// Gives every slot of `net` the level `level`; true when one changed.
   bool ChangeNet(const TNetState& net, TLevel level);
   /// Both outputs of a flip-flop, as `TFlipFlop::DriveOutputs`.
@@ -139,6 +142,9 @@ private:
   /// `TPin::SetValue` on slot `slot`.
   bool SetValue(std::uint32_t slot, TDevice* driver, TLevel level);
   TLevel Input(std::uint32_t cell) const { return FLevels[cell] & 1; }
+  TDevice* ObjectOf(const TPlanDevice& device) const {
+    return FDeviceObjects[static_cast<std::size_t>(&device - FDevices.data())];
+  }
   std::uint32_t NetCell(std::uint32_t net) const { return FFirstNetCell + net; }
   /// Gives `slot`, a slot with a level of its own, a new level and makes its reader evaluate
   /// again.
@@ -219,6 +225,7 @@ private:
   std::vector<std::uint32_t> FStateful;
 
   std::vector<TPlanDevice> FDevices;
+  std::vector<TDevice*> FDeviceObjects;
   std::vector<std::uint32_t> FDevicePins;
   /// The cells of `FDevicePins`.
   std::vector<std::uint32_t> FDeviceCells;
