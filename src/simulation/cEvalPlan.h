@@ -27,6 +27,11 @@ namespace logivane {
  * - everything else reaches the pins, wires and joints only when `Publish` is called, which
  *   whoever looks at them (painting, the probe, a readout) does first.
  *
+ * Most devices drive their nets alone. Such a device is evaluated again only once one of its
+ * inputs changed, even from step to step (`FindSkippable`); its nets keep its driver mark
+ * (`KeepDrivers`), and all pins of such a net share one level, so driving it is one store and
+ * a note to its readers (`TNetState`).
+ *
  * A level is compiled only when every device of its order is a gate, tri-state buffer or
  * flip-flop and every net they reach is gathered; otherwise `Compile` returns null and the
  * container evaluates device by device. The plan holds raw pointers to the objects, so it is
@@ -71,7 +76,8 @@ private:
     std::uint8_t Inputs;
     /// Whether the device may be skipped while its inputs hold (see `Settle`).
     bool Skippable = false;
-    /// Whether it has been evaluated in this step and none of its inputs has changed since.
+    /// Whether it has been evaluated since its inputs last changed (a flip-flop: in this
+    /// settle loop), so that evaluating it again would change nothing.
     /// (Flags are `bool`, not bytes: a store through a byte may alias anything, which would
     /// make the compiler reload every array pointer after it.)
     bool Fresh = false;
@@ -120,7 +126,7 @@ private:
 
   TEvalPlan() = default;
 
-  /// Evaluates device `index` and reports whether it changed a pin.
+  /// Evaluates `device` and reports whether it changed a pin.
   bool Evaluate(const TPlanDevice& device);
   /// The output level of a gate.
   TLevel GateLevel(const TPlanDevice& device, const std::uint32_t* cells) const;
@@ -218,8 +224,8 @@ private:
   std::vector<TWire*> FOutsideWires;
   std::vector<TSolder*> FOutsideSolders;
 
-  /// The slots whose drivers a new step clears: all but those of nets a skippable device
-  /// drives alone (see `FindSkippable`).
+  /// The slots whose drivers a new step clears: all but those of nets a skippable device or a
+  /// source drives alone (see `KeepDrivers`).
   std::vector<std::uint32_t> FClearedSlots;
   /// The skippable flip-flops, whose state may change between two settle loops.
   std::vector<std::uint32_t> FStateful;
