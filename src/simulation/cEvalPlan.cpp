@@ -207,7 +207,11 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   }
   for (TPlanDevice& device : plan->FDevices) {
     if (device.Kind < TKind::TriState) {
-      device.OutputNet = plan->FSlots[plan->FDevicePins[device.FirstPin]].PropagateNet;
+      device.Link = plan->FSlots[plan->FDevicePins[device.FirstPin]].PropagateNet;
+    } else if (device.Kind >= TKind::RS) {
+      device.Link = static_cast<std::int32_t>(plan->FFlipFlops.size());
+      plan->FFlipFlops.push_back(TFlipFlopState::ReadFrom(
+          static_cast<const TFlipFlop&>(*plan->ObjectOf(device)), device.Kind));
     }
   }
 
@@ -459,10 +463,11 @@ void TEvalPlan::LatchFlipFlops() {
     const auto input = [this, cells](int pin) {
       return Input(cells[pin]);
     };
+    TFlipFlopState& state = FFlipFlops[static_cast<std::size_t>(device.Link)];
     if (device.Kind == TKind::D) {
-      static_cast<TDFlipFlop&>(*FDeviceObjects[i]).LoadMaster(input);
+      TDFlipFlop::LoadMaster(input, state.MasterQ, state.MasterNotQ);
     } else {
-      static_cast<TJKFlipFlop&>(*FDeviceObjects[i]).LoadMaster(input);
+      TJKFlipFlop::LoadMaster(input, state.MasterQ, state.MasterNotQ);
     }
   }
 }
@@ -514,6 +519,12 @@ void TEvalPlan::ShareWithOutside() {
 }
 
 void TEvalPlan::Publish() {
+  for (const TPlanDevice& device : FDevices) {
+    if (device.Kind >= TKind::RS) {
+      FFlipFlops[static_cast<std::size_t>(device.Link)].WriteTo(
+          static_cast<TFlipFlop&>(*ObjectOf(device)), device.Kind);
+    }
+  }
   for (std::uint32_t s = 0; s < FSlots.size(); ++s) {
     WriteSlot(s);
   }
@@ -642,7 +653,7 @@ inline bool TEvalPlan::Evaluate(const TPlanDevice& device) {
   const std::uint32_t* cells = &FDeviceCells[device.FirstPin];
   if (device.Kind < TKind::TriState) {
     const TLevel level = GateLevel(device, cells);
-    return device.Skippable ? DriveAlone(pins[0], device.OutputNet, level)
+    return device.Skippable ? DriveAlone(pins[0], device.Link, level)
                             : DriveOutput(device, pins[0], level);
   }
   switch (device.Kind) {
@@ -701,7 +712,7 @@ bool TEvalPlan::EvaluateTriState(const TPlanDevice& device, const std::uint32_t*
 
 bool TEvalPlan::EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins,
                            const std::uint32_t* cells) {
-  auto& latch = static_cast<TRSFlipFlop&>(*ObjectOf(device));
+  TFlipFlopState& latch = FFlipFlops[static_cast<std::size_t>(device.Link)];
   if (Input(cells[TRSFlipFlop::PinS])) {
     latch.Q = 1;
     latch.NotQ = 0;
@@ -716,7 +727,7 @@ bool TEvalPlan::EvaluateRS(const TPlanDevice& device, const std::uint32_t* pins,
 bool TEvalPlan::EvaluateClocked(const TPlanDevice& device, const std::uint32_t* pins,
                                 const std::uint32_t* cells, TLevel passLevel) {
   // See `TClockedFlipFlop::Calculate` and `PassOrHold`.
-  auto& flipFlop = static_cast<TClockedFlipFlop&>(*ObjectOf(device));
+  TFlipFlopState& flipFlop = FFlipFlops[static_cast<std::size_t>(device.Link)];
   if (Input(cells[TClockedFlipFlop::PinPreset])) {
     flipFlop.MasterQ = 1;
     flipFlop.MasterNotQ = 0;
@@ -736,6 +747,29 @@ bool TEvalPlan::EvaluateClocked(const TPlanDevice& device, const std::uint32_t* 
     return DriveOutputs(device, pins, flipFlop.MasterQ, flipFlop.MasterNotQ);
   }
   return DriveOutputs(device, pins, FLevels[cells[0]], FLevels[cells[1]]);
+}
+
+TEvalPlan::TFlipFlopState TEvalPlan::TFlipFlopState::ReadFrom(const TFlipFlop& flipFlop,
+                                                              TKind kind) {
+  TFlipFlopState state{flipFlop.Q, flipFlop.NotQ, 0, 1, false};
+  if (kind != TKind::RS) {
+    const auto& clocked = static_cast<const TClockedFlipFlop&>(flipFlop);
+    state.MasterQ = clocked.MasterQ;
+    state.MasterNotQ = clocked.MasterNotQ;
+    state.Initial = clocked.Initial;
+  }
+  return state;
+}
+
+void TEvalPlan::TFlipFlopState::WriteTo(TFlipFlop& flipFlop, TKind kind) const {
+  flipFlop.Q = Q;
+  flipFlop.NotQ = NotQ;
+  if (kind != TKind::RS) {
+    auto& clocked = static_cast<TClockedFlipFlop&>(flipFlop);
+    clocked.MasterQ = MasterQ;
+    clocked.MasterNotQ = MasterNotQ;
+    clocked.Initial = Initial;
+  }
 }
 
 }  // namespace logivane

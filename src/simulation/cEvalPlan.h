@@ -9,6 +9,8 @@
 
 namespace logivane {
 
+class TFlipFlop;
+
 /**
  * @brief One level's evaluation order compiled into flat arrays, for settling large circuits
  * without walking objects scattered over the heap.
@@ -70,8 +72,9 @@ private:
   struct TPlanDevice {
     /// Where the device's slots start in `FDevicePins`, in pin order.
     std::uint32_t FirstPin;
-    /// For a gate, the net its output drives, or -1.
-    std::int32_t OutputNet;
+    /// For a gate, the net its output drives, or -1; for a flip-flop, its state in
+    /// `FFlipFlops`.
+    std::int32_t Link;
     TKind Kind;
     std::uint8_t Inputs;
     /// Whether the device may be skipped while its inputs hold (see `Settle`).
@@ -113,6 +116,18 @@ private:
     std::uint32_t ReadersFirst;
     std::uint32_t ReadersEnd;
     bool Shared;
+  };
+  /// The state of a flip-flop, kept here while the plan runs and written back on `Publish`.
+  struct TFlipFlopState {
+    TLevel Q;
+    TLevel NotQ;
+    TLevel MasterQ;
+    TLevel MasterNotQ;
+    bool Initial;
+
+    /// `flipFlop` is of the plan's kind `kind`.
+    static TFlipFlopState ReadFrom(const TFlipFlop& flipFlop, TKind kind);
+    void WriteTo(TFlipFlop& flipFlop, TKind kind) const;
   };
   struct TPlanSource {
     TDevice* Object;
@@ -236,6 +251,7 @@ private:
   /// The cells of `FDevicePins`.
   std::vector<std::uint32_t> FDeviceCells;
   std::vector<TPlanSource> FSources;
+  std::vector<TFlipFlopState> FFlipFlops;
   /// The clocked flip-flops among `FDevices`, in order.
   std::vector<std::uint32_t> FClocked;
   /// The pass now or last run; a net is visited in it when its `VisitedPass` equals it. The

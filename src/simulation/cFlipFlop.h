@@ -88,18 +88,18 @@ public:
 
   SimResult Calculate() override;
   void SetSlaveInputs() override {
-    LoadMaster([this](int pin) { return Input(pin); });
+    LoadMaster([this](int pin) { return Input(pin); }, MasterQ, MasterNotQ);
   }
-  /// What `SetSlaveInputs` does, with the level of pin `k` given by `input(k)`, so that a
-  /// compiled level can latch from the levels it keeps.
+  /// What `SetSlaveInputs` does to the master `masterQ`, `masterNotQ`, with the level of pin
+  /// `k` given by `input(k)`, so that a compiled level can latch what it keeps itself.
   template <class F>
-  void LoadMaster(const F& input) {
+  static void LoadMaster(const F& input, TLevel& masterQ, TLevel& masterNotQ) {
     // The master follows D while the clock is low; the outputs take it when the clock rises.
     if (input(PinClear) || input(PinPreset) || input(PinClock)) {
       return;
     }
-    MasterQ = input(PinData);
-    MasterNotQ = MasterQ ^ 1;
+    masterQ = input(PinData);
+    masterNotQ = masterQ ^ 1;
   }
 
 protected:
@@ -116,11 +116,11 @@ public:
 
   SimResult Calculate() override;
   void SetSlaveInputs() override {
-    LoadMaster([this](int pin) { return Input(pin); });
+    LoadMaster([this](int pin) { return Input(pin); }, MasterQ, MasterNotQ);
   }
-  /// What `SetSlaveInputs` does, with the level of pin `k` given by `input(k)`.
+  /// What `SetSlaveInputs` does, as `TDFlipFlop::LoadMaster`.
   template <class F>
-  void LoadMaster(const F& input) {
+  static void LoadMaster(const F& input, TLevel& masterQ, TLevel& masterNotQ) {
     // The master is loaded while the clock is high and the outputs hold, so a toggle is taken
     // from outputs that cannot change until the clock falls: once per cycle.
     if (input(PinClear) || input(PinPreset) || !input(PinClock)) {
@@ -129,11 +129,11 @@ public:
     const TLevel j = input(PinData);
     const TLevel k = input(PinK);
     if (j && k) {
-      MasterQ = input(0) ^ 1;
-      MasterNotQ = input(1) ^ 1;
+      masterQ = input(0) ^ 1;
+      masterNotQ = input(1) ^ 1;
     } else if (j || k) {
-      MasterQ = j;
-      MasterNotQ = j ^ 1;
+      masterQ = j;
+      masterNotQ = j ^ 1;
     }
   }
 
