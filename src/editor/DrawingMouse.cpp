@@ -13,8 +13,9 @@ namespace {
 
 const char* const TwoOutputsNotice = "Unable to connect two outputs";
 
-/// A press within this distance of a traced polygon's first vertex, on both axes, closes it.
-constexpr int CloseDistance = 4;
+/// A press within this many screen pixels of a traced polygon's first vertex, on both axes,
+/// closes it.
+constexpr double CloseDistance = 4;
 
 QPoint Rounded(const TGraphicObject& object) {
   float x, y;
@@ -33,11 +34,11 @@ bool IsInteractiveDevice(const TGraphicObject* object) {
 // Qt events, translated into drawing units
 
 void TLogivaneDrawing::mousePressEvent(QMouseEvent* event) {
-  MouseDown(event->button(), event->modifiers(), ToUnits(event->position()));
+  MouseDown(event->button(), event->modifiers(), ToExactUnits(event->position()));
 }
 
 void TLogivaneDrawing::mouseMoveEvent(QMouseEvent* event) {
-  MouseMove(event->modifiers(), ToUnits(event->position()));
+  MouseMove(event->modifiers(), ToExactUnits(event->position()));
 }
 
 void TLogivaneDrawing::mouseReleaseEvent(QMouseEvent* event) {
@@ -52,7 +53,8 @@ void TLogivaneDrawing::mouseDoubleClickEvent(QMouseEvent* event) {
 // Press
 
 void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                                 QPoint p) {
+                                 QPointF at) {
+  const QPoint p = THitReach::UnitOf(at);
   RefreshHistory();  // before the owner places a device on this press
   emit OnMouseDown(button, modifiers, p.x(), p.y());
   NameNextEdit(FInteractMode ? tr("Interaction") : FWireMode ? tr("Wire") : tr("Draw"));
@@ -66,7 +68,8 @@ void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers m
   }
   ProbeState = ProbeFloating;
   ProbeTarget = nullptr;
-  TGraphicObject* hit = FCircuit->HitTest(p.x(), p.y()) ? FCircuit->HitObject : nullptr;
+  TGraphicObject* hit =
+      FCircuit->HitTest(p.x(), p.y(), THitReach::Of(at, FZoom)) ? FCircuit->HitObject : nullptr;
   if (!hit) {
     FHandles->Deselect();
   }
@@ -166,8 +169,8 @@ void TLogivaneDrawing::ExtendTrace() {
   } else if (FPolygonMode && FPolygonInProgress) {
     TPolygon& polygon = *FPolygonInProgress;
     const QPoint offset = FLastPoint - (polygon.PointCount() > 0 ? polygon.FirstPoint() : QPoint());
-    if (polygon.PointCount() > 0 && std::abs(offset.x()) < CloseDistance &&
-        std::abs(offset.y()) < CloseDistance) {
+    const double reach = CloseDistance / FZoom;
+    if (polygon.PointCount() > 0 && std::abs(offset.x()) < reach && std::abs(offset.y()) < reach) {
       ClosePolygon();
     } else {
       polygon.AddPoint(FLastPoint);
@@ -213,7 +216,9 @@ void TLogivaneDrawing::SelectPress(TGraphicObject* hit, Qt::MouseButton button,
 // ---------------------------------------------------------------------------------------------
 // Move
 
-void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPoint p) {
+void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPointF at) {
+  const QPoint p = THitReach::UnitOf(at);
+  const THitReach reach = THitReach::Of(at, FZoom);
   if (FInteractMode) {
     setCursor(EditorCursor(TCursorId::Hand));
   } else if (FProbeMode) {
@@ -221,7 +226,7 @@ void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPoint p) {
   }
   if (FWireMode) {
     FOverTarget = false;
-    if (FCircuit->HitTest(p.x(), p.y())) {
+    if (FCircuit->HitTest(p.x(), p.y(), reach)) {
       FOverTarget = FCircuit->HitObject && FCircuit->HitObject->GraphicKind() == TGraphicKind::Wire;
       if (FCircuit->HitPin) {
         FOverTarget = !FCircuit->HitPin->IsConnected();
@@ -232,7 +237,8 @@ void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPoint p) {
                                        : TCursorId::WireDefault));
   } else if (FInteractMode) {
     // Interactive inputs and switches are the devices that take presses.
-    FOverTarget = FCircuit->HitTest(p.x(), p.y()) && IsInteractiveDevice(FCircuit->HitObject);
+    FOverTarget =
+        FCircuit->HitTest(p.x(), p.y(), reach) && IsInteractiveDevice(FCircuit->HitObject);
   }
   if (FTracing) {
     InvalidateRubberLine();
