@@ -279,5 +279,33 @@ TEST(EditHistoryTest, OldestStepsGoFirstWhenTheLimitsAreReached) {
   EXPECT_EQ(document, QByteArray("3").repeated(100));
 }
 
+TEST(EditHistoryTest, TheStateBeforeAnEditIsReadAheadBeforeTheEdit) {
+  QByteArray document = "start";
+  bool readAhead = false;
+  TEditHistory history(
+      [&] {
+        return TDocumentState{document, {}, nullptr};
+      },
+      [&](const TDocumentState& state) {
+        readAhead = state.Prepared != nullptr;
+        document = readAhead ? *std::static_pointer_cast<QByteArray>(state.Prepared) : state.Bytes;
+      });
+  history.Prepare = [](const QByteArray& bytes) {
+    return std::make_shared<QByteArray>(bytes);
+  };
+  history.Reset();
+  for (const char* edit : {"one", "two"}) {
+    QCoreApplication::processEvents();  // the idle time before the edit
+    const QByteArray before = document;
+    document = edit;
+    ASSERT_TRUE(history.Commit());
+    history.Undo();  // straight after the edit, before any idle time
+    EXPECT_TRUE(readAhead);
+    EXPECT_EQ(document, before);
+    history.Redo();
+    EXPECT_EQ(document, edit);
+  }
+}
+
 }  // namespace
 }  // namespace logivane
