@@ -1,11 +1,14 @@
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/DrawingCursors.h"
+#include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cMacro.h"
 
 #include <QMouseEvent>
+
+#include <utility>
 
 namespace logivane {
 
@@ -136,7 +139,13 @@ void TLogivaneDrawing::RefuseTwoOutputs(QPoint at, QPoint previous) {
 
 void TLogivaneDrawing::ModePress(TGraphicObject* hit, bool refused) {
   if (FInteractMode && IsInteractiveDevice(hit)) {
-    static_cast<TDevice*>(hit)->Press();
+    // Press and release are one step: a push button that springs back changes nothing.
+    if (FHistory && !FInteractionHeld) {
+      FHistory->Hold();
+      FInteractionHeld = true;
+    }
+    FPressedDevice = static_cast<TDevice*>(hit);
+    FPressedDevice->Press();
     InvalidateBounds(*hit);
     SetModified(true);
   } else if (FProbeMode) {
@@ -269,11 +278,19 @@ void TLogivaneDrawing::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mod
     emit OnObjectSelected(button, modifiers, p.x(), p.y());
     SetModified(true);
   }
-  if (FInteractMode && IsInteractiveDevice(FCircuit->HitObject)) {
-    NameNextEdit(tr("Interaction"));
-    static_cast<TDevice*>(FCircuit->HitObject)->Release();
-    InvalidateBounds(*FCircuit->HitObject);
+  if (button != Qt::LeftButton) {
+    return;
+  }
+  // The device pressed is released, wherever the mouse went since.
+  if (TDevice* pressed = std::exchange(FPressedDevice, nullptr)) {
+    pressed->Release();
+    InvalidateBounds(*pressed);
     SetModified(true);
+  }
+  if (FInteractionHeld) {
+    FInteractionHeld = false;
+    FHistory->Release();
+    StoreModified(!FHistory->IsClean());
   }
 }
 

@@ -441,6 +441,7 @@ void TLogivaneDrawing::HideNotice() {
 
 void TLogivaneDrawing::ForgetDeleted() {
   ProbeTarget = nullptr;
+  FPressedDevice = nullptr;
 }
 
 }  // namespace logivane

@@ -300,6 +300,10 @@ private:
   std::unique_ptr<TPolyline> FPolylineInProgress;
   QPoint FLastPoint;
   QPoint FRubberEnd;
+  /// The interactive device under the left button, released with it; not owned.
+  TDevice* FPressedDevice = nullptr;
+  /// The history holds the edits of an interaction from its press to its release.
+  bool FInteractionHeld = false;
   bool FTracing = false;
   bool FOverTarget = false;
   bool FSelecting = false;

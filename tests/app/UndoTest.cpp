@@ -243,6 +243,22 @@ TEST_F(UndoTest, ModifiedFollowsTheSavedStepAndRunningIsNoEdit) {
   EXPECT_EQ(Action("MenuUndo")->text(), "&Undo");
 }
 
+TEST_F(UndoTest, APushButtonThatSpringsBackIsNoStep) {
+  Switch->SetSwitchType(TInteractiveSwitch::PushToMake);
+  Drawing().SetModified(false);
+  const int steps = History().Count();
+  Action("SpeedInteraction")->trigger();
+  const QPoint button = CentreOf(*Switch);
+  QTest::mousePress(&Drawing(), Qt::LeftButton, {}, button);
+  EXPECT_TRUE(Switch->On);
+  // Released away from the button, it still springs back.
+  QTest::mouseMove(&Drawing(), button + QPoint(200, 200));
+  QTest::mouseRelease(&Drawing(), Qt::LeftButton, {}, button + QPoint(200, 200));
+  EXPECT_FALSE(Switch->On);
+  EXPECT_EQ(History().Count(), steps);
+  EXPECT_FALSE(Drawing().Modified());
+}
+
 TEST(EditHistoryTest, OldestStepsGoFirstWhenTheLimitsAreReached) {
   QByteArray document = "start";
   std::vector<QByteArray> restored;
