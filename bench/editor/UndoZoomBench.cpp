@@ -28,6 +28,14 @@ std::unique_ptr<TLogivaneDrawing> AdderDrawing(int adders) {
   return drawing;
 }
 
+/// The idle time after an edit, an undo or a redo, in which the history reads states ahead, one
+/// for each pass of the event loop.
+void Idle() {
+  for (int pass = 0; pass < 4; ++pass) {
+    QCoreApplication::processEvents();
+  }
+}
+
 /// Moves one device: the edit that the undo and redo below take back and make again.
 void MoveOneDevice(TLogivaneDrawing& drawing, int dx) {
   drawing.SetSelectMode(true);
@@ -43,7 +51,7 @@ void BM_EditOn10000Devices(benchmark::State& state) {
     MoveOneDevice(*drawing, dx);
     dx = -dx;
     state.PauseTiming();
-    QCoreApplication::processEvents();
+    Idle();
     state.ResumeTiming();
   }
   state.counters["snapshot KiB"] =
@@ -56,12 +64,49 @@ void BM_UndoOn10000Devices(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     MoveOneDevice(*drawing, 5);
-    QCoreApplication::processEvents();  // the idle time after an edit
+    Idle();
     state.ResumeTiming();
     drawing->Undo();
   }
 }
 BENCHMARK(BM_UndoOn10000Devices)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Ctrl+Z straight after the edit, before the idle time in which the history reads the state to
+// go back to ahead of time.
+void BM_UndoRightAfterEditOn10000Devices(benchmark::State& state) {
+  const auto drawing = AdderDrawing(128);
+  Idle();  // a document just opened is idle before its first edit
+  for (auto _ : state) {
+    state.PauseTiming();
+    MoveOneDevice(*drawing, 5);
+    state.ResumeTiming();
+    drawing->Undo();
+    state.PauseTiming();
+    Idle();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_UndoRightAfterEditOn10000Devices)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The least favourable case: two edits with no idle time between them, then Ctrl+Z, so that the
+// state to go back to was never read ahead.
+void BM_UndoOfSecondEditWithoutIdleOn10000Devices(benchmark::State& state) {
+  const auto drawing = AdderDrawing(128);
+  for (auto _ : state) {
+    state.PauseTiming();
+    MoveOneDevice(*drawing, 5);
+    MoveOneDevice(*drawing, 5);
+    state.ResumeTiming();
+    drawing->Undo();
+    state.PauseTiming();
+    drawing->Undo();
+    Idle();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_UndoOfSecondEditWithoutIdleOn10000Devices)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
 void BM_RedoOn10000Devices(benchmark::State& state) {
   const auto drawing = AdderDrawing(128);
@@ -69,7 +114,7 @@ void BM_RedoOn10000Devices(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     drawing->Undo();
-    QCoreApplication::processEvents();
+    Idle();
     state.ResumeTiming();
     drawing->Redo();
   }

@@ -74,7 +74,7 @@ float Angle(float x1, float y1, float x2, float y2, bool inDegrees) {
   return inDegrees ? a * 180 / Pi : a;
 }
 
-void DistanceToSegment(QPoint a, QPoint b, QPoint p, float& d2, float& t) {
+void DistanceToSegment(QPoint a, QPoint b, QPointF p, float& d2, float& t) {
   // Subtract as floats: far-apart integer vertices would overflow.
   const float dx = static_cast<float>(b.x()) - static_cast<float>(a.x());
   const float dy = static_cast<float>(b.y()) - static_cast<float>(a.y());

@@ -3,6 +3,7 @@
 #include "document/cSerialize.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <QVarLengthArray>
 
 #include <cmath>
@@ -100,6 +101,6 @@ TFloatRect UnionFloatRect(const TFloatRect& a, const TFloatRect& b);
 /// Direction from point 1 to point 2 in [0, 2 pi) (or degrees), growing from +x toward +y.
 float Angle(float x1, float y1, float x2, float y2, bool inDegrees);
 /// Squared distance `d2` from `p` to the segment `a`-`b` and the projection parameter `t`.
-void DistanceToSegment(QPoint a, QPoint b, QPoint p, float& d2, float& t);
+void DistanceToSegment(QPoint a, QPoint b, QPointF p, float& d2, float& t);
 
 }  // namespace logivane

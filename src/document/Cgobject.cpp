@@ -68,10 +68,10 @@ void TGraphicList::Clear() {
   FObjects.Clear();
 }
 
-bool TGraphicList::HitTest(std::int32_t x, std::int32_t y) {
+bool TGraphicList::HitTest(std::int32_t x, std::int32_t y, const THitReach& reach) {
   HitObject = nullptr;
   for (int i = Count() - 1; i >= 0; --i) {
-    if (Child(i)->HitTest(x, y)) {
+    if (Child(i)->HitTest(x, y, reach)) {
       HitObject = Child(i);
       return true;
     }

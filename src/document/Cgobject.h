@@ -4,8 +4,10 @@
 #include "document/cSerialize.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <QString>
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -17,11 +19,42 @@ namespace logivane {
 /// propagation) without a dynamic cast.
 enum class TGraphicKind : std::uint8_t { Shape, Pin, Solder, Wire, Device };
 
+/**
+ * @brief Where a press fell, for a hit test, and how many screen pixels a unit spans there.
+ *
+ * A zooming editor hands it on so that hits reach as far on screen at every zoom. The default
+ * is an unzoomed press on a whole unit, for which every test is what it always was.
+ */
+struct THitReach {
+  /// Screen pixels per drawing unit.
+  float Zoom = 1;
+  /// How far past the whole unit (x, y) the press fell, in units, each in [0, 1): zoomed in,
+  /// one unit spans several pixels that a hit test must tell apart.
+  QPointF Fraction;
+
+  /// The reach of a press at `units`, which may fall between whole units, at `zoom`.
+  static THitReach Of(QPointF units, double zoom) {
+    return {static_cast<float>(zoom),
+            units - QPointF(std::floor(units.x()), std::floor(units.y()))};
+  }
+  /// The whole unit that a press at `units` falls in.
+  static QPoint UnitOf(QPointF units) {
+    return {static_cast<int>(std::floor(units.x())), static_cast<int>(std::floor(units.y()))};
+  }
+
+  /// The press in units: the top-left corner of the pixel pressed.
+  QPointF At(std::int32_t x, std::int32_t y) const { return QPointF(x, y) + Fraction; }
+  /// The centre of the pixel pressed, in units.
+  QPointF PixelCentre(std::int32_t x, std::int32_t y) const {
+    return At(x, y) + QPointF(0.5 / Zoom, 0.5 / Zoom);
+  }
+};
+
 /// Root of everything drawn on a drawing surface.
 class TGraphicObject : public TSerialize {
 public:
   virtual void Clear() = 0;
-  virtual bool HitTest(std::int32_t x, std::int32_t y) = 0;
+  virtual bool HitTest(std::int32_t x, std::int32_t y, const THitReach& reach = {}) = 0;
   virtual void Draw(QPainter& dc) = 0;
   virtual void Rotate(float angle) = 0;
   virtual void Scale(float sx, float sy) = 0;
@@ -61,7 +94,7 @@ public:
   void AbandonLinks() override;
 
   void Clear() override;
-  bool HitTest(std::int32_t x, std::int32_t y) override;
+  bool HitTest(std::int32_t x, std::int32_t y, const THitReach& reach = {}) override;
   void Draw(QPainter& dc) override;
   void Rotate(float angle) override;
   void Scale(float sx, float sy) override;

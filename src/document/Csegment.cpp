@@ -104,11 +104,11 @@ void TMapVertices::DrawHandles(QPainter& dc, std::int32_t size, bool endsFixed) 
   }
 }
 
-bool TMapVertices::PtInPolygon(std::int32_t x, std::int32_t y) const {
+bool TMapVertices::PtInPolygon(QPointF p) const {
   // A pixel belongs to the polygon when its centre does (even-odd rule), which includes the
   // left and top edges and excludes the right and bottom ones, as region fills do.
-  const double px = x + 0.5;
-  const double py = y + 0.5;
+  const double px = p.x();
+  const double py = p.y();
   bool inside = false;
   const int n = Count();
   for (int i = 0, j = n - 1; i < n; j = i++) {
@@ -124,13 +124,16 @@ bool TMapVertices::PtInPolygon(std::int32_t x, std::int32_t y) const {
 }
 
 bool TMapVertices::HitVertex(std::int32_t x, std::int32_t y, bool endsFixed, int& index,
-                             std::int32_t size) const {
+                             std::int32_t size, const THitReach& reach) const {
+  // Compared in screen pixels, where the handle keeps its size at every zoom.
   const std::int32_t h = size / 2;
+  const QPointF at = reach.At(x, y) * reach.Zoom;
   int first, last;
   EditableRange(Count(), endsFixed, first, last);
   for (int i = first; i <= last; ++i) {
-    const QPoint v = GetVertex(i);
-    if (x >= v.x() - h && x < v.x() + 2 * h && y >= v.y() - h && y < v.y() + 2 * h) {
+    const QPointF v = QPointF(GetVertex(i)) * reach.Zoom;
+    if (at.x() >= v.x() - h && at.x() < v.x() + 2 * h && at.y() >= v.y() - h &&
+        at.y() < v.y() + 2 * h) {
       index = i;
       return true;
     }
@@ -138,13 +141,12 @@ bool TMapVertices::HitVertex(std::int32_t x, std::int32_t y, bool endsFixed, int
   return false;
 }
 
-bool TMapVertices::HitPolyline(std::int32_t x, std::int32_t y, int& index, QPoint& nearest,
-                               float tolerance) const {
+bool TMapVertices::HitPolyline(QPointF p, int& index, QPoint& nearest, float tolerance) const {
   for (int i = 0; i + 1 < Count(); ++i) {
     const QPoint a = GetVertex(i);
     const QPoint b = GetVertex(i + 1);
     float d2, t;
-    DistanceToSegment(a, b, QPoint(x, y), d2, t);
+    DistanceToSegment(a, b, p, d2, t);
     if (d2 <= tolerance && t >= 0 && t <= 1) {
       index = i;
       nearest = QPoint(RoundToInt(a.x() + t * (float(b.x()) - float(a.x()))),
@@ -181,7 +183,7 @@ void TSegment::Clear() {
   Mapped.Clear();
 }
 
-bool TSegment::HitTest(std::int32_t, std::int32_t) {
+bool TSegment::HitTest(std::int32_t, std::int32_t, const THitReach&) {
   return false;
 }
 
@@ -323,8 +325,9 @@ QPen TSegment::MakePen() const {
   return QPen(ToQColor(PenColour), std::clamp(PenWidth, 0, 1000), PenStyle);
 }
 
-bool TSegment::HitVertex(std::int32_t x, std::int32_t y, int& index, std::int32_t size) const {
-  return Mapped.HitVertex(x, y, EndsFixed, index, size);
+bool TSegment::HitVertex(std::int32_t x, std::int32_t y, int& index, std::int32_t size,
+                         const THitReach& reach) const {
+  return Mapped.HitVertex(x, y, EndsFixed, index, size, reach);
 }
 
 void TPolygon::Write(TSerializeWriter& writer) const {
@@ -337,8 +340,19 @@ void TPolygon::Read(TSerializeReader& reader) {
   BrushColour = reader.ReadInteger();
 }
 
-bool TPolygon::HitTest(std::int32_t x, std::int32_t y) {
-  return Mapped.PtInPolygon(x, y);
+bool TPolygon::HitTest(std::int32_t x, std::int32_t y, const THitReach& reach) {
+  const QPointF p = reach.PixelCentre(x, y);
+  if (Mapped.PtInPolygon(p)) {
+    return true;
+  }
+  if (!SmallTarget || reach.Zoom >= 1) {
+    return false;
+  }
+  // Bring the press as close to the centre as it is on screen, which tests it against the
+  // target at full size.
+  const TMapVertices::TExtent& e = Mapped.Extent();
+  const QPointF centre = QPointF(e.Min + e.Max) / 2;
+  return Mapped.PtInPolygon(centre + (p - centre) * reach.Zoom);
 }
 
 void TPolygon::DrawShape(QPainter& dc) const {
@@ -357,10 +371,12 @@ void TPolygon::Draw(QPainter& dc) {
   DrawVertexHandles(dc);
 }
 
-bool TPolyline::HitTest(std::int32_t x, std::int32_t y) {
+bool TPolyline::HitTest(std::int32_t x, std::int32_t y, const THitReach& reach) {
   int index;
   QPoint nearest;
-  if (!Mapped.HitPolyline(x, y, index, nearest, PolylineTolerance)) {
+  // The tolerance is a distance on screen: fewer units zoomed in, more zoomed out.
+  const float tolerance = PolylineTolerance / (reach.Zoom * reach.Zoom);
+  if (!Mapped.HitPolyline(reach.At(x, y), index, nearest, tolerance)) {
     return false;
   }
   HitIndex = index;

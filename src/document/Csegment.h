@@ -41,12 +41,14 @@ public:
   void DrawPolygon(QPainter& dc) const;
   void DrawPolyline(QPainter& dc) const;
   void DrawHandles(QPainter& dc, std::int32_t size, bool endsFixed) const;
-  /// Even-odd test of the pixel (x, y) against the polygon through the vertices.
-  bool PtInPolygon(std::int32_t x, std::int32_t y) const;
-  bool HitVertex(std::int32_t x, std::int32_t y, bool endsFixed, int& index,
-                 std::int32_t size) const;
-  bool HitPolyline(std::int32_t x, std::int32_t y, int& index, QPoint& nearest,
-                   float tolerance) const;
+  /// Even-odd test of a point in units against the polygon through the vertices; a pixel is
+  /// tested by its centre.
+  bool PtInPolygon(QPointF p) const;
+  /// A vertex whose handle, `size` screen pixels wide, lies under the press.
+  bool HitVertex(std::int32_t x, std::int32_t y, bool endsFixed, int& index, std::int32_t size,
+                 const THitReach& reach = {}) const;
+  /// A segment within `tolerance` (a squared distance in units) of `p`.
+  bool HitPolyline(QPointF p, int& index, QPoint& nearest, float tolerance) const;
 
 private:
   void Changed() {
@@ -70,7 +72,7 @@ public:
   void Read(TSerializeReader& reader) override;
 
   void Clear() override;
-  bool HitTest(std::int32_t x, std::int32_t y) override;
+  bool HitTest(std::int32_t x, std::int32_t y, const THitReach& reach = {}) override;
   void Draw(QPainter& dc) override;
   void Rotate(float angle) override;
   void Scale(float sx, float sy) override;
@@ -91,7 +93,8 @@ public:
   QPoint FirstPoint() const;
   QPoint LastPoint() const { return Mapped.GetVertex(Mapped.Count() - 1); }
   int PointCount() const { return static_cast<int>(FPoints.size()); }
-  bool HitVertex(std::int32_t x, std::int32_t y, int& index, std::int32_t size) const;
+  bool HitVertex(std::int32_t x, std::int32_t y, int& index, std::int32_t size,
+                 const THitReach& reach = {}) const;
 
   TMapVertices Mapped;
   bool EndsFixed = false;
@@ -123,7 +126,7 @@ public:
 
   void Write(TSerializeWriter& writer) const override;
   void Read(TSerializeReader& reader) override;
-  bool HitTest(std::int32_t x, std::int32_t y) override;
+  bool HitTest(std::int32_t x, std::int32_t y, const THitReach& reach = {}) override;
   void Draw(QPainter& dc) override;
 
   /// Painted as an open line while the user is still tracing it.
@@ -132,6 +135,9 @@ public:
 
 protected:
   explicit TPolygon(TGraphicKind kind) : TSegment(kind) {}
+  /// A small target (a pin, a joint): zoomed out, it is hit wherever it would be at full size
+  /// on screen, so it stays as easy to hit as unzoomed.
+  bool SmallTarget = false;
   /// Paints the outline and fill with the polygon's own pen and brush.
   void DrawShape(QPainter& dc) const;
 };
@@ -142,7 +148,7 @@ class TPolyline : public TSegment {
 public:
   TPolyline() = default;
 
-  bool HitTest(std::int32_t x, std::int32_t y) override;
+  bool HitTest(std::int32_t x, std::int32_t y, const THitReach& reach = {}) override;
   void Draw(QPainter& dc) override;
 
   QPoint HitPoint;

@@ -197,6 +197,10 @@ QPoint TLogivaneHandles::ToUnits(QPoint local) const {
           static_cast<int>(std::floor(parent.y() / FZoom))};
 }
 
+THitReach TLogivaneHandles::ReachAt(QPoint local) const {
+  return THitReach::Of(QPointF(local + pos()) / FZoom, FZoom);
+}
+
 std::int32_t TLogivaneHandles::HandleUnits() const {
   return static_cast<std::int32_t>(std::ceil(HandleSize / FZoom));
 }
@@ -205,7 +209,7 @@ void TLogivaneHandles::Detach(int x, int y, bool reHit) {
   TGraphicObject* item = Item();
   const QPoint at = ToUnits(QPoint(x, y));
   Deselect();
-  emit OnDetach(item, at.x(), at.y(), reHit);
+  emit OnDetach(item, at.x(), at.y(), reHit, ReachAt(QPoint(x, y)));
 }
 
 TSegment* TLogivaneHandles::Shape() const {
@@ -293,11 +297,12 @@ void TLogivaneHandles::Hover(QPoint local) {
   SetHandleCursor(cursor);
 }
 
-void TLogivaneHandles::UpdateVertexCursor(QPoint parentPoint) {
+void TLogivaneHandles::UpdateVertexCursor(QPoint local) {
   TSegment* shape = Shape();
+  const QPoint parentPoint = ToUnits(local);
   int index;
-  const bool over =
-      shape && shape->HitVertex(parentPoint.x(), parentPoint.y(), index, HandleUnits());
+  const bool over = shape && shape->HitVertex(parentPoint.x(), parentPoint.y(), index, HandleSize,
+                                              ReachAt(local));
   SetHandleCursor(over ? &EditorCursor(TCursorId::LogivaneArrow) : nullptr);
 }
 
@@ -316,12 +321,12 @@ void TLogivaneHandles::mousePressEvent(QMouseEvent* event) {
   // The handle under the press decides, not whatever the last hover left behind (the item may
   // have changed since without the mouse moving).
   if (VertexMode) {
-    UpdateVertexCursor(parentPoint);
+    UpdateVertexCursor(local);
   } else {
     Hover(local);
   }
   TGraphicObject* item = Item();
-  if (!item->HitTest(parentPoint.x(), parentPoint.y()) && !OverHandle()) {
+  if (!item->HitTest(parentPoint.x(), parentPoint.y(), ReachAt(local)) && !OverHandle()) {
     Detach(local.x(), local.y(), true);
     return;
   }
@@ -344,7 +349,8 @@ void TLogivaneHandles::mousePressEvent(QMouseEvent* event) {
   }
   TSegment* shape = Shape();
   int index;
-  if (shape && shape->HitVertex(parentPoint.x(), parentPoint.y(), index, HandleUnits())) {
+  if (shape &&
+      shape->HitVertex(parentPoint.x(), parentPoint.y(), index, HandleSize, ReachAt(local))) {
     VertexIndex = index;
     PrevIndex = index - 1;
     NextIndex = index + 1;
@@ -370,7 +376,7 @@ void TLogivaneHandles::mouseMoveEvent(QMouseEvent* event) {
     if (VertexDragging) {
       DragVertex(FGrid.SnapPoint(parentPoint));
     } else {
-      UpdateVertexCursor(parentPoint);
+      UpdateVertexCursor(local);
     }
     return;
   }

@@ -82,8 +82,9 @@ signals:
   /// A vertex drag of the selected shape ended.
   void OnVertexMoved();
   void OnDblClick();
-  /// The handles let go of `item`; (x, y) in the parent's coordinates.
-  void OnDetach(TGraphicObject* item, int x, int y, bool reHit);
+  /// The handles let go of `item`; (x, y) in the parent's coordinates, `reach` for hitting
+  /// whatever lies there instead.
+  void OnDetach(TGraphicObject* item, int x, int y, bool reHit, const THitReach& reach);
 
 protected:
   void paintEvent(QPaintEvent* event) override;
@@ -99,6 +100,8 @@ private:
 
   /// A point of this control in drawing units.
   QPoint ToUnits(QPoint local) const;
+  /// How far a hit test at the point `local` of this control reaches.
+  THitReach ReachAt(QPoint local) const;
   /// `HandleSize` in drawing units, rounded up.
   std::int32_t HandleUnits() const;
   /// The single selected shape, or none.
@@ -108,7 +111,7 @@ private:
   void InvalidateItem(TGraphicObject* item);
   /// Sets `HandleKind`, `Corner` and the cursor for the mouse at `local`.
   void Hover(QPoint local);
-  void UpdateVertexCursor(QPoint parentPoint);
+  void UpdateVertexCursor(QPoint local);
   bool OverHandle() const { return FCursorSet; }
   void SetHandleCursor(const QCursor* cursor);
   void DragVertex(QPoint parentPoint);

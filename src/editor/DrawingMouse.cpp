@@ -1,11 +1,14 @@
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/DrawingCursors.h"
+#include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cMacro.h"
 
 #include <QMouseEvent>
+
+#include <utility>
 
 namespace logivane {
 
@@ -13,8 +16,9 @@ namespace {
 
 const char* const TwoOutputsNotice = "Unable to connect two outputs";
 
-/// A press within this distance of a traced polygon's first vertex, on both axes, closes it.
-constexpr int CloseDistance = 4;
+/// A press within this many screen pixels of a traced polygon's first vertex, on both axes,
+/// closes it.
+constexpr double CloseDistance = 4;
 
 QPoint Rounded(const TGraphicObject& object) {
   float x, y;
@@ -33,11 +37,11 @@ bool IsInteractiveDevice(const TGraphicObject* object) {
 // Qt events, translated into drawing units
 
 void TLogivaneDrawing::mousePressEvent(QMouseEvent* event) {
-  MouseDown(event->button(), event->modifiers(), ToUnits(event->position()));
+  MouseDown(event->button(), event->modifiers(), ToExactUnits(event->position()));
 }
 
 void TLogivaneDrawing::mouseMoveEvent(QMouseEvent* event) {
-  MouseMove(event->modifiers(), ToUnits(event->position()));
+  MouseMove(event->modifiers(), ToExactUnits(event->position()));
 }
 
 void TLogivaneDrawing::mouseReleaseEvent(QMouseEvent* event) {
@@ -52,7 +56,8 @@ void TLogivaneDrawing::mouseDoubleClickEvent(QMouseEvent* event) {
 // Press
 
 void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                                 QPoint p) {
+                                 QPointF at) {
+  const QPoint p = THitReach::UnitOf(at);
   RefreshHistory();  // before the owner places a device on this press
   emit OnMouseDown(button, modifiers, p.x(), p.y());
   NameNextEdit(FInteractMode ? tr("Interaction") : FWireMode ? tr("Wire") : tr("Draw"));
@@ -66,7 +71,8 @@ void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers m
   }
   ProbeState = ProbeFloating;
   ProbeTarget = nullptr;
-  TGraphicObject* hit = FCircuit->HitTest(p.x(), p.y()) ? FCircuit->HitObject : nullptr;
+  TGraphicObject* hit =
+      FCircuit->HitTest(p.x(), p.y(), THitReach::Of(at, FZoom)) ? FCircuit->HitObject : nullptr;
   if (!hit) {
     FHandles->Deselect();
   }
@@ -133,7 +139,13 @@ void TLogivaneDrawing::RefuseTwoOutputs(QPoint at, QPoint previous) {
 
 void TLogivaneDrawing::ModePress(TGraphicObject* hit, bool refused) {
   if (FInteractMode && IsInteractiveDevice(hit)) {
-    static_cast<TDevice*>(hit)->Press();
+    // Press and release are one step: a push button that springs back changes nothing.
+    if (FHistory && !FInteractionHeld) {
+      FHistory->Hold();
+      FInteractionHeld = true;
+    }
+    FPressedDevice = static_cast<TDevice*>(hit);
+    FPressedDevice->Press();
     InvalidateBounds(*hit);
     SetModified(true);
   } else if (FProbeMode) {
@@ -166,8 +178,8 @@ void TLogivaneDrawing::ExtendTrace() {
   } else if (FPolygonMode && FPolygonInProgress) {
     TPolygon& polygon = *FPolygonInProgress;
     const QPoint offset = FLastPoint - (polygon.PointCount() > 0 ? polygon.FirstPoint() : QPoint());
-    if (polygon.PointCount() > 0 && std::abs(offset.x()) < CloseDistance &&
-        std::abs(offset.y()) < CloseDistance) {
+    const double reach = CloseDistance / FZoom;
+    if (polygon.PointCount() > 0 && std::abs(offset.x()) < reach && std::abs(offset.y()) < reach) {
       ClosePolygon();
     } else {
       polygon.AddPoint(FLastPoint);
@@ -213,7 +225,9 @@ void TLogivaneDrawing::SelectPress(TGraphicObject* hit, Qt::MouseButton button,
 // ---------------------------------------------------------------------------------------------
 // Move
 
-void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPoint p) {
+void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPointF at) {
+  const QPoint p = THitReach::UnitOf(at);
+  const THitReach reach = THitReach::Of(at, FZoom);
   if (FInteractMode) {
     setCursor(EditorCursor(TCursorId::Hand));
   } else if (FProbeMode) {
@@ -221,7 +235,7 @@ void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPoint p) {
   }
   if (FWireMode) {
     FOverTarget = false;
-    if (FCircuit->HitTest(p.x(), p.y())) {
+    if (FCircuit->HitTest(p.x(), p.y(), reach)) {
       FOverTarget = FCircuit->HitObject && FCircuit->HitObject->GraphicKind() == TGraphicKind::Wire;
       if (FCircuit->HitPin) {
         FOverTarget = !FCircuit->HitPin->IsConnected();
@@ -232,7 +246,8 @@ void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPoint p) {
                                        : TCursorId::WireDefault));
   } else if (FInteractMode) {
     // Interactive inputs and switches are the devices that take presses.
-    FOverTarget = FCircuit->HitTest(p.x(), p.y()) && IsInteractiveDevice(FCircuit->HitObject);
+    FOverTarget =
+        FCircuit->HitTest(p.x(), p.y(), reach) && IsInteractiveDevice(FCircuit->HitObject);
   }
   if (FTracing) {
     InvalidateRubberLine();
@@ -263,11 +278,19 @@ void TLogivaneDrawing::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mod
     emit OnObjectSelected(button, modifiers, p.x(), p.y());
     SetModified(true);
   }
-  if (FInteractMode && IsInteractiveDevice(FCircuit->HitObject)) {
-    NameNextEdit(tr("Interaction"));
-    static_cast<TDevice*>(FCircuit->HitObject)->Release();
-    InvalidateBounds(*FCircuit->HitObject);
+  if (button != Qt::LeftButton) {
+    return;
+  }
+  // The device pressed is released, wherever the mouse went since.
+  if (TDevice* pressed = std::exchange(FPressedDevice, nullptr)) {
+    pressed->Release();
+    InvalidateBounds(*pressed);
     SetModified(true);
+  }
+  if (FInteractionHeld) {
+    FInteractionHeld = false;
+    FHistory->Release();
+    StoreModified(!FHistory->IsClean());
   }
 }
 

@@ -46,11 +46,14 @@ QRect TLogivaneDrawing::VisibleArea() const {
 }
 
 QPoint TLogivaneDrawing::ToUnits(QPointF widgetPoint) const {
+  return THitReach::UnitOf(ToExactUnits(widgetPoint));
+}
+
+QPointF TLogivaneDrawing::ToExactUnits(QPointF widgetPoint) const {
   if (FZoom == 1) {
     return widgetPoint.toPoint();
   }
-  return {static_cast<int>(std::floor(widgetPoint.x() / FZoom)),
-          static_cast<int>(std::floor(widgetPoint.y() / FZoom))};
+  return widgetPoint / FZoom;
 }
 
 QRect TLogivaneDrawing::ToScreen(const QRect& units) const {

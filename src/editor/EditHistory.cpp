@@ -3,6 +3,9 @@
 #include <QTimer>
 #include <QUndoCommand>
 
+#include <algorithm>
+#include <iterator>
+
 namespace logivane {
 
 /// One document state. The stream is kept raw only while the state is the current one, to see
@@ -90,6 +93,7 @@ void TEditHistory::Reset() {
   FStale = false;
   FNextName.clear();
   FLatestNamed = true;
+  SchedulePrepare();
   emit Changed();
 }
 
@@ -204,19 +208,29 @@ void TEditHistory::PrepareNeighbours() {
   };
   const TStep* undone = step(index - 1);
   const TStep* redone = step(index);
-  const std::shared_ptr<TSnapshot> wanted[] = {undone ? undone->Before : nullptr,
+  // The current state is what the undo of the next edit goes back to: read ahead first, that
+  // undo is as quick as any other, however soon it follows the edit.
+  const std::shared_ptr<TSnapshot> wanted[] = {FCurrent, undone ? undone->Before : nullptr,
                                                redone ? redone->After : nullptr};
-  // Only the two neighbours stay prepared: each holds a whole circuit.
+  const auto isWanted = [&wanted](const std::shared_ptr<TSnapshot>& state) {
+    return std::find(std::begin(wanted), std::end(wanted), state) != std::end(wanted);
+  };
+  // Only these stay prepared: each holds a whole circuit.
   for (int i = 0; i < FStack.count(); ++i) {
     for (const auto& state : {step(i)->Before, step(i)->After}) {
-      if (state != wanted[0] && state != wanted[1]) {
+      if (!isWanted(state)) {
         state->Prepared.reset();
       }
     }
   }
+  // One state a pass, so that input waiting in between is handled first.
   for (const auto& state : wanted) {
     if (state && !state->Prepared) {
       state->Prepared = Prepare(state->Bytes());
+      if (state->Prepared) {
+        SchedulePrepare();
+      }
+      return;
     }
   }
 }

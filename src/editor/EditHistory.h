@@ -41,7 +41,8 @@ public:
 
   TEditHistory(TCapture capture, TRestore restore, QObject* parent = nullptr);
   /// Turns a state's bytes into what restoring it needs, while the program is idle, for the
-  /// states that the next undo and the next redo would restore; those then restore at once.
+  /// states that the next undo and the next redo would restore and for the current one, which
+  /// the undo of the next edit restores; those then restore at once.
   TPrepare Prepare;
   ~TEditHistory() override;
 
@@ -90,7 +91,7 @@ private:
   class TStep;
   friend class TStep;
 
-  /// Prepares the neighbours of the current state once the event loop is idle.
+  /// Prepares the current state and its neighbours once the event loop is idle.
   void SchedulePrepare();
   void PrepareNeighbours();
   /// Drops the oldest steps until the limits hold.

@@ -344,13 +344,14 @@ void TLogivaneDrawing::ConnectHandles() {
   connect(FHandles, &TLogivaneHandles::OnDetach, this, &TLogivaneDrawing::HandlesDetached);
 }
 
-void TLogivaneDrawing::HandlesDetached(TGraphicObject* item, int x, int y, bool reHit) {
+void TLogivaneDrawing::HandlesDetached(TGraphicObject* item, int x, int y, bool reHit,
+                                       const THitReach& reach) {
   if (!FSelectMode) {
     return;
   }
   if (!reHit) {
     Select(item);
-  } else if (FCircuit->HitTest(x, y) && FCircuit->HitObject) {
+  } else if (FCircuit->HitTest(x, y, reach) && FCircuit->HitObject) {
     Select(FCircuit->HitObject);
   } else {
     emit OnObjectDeSelected();
@@ -440,6 +441,7 @@ void TLogivaneDrawing::HideNotice() {
 
 void TLogivaneDrawing::ForgetDeleted() {
   ProbeTarget = nullptr;
+  FPressedDevice = nullptr;
 }
 
 }  // namespace logivane

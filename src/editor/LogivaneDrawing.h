@@ -123,9 +123,10 @@ public:
   void LeaveMacro();
   bool IsInsideMacro() const { return !FLevelStack.empty(); }
 
-  // What the mouse does; the widget's event handlers call these with drawing units.
-  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);
-  void MouseMove(Qt::KeyboardModifiers modifiers, QPoint p);
+  // What the mouse does; the widget's event handlers call these with drawing units. A press or
+  // move may fall between whole units when zoomed in; hit tests tell those points apart.
+  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at);
+  void MouseMove(Qt::KeyboardModifiers modifiers, QPointF at);
   void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);
   void DoubleClick(QPoint p);
   /// The mouse is over something that a click would act on in the current mode.
@@ -188,6 +189,8 @@ public:
   void ZoomToFit();
   /// A point of the widget in drawing units.
   QPoint ToUnits(QPointF widgetPoint) const;
+  /// A point of the widget in drawing units, keeping where it falls between whole units.
+  QPointF ToExactUnits(QPointF widgetPoint) const;
   /// A rectangle in drawing units as the widget's pixels that cover it.
   QRect ToScreen(const QRect& units) const;
 
@@ -275,7 +278,7 @@ private:
   /// Hands a new symbol shape to the circuit and ends the trace.
   void FinishShape(std::unique_ptr<TSegment> shape);
   void ConnectHandles();
-  void HandlesDetached(TGraphicObject* item, int x, int y, bool reHit);
+  void HandlesDetached(TGraphicObject* item, int x, int y, bool reHit, const THitReach& reach);
   /// Wire-end following for the wires attached to the selection, at each step of a drag.
   void FollowSelection();
   TFileStatusDialog& FileStatus();
@@ -297,6 +300,10 @@ private:
   std::unique_ptr<TPolyline> FPolylineInProgress;
   QPoint FLastPoint;
   QPoint FRubberEnd;
+  /// The interactive device under the left button, released with it; not owned.
+  TDevice* FPressedDevice = nullptr;
+  /// The history holds the edits of an interaction from its press to its release.
+  bool FInteractionHeld = false;
   bool FTracing = false;
   bool FOverTarget = false;
   bool FSelecting = false;

@@ -64,6 +64,7 @@ void DetachEndObject(TGraphicObject* end, const TWire* wire) {
 TPin::TPin() : TPolygon(TGraphicKind::Pin) {
   AddPoints({{4, 4}, {-4, 4}, {-4, -4}, {4, -4}});
   Remap();
+  SmallTarget = true;
   CanRotate = false;
   CanResize = false;
 }
@@ -351,6 +352,7 @@ bool TWire::FollowEnds() {
 TSolder::TSolder() : TPolygon(TGraphicKind::Solder) {
   AddArc(true, 0, 0, 0, 360, 2, 2);
   Remap();
+  SmallTarget = true;
   BrushColour = ColourBlack;
   CanRotate = false;
   CanResize = false;

@@ -79,11 +79,11 @@ void TDevice::Clear() {
   HitPin = nullptr;
 }
 
-bool TDevice::HitTest(std::int32_t x, std::int32_t y) {
-  const bool symbolHit = TGraphicList::HitTest(x, y);
+bool TDevice::HitTest(std::int32_t x, std::int32_t y, const THitReach& reach) {
+  const bool symbolHit = TGraphicList::HitTest(x, y, reach);
   HitPin = nullptr;
   for (int i = 0; i < PinCount(); ++i) {
-    if (Pin(i)->HitTest(x, y)) {
+    if (Pin(i)->HitTest(x, y, reach)) {
       HitPin = Pin(i);
       HitPin->Index = i;
       break;
@@ -245,11 +245,11 @@ void TTextDevice::Clear() {
   FLabel->Clear();
 }
 
-bool TTextDevice::HitTest(std::int32_t x, std::int32_t y) {
-  if (TDevice::HitTest(x, y)) {
+bool TTextDevice::HitTest(std::int32_t x, std::int32_t y, const THitReach& reach) {
+  if (TDevice::HitTest(x, y, reach)) {
     return true;
   }
-  if (FLabel->HitTest(x, y)) {
+  if (FLabel->HitTest(x, y, reach)) {
     HitObject = this;
     return true;
   }

@@ -43,7 +43,7 @@ public:
   void AbandonLinks() override;
 
   void Clear() override;
-  bool HitTest(std::int32_t x, std::int32_t y) override;
+  bool HitTest(std::int32_t x, std::int32_t y, const THitReach& reach = {}) override;
   void Draw(QPainter& dc) override;
   void Rotate(float angle) override;
   void Scale(float sx, float sy) override;
@@ -131,7 +131,7 @@ public:
   void AbandonLinks() override;
 
   void Clear() override;
-  bool HitTest(std::int32_t x, std::int32_t y) override;
+  bool HitTest(std::int32_t x, std::int32_t y, const THitReach& reach = {}) override;
   void Draw(QPainter& dc) override;
   void Translate(float dx, float dy) override;
   void Remap() override;

@@ -150,10 +150,10 @@ void TMacro::Clear() {
   }
 }
 
-bool TMacro::HitTest(std::int32_t x, std::int32_t y) {
+bool TMacro::HitTest(std::int32_t x, std::int32_t y, const THitReach& reach) {
   bool hit = false;
   if (Closed) {
-    hit = TDevice::HitTest(x, y);
+    hit = TDevice::HitTest(x, y, reach);
     if (!HitObject) {
       HitObject = HitPin;
     }
@@ -161,7 +161,7 @@ bool TMacro::HitTest(std::int32_t x, std::int32_t y) {
     HitObject = nullptr;
     HitPin = nullptr;
     for (TGraphicList* list : Contents()) {
-      if (list->HitTest(x, y)) {
+      if (list->HitTest(x, y, reach)) {
         HitObject = list->HitObject;
         hit = true;
         break;

@@ -243,6 +243,22 @@ TEST_F(UndoTest, ModifiedFollowsTheSavedStepAndRunningIsNoEdit) {
   EXPECT_EQ(Action("MenuUndo")->text(), "&Undo");
 }
 
+TEST_F(UndoTest, APushButtonThatSpringsBackIsNoStep) {
+  Switch->SetSwitchType(TInteractiveSwitch::PushToMake);
+  Drawing().SetModified(false);
+  const int steps = History().Count();
+  Action("SpeedInteraction")->trigger();
+  const QPoint button = CentreOf(*Switch);
+  QTest::mousePress(&Drawing(), Qt::LeftButton, {}, button);
+  EXPECT_TRUE(Switch->On);
+  // Released away from the button, it still springs back.
+  QTest::mouseMove(&Drawing(), button + QPoint(200, 200));
+  QTest::mouseRelease(&Drawing(), Qt::LeftButton, {}, button + QPoint(200, 200));
+  EXPECT_FALSE(Switch->On);
+  EXPECT_EQ(History().Count(), steps);
+  EXPECT_FALSE(Drawing().Modified());
+}
+
 TEST(EditHistoryTest, OldestStepsGoFirstWhenTheLimitsAreReached) {
   QByteArray document = "start";
   std::vector<QByteArray> restored;
@@ -277,6 +293,34 @@ TEST(EditHistoryTest, OldestStepsGoFirstWhenTheLimitsAreReached) {
   EXPECT_EQ(history.Count(), 1);
   history.Undo();
   EXPECT_EQ(document, QByteArray("3").repeated(100));
+}
+
+TEST(EditHistoryTest, TheStateBeforeAnEditIsReadAheadBeforeTheEdit) {
+  QByteArray document = "start";
+  bool readAhead = false;
+  TEditHistory history(
+      [&] {
+        return TDocumentState{document, {}, nullptr};
+      },
+      [&](const TDocumentState& state) {
+        readAhead = state.Prepared != nullptr;
+        document = readAhead ? *std::static_pointer_cast<QByteArray>(state.Prepared) : state.Bytes;
+      });
+  history.Prepare = [](const QByteArray& bytes) {
+    return std::make_shared<QByteArray>(bytes);
+  };
+  history.Reset();
+  for (const char* edit : {"one", "two"}) {
+    QCoreApplication::processEvents();  // the idle time before the edit
+    const QByteArray before = document;
+    document = edit;
+    ASSERT_TRUE(history.Commit());
+    history.Undo();  // straight after the edit, before any idle time
+    EXPECT_TRUE(readAhead);
+    EXPECT_EQ(document, before);
+    history.Redo();
+    EXPECT_EQ(document, edit);
+  }
 }
 
 }  // namespace
