@@ -12,6 +12,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QPoint>
 
 #include <functional>
 #include <initializer_list>
@@ -102,6 +103,13 @@ inline void Net(TMacro& circuit, TPin& from, const std::vector<TPin*>& to) {
 }
 
 /// An open root circuit on screen, as the editor holds it.
+/// The centre of `object`, rounded to whole units.
+inline QPoint CentreOf(const TGraphicObject& object) {
+  float x, y;
+  object.GetCentre(x, y);
+  return {qRound(x), qRound(y)};
+}
+
 inline std::unique_ptr<TMacro> NewRoot() {
   auto root = std::make_unique<TMacro>();
   root->Closed = false;

@@ -49,13 +49,6 @@ namespace {
 
 using namespace test;
 
-QPoint CentreOf(const TGraphicObject& object) {
-  float x;
-  float y;
-  object.GetCentre(x, y);
-  return {qRound(x), qRound(y)};
-}
-
 /// The main window on a settings store of its own, with every message box answered by the
 /// test and the file dialogs replaced.
 class MainWindowTest : public ::testing::Test {

@@ -27,12 +27,6 @@ namespace {
 
 using namespace test;
 
-QPoint CentreOf(const TGraphicObject& object) {
-  float x, y;
-  object.GetCentre(x, y);
-  return {qRound(x), qRound(y)};
-}
-
 /// The main window over a small circuit: two gates, an LED wired to the second, a switch, a
 /// memory and a sub-circuit.
 class UndoTest : public ::testing::Test {

@@ -1,3 +1,4 @@
+#include "TestHelpers.h"
 #include "document/cCircuitFile.h"
 #include "document/cGText.h"
 #include "document/cGrid.h"
@@ -20,11 +21,7 @@
 namespace logivane {
 namespace {
 
-QPoint CentreOf(const TGraphicObject& object) {
-  float x, y;
-  object.GetCentre(x, y);
-  return {RoundToInt(x), RoundToInt(y)};
-}
+using test::CentreOf;
 
 /// A drawing in a shown scroll box, driven with real mouse events in drawing units.
 class DrawingTest : public ::testing::Test {

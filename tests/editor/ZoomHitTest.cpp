@@ -1,3 +1,4 @@
+#include "TestHelpers.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cConnect.h"
 #include "simulation/cGateDevice.h"
@@ -11,11 +12,7 @@
 namespace logivane {
 namespace {
 
-QPoint CentreOf(const TGraphicObject& object) {
-  float x, y;
-  object.GetCentre(x, y);
-  return {RoundToInt(x), RoundToInt(y)};
-}
+using test::CentreOf;
 
 /// Whether a press on the screen pixel `pixel` of `drawing` hits `object`.
 bool HitsOnScreen(const TLogivaneDrawing& drawing, TGraphicObject& object, QPoint pixel) {
