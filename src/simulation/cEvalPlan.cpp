@@ -51,15 +51,224 @@ const TNet* NetOf(const TPin& pin) {
 
 }  // namespace
 
+/**
+ * @brief Lays out a plan from the objects of one level, step by step: the devices and the nets
+ * they reach, the sources the plan drives, the slots, and what the objects show now.
+ */
+class TEvalPlan::TBuilder {
+public:
+  explicit TBuilder(TEvalPlan& plan) : FPlan(plan) {}
+
+  /// Takes in the devices of `order` and the nets their pins reach, in the order first met;
+  /// false when one of them cannot be compiled.
+  bool AddDevices(const std::vector<TDevice*>& order) {
+    for (TDevice* device : order) {
+      TKindOf kind{};
+      if (!KindOf(*device, kind)) {
+        return false;
+      }
+      FPlan.FDevices.push_back({0, -1, kind.Kind, static_cast<std::uint8_t>(kind.Pins - 1)});
+      FPlan.FDeviceObjects.push_back(device);
+      for (int i = 0; i < device->PinCount(); ++i) {
+        const TPin* pin = device->Pin(i);
+        FDevicePins.insert(pin);
+        if (!pin->Wire) {
+          continue;
+        }
+        const TNet* net = NetOf(*pin);
+        if (!net) {
+          return false;
+        }
+        if (FNetIndex.try_emplace(net, static_cast<std::uint32_t>(FNets.size())).second) {
+          FNets.push_back(net);
+        }
+      }
+    }
+    return true;
+  }
+
+  /// A source may be driven by the plan when its output has no wire or lies on one of the
+  /// plan's nets; it is, unless something else outside the plan drives that net too.
+  void ChooseSources(const std::vector<TDevice*>& sources) {
+    for (TDevice* source : sources) {
+      if (!dynamic_cast<TInputDevice*>(source) || source->PinCount() < 1) {
+        continue;
+      }
+      const TPin* pin = source->Pin(0);
+      if (!pin->Wire || (NetOf(*pin) && FNetIndex.contains(NetOf(*pin)))) {
+        FSourcePins.insert(pin);
+      }
+    }
+  }
+
+  /// The slots of the nets, each net's pins side by side, with their wires and joints.
+  void LayNets() {
+    for (std::size_t n = 0; n < FNets.size(); ++n) {
+      const TNet& net = *FNets[n];
+      const auto first = static_cast<std::uint32_t>(FPlan.FPin.size());
+      FPlan.FNetFirstWire.push_back(static_cast<std::uint32_t>(FPlan.FWires.size()));
+      FPlan.FNetFirstSolder.push_back(static_cast<std::uint32_t>(FPlan.FSolders.size()));
+      bool boundary = false;
+      for (TPin* pin : net.Pins()) {
+        AddSlot(pin, static_cast<std::int32_t>(n));
+        // An input of a device outside the plan, such as an indicator's, only reads the net.
+        boundary |=
+            !FDevicePins.contains(pin) && !FSourcePins.contains(pin) && pin->Kind != PinInput;
+      }
+      for (TWire* wire : net.Wires()) {
+        FPlan.FWires.push_back(wire);
+        FPlanWires.insert(wire);
+      }
+      for (TSolder* solder : net.Solders()) {
+        FPlan.FSolders.push_back(solder);
+        FPlanSolders.insert(solder);
+      }
+      if (boundary) {
+        FPlan.FBoundaryNets.push_back(static_cast<std::uint32_t>(n));
+      }
+      FPlan.FNets.push_back({first, static_cast<std::uint32_t>(FPlan.FPin.size()), 0, 0, 0, false});
+    }
+    FPlan.FNetFirstWire.push_back(static_cast<std::uint32_t>(FPlan.FWires.size()));
+    FPlan.FNetFirstSolder.push_back(static_cast<std::uint32_t>(FPlan.FSolders.size()));
+  }
+
+  /// Each device's slots in pin order; pins without a wire get slots of their own.
+  void LayDevicePins() {
+    for (TPlanDevice& device : FPlan.FDevices) {
+      device.FirstPin = static_cast<std::uint32_t>(FPlan.FDevicePins.size());
+      const TDevice* object = FPlan.ObjectOf(device);
+      for (int i = 0; i < object->PinCount(); ++i) {
+        FPlan.FDevicePins.push_back(SlotOf(object->Pin(i)));
+      }
+      if (device.Kind == TKind::D || device.Kind == TKind::JK) {
+        FPlan.FClocked.push_back(static_cast<std::uint32_t>(&device - FPlan.FDevices.data()));
+      }
+    }
+  }
+
+  void PlaceSources(const std::vector<TDevice*>& sources) {
+    for (TDevice* source : sources) {
+      std::int32_t slot = -1;
+      if (source->PinCount() > 0 && FSourcePins.contains(source->Pin(0))) {
+        TPin* pin = source->Pin(0);
+        if (!IsBoundary(FPlan.FSlotNet[SlotOf(pin)])) {
+          slot = static_cast<std::int32_t>(SlotOf(pin));
+          FDevicePins.insert(pin);
+        }
+      }
+      FPlan.FSources.push_back(
+          {source, slot >= 0 ? static_cast<TInputDevice*>(source)->StepState() : nullptr, slot});
+    }
+  }
+
+  /// What the objects show now is where the plan starts.
+  void TakeObjectState() {
+    TEvalPlan& plan = FPlan;
+    plan.FFirstNetCell = static_cast<std::uint32_t>(plan.FPin.size());
+    for (const TPin* pin : plan.FPin) {
+      plan.FLevels.push_back(pin->Value);
+    }
+    plan.FWrittenValue = plan.FLevels;
+    plan.FWrittenDriver = plan.FDriver;
+    plan.FWrittenVisited.resize(FNets.size());
+    plan.FWrittenNetValue.resize(FNets.size());
+    for (std::size_t n = 0; n < FNets.size(); ++n) {
+      const std::uint32_t first = plan.FNetFirstWire[n];
+      const bool wired = first < plan.FNetFirstWire[n + 1];
+      plan.FWrittenNetValue[n] = wired ? plan.FWires[first]->Value : 0;
+      plan.FLevels.push_back(plan.FWrittenNetValue[n]);
+      plan.FWrittenVisited[n] = wired && plan.FWires[first]->Visited;
+      plan.FNets[n].VisitedPass = plan.FWrittenVisited[n] ? plan.FPass : 0;
+    }
+    for (TPlanDevice& device : plan.FDevices) {
+      if (device.Kind >= TKind::RS) {
+        device.Link = static_cast<std::int32_t>(plan.FFlipFlops.size());
+        plan.FFlipFlops.push_back(TFlipFlopState::ReadFrom(
+            static_cast<const TFlipFlop&>(*plan.ObjectOf(device)), device.Kind));
+      }
+    }
+  }
+
+  /// Where the devices find their levels and the nets their gates drive, once the levels
+  /// that nets share are known.
+  void LinkDevices() {
+    for (const std::uint32_t slot : FPlan.FDevicePins) {
+      FPlan.FDeviceCells.push_back(FPlan.FSlots[slot].Cell);
+    }
+    for (TPlanDevice& device : FPlan.FDevices) {
+      if (device.Kind < TKind::TriState) {
+        device.Link = FPlan.FSlots[FPlan.FDevicePins[device.FirstPin]].PropagateNet;
+      }
+    }
+  }
+
+  /// Sorts the pins of the level by what the plan does with their objects: boundary pins are
+  /// cleared and taken in every step, the pins of outside devices written after each settle.
+  void SortLevelPins(const std::vector<TPin*>& levelPins) {
+    for (const std::uint32_t n : FPlan.FBoundaryNets) {
+      for (std::uint32_t s = FPlan.FNets[n].First; s < FPlan.FNets[n].End; ++s) {
+        FPlan.FBoundarySlots.push_back(s);
+      }
+    }
+    for (TPin* pin : levelPins) {
+      const auto at = FSlotOf.find(pin);
+      if (at == FSlotOf.end() || IsBoundary(FPlan.FSlotNet[at->second])) {
+        FPlan.FBoundaryPins.push_back(pin);
+      } else if (!FDevicePins.contains(pin)) {
+        FPlan.FOutsideSlots.push_back(at->second);
+      }
+    }
+  }
+
+  void FindOutsideParts(const std::vector<TWire*>& wires, const std::vector<TSolder*>& solders) {
+    std::copy_if(wires.begin(), wires.end(), std::back_inserter(FPlan.FOutsideWires),
+                 [this](const TWire* wire) { return !FPlanWires.contains(wire); });
+    std::copy_if(solders.begin(), solders.end(), std::back_inserter(FPlan.FOutsideSolders),
+                 [this](const TSolder* solder) { return !FPlanSolders.contains(solder); });
+  }
+
+private:
+  void AddSlot(TPin* pin, std::int32_t net) {
+    FSlotOf.emplace(pin, static_cast<std::uint32_t>(FPlan.FPin.size()));
+    FPlan.FPin.push_back(pin);
+    FPlan.FSlotNet.push_back(net);
+    TSlot slot;
+    slot.Cell = static_cast<std::uint32_t>(FPlan.FSlots.size());
+    slot.PropagateNet = pin->Kind != PinInput ? net : -1;
+    FPlan.FSlots.push_back(slot);
+    FPlan.FDriver.push_back(pin->Driver);
+  }
+
+  /// The slot of `pin`, given one of its own if it has none yet.
+  std::uint32_t SlotOf(TPin* pin) {
+    if (!FSlotOf.contains(pin)) {
+      AddSlot(pin, -1);
+    }
+    return FSlotOf.at(pin);
+  }
+
+  bool IsBoundary(std::int32_t net) const {
+    return net >= 0 && std::binary_search(FPlan.FBoundaryNets.begin(), FPlan.FBoundaryNets.end(),
+                                          static_cast<std::uint32_t>(net));
+  }
+
+  TEvalPlan& FPlan;
+  /// The pins of the plan's devices, and of the sources it drives once they are placed.
+  std::unordered_set<const TPin*> FDevicePins;
+  /// The outputs of the sources the plan may drive.
+  std::unordered_set<const TPin*> FSourcePins;
+  std::vector<const TNet*> FNets;
+  std::unordered_map<const TNet*, std::uint32_t> FNetIndex;
+  std::unordered_map<const TPin*, std::uint32_t> FSlotOf;
+  std::unordered_set<const TWire*> FPlanWires;
+  std::unordered_set<const TSolder*> FPlanSolders;
+};
+
 std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order,
                                               const std::vector<TDevice*>& sources,
                                               const std::vector<TPin*>& levelPins,
                                               const std::vector<TWire*>& wires,
                                               const std::vector<TSolder*>& solders) {
-  std::unique_ptr<TEvalPlan> plan(new TEvalPlan);
-  plan->FPinStamp = TPin::Destructions();
-  plan->FNetStamp = TNet::Dissolutions();
-
   // A net left to the search may reach a gathered one through a pin with two wires, behind
   // the plan's back; such a level is rare and stays with the objects.
   const auto gathered = [](const auto* part) {
@@ -69,169 +278,22 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
       !std::all_of(solders.begin(), solders.end(), gathered)) {
     return nullptr;
   }
-
-  // The devices, and the nets their pins reach in the order they are first met.
-  std::unordered_set<const TPin*> devicePins;
-  std::vector<const TNet*> nets;
-  std::unordered_map<const TNet*, std::uint32_t> netIndex;
-  for (TDevice* device : order) {
-    TKindOf kind{};
-    if (!KindOf(*device, kind)) {
-      return nullptr;
-    }
-    plan->FDevices.push_back({0, -1, kind.Kind, static_cast<std::uint8_t>(kind.Pins - 1)});
-    plan->FDeviceObjects.push_back(device);
-    for (int i = 0; i < device->PinCount(); ++i) {
-      const TPin* pin = device->Pin(i);
-      devicePins.insert(pin);
-      if (!pin->Wire) {
-        continue;
-      }
-      const TNet* net = NetOf(*pin);
-      if (!net) {
-        return nullptr;
-      }
-      if (netIndex.try_emplace(net, static_cast<std::uint32_t>(nets.size())).second) {
-        nets.push_back(net);
-      }
-    }
+  std::unique_ptr<TEvalPlan> plan(new TEvalPlan);
+  plan->FPinStamp = TPin::Destructions();
+  plan->FNetStamp = TNet::Dissolutions();
+  TBuilder builder(*plan);
+  if (!builder.AddDevices(order)) {
+    return nullptr;
   }
-
-  // A source may be driven by the plan when its output has no wire or lies on one of the
-  // plan's nets; it is, unless something else outside the plan drives that net too.
-  std::unordered_set<const TPin*> sourcePins;
-  for (TDevice* source : sources) {
-    if (!dynamic_cast<TInputDevice*>(source) || source->PinCount() < 1) {
-      continue;
-    }
-    const TPin* pin = source->Pin(0);
-    if (!pin->Wire || (NetOf(*pin) && netIndex.contains(NetOf(*pin)))) {
-      sourcePins.insert(pin);
-    }
-  }
-
-  // The slots: each net's pins side by side, then the pins without a wire.
-  std::unordered_map<const TPin*, std::uint32_t> slotOf;
-  const auto addSlot = [&](TPin* pin, std::int32_t net) {
-    slotOf.emplace(pin, static_cast<std::uint32_t>(plan->FPin.size()));
-    plan->FPin.push_back(pin);
-    plan->FSlotNet.push_back(net);
-    TSlot slot;
-    slot.Cell = static_cast<std::uint32_t>(plan->FSlots.size());
-    slot.PropagateNet = pin->Kind != PinInput ? net : -1;
-    plan->FSlots.push_back(slot);
-    plan->FDriver.push_back(pin->Driver);
-  };
-  std::unordered_set<const TWire*> planWires;
-  std::unordered_set<const TSolder*> planSolders;
-  for (std::size_t n = 0; n < nets.size(); ++n) {
-    const TNet& net = *nets[n];
-    const auto first = static_cast<std::uint32_t>(plan->FPin.size());
-    plan->FNetFirstWire.push_back(static_cast<std::uint32_t>(plan->FWires.size()));
-    plan->FNetFirstSolder.push_back(static_cast<std::uint32_t>(plan->FSolders.size()));
-    bool boundary = false;
-    for (TPin* pin : net.Pins()) {
-      addSlot(pin, static_cast<std::int32_t>(n));
-      // An input of a device outside the plan, such as an indicator's, only reads the net.
-      boundary |= !devicePins.contains(pin) && !sourcePins.contains(pin) && pin->Kind != PinInput;
-    }
-    for (TWire* wire : net.Wires()) {
-      plan->FWires.push_back(wire);
-      planWires.insert(wire);
-    }
-    for (TSolder* solder : net.Solders()) {
-      plan->FSolders.push_back(solder);
-      planSolders.insert(solder);
-    }
-    if (boundary) {
-      plan->FBoundaryNets.push_back(static_cast<std::uint32_t>(n));
-    }
-    plan->FNets.push_back({first, static_cast<std::uint32_t>(plan->FPin.size()), 0, 0, 0, false});
-  }
-  plan->FNetFirstWire.push_back(static_cast<std::uint32_t>(plan->FWires.size()));
-  plan->FNetFirstSolder.push_back(static_cast<std::uint32_t>(plan->FSolders.size()));
-  for (TPlanDevice& device : plan->FDevices) {
-    device.FirstPin = static_cast<std::uint32_t>(plan->FDevicePins.size());
-    const TDevice* object = plan->ObjectOf(device);
-    for (int i = 0; i < object->PinCount(); ++i) {
-      TPin* pin = object->Pin(i);
-      if (!slotOf.contains(pin)) {
-        addSlot(pin, -1);
-      }
-      plan->FDevicePins.push_back(slotOf.at(pin));
-    }
-    if (device.Kind == TKind::D || device.Kind == TKind::JK) {
-      plan->FClocked.push_back(static_cast<std::uint32_t>(&device - plan->FDevices.data()));
-    }
-  }
-  const auto isBoundary = [&plan](std::int32_t net) {
-    return net >= 0 && std::binary_search(plan->FBoundaryNets.begin(), plan->FBoundaryNets.end(),
-                                          static_cast<std::uint32_t>(net));
-  };
-  for (TDevice* source : sources) {
-    std::int32_t slot = -1;
-    if (source->PinCount() > 0 && sourcePins.contains(source->Pin(0))) {
-      TPin* pin = source->Pin(0);
-      if (!slotOf.contains(pin)) {
-        addSlot(pin, -1);
-      }
-      if (!isBoundary(plan->FSlotNet[slotOf.at(pin)])) {
-        slot = static_cast<std::int32_t>(slotOf.at(pin));
-        devicePins.insert(pin);
-      }
-    }
-    plan->FSources.push_back(
-        {source, slot >= 0 ? static_cast<TInputDevice*>(source)->StepState() : nullptr, slot});
-  }
-
-  // What the objects show now is where the plan starts.
-  plan->FFirstNetCell = static_cast<std::uint32_t>(plan->FPin.size());
-  for (const TPin* pin : plan->FPin) {
-    plan->FLevels.push_back(pin->Value);
-  }
-  plan->FWrittenValue = plan->FLevels;
-  plan->FWrittenDriver = plan->FDriver;
-  plan->FWrittenVisited.resize(nets.size());
-  plan->FWrittenNetValue.resize(nets.size());
-  for (std::size_t n = 0; n < nets.size(); ++n) {
-    const std::uint32_t first = plan->FNetFirstWire[n];
-    const bool wired = first < plan->FNetFirstWire[n + 1];
-    plan->FWrittenNetValue[n] = wired ? plan->FWires[first]->Value : 0;
-    plan->FLevels.push_back(plan->FWrittenNetValue[n]);
-    plan->FWrittenVisited[n] = wired && plan->FWires[first]->Visited;
-    plan->FNets[n].VisitedPass = plan->FWrittenVisited[n] ? plan->FPass : 0;
-  }
+  builder.ChooseSources(sources);
+  builder.LayNets();
+  builder.LayDevicePins();
+  builder.PlaceSources(sources);
+  builder.TakeObjectState();
   plan->FindSkippable();
-  for (const std::uint32_t slot : plan->FDevicePins) {
-    plan->FDeviceCells.push_back(plan->FSlots[slot].Cell);
-  }
-  for (TPlanDevice& device : plan->FDevices) {
-    if (device.Kind < TKind::TriState) {
-      device.Link = plan->FSlots[plan->FDevicePins[device.FirstPin]].PropagateNet;
-    } else if (device.Kind >= TKind::RS) {
-      device.Link = static_cast<std::int32_t>(plan->FFlipFlops.size());
-      plan->FFlipFlops.push_back(TFlipFlopState::ReadFrom(
-          static_cast<const TFlipFlop&>(*plan->ObjectOf(device)), device.Kind));
-    }
-  }
-
-  for (const std::uint32_t n : plan->FBoundaryNets) {
-    for (std::uint32_t s = plan->FNets[n].First; s < plan->FNets[n].End; ++s) {
-      plan->FBoundarySlots.push_back(s);
-    }
-  }
-  for (TPin* pin : levelPins) {
-    const auto at = slotOf.find(pin);
-    if (at == slotOf.end() || isBoundary(plan->FSlotNet[at->second])) {
-      plan->FBoundaryPins.push_back(pin);
-    } else if (!devicePins.contains(pin)) {
-      plan->FOutsideSlots.push_back(at->second);
-    }
-  }
-  std::copy_if(wires.begin(), wires.end(), std::back_inserter(plan->FOutsideWires),
-               [&](const TWire* wire) { return !planWires.contains(wire); });
-  std::copy_if(solders.begin(), solders.end(), std::back_inserter(plan->FOutsideSolders),
-               [&](const TSolder* solder) { return !planSolders.contains(solder); });
+  builder.LinkDevices();
+  builder.SortLevelPins(levelPins);
+  builder.FindOutsideParts(wires, solders);
   return plan;
 }
 

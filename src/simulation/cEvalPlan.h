@@ -139,6 +139,8 @@ private:
     bool Alone = false;
   };
 
+  class TBuilder;
+
   TEvalPlan() = default;
 
   /// Evaluates `device` and reports whether it changed a pin.
