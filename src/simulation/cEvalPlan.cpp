@@ -204,6 +204,27 @@ public:
 
   /// Sorts the pins of the level by what the plan does with their objects: boundary pins are
   /// cleared and taken in every step, the pins of outside devices written after each settle.
+  /// Takes the indicators whose pins all lie on the plan's nets, not driven from outside: the
+  /// plan writes their pins and calls them when one changed.
+  void PlaceIndicators(const std::vector<TDevice*>& indicators) {
+    for (TDevice* indicator : indicators) {
+      TPlanIndicator placed{indicator, 0, 0, false, false};
+      const auto& pins = indicator->Pins().Objects();
+      if (std::all_of(pins.begin(), pins.end(),
+                      [this](const TSerialize* pin) { return TakesIndicatorPin(pin); })) {
+        placed.First = static_cast<std::uint32_t>(FPlan.FIndicatorSlots.size());
+        for (int i = 0; i < indicator->PinCount(); ++i) {
+          const TPin* pin = indicator->Pin(i);
+          FPlan.FIndicatorSlots.push_back(FSlotOf.at(pin));
+          FIndicatorPins.insert(pin);
+        }
+        placed.End = static_cast<std::uint32_t>(FPlan.FIndicatorSlots.size());
+        placed.Taken = true;
+      }
+      FPlan.FIndicators.push_back(placed);
+    }
+  }
+
   void SortLevelPins(const std::vector<TPin*>& levelPins) {
     for (const std::uint32_t n : FPlan.FBoundaryNets) {
       for (std::uint32_t s = FPlan.FNets[n].First; s < FPlan.FNets[n].End; ++s) {
@@ -214,7 +235,7 @@ public:
       const auto at = FSlotOf.find(pin);
       if (at == FSlotOf.end() || IsBoundary(FPlan.FSlotNet[at->second])) {
         FPlan.FBoundaryPins.push_back(pin);
-      } else if (!FDevicePins.contains(pin)) {
+      } else if (!FDevicePins.contains(pin) && !FIndicatorPins.contains(pin)) {
         FPlan.FOutsideSlots.push_back(at->second);
       }
     }
@@ -247,6 +268,12 @@ private:
     return FSlotOf.at(pin);
   }
 
+  bool TakesIndicatorPin(const TSerialize* object) const {
+    const auto at = FSlotOf.find(static_cast<const TPin*>(object));
+    return at != FSlotOf.end() && FPlan.FSlotNet[at->second] >= 0 &&
+           !IsBoundary(FPlan.FSlotNet[at->second]);
+  }
+
   bool IsBoundary(std::int32_t net) const {
     return net >= 0 && std::binary_search(FPlan.FBoundaryNets.begin(), FPlan.FBoundaryNets.end(),
                                           static_cast<std::uint32_t>(net));
@@ -257,6 +284,8 @@ private:
   std::unordered_set<const TPin*> FDevicePins;
   /// The outputs of the sources the plan may drive.
   std::unordered_set<const TPin*> FSourcePins;
+  /// The pins of the indicators the plan calls.
+  std::unordered_set<const TPin*> FIndicatorPins;
   std::vector<const TNet*> FNets;
   std::unordered_map<const TNet*, std::uint32_t> FNetIndex;
   std::unordered_map<const TPin*, std::uint32_t> FSlotOf;
@@ -266,6 +295,7 @@ private:
 
 std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order,
                                               const std::vector<TDevice*>& sources,
+                                              const std::vector<TDevice*>& indicators,
                                               const std::vector<TPin*>& levelPins,
                                               const std::vector<TWire*>& wires,
                                               const std::vector<TSolder*>& solders) {
@@ -292,6 +322,7 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
   builder.TakeObjectState();
   plan->FindSkippable();
   builder.LinkDevices();
+  builder.PlaceIndicators(indicators);
   builder.SortLevelPins(levelPins);
   builder.FindOutsideParts(wires, solders);
   return plan;
@@ -596,14 +627,32 @@ void TEvalPlan::Publish() {
   }
 }
 
-void TEvalPlan::WriteSlot(std::uint32_t slot) {
+bool TEvalPlan::WriteSlot(std::uint32_t slot) {
   const TLevel level = FLevels[FSlots[slot].Cell];
-  if (level != FWrittenValue[slot] || FDriver[slot] != FWrittenDriver[slot]) {
-    FWrittenValue[slot] = level;
-    FWrittenDriver[slot] = FDriver[slot];
-    FPin[slot]->Value = level;
-    FPin[slot]->Driver = FDriver[slot];
+  if (level == FWrittenValue[slot] && FDriver[slot] == FWrittenDriver[slot]) {
+    return false;
   }
+  FWrittenValue[slot] = level;
+  FWrittenDriver[slot] = FDriver[slot];
+  FPin[slot]->Value = level;
+  FPin[slot]->Driver = FDriver[slot];
+  return true;
+}
+
+void TEvalPlan::CalculateIndicators(std::uint64_t& evaluations) {
+  // An indicator only latches the levels of its pins, so one whose pins kept their levels and
+  // drivers has nothing new to latch.
+  for (TPlanIndicator& indicator : FIndicators) {
+    bool changed = !indicator.Taken || !indicator.Latched;
+    for (std::uint32_t i = indicator.First; i < indicator.End; ++i) {
+      changed = WriteSlot(FIndicatorSlots[i]) || changed;
+    }
+    if (changed) {
+      indicator.Object->Calculate();
+      indicator.Latched = true;
+    }
+  }
+  evaluations += FIndicators.size();
 }
 
 void TEvalPlan::WriteNet(std::uint32_t net) {

@@ -45,9 +45,11 @@ public:
   enum class TKind : std::uint8_t { Not, And, Nand, Or, Nor, Xor, Xnor, TriState, RS, D, JK };
 
   /// Compiles `order`; `sources` are the level's sources in the order they advance,
-  /// `levelPins` the pins of every device of the level, `wires` and `solders` the level's own.
+  /// `indicators` its indicators in the order they latch, `levelPins` the pins of every device
+  /// of the level, `wires` and `solders` the level's own.
   static std::unique_ptr<TEvalPlan> Compile(const std::vector<TDevice*>& order,
                                             const std::vector<TDevice*>& sources,
+                                            const std::vector<TDevice*>& indicators,
                                             const std::vector<TPin*>& levelPins,
                                             const std::vector<TWire*>& wires,
                                             const std::vector<TSolder*>& solders);
@@ -64,6 +66,9 @@ public:
   int Settle(SimResult& total, bool displayed, int maxPasses, std::uint64_t& evaluations);
   /// Loads the masters of the clocked flip-flops, as their `SetSlaveInputs` after a settle loop.
   void LatchFlipFlops();
+  /// Lets the level's indicators latch what their pins show, in order; adds one evaluation
+  /// each.
+  void CalculateIndicators(std::uint64_t& evaluations);
   /// Makes every pin, wire and joint of the plan show what the plan holds.
   void Publish();
 
@@ -128,6 +133,15 @@ private:
     /// `flipFlop` is of the plan's kind `kind`.
     static TFlipFlopState ReadFrom(const TFlipFlop& flipFlop, TKind kind);
     void WriteTo(TFlipFlop& flipFlop, TKind kind) const;
+  };
+  struct TPlanIndicator {
+    TDevice* Object;
+    /// Its slots, `FIndicatorSlots[First, End)`, when the plan writes its pins (`Taken`).
+    std::uint32_t First;
+    std::uint32_t End;
+    bool Taken;
+    /// Whether it has latched since the plan was compiled.
+    bool Latched;
   };
   struct TPlanSource {
     TDevice* Object;
@@ -202,7 +216,8 @@ private:
   void TakeInBoundary();
   /// Writes what devices outside the plan read during the step: see the class comment.
   void ShareWithOutside();
-  void WriteSlot(std::uint32_t slot);
+  /// Writes the level and driver of `slot` to its pin; true when either changed.
+  bool WriteSlot(std::uint32_t slot);
   void WriteNet(std::uint32_t net);
   /// Marks the wires and joints of net `net` as visited in the last pass or not; unless
   /// `always`, only when that differs from what was written last.
@@ -253,6 +268,8 @@ private:
   /// The cells of `FDevicePins`.
   std::vector<std::uint32_t> FDeviceCells;
   std::vector<TPlanSource> FSources;
+  std::vector<TPlanIndicator> FIndicators;
+  std::vector<std::uint32_t> FIndicatorSlots;
   std::vector<TFlipFlopState> FFlipFlops;
   /// The clocked flip-flops among `FDevices`, in order.
   std::vector<std::uint32_t> FClocked;

@@ -80,6 +80,8 @@ void TMacro::CompilePlan() {
   }
   std::vector<TDevice*> sources;
   EachDevice(*FInputs, [&sources](TDevice& source) { sources.push_back(&source); });
+  std::vector<TDevice*> indicators;
+  EachDevice(*FOutputs, [&indicators](TDevice& indicator) { indicators.push_back(&indicator); });
   std::vector<TWire*> wires;
   for (TSerialize* wire : FWires->Objects()) {
     wires.push_back(static_cast<TWire*>(wire));
@@ -88,7 +90,7 @@ void TMacro::CompilePlan() {
   for (TSerialize* solder : FSolders->Objects()) {
     solders.push_back(static_cast<TSolder*>(solder));
   }
-  FPlan = TEvalPlan::Compile(FEvalOrder, sources, FLevelPins, wires, solders);
+  FPlan = TEvalPlan::Compile(FEvalOrder, sources, indicators, FLevelPins, wires, solders);
 }
 
 bool TMacro::Compiled() const {
@@ -209,10 +211,14 @@ SimResult TMacro::Calculate() {
     }
   }
   CalculateBoundaryTags(total);
-  EachDevice(*FOutputs, [this](TDevice& indicator) {
-    indicator.Calculate();
-    ++FEvaluations;
-  });
+  if (plan) {
+    plan->CalculateIndicators(FEvaluations);
+  } else {
+    EachDevice(*FOutputs, [this](TDevice& indicator) {
+      indicator.Calculate();
+      ++FEvaluations;
+    });
+  }
   return total;
 }
 

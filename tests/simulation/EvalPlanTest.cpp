@@ -277,6 +277,9 @@ struct TFlattened {
       if (const auto* clocked = dynamic_cast<const TClockedFlipFlop*>(device)) {
         state.push_back(clocked->MasterQ * 4 + clocked->MasterNotQ * 2 + clocked->Initial);
       }
+      if (const auto* probe = dynamic_cast<const TTestProbe*>(device)) {
+        state.push_back(probe->Seen);  // what an indicator latched
+      }
     }
     for (const TWire* wire : Wires) {
       state.push_back(wire->Value);
