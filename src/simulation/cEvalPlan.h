@@ -24,8 +24,9 @@ class TFlipFlop;
  *
  * - before the passes it takes in the nets that devices outside the plan (tags, sources it
  *   cannot drive itself) share with it, as those drive them through the objects;
- * - after the passes it writes those nets and the pins of outside devices (indicators, tags)
- *   back, so that they read what the objects would have shown;
+ * - after the passes it writes those nets and the pins of other outside devices (tags) back,
+ *   so that they read what the objects would have shown; it writes the indicators' pins when
+ *   they latch, and calls an indicator only when one of its pins changed;
  * - everything else reaches the pins, wires and joints only when `Publish` is called, which
  *   whoever looks at them (painting, the probe, a readout) does first.
  *
