@@ -158,6 +158,11 @@ public:
       }
       FPlan.FSources.push_back(
           {source, slot >= 0 ? static_cast<TInputDevice*>(source)->StepState() : nullptr, slot});
+      if (slot >= 0 &&
+          (typeid(*source) == typeid(TClockDevice) || typeid(*source) == typeid(TBitGenerator))) {
+        FPlan.FSources.back().Sequence = static_cast<std::int32_t>(FPlan.FSequences.size());
+        FPlan.FSequences.push_back(CopySequence(static_cast<const TSeqInputDevice&>(*source)));
+      }
     }
   }
 
@@ -266,6 +271,18 @@ private:
       AddSlot(pin, -1);
     }
     return FSlotOf.at(pin);
+  }
+
+  TPlanSequence CopySequence(const TSeqInputDevice& source) {
+    const std::vector<TLevel> levels = source.SequenceLevels();
+    const TPlanSequence copy{source.Phase,
+                             source.Position,
+                             source.Level,
+                             source.HoldsEveryOther(),
+                             static_cast<std::uint32_t>(FPlan.FSequenceLevels.size()),
+                             static_cast<std::int32_t>(levels.size())};
+    FPlan.FSequenceLevels.insert(FPlan.FSequenceLevels.end(), levels.begin(), levels.end());
+    return copy;
   }
 
   bool TakesIndicatorPin(const TSerialize* object) const {
@@ -528,7 +545,7 @@ void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {
   constexpr std::size_t Ahead = 8;
   const std::size_t count = FSources.size();
   for (std::size_t i = 0; i < count; ++i) {
-    if (i + Ahead < count) {
+    if (i + Ahead < count && FSources[i + Ahead].Sequence < 0) {
       __builtin_prefetch(FSources[i + Ahead].Object);
       __builtin_prefetch(FSources[i + Ahead].State);
     }
@@ -538,7 +555,9 @@ void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {
     } else {
       // A source drives without looking for a fight, as `TInputDevice::Calculate` does.
       const auto slot = static_cast<std::uint32_t>(source.Slot);
-      const TLevel level = static_cast<TInputDevice*>(source.Object)->NextLevel();
+      const TLevel level = source.Sequence >= 0
+                               ? StepSequence(FSequences[static_cast<std::size_t>(source.Sequence)])
+                               : static_cast<TInputDevice*>(source.Object)->NextLevel();
       if (source.Alone) {
         DriveAlone(slot, FSlots[slot].PropagateNet, level);
       } else {
@@ -547,6 +566,13 @@ void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {
     }
   }
   evaluations += FSources.size();
+}
+
+TLevel TEvalPlan::StepSequence(TPlanSequence& sequence) {
+  const TLevel* levels = FSequenceLevels.data() + sequence.First;
+  return TSeqInputDevice::Step(sequence.Phase, sequence.Position, sequence.Level,
+                               sequence.HoldsEveryOther, sequence.Length,
+                               [levels](std::int32_t i) { return levels[i]; });
 }
 
 void TEvalPlan::LatchFlipFlops() {
@@ -612,6 +638,15 @@ void TEvalPlan::ShareWithOutside() {
 }
 
 void TEvalPlan::Publish() {
+  for (const TPlanSource& source : FSources) {
+    if (source.Sequence >= 0) {
+      const TPlanSequence& sequence = FSequences[static_cast<std::size_t>(source.Sequence)];
+      auto& object = static_cast<TSeqInputDevice&>(*source.Object);
+      object.Phase = sequence.Phase;
+      object.Position = sequence.Position;
+      object.Level = sequence.Level;
+    }
+  }
   for (const TPlanDevice& device : FDevices) {
     if (device.Kind >= TKind::RS) {
       FFlipFlops[static_cast<std::size_t>(device.Link)].WriteTo(

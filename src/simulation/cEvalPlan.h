@@ -144,6 +144,17 @@ private:
     /// Whether it has latched since the plan was compiled.
     bool Latched;
   };
+  /// A clock's or sequence generator's state and levels, kept here while the plan runs and
+  /// written back on `Publish`.
+  struct TPlanSequence {
+    bool Phase;
+    std::int32_t Position;
+    TLevel Level;
+    bool HoldsEveryOther;
+    /// Its levels, `FSequenceLevels[First, First + Length)`.
+    std::uint32_t First;
+    std::int32_t Length;
+  };
   struct TPlanSource {
     TDevice* Object;
     /// What `NextLevel` reads, for a source the plan drives (see `TInputDevice::StepState`).
@@ -152,6 +163,8 @@ private:
     std::int32_t Slot;
     /// Whether it drives the net of `Slot` alone (see `FindSkippable`).
     bool Alone = false;
+    /// Its sequence in `FSequences` when the plan steps it itself, else -1.
+    std::int32_t Sequence = -1;
   };
 
   class TBuilder;
@@ -177,6 +190,8 @@ private:
   bool ChangeNet(const TNetState& net, TLevel level);
   /// Both outputs of a flip-flop, as `TFlipFlop::DriveOutputs`.
   bool DriveOutputs(const TPlanDevice& device, const std::uint32_t* pins, TLevel q, TLevel notQ);
+  /// Steps `sequence` as `TSeqInputDevice::NextLevel` does.
+  TLevel StepSequence(TPlanSequence& sequence);
   /// `TPin::SetValue` on slot `slot`.
   bool SetValue(std::uint32_t slot, TDevice* driver, TLevel level);
   TLevel Input(std::uint32_t cell) const { return FLevels[cell] & 1; }
@@ -269,6 +284,8 @@ private:
   /// The cells of `FDevicePins`.
   std::vector<std::uint32_t> FDeviceCells;
   std::vector<TPlanSource> FSources;
+  std::vector<TPlanSequence> FSequences;
+  std::vector<TLevel> FSequenceLevels;
   std::vector<TPlanIndicator> FIndicators;
   std::vector<std::uint32_t> FIndicatorSlots;
   std::vector<TFlipFlopState> FFlipFlops;

@@ -89,23 +89,17 @@ void TSeqInputDevice::SetSequence(const QString& text) {
   Level = 0;
 }
 
-void TSeqInputDevice::Advance() {
-  Phase = !Phase;
-  if (Sequence.isEmpty()) {
-    return;
-  }
-  if (Position < 1 || Position > Sequence.size()) {
-    Position = 1;
-  }
-  Level = CharacterLevel(Sequence.at(Position - 1));
-  if (++Position > Sequence.size()) {
-    Position = 1;
-  }
+TLevel TSeqInputDevice::NextLevel() {
+  return Step(Phase, Position, Level, HoldsEveryOther(), static_cast<std::int32_t>(Sequence.size()),
+              [this](std::int32_t i) { return CharacterLevel(Sequence.at(i)); });
 }
 
-TLevel TSeqInputDevice::NextLevel() {
-  Advance();
-  return Level;
+std::vector<TLevel> TSeqInputDevice::SequenceLevels() const {
+  std::vector<TLevel> levels;
+  for (const QChar character : Sequence) {
+    levels.push_back(CharacterLevel(character));
+  }
+  return levels;
 }
 
 void TSeqInputDevice::Reset() {
@@ -140,15 +134,6 @@ TClockDevice::TClockDevice()
 TBitGenerator::TBitGenerator()
     : TSeqInputDevice(QString(), ColourRed, QStringLiteral("sequence"),
                       QStringLiteral("sequencegenerator.htm")) {
-}
-
-TLevel TBitGenerator::NextLevel() {
-  // Every other step only repeats the level, so each character lasts a whole clock cycle.
-  if (Phase) {
-    Phase = false;
-    return Level;
-  }
-  return TSeqInputDevice::NextLevel();
 }
 
 LV_REGISTER_CLASS(TGround)

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 class QPainter;
 
@@ -70,7 +71,7 @@ public:
   void Write(TSerializeWriter& writer) const override;
   void Read(TSerializeReader& reader) override;
   void Draw(QPainter& dc) override;
-  /// Advances, then drives the new level.
+  /// Takes the next step of the sequence (see `Step`).
   TLevel NextLevel() override;
   const void* StepState() const override { return &Phase; }
   void Reset() override;
@@ -79,8 +80,34 @@ public:
 
   /// Starts the sequence `text` from its first character.
   void SetSequence(const QString& text);
-  /// Toggles `Phase` and takes the next character's level, wrapping at the end.
-  void Advance();
+  /// Whether every other step only repeats the level.
+  virtual bool HoldsEveryOther() const { return false; }
+  /// The level of every character of `Sequence`.
+  std::vector<TLevel> SequenceLevels() const;
+  /// One step of a sequence of `length` characters whose levels `levelAt(i)` gives: toggles
+  /// `phase` and takes the level of character `position` (counted from 1), wrapping at the
+  /// end. With `holdEveryOther`, a step in the second phase only repeats the level. A compiled
+  /// level steps its copy of a sequence the same way.
+  template <class F>
+  static TLevel Step(bool& phase, std::int32_t& position, TLevel& level, bool holdEveryOther,
+                     std::int32_t length, const F& levelAt) {
+    if (holdEveryOther && phase) {
+      phase = false;
+      return level;
+    }
+    phase = !phase;
+    if (length == 0) {
+      return level;
+    }
+    if (position < 1 || position > length) {
+      position = 1;
+    }
+    level = levelAt(position - 1);
+    if (++position > length) {
+      position = 1;
+    }
+    return level;
+  }
   /// The fill of the level circle for the current level.
   TColour LevelFill() const { return Level < 1 ? ColourWhite : Colour; }
 
@@ -112,7 +139,8 @@ class TBitGenerator : public TSeqInputDevice {
 public:
   TBitGenerator();
 
-  TLevel NextLevel() override;
+  /// Each character lasts a whole clock cycle.
+  bool HoldsEveryOther() const override { return true; }
 };
 
 }  // namespace logivane

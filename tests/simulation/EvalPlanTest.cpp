@@ -280,6 +280,9 @@ struct TFlattened {
       if (const auto* probe = dynamic_cast<const TTestProbe*>(device)) {
         state.push_back(probe->Seen);  // what an indicator latched
       }
+      if (const auto* sequence = dynamic_cast<const TSeqInputDevice*>(device)) {
+        state.push_back((sequence->Position * 2 + sequence->Phase) * 16 + sequence->Level);
+      }
     }
     for (const TWire* wire : Wires) {
       state.push_back(wire->Value);
