@@ -157,6 +157,12 @@ private:
   /// Runs the passes of the settle loop, through `plan` when there is one, and returns how
   /// many ran.
   int Settle(SimResult& total, TEvalPlan* plan);
+  /// Calculates every device of `list`, counting each evaluation.
+  void CalculateEach(const TGraphicList& list);
+  // The parts of `Calculate` that run through `plan` when the level is compiled.
+  void CalculateSources(TEvalPlan* plan);
+  void LatchFlipFlops(TEvalPlan* plan);
+  void CalculateIndicators(TEvalPlan* plan);
   /// Turns a level that did not settle into contention or a race.
   void JudgeUnsettled(SimResult& total) const;
   void CalculateBoundaryTags(SimResult& total);

@@ -180,14 +180,7 @@ SimResult TMacro::Calculate() {
   TEvalPlan* plan = UsablePlan();
   if (InputsDue) {
     // A sub-circuit is evaluated in every pass of its parent; its sources advance once a step.
-    if (plan) {
-      plan->CalculateSources(FEvaluations);
-    } else {
-      EachDevice(*FInputs, [this](TDevice& source) {
-        source.Calculate();
-        ++FEvaluations;
-      });
-    }
+    CalculateSources(plan);
     if (IsSubCircuit) {
       InputsDue = false;
     }
@@ -203,23 +196,43 @@ SimResult TMacro::Calculate() {
   if (Settle(total, plan) > MaxPasses) {
     JudgeUnsettled(total);
   }
+  LatchFlipFlops(plan);
+  CalculateBoundaryTags(total);
+  CalculateIndicators(plan);
+  return total;
+}
+
+void TMacro::CalculateEach(const TGraphicList& list) {
+  EachDevice(list, [this](TDevice& device) {
+    device.Calculate();
+    ++FEvaluations;
+  });
+}
+
+void TMacro::CalculateSources(TEvalPlan* plan) {
+  if (plan) {
+    plan->CalculateSources(FEvaluations);
+  } else {
+    CalculateEach(*FInputs);
+  }
+}
+
+void TMacro::LatchFlipFlops(TEvalPlan* plan) {
   if (plan) {
     plan->LatchFlipFlops();
-  } else {
-    for (TDevice* flipFlop : FClockedFlipFlops) {
-      flipFlop->SetSlaveInputs();
-    }
+    return;
   }
-  CalculateBoundaryTags(total);
+  for (TDevice* flipFlop : FClockedFlipFlops) {
+    flipFlop->SetSlaveInputs();
+  }
+}
+
+void TMacro::CalculateIndicators(TEvalPlan* plan) {
   if (plan) {
     plan->CalculateIndicators(FEvaluations);
   } else {
-    EachDevice(*FOutputs, [this](TDevice& indicator) {
-      indicator.Calculate();
-      ++FEvaluations;
-    });
+    CalculateEach(*FOutputs);
   }
-  return total;
 }
 
 int TMacro::Settle(SimResult& total, TEvalPlan* plan) {
