@@ -83,11 +83,12 @@ void TLogivaneDrawing::wheelEvent(QWheelEvent* event) {
     event->ignore();  // the scroll box scrolls
     return;
   }
+  // The drawing lies inside the viewport, so the point is mapped up to it, never down.
   QScrollArea* box = ScrollBoxOf(*this);
-  const QPoint inViewport =
-      box ? box->viewport()->mapFrom(this, event->position().toPoint()) : QPoint();
-  SetZoom(ZoomStep(event->angleDelta().y() > 0),
-          box ? std::optional<QPoint>(inViewport) : std::nullopt);
+  const std::optional<QPoint> inViewport =
+      box ? std::optional<QPoint>(mapTo(box->viewport(), event->position().toPoint()))
+          : std::nullopt;
+  SetZoom(ZoomStep(event->angleDelta().y() > 0), inViewport);
   event->accept();
 }
 

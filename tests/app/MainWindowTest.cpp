@@ -3,6 +3,7 @@
 #include "app/DeviceTools.h"
 #include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
+#include "app/MainWindowFixture.h"
 #include "dialogs/DialogTestHelpers.h"
 #include "dialogs/NumberOutDlg.h"
 #include "document/cCircuitFile.h"
@@ -48,76 +49,6 @@ namespace logivane {
 namespace {
 
 using namespace test;
-
-/// The main window on a settings store of its own, with every message box answered by the
-/// test and the file dialogs replaced.
-class MainWindowTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path());
-    QCoreApplication::setOrganizationName("Ostrel");
-    QCoreApplication::setApplicationName("Logivane");
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto buttons) {
-      Messages << text;
-      return buttons.testFlag(Answer) ? Answer : QMessageBox::Ok;
-    });
-  }
-  void TearDown() override {
-    UserMessages::SetHandler({});
-    QSettings().clear();
-  }
-
-  /// Creates and shows the window, as the program does at start.
-  TMainForm& Show(const QStringList& arguments = {}) {
-    Form = std::make_unique<TMainForm>();
-    Form->ChooseSaveFile = [this](QWidget*, const QString&) {
-      return SaveName;
-    };
-    Form->ChooseOpenFile = [this](QWidget*, const QString&) {
-      return OpenName;
-    };
-    Form->SetCommandLine(arguments);
-    Form->show();
-    QCoreApplication::processEvents();  // the command-line file opens once the window is up
-    return *Form;
-  }
-  QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
-  TLogivaneDrawing& Drawing() const { return Form->Drawing(); }
-  TMacro& Circuit() const { return Form->Drawing().Circuit(); }
-  void Click(QPoint at, Qt::KeyboardModifiers modifiers = {},
-             Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(&Drawing(), button, modifiers, at);
-  }
-  void Select(TGraphicObject& object) {
-    Drawing().Select(&object);
-    Form->ConfigureDevicePopup();
-  }
-  int PlacedCount() const {
-    const TMacro& c = Circuit();
-    return c.Objects().Count() + c.Devices().Count() + c.Inputs().Count() + c.Outputs().Count() +
-           c.Tags().Count();
-  }
-  bool Shown(const char* name) const { return Action(name)->isVisible(); }
-  QString Path(const QString& name) const { return Folder.filePath(name); }
-  /// Accepts the next modal dialog after `fill` has set it up.
-  static void AcceptNextDialog(std::function<void(QDialog&)> fill = {}) {
-    QTimer::singleShot(0, [fill] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      if (fill) {
-        fill(*dialog);
-      }
-      dialog->accept();
-    });
-  }
-
-  QTemporaryDir Folder;
-  std::unique_ptr<TMainForm> Form;
-  QStringList Messages;
-  QMessageBox::StandardButton Answer = QMessageBox::Yes;
-  QString SaveName;
-  QString OpenName;
-};
 
 TEST_F(MainWindowTest, EveryDeviceToolPlacesItsDeviceAndCtrlKeepsTheTool) {
   Show();

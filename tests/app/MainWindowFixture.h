@@ -1,0 +1,109 @@
+#pragma once
+
+#include "app/MainUnit.h"
+#include "editor/LogivaneDrawing.h"
+#include "editor/UserMessages.h"
+#include "simulation/cMacro.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include <functional>
+#include <memory>
+
+namespace logivane::test {
+
+/// The main window on a settings store of its own, with every message box answered by the
+/// test and the file dialogs replaced.
+class MainWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path());
+    QCoreApplication::setOrganizationName("Ostrel");
+    QCoreApplication::setApplicationName("Logivane");
+    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto buttons) {
+      Messages << text;
+      return buttons.testFlag(Answer) ? Answer : QMessageBox::Ok;
+    });
+  }
+  void TearDown() override {
+    UserMessages::SetHandler({});
+    QSettings().clear();
+  }
+
+  /// Creates and shows the window, as the program does at start.
+  TMainForm& Show(const QStringList& arguments = {}) {
+    Form = std::make_unique<TMainForm>();
+    Form->ChooseSaveFile = [this](QWidget*, const QString&) {
+      return SaveName;
+    };
+    Form->ChooseOpenFile = [this](QWidget*, const QString&) {
+      return OpenName;
+    };
+    Form->SetCommandLine(arguments);
+    Form->show();
+    QCoreApplication::processEvents();  // the command-line file opens once the window is up
+    return *Form;
+  }
+  /// The point of the main window that shows drawing point `at`.
+  QPoint InWindow(QPoint at) const { return Drawing().mapTo(Form.get(), at); }
+  /// Turns the wheel over drawing point `at` the way the platform does: the event goes to the
+  /// window, which hands it to the widget under the mouse and on to its parents.
+  void WheelAt(QPoint at, int delta, Qt::KeyboardModifiers modifiers = {}) {
+    const QPointF inWindow(InWindow(at));
+    QWheelEvent wheel(inWindow, Form->mapToGlobal(inWindow), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(Form->windowHandle(), &wheel);
+  }
+  /// A click on drawing point `at`, delivered to the window as the platform delivers it.
+  void ClickInWindow(QPoint at, Qt::KeyboardModifiers modifiers = {},
+                     Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(Form->windowHandle(), button, modifiers, InWindow(at));
+  }
+  QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
+  TLogivaneDrawing& Drawing() const { return Form->Drawing(); }
+  TMacro& Circuit() const { return Form->Drawing().Circuit(); }
+  void Click(QPoint at, Qt::KeyboardModifiers modifiers = {},
+             Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(&Drawing(), button, modifiers, at);
+  }
+  void Select(TGraphicObject& object) {
+    Drawing().Select(&object);
+    Form->ConfigureDevicePopup();
+  }
+  int PlacedCount() const {
+    const TMacro& c = Circuit();
+    return c.Objects().Count() + c.Devices().Count() + c.Inputs().Count() + c.Outputs().Count() +
+           c.Tags().Count();
+  }
+  bool Shown(const char* name) const { return Action(name)->isVisible(); }
+  QString Path(const QString& name) const { return Folder.filePath(name); }
+  /// Accepts the next modal dialog after `fill` has set it up.
+  static void AcceptNextDialog(std::function<void(QDialog&)> fill = {}) {
+    QTimer::singleShot(0, [fill] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      if (fill) {
+        fill(*dialog);
+      }
+      dialog->accept();
+    });
+  }
+
+  QTemporaryDir Folder;
+  std::unique_ptr<TMainForm> Form;
+  QStringList Messages;
+  QMessageBox::StandardButton Answer = QMessageBox::Yes;
+  QString SaveName;
+  QString OpenName;
+};
+
+}  // namespace logivane::test
