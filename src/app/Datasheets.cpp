@@ -85,19 +85,21 @@ bool IsSafeDocument(const QString& fileName) {
   if (!info.isFile() || info.suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0) {
     return false;
   }
-  constexpr auto runnable =
-      QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-  if (info.permissions() & runnable) {
-    return false;
-  }
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly) || file.peek(2) == "#!") {
     return false;
   }
   // Both the name and the bytes must say document: a program renamed to ".pdf" is still one.
+  // The executable bit decides nothing alone, since FAT and SMB mounts set it on every file;
+  // but a runnable file whose bytes say nothing of what it is might be any program.
   const QMimeDatabase types;
-  return !IsProgramType(types.mimeTypeForFile(info)) &&
-         !IsProgramType(types.mimeTypeForFile(info, QMimeDatabase::MatchContent));
+  const QMimeType content = types.mimeTypeForFile(info, QMimeDatabase::MatchContent);
+  constexpr auto runnable =
+      QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+  if ((info.permissions() & runnable) && content.isDefault()) {
+    return false;
+  }
+  return !IsProgramType(types.mimeTypeForFile(info)) && !IsProgramType(content);
 }
 
 bool OpenDatasheet(QWidget* parent, const QString& datasheet, const TDatasheetFolders& folders) {

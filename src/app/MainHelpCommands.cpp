@@ -17,17 +17,17 @@ void TMainForm::HelpTopicsClick() {
 }
 
 void TMainForm::HelpKeyClick() {
-  if (FDrawing->Handles().Items().empty()) {
-    ViewDatasheet(FDrawing->Circuit().Datasheet);
-    return;
-  }
-  TGraphicObject* object = SelectedObject();
-  if (const auto* macro = dynamic_cast<const TMacro*>(object)) {
+  // With nothing selected, F1 is about the circuit itself.
+  TGraphicObject* object =
+      FDrawing->Handles().Items().empty() ? &FDrawing->Circuit() : SelectedObject();
+  const auto* macro = dynamic_cast<const TMacro*>(object);
+  if (macro && !macro->Datasheet.isEmpty()) {
     ViewDatasheet(macro->Datasheet);
-  } else if (object && !object->HelpTopic.isEmpty()) {
+  } else if (object && !macro && !object->HelpTopic.isEmpty()) {
     ShowHelpTopic(ProgramHelpFile(), QLatin1String(HelpWindowName), object->HelpTopic);
   } else {
-    ShowHelpContents(ProgramHelpFile());  // several objects, or one without a page
+    // Several objects, one without a page, or a circuit without a datasheet: F1 always answers.
+    ShowHelpContents(ProgramHelpFile());
   }
 }
 

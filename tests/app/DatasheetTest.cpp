@@ -89,19 +89,35 @@ TEST_F(DatasheetTest, TheDatasheetsFolderComesBeforeTheDatasheetPath) {
 TEST_F(DatasheetTest, ACircuitCannotNameAProgramAsItsDatasheet) {
   Write("start/datasheets/install.htm", "#!/bin/sh\nrm -rf ~\n");
   Write("start/datasheets/run.sh", "echo hello\n", QFileDevice::ExeOwner);
-  Write("start/datasheets/7400.pdf", "%PDF-1.4\n", QFileDevice::ExeOther);
+  Write("start/datasheets/blob.pdf", QByteArray("\x7f\x01\x02\x03", 4), QFileDevice::ExeOther);
   Write("start/datasheets/sheet.desktop", "[Desktop Entry]\nType=Application\nExec=xterm\n");
   Write("start/datasheets/tool.py", "import os\nos.system('true')\n");
   QFile program(QStringLiteral("/bin/true"));
   ASSERT_TRUE(program.open(QIODevice::ReadOnly));
   Write("start/datasheets/program.pdf", program.readAll());  // not executable, but a program
-  for (const char* name : {"install.htm", "run.sh", "7400.pdf", "sheet.desktop", "tool.py",
+  for (const char* name : {"install.htm", "run.sh", "blob.pdf", "sheet.desktop", "tool.py",
                            "program.pdf", "docs", "../datasheets/run.sh"}) {
     EXPECT_EQ(Result(name), Failure) << name;
   }
   EXPECT_EQ(Result(Path("start/datasheets/run.sh")), Failure);
   EXPECT_FALSE(IsSafeDocument(Path("start/datasheets/run.sh")));
   EXPECT_TRUE(IsSafeDocument(Write("start/datasheets/notes.txt", "A page of notes.\n")));
+}
+
+TEST_F(DatasheetTest, DocumentsOnMountsThatMarkEveryFileRunnableStillOpen) {
+  constexpr auto everyone =
+      QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+  const QString pdf = Write("sheets/7400.pdf", "%PDF-1.4\n", everyone);
+  const QString page = Write("sheets/7474.htm", "<html><body>D flip-flops</body></html>", everyone);
+  const QString text = Write("sheets/notes.txt", "A page of notes.\n", everyone);
+  EXPECT_EQ(Result("7400.pdf"), Url(pdf));
+  EXPECT_EQ(Result("7474.htm"), Url(page));
+  EXPECT_EQ(Result("notes.txt"), Url(text));
+  // What they are, not their bits, keeps programs and scripts out.
+  Write("sheets/setup.sh", "echo hello\n", everyone);
+  Write("sheets/readme.htm", "#!/bin/sh\necho hello\n", everyone);
+  EXPECT_EQ(Result("setup.sh"), Failure);
+  EXPECT_EQ(Result("readme.htm"), Failure);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "editor/UserMessages.h"
 #include "simulation/cMacro.h"
 
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -55,13 +56,19 @@ protected:
   }
   /// The point of the main window that shows drawing point `at`.
   QPoint InWindow(QPoint at) const { return Drawing().mapTo(Form.get(), at); }
-  /// Turns the wheel over drawing point `at` the way the platform does: the event goes to the
-  /// window, which hands it to the widget under the mouse and on to its parents.
+  /// Turns the wheel over drawing point `at`.
   void WheelAt(QPoint at, int delta, Qt::KeyboardModifiers modifiers = {}) {
-    const QPointF inWindow(InWindow(at));
-    QWheelEvent wheel(inWindow, Form->mapToGlobal(inWindow), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(Form->windowHandle(), &wheel);
+    WheelInWindow(InWindow(at), delta, modifiers);
+  }
+  /// Turns the wheel over a point of the window the way the platform does: the event goes to
+  /// the window, which hands it to the widget under the mouse and, while no one takes it, on
+  /// to that widget's parents.
+  void WheelInWindow(QPoint at, int delta, Qt::KeyboardModifiers modifiers = {}) {
+    QWheelEvent wheel(at, Form->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    // Only what comes from the platform propagates, and sendEvent would take that mark away.
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QCoreApplication::instance()->notify(Form->windowHandle(), &wheel);
   }
   /// A click on drawing point `at`, delivered to the window as the platform delivers it.
   void ClickInWindow(QPoint at, Qt::KeyboardModifiers modifiers = {},

@@ -602,8 +602,10 @@ protected:
 TEST_F(MainWindowHelpTest, F1AndEveryHelpCommandAskForTheirPage) {
   Show();
   Drawing().setFocus();
-  PressF1();  // nothing selected, and the circuit has no datasheet
-  EXPECT_TRUE(Requests.isEmpty() && Opened.isEmpty() && Messages.isEmpty());
+  PressF1();  // nothing selected, and the circuit has no datasheet: the contents
+  EXPECT_EQ(Requests, QStringList{ProgramHelpFile() + "|"});
+  EXPECT_TRUE(Opened.isEmpty() && Messages.isEmpty());
+  Requests.clear();
   Circuit().Datasheet = "http://example.com/counter.pdf";
   PressF1();
   EXPECT_EQ(Opened, QStringList{"http://example.com/counter.pdf"});

@@ -118,6 +118,12 @@ TEST_F(SimulatorTool, BadUsageShowsHowToCallIt) {
                              "4 the circuit", "5 an output file"}) {
     EXPECT_TRUE(usage.contains(status)) << status;
   }
+  for (const char* help : {"--help", "-h"}) {
+    const TRun asked = Run({help});
+    EXPECT_EQ(asked.Status, 0) << help;
+    EXPECT_TRUE(asked.Out.startsWith("Usage: logivane-sim") && usage.endsWith(asked.Out));
+    EXPECT_TRUE(asked.Err.isEmpty());
+  }
 }
 
 TEST_F(SimulatorTool, SavingWhatWasLoadedGivesTheSameBytes) {

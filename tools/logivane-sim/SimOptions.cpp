@@ -18,6 +18,7 @@ QString SimUsage() {
       "  --vcd OUT.vcd   write the printed signals as a value change dump\n"
       "  --save OUT.lvm  write the circuit back out as it was loaded\n"
       "  --bench         end with the simulation speed in steps per second\n"
+      "  -h, --help      print this text and exit\n"
       "\n"
       "Exit status: 0 done, 1 bad usage, 2 no such file or not a circuit file,\n"
       "3 a later or unreadable file, 4 the circuit stopped on a race or bus contention,\n"
@@ -32,10 +33,16 @@ std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString
   const QCommandLineOption vcd(QStringLiteral("vcd"), {}, QStringLiteral("OUT.vcd"));
   const QCommandLineOption save(QStringLiteral("save"), {}, QStringLiteral("OUT.lvm"));
   const QCommandLineOption bench(QStringLiteral("bench"));
-  parser.addOptions({steps, watch, vcd, save, bench});
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  parser.addOptions({steps, watch, vcd, save, bench, help});
   if (!parser.parse(arguments)) {
     error = parser.errorText();
     return std::nullopt;
+  }
+  TSimOptions options;
+  if (parser.isSet(help)) {
+    options.HelpAsked = true;
+    return options;
   }
   if (parser.positionalArguments().size() != 1) {
     error = parser.positionalArguments().isEmpty() ? QStringLiteral("No circuit file given.")
@@ -43,7 +50,6 @@ std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString
     return std::nullopt;
   }
 
-  TSimOptions options;
   options.CircuitFile = parser.positionalArguments().first();
   if (parser.isSet(steps)) {
     bool number = false;

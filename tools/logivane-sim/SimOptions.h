@@ -15,6 +15,7 @@ struct TSimOptions {
   QString VcdFile;
   QString SaveFile;
   bool Bench = false;
+  bool HelpAsked = false;  ///< print how to call the program and nothing else
 };
 
 /// Parses `arguments` (program name first); none, with `error` set, when they make no sense.

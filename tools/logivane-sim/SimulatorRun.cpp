@@ -193,6 +193,10 @@ int RunSimulator(const QStringList& arguments) {
     err << error << "\n\n" << SimUsage();
     return SimBadUsage;
   }
+  if (options->HelpAsked) {
+    out << SimUsage();
+    return SimDone;
+  }
 
   TCircuitReadResult read = ReadCircuitFile(options->CircuitFile);
   if (!read.Succeeded()) {

@@ -1,0 +1,230 @@
+// A restless user: thousands of random clicks, drags, wheels and keys on the main window holding
+// a real circuit, in every tool mode, delivered to the window as the platform delivers them.
+// Afterwards the program must still answer, the circuit must hold together, and what it saves
+// must read back. LOGIVANE_RESTLESS_EVENTS and LOGIVANE_RESTLESS_SEED make a longer or another
+// run.
+#include "TestHelpers.h"
+#include "app/DeviceTools.h"
+#include "app/MainWindowFixture.h"
+#include "document/cCircuitFile.h"
+#include "simulation/cDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QMenu>
+#include <QScrollArea>
+
+#include <random>
+
+namespace logivane::test {
+namespace {
+
+int FromEnvironment(const char* name, int fallback) {
+  bool number = false;
+  const int value = qEnvironmentVariableIntValue(name, &number);
+  return number && value > 0 ? value : fallback;
+}
+
+/// Every link between pins, wires and joints points both ways, at every level.
+bool LinksHold(const TMacro& circuit, QString& where) {
+  for (const TGraphicList* list : circuit.PaintOrder()) {
+    for (TSerialize* item : list->Objects()) {
+      auto& object = static_cast<TGraphicObject&>(*item);
+      if (!object.ReferencesConsistent()) {
+        where = object.ClassName();
+        return false;
+      }
+      const auto* device = dynamic_cast<const TDevice*>(&object);
+      for (int i = 0; device && i < device->PinCount(); ++i) {
+        if (!device->Pin(i)->ReferencesConsistent()) {
+          where = QStringLiteral("pin %1 of %2").arg(i).arg(object.ClassName());
+          return false;
+        }
+      }
+      const auto* macro = dynamic_cast<const TMacro*>(&object);
+      if (macro && !LinksHold(*macro, where)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+class RestlessUserTest : public MainWindowTest {
+protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    // Menus and dialogs that the events open run loops of their own; this answers them there.
+    Answerer.setInterval(0);
+    QObject::connect(&Answerer, &QTimer::timeout, [this] { AnswerWhatIsOpen(); });
+    Answerer.start();
+  }
+
+  QScrollArea& ScrollBox() const { return *Form->findChild<QScrollArea*>(); }
+
+  int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(Random); }
+  bool Chance(int percent) { return Pick(100) < percent; }
+
+  /// Closes an open pop-up menu, sometimes choosing one of its commands, and answers a dialog.
+  void AnswerWhatIsOpen() {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      QList<QAction*> commands;
+      for (QAction* action : menu->actions()) {
+        if (action->isEnabled() && action->isVisible() && !action->menu() &&
+            !action->isSeparator()) {
+          commands << action;
+        }
+      }
+      menu->close();
+      if (!commands.isEmpty() && Chance(50)) {
+        // Later, so that a dialog it opens is answered by this timer, which is busy till then.
+        QTimer::singleShot(0, commands[Pick(commands.size())], &QAction::trigger);
+      }
+    } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      Chance(50) ? dialog->accept() : dialog->reject();
+    }
+  }
+
+  /// A point of the window inside the visible drawing: near one of the circuit's objects more
+  /// often than not, since that is where people click.
+  QPoint SomewhereToClick() {
+    QWidget& viewport = *ScrollBox().viewport();
+    const std::array<TGraphicList*, 6> lists = Drawing().Circuit().PaintOrder();
+    const TGraphicList& list = *lists[Pick(lists.size())];
+    if (list.Count() > 0 && Chance(70)) {
+      const QPoint centre = CentreOf(*list.Child(Pick(list.Count())));
+      const QPoint onDrawing =
+          (QPointF(centre) * Drawing().Zoom()).toPoint() + QPoint(Pick(15) - 7, Pick(15) - 7);
+      ScrollBox().ensureVisible(onDrawing.x(), onDrawing.y(), 40, 40);
+      const QPoint inViewport = Drawing().mapTo(&viewport, onDrawing);
+      if (viewport.rect().contains(inViewport)) {
+        return viewport.mapTo(Form.get(), inViewport);
+      }
+    }
+    return viewport.mapTo(Form.get(), QPoint(Pick(viewport.width()), Pick(viewport.height())));
+  }
+
+  Qt::KeyboardModifiers SomeModifiers() {
+    const int which = Pick(10);
+    return which == 0 ? Qt::ControlModifier : which == 1 ? Qt::ShiftModifier : Qt::NoModifier;
+  }
+
+  void Drag(Qt::MouseButton button) {
+    QWindow* window = Form->windowHandle();
+    QPoint at = SomewhereToClick();
+    QTest::mousePress(window, button, SomeModifiers(), at);
+    for (int step = Pick(6); step >= 0; --step) {
+      at += QPoint(Pick(41) - 20, Pick(41) - 20);
+      QTest::mouseMove(window, at);
+    }
+    QTest::mouseRelease(window, button, {}, at);
+  }
+
+  void PressKey() {
+    static const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
+        {Qt::Key_F9, {}},
+        {Qt::Key_F11, {}},
+        {Qt::Key_F12, {}},
+        {Qt::Key_Delete, {}},
+        {Qt::Key_Escape, {}},
+        {Qt::Key_Left, {}},
+        {Qt::Key_Right, {}},
+        {Qt::Key_Up, {}},
+        {Qt::Key_Down, {}},
+        {Qt::Key_C, Qt::ControlModifier},
+        {Qt::Key_X, Qt::ControlModifier},
+        {Qt::Key_V, Qt::ControlModifier},
+        {Qt::Key_A, Qt::ControlModifier},
+        {Qt::Key_Z, Qt::ControlModifier},
+        {Qt::Key_Y, Qt::ControlModifier},
+        {Qt::Key_Plus, Qt::ControlModifier},
+        {Qt::Key_Minus, Qt::ControlModifier},
+        {Qt::Key_0, Qt::ControlModifier},
+    };
+    const auto& [key, modifiers] = keys[Pick(keys.size())];
+    QTest::keyClick(Form->windowHandle(), key, modifiers);
+  }
+
+  /// Any tool of the tool bars: every device, wiring, selecting, interacting and probing.
+  void ChooseTool() {
+    QStringList tools{"SpeedPointer", "SpeedInteraction", "SpeedProbe", "SpeedWireTool"};
+    for (const TDeviceTool& tool : DeviceTools()) {
+      tools << QLatin1String(tool.Name);
+    }
+    // A device tool asks for nothing but the memory's size, which the answerer gives.
+    Action(tools[Pick(tools.size())].toLatin1().constData())->trigger();
+  }
+
+  void OneEvent() {
+    QWindow* window = Form->windowHandle();
+    switch (Pick(12)) {
+      case 0:
+      case 1:
+      case 2:
+        QTest::mouseClick(window, Qt::LeftButton, SomeModifiers(), SomewhereToClick());
+        break;
+      case 3:
+        QTest::mouseDClick(window, Qt::LeftButton, {}, SomewhereToClick());
+        break;
+      case 4:
+        QTest::mouseClick(window, Qt::RightButton, {}, SomewhereToClick());
+        break;
+      case 5:
+      case 6:
+        Drag(Chance(90) ? Qt::LeftButton : Qt::RightButton);
+        break;
+      case 7:
+        WheelInWindow(SomewhereToClick(), Chance(50) ? 120 : -120,
+                      Chance(50) ? Qt::ControlModifier : Qt::NoModifier);
+        break;
+      case 8:
+      case 9:
+        PressKey();
+        break;
+      case 10:
+        ChooseTool();
+        break;
+      default:
+        QCoreApplication::processEvents();  // the clock ticks while the circuit runs
+        break;
+    }
+  }
+
+  std::mt19937 Random{static_cast<unsigned>(FromEnvironment("LOGIVANE_RESTLESS_SEED", 2026))};
+  QTimer Answerer;
+};
+
+TEST_F(RestlessUserTest, TheWindowSurvivesThousandsOfRandomEventsAndTheCircuitStillSaves) {
+  const QString circuit = Path("counter.lvm");
+  ASSERT_TRUE(QFile::copy(LOGIVANE_EXAMPLES_DIR "/counter.lvm", circuit));
+  Show({circuit}).resize(1200, 800);
+  QCoreApplication::processEvents();
+  ASSERT_GT(Circuit().Devices().Count(), 0);
+
+  const int events = FromEnvironment("LOGIVANE_RESTLESS_EVENTS", 2500);
+  for (int i = 0; i < events; ++i) {
+    OneEvent();
+  }
+  Answerer.stop();
+  QTest::keyClick(Form->windowHandle(), Qt::Key_Escape);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(Form->isVisible());
+
+  QString where;
+  EXPECT_TRUE(LinksHold(Drawing().RootCircuit(), where)) << where.toStdString();
+  const QString saved = Path("after.lvm");
+  ASSERT_TRUE(SaveCircuitFile(saved, Drawing().RootCircuit(), {}));
+  TCircuitReadResult read = ReadCircuitFile(saved);
+  ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();
+  EXPECT_TRUE(LinksHold(*read.Circuit, where)) << where.toStdString();
+  const QString again = Path("again.lvm");
+  ASSERT_TRUE(SaveCircuitFile(again, *read.Circuit, {}));
+  QFile first(saved);
+  QFile second(again);
+  ASSERT_TRUE(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
+  EXPECT_EQ(first.readAll(), second.readAll());
+}
+
+}  // namespace
+}  // namespace logivane::test
