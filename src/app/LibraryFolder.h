@@ -17,4 +17,10 @@ inline QString LibraryFolder(const QString& startFolder) {
   return DataFolder(startFolder, QStringLiteral("Parts Centre"));
 }
 
+/**
+ * @brief Whether `fileName` is one of the example circuits or library macros that come with the
+ * program, wherever it is installed. The program reads them but never writes over them.
+ */
+bool IsShippedFile(const QString& fileName);
+
 }  // namespace logivane

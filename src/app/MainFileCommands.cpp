@@ -1,4 +1,5 @@
 // The File menu: new, open, reopen, save, save as, the recent files and the caption.
+#include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
@@ -58,14 +59,28 @@ bool TMainForm::SaveLevel() {
   }
   // A level is never written over the root's file: inside a macro the name is always asked.
   if (!FDrawing->IsInsideMacro() && !FDrawing->FileName.isEmpty()) {
-    return FDrawing->SaveToFile(FDrawing->FileName);
+    if (!IsShippedFile(FDrawing->FileName)) {
+      return FDrawing->SaveToFile(FDrawing->FileName);
+    }
+    TellShippedFileIsKept(FDrawing->FileName);
   }
   return SaveThroughDialog();
+}
+
+void TMainForm::TellShippedFileIsKept(const QString& fileName) {
+  UserMessages::Show(this, QMessageBox::Information,
+                     tr("\"%1\" comes with Logivane and stays as it was shipped, so that the "
+                        "next user finds it unchanged. Save your circuit under a name of your own.")
+                         .arg(QFileInfo(fileName).fileName()));
 }
 
 bool TMainForm::SaveThroughDialog() {
   const QString fileName = ChooseSaveFile(this, StartFolder);
   if (fileName.isEmpty()) {
+    return false;
+  }
+  if (IsShippedFile(fileName)) {
+    TellShippedFileIsKept(fileName);
     return false;
   }
   const bool saved = FDrawing->SaveToFile(fileName);

@@ -199,7 +199,9 @@ private:
   /// Saves the level shown: inside a macro only after a warning, and always to a new name.
   /// Declining the warning is no failure: the user chose to go on without saving.
   bool SaveLevel();
+  /// Asks for a name and saves there; a shipped example or macro is never the name.
   bool SaveThroughDialog();
+  void TellShippedFileIsKept(const QString& fileName);
   void AddToFileHistory(const QString& fileName);
   void UpdateCaption();
 

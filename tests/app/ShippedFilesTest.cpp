@@ -1,0 +1,69 @@
+// The example circuits and library macros that come with the program are opened and changed
+// like any circuit, but saving them always asks for a name of the user's own.
+#include "app/LibraryFolder.h"
+#include "app/MainWindowFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace logivane::test {
+namespace {
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ShippedFilesTest : public MainWindowTest {
+protected:
+  /// An edit of the circuit, as a click on one of its inputs would be.
+  void Change() {
+    Circuit().Datasheet += QLatin1Char('x');
+    Drawing().SetModified(true);
+  }
+};
+
+TEST_F(ShippedFilesTest, AChangedExampleIsSavedUnderANewNameAndTheShippedFileIsKept) {
+  const QString example = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/half-adder.lvm");
+  const QByteArray shipped = Bytes(example);
+  ASSERT_FALSE(shipped.isEmpty());
+  EXPECT_TRUE(IsShippedFile(example));
+  EXPECT_FALSE(IsShippedFile(Path("mine.lvm")));
+
+  Show({example});
+  Change();
+  SaveName = Path("mine.lvm");
+  Action("MenuSave")->trigger();
+  ASSERT_EQ(Messages.size(), 1);
+  EXPECT_TRUE(Messages.first().contains("\"half-adder.lvm\" comes with Logivane"));
+  EXPECT_EQ(Bytes(example), shipped);
+  EXPECT_FALSE(Bytes(SaveName).isEmpty());
+  EXPECT_EQ(Drawing().FileName, SaveName);
+  EXPECT_FALSE(Drawing().Modified());
+
+  // Save As does not write over a shipped file either, and nothing is lost.
+  Change();
+  SaveName = example;
+  Messages.clear();
+  Action("MenuSaveAs")->trigger();
+  EXPECT_EQ(Messages.size(), 1);
+  EXPECT_EQ(Bytes(example), shipped);
+  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_EQ(Drawing().FileName, Path("mine.lvm"));
+}
+
+TEST_F(ShippedFilesTest, TheCloseQuestionsYesOnAShippedExampleAsksForANewName) {
+  const QString example = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/half-adder.lvm");
+  const QByteArray shipped = Bytes(example);
+  Show({example});
+  Change();
+  SaveName.clear();  // the user cancels the save dialog: the window stays, with the changes
+  Form->close();
+  EXPECT_TRUE(Form->isVisible());
+  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_EQ(Bytes(example), shipped);
+}
+
+}  // namespace
+}  // namespace logivane::test
