@@ -134,6 +134,16 @@ TEST_F(PartsCentreTest, BrowsingNeverLeavesTheListingForAFolderItCannotEnter) {
   EXPECT_EQ(Form.CurrentFolder(), QDir::cleanPath(Library.path()));
 }
 
+TEST_F(PartsCentreTest, NumbersInNamesSortByTheirValue) {
+  ASSERT_TRUE(QDir(Library.path()).mkpath("Chips/Bank 10"));
+  ASSERT_TRUE(QDir(Library.path()).mkpath("Chips/bank 9"));
+  for (const char* name : {"74161.lvm", "7420.lvm", "7400.lvm", "741.lvm"}) {
+    Write(QStringLiteral("Chips/") + name, CircuitBytes(TMacro()));
+  }
+  ASSERT_TRUE(Form.ChangeFolder("Chips"));
+  EXPECT_EQ(Captions(), QStringList({"bank 9", "Bank 10", "741", "7400", "7420", "74161"}));
+}
+
 TEST_F(PartsCentreTest, DeletingAsksAndAReadOnlyMacroStays) {
   QFile::setPermissions(Library.filePath("A.LVM"), QFile::ReadOwner);
   Form.Refresh();
