@@ -88,18 +88,35 @@ void TPartsForm::Refresh() {
   ChangeFolder(FCurrentFolder);
 }
 
+namespace {
+
+bool CanEnter(const QString& folder) {
+  const QFileInfo info(folder);
+  return info.isDir() && info.isExecutable() && info.isReadable();
+}
+
+}  // namespace
+
 bool TPartsForm::ChangeFolder(const QString& dir) {
-  const QString target = QDir::cleanPath(QDir(FCurrentFolder).absoluteFilePath(dir));
-  const QFileInfo folder(target);
-  if (dir.isEmpty() || !folder.isDir() || !folder.isExecutable() || !folder.isReadable()) {
+  if (!CanEnter(FCurrentFolder)) {
+    // The folder listed has vanished: show the working folder rather than what it held.
+    ShowFolder(QDir::currentPath());
     return false;
   }
-  FCurrentFolder = target;
+  const QString target = QDir::cleanPath(QDir(FCurrentFolder).absoluteFilePath(dir));
+  if (dir.isEmpty() || !CanEnter(target)) {
+    return false;
+  }
+  ShowFolder(target);
+  return true;
+}
+
+void TPartsForm::ShowFolder(const QString& folder) {
+  FCurrentFolder = folder;
   Populate();
   FUi->SpeedChangeLevel->setEnabled(FCurrentFolder != FRootFolder &&
                                     !QDir(FCurrentFolder).isRoot());
   UpdateButtons();
-  return true;
 }
 
 void TPartsForm::Populate() {

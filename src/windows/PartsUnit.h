@@ -26,7 +26,7 @@ enum class TPartsView { MacroName, LargeIcons, SmallIcons };
  *
  * It reads only the header and descriptors of each file. The window never changes the
  * process's working folder; every path it uses is absolute. A folder that cannot be entered
- * leaves the listing as it was.
+ * leaves the listing as it was; when the folder listed vanishes, the working folder is listed.
  */
 class TPartsForm : public QMainWindow {
   Q_OBJECT
@@ -39,7 +39,8 @@ public:
   /// Lists the current folder again: a file may have been saved into it.
   void Refresh();
   /// Lists `dir`: a sub-folder's name, "..", or an absolute path. False, and nothing changes,
-  /// when it cannot be entered.
+  /// when it cannot be entered; false too when the folder listed has vanished, and the working
+  /// folder is listed instead.
   bool ChangeFolder(const QString& dir);
   const QString& RootFolder() const { return FRootFolder; }
   const QString& CurrentFolder() const { return FCurrentFolder; }
@@ -74,6 +75,7 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  void ShowFolder(const QString& folder);
   void Populate();
   void BuildDriveMenu();
   /// A press on the list; true when it was handled here and the list must not see it.

@@ -102,11 +102,19 @@ TEST_F(PartsCentreTest, BrowsingNeverLeavesTheListingForAFolderItCannotEnter) {
   EXPECT_TRUE(Action("SpeedChangeLevel")->isEnabled());
   EXPECT_EQ(QDir::currentPath(), before);
 
-  QDir(Library.path()).rmdir("alpha");
   EXPECT_FALSE(Form.ChangeFolder(Library.filePath("missing")));
-  Form.Refresh();  // the folder listed has vanished
   EXPECT_EQ(Form.CurrentFolder(), Library.filePath("alpha"));
-  Action("SpeedChangeLevel")->trigger();
+  // The folder listed vanishes: the working folder is listed, not what the folder held.
+  Write("alpha/gone.lvm", CircuitBytes(TMacro()));
+  Form.Refresh();
+  ASSERT_EQ(Captions(), QStringList({"gone"}));
+  QFile::remove(Library.filePath("alpha/gone.lvm"));
+  QDir(Library.path()).rmdir("alpha");
+  Form.Refresh();
+  EXPECT_EQ(Form.CurrentFolder(), QDir::currentPath());
+  EXPECT_EQ(Form.List().Folder(), QDir::currentPath());
+  EXPECT_FALSE(Captions().contains("gone"));
+  Action("SpeedRoot")->trigger();
   EXPECT_EQ(Captions().first(), "Zeta");
   EXPECT_FALSE(Action("SpeedChangeLevel")->isEnabled());
 
