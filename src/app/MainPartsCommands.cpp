@@ -23,6 +23,9 @@ void TMainForm::ConnectPartsCentre() {
 }
 
 void TMainForm::SetLibraryRoot() {
+  // The library that comes with the program is never changed from it, not even where its files
+  // can be written (a program run from its source tree).
+  FParts->SetShippedFolders(InstalledFolders(QStringLiteral("Parts Centre")));
   FParts->SetRoot(LibraryFolder(StartFolder));
 }
 

@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace logivane {
 
 TPartsForm::TPartsForm(QWidget* parent)
@@ -119,8 +121,31 @@ void TPartsForm::ShowFolder(const QString& folder) {
   UpdateButtons();
 }
 
+void TPartsForm::SetShippedFolders(const QStringList& folders) {
+  FShippedFolders.clear();
+  for (const QString& folder : folders) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (!canonical.isEmpty()) {
+      FShippedFolders << canonical;
+    }
+  }
+}
+
+bool TPartsForm::IsShipped(const QString& folder) const {
+  const QString canonical = QFileInfo(folder).canonicalFilePath();
+  return !canonical.isEmpty() && std::ranges::any_of(FShippedFolders, [&](const QString& shipped) {
+    return canonical == shipped || canonical.startsWith(shipped + u'/');
+  });
+}
+
 void TPartsForm::Populate() {
-  List().Fill(FCurrentFolder, ListLibraryFolder(FCurrentFolder), FView == TPartsView::MacroName);
+  std::vector<TFileData> entries = ListLibraryFolder(FCurrentFolder);
+  if (IsShipped(FCurrentFolder)) {
+    for (TFileData& entry : entries) {
+      entry.ReadOnly = true;
+    }
+  }
+  List().Fill(FCurrentFolder, std::move(entries), FView == TPartsView::MacroName);
   FUi->StatusBar->clearMessage();
 }
 
@@ -138,7 +163,7 @@ void TPartsForm::UpdateButtons() {
   const bool macro = entry && entry->IsMacro();
   FUi->SpeedEditMacro->setEnabled(macro);
   FUi->PopEditMacro->setEnabled(macro);
-  FUi->PopDelete->setEnabled(macro);
+  FUi->PopDelete->setEnabled(macro && !entry->ReadOnly);
 }
 
 void TPartsForm::EntryChanged(QListWidgetItem* item) {
@@ -198,12 +223,7 @@ void TPartsForm::EditMacroClick() {
 
 void TPartsForm::DeleteClick() {
   const TFileData* entry = List().SelectedEntry();
-  if (!entry || !entry->IsMacro()) {
-    return;
-  }
-  if (entry->ReadOnly) {
-    UserMessages::Show(this, QMessageBox::Information,
-                       tr("This macro is read-only and cannot be deleted."));
+  if (!entry || !entry->IsMacro() || entry->ReadOnly) {
     return;
   }
   const QString fileName = List().FullPath(*entry);

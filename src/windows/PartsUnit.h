@@ -42,6 +42,10 @@ public:
   /// when it cannot be entered; false too when the folder listed has vanished, and the working
   /// folder is listed instead.
   bool ChangeFolder(const QString& dir);
+  /// The folders of the library that comes with the program, wherever it is installed: their
+  /// macros are read-only, whatever the files' own marks say. Takes effect from the next
+  /// listing.
+  void SetShippedFolders(const QStringList& folders);
   const QString& RootFolder() const { return FRootFolder; }
   const QString& CurrentFolder() const { return FCurrentFolder; }
   TPartsList& List() const;
@@ -76,6 +80,7 @@ protected:
 
 private:
   void ShowFolder(const QString& folder);
+  bool IsShipped(const QString& folder) const;
   void Populate();
   void BuildDriveMenu();
   /// A press on the list; true when it was handled here and the list must not see it.
@@ -90,6 +95,8 @@ private:
   QMenu* FDriveMenu = nullptr;
   QString FRootFolder;
   QString FCurrentFolder;
+  /// Canonical paths.
+  QStringList FShippedFolders;
   TPartsView FView = TPartsView::MacroName;
   /// What the last right-click's entry carries, for View Datasheet.
   QString FItemDatasheet;

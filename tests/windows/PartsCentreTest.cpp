@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -152,24 +153,46 @@ TEST_F(PartsCentreTest, NumbersInNamesSortByTheirValue) {
   EXPECT_EQ(Captions(), QStringList({"bank 9", "Bank 10", "741", "7400", "7420", "74161"}));
 }
 
-TEST_F(PartsCentreTest, DeletingAsksAndAReadOnlyMacroStays) {
+TEST_F(PartsCentreTest, DeletingAsksAndOnlyTheUsersOwnMacrosGo) {
+  Form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
+  const auto pressDelete = [this](int row) {
+    QApplication::setActiveWindow(&Form);
+    Form.List().setFocus();
+    Select(row);
+    QTest::keyClick(Form.windowHandle(), Qt::Key_Delete);
+  };
+  const auto rightClick = [this](int row) {
+    const QRect entry = Form.List().visualItemRect(Form.List().item(row));
+    QTest::mouseClick(Form.List().viewport(), Qt::RightButton, {}, entry.center());
+    const bool shown = Action("PopDelete")->isVisible();
+    Form.EntryMenu().close();
+    return shown;
+  };
+
   QFile::setPermissions(Library.filePath("A.LVM"), QFile::ReadOwner);
   Form.Refresh();
-  Select(2);
-  Action("PopDelete")->trigger();
-  EXPECT_EQ(Messages.value(0), "This macro is read-only and cannot be deleted.");
+  pressDelete(2);
+  EXPECT_FALSE(Action("PopDelete")->isEnabled());
+  EXPECT_TRUE(Messages.isEmpty());
   EXPECT_TRUE(QFile::exists(Library.filePath("A.LVM")));
-
-  Form.show();
-  const QRect a = Form.List().visualItemRect(Form.List().item(2));
-  QTest::mouseClick(Form.List().viewport(), Qt::RightButton, {}, a.center());
-  EXPECT_FALSE(Action("PopDelete")->isVisible());
+  EXPECT_FALSE(rightClick(2));
   EXPECT_FALSE(Action("PopViewDatasheet")->isVisible());
-  Form.EntryMenu().close();
 
-  Select(4);
-  Action("PopDelete")->trigger();
-  EXPECT_EQ(Messages.value(1), "Are you sure you want to delete this macro?");
+  // The library that comes with the program keeps even the files it could delete.
+  Form.SetShippedFolders({Library.path()});
+  Form.Refresh();
+  pressDelete(4);
+  EXPECT_FALSE(Action("PopDelete")->isEnabled());
+  EXPECT_TRUE(Messages.isEmpty());
+  EXPECT_TRUE(QFile::exists(Library.filePath("b.lvm")));
+  EXPECT_FALSE(rightClick(4));
+
+  Form.SetShippedFolders({Library.filePath("Zeta")});
+  Form.Refresh();
+  EXPECT_TRUE(rightClick(4));
+  pressDelete(4);
+  EXPECT_EQ(Messages.value(0), "Are you sure you want to delete this macro?");
   EXPECT_FALSE(QFile::exists(Library.filePath("b.lvm")));
   EXPECT_FALSE(Captions().contains("Adder"));
 }
