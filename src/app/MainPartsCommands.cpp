@@ -20,6 +20,9 @@ void TMainForm::ConnectPartsCentre() {
   FParts->OnViewDatasheet = [this](const QString& datasheet, const QString&) {
     ViewDatasheet(datasheet);
   };
+  FParts->OnPlaceMacro = [this](const QString& fileName) {
+    DropLibraryMacro(fileName, FDrawing->VisibleArea().center());
+  };
 }
 
 void TMainForm::SetLibraryRoot() {

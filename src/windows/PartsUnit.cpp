@@ -37,6 +37,7 @@ TPartsForm::TPartsForm(QWidget* parent)
   FEntryMenu->setObjectName(QStringLiteral("EntryMenu"));
   FEntryMenu->addAction(FUi->PopDelete);
   FEntryMenu->addSeparator()->setObjectName(QStringLiteral("PopDeleteSeparator"));
+  FEntryMenu->addAction(FUi->PopPlaceInCircuit);
   FEntryMenu->addAction(FUi->PopEditMacro);
   FEntryMenu->addAction(FUi->PopViewDatasheet);
   // The Delete key reaches the list's entries only, never the drawing's.
@@ -62,6 +63,7 @@ TPartsForm::TPartsForm(QWidget* parent)
   connect(FUi->SpeedRoot, &QAction::triggered, this, &TPartsForm::RootClick);
   connect(FUi->SpeedEditMacro, &QAction::triggered, this, &TPartsForm::EditMacroClick);
   connect(FUi->PopEditMacro, &QAction::triggered, this, &TPartsForm::EditMacroClick);
+  connect(FUi->PopPlaceInCircuit, &QAction::triggered, this, &TPartsForm::PlaceMacroClick);
   connect(FUi->PopDelete, &QAction::triggered, this, &TPartsForm::DeleteClick);
   connect(FUi->PopViewDatasheet, &QAction::triggered, this, &TPartsForm::ViewDatasheetClick);
   connect(FUi->List, &QListWidget::currentItemChanged, this, &TPartsForm::EntryChanged);
@@ -163,6 +165,7 @@ void TPartsForm::UpdateButtons() {
   const bool macro = entry && entry->IsMacro();
   FUi->SpeedEditMacro->setEnabled(macro);
   FUi->PopEditMacro->setEnabled(macro);
+  FUi->PopPlaceInCircuit->setEnabled(macro && OnPlaceMacro);
   FUi->PopDelete->setEnabled(macro && !entry->ReadOnly);
 }
 
@@ -181,6 +184,7 @@ void TPartsForm::SetView(TPartsView view) {
   const bool icons = view == TPartsView::LargeIcons;
   list.setViewMode(icons ? QListView::IconMode : QListView::ListMode);
   list.setMovement(QListView::Static);
+  list.setDragEnabled(true);  // the view mode and a static movement switch dragging off
   list.setFlow(icons ? QListView::LeftToRight : QListView::TopToBottom);
   list.setWrapping(view != TPartsView::MacroName);
   list.setWordWrap(icons);
@@ -218,6 +222,13 @@ void TPartsForm::EditMacroClick() {
   const TFileData* entry = List().SelectedEntry();
   if (entry && entry->IsMacro()) {
     EditEntry(*entry);
+  }
+}
+
+void TPartsForm::PlaceMacroClick() {
+  const TFileData* entry = List().SelectedEntry();
+  if (entry && entry->IsMacro() && OnPlaceMacro) {
+    OnPlaceMacro(List().FullPath(*entry));
   }
 }
 
@@ -313,7 +324,7 @@ bool TPartsForm::ListKeyPressed(const QKeyEvent& event) {
   }
   const TFileData* entry = List().SelectedEntry();
   if (entry && entry->IsMacro()) {
-    EditEntry(*entry);
+    PlaceMacroClick();
   } else if (entry) {
     const QString name = entry->FileName;
     ChangeFolder(name);

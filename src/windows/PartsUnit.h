@@ -62,6 +62,8 @@ public:
   void RootClick();
   /// Opens the selected macro as the main window's circuit.
   void EditMacroClick();
+  /// Places the selected macro in the main window's circuit (also the Enter key on a macro).
+  void PlaceMacroClick();
   /// Deletes the selected macro file after asking.
   void DeleteClick();
   void ViewDatasheetClick();
@@ -73,6 +75,8 @@ public:
   std::function<void(const QString& datasheet, const QString& helpTopic)> OnViewDatasheet;
   /// Opens a library file as the circuit.
   std::function<void(const QString& fileName)> OnEditMacro;
+  /// Places a library file in the circuit as a macro; unset leaves the command disabled.
+  std::function<void(const QString& fileName)> OnPlaceMacro;
 
 protected:
   void showEvent(QShowEvent* event) override;

@@ -64,6 +64,70 @@ protected:
   }
 };
 
+TEST_F(PartsCentrePlacingTest, APressMovedInSmallStepsDragsTheMacroOntoTheDrawing) {
+  TPartsForm& parts = ShowLibrary();
+  QWidget* viewport = parts.List().viewport();
+  const QPoint press = EntryCentre(0);
+  QTest::mousePress(viewport, Qt::LeftButton, {}, press);
+  for (int step = 1; step <= 8; ++step) {
+    QTest::mouseMove(viewport, press - QPoint(2 * step, step));
+  }
+  // The test platform ends a drag at once, leaving the drag object behind until the event loop
+  // next runs.
+  const auto* drag = parts.List().findChild<QDrag*>();
+  ASSERT_NE(drag, nullptr) << "the drag never started";
+  QMimeData dragged;
+  dragged.setData(TPartsList::MimeType, drag->mimeData()->data(TPartsList::MimeType));
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, press - QPoint(16, 8));
+  EXPECT_EQ(TPartsList::DraggedFile(&dragged), QDir(Path("library")).filePath("adder.lvm"));
+
+  // What a platform's drag brings to the main window, which hands it to the widget under it.
+  const QPoint drop(300, 200);
+  QDragEnterEvent enter(InWindow(drop - QPoint(6, 6)), Qt::CopyAction, &dragged, Qt::LeftButton,
+                        {});
+  QCoreApplication::sendEvent(Form->windowHandle(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDragMoveEvent move(InWindow(drop), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(Form->windowHandle(), &move);
+  QDropEvent release(InWindow(drop), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(Form->windowHandle(), &release);
+  ASSERT_EQ(Macros().size(), 1U);
+  EXPECT_TRUE(IsSelected(Macros().front()));
+  EXPECT_NEAR(Centre(*Macros().front()).x(), drop.x(), 20);
+  EXPECT_NEAR(Centre(*Macros().front()).y(), drop.y(), 20);
+}
+
+TEST_F(PartsCentrePlacingTest, PlaceInCircuitAndEnterPutTheMacroInTheMiddleOfTheView) {
+  TPartsForm& parts = ShowLibrary();
+  auto& scroller = *Form->findChild<QScrollArea*>();
+  scroller.horizontalScrollBar()->setValue(700);
+  scroller.verticalScrollBar()->setValue(500);
+  QCoreApplication::processEvents();
+  const QPointF middle = QRectF(Drawing().VisibleArea()).center();
+  ASSERT_GT(middle.x(), 700);
+
+  QTest::mouseClick(parts.List().viewport(), Qt::RightButton, {}, EntryCentre(0));
+  QMenu& menu = parts.EntryMenu();
+  ASSERT_TRUE(menu.isVisible());
+  QAction* place = Action("PopPlaceInCircuit");
+  ASSERT_NE(place, nullptr);
+  ASSERT_EQ(place->text(), "Place in Circuit");
+  QTest::mouseClick(menu.windowHandle(), Qt::LeftButton, {}, menu.actionGeometry(place).center());
+  ASSERT_EQ(Macros().size(), 1U);
+  EXPECT_TRUE(IsSelected(Macros().back()));
+  EXPECT_NEAR(Centre(*Macros().back()).x(), middle.x(), 20);
+  EXPECT_NEAR(Centre(*Macros().back()).y(), middle.y(), 20);
+
+  QApplication::setActiveWindow(&parts);
+  parts.List().setFocus();
+  parts.List().setCurrentRow(0);
+  QTest::keyClick(parts.windowHandle(), Qt::Key_Return);
+  ASSERT_EQ(Macros().size(), 2U);
+  EXPECT_TRUE(IsSelected(Macros().back()));
+  EXPECT_NEAR(Centre(*Macros().back()).x(), middle.x(), 20);
+  EXPECT_TRUE(Messages.isEmpty());
+}
+
 TEST_F(PartsCentrePlacingTest, TheLibraryThatComesWithTheProgramIsNeverDeleted) {
   Answer = QMessageBox::No;
   Show();
