@@ -4,26 +4,19 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace logivane {
 
-namespace {
-
-/// Where the program's own folders may lie: beside the executable, in the installed data folder
-/// and in the source tree (a program run from its build tree).
-QStringList ProgramFolders() {
-  return {QCoreApplication::applicationDirPath(), QStringLiteral(LOGIVANE_DATA_DIR),
-          QStringLiteral(LOGIVANE_SOURCE_DIR)};
+QStringList InstalledFolders(const QString& name) {
+  return {QDir(QCoreApplication::applicationDirPath()).filePath(name),
+          QDir(QStringLiteral(LOGIVANE_DATA_DIR)).filePath(name),
+          QDir(QStringLiteral(LOGIVANE_SOURCE_DIR)).filePath(name)};
 }
-
-}  // namespace
 
 QString DataFolder(const QString& startFolder, const QString& name) {
   const QString preferred = QDir(startFolder).filePath(name);
-  QStringList candidates{preferred};
-  for (const QString& base : ProgramFolders()) {
-    candidates << QDir(base).filePath(name);
-  }
-  for (const QString& folder : candidates) {
+  for (const QString& folder : QStringList{preferred} + InstalledFolders(name)) {
     if (QFileInfo(folder).isDir()) {
       return folder;
     }
@@ -36,16 +29,12 @@ bool IsShippedFile(const QString& fileName) {
   if (file.isEmpty()) {
     return false;  // not written yet
   }
-  for (const QString& base : ProgramFolders()) {
-    for (const char* shipped : {"examples", "Parts Centre"}) {
-      const QString folder =
-          QFileInfo(QDir(base).filePath(QLatin1String(shipped))).canonicalFilePath();
-      if (!folder.isEmpty() && file.startsWith(folder + QLatin1Char('/'))) {
-        return true;
-      }
-    }
-  }
-  return false;
+  const QStringList shipped = InstalledFolders(QStringLiteral("examples")) +
+                              InstalledFolders(QStringLiteral("Parts Centre"));
+  return std::any_of(shipped.begin(), shipped.end(), [&file](const QString& folder) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return !canonical.isEmpty() && file.startsWith(canonical + QLatin1Char('/'));
+  });
 }
 
 }  // namespace logivane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 namespace logivane {
 
@@ -11,6 +11,10 @@ namespace logivane {
  * back to the one under `startFolder`.
  */
 QString DataFolder(const QString& startFolder, const QString& name);
+
+/// Where the program's own copy of folder `name` may be installed: beside the executable, in the
+/// installed data folder, and in the source tree.
+QStringList InstalledFolders(const QString& name);
 
 /// The folder of the macro library.
 inline QString LibraryFolder(const QString& startFolder) {

@@ -20,9 +20,15 @@ void TMainForm::ConnectPartsCentre() {
   FParts->OnViewDatasheet = [this](const QString& datasheet, const QString&) {
     ViewDatasheet(datasheet);
   };
+  FParts->OnPlaceMacro = [this](const QString& fileName) {
+    DropLibraryMacro(fileName, FDrawing->VisibleArea().center());
+  };
 }
 
 void TMainForm::SetLibraryRoot() {
+  // The library that comes with the program is never changed from it, not even where its files
+  // can be written (a program run from its source tree).
+  FParts->SetShippedFolders(InstalledFolders(QStringLiteral("Parts Centre")));
   FParts->SetRoot(LibraryFolder(StartFolder));
 }
 

@@ -2,8 +2,11 @@
 
 #include "document/cCircuitFile.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace logivane {
 
@@ -18,17 +21,42 @@ QString TFileData::StatusText() const {
   return MacroName == ShortName() ? MacroName : MacroName + " [" + FileName + "]";
 }
 
+namespace {
+
+/// Orders names as a person reads them: ignoring case, and with the numbers in them compared
+/// by value, so that the 7420 comes before the 74161.
+class TNameOrder {
+public:
+  // Numbers are compared by value in every language's collation but the C locale's.
+  TNameOrder() : FCollator(QLocale(QLocale::English)) {
+    FCollator.setCaseSensitivity(Qt::CaseInsensitive);
+    FCollator.setNumericMode(true);
+  }
+  bool operator()(const QString& a, const QString& b) const { return FCollator(a, b); }
+
+private:
+  QCollator FCollator;
+};
+
+}  // namespace
+
 std::vector<TFileData> ListLibraryFolder(const QString& folder) {
   const QDir dir(folder);
-  constexpr QDir::SortFlags ByName = QDir::Name | QDir::IgnoreCase;
+  // Names that differ only in case keep the order of the listing, sorted by name.
+  constexpr QDir::SortFlags ByName = QDir::Name;
+  const TNameOrder order;
   std::vector<TFileData> entries;
-  for (const QString& name :
-       dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, ByName)) {
+  QStringList folders =
+      dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, ByName);
+  std::ranges::stable_sort(folders, order);
+  for (const QString& name : folders) {
     TFileData entry;
     entry.FileName = name;
     entries.push_back(entry);
   }
-  for (const QFileInfo& file : dir.entryInfoList(QDir::Files | QDir::Hidden, ByName)) {
+  QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::Hidden, ByName);
+  std::ranges::stable_sort(files, order, &QFileInfo::fileName);
+  for (const QFileInfo& file : files) {
     if (file.suffix().compare(QLatin1String("lvm"), Qt::CaseInsensitive) != 0) {
       continue;
     }

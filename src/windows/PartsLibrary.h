@@ -26,7 +26,8 @@ struct TFileData {
 };
 
 /**
- * @brief The sub-folders of `folder`, then its macro files, each group sorted ignoring case.
+ * @brief The sub-folders of `folder`, then its macro files, each group sorted ignoring case and
+ * with the numbers in the names in their natural order ("7420" before "74161").
  *
  * A macro file is a ".lvm" file, whatever the case of its extension, whose header and
  * descriptors can be read; any other file is left out. Returns nothing for a folder that

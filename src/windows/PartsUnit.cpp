@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace logivane {
 
 TPartsForm::TPartsForm(QWidget* parent)
@@ -35,6 +37,7 @@ TPartsForm::TPartsForm(QWidget* parent)
   FEntryMenu->setObjectName(QStringLiteral("EntryMenu"));
   FEntryMenu->addAction(FUi->PopDelete);
   FEntryMenu->addSeparator()->setObjectName(QStringLiteral("PopDeleteSeparator"));
+  FEntryMenu->addAction(FUi->PopPlaceInCircuit);
   FEntryMenu->addAction(FUi->PopEditMacro);
   FEntryMenu->addAction(FUi->PopViewDatasheet);
   // The Delete key reaches the list's entries only, never the drawing's.
@@ -60,6 +63,7 @@ TPartsForm::TPartsForm(QWidget* parent)
   connect(FUi->SpeedRoot, &QAction::triggered, this, &TPartsForm::RootClick);
   connect(FUi->SpeedEditMacro, &QAction::triggered, this, &TPartsForm::EditMacroClick);
   connect(FUi->PopEditMacro, &QAction::triggered, this, &TPartsForm::EditMacroClick);
+  connect(FUi->PopPlaceInCircuit, &QAction::triggered, this, &TPartsForm::PlaceMacroClick);
   connect(FUi->PopDelete, &QAction::triggered, this, &TPartsForm::DeleteClick);
   connect(FUi->PopViewDatasheet, &QAction::triggered, this, &TPartsForm::ViewDatasheetClick);
   connect(FUi->List, &QListWidget::currentItemChanged, this, &TPartsForm::EntryChanged);
@@ -88,22 +92,62 @@ void TPartsForm::Refresh() {
   ChangeFolder(FCurrentFolder);
 }
 
+namespace {
+
+bool CanEnter(const QString& folder) {
+  const QFileInfo info(folder);
+  return info.isDir() && info.isExecutable() && info.isReadable();
+}
+
+}  // namespace
+
 bool TPartsForm::ChangeFolder(const QString& dir) {
-  const QString target = QDir::cleanPath(QDir(FCurrentFolder).absoluteFilePath(dir));
-  const QFileInfo folder(target);
-  if (dir.isEmpty() || !folder.isDir() || !folder.isExecutable() || !folder.isReadable()) {
+  if (!CanEnter(FCurrentFolder)) {
+    // The folder listed has vanished: show the working folder rather than what it held.
+    ShowFolder(QDir::currentPath());
     return false;
   }
-  FCurrentFolder = target;
+  const QString target = QDir::cleanPath(QDir(FCurrentFolder).absoluteFilePath(dir));
+  if (dir.isEmpty() || !CanEnter(target)) {
+    return false;
+  }
+  ShowFolder(target);
+  return true;
+}
+
+void TPartsForm::ShowFolder(const QString& folder) {
+  FCurrentFolder = folder;
   Populate();
   FUi->SpeedChangeLevel->setEnabled(FCurrentFolder != FRootFolder &&
                                     !QDir(FCurrentFolder).isRoot());
   UpdateButtons();
-  return true;
+}
+
+void TPartsForm::SetShippedFolders(const QStringList& folders) {
+  FShippedFolders.clear();
+  for (const QString& folder : folders) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (!canonical.isEmpty()) {
+      FShippedFolders << canonical;
+    }
+  }
+}
+
+bool TPartsForm::IsShipped(const QString& folder) const {
+  const QString canonical = QFileInfo(folder).canonicalFilePath();
+  return !canonical.isEmpty() && std::ranges::any_of(FShippedFolders, [&](const QString& shipped) {
+    return canonical == shipped || canonical.startsWith(shipped + u'/');
+  });
 }
 
 void TPartsForm::Populate() {
-  List().Fill(FCurrentFolder, ListLibraryFolder(FCurrentFolder), FView == TPartsView::MacroName);
+  std::vector<TFileData> entries = ListLibraryFolder(FCurrentFolder);
+  if (IsShipped(FCurrentFolder)) {
+    for (TFileData& entry : entries) {
+      entry.ReadOnly = true;
+    }
+  }
+  List().Fill(FCurrentFolder, std::move(entries), FView == TPartsView::MacroName);
   FUi->StatusBar->clearMessage();
 }
 
@@ -121,7 +165,8 @@ void TPartsForm::UpdateButtons() {
   const bool macro = entry && entry->IsMacro();
   FUi->SpeedEditMacro->setEnabled(macro);
   FUi->PopEditMacro->setEnabled(macro);
-  FUi->PopDelete->setEnabled(macro);
+  FUi->PopPlaceInCircuit->setEnabled(macro && OnPlaceMacro);
+  FUi->PopDelete->setEnabled(macro && !entry->ReadOnly);
 }
 
 void TPartsForm::EntryChanged(QListWidgetItem* item) {
@@ -139,6 +184,7 @@ void TPartsForm::SetView(TPartsView view) {
   const bool icons = view == TPartsView::LargeIcons;
   list.setViewMode(icons ? QListView::IconMode : QListView::ListMode);
   list.setMovement(QListView::Static);
+  list.setDragEnabled(true);  // the view mode and a static movement switch dragging off
   list.setFlow(icons ? QListView::LeftToRight : QListView::TopToBottom);
   list.setWrapping(view != TPartsView::MacroName);
   list.setWordWrap(icons);
@@ -179,14 +225,16 @@ void TPartsForm::EditMacroClick() {
   }
 }
 
+void TPartsForm::PlaceMacroClick() {
+  const TFileData* entry = List().SelectedEntry();
+  if (entry && entry->IsMacro() && OnPlaceMacro) {
+    OnPlaceMacro(List().FullPath(*entry));
+  }
+}
+
 void TPartsForm::DeleteClick() {
   const TFileData* entry = List().SelectedEntry();
-  if (!entry || !entry->IsMacro()) {
-    return;
-  }
-  if (entry->ReadOnly) {
-    UserMessages::Show(this, QMessageBox::Information,
-                       tr("This macro is read-only and cannot be deleted."));
+  if (!entry || !entry->IsMacro() || entry->ReadOnly) {
     return;
   }
   const QString fileName = List().FullPath(*entry);
@@ -276,7 +324,7 @@ bool TPartsForm::ListKeyPressed(const QKeyEvent& event) {
   }
   const TFileData* entry = List().SelectedEntry();
   if (entry && entry->IsMacro()) {
-    EditEntry(*entry);
+    PlaceMacroClick();
   } else if (entry) {
     const QString name = entry->FileName;
     ChangeFolder(name);

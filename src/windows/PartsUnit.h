@@ -26,7 +26,7 @@ enum class TPartsView { MacroName, LargeIcons, SmallIcons };
  *
  * It reads only the header and descriptors of each file. The window never changes the
  * process's working folder; every path it uses is absolute. A folder that cannot be entered
- * leaves the listing as it was.
+ * leaves the listing as it was; when the folder listed vanishes, the working folder is listed.
  */
 class TPartsForm : public QMainWindow {
   Q_OBJECT
@@ -39,8 +39,13 @@ public:
   /// Lists the current folder again: a file may have been saved into it.
   void Refresh();
   /// Lists `dir`: a sub-folder's name, "..", or an absolute path. False, and nothing changes,
-  /// when it cannot be entered.
+  /// when it cannot be entered; false too when the folder listed has vanished, and the working
+  /// folder is listed instead.
   bool ChangeFolder(const QString& dir);
+  /// The folders of the library that comes with the program, wherever it is installed: their
+  /// macros are read-only, whatever the files' own marks say. Takes effect from the next
+  /// listing.
+  void SetShippedFolders(const QStringList& folders);
   const QString& RootFolder() const { return FRootFolder; }
   const QString& CurrentFolder() const { return FCurrentFolder; }
   TPartsList& List() const;
@@ -57,6 +62,8 @@ public:
   void RootClick();
   /// Opens the selected macro as the main window's circuit.
   void EditMacroClick();
+  /// Places the selected macro in the main window's circuit (also the Enter key on a macro).
+  void PlaceMacroClick();
   /// Deletes the selected macro file after asking.
   void DeleteClick();
   void ViewDatasheetClick();
@@ -68,12 +75,16 @@ public:
   std::function<void(const QString& datasheet, const QString& helpTopic)> OnViewDatasheet;
   /// Opens a library file as the circuit.
   std::function<void(const QString& fileName)> OnEditMacro;
+  /// Places a library file in the circuit as a macro; unset leaves the command disabled.
+  std::function<void(const QString& fileName)> OnPlaceMacro;
 
 protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  void ShowFolder(const QString& folder);
+  bool IsShipped(const QString& folder) const;
   void Populate();
   void BuildDriveMenu();
   /// A press on the list; true when it was handled here and the list must not see it.
@@ -88,6 +99,8 @@ private:
   QMenu* FDriveMenu = nullptr;
   QString FRootFolder;
   QString FCurrentFolder;
+  /// Canonical paths.
+  QStringList FShippedFolders;
   TPartsView FView = TPartsView::MacroName;
   /// What the last right-click's entry carries, for View Datasheet.
   QString FItemDatasheet;

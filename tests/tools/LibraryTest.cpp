@@ -1,89 +1,22 @@
-#include "Library.h"
-#include "TestHelpers.h"
-#include "document/cCircuitFile.h"
+#include "tools/LibraryBench.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 
-#include <algorithm>
 #include <string>
 
 namespace logivane {
 namespace {
 
 using library::TPart;
-
-QString LibraryFile(const TPart& part) {
-  return QStringLiteral(LOGIVANE_SOURCE_DIR "/Parts Centre/") + part.Folder + u'/' +
-         part.FileName();
-}
+using test::LibraryFile;
+using test::TBench;
 
 QByteArray Contents(const QString& fileName) {
   QFile file(fileName);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-/// The committed macro file of `part` dropped into a parent circuit as the editor inserts it,
-/// each input pin driven by a source and each output pin read by a probe, in table order.
-class TBench {
-public:
-  explicit TBench(const TPart& part, const library::TFunctionTable& table) : Root(test::NewRoot()) {
-    TCircuitReadResult read = ReadCircuitFile(LibraryFile(part));
-    if (!read.Succeeded()) {
-      throw std::runtime_error(read.Message.toStdString());
-    }
-    MacroName = read.MacroName;
-    TMacro& macro = *read.Circuit;
-    macro.Closed = true;
-    macro.IsSubCircuit = true;
-    macro.Displayed = false;
-    Macro = AddObject(*Root, std::move(read.Circuit));
-    const std::vector<QString> order = part.Outline.PinOrder();
-    auto pin = [&](const QString& name) -> TPin& {
-      const auto at = std::ranges::find(order, name);
-      if (at == order.end()) {
-        throw std::invalid_argument(name.toStdString());
-      }
-      return *Macro->Pin(static_cast<int>(at - order.begin()));
-    };
-    for (const QString& name : table.Inputs) {
-      Sources.push_back(test::Place<test::TTestSource>(*Root, -200, 0));
-      Connect(*Root, *Sources.back()->Pin(0), pin(name));
-    }
-    for (const QString& name : table.Outputs) {
-      Probes.push_back(test::Place<test::TTestProbe>(*Root, 200, 0));
-      Connect(*Root, pin(name), *Probes.back()->Pin(0));
-    }
-    Root->Reset();
-  }
-
-  /// Drives one row and says where the outputs differ from it; empty when they agree.
-  std::string Mismatch(const std::vector<int>& row) {
-    for (std::size_t i = 0; i < Sources.size(); ++i) {
-      Sources[i]->Level = row[i];
-    }
-    const TStepReport report = StepCircuit(*Root);
-    if (report.Faulted()) {
-      return report.Message.toStdString();
-    }
-    std::string mismatch;
-    for (std::size_t i = 0; i < Probes.size(); ++i) {
-      const int expected = row[Sources.size() + i];
-      if (expected >= 0 && (Probes[i]->Seen & 1) != expected) {
-        mismatch += " output " + std::to_string(i) + " is " + std::to_string(Probes[i]->Seen);
-      }
-    }
-    return mismatch;
-  }
-
-  std::unique_ptr<TMacro> Root;
-  TMacro* Macro = nullptr;
-  QString MacroName;
-  std::vector<test::TTestSource*> Sources;
-  std::vector<test::TTestProbe*> Probes;
-};
 
 TEST(Library, CommittedFilesAreWhatTheToolWrites) {
   for (const TPart& part : library::AllParts()) {
@@ -101,7 +34,7 @@ TEST(Library, EveryMacroFollowsItsFunctionTableThroughItsOutlinePins) {
   for (const TPart& part : library::AllParts()) {
     const std::string name = part.Name.toStdString();
     const library::TFunctionTable table = part.Table();
-    TBench bench(part, table);
+    TBench bench(part, table, part.Outline.PinOrder());
     EXPECT_EQ(bench.MacroName, part.Title) << name;
     EXPECT_EQ(bench.Macro->Datasheet, part.DatasheetName()) << name;
     for (std::size_t row = 0; row < table.Rows.size(); ++row) {

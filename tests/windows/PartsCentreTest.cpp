@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -102,11 +103,19 @@ TEST_F(PartsCentreTest, BrowsingNeverLeavesTheListingForAFolderItCannotEnter) {
   EXPECT_TRUE(Action("SpeedChangeLevel")->isEnabled());
   EXPECT_EQ(QDir::currentPath(), before);
 
-  QDir(Library.path()).rmdir("alpha");
   EXPECT_FALSE(Form.ChangeFolder(Library.filePath("missing")));
-  Form.Refresh();  // the folder listed has vanished
   EXPECT_EQ(Form.CurrentFolder(), Library.filePath("alpha"));
-  Action("SpeedChangeLevel")->trigger();
+  // The folder listed vanishes: the working folder is listed, not what the folder held.
+  Write("alpha/gone.lvm", CircuitBytes(TMacro()));
+  Form.Refresh();
+  ASSERT_EQ(Captions(), QStringList({"gone"}));
+  QFile::remove(Library.filePath("alpha/gone.lvm"));
+  QDir(Library.path()).rmdir("alpha");
+  Form.Refresh();
+  EXPECT_EQ(Form.CurrentFolder(), QDir::currentPath());
+  EXPECT_EQ(Form.List().Folder(), QDir::currentPath());
+  EXPECT_FALSE(Captions().contains("gone"));
+  Action("SpeedRoot")->trigger();
   EXPECT_EQ(Captions().first(), "Zeta");
   EXPECT_FALSE(Action("SpeedChangeLevel")->isEnabled());
 
@@ -134,24 +143,56 @@ TEST_F(PartsCentreTest, BrowsingNeverLeavesTheListingForAFolderItCannotEnter) {
   EXPECT_EQ(Form.CurrentFolder(), QDir::cleanPath(Library.path()));
 }
 
-TEST_F(PartsCentreTest, DeletingAsksAndAReadOnlyMacroStays) {
+TEST_F(PartsCentreTest, NumbersInNamesSortByTheirValue) {
+  ASSERT_TRUE(QDir(Library.path()).mkpath("Chips/Bank 10"));
+  ASSERT_TRUE(QDir(Library.path()).mkpath("Chips/bank 9"));
+  for (const char* name : {"74161.lvm", "7420.lvm", "7400.lvm", "741.lvm"}) {
+    Write(QStringLiteral("Chips/") + name, CircuitBytes(TMacro()));
+  }
+  ASSERT_TRUE(Form.ChangeFolder("Chips"));
+  EXPECT_EQ(Captions(), QStringList({"bank 9", "Bank 10", "741", "7400", "7420", "74161"}));
+}
+
+TEST_F(PartsCentreTest, DeletingAsksAndOnlyTheUsersOwnMacrosGo) {
+  Form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
+  const auto pressDelete = [this](int row) {
+    QApplication::setActiveWindow(&Form);
+    Form.List().setFocus();
+    Select(row);
+    QTest::keyClick(Form.windowHandle(), Qt::Key_Delete);
+  };
+  const auto rightClick = [this](int row) {
+    const QRect entry = Form.List().visualItemRect(Form.List().item(row));
+    QTest::mouseClick(Form.List().viewport(), Qt::RightButton, {}, entry.center());
+    const bool shown = Action("PopDelete")->isVisible();
+    Form.EntryMenu().close();
+    return shown;
+  };
+
   QFile::setPermissions(Library.filePath("A.LVM"), QFile::ReadOwner);
   Form.Refresh();
-  Select(2);
-  Action("PopDelete")->trigger();
-  EXPECT_EQ(Messages.value(0), "This macro is read-only and cannot be deleted.");
+  pressDelete(2);
+  EXPECT_FALSE(Action("PopDelete")->isEnabled());
+  EXPECT_TRUE(Messages.isEmpty());
   EXPECT_TRUE(QFile::exists(Library.filePath("A.LVM")));
-
-  Form.show();
-  const QRect a = Form.List().visualItemRect(Form.List().item(2));
-  QTest::mouseClick(Form.List().viewport(), Qt::RightButton, {}, a.center());
-  EXPECT_FALSE(Action("PopDelete")->isVisible());
+  EXPECT_FALSE(rightClick(2));
   EXPECT_FALSE(Action("PopViewDatasheet")->isVisible());
-  Form.EntryMenu().close();
 
-  Select(4);
-  Action("PopDelete")->trigger();
-  EXPECT_EQ(Messages.value(1), "Are you sure you want to delete this macro?");
+  // The library that comes with the program keeps even the files it could delete.
+  Form.SetShippedFolders({Library.path()});
+  Form.Refresh();
+  pressDelete(4);
+  EXPECT_FALSE(Action("PopDelete")->isEnabled());
+  EXPECT_TRUE(Messages.isEmpty());
+  EXPECT_TRUE(QFile::exists(Library.filePath("b.lvm")));
+  EXPECT_FALSE(rightClick(4));
+
+  Form.SetShippedFolders({Library.filePath("Zeta")});
+  Form.Refresh();
+  EXPECT_TRUE(rightClick(4));
+  pressDelete(4);
+  EXPECT_EQ(Messages.value(0), "Are you sure you want to delete this macro?");
   EXPECT_FALSE(QFile::exists(Library.filePath("b.lvm")));
   EXPECT_FALSE(Captions().contains("Adder"));
 }

@@ -349,7 +349,7 @@ void AddCounterChip(std::vector<TPart>& parts) {
        "bit. While /LOAD is low the rising edge loads D C B A instead. A low on /CLR clears the "
        "count at once. RCO is high at the count 15 while ENT is high, to enable the next counter "
        "of a chain.",
-       Dip({"/CLR", "CLK", "A", "B", "C", "D", "ENP", "GND", "ENT", "/LOAD", "QD", "QC", "QB", "QA",
+       Dip({"/CLR", "CLK", "A", "B", "C", "D", "ENP", "GND", "/LOAD", "ENT", "QD", "QC", "QB", "QA",
             "RCO", "VCC"}),
        [](TSchematic& s) {
          const TNet clear = s.Not(s.In("/CLR"));

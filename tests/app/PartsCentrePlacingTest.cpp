@@ -1,0 +1,155 @@
+// Macros taken from the Parts Centre into the main window's circuit, by dragging, by the entry's
+// menu and by Enter, with events sent through the windows as the platform sends them; and the
+// library that comes with the program, which the Parts Centre never deletes from.
+#include "app/MainWindowFixture.h"
+#include "document/cCircuitFile.h"
+#include "editor/CLogivaneHandle.h"
+#include "windows/PartsList.h"
+#include "windows/PartsUnit.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDrag>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace logivane::test {
+namespace {
+
+class PartsCentrePlacingTest : public MainWindowTest {
+protected:
+  /// The main window with the Parts Centre beside it, listing a library of one macro.
+  TPartsForm& ShowLibrary() {
+    Show().setGeometry(0, 0, 900, 700);
+    const QString library = Path("library");
+    QDir().mkpath(library);
+    QFile file(QDir(library).filePath("adder.lvm"));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    TMacro adder;
+    adder.Datasheet = "adder.htm";
+    file.write(CircuitBytes(adder, "Adder"));
+    file.close();
+    TPartsForm& parts = Form->PartsCentre();
+    parts.SetRoot(library);
+    parts.setGeometry(950, 0, 250, 400);
+    parts.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&parts));
+    return parts;
+  }
+  QPoint EntryCentre(int row) const {
+    const TPartsList& list = Form->PartsCentre().List();
+    return list.visualItemRect(list.item(row)).center();
+  }
+  /// The macros of the circuit, in the order they were placed.
+  std::vector<TMacro*> Macros() const {
+    std::vector<TMacro*> macros;
+    for (int i = 0; i < Circuit().Devices().Count(); ++i) {
+      if (auto* macro = dynamic_cast<TMacro*>(Circuit().Devices().Child(i))) {
+        macros.push_back(macro);
+      }
+    }
+    return macros;
+  }
+  bool IsSelected(TMacro* macro) const {
+    const auto& items = Drawing().Handles().Items();
+    return items.size() == 1 && items.front() == macro;
+  }
+  static QPointF Centre(const TMacro& macro) {
+    const TFloatRect bounds = macro.GetFloatBounds();
+    return {(bounds.MinX + bounds.MaxX) / 2, (bounds.MinY + bounds.MaxY) / 2};
+  }
+};
+
+TEST_F(PartsCentrePlacingTest, APressMovedInSmallStepsDragsTheMacroOntoTheDrawing) {
+  TPartsForm& parts = ShowLibrary();
+  QWidget* viewport = parts.List().viewport();
+  const QPoint press = EntryCentre(0);
+  QTest::mousePress(viewport, Qt::LeftButton, {}, press);
+  for (int step = 1; step <= 8; ++step) {
+    QTest::mouseMove(viewport, press - QPoint(2 * step, step));
+  }
+  // The test platform ends a drag at once, leaving the drag object behind until the event loop
+  // next runs.
+  const auto* drag = parts.List().findChild<QDrag*>();
+  ASSERT_NE(drag, nullptr) << "the drag never started";
+  QMimeData dragged;
+  dragged.setData(TPartsList::MimeType, drag->mimeData()->data(TPartsList::MimeType));
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, press - QPoint(16, 8));
+  EXPECT_EQ(TPartsList::DraggedFile(&dragged), QDir(Path("library")).filePath("adder.lvm"));
+
+  // What a platform's drag brings to the main window, which hands it to the widget under it.
+  const QPoint drop(300, 200);
+  QDragEnterEvent enter(InWindow(drop - QPoint(6, 6)), Qt::CopyAction, &dragged, Qt::LeftButton,
+                        {});
+  QCoreApplication::sendEvent(Form->windowHandle(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDragMoveEvent move(InWindow(drop), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(Form->windowHandle(), &move);
+  QDropEvent release(InWindow(drop), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(Form->windowHandle(), &release);
+  ASSERT_EQ(Macros().size(), 1U);
+  EXPECT_TRUE(IsSelected(Macros().front()));
+  EXPECT_NEAR(Centre(*Macros().front()).x(), drop.x(), 20);
+  EXPECT_NEAR(Centre(*Macros().front()).y(), drop.y(), 20);
+}
+
+TEST_F(PartsCentrePlacingTest, PlaceInCircuitAndEnterPutTheMacroInTheMiddleOfTheView) {
+  TPartsForm& parts = ShowLibrary();
+  auto& scroller = *Form->findChild<QScrollArea*>();
+  scroller.horizontalScrollBar()->setValue(700);
+  scroller.verticalScrollBar()->setValue(500);
+  QCoreApplication::processEvents();
+  const QPointF middle = QRectF(Drawing().VisibleArea()).center();
+  ASSERT_GT(middle.x(), 700);
+
+  QTest::mouseClick(parts.List().viewport(), Qt::RightButton, {}, EntryCentre(0));
+  QMenu& menu = parts.EntryMenu();
+  ASSERT_TRUE(menu.isVisible());
+  QAction* place = Action("PopPlaceInCircuit");
+  ASSERT_NE(place, nullptr);
+  ASSERT_EQ(place->text(), "Place in Circuit");
+  QTest::mouseClick(menu.windowHandle(), Qt::LeftButton, {}, menu.actionGeometry(place).center());
+  ASSERT_EQ(Macros().size(), 1U);
+  EXPECT_TRUE(IsSelected(Macros().back()));
+  EXPECT_NEAR(Centre(*Macros().back()).x(), middle.x(), 20);
+  EXPECT_NEAR(Centre(*Macros().back()).y(), middle.y(), 20);
+
+  QApplication::setActiveWindow(&parts);
+  parts.List().setFocus();
+  parts.List().setCurrentRow(0);
+  QTest::keyClick(parts.windowHandle(), Qt::Key_Return);
+  ASSERT_EQ(Macros().size(), 2U);
+  EXPECT_TRUE(IsSelected(Macros().back()));
+  EXPECT_NEAR(Centre(*Macros().back()).x(), middle.x(), 20);
+  EXPECT_TRUE(Messages.isEmpty());
+}
+
+TEST_F(PartsCentrePlacingTest, TheLibraryThatComesWithTheProgramIsNeverDeleted) {
+  Answer = QMessageBox::No;
+  Show();
+  TPartsForm& parts = Form->PartsCentre();
+  ASSERT_EQ(QDir(parts.RootFolder()).canonicalPath(),
+            QDir(LOGIVANE_EXAMPLES_DIR "/../Parts Centre").canonicalPath());
+  parts.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&parts));
+  ASSERT_TRUE(parts.ChangeFolder("7400 Series"));
+  ASSERT_GT(parts.List().count(), 0);
+
+  QTest::mouseClick(parts.List().viewport(), Qt::RightButton, {}, EntryCentre(0));
+  QAction* remove = parts.findChild<QAction*>("PopDelete");
+  EXPECT_FALSE(remove->isVisible());
+  parts.EntryMenu().close();
+  QApplication::setActiveWindow(&parts);
+  parts.List().setFocus();
+  parts.List().setCurrentRow(0);
+  EXPECT_FALSE(remove->isEnabled());
+  QTest::keyClick(parts.windowHandle(), Qt::Key_Delete);
+  EXPECT_TRUE(Messages.isEmpty()) << "no question about deleting a shipped macro";
+}
+
+}  // namespace
+}  // namespace logivane::test
