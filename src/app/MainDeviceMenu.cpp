@@ -1,5 +1,6 @@
 // The context menu of the selection: which entries a class offers, and what they change.
 #include "app/MainUnit.h"
+#include "app/OwnedDialog.h"
 #include "dialogs/EditTextDlg.h"
 #include "dialogs/RenameDlg.h"
 #include "document/cGText.h"
@@ -378,8 +379,7 @@ void TMainForm::EditAnnotation() {
     return;
   }
   TEditTextValues values = AnnotationValues(*text);
-  TEditTextDialog dialog(this);
-  if (dialog.Edit(values)) {
+  if (OwnedDialog<TEditTextDialog>(*this).Edit(values)) {
     ChangeSelected(
         [&values](TGraphicObject& object) {
           ApplyAnnotationValues(values, static_cast<TGraphicText&>(object));

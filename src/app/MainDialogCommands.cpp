@@ -1,6 +1,7 @@
 // The device commands that open a dialog of their own: the sequence of a sequence generator,
 // the type of a switch, and the numeric display's settings when it is placed and afterwards.
 #include "app/MainUnit.h"
+#include "app/OwnedDialog.h"
 #include "dialogs/EditSeqDlg.h"
 #include "dialogs/EditSwitchDlg.h"
 #include "dialogs/NumberOutDlg.h"
@@ -9,18 +10,6 @@
 #include "simulation/cinput.h"
 
 namespace logivane {
-
-namespace {
-
-/// The window's one dialog of this class, created when first needed: the dialogs keep the
-/// user's last choices (the sequence mode, the numeric format) between showings.
-template <class Dialog>
-Dialog& OwnedDialog(QWidget& window) {
-  auto* dialog = window.findChild<Dialog*>(QString(), Qt::FindDirectChildrenOnly);
-  return dialog ? *dialog : *new Dialog(&window);
-}
-
-}  // namespace
 
 void TMainForm::EditSequenceClick() {
   const auto* generator = dynamic_cast<const TBitGenerator*>(SelectedObject());

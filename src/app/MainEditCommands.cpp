@@ -2,6 +2,7 @@
 // macro levels.
 #include "app/DeviceTools.h"
 #include "app/MainUnit.h"
+#include "app/OwnedDialog.h"
 #include "dialogs/EditTextDlg.h"
 #include "dialogs/GridSetupDlg.h"
 #include "dialogs/NameMacroDlg.h"
@@ -103,9 +104,10 @@ std::unique_ptr<TGraphicObject> TMainForm::DeviceFromDialog(const TDeviceTool& t
 }
 
 std::unique_ptr<TGraphicObject> TMainForm::NewAnnotation() {
-  TEditTextValues values;
+  auto& dialog = OwnedDialog<TEditTextDialog>(*this);
+  // Each new annotation takes the size, style and colour chosen for the last one.
+  TEditTextValues values = dialog.Values();
   values.Text = tr("Annotation");
-  TEditTextDialog dialog(this);
   if (!dialog.Edit(values) || values.Text.isEmpty()) {
     return nullptr;
   }

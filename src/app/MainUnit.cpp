@@ -1,10 +1,12 @@
 #include "app/MainUnit.h"
 
 #include "app/Settings.h"
+#include "app/WindowPlacement.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/EditMemoryDlg.h"
+#include "windows/HelpWindow.h"
 #include "windows/LogicAnalyserForm.h"
 #include "windows/PartsUnit.h"
 #include "windows/TemplateForm.h"
@@ -56,6 +58,15 @@ QString SavePictureDialog(QWidget* parent, const QString& folder) {
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+/// Gives a tool window the bounds kept from an earlier run; without them only its size.
+void RestoreToolWindow(QWidget& window, const QRect& bounds, bool stored) {
+  if (stored) {
+    RestorePlace(window, bounds);
+  } else {
+    window.resize(bounds.size());
+  }
+}
+
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
@@ -86,6 +97,7 @@ TMainForm::TMainForm(QWidget* parent)
   CreateMenus();
   CreateMemoryContents();
   CreatePrintPreview();
+  PlaceToolWindows();
   connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);
   connect(FDrawing, &TLogivaneDrawing::OnObjectSelected, this,
           [this](Qt::MouseButton button) { ObjectSelected(button); });
@@ -134,6 +146,15 @@ void TMainForm::showEvent(QShowEvent* event) {
   QTimer::singleShot(0, this, &TMainForm::OpenCommandLineFile);
 }
 
+void TMainForm::PlaceToolWindows() {
+  // The Parts Centre at the right of the drawing with the memory's words below it, the Logic
+  // History along the bottom, help in the middle.
+  PlaceWhenFirstShown(*this, *FParts, Qt::AlignRight | Qt::AlignTop);
+  PlaceWhenFirstShown(*this, *FMemoryContents, Qt::AlignRight | Qt::AlignBottom);
+  PlaceWhenFirstShown(*this, *FHistory, Qt::AlignLeft | Qt::AlignBottom);
+  PlaceWhenFirstShown(*this, THelpWindow::Shared(), Qt::AlignCenter);
+}
+
 void TMainForm::OpenCommandLineFile() {
   const QString fileName = FCommandLine.join(QLatin1Char(' ')).trimmed();
   if (!fileName.endsWith(QLatin1String(".lvm"), Qt::CaseInsensitive)) {
@@ -166,7 +187,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   if (settings.Maximized) {
     setWindowState(windowState() | Qt::WindowMaximized);
   } else {
-    setGeometry(settings.Window);
+    RestorePlace(*this, settings.Window);
   }
   TGrid& grid = FDrawing->Grid();
   grid.ShowGrid = settings.ShowGrid;
@@ -178,10 +199,10 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   FClock->setInterval(settings.ClockInterval);
   FileHistory = settings.FileHistory;
   DatasheetFolder = settings.DatasheetFolder;
-  FParts->setGeometry(settings.PartsCentre);
+  RestoreToolWindow(*FParts, settings.PartsCentre, settings.PartsCentreStored);
   FParts->SetStatusVisible(settings.PartsCentreStatusVisible);
   FParts->setVisible(settings.PartsCentreVisible);
-  FHistory->setGeometry(settings.LogicHistory);
+  RestoreToolWindow(*FHistory, settings.LogicHistory, settings.LogicHistoryStored);
   if (settings.LogicHistoryVisible != FHistory->isVisible()) {
     SpeedProbeWindowClick();
   }
@@ -204,10 +225,10 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.FileHistory = FileHistory;
   settings.DatasheetFolder = DatasheetFolder;
   settings.PartsCentreVisible = FParts->isVisible();
-  settings.PartsCentre = FParts->geometry();
+  settings.PartsCentre = PlacedGeometry(*FParts);
   settings.PartsCentreStatusVisible = FParts->StatusVisible();
   settings.LogicHistoryVisible = FHistory->isVisible();
-  settings.LogicHistory = FHistory->geometry();
+  settings.LogicHistory = PlacedGeometry(*FHistory);
 }
 
 void TMainForm::changeEvent(QEvent* event) {

@@ -272,6 +272,8 @@ private:
   // MainPrintCommands.cpp.
   void CreatePrintPreview();
 
+  /// Each tool window is placed clear of the menus and tool bars when first shown.
+  void PlaceToolWindows();
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
   void CollectSettings(TProgramSettings& settings) const;

@@ -101,7 +101,7 @@ void ReadClock(QSettings& store, TProgramSettings& settings) {
       std::find(speeds.begin(), speeds.end(), interval) != speeds.end() ? interval : 100;
 }
 
-void ReadToolWindow(QSettings& store, const char* name, QRect& bounds, bool& visible,
+void ReadToolWindow(QSettings& store, const char* name, QRect& bounds, bool& stored, bool& visible,
                     bool* statusVisible) {
   TGroupReader group(store, name);
   const QRect read = group.Bounds();
@@ -111,6 +111,7 @@ void ReadToolWindow(QSettings& store, const char* name, QRect& bounds, bool& vis
     return;
   }
   bounds = read;
+  stored = true;
   visible = shown;
   if (statusVisible) {
     *statusVisible = status;
@@ -145,10 +146,10 @@ TProgramSettings ReadSettings(QSettings& store, QSize screen) {
   ReadWindow(store, settings, defaults);
   ReadView(store, settings);
   ReadClock(store, settings);
-  ReadToolWindow(store, "Parts Centre", settings.PartsCentre, settings.PartsCentreVisible,
-                 &settings.PartsCentreStatusVisible);
-  ReadToolWindow(store, "Logic History", settings.LogicHistory, settings.LogicHistoryVisible,
-                 nullptr);
+  ReadToolWindow(store, "Parts Centre", settings.PartsCentre, settings.PartsCentreStored,
+                 settings.PartsCentreVisible, &settings.PartsCentreStatusVisible);
+  ReadToolWindow(store, "Logic History", settings.LogicHistory, settings.LogicHistoryStored,
+                 settings.LogicHistoryVisible, nullptr);
   ReadFileHistory(store, settings);
   settings.DatasheetFolder =
       store.value(Root + QStringLiteral("Folders/Datasheet Path")).toString();

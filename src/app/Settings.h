@@ -30,11 +30,15 @@ struct TProgramSettings {
   /// Milliseconds between two simulation steps.
   int ClockInterval = 100;
 
+  /// The bounds of the two tool windows. Unless they were read from the store, only their
+  /// sizes count: the windows are then placed when first shown.
   QRect PartsCentre;
+  bool PartsCentreStored = false;
   bool PartsCentreVisible = false;
   bool PartsCentreStatusVisible = false;
 
   QRect LogicHistory{16, 16, 500, 186};
+  bool LogicHistoryStored = false;
   bool LogicHistoryVisible = false;
 
   /// The most recent first, at most five.

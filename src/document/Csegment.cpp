@@ -75,18 +75,63 @@ const TVertexList& ArcPoints(const TArcKey& key) {
   return computed;
 }
 
-}  // namespace
-
-void TMapVertices::DrawPolygon(QPainter& dc) const {
-  // Zoomed far out, a round shape such as a joint's dot covers a pixel or two, where its box
-  // looks the same and costs a fraction of rasterising the outline.
-  if (Count() > 4) {
-    if (const QSize size = DeviceSize(dc); size.width() < 3 && size.height() < 3) {
-      dc.drawRect(QRect(Extent().Min, Extent().Max));
-      return;
+/// Whether the points of `shape` go once round an ellipse whose axes lie along x and y, as a
+/// whole arc's points do: at least 16 of them, the last back on the first, and each on the
+/// ellipse that fits their box.
+bool GoesRoundAnEllipse(const TSegment& shape) {
+  constexpr int FewestPoints = 16;
+  constexpr float Tolerance = 0.03f;
+  const int count = shape.PointCount();
+  if (count < FewestPoints) {
+    return false;
+  }
+  const TFloatRect box = shape.GetFloatBounds();
+  const float cx = (box.MinX + box.MaxX) / 2;
+  const float cy = (box.MinY + box.MaxY) / 2;
+  const float rx = (box.MaxX - box.MinX) / 2;
+  const float ry = (box.MaxY - box.MinY) / 2;
+  if (rx <= 0 || ry <= 0) {
+    return false;
+  }
+  const TVertex first = shape.GetFloatPoint(0);
+  const TVertex last = shape.GetFloatPoint(count - 1);
+  if (std::abs(first.X - last.X) > Tolerance * rx || std::abs(first.Y - last.Y) > Tolerance * ry) {
+    return false;
+  }
+  for (int i = 0; i < count; ++i) {
+    const TVertex p = shape.GetFloatPoint(i);
+    const float dx = (p.X - cx) / rx;
+    const float dy = (p.Y - cy) / ry;
+    if (std::abs(dx * dx + dy * dy - 1) > 2 * Tolerance) {
+      return false;
     }
   }
-  dc.drawPolygon(FVertices.data(), Count(), Qt::OddEvenFill);
+  return true;
+}
+
+}  // namespace
+
+bool TMapVertices::DrawnAsDot(QPainter& dc) const {
+  if (Count() <= 4) {
+    return false;
+  }
+  if (const QSize size = DeviceSize(dc); size.width() >= 3 || size.height() >= 3) {
+    return false;
+  }
+  dc.drawRect(QRect(Extent().Min, Extent().Max));
+  return true;
+}
+
+void TMapVertices::DrawPolygon(QPainter& dc) const {
+  if (!DrawnAsDot(dc)) {
+    dc.drawPolygon(FVertices.data(), Count(), Qt::OddEvenFill);
+  }
+}
+
+void TMapVertices::DrawEllipse(QPainter& dc) const {
+  if (!DrawnAsDot(dc)) {
+    dc.drawEllipse(QRectF(QPointF(Extent().Min), QPointF(Extent().Max)));
+  }
 }
 
 void TMapVertices::DrawPolyline(QPainter& dc) const {
@@ -355,13 +400,22 @@ bool TPolygon::HitTest(std::int32_t x, std::int32_t y, const THitReach& reach) {
   return Mapped.PtInPolygon(centre + (p - centre) * reach.Zoom);
 }
 
+void TPolygon::Remap() {
+  TSegment::Remap();
+  FRound = GoesRoundAnEllipse(*this);
+}
+
 void TPolygon::DrawShape(QPainter& dc) const {
   TPainterState state(dc);
   dc.setPen(MakePen());
   if (Outline) {
     Mapped.DrawPolyline(dc);
+    return;
+  }
+  dc.setBrush(ToQColor(BrushColour));
+  if (FRound) {
+    Mapped.DrawEllipse(dc);
   } else {
-    dc.setBrush(ToQColor(BrushColour));
     Mapped.DrawPolygon(dc);
   }
 }

@@ -39,6 +39,8 @@ public:
   QSize DeviceSize(const QPainter& dc) const;
 
   void DrawPolygon(QPainter& dc) const;
+  /// The ellipse that fills the vertices' box.
+  void DrawEllipse(QPainter& dc) const;
   void DrawPolyline(QPainter& dc) const;
   void DrawHandles(QPainter& dc, std::int32_t size, bool endsFixed) const;
   /// Even-odd test of a point in units against the polygon through the vertices; a pixel is
@@ -51,6 +53,9 @@ public:
   bool HitPolyline(QPointF p, int& index, QPoint& nearest, float tolerance) const;
 
 private:
+  /// Zoomed far out, a round shape such as a joint's dot covers a pixel or two, where its box
+  /// looks the same and costs a fraction of rasterising the outline: true when it was drawn so.
+  bool DrawnAsDot(QPainter& dc) const;
   void Changed() {
     FExtentValid = false;
     TDrawingChanges::Note();
@@ -128,6 +133,7 @@ public:
   void Read(TSerializeReader& reader) override;
   bool HitTest(std::int32_t x, std::int32_t y, const THitReach& reach = {}) override;
   void Draw(QPainter& dc) override;
+  void Remap() override;
 
   /// Painted as an open line while the user is still tracing it.
   bool Outline = false;
@@ -140,6 +146,12 @@ protected:
   bool SmallTarget = false;
   /// Paints the outline and fill with the polygon's own pen and brush.
   void DrawShape(QPainter& dc) const;
+
+private:
+  /// The vertices go once round an ellipse, as those of a whole arc do (an LED, a joint, an
+  /// inverting bubble): painted as the ellipse, the shape stays round at any scale, where the
+  /// polygon through its rounded vertices shows corners once magnified.
+  bool FRound = false;
 };
 
 /// An open line through the vertices; wires are polylines.

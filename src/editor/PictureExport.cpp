@@ -18,8 +18,8 @@ namespace logivane {
 
 namespace {
 
-/// Space around the objects, in drawing units, so that pens on the edges are not cut.
-constexpr int Margin = 4;
+/// Space left round the objects, in drawing units: the picture does not end at the pens.
+constexpr int Margin = 10;
 /// No picture is larger than this on either side, whatever scale is asked for.
 constexpr int MaxSide = 16384;
 
