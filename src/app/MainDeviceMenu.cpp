@@ -362,6 +362,8 @@ void TMainForm::EditLabelText() {
   if (!dialog.Edit(values)) {
     return;
   }
+  const auto* history = dynamic_cast<const THistoryDevice*>(device);
+  const bool shownInHistory = history && history->Recorded;
   ChangeSelected(
       [&values](TGraphicObject& object) {
         auto& labelled = static_cast<TTextDevice&>(object);
@@ -370,7 +372,9 @@ void TMainForm::EditLabelText() {
         labelled.Remap();
       },
       true);
-  RefreshHistory();  // the row names
+  if (shownInHistory) {
+    RefreshHistory();  // its row shows the name
+  }
 }
 
 void TMainForm::EditAnnotation() {

@@ -27,6 +27,8 @@ void TMainForm::ConnectLogicHistory() {
   // list before it can paint a device that has gone.
   connect(FDrawing, &TLogivaneDrawing::OnLevelChanged, this, &TMainForm::RefreshHistory);
   connect(FDrawing, &TLogivaneDrawing::OnObjectsRemoved, this, &TMainForm::RefreshHistory);
+  // A reset empties the devices' samples, so the cycles are counted again from there.
+  connect(FDrawing, &TLogivaneDrawing::OnCircuitReset, this, &TMainForm::RefreshHistory);
 }
 
 void TMainForm::RefreshHistory() {

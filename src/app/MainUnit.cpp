@@ -195,7 +195,9 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   grid.Spacing = settings.Spacing;
   grid.DisplayFrequency = settings.DisplayFrequency;
   grid.AngleStep = settings.AngleStep;
-  FDrawing->SetZoom(settings.ZoomPercent / 100.0);
+  FDrawing->SetZoom(settings.ZoomPercent
+                        ? *settings.ZoomPercent / 100.0
+                        : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()));
   FClock->setInterval(settings.ClockInterval);
   FileHistory = settings.FileHistory;
   DatasheetFolder = settings.DatasheetFolder;

@@ -71,8 +71,10 @@ void ReadWindow(QSettings& store, TProgramSettings& settings, const TProgramSett
 
 void ReadView(QSettings& store, TProgramSettings& settings) {
   // The zoom came later than the grid values: a store without it keeps them.
-  settings.ZoomPercent =
-      InRange(store.value(Root + QStringLiteral("View/Zoom")).toInt(), 25, 400, 100);
+  const QVariant zoom = store.value(Root + QStringLiteral("View/Zoom"));
+  if (zoom.isValid()) {
+    settings.ZoomPercent = InRange(zoom.toInt(), 25, 400, 100);
+  }
   TGroupReader group(store, "View");
   const bool showGrid = group.Boolean("Show Grid");
   const bool snap = group.Boolean("Snap");
@@ -170,7 +172,9 @@ void WriteSettings(QSettings& store, const TProgramSettings& settings) {
   store.setValue(QStringLiteral("Snap Size"), settings.Spacing);
   store.setValue(QStringLiteral("Display Size"), settings.DisplayFrequency);
   store.setValue(QStringLiteral("Angle"), settings.AngleStep);
-  store.setValue(QStringLiteral("Zoom"), settings.ZoomPercent);
+  if (settings.ZoomPercent) {
+    store.setValue(QStringLiteral("Zoom"), *settings.ZoomPercent);
+  }
   store.endGroup();
 
   store.setValue(Root + QStringLiteral("Clock/Interval"), settings.ClockInterval);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QSettings;
 
 namespace logivane {
@@ -24,8 +26,9 @@ struct TProgramSettings {
   int Spacing = 5;
   int DisplayFrequency = 4;
   int AngleStep = 10;
-  /// The drawing's zoom in percent, 25 to 400.
-  int ZoomPercent = 100;
+  /// The drawing's zoom in percent, 25 to 400; none until the user has had one, when the
+  /// drawing starts at the zoom that suits the screen.
+  std::optional<int> ZoomPercent;
 
   /// Milliseconds between two simulation steps.
   int ClockInterval = 100;

@@ -112,7 +112,7 @@ public:
 protected:
   explicit TSegment(TGraphicKind kind);
   /// The outline pen, its width bounded so that a stored width cannot stall painting.
-  QPen MakePen() const;
+  virtual QPen MakePen() const;
   /// Paints the vertex handles when `ShowVertices` is set.
   void DrawVertexHandles(QPainter& dc) const;
   /// Reverses the order of the vertices; no remap.

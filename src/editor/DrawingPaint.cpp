@@ -13,7 +13,7 @@ namespace {
 
 /// Grid dots are dark green single pixels.
 constexpr QRgb GridDotColour = qRgb(0, 0x80, 0);
-/// Grid dots are at least this many pixels apart on screen.
+/// Zoomed out, grid dots are at least this many pixels apart on screen.
 constexpr double MinGridDotGap = 8;
 
 QRect ToQRect(const TRect& r) {
@@ -100,8 +100,9 @@ void TLogivaneDrawing::DrawGrid(QPainter& painter, const QRect& area) {
     return;
   }
   // Zoomed out, dots closer than a few pixels would grey the drawing over: every other one
-  // goes, as often as needed.
-  while (step * painter.transform().m11() < MinGridDotGap) {
+  // goes, as often as needed. At full size and larger every dot the grid asks for is shown.
+  const double scale = painter.transform().m11();
+  while (scale < 1 && step * scale < MinGridDotGap) {
     step *= 2;
   }
   const int drawingWidth = static_cast<int>(width() / FZoom);

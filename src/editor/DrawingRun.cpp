@@ -39,7 +39,9 @@ SimResult TLogivaneDrawing::Step() {
 
 void TLogivaneDrawing::ResetCircuit() {
   RootCircuit().Reset();
+  InvalidateAll();  // the wires show the levels the reset left
   MarkHistoryStale();
+  emit OnCircuitReset();
 }
 
 void TLogivaneDrawing::UpdateProbe() {

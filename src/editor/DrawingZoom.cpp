@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace logivane {
 
@@ -36,6 +37,16 @@ double TLogivaneDrawing::ZoomStep(bool in) const {
   const auto previous = std::find_if(ZoomSteps.rbegin(), ZoomSteps.rend(),
                                      [this](double z) { return z < FZoom - slack; });
   return previous == ZoomSteps.rend() ? MinZoom : *previous;
+}
+
+double TLogivaneDrawing::ZoomForScreen(double logicalDpi) {
+  // The device pixel ratio needs no part here: Qt already draws every widget that much larger,
+  // and divides the screen's dots per inch by it to give the logical ones.
+  constexpr double designDpi = 96;
+  const double wanted = std::max(logicalDpi / designDpi, 1.0);
+  return *std::min_element(ZoomSteps.begin(), ZoomSteps.end(), [wanted](double a, double b) {
+    return std::abs(a - wanted) < std::abs(b - wanted);
+  });
 }
 
 void TLogivaneDrawing::SetZoom(double zoom, std::optional<QPoint> viewportPoint) {

@@ -185,6 +185,9 @@ public:
   void SetZoom(double zoom, std::optional<QPoint> viewportPoint = std::nullopt);
   /// The next zoom step up or down from the present one.
   double ZoomStep(bool in) const;
+  /// The zoom step at which parts are as large on a screen of `logicalDpi` as at full size on
+  /// one of 96 dots per inch; never below full size.
+  static double ZoomForScreen(double logicalDpi);
   /// Zooms and scrolls so that the whole level is on screen.
   void ZoomToFit();
   /// A point of the widget in drawing units.
@@ -222,6 +225,8 @@ signals:
   void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
   void OnModifiedChanged(bool modified);
   void OnZoomChanged(double zoom);
+  /// The whole circuit was reset: what was recorded of its levels no longer follows from them.
+  void OnCircuitReset();
   /// The level shown changed (a macro was opened or closed, a circuit opened or cleared).
   void OnLevelChanged();
   /// Raised while `doomed` still exist, just before they are destroyed with all they hold: the

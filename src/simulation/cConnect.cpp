@@ -189,6 +189,26 @@ TWire::~TWire() {
   DetachEndObject(End2, this);
 }
 
+TColour TWire::LevelColour() const {
+  if (Value < 0) {
+    return PenColour;
+  }
+  return Value >= 1 ? ColourBlack : ColourSilver;
+}
+
+QPen TWire::MakePen() const {
+  QPen pen = TPolyline::MakePen();
+  pen.setColor(ToQColor(LevelColour()));
+  return pen;
+}
+
+void TWire::Draw(QPainter& dc) {
+  // Levels are not stored: a circuit that was opened, put back by undo or reset carries low
+  // levels whatever colours its file kept, and shows them as its indicators do.
+  FDrawnColour = LevelColour();
+  TPolyline::Draw(dc);
+}
+
 void TWire::Write(TSerializeWriter& writer) const {
   TPolyline::Write(writer);
   writer.WriteInteger(Style);

@@ -109,8 +109,15 @@ public:
   bool HasEnd(const TGraphicObject* end) const { return end && (End1 == end || End2 == end); }
   bool Propagate(TDevice* driver, TLevel value);
   TPin* FindPinOfKind(std::int32_t kind);
+  /// The pen colour, which the file keeps: the colour of the level the wire showed in the last
+  /// step of a run. The wire is drawn in the colour of the level it carries now.
   TColour GetColour() const { return PenColour; }
   void SetColour(TColour colour) { PenColour = colour; }
+  /// Black for a high level, silver for a low one, the pen colour for a level that is neither.
+  TColour LevelColour() const;
+  /// The colour the wire was last drawn in.
+  TColour DrawnColour() const { return FDrawnColour; }
+  void Draw(QPainter& dc) override;
   /// Cuts the wire at `HitIndex`/`HitPoint` into two new wires that take over the ends.
   void Split(std::unique_ptr<TWire>& first, std::unique_ptr<TWire>& second);
   void Reverse();
@@ -130,9 +137,13 @@ public:
   bool EndsMoved = false;
   TRect DirtyRect;
 
+protected:
+  QPen MakePen() const override;
+
 private:
   friend class TNet;
   TNet* FNet = nullptr;
+  TColour FDrawnColour = ColourBlack;
 
   /// Points `end` from `from` to this wire.
   void TakeEnd(TGraphicObject* end, TWire* from);

@@ -55,7 +55,8 @@ void TInteractiveInput::Reset() {
 }
 
 void TInteractiveInput::Draw(QPainter& dc) {
-  LevelCircle().BrushColour = LevelFill();
+  TPaintingFills fills;
+  fills.Fill(LevelCircle(), LevelFill());
   TInputDevice::Draw(dc);
 }
 

@@ -31,6 +31,9 @@ void TMacro::BuildEvalOrder() {
     sub.Calculate();
     sub.Publish();
   });
+  // The indicators take the levels the priming left, so that a level that was just reset or
+  // read shows one state on its wires and its indicators.
+  EachDevice(*FOutputs, [](TDevice& device) { device.Calculate(); });
 
   // Each device preceded by the devices that drive its inputs.
   std::vector<TDevice*> drivers;
@@ -372,11 +375,11 @@ void TMacro::PaintState(QPainter& dc, const TRect& area) {
     if (wire->Selected || wire->Value < 0) {
       continue;  // a negative level is neither high nor low
     }
-    const TColour colour = wire->Value >= 1 ? ColourBlack : ColourSilver;
-    if (wire->GetColour() == colour) {
+    const TColour colour = wire->LevelColour();
+    wire->SetColour(colour);  // saved with the circuit
+    if (wire->DrawnColour() == colour) {
       continue;  // what is on screen shows the level already
     }
-    wire->SetColour(colour);
     if (RectsMeet(wire->GetBounds(), area)) {
       wire->Draw(dc);
     }

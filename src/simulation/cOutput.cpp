@@ -85,7 +85,10 @@ void TLEDDevice::ApplyLevelFill() {
 }
 
 void TLEDDevice::Draw(QPainter& dc) {
-  ApplyLevelFill();
+  TPaintingFills fills;
+  if (const std::optional<TColour> fill = LevelFill()) {
+    fills.Fill(*static_cast<TPolygon*>(Child(0)), *fill);
+  }
   TOutputDevice::Draw(dc);
 }
 
@@ -159,15 +162,19 @@ void TLEDSegmentDevice::Reset() {
   Segments.fill(false);
 }
 
-void TLEDSegmentDevice::ApplySegmentFills() {
-  for (int k = 0; k < SegmentCount; ++k) {
-    static_cast<TPolygon*>(Child(k))->BrushColour =
-        Segments[static_cast<std::size_t>(k)] ? Colour : ColourWhite;
-  }
+TColour TLEDSegmentDevice::SegmentFill(int k) const {
+  return Segments[static_cast<std::size_t>(k)] ? Colour : ColourWhite;
+}
+
+TPolygon& TLEDSegmentDevice::Segment(int k) const {
+  return *static_cast<TPolygon*>(Child(k));
 }
 
 void TLEDSegmentDevice::Draw(QPainter& dc) {
-  ApplySegmentFills();
+  TPaintingFills fills;
+  for (int k = 0; k < SegmentCount; ++k) {
+    fills.Fill(Segment(k), SegmentFill(k));
+  }
   TOutputDevice::Draw(dc);
 }
 
@@ -175,9 +182,9 @@ void TLEDSegmentDevice::DrawState(QPainter& dc) {
   if (Selected) {
     return;
   }
-  ApplySegmentFills();
   for (int k = 0; k < SegmentCount; ++k) {
-    Child(k)->Draw(dc);
+    Segment(k).BrushColour = SegmentFill(k);
+    Segment(k).Draw(dc);
   }
 }
 
@@ -317,7 +324,7 @@ TGraphicText& TNumericDevice::Digit(int index) const {
   return *static_cast<TGraphicText*>(Child(LineCount() - index));
 }
 
-void TNumericDevice::UpdateDigits() {
+void TNumericDevice::UpdateDigits(bool measure) {
   const QString text = DisplayText();
   const int lines = LineCount();
   // Right-aligned: should the text ever be longer than the display, its head is dropped.
@@ -332,7 +339,11 @@ void TNumericDevice::UpdateDigits() {
     TGraphicText& digit = Digit(i - skipped);
     if (digit.Text != c || digit.FontName != DigitFont) {
       digit.FontName = DigitFont;
-      digit.SetText(QString(c));
+      if (measure) {
+        digit.SetText(QString(c));
+      } else {
+        digit.Text = c;
+      }
     }
     digit.BackColour = BackColour;
     digit.Transparent = false;
@@ -341,10 +352,34 @@ void TNumericDevice::UpdateDigits() {
 }
 
 void TNumericDevice::Draw(QPainter& dc) {
+  // The digits show the latched levels while they are painted, each in the box it has, and
+  // then take back what they held: the file keeps what the last step of a run showed.
+  struct TStoredDigit {
+    QString Text;
+    QString FontName;
+    TColour TextColour;
+    TColour BackColour;
+    bool Transparent;
+  };
+  std::array<TStoredDigit, MaxLines> stored;
+  for (int i = 0; i < LineCount(); ++i) {
+    const TGraphicText& digit = Digit(i);
+    stored[static_cast<std::size_t>(i)] = {digit.Text, digit.FontName, digit.TextColour,
+                                           digit.BackColour, digit.Transparent};
+  }
+  UpdateDigits(false);
   // The face, the digits, the leads and the label, in symbol order.
   static_cast<TPolygon*>(Child(0))->BrushColour = BackColour;
-  UpdateDigits();
   TOutputDevice::Draw(dc);
+  for (int i = 0; i < LineCount(); ++i) {
+    TGraphicText& digit = Digit(i);
+    const TStoredDigit& kept = stored[static_cast<std::size_t>(i)];
+    digit.Text = kept.Text;
+    digit.FontName = kept.FontName;
+    digit.TextColour = kept.TextColour;
+    digit.BackColour = kept.BackColour;
+    digit.Transparent = kept.Transparent;
+  }
 }
 
 void TNumericDevice::DrawState(QPainter& dc) {

@@ -87,7 +87,9 @@ private:
   static bool StoresCommonCathode(std::uint8_t revision) {
     return revision == 30 || revision == 34;
   }
-  void ApplySegmentFills();
+  /// The fill that shows segment `k` lit or dark.
+  TColour SegmentFill(int k) const;
+  TPolygon& Segment(int k) const;
 };
 
 /**
@@ -129,8 +131,9 @@ public:
 
   /// The characters the digits show, one per line, in `Format`.
   QString DisplayText() const;
-  /// Gives the digit texts their characters and colours; `DrawState` paints them.
-  void UpdateDigits();
+  /// Gives the digit texts their characters and colours; `DrawState` paints them. With
+  /// `measure`, each digit's box is fitted to its new character.
+  void UpdateDigits(bool measure = true);
   /// Digit `index` counted from the left.
   TGraphicText& Digit(int index) const;
 

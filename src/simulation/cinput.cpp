@@ -110,7 +110,8 @@ void TSeqInputDevice::Reset() {
 }
 
 void TSeqInputDevice::Draw(QPainter& dc) {
-  LevelCircle().BrushColour = LevelFill();
+  TPaintingFills fills;
+  fills.Fill(LevelCircle(), LevelFill());
   TInputDevice::Draw(dc);
 }
 

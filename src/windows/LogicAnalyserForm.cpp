@@ -125,7 +125,13 @@ void TAnalyserForm::ResetHistory() {
   CycleCount = 1;
   HasClockSource = false;
   for (THistoryDevice* device : HistoryDevices) {
-    device->Reset();
+    // Sources start their sequences again with the samples. An indicator only loses its
+    // samples: reset, it would show a level that its wire does not carry until the next step.
+    if (device->Role() == TDeviceRole::Output) {
+      device->History.clear();
+    } else {
+      device->Reset();
+    }
     HasClockSource = HasClockSource || dynamic_cast<TClockDevice*>(device) ||
                      dynamic_cast<TBitGenerator*>(device);
   }
