@@ -92,7 +92,7 @@ void TMainForm::CreateFileMenu() {
   QAction* reopen = menu->addMenu(FReopenMenu);
   reopen->setObjectName(QStringLiteral("MenuReopenEntry"));
   menu->addSeparator();
-  add("MenuExportPicture", tr("E&xport Picture..."), &TMainForm::ExportPictureClick);
+  add("MenuExportPicture", tr("&Export Picture..."), &TMainForm::ExportPictureClick);
   menu->addSeparator();
   add("MenuPrintSetup", tr("Print Set&up..."), &TMainForm::PrintSetupClick);
   add("MenuPrintPreview", tr("Print Pre&view..."), &TMainForm::PrintPreviewClick);
