@@ -84,6 +84,7 @@ TMainForm::TMainForm(QWidget* parent)
   connect(FClock, &QTimer::timeout, this, &TMainForm::RunCircuit);
 
   CreateMenus();
+  CreateRunState();
   CreateMemoryContents();
   CreatePrintPreview();
   connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);

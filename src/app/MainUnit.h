@@ -130,6 +130,8 @@ public:
   void MenuPauseClick();
   void SpeedStepClick();
   void RunCircuit();
+  /// The run state label: "Stopped", or running or paused with the cycle count.
+  QLabel& RunState() const { return *FRunState; }
 
   // The Logic History.
   /// Shows the Logic History with the recorded devices of the level shown, or hides it.
@@ -227,6 +229,15 @@ private:
   /// The tools and windows follow the document that undo or redo put back.
   void AfterHistoryMove();
 
+  // MainRunCommands.cpp.
+  void CreateRunState();
+  void ShowRunState();
+  /// A press on an input of a stopped circuit changes nothing downstream: says how to see it.
+  void DevicePressed();
+  void EndStoppedHint();
+  /// Makes the Run button stand out, or look as usual.
+  void SetRunReady(bool ready);
+
   // MainMemoryCommands.cpp.
   void CreateMemoryContents();
   /// A new memory of the type and size that the memory dialog gives; null when cancelled.
@@ -283,6 +294,7 @@ private:
   TPrintPreview* FPrintPreview = nullptr;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
+  QLabel* FRunState = nullptr;
   QMenu* FDeviceMenu = nullptr;
   QMenu* FTagMenu = nullptr;
   QMenu* FReopenMenu = nullptr;

@@ -215,6 +215,8 @@ signals:
   void OnObjectSelected(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
   void OnObjectDeSelected();
   void OnObjectDblClick(TGraphicObject* object);
+  /// An interactive input or switch was pressed in interaction mode.
+  void OnDevicePressed(TDevice* device);
   void OnEndDrawing();
   /// Raised before the drawing handles a press or release, after it handled a move.
   void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);

@@ -47,21 +47,16 @@ void FindClashes(const QString& where, const QList<QAction*>& entries, QStringLi
       }
     }
     if (entry->menu()) {
-      FindClashes(where + QStringLiteral(" > ") + entry->text(), entry->menu()->actions(),
-                  clashes);
+      FindClashes(where + QStringLiteral(" > ") + entry->text(), entry->menu()->actions(), clashes);
     }
   }
 }
 
 TEST_F(MainWindowTest, NoTwoEntriesOfAMenuShareTheirAltLetter) {
   Show();
-  const QList<QWidget*> windows = {Form.get(),
-                                   &Form->LogicHistory(),
-                                   &Form->MemoryContents(),
-                                   &Form->TemplateEditor(),
-                                   &Form->PartsCentre(),
-                                   &Form->PrintPreview(),
-                                   &THelpWindow::Shared()};
+  const QList<QWidget*> windows = {
+      Form.get(),           &Form->LogicHistory(), &Form->MemoryContents(), &Form->TemplateEditor(),
+      &Form->PartsCentre(), &Form->PrintPreview(), &THelpWindow::Shared()};
   QStringList clashes;
   int menuBars = 0;
   for (QWidget* window : windows) {
