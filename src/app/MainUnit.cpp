@@ -90,8 +90,6 @@ TMainForm::TMainForm(QWidget* parent)
   connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);
   connect(FDrawing, &TLogivaneDrawing::OnObjectSelected, this,
           [this](Qt::MouseButton button) { ObjectSelected(button); });
-  connect(FDrawing, &TLogivaneDrawing::OnObjectDeSelected, this,
-          &TMainForm::EnableClipboardCommands);
   connect(FDrawing, &TLogivaneDrawing::OnMouseDown, this,
           [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
             PlaceDevice(button, modifiers, {x, y});
@@ -106,6 +104,7 @@ TMainForm::TMainForm(QWidget* parent)
   ConnectLogicHistory();
   ConnectPartsCentre();
   ConnectEditHistory();
+  ConnectEditCommands();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -115,6 +114,9 @@ TMainForm::TMainForm(QWidget* parent)
 TMainForm::~TMainForm() {
   // The contents window lets go of its memory before the drawing destroys the circuit.
   FMemoryContents->SetMemory(nullptr);
+  // The drawing outlives this part of the window and lets its selection go as it is destroyed.
+  FDrawing->Handles().disconnect(this);
+  FDrawing->disconnect(this);
 }
 
 // ---------------------------------------------------------------------------------------------

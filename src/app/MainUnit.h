@@ -191,7 +191,6 @@ private:
   QToolBar* NewToolBar(const char* name, const QString& title);
   void AddDeviceTool(QToolBar& bar, const TDeviceTool& tool);
   void RefreshFileMenu();
-  void RefreshEditMenu();
   void RefreshViewMenu();
   void RefreshToolsMenu();
 
@@ -206,7 +205,10 @@ private:
   void UpdateCaption();
 
   // MainEditCommands.cpp.
-  void EnableClipboardCommands();
+  void ConnectEditCommands();
+  /// Cut, Copy, Paste and Delete, wherever they are offered, follow the selection, the paste
+  /// buffer, the level shown and the trace.
+  void EnableEditCommands();
   void PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
   /// A new device of a tool whose device a dialog describes first; null when it is cancelled.
   std::unique_ptr<TGraphicObject> DeviceFromDialog(const TDeviceTool& tool);
