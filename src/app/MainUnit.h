@@ -64,7 +64,7 @@ public:
 
   /// Recent files, most recent first.
   QStringList FileHistory;
-  /// The folder the open and save dialogs start in.
+  /// The folder the program works from: the library and the templates lie under it.
   QString StartFolder;
   QString DatasheetFolder;
   /// A step command runs one simulation step (half a clock cycle) when set, two otherwise.
@@ -201,6 +201,9 @@ private:
   /// Declining the warning is no failure: the user chose to go on without saving.
   bool SaveLevel();
   bool SaveThroughDialog();
+  /// Runs a file dialog from the folder of the file chosen last, or at first from the open
+  /// circuit's folder or else the user's documents.
+  QString ChooseFile(const TFileChooser& chooser);
   void AddToFileHistory(const QString& fileName);
   void UpdateCaption();
 
@@ -307,6 +310,8 @@ private:
   /// Export Picture starts from the last choices.
   TExportPictureValues FPictureValues;
   QStringList FCommandLine;
+  /// Where the last file dialog left the user; empty until one chose a file.
+  QString FDialogFolder;
   bool FShown = false;
 };
 
