@@ -286,10 +286,6 @@ void TMainForm::ShowDeviceEntries(TGraphicObject& object) {
 }
 
 void TMainForm::RefreshDeviceMenu() {
-  const bool canCopy = FDrawing->CanCopy();
-  Action("PopCut")->setEnabled(canCopy);
-  Action("PopCopy")->setEnabled(canCopy);
-  Action("PopPaste")->setEnabled(FDrawing->CanPaste());
   const TGraphicObject* object = SelectedObject();
   const auto* recorded = dynamic_cast<const THistoryDevice*>(object);
   Action("PopHistory")->setChecked(recorded && recorded->Recorded);

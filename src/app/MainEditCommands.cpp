@@ -30,7 +30,7 @@ void TMainForm::SpeedUpdateClick() {
   FDrawing->SetInteractMode(Action("SpeedInteraction")->isChecked());
   FDrawing->SetSelectMode(Action("SpeedPointer")->isChecked());
   FDrawing->SetProbeMode(Action("SpeedProbe")->isChecked());
-  EnableClipboardCommands();
+  EnableEditCommands();
   EnablePrintCommands();
 }
 
@@ -45,16 +45,33 @@ void TMainForm::ChooseMode(const char* name) {
   SpeedUpdateClick();
 }
 
-void TMainForm::EnableClipboardCommands() {
+void TMainForm::ConnectEditCommands() {
+  connect(&FDrawing->Handles(), &TLogivaneHandles::OnSelectionChanged, this,
+          &TMainForm::EnableEditCommands);
+  connect(FDrawing, &TLogivaneDrawing::OnObjectDeSelected, this, &TMainForm::EnableEditCommands);
+  connect(FDrawing, &TLogivaneDrawing::OnLevelChanged, this, &TMainForm::EnableEditCommands);
+  // A trace begins and ends on a press; the release that follows it comes here.
+  connect(FDrawing, &TLogivaneDrawing::OnMouseUp, this, &TMainForm::EnableEditCommands);
+}
+
+void TMainForm::EnableEditCommands() {
+  // The menu entry, the tool button, the pop-up entry and the shortcut all run the menu's
+  // action, so each of them is enabled exactly when that command can act.
   const bool canCopy = FDrawing->CanCopy();
-  Action("SpeedCut")->setEnabled(canCopy);
-  Action("SpeedCopy")->setEnabled(canCopy);
-  Action("SpeedPaste")->setEnabled(FDrawing->CanPaste());
+  const bool canPaste = FDrawing->CanPaste();
+  for (const char* name : {"MenuCut", "SpeedCut", "PopCut", "MenuCopy", "SpeedCopy", "PopCopy"}) {
+    Action(name)->setEnabled(canCopy);
+  }
+  for (const char* name : {"MenuPaste", "SpeedPaste", "PopPaste"}) {
+    Action(name)->setEnabled(canPaste);
+  }
+  Action("MenuDelete")->setEnabled(FDrawing->HasSelection() || FDrawing->Tracing());
 }
 
 void TMainForm::AbandonTrace() {
   FDrawing->SetWireMode(false);
   FDrawing->SetWireMode(true);
+  EnableEditCommands();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -158,7 +175,6 @@ void TMainForm::ChangeSelected(const std::function<void(TGraphicObject&)>& chang
 }
 
 void TMainForm::ObjectSelected(Qt::MouseButton button) {
-  EnableClipboardCommands();
   // A right click selects the object under it and opens the selection's menu at once.
   if (button == Qt::RightButton) {
     QMenu* menu = FDrawing->Handles().ContextMenu();
@@ -198,13 +214,6 @@ void TMainForm::EditSelectAllClick() {
   if (FDrawing->SelectAll()) {
     ChooseMode("SpeedPointer");
   }
-}
-
-void TMainForm::RefreshEditMenu() {
-  Action("MenuDelete")->setEnabled(FDrawing->HasSelection() || FDrawing->Tracing());
-  Action("MenuCut")->setEnabled(FDrawing->CanCopy());
-  Action("MenuCopy")->setEnabled(FDrawing->CanCopy());
-  Action("MenuPaste")->setEnabled(FDrawing->CanPaste());
 }
 
 // ---------------------------------------------------------------------------------------------

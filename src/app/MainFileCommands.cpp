@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
 
 namespace logivane {
 
@@ -75,7 +76,7 @@ void TMainForm::TellShippedFileIsKept(const QString& fileName) {
 }
 
 bool TMainForm::SaveThroughDialog() {
-  const QString fileName = ChooseSaveFile(this, StartFolder);
+  const QString fileName = ChooseFile(ChooseSaveFile);
   if (fileName.isEmpty()) {
     return false;
   }
@@ -106,7 +107,7 @@ void TMainForm::OpenClick() {
   if (!QuerySave([this] { return SaveLevel(); })) {
     return;
   }
-  const QString fileName = ChooseOpenFile(this, StartFolder);
+  const QString fileName = ChooseFile(ChooseOpenFile);
   if (!fileName.isEmpty()) {
     OpenCircuit(fileName);
   }
@@ -137,6 +138,20 @@ bool TMainForm::SaveClick() {
 bool TMainForm::SaveAsClick() {
   SpeedUpdateClick();
   return SaveThroughDialog();
+}
+
+QString TMainForm::ChooseFile(const TFileChooser& chooser) {
+  QString folder = FDialogFolder;
+  if (folder.isEmpty()) {
+    folder = FDrawing->FileName.isEmpty()
+                 ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                 : QFileInfo(FDrawing->FileName).absolutePath();
+  }
+  const QString fileName = chooser(this, folder);
+  if (!fileName.isEmpty()) {
+    FDialogFolder = QFileInfo(fileName).absolutePath();
+  }
+  return fileName;
 }
 
 void TMainForm::AddToFileHistory(const QString& fileName) {

@@ -34,10 +34,12 @@ void TMainForm::ConnectLogicHistory() {
 void TMainForm::RefreshHistory() {
   FDrawing->CollectHistoryDevices(FHistory->HistoryDevices);
   FHistory->ResetHistory();
+  ShowRunState();
 }
 
 void TMainForm::HistoryAfterSteps(int steps) {
   FHistory->CountSteps(steps);
+  ShowRunState();
   if (FHistory->isVisible()) {
     FHistory->DrawTraces();
   }

@@ -92,7 +92,7 @@ void TMainForm::CreateFileMenu() {
   QAction* reopen = menu->addMenu(FReopenMenu);
   reopen->setObjectName(QStringLiteral("MenuReopenEntry"));
   menu->addSeparator();
-  add("MenuExportPicture", tr("E&xport Picture..."), &TMainForm::ExportPictureClick);
+  add("MenuExportPicture", tr("&Export Picture..."), &TMainForm::ExportPictureClick);
   menu->addSeparator();
   add("MenuPrintSetup", tr("Print Set&up..."), &TMainForm::PrintSetupClick);
   add("MenuPrintPreview", tr("Print Pre&view..."), &TMainForm::PrintPreviewClick);
@@ -104,7 +104,6 @@ void TMainForm::CreateFileMenu() {
 void TMainForm::CreateEditMenu() {
   QMenu* menu = NewMenu("MenuEdit", tr("&Edit"), this);
   menuBar()->addMenu(menu);
-  connect(menu, &QMenu::aboutToShow, this, &TMainForm::RefreshEditMenu);
   auto add = [this, menu](const char* name, const QString& caption, const QKeySequence& key,
                           auto command) {
     QAction* action = NewAction(name, caption, key);
@@ -122,7 +121,7 @@ void TMainForm::CreateEditMenu() {
   });
   add("MenuCopy", tr("C&opy"), QKeySequence(tr("Ctrl+C")), [this] {
     FDrawing->CopySelection();
-    EnableClipboardCommands();
+    EnableEditCommands();
   });
   add("MenuPaste", tr("&Paste"), QKeySequence(tr("Ctrl+V")), [this] {
     FDrawing->PasteClipboard();

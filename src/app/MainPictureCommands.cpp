@@ -11,7 +11,7 @@
 namespace logivane {
 
 void TMainForm::ExportPictureClick() {
-  const QString fileName = ChoosePictureFile(this, StartFolder);
+  const QString fileName = ChooseFile(ChoosePictureFile);
   if (fileName.isEmpty()) {
     return;
   }

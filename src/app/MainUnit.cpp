@@ -95,14 +95,13 @@ TMainForm::TMainForm(QWidget* parent)
   connect(FClock, &QTimer::timeout, this, &TMainForm::RunCircuit);
 
   CreateMenus();
+  CreateRunState();
   CreateMemoryContents();
   CreatePrintPreview();
   PlaceToolWindows();
   connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);
   connect(FDrawing, &TLogivaneDrawing::OnObjectSelected, this,
           [this](Qt::MouseButton button) { ObjectSelected(button); });
-  connect(FDrawing, &TLogivaneDrawing::OnObjectDeSelected, this,
-          &TMainForm::EnableClipboardCommands);
   connect(FDrawing, &TLogivaneDrawing::OnMouseDown, this,
           [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
             PlaceDevice(button, modifiers, {x, y});
@@ -117,6 +116,7 @@ TMainForm::TMainForm(QWidget* parent)
   ConnectLogicHistory();
   ConnectPartsCentre();
   ConnectEditHistory();
+  ConnectEditCommands();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -126,6 +126,9 @@ TMainForm::TMainForm(QWidget* parent)
 TMainForm::~TMainForm() {
   // The contents window lets go of its memory before the drawing destroys the circuit.
   FMemoryContents->SetMemory(nullptr);
+  // The drawing outlives this part of the window and lets its selection go as it is destroyed.
+  FDrawing->Handles().disconnect(this);
+  FDrawing->disconnect(this);
 }
 
 // ---------------------------------------------------------------------------------------------

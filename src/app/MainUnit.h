@@ -64,7 +64,7 @@ public:
 
   /// Recent files, most recent first.
   QStringList FileHistory;
-  /// The folder the open and save dialogs start in.
+  /// The folder the program works from: the library and the templates lie under it.
   QString StartFolder;
   QString DatasheetFolder;
   /// A step command runs one simulation step (half a clock cycle) when set, two otherwise.
@@ -130,6 +130,8 @@ public:
   void MenuPauseClick();
   void SpeedStepClick();
   void RunCircuit();
+  /// The run state label: "Stopped", or running or paused with the cycle count.
+  QLabel& RunState() const { return *FRunState; }
 
   // The Logic History.
   /// Shows the Logic History with the recorded devices of the level shown, or hides it.
@@ -189,7 +191,6 @@ private:
   QToolBar* NewToolBar(const char* name, const QString& title);
   void AddDeviceTool(QToolBar& bar, const TDeviceTool& tool);
   void RefreshFileMenu();
-  void RefreshEditMenu();
   void RefreshViewMenu();
   void RefreshToolsMenu();
 
@@ -202,11 +203,17 @@ private:
   /// Asks for a name and saves there; a shipped example or macro is never the name.
   bool SaveThroughDialog();
   void TellShippedFileIsKept(const QString& fileName);
+  /// Runs a file dialog from the folder of the file chosen last, or at first from the open
+  /// circuit's folder or else the user's documents.
+  QString ChooseFile(const TFileChooser& chooser);
   void AddToFileHistory(const QString& fileName);
   void UpdateCaption();
 
   // MainEditCommands.cpp.
-  void EnableClipboardCommands();
+  void ConnectEditCommands();
+  /// Cut, Copy, Paste and Delete, wherever they are offered, follow the selection, the paste
+  /// buffer, the level shown and the trace.
+  void EnableEditCommands();
   void PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
   /// A new device of a tool whose device a dialog describes first; null when it is cancelled.
   std::unique_ptr<TGraphicObject> DeviceFromDialog(const TDeviceTool& tool);
@@ -228,6 +235,15 @@ private:
   void RefreshUndoCommands();
   /// The tools and windows follow the document that undo or redo put back.
   void AfterHistoryMove();
+
+  // MainRunCommands.cpp.
+  void CreateRunState();
+  void ShowRunState();
+  /// A press on an input of a stopped circuit changes nothing downstream: says how to see it.
+  void DevicePressed();
+  void EndStoppedHint();
+  /// Makes the Run button stand out, or look as usual.
+  void SetRunReady(bool ready);
 
   // MainMemoryCommands.cpp.
   void CreateMemoryContents();
@@ -287,6 +303,7 @@ private:
   TPrintPreview* FPrintPreview = nullptr;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
+  QLabel* FRunState = nullptr;
   QMenu* FDeviceMenu = nullptr;
   QMenu* FTagMenu = nullptr;
   QMenu* FReopenMenu = nullptr;
@@ -297,6 +314,8 @@ private:
   /// Export Picture starts from the last choices.
   TExportPictureValues FPictureValues;
   QStringList FCommandLine;
+  /// Where the last file dialog left the user; empty until one chose a file.
+  QString FDialogFolder;
   bool FShown = false;
 };
 

@@ -98,6 +98,7 @@ void TLogivaneHandles::SetItem(TGraphicObject* object) {
   PlaceOver(Item()->GetBounds());
   update();
   emit OnSetItem();
+  emit OnSelectionChanged();
 }
 
 void TLogivaneHandles::Deselect() {
@@ -119,6 +120,7 @@ void TLogivaneHandles::Deselect() {
   VertexMode = false;
   VertexDragging = false;
   Pressed = false;
+  emit OnSelectionChanged();
 }
 
 void TLogivaneHandles::SetVertexMode(bool on) {

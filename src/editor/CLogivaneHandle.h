@@ -71,6 +71,8 @@ public:
 
 signals:
   void OnSetItem();
+  /// The selection changed: objects were selected or let go.
+  void OnSelectionChanged();
   /// Raised just before a drag moves the item.
   void OnItemChanging();
   void OnItemMoved();

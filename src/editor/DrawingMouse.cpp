@@ -148,6 +148,7 @@ void TLogivaneDrawing::ModePress(TGraphicObject* hit, bool refused) {
     FPressedDevice->Press();
     InvalidateBounds(*hit);
     SetModified(true);
+    emit OnDevicePressed(FPressedDevice);
   } else if (FProbeMode) {
     if (FCircuit->HitPin) {
       ProbeTarget = FCircuit->HitPin;

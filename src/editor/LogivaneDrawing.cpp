@@ -167,13 +167,27 @@ void TLogivaneDrawing::Clear() {
   LeaveEditingModes();
   FHandles->Deselect();
   HideNotice();
-  ReplaceCircuit(NewRootCircuit());
+  if (IsInsideMacro()) {
+    EmptyLevel();
+  } else {
+    ReplaceCircuit(NewRootCircuit());
+  }
   FileName.clear();
   MacroName.clear();
   if (FHistory) {
     FHistory->Reset();
   }
   SetModified(false);
+}
+
+void TLogivaneDrawing::EmptyLevel() {
+  // The level stays open with its symbol and pins; only what is drawn inside it goes.
+  emit OnObjectsRemoving({FCircuit});
+  ForgetDeleted();
+  FCircuit->Clear();
+  NetlistDirty = true;
+  InvalidateAll();
+  emit OnObjectsRemoved();
 }
 
 std::unique_ptr<TMacro> TLogivaneDrawing::ReplaceCircuit(std::unique_ptr<TMacro> root) {

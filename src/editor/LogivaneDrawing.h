@@ -70,6 +70,7 @@ public:
   TMacro& Circuit() const { return *FCircuit; }
   /// The outermost level, which the drawing owns and which is simulated.
   TMacro& RootCircuit() const;
+  /// Starts a new document; inside a macro level, empties that level, which stays open.
   void Clear();
   /// Makes `root` the top level shown; returns the old document's root, which the caller
   /// may simply drop.
@@ -218,6 +219,8 @@ signals:
   void OnObjectSelected(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
   void OnObjectDeSelected();
   void OnObjectDblClick(TGraphicObject* object);
+  /// An interactive input or switch was pressed in interaction mode.
+  void OnDevicePressed(TDevice* device);
   void OnEndDrawing();
   /// Raised before the drawing handles a press or release, after it handled a move.
   void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -245,6 +248,8 @@ protected:
   void wheelEvent(QWheelEvent* event) override;
 
 private:
+  /// Destroys everything inside the level shown.
+  void EmptyLevel();
   /// Stores `Modified` and tells the owner when it changed.
   void StoreModified(bool value);
   /// Hands the edit just made to the history; false while a drag is still making it.

@@ -1,0 +1,104 @@
+// Cut, Copy, Paste and Delete are offered by the Edit menu, the tool bar, the pop-up menu and
+// their shortcuts, which all run the same command: each is enabled exactly when it can act,
+// whether or not a menu was opened.
+#include "TestHelpers.h"
+#include "app/MainWindowFixture.h"
+#include "simulation/cGateDevice.h"
+#include "simulation/cInteractive.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QToolBar>
+
+namespace logivane::test {
+namespace {
+
+class EditCommandsTest : public MainWindowTest {
+protected:
+  void ShowActive() {
+    Show();
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(Form->windowHandle(), key, modifiers);
+  }
+  /// Opens the Edit menu with Alt+E and closes it again with Escape.
+  void LookIntoEditMenu() {
+    Key(Qt::Key_E, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), "MenuEdit");
+    QTest::keyClick(menu, Qt::Key_Escape);
+  }
+  void ClickTool(const char* name) {
+    QWidget* button = Form->findChild<QToolBar*>("FileToolBar")->widgetForAction(Action(name));
+    QTest::mouseClick(Form->windowHandle(), Qt::LeftButton, {},
+                      button->mapTo(Form.get(), button->rect().center()));
+  }
+  /// Every copy of a command is enabled as `enabled` says.
+  void ExpectEnabled(std::initializer_list<const char*> names, bool enabled) {
+    for (const char* name : names) {
+      EXPECT_EQ(Action(name)->isEnabled(), enabled) << name;
+    }
+  }
+};
+
+TEST_F(EditCommandsTest, ShortcutsAndToolButtonsWorkAfterTheEditMenuWasOpened) {
+  ShowActive();
+  auto* gate = Place<TNotGate>(Circuit(), 200, 200);
+  Drawing().SetModified(true);
+  LookIntoEditMenu();  // nothing selected, nothing to paste
+  ExpectEnabled({"MenuCut", "MenuCopy", "SpeedCut", "SpeedCopy", "PopCut", "PopCopy", "MenuPaste",
+                 "SpeedPaste", "PopPaste", "MenuDelete"},
+                false);
+
+  ClickInWindow(CentreOf(*gate));
+  ASSERT_TRUE(Drawing().HasSelection());
+  ExpectEnabled({"MenuCut", "MenuCopy", "SpeedCut", "SpeedCopy", "PopCut", "PopCopy", "MenuDelete"},
+                true);
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_TRUE(Drawing().CanPaste());
+  ExpectEnabled({"MenuPaste", "SpeedPaste", "PopPaste"}, true);
+
+  // Clicking on nothing lets the gate go; the menu opened then must not keep Cut off later.
+  ClickInWindow({400, 300});
+  ExpectEnabled({"MenuCut", "SpeedCut", "PopCut", "MenuDelete"}, false);
+  LookIntoEditMenu();
+  ClickInWindow(CentreOf(*gate));
+  ClickTool("SpeedCut");
+  EXPECT_EQ(Circuit().Devices().Count(), 0);
+  ExpectEnabled({"MenuCut", "SpeedCut", "MenuDelete"}, false);
+
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Circuit().Devices().Count(), 1);
+}
+
+TEST_F(EditCommandsTest, DeleteFollowsTheTraceAndTheLevel) {
+  ShowActive();
+  auto* input = Place<TInteractiveInput>(Circuit(), 100, 100);
+  TMacro* sub = AddSubCircuit(Circuit(), 300, 300, 1);
+  Drawing().SetModified(true);
+  LookIntoEditMenu();
+
+  Action("SpeedWireTool")->trigger();
+  ClickInWindow(CentreOf(*input->Pin(0)));
+  ASSERT_TRUE(Drawing().Tracing());
+  EXPECT_TRUE(Action("MenuDelete")->isEnabled());
+  Key(Qt::Key_Escape);
+  EXPECT_FALSE(Drawing().Tracing());
+  EXPECT_FALSE(Action("MenuDelete")->isEnabled());
+
+  // Opening a level lets the selection go, and with it the commands that need one.
+  Action("SpeedPointer")->trigger();
+  ClickInWindow(CentreOf(*sub));
+  ASSERT_TRUE(Action("MenuCopy")->isEnabled());
+  Form->EditMacroClick();
+  ASSERT_TRUE(Drawing().IsInsideMacro());
+  ExpectEnabled({"MenuCut", "MenuCopy", "SpeedCopy", "MenuDelete"}, false);
+}
+
+}  // namespace
+}  // namespace logivane::test

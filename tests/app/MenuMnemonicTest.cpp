@@ -1,0 +1,76 @@
+// Alt+letter reaches every menu entry only when no two entries of one menu share their letter:
+// with two, the letter moves between them and the command never runs.
+#include "app/MainWindowFixture.h"
+#include "windows/EditMemoryDlg.h"
+#include "windows/HelpWindow.h"
+#include "windows/LogicAnalyserForm.h"
+#include "windows/PartsUnit.h"
+#include "windows/PrintPreview.h"
+#include "windows/TemplateForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include <map>
+
+namespace logivane::test {
+namespace {
+
+/// The letter after the single '&' of `caption`, lower case; none when it has no mnemonic.
+QChar Mnemonic(const QString& caption) {
+  for (int i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] == QLatin1Char('&')) {
+      if (caption[i + 1] != QLatin1Char('&')) {
+        return caption[i + 1].toLower();
+      }
+      ++i;  // "&&" is a plain ampersand
+    }
+  }
+  return {};
+}
+
+/// Adds to `clashes` every pair of `entries` with the same letter, named after `where`, and
+/// goes on into their submenus.
+void FindClashes(const QString& where, const QList<QAction*>& entries, QStringList& clashes) {
+  std::map<QChar, QString> taken;
+  for (const QAction* entry : entries) {
+    if (entry->isSeparator()) {
+      continue;
+    }
+    const QChar letter = Mnemonic(entry->text());
+    if (!letter.isNull()) {
+      const auto [first, added] = taken.emplace(letter, entry->text());
+      if (!added) {
+        clashes << QStringLiteral("%1: \"%2\" and \"%3\"").arg(where, first->second, entry->text());
+      }
+    }
+    if (entry->menu()) {
+      FindClashes(where + QStringLiteral(" > ") + entry->text(), entry->menu()->actions(), clashes);
+    }
+  }
+}
+
+TEST_F(MainWindowTest, NoTwoEntriesOfAMenuShareTheirAltLetter) {
+  Show();
+  const QList<QWidget*> windows = {
+      Form.get(),           &Form->LogicHistory(), &Form->MemoryContents(), &Form->TemplateEditor(),
+      &Form->PartsCentre(), &Form->PrintPreview(), &THelpWindow::Shared()};
+  QStringList clashes;
+  int menuBars = 0;
+  for (QWidget* window : windows) {
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+      ++menuBars;
+      FindClashes(window->objectName(), bar->actions(), clashes);
+    }
+  }
+  EXPECT_GE(menuBars, 5);  // a window whose menus are not found would pass unseen
+  EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
+
+  // Alt+F, X still leaves the program.
+  EXPECT_EQ(Mnemonic(Action("MenuExit")->text()), QLatin1Char('x'));
+}
+
+}  // namespace
+}  // namespace logivane::test
