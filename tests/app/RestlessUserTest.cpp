@@ -191,6 +191,24 @@ protected:
     }
   }
 
+  /// The circuit holds together, and what it saves reads back and saves to the same bytes.
+  void ExpectSavedCircuitReadsBack(int afterEvents) {
+    SCOPED_TRACE(QStringLiteral("after %1 events").arg(afterEvents).toStdString());
+    QString where;
+    EXPECT_TRUE(LinksHold(Drawing().RootCircuit(), where)) << where.toStdString();
+    const QString saved = Path("after.lvm");
+    ASSERT_TRUE(SaveCircuitFile(saved, Drawing().RootCircuit(), {}));
+    TCircuitReadResult read = ReadCircuitFile(saved);
+    ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();
+    EXPECT_TRUE(LinksHold(*read.Circuit, where)) << where.toStdString();
+    const QString again = Path("again.lvm");
+    ASSERT_TRUE(SaveCircuitFile(again, *read.Circuit, {}));
+    QFile first(saved);
+    QFile second(again);
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), second.readAll());
+  }
+
   std::mt19937 Random{static_cast<unsigned>(FromEnvironment("LOGIVANE_RESTLESS_SEED", 2026))};
   QTimer Answerer;
 };
@@ -203,27 +221,17 @@ TEST_F(RestlessUserTest, TheWindowSurvivesThousandsOfRandomEventsAndTheCircuitSt
   ASSERT_GT(Circuit().Devices().Count(), 0);
 
   const int events = FromEnvironment("LOGIVANE_RESTLESS_EVENTS", 2500);
-  for (int i = 0; i < events; ++i) {
+  for (int i = 1; i <= events; ++i) {
     OneEvent();
+    if (i % 500 == 0) {
+      ASSERT_NO_FATAL_FAILURE(ExpectSavedCircuitReadsBack(i));
+    }
   }
   Answerer.stop();
   QTest::keyClick(Form->windowHandle(), Qt::Key_Escape);
   QCoreApplication::processEvents();
   ASSERT_TRUE(Form->isVisible());
-
-  QString where;
-  EXPECT_TRUE(LinksHold(Drawing().RootCircuit(), where)) << where.toStdString();
-  const QString saved = Path("after.lvm");
-  ASSERT_TRUE(SaveCircuitFile(saved, Drawing().RootCircuit(), {}));
-  TCircuitReadResult read = ReadCircuitFile(saved);
-  ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();
-  EXPECT_TRUE(LinksHold(*read.Circuit, where)) << where.toStdString();
-  const QString again = Path("again.lvm");
-  ASSERT_TRUE(SaveCircuitFile(again, *read.Circuit, {}));
-  QFile first(saved);
-  QFile second(again);
-  ASSERT_TRUE(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
-  EXPECT_EQ(first.readAll(), second.readAll());
+  ExpectSavedCircuitReadsBack(events);
 }
 
 }  // namespace
