@@ -7,10 +7,12 @@
 #include "app/DeviceTools.h"
 #include "app/MainWindowFixture.h"
 #include "document/cCircuitFile.h"
+#include "editor/CLogivaneHandle.h"
 #include "simulation/cDevice.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QScrollArea>
@@ -82,7 +84,7 @@ protected:
         QTimer::singleShot(0, commands[Pick(commands.size())], &QAction::trigger);
       }
     } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      Chance(50) ? dialog->accept() : dialog->reject();
+      Chance(AcceptPercent) ? dialog->accept() : dialog->reject();
     }
   }
 
@@ -199,7 +201,12 @@ protected:
     const QString saved = Path("after.lvm");
     ASSERT_TRUE(SaveCircuitFile(saved, Drawing().RootCircuit(), {}));
     TCircuitReadResult read = ReadCircuitFile(saved);
-    ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();
+    if (!read.Succeeded()) {
+      const QString kept = QDir::temp().filePath(QStringLiteral("restless-unreadable.lvm"));
+      QFile::remove(kept);
+      QFile::copy(saved, kept);
+      FAIL() << read.Message.toStdString() << " (the file is kept as " << kept.toStdString() << ")";
+    }
     EXPECT_TRUE(LinksHold(*read.Circuit, where)) << where.toStdString();
     const QString again = Path("again.lvm");
     ASSERT_TRUE(SaveCircuitFile(again, *read.Circuit, {}));
@@ -209,6 +216,7 @@ protected:
     EXPECT_EQ(first.readAll(), second.readAll());
   }
 
+  int AcceptPercent = 50;  ///< how often a dialog is answered with OK
   std::mt19937 Random{static_cast<unsigned>(FromEnvironment("LOGIVANE_RESTLESS_SEED", 2026))};
   QTimer Answerer;
 };
@@ -232,6 +240,36 @@ TEST_F(RestlessUserTest, TheWindowSurvivesThousandsOfRandomEventsAndTheCircuitSt
   QCoreApplication::processEvents();
   ASSERT_TRUE(Form->isVisible());
   ExpectSavedCircuitReadsBack(events);
+}
+
+TEST_F(RestlessUserTest, EveryCommandOfEveryDevicesMenuLeavesACircuitThatReadsBack) {
+  Show().resize(1200, 800);
+  AcceptPercent = 100;
+  for (const TDeviceTool& tool : DeviceTools()) {
+    for (int command = 0;; ++command) {
+      // Each command on a device of its own, placed and selected as a user does.
+      Action(tool.Name)->trigger();
+      ClickInWindow({400, 300});
+      TGraphicObject* device = Drawing().Handles().Item();
+      ASSERT_NE(device, nullptr) << tool.Hint;
+      Form->ConfigureDevicePopup();
+      QList<QAction*> commands;
+      for (QAction* action : Drawing().Handles().ContextMenu()->actions()) {
+        if (action->isVisible() && action->isEnabled() && !action->menu() &&
+            !action->isSeparator()) {
+          commands << action;
+        }
+      }
+      if (command >= commands.size()) {
+        break;
+      }
+      SCOPED_TRACE((QString(tool.Hint) + " > " + commands[command]->text()).toStdString());
+      commands[command]->trigger();
+      QCoreApplication::processEvents();
+      ASSERT_NO_FATAL_FAILURE(ExpectSavedCircuitReadsBack(command));
+      Drawing().Handles().Deselect();
+    }
+  }
 }
 
 }  // namespace
