@@ -141,11 +141,8 @@ void TMainForm::CreateDeviceMenu() {
   for (int side = 0; side < 4; ++side) {
     const QByteArray name = "PopTextStyle" + QByteArray::number(side);
     add(*style, name.constData(), tr(SideCaptions[side]), [this, side] {
-      ChangeSelected(
-          [side](TGraphicObject& object) {
-            static_cast<TTextDevice&>(object).SetLabelPosition(side);
-          },
-          true);
+      ChangeSelectedAs<TTextDevice>([side](TTextDevice& device) { device.SetLabelPosition(side); },
+                                    true);
     })->setCheckable(true);
   }
   connect(style, &QMenu::aboutToShow, this, [this, style] {
@@ -160,9 +157,8 @@ void TMainForm::CreateDeviceMenu() {
   for (const auto& [name, caption, cathode] : {std::tuple{"PopCathode", tr("&Cathode"), true},
                                                std::tuple{"PopAnode", tr("&Anode"), false}}) {
     add(*common, name, caption, [this, cathode] {
-      ChangeSelected([cathode](TGraphicObject& object) {
-        static_cast<TLEDSegmentDevice&>(object).CommonCathode = cathode;
-      });
+      ChangeSelectedAs<TLEDSegmentDevice>(
+          [cathode](TLEDSegmentDevice& display) { display.CommonCathode = cathode; });
     })->setCheckable(true);
   }
   connect(common, &QMenu::aboutToShow, this, [this] {
@@ -176,10 +172,8 @@ void TMainForm::CreateDeviceMenu() {
   add(menu, "PopHistory", tr("Add to Logic &History"), &TMainForm::PopHistoryClick)
       ->setCheckable(true);
   add(menu, "PopPulseInput", tr("Pulse &Input"), [this] {
-    ChangeSelected([](TGraphicObject& object) {
-      auto& input = static_cast<TInteractiveInput&>(object);
-      input.Pulse = !input.Pulse;
-    });
+    ChangeSelectedAs<TInteractiveInput>(
+        [](TInteractiveInput& input) { input.Pulse = !input.Pulse; });
   })->setCheckable(true);
   separator(menu, "PopSeparator3");
   add(menu, "PopDelete", tr("&Delete"), &TMainForm::DeleteClick);
@@ -195,9 +189,7 @@ void TMainForm::CreateTagMenu() {
   FTagMenu->addMenu(style)->setObjectName(QStringLiteral("PopTagTextStyle"));
   for (int side = 0; side < 4; ++side) {
     QAction* entry = style->addAction(tr(SideCaptions[side]), this, [this, side] {
-      ChangeSelected(
-          [side](TGraphicObject& object) { static_cast<TTagDevice&>(object).SetStyle(side); },
-          true);
+      ChangeSelectedAs<TTagDevice>([side](TTagDevice& tag) { tag.SetStyle(side); }, true);
     });
     entry->setObjectName(QStringLiteral("PopTagStyle%1").arg(side));
     entry->setCheckable(true);
@@ -332,9 +324,8 @@ void TMainForm::RefreshColourMenu() {
 }
 
 void TMainForm::SetColour(unsigned colour) {
-  ChangeSelected([colour](TGraphicObject& object) {
-    static_cast<TOutputDevice&>(object).Colour = static_cast<TColour>(colour);
-  });
+  ChangeSelectedAs<TOutputDevice>(
+      [colour](TOutputDevice& device) { device.Colour = static_cast<TColour>(colour); });
 }
 
 void TMainForm::ChooseCustomColour() {

@@ -56,10 +56,8 @@ void TMainForm::SpeedProbeWindowClick() {
 }
 
 void TMainForm::PopHistoryClick() {
-  ChangeSelected([](TGraphicObject& object) {
-    auto& device = static_cast<THistoryDevice&>(object);
-    device.Recorded = !device.Recorded;
-  });
+  ChangeSelectedAs<THistoryDevice>(
+      [](THistoryDevice& device) { device.Recorded = !device.Recorded; });
   RefreshHistory();
 }
 

@@ -228,6 +228,15 @@ private:
   /// Runs `change` on the selected object and marks the circuit modified; with `reshape` the
   /// handles let go during the change and take the object's new bounds after it.
   void ChangeSelected(const std::function<void(TGraphicObject&)>& change, bool reshape = false);
+  /// As `ChangeSelected`, for a command that acts on a `T` only: when the selection is anything
+  /// else, whatever menu the command came from, it does nothing.
+  template <class T, class F>
+  void ChangeSelectedAs(F&& change, bool reshape = false) {
+    if (dynamic_cast<T*>(SelectedObject())) {
+      ChangeSelected([&change](TGraphicObject& object) { change(static_cast<T&>(object)); },
+                     reshape);
+    }
+  }
 
   // MainUndoCommands.cpp.
   /// Gives the drawing its undo history and names each step after the command that made it.

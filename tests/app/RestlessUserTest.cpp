@@ -298,5 +298,22 @@ TEST_F(RestlessUserTest, EveryCommandOfEveryDevicesMenuLeavesACircuitThatReadsBa
   }
 }
 
+TEST_F(RestlessUserTest, ADeviceCommandReachedWithAnotherObjectSelectedDoesNothing) {
+  Show();
+  Action("SpeedAndGate")->trigger();
+  ClickInWindow({200, 200});
+  ASSERT_NE(Drawing().Handles().Item(), nullptr);
+  const QByteArray before =
+      Written([this](TSerializeWriter& writer) { writer.WriteObject(&Drawing().RootCircuit()); });
+  // Commands of the menus of LEDs, inputs, displays and tags, with a gate selected.
+  for (const char* name : {"PopHistory", "PopPulseInput", "PopCathode", "PopTextStyle1"}) {
+    ASSERT_NE(Action(name), nullptr) << name;
+    Action(name)->trigger();
+  }
+  EXPECT_EQ(
+      Written([this](TSerializeWriter& writer) { writer.WriteObject(&Drawing().RootCircuit()); }),
+      before);
+}
+
 }  // namespace
 }  // namespace logivane::test
