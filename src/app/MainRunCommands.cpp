@@ -41,9 +41,10 @@ void TMainForm::ShowRunState() {
     return;
   }
   EndStoppedHint();
-  FRunState->setText(Action("SpeedPause")->isChecked()
-                         ? tr("Paused \u00b7 cycle %1").arg(FHistory->CycleCount)
-                         : tr("Running \u00b7 cycle %1").arg(FHistory->CycleCount));
+  // The cycle under way, counted as the Logic History counts the completed ones.
+  const int cycle = FHistory->CompletedCycles() + 1;
+  FRunState->setText(Action("SpeedPause")->isChecked() ? tr("Paused \u00b7 cycle %1").arg(cycle)
+                                                       : tr("Running \u00b7 cycle %1").arg(cycle));
 }
 
 void TMainForm::DevicePressed() {

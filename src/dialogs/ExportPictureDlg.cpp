@@ -1,6 +1,5 @@
 #include "dialogs/ExportPictureDlg.h"
 
-#include "dialogs/CaptionRoom.h"
 #include "dialogs/ValueDialog.h"
 #include "ui_ExportPictureDlg.h"
 
@@ -9,7 +8,6 @@ namespace logivane {
 TExportPictureDialog::TExportPictureDialog(QWidget* parent)
     : QDialog(parent), FUi(std::make_unique<Ui::TExportPictureDialog>()) {
   FUi->setupUi(this);
-  FUi->MainLayout->addStrut(CaptionRoom(*this));
 }
 
 TExportPictureDialog::~TExportPictureDialog() = default;

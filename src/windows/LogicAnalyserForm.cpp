@@ -164,8 +164,7 @@ void TAnalyserForm::DrawTraces() {
 }
 
 void TAnalyserForm::UpdateStatus() {
-  // CycleCount is one ahead of the steps, and two steps make a cycle.
-  const int completed = (CycleCount - 1) / 2;
+  const int completed = CompletedCycles();
   QString text;
   if (!HistoryDevices.empty() && completed > 0) {
     text = tr("Cycle %1 completed").arg(std::min(completed, CycleLength()));

@@ -43,6 +43,8 @@ public:
   std::vector<THistoryDevice*> HistoryDevices;
   /// Simulation steps (half clock cycles) since the last reset, plus 1.
   int CycleCount = 1;
+  /// Whole clock cycles since the last reset: two steps make a cycle.
+  int CompletedCycles() const { return (CycleCount - 1) / 2; }
   /// Some shown device is a clock or a bit generator.
   bool HasClockSource = false;
   /// The export's save dialog; tests replace it.

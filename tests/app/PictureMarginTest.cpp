@@ -5,9 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFontMetrics>
 #include <QImage>
-#include <QStyle>
 
 namespace logivane {
 namespace {
@@ -85,25 +83,6 @@ TEST_F(PictureMarginTest, LedsAreRoundInPdf) {
   ASSERT_FALSE(contents.isEmpty());
   // A circle is drawn with curves ("c"); a polygon that only looks round has lines alone.
   EXPECT_TRUE(contents.contains(" c\n")) << contents.left(400).toStdString();
-}
-
-TEST_F(PictureMarginTest, TheOptionsDialogShowsItsWholeCaption) {
-  Form->ChoosePictureFile = [this](QWidget*, const QString&) {
-    return Path("level.png");
-  };
-  int width = 0;
-  QString caption;
-  AcceptNextDialog([&](QDialog& dialog) {
-    width = dialog.frameGeometry().width();
-    caption = dialog.windowTitle();
-  });
-  Action("MenuExportPicture")->trigger();
-  EXPECT_EQ(caption, "Export Picture");
-  // A title bar shows the window's icon and three buttons beside the caption, in bold.
-  QFont bold = QApplication::font();
-  bold.setBold(true);
-  const int buttons = 4 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(caption) + buttons);
 }
 
 }  // namespace
