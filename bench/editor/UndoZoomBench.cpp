@@ -23,7 +23,7 @@ std::unique_ptr<TLogivaneDrawing> AdderDrawing(int adders) {
   root->Translate(static_cast<float>(20 - bounds.Left), static_cast<float>(20 - bounds.Top));
   root->Remap();
   drawing->ReplaceCircuit(std::move(root));
-  drawing->EnableHistory();
+  drawing->EnableEditHistory();
   drawing->SetModified(false);
   return drawing;
 }
@@ -55,7 +55,7 @@ void BM_EditOn10000Devices(benchmark::State& state) {
     state.ResumeTiming();
   }
   state.counters["snapshot KiB"] =
-      double(drawing->History()->MemoryUsed()) / drawing->History()->Count() / 1024;
+      double(drawing->EditHistory()->MemoryUsed()) / drawing->EditHistory()->Count() / 1024;
 }
 BENCHMARK(BM_EditOn10000Devices)->Unit(benchmark::kMillisecond);
 

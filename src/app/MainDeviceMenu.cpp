@@ -360,7 +360,7 @@ void TMainForm::EditLabelText() {
       },
       true);
   if (shownInHistory) {
-    RefreshHistory();  // its row shows the name
+    RefreshLogicHistory();  // its row shows the name
   }
 }
 

@@ -27,7 +27,7 @@ void TMainForm::EditSequenceClick() {
       true);
   // The levels so far came from the old sequence.
   FDrawing->ResetCircuit();
-  RefreshHistory();
+  RefreshLogicHistory();
 }
 
 void TMainForm::SwitchTypeClick() {

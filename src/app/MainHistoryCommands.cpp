@@ -9,56 +9,56 @@
 namespace logivane {
 
 void TMainForm::ConnectLogicHistory() {
-  connect(FHistory, &TAnalyserForm::RunClicked, this, [this](bool down) {
+  connect(FLogicHistory, &TAnalyserForm::RunClicked, this, [this](bool down) {
     Action("SpeedRun")->setChecked(down);
     SpeedRunClick();
   });
-  connect(FHistory, &TAnalyserForm::StopClicked, this, &TMainForm::SpeedStopClick);
-  connect(FHistory, &TAnalyserForm::PauseClicked, Action("SpeedPause"), &QAction::setChecked);
-  connect(FHistory, &TAnalyserForm::StepClicked, this, &TMainForm::SpeedStepClick);
+  connect(FLogicHistory, &TAnalyserForm::StopClicked, this, &TMainForm::SpeedStopClick);
+  connect(FLogicHistory, &TAnalyserForm::PauseClicked, Action("SpeedPause"), &QAction::setChecked);
+  connect(FLogicHistory, &TAnalyserForm::StepClicked, this, &TMainForm::SpeedStepClick);
   // The window's buttons show the run state whichever command changed it.
-  connect(Action("SpeedRun"), &QAction::toggled, FHistory, &TAnalyserForm::SetRunDown);
-  connect(Action("SpeedPause"), &QAction::toggled, FHistory, &TAnalyserForm::SetPauseDown);
+  connect(Action("SpeedRun"), &QAction::toggled, FLogicHistory, &TAnalyserForm::SetRunDown);
+  connect(Action("SpeedPause"), &QAction::toggled, FLogicHistory, &TAnalyserForm::SetPauseDown);
   // The window closes by its own menu too, so the tick is read when the Tools menu opens.
   connect(findChild<QMenu*>(QStringLiteral("MenuTools")), &QMenu::aboutToShow, this,
-          [this] { Action("MenuLogicHistory")->setChecked(FHistory->isVisible()); });
+          [this] { Action("MenuLogicHistory")->setChecked(FLogicHistory->isVisible()); });
 
   // The window refers to devices of the level shown: a new level or a deletion rebuilds its
   // list before it can paint a device that has gone.
-  connect(FDrawing, &TLogivaneDrawing::OnLevelChanged, this, &TMainForm::RefreshHistory);
-  connect(FDrawing, &TLogivaneDrawing::OnObjectsRemoved, this, &TMainForm::RefreshHistory);
+  connect(FDrawing, &TLogivaneDrawing::OnLevelChanged, this, &TMainForm::RefreshLogicHistory);
+  connect(FDrawing, &TLogivaneDrawing::OnObjectsRemoved, this, &TMainForm::RefreshLogicHistory);
   // A reset empties the devices' samples, so the cycles are counted again from there.
-  connect(FDrawing, &TLogivaneDrawing::OnCircuitReset, this, &TMainForm::RefreshHistory);
+  connect(FDrawing, &TLogivaneDrawing::OnCircuitReset, this, &TMainForm::RefreshLogicHistory);
 }
 
-void TMainForm::RefreshHistory() {
-  FDrawing->CollectHistoryDevices(FHistory->HistoryDevices);
-  FHistory->ResetHistory();
+void TMainForm::RefreshLogicHistory() {
+  FDrawing->CollectHistoryDevices(FLogicHistory->HistoryDevices);
+  FLogicHistory->ResetHistory();
   ShowRunState();
 }
 
 void TMainForm::HistoryAfterSteps(int steps) {
-  FHistory->CountSteps(steps);
+  FLogicHistory->CountSteps(steps);
   ShowRunState();
-  if (FHistory->isVisible()) {
-    FHistory->DrawTraces();
+  if (FLogicHistory->isVisible()) {
+    FLogicHistory->DrawTraces();
   }
 }
 
 void TMainForm::SpeedProbeWindowClick() {
-  if (FHistory->isVisible()) {
-    FHistory->hide();
+  if (FLogicHistory->isVisible()) {
+    FLogicHistory->hide();
   } else {
-    FDrawing->CollectHistoryDevices(FHistory->HistoryDevices);
-    FHistory->show();
+    FDrawing->CollectHistoryDevices(FLogicHistory->HistoryDevices);
+    FLogicHistory->show();
   }
-  Action("MenuLogicHistory")->setChecked(FHistory->isVisible());
+  Action("MenuLogicHistory")->setChecked(FLogicHistory->isVisible());
 }
 
 void TMainForm::PopHistoryClick() {
   ChangeSelectedAs<THistoryDevice>(
       [](THistoryDevice& device) { device.Recorded = !device.Recorded; });
-  RefreshHistory();
+  RefreshLogicHistory();
 }
 
 }  // namespace logivane

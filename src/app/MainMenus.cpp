@@ -126,7 +126,7 @@ void TMainForm::CreateEditMenu() {
   add("MenuPaste", tr("&Paste"), QKeySequence(tr("Ctrl+V")), [this] {
     FDrawing->PasteClipboard();
     ChooseMode("SpeedPointer");
-    RefreshHistory();  // pasted devices may be marked for it
+    RefreshLogicHistory();  // pasted devices may be marked for it
   });
   menu->addSeparator();
   add("MenuDelete", tr("&Delete"), QKeySequence(Qt::Key_Delete), &TMainForm::DeleteClick);

@@ -42,7 +42,7 @@ void TMainForm::ShowRunState() {
   }
   EndStoppedHint();
   // The cycle under way, counted as the Logic History counts the completed ones.
-  const int cycle = FHistory->CompletedCycles() + 1;
+  const int cycle = FLogicHistory->CompletedCycles() + 1;
   FRunState->setText(Action("SpeedPause")->isChecked() ? tr("Paused \u00b7 cycle %1").arg(cycle)
                                                        : tr("Running \u00b7 cycle %1").arg(cycle));
 }
@@ -82,7 +82,7 @@ void TMainForm::SpeedRunClick() {
   }
   FDrawing->HideNotice();
   FDrawing->ResetCircuit();
-  RefreshHistory();
+  RefreshLogicHistory();
 }
 
 void TMainForm::MenuRunClick() {

@@ -24,8 +24,8 @@ QString CommandName(const QAction& action) {
 }  // namespace
 
 void TMainForm::ConnectEditHistory() {
-  FDrawing->EnableHistory();
-  TEditHistory& history = *FDrawing->History();
+  FDrawing->EnableEditHistory();
+  TEditHistory& history = *FDrawing->EditHistory();
   connect(&history, &TEditHistory::Changed, this, &TMainForm::RefreshUndoCommands);
   // A command's own connection runs first, so its edit is already recorded when this one runs.
   for (QAction* action : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -36,7 +36,7 @@ void TMainForm::ConnectEditHistory() {
 }
 
 void TMainForm::RefreshUndoCommands() {
-  const TEditHistory& history = *FDrawing->History();
+  const TEditHistory& history = *FDrawing->EditHistory();
   const auto caption = [](const QString& format, const QString& bare, const QString& step) {
     return step.isEmpty() ? bare : format.arg(step);
   };
@@ -68,7 +68,7 @@ void TMainForm::AfterHistoryMove() {
     FDrawing->SetWireMode(true);
   }
   SpeedUpdateClick();
-  RefreshHistory();
+  RefreshLogicHistory();
 }
 
 }  // namespace logivane

@@ -76,7 +76,7 @@ TMainForm::TMainForm(QWidget* parent)
       ChoosePictureFile(SavePictureDialog),
       FScroller(new QScrollArea),
       FDrawing(new TLogivaneDrawing),
-      FHistory(new TAnalyserForm(this)),
+      FLogicHistory(new TAnalyserForm(this)),
       FTemplateEditor(new TTemplateForm(this)),
       FParts(new TPartsForm(this)),
       FClock(new QTimer(this)),
@@ -144,7 +144,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   QSettings store;
   ApplySettings(ReadSettings(store, screen()->availableGeometry().size()));
   SpeedUpdateClick();
-  RefreshHistory();
+  RefreshLogicHistory();
   // The window is up before a bad file's message, so the message has something to sit on.
   QTimer::singleShot(0, this, &TMainForm::OpenCommandLineFile);
 }
@@ -154,7 +154,7 @@ void TMainForm::PlaceToolWindows() {
   // History along the bottom, help in the middle.
   PlaceWhenFirstShown(*this, *FParts, Qt::AlignRight | Qt::AlignTop);
   PlaceWhenFirstShown(*this, *FMemoryContents, Qt::AlignRight | Qt::AlignBottom);
-  PlaceWhenFirstShown(*this, *FHistory, Qt::AlignLeft | Qt::AlignBottom);
+  PlaceWhenFirstShown(*this, *FLogicHistory, Qt::AlignLeft | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, THelpWindow::Shared(), Qt::AlignCenter);
 }
 
@@ -207,8 +207,8 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   RestoreToolWindow(*FParts, settings.PartsCentre, settings.PartsCentreStored);
   FParts->SetStatusVisible(settings.PartsCentreStatusVisible);
   FParts->setVisible(settings.PartsCentreVisible);
-  RestoreToolWindow(*FHistory, settings.LogicHistory, settings.LogicHistoryStored);
-  if (settings.LogicHistoryVisible != FHistory->isVisible()) {
+  RestoreToolWindow(*FLogicHistory, settings.LogicHistory, settings.LogicHistoryStored);
+  if (settings.LogicHistoryVisible != FLogicHistory->isVisible()) {
     SpeedProbeWindowClick();
   }
   FDrawing->InvalidateAll();
@@ -232,8 +232,8 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.PartsCentreVisible = FParts->isVisible();
   settings.PartsCentre = PlacedGeometry(*FParts);
   settings.PartsCentreStatusVisible = FParts->StatusVisible();
-  settings.LogicHistoryVisible = FHistory->isVisible();
-  settings.LogicHistory = PlacedGeometry(*FHistory);
+  settings.LogicHistoryVisible = FLogicHistory->isVisible();
+  settings.LogicHistory = PlacedGeometry(*FLogicHistory);
 }
 
 void TMainForm::changeEvent(QEvent* event) {

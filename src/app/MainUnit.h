@@ -53,7 +53,7 @@ public:
   ~TMainForm() override;
 
   TLogivaneDrawing& Drawing() const { return *FDrawing; }
-  TAnalyserForm& LogicHistory() const { return *FHistory; }
+  TAnalyserForm& LogicHistory() const { return *FLogicHistory; }
   TTemplateForm& TemplateEditor() const { return *FTemplateEditor; }
   TPartsForm& PartsCentre() const { return *FParts; }
   TPrintPreview& PrintPreview() const { return *FPrintPreview; }
@@ -189,7 +189,6 @@ private:
   void CreateTagMenu();
   QMenu* NewMenu(const char* name, const QString& caption, QWidget* parent);
   QToolBar* NewToolBar(const char* name, const QString& title);
-  void AddDeviceTool(QToolBar& bar, const TDeviceTool& tool);
   void RefreshFileMenu();
   void RefreshViewMenu();
   void RefreshToolsMenu();
@@ -283,7 +282,7 @@ private:
   void ConnectLogicHistory();
   /// Lists the recorded devices of the level shown in the Logic History and resets them; after
   /// every command that may add, remove or rename one.
-  void RefreshHistory();
+  void RefreshLogicHistory();
   /// Counts the steps one command or tick ran and shows their samples.
   void HistoryAfterSteps(int steps);
 
@@ -306,7 +305,7 @@ private:
 
   QScrollArea* FScroller = nullptr;
   TLogivaneDrawing* FDrawing = nullptr;
-  TAnalyserForm* FHistory = nullptr;
+  TAnalyserForm* FLogicHistory = nullptr;
   TTemplateForm* FTemplateEditor = nullptr;
   TPartsForm* FParts = nullptr;
   TPrintPreview* FPrintPreview = nullptr;

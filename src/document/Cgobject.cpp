@@ -56,13 +56,6 @@ void TGraphicList::SetObjects(std::unique_ptr<TSerializeList> objects) {
   FObjects.Swap(*objects);
 }
 
-std::unique_ptr<TSerializeList> TGraphicList::TakeObjects() {
-  HitObject = nullptr;
-  auto taken = std::make_unique<TSerializeList>();
-  taken->Swap(FObjects);
-  return taken;
-}
-
 void TGraphicList::Clear() {
   HitObject = nullptr;
   FObjects.Clear();

@@ -122,8 +122,6 @@ public:
   }
   /// Replaces the children by those of `objects`.
   void SetObjects(std::unique_ptr<TSerializeList> objects);
-  /// Hands the children to the caller in a list of their own and leaves this list empty.
-  std::unique_ptr<TSerializeList> TakeObjects();
 
   TGraphicObject* HitObject = nullptr;
 

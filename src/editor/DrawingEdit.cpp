@@ -61,7 +61,7 @@ void TLogivaneDrawing::AbandonWire() {
   InvalidateRubberLine();
   FWireInProgress.reset();  // detaches it from the pin or joint it started at
   CleanSolders();
-  if (FHistory) {
+  if (FEditHistory) {
     // A joint made to start the wire has gone again: the document may be as it was.
     SetModified(true);
   }

@@ -72,8 +72,8 @@ bool TLogivaneDrawing::LoadFromFile(const QString& fileName) {
   ReplaceCircuit(std::move(result.Circuit));
   FileName = fileName;
   MacroName = result.MacroName;
-  if (FHistory) {
-    FHistory->Reset();
+  if (FEditHistory) {
+    FEditHistory->Reset();
   }
   SetModified(false);
   ResetCircuit();

@@ -20,14 +20,14 @@ struct TPreparedDocument {
 
 }  // namespace
 
-void TLogivaneDrawing::EnableHistory() {
-  if (FHistory) {
+void TLogivaneDrawing::EnableEditHistory() {
+  if (FEditHistory) {
     return;
   }
-  FHistory =
+  FEditHistory =
       new TEditHistory([this] { return CaptureDocument(); },
                        [this](const TDocumentState& state) { RestoreDocument(state); }, this);
-  FHistory->Prepare = [](const QByteArray& bytes) -> std::shared_ptr<void> {
+  FEditHistory->Prepare = [](const QByteArray& bytes) -> std::shared_ptr<void> {
     TCircuitReadResult result = ReadCircuitBytes(bytes);
     if (!result.Succeeded()) {
       return nullptr;
@@ -38,63 +38,63 @@ void TLogivaneDrawing::EnableHistory() {
     return std::make_shared<TPreparedDocument>(
         TPreparedDocument{std::move(result.Circuit), result.MacroName});
   };
-  connect(FHistory, &TEditHistory::Changed, this,
-          [this] { StoreModified(!FHistory->IsClean() || FHandles->Dragging()); });
-  FHistory->Reset();
+  connect(FEditHistory, &TEditHistory::Changed, this,
+          [this] { StoreModified(!FEditHistory->IsClean() || FHandles->Dragging()); });
+  FEditHistory->Reset();
 }
 
 void TLogivaneDrawing::NameNextEdit(const QString& name) {
-  if (FHistory) {
-    FHistory->NameNextEdit(name);
+  if (FEditHistory) {
+    FEditHistory->NameNextEdit(name);
   }
 }
 
 void TLogivaneDrawing::MarkHistoryStale() {
-  if (FHistory) {
-    FHistory->MarkStale();
+  if (FEditHistory) {
+    FEditHistory->MarkStale();
   }
 }
 
-void TLogivaneDrawing::RefreshHistory() {
-  if (FHistory) {
-    FHistory->Refresh();
+void TLogivaneDrawing::RefreshEditHistory() {
+  if (FEditHistory) {
+    FEditHistory->Refresh();
   }
 }
 
 void TLogivaneDrawing::EditAsOne(const QString& name, const std::function<void()>& edits) {
-  if (!FHistory) {
+  if (!FEditHistory) {
     edits();
     return;
   }
-  FHistory->NameNextEdit(name);
-  FHistory->Hold();
+  FEditHistory->NameNextEdit(name);
+  FEditHistory->Hold();
   edits();
-  FHistory->Release();
-  StoreModified(!FHistory->IsClean());
+  FEditHistory->Release();
+  StoreModified(!FEditHistory->IsClean());
 }
 
 void TLogivaneDrawing::Undo() {
   LeaveEditingModes();  // a trace in progress ends before the circuit under it goes
-  FHistory->Undo();
+  FEditHistory->Undo();
 }
 
 void TLogivaneDrawing::Redo() {
   LeaveEditingModes();
-  FHistory->Redo();
+  FEditHistory->Redo();
 }
 
 void TLogivaneDrawing::RecordEdit(bool value) {
   if (!value) {
-    FHistory->MarkClean();
+    FEditHistory->MarkClean();
   } else if (FHandles->Dragging() || FWireInProgress) {
     // The edit is not over: the release of the drag, or the end of the wire, records it. A
     // wire being traced is linked to the pin it starts at, but is no part of the circuit yet.
     StoreModified(true);
     return;
   } else {
-    FHistory->Commit();
+    FEditHistory->Commit();
   }
-  StoreModified(!FHistory->IsClean());
+  StoreModified(!FEditHistory->IsClean());
 }
 
 TDocumentState TLogivaneDrawing::CaptureDocument() const {

@@ -58,7 +58,7 @@ void TLogivaneDrawing::mouseDoubleClickEvent(QMouseEvent* event) {
 void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                  QPointF at) {
   const QPoint p = THitReach::UnitOf(at);
-  RefreshHistory();  // before the owner places a device on this press
+  RefreshEditHistory();  // before the owner places a device on this press
   emit OnMouseDown(button, modifiers, p.x(), p.y());
   NameNextEdit(FInteractMode ? tr("Interaction") : FWireMode ? tr("Wire") : tr("Draw"));
   HideNotice();
@@ -140,8 +140,8 @@ void TLogivaneDrawing::RefuseTwoOutputs(QPoint at, QPoint previous) {
 void TLogivaneDrawing::ModePress(TGraphicObject* hit, bool refused) {
   if (FInteractMode && IsInteractiveDevice(hit)) {
     // Press and release are one step: a push button that springs back changes nothing.
-    if (FHistory && !FInteractionHeld) {
-      FHistory->Hold();
+    if (FEditHistory && !FInteractionHeld) {
+      FEditHistory->Hold();
       FInteractionHeld = true;
     }
     FPressedDevice = static_cast<TDevice*>(hit);
@@ -290,8 +290,8 @@ void TLogivaneDrawing::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mod
   }
   if (FInteractionHeld) {
     FInteractionHeld = false;
-    FHistory->Release();
-    StoreModified(!FHistory->IsClean());
+    FEditHistory->Release();
+    StoreModified(!FEditHistory->IsClean());
   }
 }
 

@@ -71,7 +71,6 @@ void TLogivaneDrawing::SetZoom(double zoom, std::optional<QPoint> viewportPoint)
     box->verticalScrollBar()->setValue(qRound(unitPoint.y() * zoom) - anchor.y());
   }
   InvalidateAll();
-  emit OnZoomChanged(zoom);
 }
 
 void TLogivaneDrawing::ZoomToFit() {

@@ -174,8 +174,8 @@ void TLogivaneDrawing::Clear() {
   }
   FileName.clear();
   MacroName.clear();
-  if (FHistory) {
-    FHistory->Reset();
+  if (FEditHistory) {
+    FEditHistory->Reset();
   }
   SetModified(false);
 }
@@ -212,7 +212,7 @@ void TLogivaneDrawing::SetModified(bool value) {
     NetlistDirty = false;
   }
   FCircuit->BuildEvalOrder();
-  if (FHistory) {
+  if (FEditHistory) {
     RecordEdit(value);
   } else {
     StoreModified(value);
@@ -415,7 +415,7 @@ void TLogivaneDrawing::MoveSelectionBy(int dx, int dy) {
 }
 
 bool TLogivaneDrawing::MoveSelectionByKey(int key) {
-  RefreshHistory();
+  RefreshEditHistory();
   switch (key) {
     case Qt::Key_Left:
       MoveSelectionBy(-1, 0);

@@ -78,9 +78,9 @@ public:
   void SetModified(bool value);
   bool Modified() const { return FModified; }
   /// Gives the drawing undo and redo of its edits; the drawing owns the history.
-  void EnableHistory();
+  void EnableEditHistory();
   /// The undo history, or none when the drawing keeps none.
-  TEditHistory* History() const { return FHistory; }
+  TEditHistory* EditHistory() const { return FEditHistory; }
   /// Puts the document back as it was before the last edit, or after the edit undone last.
   void Undo();
   void Redo();
@@ -93,7 +93,7 @@ public:
   /// from the state it will then find.
   void MarkHistoryStale();
   /// Takes the document as it is as the state before the next edit, when it went stale.
-  void RefreshHistory();
+  void RefreshEditHistory();
   /// Places `object`, built around the origin, at the snapped point and files it in the list
   /// of `Circuit` that its class belongs to.
   TGraphicObject* AddObject(std::unique_ptr<TGraphicObject> object, int x, int y);
@@ -227,7 +227,6 @@ signals:
   void OnMouseMove(Qt::KeyboardModifiers modifiers, int x, int y);
   void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
   void OnModifiedChanged(bool modified);
-  void OnZoomChanged(double zoom);
   /// The whole circuit was reset: what was recorded of its levels no longer follows from them.
   void OnCircuitReset();
   /// The level shown changed (a macro was opened or closed, a circuit opened or cleared).
@@ -301,7 +300,7 @@ private:
   std::unique_ptr<TMacro> FPasteBuffer;
   std::unique_ptr<TGraphicList> FSymbolClipboard;
   TFileStatusDialog* FFileStatus = nullptr;
-  TEditHistory* FHistory = nullptr;
+  TEditHistory* FEditHistory = nullptr;
   /// Roots put aside by undo and redo, freed once the restored circuit is on screen.
   std::vector<std::unique_ptr<TMacro>> FDiscarded;
 

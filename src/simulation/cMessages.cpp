@@ -2,19 +2,9 @@
 
 namespace logivane {
 
-namespace {
-
-TMessageSink* installedSink = nullptr;
-
-}  // namespace
-
 TMessageSink& MessageSink() {
   static TStoredMessages stored;
-  return installedSink ? *installedSink : stored;
-}
-
-void SetMessageSink(TMessageSink* sink) {
-  installedSink = sink;
+  return stored;
 }
 
 }  // namespace logivane

@@ -25,9 +25,7 @@ public:
   QString LastError;
 };
 
-/// The sink in force: the one last installed, else a process-wide `TStoredMessages`.
+/// The sink in force: a process-wide `TStoredMessages`.
 TMessageSink& MessageSink();
-/// Installs `sink` (not owned); null brings back the stored default.
-void SetMessageSink(TMessageSink* sink);
 
 }  // namespace logivane

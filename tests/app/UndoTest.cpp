@@ -78,7 +78,7 @@ public:
   }
 
   TLogivaneDrawing& Drawing() const { return Form->Drawing(); }
-  TEditHistory& History() const { return *Drawing().History(); }
+  TEditHistory& History() const { return *Drawing().EditHistory(); }
   QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
   /// What Save would write now.
   QByteArray Saved() const { return CircuitBytes(Drawing().Circuit(), Drawing().MacroName); }
