@@ -3,7 +3,7 @@
 // thread, so the times are real time.
 
 #include "circuits/BenchCircuits.h"
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>

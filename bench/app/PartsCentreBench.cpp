@@ -3,8 +3,8 @@
 
 #include "app/MainUnit.h"
 #include "circuits/BenchCircuits.h"
-#include "document/cCircuitFile.h"
 #include "editor/LogivaneDrawing.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
 #include "windows/PartsList.h"
 #include "windows/PartsUnit.h"

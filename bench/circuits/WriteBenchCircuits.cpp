@@ -2,7 +2,7 @@
 //   logivane-bench-circuits FOLDER
 
 #include "circuits/BenchCircuits.h"
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 
 #include <QDir>
 #include <QGuiApplication>

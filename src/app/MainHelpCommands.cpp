@@ -5,10 +5,10 @@
 #include "app/MainUnit.h"
 #include "dialogs/AssociateHelpDlg.h"
 #include "dialogs/DatasheetPathDlg.h"
+#include "dialogs/HelpTopics.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
-#include "windows/HelpWindow.h"
 
 namespace logivane {
 

@@ -1,4 +1,5 @@
 #include "app/MainUnit.h"
+#include "windows/HelpWindow.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logivane.png")));
   QApplication::setDesktopFileName(QStringLiteral("logivane"));
 
+  logivane::THelpWindow::BecomeHelpViewer();
   logivane::TMainForm mainForm;
   mainForm.SetCommandLine(QApplication::arguments().mid(1));
   mainForm.show();

@@ -1,8 +1,8 @@
 #include "dialogs/AssociateHelpDlg.h"
 
+#include "dialogs/HelpTopics.h"
 #include "dialogs/ValueDialog.h"
 #include "ui_AssociateHelpDlg.h"
-#include "windows/HelpWindow.h"
 
 #include <QFileInfo>
 #include <QRegularExpressionValidator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/cCircuitFile.h"
+#include "document/cCircuitFormat.h"
 #include "document/cSerializeReader.h"
 
 #include <QByteArray>

@@ -1,11 +1,11 @@
 #include "dialogs/FileStatusDlg.h"
-#include "document/cCircuitFile.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "editor/WaitCursor.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
 
 #include <QFileInfo>

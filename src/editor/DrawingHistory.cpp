@@ -1,9 +1,9 @@
 // The drawing's side of undo and redo: what a snapshot of the document is, and how one is put
 // back.
-#include "document/cCircuitFile.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
 
 #include <QTimer>

@@ -1,12 +1,12 @@
 #include "windows/EditMemoryDlg.h"
 
+#include "dialogs/HelpTopics.h"
 #include "document/cColour.h"
 #include "editor/UserMessages.h"
 #include "editor/WaitCursor.h"
 #include "simulation/cMemory.h"
 #include "simulation/cMemoryMap.h"
 #include "ui_EditMemoryDlg.h"
-#include "windows/HelpWindow.h"
 #include "windows/MemoryContentsModel.h"
 #include "windows/WordEditDelegate.h"
 

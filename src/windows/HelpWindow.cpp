@@ -19,19 +19,6 @@ namespace logivane {
 
 namespace {
 
-std::function<void(const THelpRequest&)>& RequestHandler() {
-  static std::function<void(const THelpRequest&)> handler;
-  return handler;
-}
-
-void Request(const THelpRequest& request) {
-  if (RequestHandler()) {
-    RequestHandler()(request);
-  } else {
-    THelpWindow::Shared().ShowTopic(request.Address, request.Topic);
-  }
-}
-
 QUrl PageUrl(const QString& page) {
   QUrl url;
   const QString path = THelpFile::ArchivePath(page);
@@ -47,29 +34,6 @@ QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback) {
 }
 
 }  // namespace
-
-QString ProgramHelpFile() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Logivane.chm"));
-}
-
-void ShowHelpTopic(const QString& helpFile, const QString& windowName, const QString& topic) {
-  Request({helpFile + QLatin1Char('>') + windowName, topic});
-}
-
-void ShowHelpContents(const QString& helpFile) {
-  Request({helpFile, QString()});
-}
-
-void ConnectHelpTopic(QAction& action, const QString& topic) {
-  action.setShortcut(QKeySequence::HelpContents);
-  QObject::connect(&action, &QAction::triggered, &action, [topic] {
-    ShowHelpTopic(ProgramHelpFile(), QLatin1String(HelpWindowName), topic);
-  });
-}
-
-void SetHelpRequestHandler(std::function<void(const THelpRequest&)> handler) {
-  RequestHandler() = std::move(handler);
-}
 
 THelpBrowser::THelpBrowser(QWidget* parent) : QTextBrowser(parent) {
   setObjectName(QStringLiteral("HelpPage"));
@@ -140,6 +104,11 @@ THelpWindow& THelpWindow::Shared() {
     shared->setAttribute(Qt::WA_QuitOnClose, false);
   }
   return *shared;
+}
+
+void THelpWindow::BecomeHelpViewer() {
+  SetHelpViewer(
+      [](const THelpRequest& request) { Shared().ShowTopic(request.Address, request.Topic); });
 }
 
 bool THelpWindow::ShowTopic(const QString& address, const QString& topic) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/HelpTopics.h"
+
 #include <QMainWindow>
 #include <QTextBrowser>
 
@@ -14,29 +16,6 @@ class QTreeWidgetItem;
 namespace logivane {
 
 class THelpFile;
-
-/// The program's help file: "Logivane.chm" in the folder of the executable.
-QString ProgramHelpFile();
-/// The name of the help window in which every topic is shown.
-inline constexpr const char* HelpWindowName = "PopWindow";
-
-/// A request to the help viewer: the help file followed by ">" and the window name, and the
-/// topic to show, empty for the file's default topic.
-struct THelpRequest {
-  QString Address;
-  QString Topic;
-};
-
-/// Shows `topic` of `helpFile` in the help window `windowName`.
-void ShowHelpTopic(const QString& helpFile, const QString& windowName, const QString& topic);
-/// Shows the default topic of `helpFile` with its contents.
-void ShowHelpContents(const QString& helpFile);
-/// Makes `action` (a window's "Help Topics..." command, also given by F1) show `topic` of the
-/// program's help file.
-void ConnectHelpTopic(QAction& action, const QString& topic);
-/// Replaces the help viewer by `handler`, so that tests see the requests; an empty one brings
-/// the viewer back.
-void SetHelpRequestHandler(std::function<void(const THelpRequest&)> handler);
 
 /// The page area of the help window: it reads pages and pictures from the open help file.
 class THelpBrowser : public QTextBrowser {
@@ -65,6 +44,8 @@ public:
 
   /// The window that the program's help requests go to.
   static THelpWindow& Shared();
+  /// Makes `Shared` the viewer of the program's help requests.
+  static void BecomeHelpViewer();
 
   /// Shows `topic` (the default topic when empty) of the help file that `address` names;
   /// false, after a message, when the file or the topic cannot be shown.

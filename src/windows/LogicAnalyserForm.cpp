@@ -1,10 +1,10 @@
 #include "windows/LogicAnalyserForm.h"
 
+#include "dialogs/HelpTopics.h"
 #include "editor/UserMessages.h"
 #include "simulation/cinput.h"
 #include "ui_LogicAnalyserForm.h"
 #include "windows/CycleLengthBox.h"
-#include "windows/HelpWindow.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #include "windows/PartsLibrary.h"
 
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 
 #include <QCollator>
 #include <QDir>

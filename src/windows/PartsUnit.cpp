@@ -1,8 +1,8 @@
 #include "windows/PartsUnit.h"
 
+#include "dialogs/HelpTopics.h"
 #include "editor/UserMessages.h"
 #include "ui_PartsUnit.h"
-#include "windows/HelpWindow.h"
 #include "windows/MountedVolumes.h"
 #include "windows/PartsList.h"
 

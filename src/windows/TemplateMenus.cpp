@@ -1,9 +1,9 @@
 // The Template Editor's actions, menus, tool bar and pop-up menu. Every action carries the name
 // by which the commands and the tests find it.
+#include "dialogs/HelpTopics.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
-#include "windows/HelpWindow.h"
 #include "windows/TemplateForm.h"
 
 #include <QActionGroup>

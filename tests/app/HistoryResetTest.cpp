@@ -1,6 +1,6 @@
 #include "TestHelpers.h"
 #include "app/MainWindowFixture.h"
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cOutput.h"
 #include "simulation/cinput.h"
 #include "windows/LogicAnalyserForm.h"

@@ -2,8 +2,8 @@
 // menu and by Enter, with events sent through the windows as the platform sends them; and the
 // library that comes with the program, which the Parts Centre never deletes from.
 #include "app/MainWindowFixture.h"
-#include "document/cCircuitFile.h"
 #include "editor/CLogivaneHandle.h"
+#include "simulation/cCircuitFile.h"
 #include "windows/PartsList.h"
 #include "windows/PartsUnit.h"
 

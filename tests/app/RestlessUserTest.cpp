@@ -6,8 +6,8 @@
 #include "TestHelpers.h"
 #include "app/DeviceTools.h"
 #include "app/MainWindowFixture.h"
-#include "document/cCircuitFile.h"
 #include "editor/CLogivaneHandle.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cConnect.h"
 #include "simulation/cDevice.h"
 

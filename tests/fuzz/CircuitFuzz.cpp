@@ -1,5 +1,5 @@
 #include "FuzzTargets.h"
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
 #include "simulation/cRunControl.h"
 

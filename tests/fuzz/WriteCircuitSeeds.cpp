@@ -2,8 +2,8 @@
 //   logivane_write_circuit_seeds tests/fuzz/circuit-corpus
 
 #include "TestHelpers.h"
-#include "document/cCircuitFile.h"
 #include "simulation/SampleCircuits.h"
+#include "simulation/cCircuitFile.h"
 
 #include <QDir>
 #include <QGuiApplication>

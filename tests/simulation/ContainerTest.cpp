@@ -1,7 +1,7 @@
 // The circuit container: nets, evaluation order, sub-circuits, editing, files and templates.
 
 #include "TestHelpers.h"
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cMessages.h"
 
 #include <gtest/gtest.h>

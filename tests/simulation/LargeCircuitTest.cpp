@@ -2,8 +2,8 @@
 
 #include "TestHelpers.h"
 #include "circuits/BenchCircuits.h"
-#include "document/cCircuitFile.h"
 #include "simulation/cCircuitBuilder.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cOutput.h"
 #include "simulation/cRunControl.h"
 #include "simulation/cinput.h"

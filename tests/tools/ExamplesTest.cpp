@@ -1,6 +1,6 @@
 #include "Examples.h"
 #include "TestHelpers.h"
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cInteractive.h"
 #include "simulation/cOutput.h"
 

@@ -4,7 +4,7 @@
 
 #include "Library.h"
 #include "TestHelpers.h"
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,5 +1,5 @@
-#include "document/cCircuitFile.h"
 #include "simulation/SampleCircuits.h"
+#include "simulation/cCircuitFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TestHelpers.h"
-#include "document/cCircuitFile.h"
 #include "editor/UserMessages.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
 #include "windows/PartsList.h"
 #include "windows/PartsUnit.h"

@@ -1,10 +1,10 @@
 #include "TestHelpers.h"
 #include "app/MainUnit.h"
-#include "document/cCircuitFile.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cCircuitBuilder.h"
+#include "simulation/cCircuitFile.h"
 #include "windows/TemplateForm.h"
 
 #include <gtest/gtest.h>

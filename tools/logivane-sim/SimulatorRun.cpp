@@ -2,8 +2,8 @@
 
 #include "Readout.h"
 #include "SimOptions.h"
-#include "document/cCircuitFile.h"
 #include "document/cVcdWriter.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
 #include "simulation/cMemory.h"
 #include "simulation/cRunControl.h"

@@ -1,6 +1,6 @@
 #include "Examples.h"
 
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 
 namespace logivane::examples {
 

@@ -1,6 +1,6 @@
 #include "Library.h"
 
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 
 #include <algorithm>
 

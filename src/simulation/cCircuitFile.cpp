@@ -1,4 +1,4 @@
-#include "document/cCircuitFile.h"
+#include "simulation/cCircuitFile.h"
 
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"

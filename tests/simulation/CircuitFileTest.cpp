@@ -1,6 +1,6 @@
 #include "TestHelpers.h"
-#include "document/cCircuitFile.h"
 #include "simulation/SampleCircuits.h"
+#include "simulation/cCircuitFile.h"
 
 #include <gtest/gtest.h>
 

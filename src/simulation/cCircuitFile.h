@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/cCircuitFormat.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,15 +14,6 @@ class QIODevice;
 namespace logivane {
 
 class TMacro;
-
-/// The circuit file's header values and descriptor keys.
-namespace CircuitFile {
-constexpr std::uint16_t Version = 50397;
-constexpr std::uint8_t Revision = 34;
-constexpr std::int32_t MacroNameId = 100;
-constexpr std::int32_t DatasheetId = 101;
-constexpr std::int32_t HelpTopicId = 102;
-}  // namespace CircuitFile
 
 /// How reading a circuit file ended.
 enum class TCircuitReadOutcome { Read, Missing, LaterVersion, NotCircuitFile, Unreadable };
