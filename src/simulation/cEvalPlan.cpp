@@ -326,8 +326,6 @@ std::unique_ptr<TEvalPlan> TEvalPlan::Compile(const std::vector<TDevice*>& order
     return nullptr;
   }
   std::unique_ptr<TEvalPlan> plan(new TEvalPlan);
-  plan->FPinStamp = TPin::Destructions();
-  plan->FNetStamp = TNet::Dissolutions();
   TBuilder builder(*plan);
   if (!builder.AddDevices(order)) {
     return nullptr;
@@ -481,10 +479,6 @@ void TEvalPlan::KeepDrivers() {
       FClearedSlots.push_back(s);
     }
   }
-}
-
-bool TEvalPlan::Current() const {
-  return FPinStamp == TPin::Destructions() && FNetStamp == TNet::Dissolutions();
 }
 
 void TEvalPlan::ClearDrivers() {

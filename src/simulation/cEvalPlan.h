@@ -1,6 +1,7 @@
 #pragma once
 
 #include "simulation/cDevice.h"
+#include "simulation/cSimEngine.h"
 
 #include <cstdint>
 #include <memory>
@@ -38,10 +39,11 @@ class TFlipFlop;
  * A level is compiled only when every device of its order is a gate, tri-state buffer or
  * flip-flop and every net they reach is gathered; otherwise `Compile` returns null and the
  * container evaluates device by device. The plan holds raw pointers to the objects, so it is
- * trusted only while no pin has been destroyed and no net dissolved since it was compiled
- * (`Current`); the container publishes and drops it before its order changes.
+ * trusted only while the wiring of its level is unchanged (see `TStructureStamp`); the
+ * container publishes and drops it before its order changes, and compiles it again when its
+ * wiring changed.
  */
-class TEvalPlan {
+class TEvalPlan final : public TSimEngine {
 public:
   enum class TKind : std::uint8_t { Not, And, Nand, Or, Nor, Xor, Xnor, TriState, RS, D, JK };
 
@@ -55,23 +57,15 @@ public:
                                             const std::vector<TWire*>& wires,
                                             const std::vector<TSolder*>& solders);
 
-  /// Whether the objects the plan points at are all still there.
-  bool Current() const;
-  /// What the container's `ClearDrivers` does to the level, for a compiled level.
-  void ClearDrivers();
-  /// Advances the level's sources once and drives their levels, in order; those the plan does
-  /// not drive itself calculate through the objects. Adds one evaluation per source.
-  void CalculateSources(std::uint64_t& evaluations);
-  /// The settle loop of the container (see `TMacro::Settle`); adds the device evaluations to
-  /// `evaluations` and returns the number of passes.
-  int Settle(SimResult& total, bool displayed, int maxPasses, std::uint64_t& evaluations);
-  /// Loads the masters of the clocked flip-flops, as their `SetSlaveInputs` after a settle loop.
-  void LatchFlipFlops();
-  /// Lets the level's indicators latch what their pins show, in order; adds one evaluation
-  /// each.
-  void CalculateIndicators(std::uint64_t& evaluations);
-  /// Makes every pin, wire and joint of the plan show what the plan holds.
-  void Publish();
+  bool Compiled() const override { return true; }
+  /// A compiled level holds no sub-circuits.
+  void ClearDrivers() override;
+  /// Sources the plan does not drive itself calculate through the objects.
+  void CalculateSources(std::uint64_t& evaluations) override;
+  int Settle(SimResult& total, bool displayed, int maxPasses, std::uint64_t& evaluations) override;
+  void LatchFlipFlops() override;
+  void CalculateIndicators(std::uint64_t& evaluations) override;
+  void Publish() override;
 
 private:
   /// What the passes keep of a device; its object is in `FDeviceObjects`.
@@ -299,9 +293,6 @@ private:
   bool FRevisit = false;
   /// Whether every device may be skipped while its inputs hold.
   bool FAllSkippable = false;
-
-  std::uint64_t FPinStamp = 0;
-  std::uint64_t FNetStamp = 0;
 };
 
 }  // namespace logivane

@@ -1,6 +1,7 @@
 // The compiled evaluation plan against the device-by-device reference: random circuits, stepped
 // side by side, must agree on every pin, wire, driver and fault.
 
+#include "SampleCircuits.h"
 #include "TestHelpers.h"
 #include "simulation/cFlipFlop.h"
 #include "simulation/cinput.h"
@@ -342,23 +343,56 @@ void ExpectSameSteps(std::uint32_t seed, TCoverage& coverage) {
   }
 }
 
-TEST(EvalPlan, WiringChangedBehindTheOrdersBackLeavesThePlanUnused) {
-  // An edit that skips the rebuild must not leave the plan pointing at a destroyed wire.
-  std::unique_ptr<TMacro> circuits[] = {test::FullAdder(), test::FullAdder()};
-  circuits[0]->Interpreted = true;
-  circuits[0]->Reset();
-  ASSERT_TRUE(circuits[1]->Compiled());
-  for (const auto& circuit : circuits) {
-    test::SourceAt(*circuit, 0)->Level = 1;
-    test::SettledStep(*circuit);
-    circuit->Wires().DeleteChild(circuit->Wires().Child(0));
+/// A counter stepped device by device and the same counter compiled, which keeps its levels and
+/// states to itself between steps.
+struct TCounterPair {
+  std::unique_ptr<TMacro> Reference = test::Counter();
+  std::unique_ptr<TMacro> Compiled = test::Counter();
+
+  TCounterPair() {
+    Reference->Interpreted = true;
+    Reference->Reset();
   }
-  EXPECT_FALSE(circuits[1]->Compiled());
-  for (const auto& circuit : circuits) {
-    test::SourceAt(*circuit, 1)->Level = 1;
-    test::SettledStep(*circuit);
+  void Advance(int steps) {
+    for (int i = 0; i < steps; ++i) {
+      StepCircuit(*Reference);
+      AdvanceCircuit(*Compiled);
+    }
   }
-  EXPECT_EQ(TFlattened(*circuits[0]).State(), TFlattened(*circuits[1]).State());
+  void ExpectSame() {
+    StepCircuit(*Reference);
+    StepCircuit(*Compiled);
+    EXPECT_EQ(TFlattened(*Reference).State(), TFlattened(*Compiled).State());
+  }
+};
+
+TEST(EvalPlan, ObjectsGoingElsewhereLeaveThePlanAndWhatItHoldsAlone) {
+  // Pins and nets destroyed on another level or in no level at all, as undo, redo and copy
+  // destroy them, are none of the plan's business.
+  TCounterPair counters;
+  ASSERT_TRUE(counters.Compiled->Compiled());
+  counters.Advance(5);
+  std::make_unique<T2AndGate>().reset();
+  test::FullAdder().reset();
+  auto other = test::Counter();
+  other->Wires().DeleteChild(other->Wires().Child(0));
+  EXPECT_TRUE(counters.Compiled->Compiled());
+  counters.Advance(3);
+  counters.ExpectSame();
+}
+
+TEST(EvalPlan, WiringChangedBehindTheOrdersBackIsCompiledAgainWithoutLosingState) {
+  // An edit that skips the rebuild must not leave the plan pointing at a destroyed wire, nor
+  // lose the states it had not published yet.
+  TCounterPair counters;
+  counters.Advance(5);
+  for (TMacro* circuit : {counters.Reference.get(), counters.Compiled.get()}) {
+    circuit->Wires().DeleteChild(circuit->Wires().Child(circuit->Wires().Count() - 1));
+  }
+  EXPECT_FALSE(counters.Compiled->Compiled());
+  counters.Advance(3);
+  EXPECT_TRUE(counters.Compiled->Compiled());
+  counters.ExpectSame();
 }
 
 /// Ten shards of the search, so that a parallel test run spreads them.
