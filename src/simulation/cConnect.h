@@ -19,6 +19,12 @@ class TWire;
 /// A logic level: 0 low, 1 high. Readers treat 1 or more as high and negative values as neither.
 using TLevel = std::int32_t;
 
+/// Whether a device driving a pin last driven by `driver` fights over it: the one rule of bus
+/// contention, for the objects and for a compiled level alike.
+inline bool Fights(const TDevice* driver, const TDevice* device) {
+  return driver && driver != device;
+}
+
 enum TPinKind : std::int32_t { PinNeutral = 0, PinInput = 1, PinOutput = 2, PinTriState = 3 };
 
 /**
@@ -78,7 +84,7 @@ public:
   /// Whether a device other than `device` has driven this pin's net since the drivers were
   /// last cleared. Every device asks this before it drives a net, so a short between two
   /// drivers is found the same way whichever device meets it.
-  bool DrivenByOther(const TDevice* device) const { return Driver && Driver != device; }
+  inline bool DrivenByOther(const TDevice* device) const;
   void OffsetBy(QPoint offset);
 
   /// The gathered net this pin belongs to, or null while driving it searches the wires.
@@ -305,6 +311,10 @@ bool TPin::SetValue(TDevice* driver, TLevel value) {
   }
   const bool netChanged = FNet ? FNet->Drive(driver, value) : Wire->Propagate(driver, value);
   return netChanged || changed;
+}
+
+bool TPin::DrivenByOther(const TDevice* device) const {
+  return Fights(Driver, device);
 }
 
 bool TPin::IsNetVisited() const {
