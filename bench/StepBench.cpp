@@ -2,6 +2,7 @@
 // evaluations per second as the containers count them.
 
 #include "circuits/BenchCircuits.h"
+#include "simulation/cGateDevice.h"
 #include "simulation/cRunControl.h"
 
 #include <benchmark/benchmark.h>
@@ -49,6 +50,15 @@ BENCHMARK(BM_AdderArray)
     ->ArgsProduct({{1, 16, 64}, {0}})
     ->Args({64, 1})
     ->Unit(benchmark::kMicrosecond);
+
+// The array after a gate outside it was destroyed, as undo, redo and copy destroy whole circuits
+// beside the one shown: it must step as fast as before.
+void BM_AdderArrayAfterUnrelatedGateDestroyed(benchmark::State& state) {
+  const auto root = bench::AdderArray(static_cast<int>(state.range(0)));
+  std::make_unique<T2AndGate>().reset();
+  MeasureSteps(state, *root);
+}
+BENCHMARK(BM_AdderArrayAfterUnrelatedGateDestroyed)->Args({64, 0})->Unit(benchmark::kMicrosecond);
 
 void BM_InverterChain(benchmark::State& state) {
   const auto root = bench::InverterChain(static_cast<int>(state.range(0)));

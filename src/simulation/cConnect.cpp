@@ -4,7 +4,6 @@
 #include "document/cSerializeWriter.h"
 
 #include <algorithm>
-#include <atomic>
 
 namespace logivane {
 
@@ -73,23 +72,14 @@ TPin::TPin(std::int32_t kind) : TPin() {
   Kind = kind;
 }
 
-namespace {
-
-std::atomic<std::uint64_t> PinDestructions{0};
-
-}  // namespace
-
 TPin::~TPin() {
-  PinDestructions.fetch_add(1, std::memory_order_relaxed);
+  // Its device may be half gone already: nothing the level keeps of it can be written back.
+  CountChange(false);
   TNet::DissolveNetOf(*this);
   // A wire may hold this pin at both ends; leave no end pointing here.
   while (Wire && Wire->HasEnd(this)) {
     Wire->DetachEnd(this);
   }
-}
-
-std::uint64_t TPin::Destructions() {
-  return PinDestructions.load(std::memory_order_relaxed);
 }
 
 void TPin::Write(TSerializeWriter& writer) const {
@@ -118,6 +108,7 @@ bool TPin::ReferencesConsistent() const {
 
 void TPin::AttachWire(TWire* wire) {
   if (!Wire) {
+    CountChange(true);
     TNet::DissolveNetOf(*this);
     Wire = wire;
   }
@@ -125,6 +116,7 @@ void TPin::AttachWire(TWire* wire) {
 
 void TPin::DetachWire(const TWire* wire) {
   if (Wire == wire) {
+    CountChange(true);
     TNet::DissolveNetOf(*this);
     Wire = nullptr;
   }

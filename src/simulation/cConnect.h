@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_set>
 #include <vector>
@@ -18,7 +19,41 @@ class TWire;
 /// A logic level: 0 low, 1 high. Readers treat 1 or more as high and negative values as neither.
 using TLevel = std::int32_t;
 
+/// Whether a device driving a pin last driven by `driver` fights over it: the one rule of bus
+/// contention, for the objects and for a compiled level alike.
+inline bool Fights(const TDevice* driver, const TDevice* device) {
+  return driver && driver != device;
+}
+
 enum TPinKind : std::int32_t { PinNeutral = 0, PinInput = 1, PinOutput = 2, PinTriState = 3 };
+
+/**
+ * @brief Counts the changes to the wiring of one circuit level, so that what the level keeps
+ * of its objects for speed (its compiled plan, its list of pins) knows when to collect again.
+ *
+ * The level's gathered nets and the pins it collected hold it: relinking or destroying one of
+ * them counts here and nowhere else, so a change on another level, or to objects in no level
+ * at all (an undo state, the clipboard), leaves this level's plan standing. Shared, so that a
+ * pin that outlives its level still has something to count on.
+ */
+class TStructureStamp {
+public:
+  std::uint64_t Changes() const { return FChanges; }
+  /// Counts a change about to be made. While every object is still whole (`intact`), the
+  /// level may first write back what it keeps of them; see `BeforeChange`.
+  void Count(bool intact) {
+    if (intact && BeforeChange) {
+      BeforeChange();
+    }
+    ++FChanges;
+  }
+
+  /// Called before a change to the objects while they are all still whole.
+  std::function<void()> BeforeChange;
+
+private:
+  std::uint64_t FChanges = 0;
+};
 
 /**
  * @brief A connection point of a device, an 8 x 8 square.
@@ -49,14 +84,18 @@ public:
   /// Whether a device other than `device` has driven this pin's net since the drivers were
   /// last cleared. Every device asks this before it drives a net, so a short between two
   /// drivers is found the same way whichever device meets it.
-  bool DrivenByOther(const TDevice* device) const { return Driver && Driver != device; }
+  inline bool DrivenByOther(const TDevice* device) const;
   void OffsetBy(QPoint offset);
 
   /// The gathered net this pin belongs to, or null while driving it searches the wires.
   const TNet* Net() const { return FNet; }
-  /// How many pins have been destroyed so far. Lists of pins kept for speed compare it with
-  /// the count they were collected at, to know that none of their pins can have gone.
-  static std::uint64_t Destructions();
+  /// Makes this pin count its destruction and relinking on `level`, the level that keeps it
+  /// in a list.
+  void JoinLevel(const std::shared_ptr<TStructureStamp>& level) {
+    if (FLevel != level) {
+      FLevel = level;
+    }
+  }
 
   TWire* Wire = nullptr;
   std::int32_t Kind = PinNeutral;
@@ -66,7 +105,14 @@ public:
 
 private:
   friend class TNet;
+  void CountChange(bool intact) {
+    if (FLevel) {
+      FLevel->Count(intact);
+    }
+  }
+
   TNet* FNet = nullptr;
+  std::shared_ptr<TStructureStamp> FLevel;
 };
 
 /// A pin tied to a partner pin across a sub-circuit boundary: an outline pin and a tag's pin.
@@ -196,8 +242,9 @@ private:
 class TNet {
 public:
   /// Gathers the net of `wire` unless it already has one or does not qualify; `level` holds
-  /// the wires and joints of the container.
-  static void Gather(TWire& wire, const std::unordered_set<const TGraphicObject*>& level);
+  /// the wires and joints of the container, whose changes `stamp` counts.
+  static void Gather(TWire& wire, const std::unordered_set<const TGraphicObject*>& level,
+                     const std::shared_ptr<TStructureStamp>& stamp);
   /// Takes every part out of `net` and destroys it.
   static void Dissolve(TNet* net) noexcept;
   /// Dissolves the net of `part`, a pin, wire or joint whose links are about to change.
@@ -236,9 +283,6 @@ public:
   const std::vector<TPin*>& Pins() const { return FPins; }
   const std::vector<TWire*>& Wires() const { return FWires; }
   const std::vector<TSolder*>& Solders() const { return FSolders; }
-  /// How many nets have been dissolved so far. What is compiled from the nets compares it with
-  /// the count it was compiled at, to know that none of their parts can have gone.
-  static std::uint64_t Dissolutions();
 
   /// The wire and joint `Propagate` and `FindPinOfKind`, walked without recursion.
   static bool PropagateFrom(TGraphicObject& start, TDevice* driver, TLevel value);
@@ -252,6 +296,8 @@ private:
   std::vector<TPin*> FPins;
   std::vector<TWire*> FWires;
   std::vector<TSolder*> FSolders;
+  /// The level that gathered the net, which its dissolution changes.
+  std::shared_ptr<TStructureStamp> FLevel;
 };
 
 // Every device drives its outputs through these in every pass, so they are inline.
@@ -265,6 +311,10 @@ bool TPin::SetValue(TDevice* driver, TLevel value) {
   }
   const bool netChanged = FNet ? FNet->Drive(driver, value) : Wire->Propagate(driver, value);
   return netChanged || changed;
+}
+
+bool TPin::DrivenByOther(const TDevice* device) const {
+  return Fights(Driver, device);
 }
 
 bool TPin::IsNetVisited() const {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <typeinfo>
 #include <vector>
 
 namespace logivane {
@@ -20,6 +21,21 @@ struct SimResult {
   bool Contention = false;
   bool Changed = false;
   bool Race = false;
+};
+
+/// The device rules that a compiled level follows itself, one per family of classes.
+enum class TLogicKind : std::uint8_t { Not, And, Nand, Or, Nor, Xor, Xnor, TriState, RS, D, JK };
+
+/// What a compiled level needs to know of a device class whose rule it follows: the rule and
+/// the pins. Only a device of exactly `Class` is compiled, as a derived class may compute
+/// otherwise.
+struct TPinLayout {
+  const std::type_info& Class;
+  TLogicKind Kind;
+  std::uint8_t Pins;
+  /// The outputs are pins [FirstOutput, EndOutput); every other pin is an input.
+  std::uint8_t FirstOutput;
+  std::uint8_t EndOutput;
 };
 
 /// What a container does with a device: the list it files it in and whether it is evaluated in
@@ -73,6 +89,8 @@ public:
   virtual bool IsClockedFlipFlop() const { return false; }
   /// Latches a clocked flip-flop once its container has settled.
   virtual void SetSlaveInputs() {}
+  /// The rule and pins of the device's class when a compiled level may follow its rule itself.
+  virtual const TPinLayout* Layout() const { return nullptr; }
 
   bool HasConnectedPin() const;
   TGraphicList& Pins() const { return *FPins; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "simulation/cDevice.h"
+#include "simulation/cSimEngine.h"
 
 #include <cstdint>
 #include <memory>
@@ -9,6 +10,7 @@
 
 namespace logivane {
 
+class TEvalPlanBuilder;
 class TFlipFlop;
 
 /**
@@ -31,19 +33,21 @@ class TFlipFlop;
  *   whoever looks at them (painting, the probe, a readout) does first.
  *
  * Most devices drive their nets alone. Such a device is evaluated again only once one of its
- * inputs changed, even from step to step (`FindSkippable`); its nets keep its driver mark
- * (`KeepDrivers`), and all pins of such a net share one level, so driving it is one store and
- * a note to its readers (`TNetState`).
+ * inputs changed, even from step to step (`TEvalPlanBuilder::FindSkippable`); its nets keep its
+ * driver mark
+ * (`TEvalPlanBuilder::KeepDrivers`), and all pins of such a net share one level, so driving it is
+ * one store and a note to its readers (`TNetState`).
  *
  * A level is compiled only when every device of its order is a gate, tri-state buffer or
  * flip-flop and every net they reach is gathered; otherwise `Compile` returns null and the
  * container evaluates device by device. The plan holds raw pointers to the objects, so it is
- * trusted only while no pin has been destroyed and no net dissolved since it was compiled
- * (`Current`); the container publishes and drops it before its order changes.
+ * trusted only while the wiring of its level is unchanged (see `TStructureStamp`); the
+ * container publishes and drops it before its order changes, and compiles it again when its
+ * wiring changed.
  */
-class TEvalPlan {
+class TEvalPlan final : public TSimEngine {
 public:
-  enum class TKind : std::uint8_t { Not, And, Nand, Or, Nor, Xor, Xnor, TriState, RS, D, JK };
+  using TKind = TLogicKind;
 
   /// Compiles `order`; `sources` are the level's sources in the order they advance,
   /// `indicators` its indicators in the order they latch, `levelPins` the pins of every device
@@ -55,23 +59,15 @@ public:
                                             const std::vector<TWire*>& wires,
                                             const std::vector<TSolder*>& solders);
 
-  /// Whether the objects the plan points at are all still there.
-  bool Current() const;
-  /// What the container's `ClearDrivers` does to the level, for a compiled level.
-  void ClearDrivers();
-  /// Advances the level's sources once and drives their levels, in order; those the plan does
-  /// not drive itself calculate through the objects. Adds one evaluation per source.
-  void CalculateSources(std::uint64_t& evaluations);
-  /// The settle loop of the container (see `TMacro::Settle`); adds the device evaluations to
-  /// `evaluations` and returns the number of passes.
-  int Settle(SimResult& total, bool displayed, int maxPasses, std::uint64_t& evaluations);
-  /// Loads the masters of the clocked flip-flops, as their `SetSlaveInputs` after a settle loop.
-  void LatchFlipFlops();
-  /// Lets the level's indicators latch what their pins show, in order; adds one evaluation
-  /// each.
-  void CalculateIndicators(std::uint64_t& evaluations);
-  /// Makes every pin, wire and joint of the plan show what the plan holds.
-  void Publish();
+  bool Compiled() const override { return true; }
+  /// A compiled level holds no sub-circuits.
+  void ClearDrivers() override;
+  /// Sources the plan does not drive itself calculate through the objects.
+  void CalculateSources(std::uint64_t& evaluations) override;
+  int Settle(SimResult& total, bool displayed, int maxPasses, std::uint64_t& evaluations) override;
+  void LatchFlipFlops() override;
+  void CalculateIndicators(std::uint64_t& evaluations) override;
+  void Publish() override;
 
 private:
   /// What the passes keep of a device; its object is in `FDeviceObjects`.
@@ -122,6 +118,10 @@ private:
     std::uint32_t ReadersFirst;
     std::uint32_t ReadersEnd;
     bool Shared;
+    /// Whether a device that may be skipped drives it alone. The objects evaluate every device
+    /// in every pass, so such a net ends every settle loop marked, however few passes
+    /// evaluated its driver here.
+    bool AlwaysMarked = false;
   };
   /// The state of a flip-flop, kept here while the plan runs and written back on `Publish`.
   struct TFlipFlopState {
@@ -161,13 +161,13 @@ private:
     const void* State;
     /// The slot of its output when the plan drives it, else -1.
     std::int32_t Slot;
-    /// Whether it drives the net of `Slot` alone (see `FindSkippable`).
+    /// Whether it drives the net of `Slot` alone (see `TEvalPlanBuilder::FindSkippable`).
     bool Alone = false;
     /// Its sequence in `FSequences` when the plan steps it itself, else -1.
     std::int32_t Sequence = -1;
   };
 
-  class TBuilder;
+  friend class TEvalPlanBuilder;
 
   TEvalPlan() = default;
 
@@ -184,7 +184,7 @@ private:
   /// `TDevice::DriveOutput` on slot `slot`.
   bool DriveOutput(const TPlanDevice& device, std::uint32_t slot, TLevel level);
   /// `DriveOutput` for a device that drives `net`, the net of `slot`, alone (see
-  /// `FindSkippable`).
+  /// `TEvalPlanBuilder::FindSkippable`).
   bool DriveAlone(std::uint32_t slot, std::int32_t net, TLevel level);
   /// Gives every slot of `net` the level `level`; true when one changed.
   bool ChangeNet(const TNetState& net, TLevel level);
@@ -213,18 +213,6 @@ private:
       FRevisit = true;
     }
   }
-  /// The output pins of a device of kind `kind`: [first, end) of its pin numbers.
-  static std::pair<std::uint32_t, std::uint32_t> OutputsOf(TKind kind);
-  /// The slots that share the net of `slot`, [first, end); `slot` alone without a net.
-  std::pair<std::uint32_t, std::uint32_t> NetSlots(std::uint32_t slot) const;
-  /// Per slot, whether one pin at most drives its net (a pin without a net counts as one).
-  std::vector<bool> SoleDriverSlots() const;
-  /// Finds the devices that may be skipped and the sources that drive their nets alone.
-  void FindSkippable();
-  /// Names the sole drivers in their nets' slots for good; see `FClearedSlots`.
-  void KeepDrivers();
-  /// Lets the pins of net `n`, driven alone, share one level if they hold one now.
-  void ShareLevel(std::uint32_t n);
 
   void StartPass();
   /// Evaluates every device that is not fresh, in order; returns the last that changed a pin.
@@ -273,7 +261,7 @@ private:
   std::vector<TSolder*> FOutsideSolders;
 
   /// The slots whose drivers a new step clears: all but those of nets a skippable device or a
-  /// source drives alone (see `KeepDrivers`).
+  /// source drives alone (see `TEvalPlanBuilder::KeepDrivers`).
   std::vector<std::uint32_t> FClearedSlots;
   /// The skippable flip-flops, whose state may change between two settle loops.
   std::vector<std::uint32_t> FStateful;
@@ -299,9 +287,6 @@ private:
   bool FRevisit = false;
   /// Whether every device may be skipped while its inputs hold.
   bool FAllSkippable = false;
-
-  std::uint64_t FPinStamp = 0;
-  std::uint64_t FNetStamp = 0;
 };
 
 }  // namespace logivane

@@ -67,14 +67,7 @@ TRSFlipFlop::TRSFlipFlop() {
 }
 
 SimResult TRSFlipFlop::Calculate() {
-  if (Input(PinS)) {
-    Q = 1;
-    NotQ = 0;
-  }
-  if (Input(PinR)) {
-    Q = 0;
-    NotQ = 1;
-  }
+  Latch([this](int pin) { return Input(pin); }, Q, NotQ);
   // The outputs are driven once, with the state reset leaves when both inputs are high.
   // Driving the set state and then the reset state would report a change in every pass, so a
   // circuit holding both inputs high would never settle, and the second drive would not reach
@@ -83,6 +76,11 @@ SimResult TRSFlipFlop::Calculate() {
   SimResult result;
   result.Changed = DriveOutputs(Q, NotQ);
   return result;
+}
+
+const TPinLayout* TRSFlipFlop::Layout() const {
+  static const TPinLayout layout{typeid(TRSFlipFlop), TLogicKind::RS, 4, 0, 2};
+  return &layout;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -107,30 +105,12 @@ void TClockedFlipFlop::Reset() {
   Initial = true;
 }
 
-SimResult TClockedFlipFlop::Calculate() {
+SimResult TClockedFlipFlop::Settle(TLevel passLevel) {
   SimResult result;
-  if (Input(PinPreset)) {
-    // A preset gives the flip-flop its first state as much as the clear after a reset does.
-    MasterQ = 1;
-    MasterNotQ = 0;
-    Initial = false;
-    result.Changed = DriveOutputs(1, 0);
-  } else if (Input(PinClear) || Initial) {
-    MasterQ = 0;
-    MasterNotQ = 1;
-    Initial = false;
-    result.Changed = DriveOutputs(0, 1);
-  }
-  return result;
-}
-
-SimResult TClockedFlipFlop::PassOrHold(TLevel passLevel) {
-  SimResult result;
-  if (Input(PinClock) == passLevel) {
-    result.Changed = DriveOutputs(MasterQ, MasterNotQ);
-  } else {
-    result.Changed = DriveOutputs(PinAt(0).Value, PinAt(1).Value);
-  }
+  result.Changed =
+      Evaluate([this](int pin) { return Input(pin); }, [this](int pin) { return PinAt(pin).Value; },
+               [this](TLevel q, TLevel notQ) { return DriveOutputs(q, notQ); }, passLevel, MasterQ,
+               MasterNotQ, Initial);
   return result;
 }
 
@@ -143,9 +123,9 @@ TDFlipFlop::TDFlipFlop() {
   CachePins();
 }
 
-SimResult TDFlipFlop::Calculate() {
-  const SimResult async = TClockedFlipFlop::Calculate();
-  return async.Changed ? async : PassOrHold(1);
+const TPinLayout* TDFlipFlop::Layout() const {
+  static const TPinLayout layout{typeid(TDFlipFlop), TLogicKind::D, 6, 0, 2};
+  return &layout;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -160,9 +140,9 @@ TJKFlipFlop::TJKFlipFlop() {
   CachePins();
 }
 
-SimResult TJKFlipFlop::Calculate() {
-  const SimResult async = TClockedFlipFlop::Calculate();
-  return async.Changed ? async : PassOrHold(0);
+const TPinLayout* TJKFlipFlop::Layout() const {
+  static const TPinLayout layout{typeid(TJKFlipFlop), TLogicKind::JK, 7, 0, 2};
+  return &layout;
 }
 
 LV_REGISTER_CLASS(TRSFlipFlop)

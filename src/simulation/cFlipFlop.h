@@ -46,6 +46,20 @@ public:
   TRSFlipFlop();
 
   SimResult Calculate() override;
+  const TPinLayout* Layout() const override;
+  /// What the latch `q`, `notQ` holds after an evaluation with the level of pin `k` given by
+  /// `input(k)`, for the device and a compiled level alike.
+  template <class F>
+  static void Latch(const F& input, TLevel& q, TLevel& notQ) {
+    if (input(PinS)) {
+      q = 1;
+      notQ = 0;
+    }
+    if (input(PinR)) {
+      q = 0;
+      notQ = 1;
+    }
+  }
 
 protected:
   int StoredPinCount() const override { return 4; }
@@ -63,8 +77,6 @@ public:
   enum : int { PinData = 2, PinClock = 3, PinClear = 4, PinPreset = 5 };
 
   void Reset() override;
-  /// The asynchronous part: preset, else clear (or the first evaluation after a reset).
-  SimResult Calculate() override;
   void SetSlaveInputs() override = 0;
   bool IsClockedFlipFlop() const override { return true; }
 
@@ -73,20 +85,53 @@ public:
   /// The next evaluation forces the cleared state once.
   bool Initial = true;
 
+  /// One evaluation, for the device and a compiled level alike: the asynchronous part
+  /// (preset, else clear or the first evaluation after a reset) and, unless it changed a pin,
+  /// the clocked part, in which the outputs take the master while the clock is at `passLevel`
+  /// and hold their own levels otherwise. `input(k)` gives the level of input pin `k`,
+  /// `output(k)` the level output pin `k` shows, and `drive(q, notQ)` drives both outputs and
+  /// tells whether either pin changed.
+  template <class In, class Out, class Drive>
+  static bool Evaluate(const In& input, const Out& output, const Drive& drive, TLevel passLevel,
+                       TLevel& masterQ, TLevel& masterNotQ, bool& initial) {
+    if (input(PinPreset)) {
+      masterQ = 1;
+      masterNotQ = 0;
+      initial = false;
+      if (drive(1, 0)) {
+        return true;
+      }
+    } else if (input(PinClear) || initial) {
+      masterQ = 0;
+      masterNotQ = 1;
+      initial = false;
+      if (drive(0, 1)) {
+        return true;
+      }
+    }
+    if (input(PinClock) == passLevel) {
+      return drive(masterQ, masterNotQ);
+    }
+    return drive(output(0), output(1));
+  }
+
 protected:
   TClockedFlipFlop();
-  /// The clocked part of `Calculate`: the outputs take the master while the clock is at
-  /// `passLevel` and hold their own levels otherwise.
-  SimResult PassOrHold(TLevel passLevel);
+  /// `Evaluate` on this device's pins and state.
+  SimResult Settle(TLevel passLevel);
 };
 
 /// D-type flip-flop: Q takes D on the rising clock edge.
 class TDFlipFlop : public TClockedFlipFlop {
   LV_PERSISTENT(TDFlipFlop)
 public:
+  /// The clock level at which the outputs take the master.
+  static constexpr TLevel PassLevel = 1;
+
   TDFlipFlop();
 
-  SimResult Calculate() override;
+  SimResult Calculate() override { return Settle(PassLevel); }
+  const TPinLayout* Layout() const override;
   void SetSlaveInputs() override {
     LoadMaster([this](int pin) { return Input(pin); }, MasterQ, MasterNotQ);
   }
@@ -112,9 +157,12 @@ class TJKFlipFlop : public TClockedFlipFlop {
 public:
   enum : int { PinK = 6 };
 
+  static constexpr TLevel PassLevel = 0;
+
   TJKFlipFlop();
 
-  SimResult Calculate() override;
+  SimResult Calculate() override { return Settle(PassLevel); }
+  const TPinLayout* Layout() const override;
   void SetSlaveInputs() override {
     LoadMaster([this](int pin) { return Input(pin); }, MasterQ, MasterNotQ);
   }

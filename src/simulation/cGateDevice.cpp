@@ -60,8 +60,9 @@ void AddOrBody(TDevice& device) {
 // ---------------------------------------------------------------------------------------------
 // TGateDevice
 
-TGateDevice::TGateDevice(TBody body, bool bubble, std::int32_t inputs, const QString& helpTopic)
-    : InputCount(inputs) {
+TGateDevice::TGateDevice(TLogicKind kind, TBody body, bool bubble, std::int32_t inputs,
+                         const QString& helpTopic)
+    : InputCount(inputs), Kind(kind) {
   HelpTopic = helpTopic;
   CanResize = false;
 
@@ -122,85 +123,45 @@ void TGateDevice::Read(TSerializeReader& reader) {
   CachePins(*this, FPinAt, InputCount + 1);
 }
 
-TNotGate::TNotGate() : TGateDevice(TBody::Not, true, 1, QStringLiteral("GateInverter.htm")) {
+SimResult TGateDevice::Calculate() {
+  return DriveOutput(*FPinAt[0], Level(Kind, InputCount, [this](int k) { return In(k); }));
 }
 
-SimResult TNotGate::Calculate() {
-  return Drive(In(1) ^ 1);
+TNotGate::TNotGate()
+    : TGateDevice(TLogicKind::Not, TBody::Not, true, 1, QStringLiteral("GateInverter.htm")) {
+}
+
+const TPinLayout* TNotGate::Layout() const {
+  static const TPinLayout layout{typeid(TNotGate), TLogicKind::Not, 2, 0, 1};
+  return &layout;
 }
 
 TAndGate::TAndGate(std::int32_t inputs)
-    : TGateDevice(TBody::And, false, inputs, QStringLiteral("GateAND.htm")) {
-}
-
-SimResult TAndGate::Calculate() {
-  TLevel level = 1;
-  for (int k = 1; k <= InputCount; ++k) {
-    level &= In(k);
-  }
-  return Drive(level);
+    : TGateDevice(TLogicKind::And, TBody::And, false, inputs, QStringLiteral("GateAND.htm")) {
 }
 
 TNandGate::TNandGate(std::int32_t inputs)
-    : TGateDevice(TBody::And, true, inputs, QStringLiteral("GateNAND.htm")) {
-}
-
-SimResult TNandGate::Calculate() {
-  TLevel level = 1;
-  for (int k = 1; k <= InputCount; ++k) {
-    level &= In(k);
-  }
-  return Drive(level ^ 1);
+    : TGateDevice(TLogicKind::Nand, TBody::And, true, inputs, QStringLiteral("GateNAND.htm")) {
 }
 
 TOrGate::TOrGate(std::int32_t inputs)
-    : TGateDevice(TBody::Or, false, inputs, QStringLiteral("GateOR.htm")) {
-}
-
-SimResult TOrGate::Calculate() {
-  TLevel level = 0;
-  for (int k = 1; k <= InputCount; ++k) {
-    level |= In(k);
-  }
-  return Drive(level);
+    : TGateDevice(TLogicKind::Or, TBody::Or, false, inputs, QStringLiteral("GateOR.htm")) {
 }
 
 TNorGate::TNorGate(std::int32_t inputs)
-    : TGateDevice(TBody::Or, true, inputs, QStringLiteral("GateNOR.htm")) {
-}
-
-SimResult TNorGate::Calculate() {
-  TLevel level = 0;
-  for (int k = 1; k <= InputCount; ++k) {
-    level |= In(k);
-  }
-  return Drive(level ^ 1);
+    : TGateDevice(TLogicKind::Nor, TBody::Or, true, inputs, QStringLiteral("GateNOR.htm")) {
 }
 
 TXorGate::TXorGate(std::int32_t inputs)
-    : TGateDevice(TBody::Xor, false, inputs, QStringLiteral("GateXOR.htm")) {
-}
-
-SimResult TXorGate::Calculate() {
-  return Drive(In(1) ^ In(2));
+    : TGateDevice(TLogicKind::Xor, TBody::Xor, false, inputs, QStringLiteral("GateXOR.htm")) {
 }
 
 TXnorGate::TXnorGate(std::int32_t inputs)
-    : TGateDevice(TBody::Xor, true, inputs, QStringLiteral("GateXNOR.htm")) {
-}
-
-SimResult TXnorGate::Calculate() {
-  return Drive(In(1) ^ In(2) ^ 1);
+    : TGateDevice(TLogicKind::Xnor, TBody::Xor, true, inputs, QStringLiteral("GateXNOR.htm")) {
 }
 
 // ---------------------------------------------------------------------------------------------
 // TTriState
-
-namespace {
-
-enum : std::size_t { TriData = 0, TriOutput = 1, TriEnable = 2 };
-
-}  // namespace
 
 TTriState::TTriState() {
   HelpTopic = QStringLiteral("tristate.htm");
@@ -222,22 +183,24 @@ void TTriState::Read(TSerializeReader& reader) {
 
 SimResult TTriState::Calculate() {
   SimResult result;
-  if ((FPinAt[TriEnable]->Value & 1) == 0) {
+  if ((FPinAt[PinEnable]->Value & 1) == 0) {
     return result;  // not driving: the net keeps whatever level it has
   }
-  TPin* output = FPinAt[TriOutput];
-  if (output->DrivenByOther(this)) {
-    // Somebody else drove this net in this step.
+  TPin* output = FPinAt[PinOutput];
+  if (ActionOn(output->Driver, this) == TAction::Fight) {
     result.Changed = true;
     Contention = true;
-    output->Driver = nullptr;
-    return result;
+  } else {
+    result.Changed = output->SetValue(this, FPinAt[PinData]->Value & 1);
   }
-  result.Changed = output->SetValue(this, FPinAt[TriData]->Value & 1);
-  // Our own mark must not look like another driver in the next pass; the rest of the net
-  // keeps it, so other drivers still see us.
   output->Driver = nullptr;
   return result;
+}
+
+const TPinLayout* TTriState::Layout() const {
+  static const TPinLayout layout{typeid(TTriState), TLogicKind::TriState, 3, PinOutput,
+                                 PinOutput + 1};
+  return &layout;
 }
 
 LV_REGISTER_CLASS(TNotGate)

@@ -16,18 +16,47 @@ namespace logivane {
 class TGateDevice : public TDevice {
 public:
   void Read(TSerializeReader& reader) override;
+  SimResult Calculate() override;
+
+  /// The output of a gate of `kind` (a gate kind) whose inputs `in(1)` to `in(inputs)` read 0
+  /// or 1: the rule of every gate class, and of a compiled level evaluating one.
+  template <class In>
+  static TLevel Level(TLogicKind kind, int inputs, const In& in) {
+    TLevel level = 0;
+    switch (kind) {
+      case TLogicKind::Not:
+        return in(1) ^ 1;
+      case TLogicKind::And:
+      case TLogicKind::Nand:
+        level = 1;
+        for (int k = 1; k <= inputs; ++k) {
+          level &= in(k);
+        }
+        return level ^ (kind == TLogicKind::Nand);
+      case TLogicKind::Or:
+      case TLogicKind::Nor:
+        for (int k = 1; k <= inputs; ++k) {
+          level |= in(k);
+        }
+        return level ^ (kind == TLogicKind::Nor);
+      default:
+        return in(1) ^ in(2) ^ (kind == TLogicKind::Xnor);
+    }
+  }
 
   std::int32_t InputCount = 0;
+  /// Which gate this is.
+  const TLogicKind Kind;
 
 protected:
   enum class TBody : std::uint8_t { Not, And, Or, Xor };
 
-  /// Builds the symbol and pins of a gate of `body` with `inputs` inputs.
+  /// Builds the symbol and pins of a gate of `kind` drawn as `body` with `inputs` inputs.
   /// `helpTopic` is best a literal, so that thousands of gates share one string.
-  TGateDevice(TBody body, bool bubble, std::int32_t inputs, const QString& helpTopic);
+  TGateDevice(TLogicKind kind, TBody body, bool bubble, std::int32_t inputs,
+              const QString& helpTopic);
 
   TLevel In(int k) const { return FPinAt[static_cast<std::size_t>(k)]->Value & 1; }
-  SimResult Drive(TLevel level) { return DriveOutput(*FPinAt[0], level); }
 
 private:
   /// The pins in pin order, so that evaluation reaches each with one load.
@@ -38,63 +67,38 @@ class TNotGate final : public TGateDevice {
   LV_PERSISTENT(TNotGate)
 public:
   TNotGate();
-  SimResult Calculate() override;
+  const TPinLayout* Layout() const override;
 };
 
-class TAndGate : public TGateDevice {
-public:
-  SimResult Calculate() override;
+/// A family of gates of one kind and symbol, whatever their number of inputs.
+#define LV_GATE_FAMILY(FamilyT, KindV)                          \
+  class FamilyT : public TGateDevice {                          \
+  public:                                                       \
+    static constexpr TLogicKind FamilyKind = TLogicKind::KindV; \
+                                                                \
+  protected:                                                    \
+    explicit FamilyT(std::int32_t inputs);                      \
+  };
 
-protected:
-  explicit TAndGate(std::int32_t inputs);
-};
+LV_GATE_FAMILY(TAndGate, And)
+LV_GATE_FAMILY(TNandGate, Nand)
+LV_GATE_FAMILY(TOrGate, Or)
+LV_GATE_FAMILY(TNorGate, Nor)
+LV_GATE_FAMILY(TXorGate, Xor)
+LV_GATE_FAMILY(TXnorGate, Xnor)
 
-class TNandGate : public TGateDevice {
-public:
-  SimResult Calculate() override;
-
-protected:
-  explicit TNandGate(std::int32_t inputs);
-};
-
-class TOrGate : public TGateDevice {
-public:
-  SimResult Calculate() override;
-
-protected:
-  explicit TOrGate(std::int32_t inputs);
-};
-
-class TNorGate : public TGateDevice {
-public:
-  SimResult Calculate() override;
-
-protected:
-  explicit TNorGate(std::int32_t inputs);
-};
-
-class TXorGate : public TGateDevice {
-public:
-  SimResult Calculate() override;
-
-protected:
-  explicit TXorGate(std::int32_t inputs);
-};
-
-class TXnorGate : public TGateDevice {
-public:
-  SimResult Calculate() override;
-
-protected:
-  explicit TXnorGate(std::int32_t inputs);
-};
+#undef LV_GATE_FAMILY
 
 /// The registered gates: one class per family and input count.
-#define LV_GATE(ClassT, FamilyT, Inputs) \
-  class ClassT final : public FamilyT {  \
-    LV_PERSISTENT(ClassT)                \
-  public:                                \
-    ClassT() : FamilyT(Inputs) {}        \
+#define LV_GATE(ClassT, FamilyT, Inputs)                                              \
+  class ClassT final : public FamilyT {                                               \
+    LV_PERSISTENT(ClassT)                                                             \
+  public:                                                                             \
+    ClassT() : FamilyT(Inputs) {}                                                     \
+    const TPinLayout* Layout() const override {                                       \
+      static const TPinLayout layout{typeid(ClassT), FamilyKind, (Inputs) + 1, 0, 1}; \
+      return &layout;                                                                 \
+    }                                                                                 \
   };
 
 LV_GATE(T2AndGate, TAndGate, 2)
@@ -123,10 +127,21 @@ LV_GATE(T2XnorGate, TXnorGate, 2)
 class TTriState final : public TDevice {
   LV_PERSISTENT(TTriState)
 public:
+  enum : int { PinData = 0, PinOutput = 1, PinEnable = 2 };
+
+  /// What an enabled buffer does on finding the net's last driver `driver`: drive its data,
+  /// or report a fight. Either way it leaves no mark of its own on its output pin, so that
+  /// the next pass does not take it for another driver; the rest of the net keeps the mark.
+  enum class TAction : std::uint8_t { Drive, Fight };
+  static TAction ActionOn(const TDevice* driver, const TDevice* buffer) {
+    return Fights(driver, buffer) ? TAction::Fight : TAction::Drive;
+  }
+
   TTriState();
 
   void Read(TSerializeReader& reader) override;
   SimResult Calculate() override;
+  const TPinLayout* Layout() const override;
 
 private:
   std::array<TPin*, 3> FPinAt{};

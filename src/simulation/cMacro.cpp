@@ -2,7 +2,7 @@
 
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
-#include "simulation/cEvalPlan.h"
+#include "simulation/cSimEngine.h"
 #include "simulation/cTagDevice.h"
 
 #include <algorithm>
@@ -78,7 +78,14 @@ TMacro::TMacro()
       FWires(std::make_unique<TGraphicList>()),
       FSolders(std::make_unique<TGraphicList>()),
       FInputs(std::make_unique<TGraphicList>()),
-      FOutputs(std::make_unique<TGraphicList>()) {
+      FOutputs(std::make_unique<TGraphicList>()),
+      FStructure(std::make_shared<TStructureStamp>()) {
+  // Rewiring publishes first, so that the plan's levels and states outlive it.
+  FStructure->BeforeChange = [this] {
+    if (FEngine && FEngineStamp == FStructure->Changes()) {
+      FEngine->Publish();
+    }
+  };
   GeometryStored = true;
   PinsVisible = true;
   CanResize = false;
@@ -94,7 +101,11 @@ TMacro::TMacro()
   Add(std::move(name));
 }
 
-TMacro::~TMacro() = default;
+TMacro::~TMacro() {
+  // The contents go after this: their pins must not reach back into a circuit half gone.
+  FStructure->BeforeChange = nullptr;
+  FEngine.reset();
+}
 
 void TMacro::Write(TSerializeWriter& writer) const {
   TDevice::Write(writer);
@@ -249,7 +260,8 @@ void TMacro::DeleteChild(TGraphicObject* object) {
 }
 
 void TMacro::ForgetOrder() {
-  FPlan.reset();
+  FEngine.reset();
+  FOrderBuilt = false;
   FEvalOrder.clear();
   FClockedFlipFlops.clear();
   FSubCircuits.clear();
@@ -261,7 +273,7 @@ void TMacro::Forget(const TGraphicObject* object) {
   const auto same = [object](const TDevice* device) {
     return static_cast<const TGraphicObject*>(device) == object;
   };
-  DropPlan();  // while the object is still there to be written
+  RetireEngine();  // while the object is still there to be written
   std::erase_if(FEvalOrder, same);
   std::erase_if(FClockedFlipFlops, same);
   std::erase_if(FSubCircuits, same);

@@ -13,7 +13,7 @@
 
 namespace logivane {
 
-class TEvalPlan;
+class TSimEngine;
 class TTagDevice;
 
 /**
@@ -111,7 +111,8 @@ public:
   std::uint64_t Evaluations() const { return FEvaluations; }
   /// `Evaluations` of this container and of every sub-circuit below it.
   std::uint64_t TotalEvaluations() const;
-  /// Whether the last built order was compiled and the plan is still current.
+  /// Whether the level runs through a compiled plan that is still current. A plan that a
+  /// change to this level's wiring made stale is compiled again when the level is next used.
   bool Compiled() const;
   /// Makes the pins, wires and joints of this level and every level below show the last
   /// step's levels. A compiled level keeps them in its plan during a step; see `TEvalPlan`.
@@ -147,22 +148,16 @@ private:
   /// Clears the drivers of every pin inside, device by device.
   void ClearContentDrivers();
   void CollectLevelPins();
-  void CompilePlan();
-  /// The compiled plan when it may be used, dropping it once its objects may have gone.
-  TEvalPlan* UsablePlan();
-  /// Publishes the plan, while its objects are all there, and drops it.
-  void DropPlan();
+  /// The engine for the next step; chooses one anew once the wiring of this level changed,
+  /// `Interpreted` was switched, or the engine was retired.
+  TSimEngine& Engine();
+  void ChooseEngine();
+  /// Publishes the engine, while its objects are all there, and lets it go.
+  void RetireEngine();
+  /// Whether the engine was chosen for the level as it is now.
+  bool EngineCurrent() const;
   /// Gathers the nets of this level's wires that have none (see `TNet`).
   void GatherNets();
-  /// Runs the passes of the settle loop, through `plan` when there is one, and returns how
-  /// many ran.
-  int Settle(SimResult& total, TEvalPlan* plan);
-  /// Calculates every device of `list`, counting each evaluation.
-  void CalculateEach(const TGraphicList& list);
-  // The parts of `Calculate` that run through `plan` when the level is compiled.
-  void CalculateSources(TEvalPlan* plan);
-  void LatchFlipFlops(TEvalPlan* plan);
-  void CalculateIndicators(TEvalPlan* plan);
   /// Turns a level that did not settle into contention or a race.
   void JudgeUnsettled(SimResult& total) const;
   void CalculateBoundaryTags(SimResult& total);
@@ -182,13 +177,19 @@ private:
   std::vector<TDevice*> FClockedFlipFlops;
   std::vector<TMacro*> FSubCircuits;
   /// The pins of the devices of this level other than sub-circuits, so that a step clears
-  /// their drivers without walking every device's pin list. Trusted only while no pin has been
-  /// destroyed since they were collected (`TPin::Destructions`).
+  /// their drivers without walking every device's pin list; collected again with the engine.
   std::vector<TPin*> FLevelPins;
-  std::uint64_t FLevelPinsStamp = 0;
   bool FLevelPinsValid = false;
+  bool FOrderBuilt = false;
   std::uint64_t FEvaluations = 0;
-  std::unique_ptr<TEvalPlan> FPlan;
+  /// Counts the changes to this level's wiring; see `TStructureStamp`.
+  std::shared_ptr<TStructureStamp> FStructure;
+  /// The count of `FStructure` and the `Interpreted` the engine was chosen at.
+  std::uint64_t FEngineStamp = 0;
+  bool FEngineInterpreted = false;
+  std::unique_ptr<TSimEngine> FEngine;
+
+  friend class TInterpretedEngine;
 };
 
 }  // namespace logivane

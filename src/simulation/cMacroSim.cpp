@@ -2,6 +2,7 @@
 
 #include "simulation/cEvalPlan.h"
 #include "simulation/cMacro.h"
+#include "simulation/cSimEngine.h"
 #include "simulation/cTagDevice.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@
 namespace logivane {
 
 void TMacro::BuildEvalOrder() {
-  DropPlan();
+  RetireEngine();
   // Start from no drivers at all: marks left by an earlier step, or by devices deleted since,
   // must not shape the order.
   ClearContentDrivers();
@@ -72,51 +73,70 @@ void TMacro::BuildEvalOrder() {
       FSubCircuits.push_back(static_cast<TMacro*>(device));
     }
   }
-  CollectLevelPins();
-  CompilePlan();
+  FOrderBuilt = true;
+  ChooseEngine();
 }
 
-void TMacro::CompilePlan() {
-  DropPlan();
-  if (Interpreted) {
-    return;
+void TMacro::ChooseEngine() {
+  FEngine.reset();
+  FEngineStamp = FStructure->Changes();
+  FEngineInterpreted = Interpreted;
+  if (FOrderBuilt) {
+    CollectLevelPins();
+    if (!Interpreted) {
+      GatherNets();
+      std::vector<TDevice*> sources;
+      EachDevice(*FInputs, [&sources](TDevice& source) { sources.push_back(&source); });
+      std::vector<TDevice*> indicators;
+      EachDevice(*FOutputs,
+                 [&indicators](TDevice& indicator) { indicators.push_back(&indicator); });
+      std::vector<TWire*> wires;
+      for (TSerialize* wire : FWires->Objects()) {
+        wires.push_back(static_cast<TWire*>(wire));
+      }
+      std::vector<TSolder*> solders;
+      for (TSerialize* solder : FSolders->Objects()) {
+        solders.push_back(static_cast<TSolder*>(solder));
+      }
+      FEngine = TEvalPlan::Compile(FEvalOrder, sources, indicators, FLevelPins, wires, solders);
+    }
   }
-  std::vector<TDevice*> sources;
-  EachDevice(*FInputs, [&sources](TDevice& source) { sources.push_back(&source); });
-  std::vector<TDevice*> indicators;
-  EachDevice(*FOutputs, [&indicators](TDevice& indicator) { indicators.push_back(&indicator); });
-  std::vector<TWire*> wires;
-  for (TSerialize* wire : FWires->Objects()) {
-    wires.push_back(static_cast<TWire*>(wire));
+  if (!FEngine) {
+    FEngine = std::make_unique<TInterpretedEngine>(*this);
   }
-  std::vector<TSolder*> solders;
-  for (TSerialize* solder : FSolders->Objects()) {
-    solders.push_back(static_cast<TSolder*>(solder));
+}
+
+bool TMacro::EngineCurrent() const {
+  return FEngine && FEngineStamp == FStructure->Changes() && FEngineInterpreted == Interpreted;
+}
+
+TSimEngine& TMacro::Engine() {
+  if (FEngine && FEngineStamp != FStructure->Changes()) {
+    // Something of the level has gone or been relinked: nothing the engine keeps of its
+    // objects can be trusted, and what it had not published was published before the change.
+    FEngine.reset();
   }
-  FPlan = TEvalPlan::Compile(FEvalOrder, sources, indicators, FLevelPins, wires, solders);
+  if (!EngineCurrent()) {
+    RetireEngine();
+    ChooseEngine();
+  }
+  return *FEngine;
 }
 
 bool TMacro::Compiled() const {
-  return FPlan && !Interpreted && FPlan->Current();
+  return EngineCurrent() && FEngine->Compiled();
 }
 
-TEvalPlan* TMacro::UsablePlan() {
-  if (FPlan && (Interpreted || !FPlan->Current())) {
-    DropPlan();
+void TMacro::RetireEngine() {
+  if (FEngine && FEngineStamp == FStructure->Changes()) {
+    FEngine->Publish();
   }
-  return FPlan.get();
-}
-
-void TMacro::DropPlan() {
-  if (FPlan && FPlan->Current()) {
-    FPlan->Publish();
-  }
-  FPlan.reset();
+  FEngine.reset();
 }
 
 void TMacro::Publish() {
-  if (FPlan && FPlan->Current()) {
-    FPlan->Publish();
+  if (FEngine && FEngineStamp == FStructure->Changes()) {
+    FEngine->Publish();
   }
   for (TMacro* sub : FSubCircuits) {
     sub->Publish();
@@ -124,12 +144,14 @@ void TMacro::Publish() {
 }
 
 void TMacro::CollectLevelPins() {
-  FLevelPinsStamp = TPin::Destructions();
+  FLevelPins.clear();
   for (const TGraphicList* list : {FInputs.get(), FDevices.get(), FTags.get(), FOutputs.get()}) {
     EachDevice(*list, [this](const TDevice& device) {
       if (device.Role() != TDeviceRole::Macro) {
-        for (TSerialize* pin : device.Pins().Objects()) {
-          FLevelPins.push_back(static_cast<TPin*>(pin));
+        for (TSerialize* item : device.Pins().Objects()) {
+          auto* pin = static_cast<TPin*>(item);
+          pin->JoinLevel(FStructure);
+          FLevelPins.push_back(pin);
         }
       }
     });
@@ -156,7 +178,7 @@ void TMacro::GatherNets() {
     }
   }
   for (TSerialize* wire : FWires->Objects()) {
-    TNet::Gather(*static_cast<TWire*>(wire), level);
+    TNet::Gather(*static_cast<TWire*>(wire), level, FStructure);
   }
 }
 
@@ -180,10 +202,10 @@ SimResult TMacro::Calculate() {
   if (!IsSubCircuit) {
     SetInputsDue(true);
   }
-  TEvalPlan* plan = UsablePlan();
+  TSimEngine& engine = Engine();
   if (InputsDue) {
     // A sub-circuit is evaluated in every pass of its parent; its sources advance once a step.
-    CalculateSources(plan);
+    engine.CalculateSources(FEvaluations);
     if (IsSubCircuit) {
       InputsDue = false;
     }
@@ -196,81 +218,13 @@ SimResult TMacro::Calculate() {
   });
 
   SimResult total;
-  if (Settle(total, plan) > MaxPasses) {
+  if (engine.Settle(total, Displayed, MaxPasses, FEvaluations) > MaxPasses) {
     JudgeUnsettled(total);
   }
-  LatchFlipFlops(plan);
+  engine.LatchFlipFlops();
   CalculateBoundaryTags(total);
-  CalculateIndicators(plan);
+  engine.CalculateIndicators(FEvaluations);
   return total;
-}
-
-void TMacro::CalculateEach(const TGraphicList& list) {
-  EachDevice(list, [this](TDevice& device) {
-    device.Calculate();
-    ++FEvaluations;
-  });
-}
-
-void TMacro::CalculateSources(TEvalPlan* plan) {
-  if (plan) {
-    plan->CalculateSources(FEvaluations);
-  } else {
-    CalculateEach(*FInputs);
-  }
-}
-
-void TMacro::LatchFlipFlops(TEvalPlan* plan) {
-  if (plan) {
-    plan->LatchFlipFlops();
-    return;
-  }
-  for (TDevice* flipFlop : FClockedFlipFlops) {
-    flipFlop->SetSlaveInputs();
-  }
-}
-
-void TMacro::CalculateIndicators(TEvalPlan* plan) {
-  if (plan) {
-    plan->CalculateIndicators(FEvaluations);
-  } else {
-    CalculateEach(*FOutputs);
-  }
-}
-
-int TMacro::Settle(SimResult& total, TEvalPlan* plan) {
-  if (plan) {
-    return plan->Settle(total, Displayed, MaxPasses, FEvaluations);
-  }
-  const bool displayed = Displayed;
-  const std::size_t size = FEvalOrder.size();
-  bool stop = false;
-  int passes = 0;
-  do {
-    total.Changed = false;
-    total.Culprit = nullptr;
-    SetVisited(false);
-    std::size_t evaluated = 0;
-    while (evaluated < size) {
-      TDevice* device = FEvalOrder[evaluated++];
-      const SimResult result = device->Calculate();
-      if (!(result.Changed || result.Race || result.Contention)) {
-        continue;
-      }
-      // Only the level on screen names its own device; below it the culprit passes up.
-      total = result;
-      if (displayed) {
-        total.Culprit = device;
-      }
-      if (result.Race || result.Contention) {
-        stop = true;
-        break;
-      }
-    }
-    FEvaluations += evaluated;
-    ++passes;
-  } while (total.Changed && !stop && passes <= MaxPasses);
-  return passes;
 }
 
 void TMacro::JudgeUnsettled(SimResult& total) const {
@@ -318,7 +272,7 @@ void TMacro::CalculateBoundaryTags(SimResult& total) {
 }
 
 void TMacro::Reset() {
-  FPlan.reset();  // everything it holds is about to be reset
+  FEngine.reset();  // everything it holds is about to be reset
   TDevice::Reset();
   EachDevice(*FInputs, [](TDevice& device) { device.Reset(); });
   EachDevice(*FDevices, [](TDevice& device) { device.Reset(); });
@@ -333,7 +287,7 @@ void TMacro::Reset() {
 void TMacro::ResetInputs(TLevel) {
   // Every level restarts from low inputs, whatever the caller asks for. The plan would not
   // see the pins change.
-  DropPlan();
+  RetireEngine();
   TDevice::ResetInputs(0);
   for (const TGraphicList* list : {FDevices.get(), FTags.get(), FOutputs.get()}) {
     EachDevice(*list, [](TDevice& device) { device.ResetInputs(0); });
@@ -342,21 +296,11 @@ void TMacro::ResetInputs(TLevel) {
 
 void TMacro::ClearDrivers() {
   TDevice::ClearDrivers();
-  if (!FLevelPinsValid || FLevelPinsStamp != TPin::Destructions()) {
-    DropPlan();
+  TSimEngine& engine = Engine();
+  if (FLevelPinsValid) {
+    engine.ClearDrivers();
+  } else {
     ClearContentDrivers();
-    return;
-  }
-  if (TEvalPlan* plan = UsablePlan()) {
-    plan->ClearDrivers();  // a compiled level holds no sub-circuits
-    return;
-  }
-  // Only sub-circuits do more than clear their pins.
-  for (TPin* pin : FLevelPins) {
-    pin->Driver = nullptr;
-  }
-  for (TMacro* sub : FSubCircuits) {
-    sub->ClearDrivers();
   }
 }
 

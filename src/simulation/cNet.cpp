@@ -2,7 +2,6 @@
 
 #include "simulation/cConnect.h"
 
-#include <atomic>
 #include <memory>
 
 namespace logivane {
@@ -17,11 +16,13 @@ bool Claimable(const TGraphicObject& part, const TNet* claimed) {
 
 }  // namespace
 
-void TNet::Gather(TWire& wire, const std::unordered_set<const TGraphicObject*>& level) {
+void TNet::Gather(TWire& wire, const std::unordered_set<const TGraphicObject*>& level,
+                  const std::shared_ptr<TStructureStamp>& stamp) {
   if (wire.FNet) {
     return;
   }
   auto net = std::unique_ptr<TNet>(new TNet);
+  net->FLevel = stamp;
   std::unordered_set<const TGraphicObject*> seen{&wire};
   std::vector<TWire*> pending{&wire};
   while (!pending.empty()) {
@@ -70,18 +71,11 @@ void TNet::Gather(TWire& wire, const std::unordered_set<const TGraphicObject*>& 
   }
 }
 
-namespace {
-
-std::atomic<std::uint64_t> NetDissolutions{0};
-
-}  // namespace
-
-std::uint64_t TNet::Dissolutions() {
-  return NetDissolutions.load(std::memory_order_relaxed);
-}
-
 void TNet::Dissolve(TNet* net) noexcept {
-  NetDissolutions.fetch_add(1, std::memory_order_relaxed);
+  // Every part is still whole: a net dissolves before its links change or a part goes.
+  if (net->FLevel) {
+    net->FLevel->Count(true);
+  }
   for (TPin* pin : net->FPins) {
     pin->FNet = nullptr;
   }

@@ -10,7 +10,8 @@ namespace logivane::fuzz {
 void FuzzStream(const std::uint8_t* data, std::size_t size);
 
 /// Any bytes opened as a circuit file must be refused with a message, or give a circuit that
-/// saves, opens and saves again to the same bytes, runs a few steps and paints.
+/// saves, opens and saves again to the same bytes, runs a few steps and paints, and settles
+/// alike device by device and compiled.
 void FuzzCircuitFile(const std::uint8_t* data, std::size_t size);
 
 /// The Qt application the targets measure and paint text with.

@@ -1,6 +1,7 @@
 // The compiled evaluation plan against the device-by-device reference: random circuits, stepped
 // side by side, must agree on every pin, wire, driver and fault.
 
+#include "SampleCircuits.h"
 #include "TestHelpers.h"
 #include "simulation/cFlipFlop.h"
 #include "simulation/cinput.h"
@@ -44,7 +45,7 @@ public:
     }
     FFeedback = Pick(8) == 0;
     for (int i = 0, n = 2 + Pick(6); i < n; ++i) {
-      AddDevice(*root, Pick(20));
+      AddDevice(*root, Pick(23));
     }
     for (int i = 0, n = 1 + Pick(2); i < n; ++i) {
       FInputs.push_back(Place<TTestProbe>(*root, At(), 0)->Pin(0));
@@ -143,6 +144,15 @@ private:
       case 17:
         Add<TJKFlipFlop>(circuit);
         break;
+      case 18:
+        Add<T4NandGate>(circuit);
+        break;
+      case 19:
+        Add<T3OrGate>(circuit);
+        break;
+      case 20:
+        Add<T4NorGate>(circuit);
+        break;
       default:
         AddSubCircuitOf(circuit);
         break;
@@ -227,6 +237,7 @@ private:
 struct TFlattened {
   std::vector<TDevice*> Devices;
   std::vector<TWire*> Wires;
+  std::vector<TSolder*> Solders;
   std::vector<TMacro*> Levels;
   std::unordered_map<const TDevice*, long> Index;
 
@@ -251,6 +262,9 @@ struct TFlattened {
     }
     for (int i = 0; i < level.Wires().Count(); ++i) {
       Wires.push_back(static_cast<TWire*>(level.Wires().Child(i)));
+    }
+    for (int i = 0; i < level.Solders().Count(); ++i) {
+      Solders.push_back(static_cast<TSolder*>(level.Solders().Child(i)));
     }
   }
 
@@ -285,7 +299,10 @@ struct TFlattened {
       }
     }
     for (const TWire* wire : Wires) {
-      state.push_back(wire->Value);
+      state.push_back(wire->Value * 2 + wire->Visited);
+    }
+    for (const TSolder* solder : Solders) {
+      state.push_back(solder->Visited);
     }
     for (const TMacro* level : Levels) {
       state.push_back(static_cast<long>(level->Evaluations()));
@@ -301,22 +318,48 @@ struct TCoverage {
   int Contentions = 0;
 };
 
-/// Steps the circuit of `seed` both ways and expects the same at every step.
+/// The same edit to both circuits, between two steps, as the editor makes them: a device
+/// deleted, a device added and wired, each followed by a rebuild of the order; or a wire
+/// deleted behind the order's back.
+void EditBoth(const std::vector<TMacro*>& circuits, int step, TRandomCircuit& choices) {
+  const int devices = circuits[0]->Devices().Count();
+  const int wires = circuits[0]->Wires().Count();
+  const int device = choices.Pick(std::max(devices, 1));
+  const int wire = choices.Pick(std::max(wires, 1));
+  for (TMacro* circuit : circuits) {
+    if (step == 2 && devices > 0) {
+      circuit->DeleteChild(circuit->Devices().Child(device));
+      circuit->BuildEvalOrder();
+    } else if (step == 3) {
+      auto* inverter = Place<TNotGate>(*circuit, -200, 0);
+      Net(*circuit, *inverter->Pin(0), {Place<TTestProbe>(*circuit, -100, 0)->Pin(0)});
+      circuit->BuildEvalOrder();
+    } else if (step == 4 && wires > 0) {
+      circuit->Wires().DeleteChild(circuit->Wires().Child(wire));
+    }
+  }
+}
+
+/// Steps the circuit of `seed` both ways, editing both between some steps, and expects the
+/// same at every step.
 void ExpectSameSteps(std::uint32_t seed, TCoverage& coverage) {
   const auto reference = TRandomCircuit(seed).Build(true);
   const auto compiled = TRandomCircuit(seed).Build(false);
-  const TFlattened expected(*reference);
-  const TFlattened actual(*compiled);
-  ASSERT_EQ(expected.Devices.size(), actual.Devices.size());
+  ASSERT_EQ(TFlattened(*reference).Devices.size(), TFlattened(*compiled).Devices.size());
   coverage.CompiledRoots += compiled->Compiled();
-  for (std::size_t i = 1; i < actual.Levels.size(); ++i) {
-    coverage.CompiledSubCircuits += actual.Levels[i]->Compiled();
+  const TFlattened first(*compiled);
+  for (std::size_t i = 1; i < first.Levels.size(); ++i) {
+    coverage.CompiledSubCircuits += first.Levels[i]->Compiled();
   }
   ASSERT_FALSE(reference->Compiled());
 
   TRandomCircuit levels(seed ^ 0x9E3779B9u);
+  const bool edited = seed % 4 == 0;
   int faults = 0;
   for (int step = 0; step < 6 && faults < 2; ++step) {
+    if (edited) {
+      EditBoth({reference.get(), compiled.get()}, step, levels);
+    }
     for (int i = 0; i < reference->Inputs().Count(); ++i) {
       const TLevel level = levels.Pick(2);
       if (auto* source = dynamic_cast<TTestSource*>(reference->Inputs().Child(i))) {
@@ -329,6 +372,8 @@ void ExpectSameSteps(std::uint32_t seed, TCoverage& coverage) {
     const bool looked = step % 2 == 1;
     const TStepReport want = StepCircuit(*reference);
     const TStepReport got = looked ? StepCircuit(*compiled) : AdvanceCircuit(*compiled);
+    const TFlattened expected(*reference);
+    const TFlattened actual(*compiled);
     ASSERT_EQ(want.Message, got.Message) << "seed " << seed << " step " << step;
     ASSERT_EQ(want.Result.Changed, got.Result.Changed) << "seed " << seed << " step " << step;
     ASSERT_EQ(expected.Of(want.Result.Culprit), actual.Of(got.Result.Culprit))
@@ -342,23 +387,56 @@ void ExpectSameSteps(std::uint32_t seed, TCoverage& coverage) {
   }
 }
 
-TEST(EvalPlan, WiringChangedBehindTheOrdersBackLeavesThePlanUnused) {
-  // An edit that skips the rebuild must not leave the plan pointing at a destroyed wire.
-  std::unique_ptr<TMacro> circuits[] = {test::FullAdder(), test::FullAdder()};
-  circuits[0]->Interpreted = true;
-  circuits[0]->Reset();
-  ASSERT_TRUE(circuits[1]->Compiled());
-  for (const auto& circuit : circuits) {
-    test::SourceAt(*circuit, 0)->Level = 1;
-    test::SettledStep(*circuit);
-    circuit->Wires().DeleteChild(circuit->Wires().Child(0));
+/// A counter stepped device by device and the same counter compiled, which keeps its levels and
+/// states to itself between steps.
+struct TCounterPair {
+  std::unique_ptr<TMacro> Reference = test::Counter();
+  std::unique_ptr<TMacro> Compiled = test::Counter();
+
+  TCounterPair() {
+    Reference->Interpreted = true;
+    Reference->Reset();
   }
-  EXPECT_FALSE(circuits[1]->Compiled());
-  for (const auto& circuit : circuits) {
-    test::SourceAt(*circuit, 1)->Level = 1;
-    test::SettledStep(*circuit);
+  void Advance(int steps) {
+    for (int i = 0; i < steps; ++i) {
+      StepCircuit(*Reference);
+      AdvanceCircuit(*Compiled);
+    }
   }
-  EXPECT_EQ(TFlattened(*circuits[0]).State(), TFlattened(*circuits[1]).State());
+  void ExpectSame() {
+    StepCircuit(*Reference);
+    StepCircuit(*Compiled);
+    EXPECT_EQ(TFlattened(*Reference).State(), TFlattened(*Compiled).State());
+  }
+};
+
+TEST(EvalPlan, ObjectsGoingElsewhereLeaveThePlanAndWhatItHoldsAlone) {
+  // Pins and nets destroyed on another level or in no level at all, as undo, redo and copy
+  // destroy them, are none of the plan's business.
+  TCounterPair counters;
+  ASSERT_TRUE(counters.Compiled->Compiled());
+  counters.Advance(5);
+  std::make_unique<T2AndGate>().reset();
+  test::FullAdder().reset();
+  auto other = test::Counter();
+  other->Wires().DeleteChild(other->Wires().Child(0));
+  EXPECT_TRUE(counters.Compiled->Compiled());
+  counters.Advance(3);
+  counters.ExpectSame();
+}
+
+TEST(EvalPlan, WiringChangedBehindTheOrdersBackIsCompiledAgainWithoutLosingState) {
+  // An edit that skips the rebuild must not leave the plan pointing at a destroyed wire, nor
+  // lose the states it had not published yet.
+  TCounterPair counters;
+  counters.Advance(5);
+  for (TMacro* circuit : {counters.Reference.get(), counters.Compiled.get()}) {
+    circuit->Wires().DeleteChild(circuit->Wires().Child(circuit->Wires().Count() - 1));
+  }
+  EXPECT_FALSE(counters.Compiled->Compiled());
+  counters.Advance(3);
+  EXPECT_TRUE(counters.Compiled->Compiled());
+  counters.ExpectSame();
 }
 
 /// Ten shards of the search, so that a parallel test run spreads them.
