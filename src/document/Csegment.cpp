@@ -366,8 +366,8 @@ QPoint TSegment::FirstPoint() const {
   return Mapped.Count() > 0 ? Mapped.GetVertex(0) : QPoint(0, 0);
 }
 
-QPen TSegment::MakePen() const {
-  return QPen(ToQColor(PenColour), std::clamp(PenWidth, 0, 1000), PenStyle);
+QPen TSegment::PenIn(TColour colour) const {
+  return QPen(ToQColor(colour), std::clamp(PenWidth, 0, 1000), PenStyle);
 }
 
 bool TSegment::HitVertex(std::int32_t x, std::int32_t y, int& index, std::int32_t size,
@@ -405,14 +405,14 @@ void TPolygon::Remap() {
   FRound = GoesRoundAnEllipse(*this);
 }
 
-void TPolygon::DrawShape(QPainter& dc) const {
+void TPolygon::DrawShape(QPainter& dc, TColour fill) const {
   TPainterState state(dc);
   dc.setPen(MakePen());
   if (Outline) {
     Mapped.DrawPolyline(dc);
     return;
   }
-  dc.setBrush(ToQColor(BrushColour));
+  dc.setBrush(ToQColor(fill));
   if (FRound) {
     Mapped.DrawEllipse(dc);
   } else {
@@ -421,7 +421,11 @@ void TPolygon::DrawShape(QPainter& dc) const {
 }
 
 void TPolygon::Draw(QPainter& dc) {
-  DrawShape(dc);
+  DrawFilled(dc, BrushColour);
+}
+
+void TPolygon::DrawFilled(QPainter& dc, TColour fill) const {
+  DrawShape(dc, fill);
   DrawVertexHandles(dc);
 }
 

@@ -109,10 +109,14 @@ public:
   std::int32_t PenWidth = 1;
   Qt::PenStyle PenStyle = Qt::SolidLine;
 
+  /// The outline pen in `colour`, its width bounded so that a stored width cannot stall
+  /// painting.
+  QPen PenIn(TColour colour) const;
+
 protected:
   explicit TSegment(TGraphicKind kind);
-  /// The outline pen, its width bounded so that a stored width cannot stall painting.
-  virtual QPen MakePen() const;
+  /// The outline pen.
+  virtual QPen MakePen() const { return PenIn(PenColour); }
   /// Paints the vertex handles when `ShowVertices` is set.
   void DrawVertexHandles(QPainter& dc) const;
   /// Reverses the order of the vertices; no remap.
@@ -134,6 +138,9 @@ public:
   bool HitTest(std::int32_t x, std::int32_t y, const THitReach& reach = {}) override;
   void Draw(QPainter& dc) override;
   void Remap() override;
+  /// Paints the shape as `Draw` does, filled with `fill` instead of `BrushColour`: a device
+  /// shows a live level so without touching the fill its file keeps.
+  void DrawFilled(QPainter& dc, TColour fill) const;
 
   /// Painted as an open line while the user is still tracing it.
   bool Outline = false;
@@ -144,8 +151,8 @@ protected:
   /// A small target (a pin, a joint): zoomed out, it is hit wherever it would be at full size
   /// on screen, so it stays as easy to hit as unzoomed.
   bool SmallTarget = false;
-  /// Paints the outline and fill with the polygon's own pen and brush.
-  void DrawShape(QPainter& dc) const;
+  /// Paints the outline with the polygon's own pen, filled with `fill`.
+  void DrawShape(QPainter& dc, TColour fill) const;
 
 private:
   /// The vertices go once round an ellipse, as those of a whole arc do (an LED, a joint, an

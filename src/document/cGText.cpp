@@ -62,6 +62,7 @@ void TGraphicText::SetText(const QString& text) {
 
   FOverlineLine->Clear();
   FOverlineLine->AddPoints({GetFloatPoint(0), GetFloatPoint(3)});
+  FOverlineLine->PenColour = TextColour;
 }
 
 void TGraphicText::SetFontSize(std::int32_t points) {
@@ -127,35 +128,40 @@ void TGraphicText::Remap() {
 }
 
 void TGraphicText::Draw(QPainter& dc) {
-  if (Text.isEmpty() || Mapped.Count() == 0) {
+  DrawLook(dc, Look());
+}
+
+void TGraphicText::DrawLook(QPainter& dc, const TTextLook& look) const {
+  if (look.Text.isEmpty() || Mapped.Count() == 0) {
     return;
   }
-  if (Overline) {
-    FOverlineLine->PenColour = TextColour;
-    FOverlineLine->Draw(dc);
-  }
   TPainterState state(dc);
+  if (Overline) {
+    dc.setPen(FOverlineLine->PenIn(look.TextColour));
+    FOverlineLine->Mapped.DrawPolyline(dc);
+  }
   if (const QSize size = Mapped.DeviceSize(dc); std::min(size.width(), size.height()) < 4) {
     // Too small to read when zoomed far out: a faint bar keeps its place at a fraction of the
     // cost of shaping and rasterising the glyphs.
-    QColor bar = ToQColor(TextColour);
+    QColor bar = ToQColor(look.TextColour);
     bar.setAlpha(96);
     dc.fillRect(QRect(Mapped.Extent().Min, Mapped.Extent().Max), bar);
     return;
   }
-  const QFont font = MakeTextFont();
+  const QFont font = MakeFont(look.FontName, FontSize, Weight, Italic);
   dc.setFont(font);
-  dc.setPen(ToQColor(TextColour));
-  dc.setBackground(ToQColor(BackColour));
-  dc.setBackgroundMode(Transparent ? Qt::TransparentMode : Qt::OpaqueMode);
+  dc.setPen(ToQColor(look.TextColour));
+  dc.setBackground(ToQColor(look.BackColour));
+  dc.setBackgroundMode(look.Transparent ? Qt::TransparentMode : Qt::OpaqueMode);
   const QPoint origin = GetPoint(0);
   dc.translate(origin);
   dc.rotate(TextAngle);
   const QFontMetrics metrics(font);
-  if (!Transparent) {
-    dc.fillRect(0, 0, metrics.horizontalAdvance(Text), metrics.height(), ToQColor(BackColour));
+  if (!look.Transparent) {
+    dc.fillRect(0, 0, metrics.horizontalAdvance(look.Text), metrics.height(),
+                ToQColor(look.BackColour));
   }
-  dc.drawText(0, metrics.ascent(), Text);
+  dc.drawText(0, metrics.ascent(), look.Text);
 }
 
 void TGraphicText::Write(TSerializeWriter& writer) const {

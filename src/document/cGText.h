@@ -10,6 +10,15 @@
 
 namespace logivane {
 
+/// What a text shows when it is painted: its own fields, or what a device puts in their place.
+struct TTextLook {
+  QString Text;
+  QString FontName;
+  TColour TextColour;
+  TColour BackColour;
+  bool Transparent;
+};
+
 /**
  * @brief A single line of text: labels, letters inside symbols and free annotations.
  *
@@ -29,6 +38,10 @@ public:
 
   void Clear() override;
   void Draw(QPainter& dc) override;
+  /// Paints `look` in the place and angle of this text, its font in this text's size and
+  /// style; the text itself is left as it is.
+  void DrawLook(QPainter& dc, const TTextLook& look) const;
+  TTextLook Look() const { return {Text, FontName, TextColour, BackColour, Transparent}; }
   void Rotate(float angle) override;
   void Translate(float dx, float dy) override;
   void Remap() override;

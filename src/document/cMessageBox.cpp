@@ -189,7 +189,7 @@ void TMessageBox::Draw(QPainter& dc) {
   if (!Visible) {
     return;
   }
-  DrawShape(dc);
+  DrawShape(dc, BrushColour);
   TPainterState state(dc);
   dc.setFont(FFont);
   dc.setBackgroundMode(Qt::TransparentMode);

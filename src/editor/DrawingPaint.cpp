@@ -133,10 +133,7 @@ void TLogivaneDrawing::Render(QPainter& painter, const QRect& area) {
   painter.fillRect(area, ToQColor(BackColour));
   DrawGrid(painter, area);
   if (ShowClosed) {
-    const bool closed = FCircuit->Closed;
-    FCircuit->Closed = true;
-    FCircuit->Draw(painter);
-    FCircuit->Closed = closed;
+    FCircuit->DrawClosed(painter);
   } else {
     FPaintIndex.Draw(painter, *FCircuit, ToTRect(area));
   }

@@ -15,6 +15,7 @@ constexpr TColour NoticeGreen = 0x008000;
 SimResult TLogivaneDrawing::Step() {
   FlushBuffer();  // the live state goes onto a buffer that shows the current level
   const TStepReport report = StepCircuit(RootCircuit(), [this](const SimResult&) {
+    FCircuit->StoreShownState();
     QPainter painter(&FBuffer);
     PaintOnBuffer(painter);
     const QRect area = VisibleArea();

@@ -4,35 +4,76 @@
 #include <QUndoCommand>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
 #include <iterator>
 
 namespace logivane {
 
-/// One document state. The stream is kept raw only while the state is the current one, to see
-/// whether an edit changed anything; steps hold it compressed.
+namespace {
+
+/// The most that `qCompress` makes of `size` bytes: zlib's bound and the length in front.
+qsizetype CompressedBound(qsizetype size) {
+  return size + (size >> 12) + (size >> 14) + (size >> 25) + 13 + 4;
+}
+
+}  // namespace
+
+/// One document state. The stream is kept raw while the state is the current one, to see
+/// whether an edit changed anything, and until its compressed copy is ready; steps hold it
+/// compressed. Compressing a large circuit takes longer than the edit itself, so it runs on a
+/// worker thread while the user goes on.
 class TEditHistory::TSnapshot {
 public:
-  explicit TSnapshot(QByteArray bytes) : Raw(std::move(bytes)) {}
+  TSnapshot(QByteArray bytes, QThreadPool& workers) : Raw(std::move(bytes)) {
+    auto promise = std::make_shared<std::promise<QByteArray>>();
+    FCompressing = promise->get_future();
+    // The worker reads its own reference to the bytes, so the raw copy may go meanwhile.
+    workers.start([promise, raw = Raw] {
+      promise->set_value(qCompress(raw, 1));  // the fastest level: snapshots come at every edit
+    });
+  }
 
+  /// Waits for the worker if it is still compressing.
   const QByteArray& Compressed() {
-    if (FCompressed.isEmpty()) {
-      FCompressed = qCompress(Raw, 1);  // the fastest level: snapshots are taken at every edit
+    if (FCompressing.valid()) {
+      FCompressed = FCompressing.get();
+      if (FRetired) {
+        Raw.clear();
+      }
     }
     return FCompressed;
   }
-  QByteArray Bytes() { return Raw.isEmpty() ? qUncompress(FCompressed) : Raw; }
-  qsizetype Size() const { return FCompressed.size(); }
-  /// The state is no longer the current one.
+  QByteArray Bytes() { return Raw.isEmpty() ? qUncompress(Compressed()) : Raw; }
+  /// The memory the state holds in a step; waits for the worker if it is still compressing.
+  qsizetype Size() { return Compressed().size(); }
+  /// At least `Size`, known without waiting.
+  qsizetype SizeBound() { return CollectIfReady() ? Size() : CompressedBound(Raw.size()); }
+  /// The state is no longer the current one: its raw stream goes once the compressed one is
+  /// there.
   void Retire() {
+    FRetired = true;
+    if (CollectIfReady()) {
+      Raw.clear();
+    }
+  }
+  /// Takes the compressed stream if the worker is done; true when it is there.
+  bool CollectIfReady() {
+    if (FCompressing.valid() &&
+        FCompressing.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+      return false;
+    }
     Compressed();
-    Raw.clear();
+    return true;
   }
 
   QByteArray Raw;
   std::shared_ptr<void> Prepared;
 
 private:
+  std::future<QByteArray> FCompressing;
   QByteArray FCompressed;
+  bool FRetired = false;
 };
 
 /// An edit: the document before and after it, and the macro level on which it was made.
@@ -80,6 +121,7 @@ TEditHistory::TEditHistory(TCapture capture, TRestore restore, QObject* parent)
   connect(&FStack, &QUndoStack::indexChanged, this, &TEditHistory::Changed);
   connect(&FStack, &QUndoStack::cleanChanged, this, &TEditHistory::Changed);
   connect(&FStack, &QUndoStack::indexChanged, this, &TEditHistory::SchedulePrepare);
+  FWorkers.setMaxThreadCount(1);
 }
 
 TEditHistory::~TEditHistory() {
@@ -89,7 +131,7 @@ TEditHistory::~TEditHistory() {
 
 void TEditHistory::Reset() {
   FStack.clear();
-  FCurrent = std::make_shared<TSnapshot>(FCapture().Bytes);
+  FCurrent = std::make_shared<TSnapshot>(FCapture().Bytes, FWorkers);
   FStale = false;
   FNextName.clear();
   FLatestNamed = true;
@@ -118,8 +160,7 @@ bool TEditHistory::Commit() {
   if (now.Bytes == FCurrent->Raw) {
     return false;
   }
-  auto after = std::make_shared<TSnapshot>(std::move(now.Bytes));
-  after->Compressed();
+  auto after = std::make_shared<TSnapshot>(std::move(now.Bytes), FWorkers);
   FCurrent->Retire();
   const std::shared_ptr<TSnapshot> before = FCurrent;
   FCurrent = after;
@@ -144,7 +185,7 @@ void TEditHistory::Refresh() {
   if (FCurrent) {
     FCurrent->Retire();
   }
-  FCurrent = std::make_shared<TSnapshot>(FCapture().Bytes);
+  FCurrent = std::make_shared<TSnapshot>(FCapture().Bytes, FWorkers);
   FStale = false;
 }
 
@@ -233,6 +274,10 @@ void TEditHistory::PrepareNeighbours() {
       return;
     }
   }
+  // Last, the stream that the next edit is compared with, which an undo or redo left packed.
+  if (FCurrent && FCurrent->Raw.isEmpty()) {
+    FCurrent->Raw = FCurrent->Bytes();
+  }
 }
 
 TEditHistory::TStep* TEditHistory::Latest() const {
@@ -255,12 +300,20 @@ void TEditHistory::Trim() {
   // move into it again, unchanged, in their order. A trim only follows a push, so every step is
   // below the index.
   const int count = FStack.count();
-  std::vector<qsizetype> sizes;  // the memory each step holds on its own
+  std::vector<qsizetype> sizes(std::size_t(count), 0);  // the memory each step holds on its own
   qsizetype used = 0;
-  for (int i = 0; i < count; ++i) {
-    const auto* step = static_cast<const TStep*>(FStack.command(i));
-    sizes.push_back(step->After->Size());
-    used += sizes.back();
+  const auto measure = [&](qsizetype (TSnapshot::*size)()) {
+    used = 0;
+    for (int i = 0; i < count; ++i) {
+      TSnapshot& after = *static_cast<const TStep*>(FStack.command(i))->After;
+      sizes[std::size_t(i)] = (after.*size)();
+      used += sizes[std::size_t(i)];
+    }
+  };
+  // Bounds decide without waiting for the worker, unless the memory limit may be reached.
+  measure(&TSnapshot::SizeBound);
+  if (used > MemoryLimit) {
+    measure(&TSnapshot::Size);
   }
   int drop = 0;
   while (count - drop > 1 && (count - drop > StepLimit || used > MemoryLimit)) {

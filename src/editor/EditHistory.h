@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 #include <QUndoStack>
 
 #include <functional>
@@ -101,6 +102,8 @@ private:
 
   TCapture FCapture;
   TRestore FRestore;
+  /// Compresses the snapshots, one at a time; destroying it waits for the work in hand.
+  QThreadPool FWorkers;
   QUndoStack FStack;
   /// The document after the last edit, undo or redo.
   std::shared_ptr<TSnapshot> FCurrent;

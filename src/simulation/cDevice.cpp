@@ -93,12 +93,19 @@ bool TDevice::HitTest(std::int32_t x, std::int32_t y, const THitReach& reach) {
 }
 
 void TDevice::Draw(QPainter& dc) {
-  TGraphicList::Draw(dc);
+  DrawSymbol(dc);
   if (PinsVisible) {
-    for (int i = 0; i < PinCount(); ++i) {
-      Pin(i)->Selected = Selected;
-    }
     FPins->Draw(dc);
+  }
+}
+
+void TDevice::DrawSymbol(QPainter& dc) {
+  for (int i = 0; i < Count(); ++i) {
+    if (const std::optional<TColour> fill = ShownFill(i)) {
+      static_cast<const TPolygon*>(Child(i))->DrawFilled(dc, *fill);
+    } else {
+      Child(i)->Draw(dc);
+    }
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <typeinfo>
 #include <vector>
 
@@ -81,10 +82,13 @@ public:
   /// the pins of its devices itself, so only containers override this.
   virtual void ClearDrivers();
   /// Repaints the part of the symbol that shows the live level; sources and indicators do.
-  /// Recorded devices take their history sample here, so it runs once per step.
+  /// Painting only reads: what the file keeps of the level is stored by `StoreShownState`.
   virtual void DrawState(QPainter&) {}
-  /// Takes the step's history sample without painting, for a device that is off screen.
+  /// Takes the step's history sample; runs once per step, whether or not the device is painted.
   virtual void RecordState() {}
+  /// Stores what the device shows after a step in the symbol the file keeps (fills, digits),
+  /// so that a file keeps what the last step of a run showed, painted or not.
+  virtual void StoreShownState() {}
   /// Whether the container must call `SetSlaveInputs` after each settle loop.
   virtual bool IsClockedFlipFlop() const { return false; }
   /// Latches a clocked flip-flop once its container has settled.
@@ -129,6 +133,12 @@ protected:
     result.Changed = output.SetValue(this, level);
     return result;
   }
+
+  /// Paints the shapes of the symbol, each as the device's state shows it.
+  virtual void DrawSymbol(QPainter& dc);
+  /// The fill that symbol shape `index`, a polygon, shows in place of its own: a device that
+  /// shows its level in a fill gives it here, so painting leaves the stored fill alone.
+  virtual std::optional<TColour> ShownFill(int) const { return std::nullopt; }
 
 private:
   std::unique_ptr<TGraphicList> FPins;

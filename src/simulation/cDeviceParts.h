@@ -7,12 +7,10 @@
 
 #include <QPoint>
 #include <QString>
-#include <QVarLengthArray>
 
 #include <array>
 #include <cstddef>
 #include <initializer_list>
-#include <utility>
 
 namespace logivane {
 
@@ -26,33 +24,6 @@ TPolyline* AddLine(TDevice& device, QPoint from, QPoint to);
 TPolygon* AddCircle(TDevice& device, float radius);
 /// A text centred on (x, y).
 TGraphicText* AddText(TDevice& device, const QString& text, float x, float y);
-
-/**
- * @brief Fills shapes for one painting, then gives them back the fills they had.
- *
- * Indicators and sources show their level in the fill of a shape, and the circuit file keeps
- * those fills: a step of a run stores what it shows, but painting stores nothing, so a circuit
- * that was opened or reset shows its levels and still saves as it was read.
- */
-class TPaintingFills {
-public:
-  TPaintingFills() = default;
-  ~TPaintingFills() {
-    for (auto it = FStored.rbegin(); it != FStored.rend(); ++it) {
-      it->first->BrushColour = it->second;
-    }
-  }
-  TPaintingFills(const TPaintingFills&) = delete;
-  TPaintingFills& operator=(const TPaintingFills&) = delete;
-
-  void Fill(TPolygon& shape, TColour fill) {
-    FStored.emplace_back(&shape, shape.BrushColour);
-    shape.BrushColour = fill;
-  }
-
-private:
-  QVarLengthArray<std::pair<TPolygon*, TColour>, 8> FStored;
-};
 
 // Checks for devices read from a stream: the simulation and painting code index pins and symbol
 // shapes directly, so a stored device whose shape differs from its class's must be refused.

@@ -54,10 +54,12 @@ void TInteractiveInput::Reset() {
   Level = StoredLevel;
 }
 
-void TInteractiveInput::Draw(QPainter& dc) {
-  TPaintingFills fills;
-  fills.Fill(LevelCircle(), LevelFill());
-  TInputDevice::Draw(dc);
+std::optional<TColour> TInteractiveInput::ShownFill(int index) const {
+  return index == LevelCircleIndex ? std::optional(LevelFill()) : std::nullopt;
+}
+
+void TInteractiveInput::StoreShownState() {
+  LevelCircle().BrushColour = LevelFill();
 }
 
 void TInteractiveInput::RecordState() {
@@ -65,10 +67,8 @@ void TInteractiveInput::RecordState() {
 }
 
 void TInteractiveInput::DrawState(QPainter& dc) {
-  RecordState();
   if (!Selected) {
-    LevelCircle().BrushColour = LevelFill();
-    LevelCircle().Draw(dc);
+    LevelCircle().DrawFilled(dc, LevelFill());
   }
 }
 
@@ -107,24 +107,33 @@ void TInteractiveSwitch::Read(TSerializeReader& reader) {
 
 void TInteractiveSwitch::SetSwitchType(std::int32_t type) {
   SwitchType = type;
-  On = type != PushToMake && type != Toggle;
+  SetOn(type != PushToMake && type != Toggle);
 }
 
 void TInteractiveSwitch::Press() {
-  On = !On;
+  SetOn(!On);
 }
 
 void TInteractiveSwitch::Release() {
   // Push buttons spring back to rest; a toggle switch stays where it was put.
   if (IsPushButton()) {
-    On = !On;
+    SetOn(!On);
   }
 }
 
-void TInteractiveSwitch::Draw(QPainter& dc) {
-  static_cast<TPolygon*>(Child(UpperHalf))->BrushColour = On ? ColourWhite : ColourBlack;
-  static_cast<TPolygon*>(Child(LowerHalf))->BrushColour = On ? ColourBlack : ColourWhite;
-  TTextDevice::Draw(dc);
+TColour TInteractiveSwitch::HalfFill(int half) const {
+  return (half == UpperHalf) == On ? ColourWhite : ColourBlack;
+}
+
+void TInteractiveSwitch::SetOn(bool on) {
+  On = on;
+  for (const int half : {UpperHalf, LowerHalf}) {
+    static_cast<TPolygon*>(Child(half))->BrushColour = HalfFill(half);
+  }
+}
+
+std::optional<TColour> TInteractiveSwitch::ShownFill(int index) const {
+  return index == UpperHalf || index == LowerHalf ? std::optional(HalfFill(index)) : std::nullopt;
 }
 
 bool TInteractiveSwitch::CopyTo(TPin& to, TDevice* driver, TLevel level) {

@@ -19,12 +19,12 @@ public:
 
   void Write(TSerializeWriter& writer) const override;
   void Read(TSerializeReader& reader) override;
-  void Draw(QPainter& dc) override;
   void Press() override;
   TLevel NextLevel() override;
   void Reset() override;
   void DrawState(QPainter& dc) override;
   void RecordState() override;
+  void StoreShownState() override;
 
   TColour LevelFill() const { return Level != 0 ? ColourRed : ColourWhite; }
 
@@ -35,8 +35,12 @@ public:
   bool Pulse = false;
   bool PulsePhase = false;
 
+protected:
+  std::optional<TColour> ShownFill(int index) const override;
+
 private:
-  TPolygon& LevelCircle() const { return *static_cast<TPolygon*>(Child(1)); }
+  static constexpr int LevelCircleIndex = 1;
+  TPolygon& LevelCircle() const { return *static_cast<TPolygon*>(Child(LevelCircleIndex)); }
 };
 
 /**
@@ -54,7 +58,6 @@ public:
 
   void Write(TSerializeWriter& writer) const override;
   void Read(TSerializeReader& reader) override;
-  void Draw(QPainter& dc) override;
   void Press() override;
   void Release() override;
   SimResult Calculate() override;
@@ -63,11 +66,19 @@ public:
   void SetSwitchType(std::int32_t type);
 
   std::int32_t SwitchType = Toggle;
-  /// The contact is closed.
+  /// The contact is closed; change it through `SetOn`.
   bool On = false;
+
+  /// Opens or closes the contact; the halves of the symbol, which the file may keep, show it.
+  void SetOn(bool on);
+
+protected:
+  std::optional<TColour> ShownFill(int index) const override;
 
 private:
   enum : int { UpperHalf = 1, LowerHalf = 2 };
+  /// White over black when closed, black over white when open.
+  TColour HalfFill(int half) const;
 
   bool IsPushButton() const { return SwitchType == PushToMake || SwitchType == PushToBreak; }
   SimResult CalculateClosed();

@@ -187,12 +187,16 @@ bool TMacro::HitTest(std::int32_t x, std::int32_t y, const THitReach& reach) {
 
 void TMacro::Draw(QPainter& dc) {
   if (Closed) {
-    TDevice::Draw(dc);
+    DrawClosed(dc);
     return;
   }
   for (TGraphicList* list : PaintOrder()) {
     list->Draw(dc);
   }
+}
+
+void TMacro::DrawClosed(QPainter& dc) {
+  TDevice::Draw(dc);
 }
 
 void TMacro::Translate(float dx, float dy) {

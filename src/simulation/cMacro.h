@@ -42,6 +42,8 @@ public:
   void Clear() override;
   bool HitTest(std::int32_t x, std::int32_t y, const THitReach& reach = {}) override;
   void Draw(QPainter& dc) override;
+  /// Paints the symbol and outline pins, as the circuit looks closed, whether it is or not.
+  void DrawClosed(QPainter& dc);
   void Translate(float dx, float dy) override;
   void Remap() override;
   TRect GetBounds() const override;
@@ -67,9 +69,12 @@ public:
   void SetInputsDue(bool flag);
   /// Repaints the live state of an open level: wire colours, joints, sources and indicators.
   /// Only wires whose colour changes are repainted; wires, joints and devices that do not meet
-  /// `area` are not painted, but every wire takes its colour and every recorded device its
-  /// history sample.
+  /// `area` are not painted. Painting changes nothing the file keeps.
   void PaintState(QPainter& dc, const TRect& area = Everywhere);
+  /// After a step of the open level on screen: every wire keeps the colour of its level, every
+  /// source and indicator what it shows, as the file stores them, and every recorded device
+  /// takes its history sample, all whether painted or not.
+  void StoreShownState();
   /// Moves every wire end onto its pin or joint; true when any moved.
   bool FollowAllWires();
   /// Hands the area to repaint of every wire that `FollowAllWires` moved.

@@ -319,9 +319,7 @@ void TMacro::PaintState(QPainter& dc, const TRect& area) {
     if (wire->Selected || wire->Value < 0) {
       continue;  // a negative level is neither high nor low
     }
-    const TColour colour = wire->LevelColour();
-    wire->SetColour(colour);  // saved with the circuit
-    if (wire->DrawnColour() == colour) {
+    if (wire->DrawnColour() == wire->LevelColour()) {
       continue;  // what is on screen shows the level already
     }
     if (RectsMeet(wire->GetBounds(), area)) {
@@ -337,12 +335,28 @@ void TMacro::PaintState(QPainter& dc, const TRect& area) {
   const auto drawState = [&dc, &area](TDevice& device) {
     if (RectsMeet(device.GetBounds(), area)) {
       device.DrawState(dc);
-    } else {
-      device.RecordState();
     }
   };
   EachDevice(*FInputs, drawState);
   EachDevice(*FOutputs, drawState);
+}
+
+void TMacro::StoreShownState() {
+  if (Closed) {
+    return;
+  }
+  for (TSerialize* item : FWires->Objects()) {
+    auto* wire = static_cast<TWire*>(item);
+    if (wire->Value >= 0) {  // a negative level is neither high nor low: the colour stays
+      wire->SetColour(wire->LevelColour());
+    }
+  }
+  const auto store = [](TDevice& device) {
+    device.RecordState();
+    device.StoreShownState();
+  };
+  EachDevice(*FInputs, store);
+  EachDevice(*FOutputs, store);
 }
 
 bool TMacro::FollowAllWires() {

@@ -78,18 +78,14 @@ std::optional<TColour> TLEDDevice::LevelFill() const {
   return std::nullopt;
 }
 
-void TLEDDevice::ApplyLevelFill() {
+std::optional<TColour> TLEDDevice::ShownFill(int index) const {
+  return index == 0 ? LevelFill() : std::nullopt;
+}
+
+void TLEDDevice::StoreShownState() {
   if (const std::optional<TColour> fill = LevelFill()) {
     static_cast<TPolygon*>(Child(0))->BrushColour = *fill;
   }
-}
-
-void TLEDDevice::Draw(QPainter& dc) {
-  TPaintingFills fills;
-  if (const std::optional<TColour> fill = LevelFill()) {
-    fills.Fill(*static_cast<TPolygon*>(Child(0)), *fill);
-  }
-  TOutputDevice::Draw(dc);
 }
 
 void TLEDDevice::RecordState() {
@@ -97,9 +93,8 @@ void TLEDDevice::RecordState() {
 }
 
 void TLEDDevice::DrawState(QPainter& dc) {
-  RecordState();
-  ApplyLevelFill();
-  Child(0)->Draw(dc);
+  const auto& circle = *static_cast<const TPolygon*>(Child(0));
+  circle.DrawFilled(dc, LevelFill().value_or(circle.BrushColour));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -170,12 +165,14 @@ TPolygon& TLEDSegmentDevice::Segment(int k) const {
   return *static_cast<TPolygon*>(Child(k));
 }
 
-void TLEDSegmentDevice::Draw(QPainter& dc) {
-  TPaintingFills fills;
+std::optional<TColour> TLEDSegmentDevice::ShownFill(int index) const {
+  return index < SegmentCount ? std::optional(SegmentFill(index)) : std::nullopt;
+}
+
+void TLEDSegmentDevice::StoreShownState() {
   for (int k = 0; k < SegmentCount; ++k) {
-    fills.Fill(Segment(k), SegmentFill(k));
+    Segment(k).BrushColour = SegmentFill(k);
   }
-  TOutputDevice::Draw(dc);
 }
 
 void TLEDSegmentDevice::DrawState(QPainter& dc) {
@@ -183,8 +180,7 @@ void TLEDSegmentDevice::DrawState(QPainter& dc) {
     return;
   }
   for (int k = 0; k < SegmentCount; ++k) {
-    Segment(k).BrushColour = SegmentFill(k);
-    Segment(k).Draw(dc);
+    Segment(k).DrawFilled(dc, SegmentFill(k));
   }
 }
 
@@ -324,69 +320,66 @@ TGraphicText& TNumericDevice::Digit(int index) const {
   return *static_cast<TGraphicText*>(Child(LineCount() - index));
 }
 
-void TNumericDevice::UpdateDigits(bool measure) {
+TNumericDevice::TShownDigits TNumericDevice::ShownDigits() const {
   const QString text = DisplayText();
   const int lines = LineCount();
   // Right-aligned: should the text ever be longer than the display, its head is dropped.
   const int skipped = std::max(0, static_cast<int>(text.size()) - lines);
+  TShownDigits shown{};
   bool leading = true;
   for (int i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
     leading = leading && c == u'0';
-    if (i < skipped) {
-      continue;
+    if (i >= skipped) {
+      const bool dimmed = leading && (Format & FormatSuppressZeros);
+      shown[static_cast<std::size_t>(i - skipped)] = {c, dimmed ? ZeroColour : Colour};
     }
-    TGraphicText& digit = Digit(i - skipped);
-    if (digit.Text != c || digit.FontName != DigitFont) {
-      digit.FontName = DigitFont;
-      if (measure) {
-        digit.SetText(QString(c));
-      } else {
-        digit.Text = c;
-      }
+  }
+  return shown;
+}
+
+TTextLook TNumericDevice::DigitLook(const TShownDigit& shown) const {
+  return {QString(shown.Character), DigitFont, shown.TextColour, BackColour, false};
+}
+
+void TNumericDevice::UpdateDigits() {
+  const TShownDigits shown = ShownDigits();
+  for (int i = 0; i < LineCount(); ++i) {
+    const TShownDigit& digit = shown[static_cast<std::size_t>(i)];
+    TGraphicText& text = Digit(i);
+    if (text.Text != digit.Character || text.FontName != DigitFont) {
+      text.FontName = DigitFont;
+      text.SetText(QString(digit.Character));
     }
-    digit.BackColour = BackColour;
-    digit.Transparent = false;
-    digit.TextColour = leading && (Format & FormatSuppressZeros) ? ZeroColour : Colour;
+    text.BackColour = BackColour;
+    text.Transparent = false;
+    text.TextColour = digit.TextColour;
   }
 }
 
-void TNumericDevice::Draw(QPainter& dc) {
-  // The digits show the latched levels while they are painted, each in the box it has, and
-  // then take back what they held: the file keeps what the last step of a run showed.
-  struct TStoredDigit {
-    QString Text;
-    QString FontName;
-    TColour TextColour;
-    TColour BackColour;
-    bool Transparent;
-  };
-  std::array<TStoredDigit, MaxLines> stored;
+void TNumericDevice::DrawDigits(QPainter& dc) const {
+  const TShownDigits shown = ShownDigits();
   for (int i = 0; i < LineCount(); ++i) {
-    const TGraphicText& digit = Digit(i);
-    stored[static_cast<std::size_t>(i)] = {digit.Text, digit.FontName, digit.TextColour,
-                                           digit.BackColour, digit.Transparent};
+    Digit(i).DrawLook(dc, DigitLook(shown[static_cast<std::size_t>(i)]));
   }
-  UpdateDigits(false);
-  // The face, the digits, the leads and the label, in symbol order.
-  static_cast<TPolygon*>(Child(0))->BrushColour = BackColour;
-  TOutputDevice::Draw(dc);
-  for (int i = 0; i < LineCount(); ++i) {
-    TGraphicText& digit = Digit(i);
-    const TStoredDigit& kept = stored[static_cast<std::size_t>(i)];
-    digit.Text = kept.Text;
-    digit.FontName = kept.FontName;
-    digit.TextColour = kept.TextColour;
-    digit.BackColour = kept.BackColour;
-    digit.Transparent = kept.Transparent;
+}
+
+void TNumericDevice::DrawSymbol(QPainter& dc) {
+  // The face, the digits, the leads, in symbol order. The digits show the latched levels,
+  // each in the box it has: the file keeps what the last step of a run showed.
+  static_cast<const TPolygon*>(Child(0))->DrawFilled(dc, BackColour);
+  DrawDigits(dc);
+  for (int i = 1 + LineCount(); i < Count(); ++i) {
+    Child(i)->Draw(dc);
   }
+}
+
+void TNumericDevice::StoreShownState() {
+  UpdateDigits();
 }
 
 void TNumericDevice::DrawState(QPainter& dc) {
-  UpdateDigits();
-  for (int i = 0; i < LineCount(); ++i) {
-    Digit(i).Draw(dc);
-  }
+  DrawDigits(dc);
 }
 
 LV_REGISTER_CLASS(TNumericDevice)

@@ -39,11 +39,11 @@ public:
   TLEDDevice();
 
   void Read(TSerializeReader& reader) override;
-  void Draw(QPainter& dc) override;
   SimResult Calculate() override;
   void Reset() override;
   void DrawState(QPainter& dc) override;
   void RecordState() override;
+  void StoreShownState() override;
 
   /// The fill of the circle for the latched level; none for a level that is neither high nor
   /// low, which leaves the fill as it was.
@@ -55,9 +55,10 @@ public:
   static constexpr TColour UndrivenHighColour = 0x528CE4;
   static constexpr TColour UndrivenLowColour = 0xD9E6F9;
 
-private:
-  void ApplyLevelFill();
+protected:
+  std::optional<TColour> ShownFill(int index) const override;
 
+private:
   /// Pin 0, read on every step; an LED never changes its pin.
   std::array<TPin*, 1> FInput{};
 };
@@ -72,15 +73,18 @@ public:
 
   void Write(TSerializeWriter& writer) const override;
   void Read(TSerializeReader& reader) override;
-  void Draw(QPainter& dc) override;
   SimResult Calculate() override;
   void Reset() override;
   void DrawState(QPainter& dc) override;
+  void StoreShownState() override;
 
   /// Lit segments a (top), b, c, d, e, f, g (middle); a new display shows 0.
   std::array<bool, SegmentCount> Segments{true, true, true, true, true, true, false};
   /// True: a segment is lit by a high input; false (common anode): by a low one.
   bool CommonCathode = true;
+
+protected:
+  std::optional<TColour> ShownFill(int index) const override;
 
 private:
   /// Streams of these revisions carry `CommonCathode`; older ones predate it.
@@ -115,10 +119,10 @@ public:
 
   void Write(TSerializeWriter& writer) const override;
   void Read(TSerializeReader& reader) override;
-  void Draw(QPainter& dc) override;
   SimResult Calculate() override;
   void Reset() override;
   void DrawState(QPainter& dc) override;
+  void StoreShownState() override;
 
   static bool IsValidLineCount(int count) {
     return count == 2 || count == 4 || count == 8 || count == 16;
@@ -131,9 +135,9 @@ public:
 
   /// The characters the digits show, one per line, in `Format`.
   QString DisplayText() const;
-  /// Gives the digit texts their characters and colours; `DrawState` paints them. With
-  /// `measure`, each digit's box is fitted to its new character.
-  void UpdateDigits(bool measure = true);
+  /// Gives the digit texts the characters and colours they show, each box fitted to its new
+  /// character.
+  void UpdateDigits();
   /// Digit `index` counted from the left.
   TGraphicText& Digit(int index) const;
 
@@ -145,8 +149,23 @@ public:
   TColour ZeroColour = 0x808080;
   bool PinsAtBottom = false;
 
+protected:
+  void DrawSymbol(QPainter& dc) override;
+
 private:
+  /// A digit as the latched levels show it.
+  struct TShownDigit {
+    QChar Character;
+    TColour TextColour;
+  };
+  using TShownDigits = std::array<TShownDigit, MaxLines>;
+
   int LineCount() const { return PinCount(); }
+  /// Every digit, counted from the left, as `DisplayText` shows it.
+  TShownDigits ShownDigits() const;
+  TTextLook DigitLook(const TShownDigit& shown) const;
+  /// Paints the digits as the latched levels show them, each in the box it has.
+  void DrawDigits(QPainter& dc) const;
   void BuildSymbol(int count);
   /// Moves every lead by 20 and every pin by 25 units down (`direction` 1) or up (-1).
   void MoveConnections(int direction);

@@ -109,10 +109,12 @@ void TSeqInputDevice::Reset() {
   Phase = false;
 }
 
-void TSeqInputDevice::Draw(QPainter& dc) {
-  TPaintingFills fills;
-  fills.Fill(LevelCircle(), LevelFill());
-  TInputDevice::Draw(dc);
+std::optional<TColour> TSeqInputDevice::ShownFill(int index) const {
+  return index == LevelCircleIndex ? std::optional(LevelFill()) : std::nullopt;
+}
+
+void TSeqInputDevice::StoreShownState() {
+  LevelCircle().BrushColour = LevelFill();
 }
 
 void TSeqInputDevice::RecordState() {
@@ -120,10 +122,8 @@ void TSeqInputDevice::RecordState() {
 }
 
 void TSeqInputDevice::DrawState(QPainter& dc) {
-  RecordState();
   if (!Selected) {
-    LevelCircle().BrushColour = LevelFill();
-    LevelCircle().Draw(dc);
+    LevelCircle().DrawFilled(dc, LevelFill());
   }
 }
 

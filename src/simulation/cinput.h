@@ -70,13 +70,13 @@ class TSeqInputDevice : public TInputDevice {
 public:
   void Write(TSerializeWriter& writer) const override;
   void Read(TSerializeReader& reader) override;
-  void Draw(QPainter& dc) override;
   /// Takes the next step of the sequence (see `Step`).
   TLevel NextLevel() override;
   const void* StepState() const override { return &Phase; }
   void Reset() override;
   void DrawState(QPainter& dc) override;
   void RecordState() override;
+  void StoreShownState() override;
 
   /// Starts the sequence `text` from its first character.
   void SetSequence(const QString& text);
@@ -122,8 +122,11 @@ protected:
   TSeqInputDevice(const QString& sequence, TColour colour, const QString& label,
                   const QString& helpTopic);
 
+  std::optional<TColour> ShownFill(int index) const override;
+
 private:
-  TPolygon& LevelCircle() const { return *static_cast<TPolygon*>(Child(0)); }
+  static constexpr int LevelCircleIndex = 0;
+  TPolygon& LevelCircle() const { return *static_cast<TPolygon*>(Child(LevelCircleIndex)); }
 };
 
 /// A clock: the sequence "01", one step per half cycle.
