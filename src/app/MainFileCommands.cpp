@@ -1,12 +1,18 @@
 // The File menu: new, open, reopen, save, save as, the recent files and the caption.
 #include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
+#include "dialogs/FileStatusDlg.h"
+#include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
+#include "editor/WaitCursor.h"
+#include "simulation/cMacro.h"
 #include "windows/PartsUnit.h"
 #include "windows/TemplateForm.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
 
@@ -15,6 +21,8 @@ namespace logivane {
 namespace {
 
 constexpr int FileHistoryLength = 5;
+
+const char* const WriteFailedMessage = "An error has occurred trying to write this Logivane file.";
 
 /// The circuit's name as the caption shows it: the file's name up to its first dot.
 QString CircuitName(const QString& fileName) {
@@ -25,14 +33,86 @@ QString CircuitName(const QString& fileName) {
   return name.left(name.indexOf(QLatin1Char('.')));
 }
 
+/// Tells the user why a circuit could not be read: a missing file or a later version is
+/// information, a file that is not a circuit or is damaged an error.
+void ReportReadFailure(QWidget* parent, const TCircuitReadResult& result) {
+  const bool information = result.Outcome == TCircuitReadOutcome::Missing ||
+                           result.Outcome == TCircuitReadOutcome::LaterVersion;
+  UserMessages::Show(parent, information ? QMessageBox::Information : QMessageBox::Critical,
+                     result.Message);
+}
+
 }  // namespace
 
+bool TMainForm::LoadCircuit(const QString& fileName) {
+  if (!QFileInfo(fileName).isFile()) {
+    ReportReadFailure(this, ReadCircuitFile(fileName));
+    return false;
+  }
+  if (!FFileStatus) {
+    FFileStatus = new TFileStatusDialog(this);
+  }
+  TCircuitReadResult result;
+  {
+    TWaitCursor wait;
+    FFileStatus->SetStatus(tr("Reading %1, please wait...").arg(QFileInfo(fileName).fileName()));
+    FFileStatus->show();
+    FFileStatus->repaint();
+    result = FDocument->LoadFromFile(fileName,
+                                     [this](int percent) { FFileStatus->ShowProgress(percent); });
+    FFileStatus->hide();
+  }
+  if (!result.Succeeded()) {
+    ReportReadFailure(this, result);
+    return false;
+  }
+  FDrawing->ResetCircuit();
+  return true;
+}
+
+bool TMainForm::SaveCircuit(const QString& fileName) {
+  FDrawing->LeaveEditingModes();
+  TWaitCursor wait;
+  QString error;
+  if (!FDocument->SaveToFile(fileName, &error)) {
+    UserMessages::Show(this, QMessageBox::Critical, tr(WriteFailedMessage) + "\n" + error);
+    return false;
+  }
+  return true;
+}
+
+void TMainForm::DropLibraryMacro(const QString& fileName, QPoint at) {
+  FDrawing->LeaveEditingModes();
+  TCircuitReadResult result;
+  TMacro* macro = nullptr;
+  {
+    TWaitCursor wait;
+    macro = FDocument->InsertMacroFile(fileName, at, FDrawing->Grid(), result);
+  }
+  if (!macro) {
+    ReportReadFailure(this, result);
+    return;
+  }
+  FDrawing->Handles().Deselect();
+  FDrawing->Select(macro);
+  FDrawing->InvalidateAll();
+  FDrawing->ResetCircuit();
+  FDrawing->SetModified(true);
+  ChooseMode("SpeedPointer");
+  activateWindow();
+  FDrawing->setFocus();
+  FStatusText->clear();
+  if (!macro->Datasheet.isEmpty()) {
+    FDrawing->ShowNoticeAtSelection(tr("Datasheet available"));
+  }
+}
+
 void TMainForm::UpdateCaption() {
-  setWindowTitle(QStringLiteral("Logivane - ") + CircuitName(FDrawing->FileName));
+  setWindowTitle(QStringLiteral("Logivane - ") + CircuitName(FDocument->FileName));
 }
 
 bool TMainForm::QuerySave(const std::function<bool()>& save) {
-  if (!FDrawing->Modified()) {
+  if (!FDocument->Modified()) {
     return true;
   }
   switch (UserMessages::Ask(this, tr("Circuit has changed, save current circuit?"),
@@ -50,7 +130,7 @@ bool TMainForm::QuerySave(const std::function<bool()>& save) {
 }
 
 bool TMainForm::SaveLevel() {
-  if (FDrawing->IsInsideMacro() &&
+  if (FDocument->IsInsideMacro() &&
       UserMessages::Ask(this,
                         tr("This action will save to file the circuit at its current level, not "
                            "its root level.  Do you want to proceed?"),
@@ -59,11 +139,11 @@ bool TMainForm::SaveLevel() {
     return true;  // the user chose to go on without saving the level
   }
   // A level is never written over the root's file: inside a macro the name is always asked.
-  if (!FDrawing->IsInsideMacro() && !FDrawing->FileName.isEmpty()) {
-    if (!IsShippedFile(FDrawing->FileName)) {
-      return FDrawing->SaveToFile(FDrawing->FileName);
+  if (!FDocument->IsInsideMacro() && !FDocument->FileName.isEmpty()) {
+    if (!IsShippedFile(FDocument->FileName)) {
+      return SaveCircuit(FDocument->FileName);
     }
-    TellShippedFileIsKept(FDrawing->FileName);
+    TellShippedFileIsKept(FDocument->FileName);
   }
   return SaveThroughDialog();
 }
@@ -84,7 +164,7 @@ bool TMainForm::SaveThroughDialog() {
     TellShippedFileIsKept(fileName);
     return false;
   }
-  const bool saved = FDrawing->SaveToFile(fileName);
+  const bool saved = SaveCircuit(fileName);
   UpdateCaption();
   if (saved) {
     FParts->Refresh();  // the file may be a new macro of the folder it lists
@@ -98,7 +178,7 @@ void TMainForm::NewClick() {
   }
   // A symbol drawn for the old circuit is no change to the new one.
   FTemplateEditor->TemplateDrawing().SetModified(false);
-  FDrawing->Clear();
+  FDocument->Clear();
   UpdateCaption();
   ChooseMode("SpeedPointer");
 }
@@ -120,7 +200,7 @@ void TMainForm::ReopenClick(const QString& fileName) {
 }
 
 bool TMainForm::OpenCircuit(const QString& fileName) {
-  const bool opened = FDrawing->LoadFromFile(fileName);
+  const bool opened = LoadCircuit(fileName);
   ChooseMode("SpeedPointer");
   UpdateCaption();
   if (opened) {
@@ -143,9 +223,9 @@ bool TMainForm::SaveAsClick() {
 QString TMainForm::ChooseFile(const TFileChooser& chooser) {
   QString folder = FDialogFolder;
   if (folder.isEmpty()) {
-    folder = FDrawing->FileName.isEmpty()
+    folder = FDocument->FileName.isEmpty()
                  ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                 : QFileInfo(FDrawing->FileName).absolutePath();
+                 : QFileInfo(FDocument->FileName).absolutePath();
   }
   const QString fileName = chooser(this, folder);
   if (!fileName.isEmpty()) {
@@ -160,11 +240,20 @@ void TMainForm::AddToFileHistory(const QString& fileName) {
   while (FileHistory.size() > FileHistoryLength) {
     FileHistory.removeLast();
   }
+  EnableLevelCommands();
+}
+
+void TMainForm::EnableLevelCommands() {
+  const bool atRoot = !FDocument->IsInsideMacro();
+  Action("SpeedCloseMacro")->setVisible(!atRoot);
+  for (const char* name : {"MenuNameMacro", "MenuAttachDatasheet", "MenuTemplateEditor"}) {
+    Action(name)->setEnabled(atRoot);
+  }
+  FReopenMenu->menuAction()->setEnabled(!FileHistory.isEmpty() && atRoot);
+  RefreshFileMenu();
 }
 
 void TMainForm::RefreshFileMenu() {
-  QAction* reopen = FReopenMenu->menuAction();
-  reopen->setEnabled(!FileHistory.isEmpty() && !FDrawing->IsInsideMacro());
   const QList<QAction*> entries = FReopenMenu->actions();
   for (int i = 0; i < entries.size(); ++i) {
     const QString fileName = FileHistory.value(i);

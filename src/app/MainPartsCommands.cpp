@@ -65,20 +65,6 @@ bool TMainForm::PartsDragEvent(QEvent* event) {
   }
 }
 
-void TMainForm::DropLibraryMacro(const QString& fileName, QPoint at) {
-  if (!FDrawing->InsertMacroFile(fileName, at.x(), at.y(), true)) {
-    return;
-  }
-  ChooseMode("SpeedPointer");
-  activateWindow();
-  FDrawing->setFocus();
-  FStatusText->clear();
-  const auto* macro = dynamic_cast<const TMacro*>(SelectedObject());
-  if (macro && !macro->Datasheet.isEmpty()) {
-    FDrawing->ShowNoticeAtSelection(tr("Datasheet available"));
-  }
-}
-
 void TMainForm::EditLibraryMacro(const QString& fileName) {
   if (QuerySave([this] { return SaveClick(); }) && OpenCircuit(fileName)) {
     activateWindow();

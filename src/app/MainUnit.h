@@ -18,8 +18,10 @@ class QToolBar;
 
 namespace logivane {
 
+class TCircuitDocument;
 class TEditContentsDialog;
 class TAnalyserForm;
+class TFileStatusDialog;
 class TTemplateForm;
 class TGraphicObject;
 class TLogivaneDrawing;
@@ -52,6 +54,8 @@ public:
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
 
+  /// The circuit being edited, which the drawing shows.
+  TCircuitDocument& Document() const { return *FDocument; }
   TLogivaneDrawing& Drawing() const { return *FDrawing; }
   TAnalyserForm& LogicHistory() const { return *FLogicHistory; }
   TTemplateForm& TemplateEditor() const { return *FTemplateEditor; }
@@ -189,13 +193,17 @@ private:
   void CreateTagMenu();
   QMenu* NewMenu(const char* name, const QString& caption, QWidget* parent);
   QToolBar* NewToolBar(const char* name, const QString& title);
+  /// The Reopen entries show the recent files.
   void RefreshFileMenu();
   void RefreshViewMenu();
-  void RefreshToolsMenu();
 
   // MainFileCommands.cpp.
   /// Asks to save a changed circuit before a command that replaces it; false to stop.
   bool QuerySave(const std::function<bool()>& save);
+  /// Reads `fileName` as the document, showing how far it got; says why when it cannot.
+  bool LoadCircuit(const QString& fileName);
+  /// Writes the level shown to `fileName`; says why when it cannot.
+  bool SaveCircuit(const QString& fileName);
   /// Saves the level shown: inside a macro only after a warning, and always to a new name.
   /// Declining the warning is no failure: the user chose to go on without saving.
   bool SaveLevel();
@@ -207,6 +215,9 @@ private:
   QString ChooseFile(const TFileChooser& chooser);
   void AddToFileHistory(const QString& fileName);
   void UpdateCaption();
+  /// The commands that act on the root level only, and Reopen, follow the level shown and the
+  /// recent files.
+  void EnableLevelCommands();
 
   // MainEditCommands.cpp.
   void ConnectEditCommands();
@@ -304,7 +315,10 @@ private:
   void OpenCommandLineFile();
 
   QScrollArea* FScroller = nullptr;
+  /// Destroyed after the drawing that shows it.
+  TCircuitDocument* FDocument = nullptr;
   TLogivaneDrawing* FDrawing = nullptr;
+  TFileStatusDialog* FFileStatus = nullptr;
   TAnalyserForm* FLogicHistory = nullptr;
   TTemplateForm* FTemplateEditor = nullptr;
   TPartsForm* FParts = nullptr;

@@ -133,12 +133,12 @@ void TLogivaneDrawing::Render(QPainter& painter, const QRect& area) {
   painter.fillRect(area, ToQColor(BackColour));
   DrawGrid(painter, area);
   if (ShowClosed) {
-    const bool closed = FCircuit->Closed;
-    FCircuit->Closed = true;
-    FCircuit->Draw(painter);
-    FCircuit->Closed = closed;
+    const bool closed = Circuit().Closed;
+    Circuit().Closed = true;
+    Circuit().Draw(painter);
+    Circuit().Closed = closed;
   } else {
-    FPaintIndex.Draw(painter, *FCircuit, ToTRect(area));
+    FPaintIndex.Draw(painter, Circuit(), ToTRect(area));
   }
   for (TGraphicObject* traced : {static_cast<TGraphicObject*>(FWireInProgress.get()),
                                  static_cast<TGraphicObject*>(FPolygonInProgress.get()),
