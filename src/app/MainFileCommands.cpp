@@ -1,18 +1,14 @@
 // The File menu: new, open, reopen, save, save as, the recent files and the caption.
+#include "app/CircuitFileCommands.h"
 #include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
-#include "dialogs/FileStatusDlg.h"
-#include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
-#include "editor/WaitCursor.h"
-#include "simulation/cMacro.h"
 #include "windows/PartsUnit.h"
 #include "windows/TemplateForm.h"
 
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
 
@@ -21,8 +17,6 @@ namespace logivane {
 namespace {
 
 constexpr int FileHistoryLength = 5;
-
-const char* const WriteFailedMessage = "An error has occurred trying to write this Logivane file.";
 
 /// The circuit's name as the caption shows it: the file's name up to its first dot.
 QString CircuitName(const QString& fileName) {
@@ -33,79 +27,7 @@ QString CircuitName(const QString& fileName) {
   return name.left(name.indexOf(QLatin1Char('.')));
 }
 
-/// Tells the user why a circuit could not be read: a missing file or a later version is
-/// information, a file that is not a circuit or is damaged an error.
-void ReportReadFailure(QWidget* parent, const TCircuitReadResult& result) {
-  const bool information = result.Outcome == TCircuitReadOutcome::Missing ||
-                           result.Outcome == TCircuitReadOutcome::LaterVersion;
-  UserMessages::Show(parent, information ? QMessageBox::Information : QMessageBox::Critical,
-                     result.Message);
-}
-
 }  // namespace
-
-bool TMainForm::LoadCircuit(const QString& fileName) {
-  if (!QFileInfo(fileName).isFile()) {
-    ReportReadFailure(this, ReadCircuitFile(fileName));
-    return false;
-  }
-  if (!FFileStatus) {
-    FFileStatus = new TFileStatusDialog(this);
-  }
-  TCircuitReadResult result;
-  {
-    TWaitCursor wait;
-    FFileStatus->SetStatus(tr("Reading %1, please wait...").arg(QFileInfo(fileName).fileName()));
-    FFileStatus->show();
-    FFileStatus->repaint();
-    result = FDocument->LoadFromFile(fileName,
-                                     [this](int percent) { FFileStatus->ShowProgress(percent); });
-    FFileStatus->hide();
-  }
-  if (!result.Succeeded()) {
-    ReportReadFailure(this, result);
-    return false;
-  }
-  FDrawing->ResetCircuit();
-  return true;
-}
-
-bool TMainForm::SaveCircuit(const QString& fileName) {
-  FDrawing->LeaveEditingModes();
-  TWaitCursor wait;
-  QString error;
-  if (!FDocument->SaveToFile(fileName, &error)) {
-    UserMessages::Show(this, QMessageBox::Critical, tr(WriteFailedMessage) + "\n" + error);
-    return false;
-  }
-  return true;
-}
-
-void TMainForm::DropLibraryMacro(const QString& fileName, QPoint at) {
-  FDrawing->LeaveEditingModes();
-  TCircuitReadResult result;
-  TMacro* macro = nullptr;
-  {
-    TWaitCursor wait;
-    macro = FDocument->InsertMacroFile(fileName, at, FDrawing->Grid(), result);
-  }
-  if (!macro) {
-    ReportReadFailure(this, result);
-    return;
-  }
-  FDrawing->Handles().Deselect();
-  FDrawing->Select(macro);
-  FDrawing->InvalidateAll();
-  FDrawing->ResetCircuit();
-  FDrawing->SetModified(true);
-  ChooseMode("SpeedPointer");
-  activateWindow();
-  FDrawing->setFocus();
-  FStatusText->clear();
-  if (!macro->Datasheet.isEmpty()) {
-    FDrawing->ShowNoticeAtSelection(tr("Datasheet available"));
-  }
-}
 
 void TMainForm::UpdateCaption() {
   setWindowTitle(QStringLiteral("Logivane - ") + CircuitName(FDocument->FileName));
@@ -141,7 +63,7 @@ bool TMainForm::SaveLevel() {
   // A level is never written over the root's file: inside a macro the name is always asked.
   if (!FDocument->IsInsideMacro() && !FDocument->FileName.isEmpty()) {
     if (!IsShippedFile(FDocument->FileName)) {
-      return SaveCircuit(FDocument->FileName);
+      return FFiles->Save(FDocument->FileName);
     }
     TellShippedFileIsKept(FDocument->FileName);
   }
@@ -164,7 +86,7 @@ bool TMainForm::SaveThroughDialog() {
     TellShippedFileIsKept(fileName);
     return false;
   }
-  const bool saved = SaveCircuit(fileName);
+  const bool saved = FFiles->Save(fileName);
   UpdateCaption();
   if (saved) {
     FParts->Refresh();  // the file may be a new macro of the folder it lists
@@ -200,7 +122,7 @@ void TMainForm::ReopenClick(const QString& fileName) {
 }
 
 bool TMainForm::OpenCircuit(const QString& fileName) {
-  const bool opened = LoadCircuit(fileName);
+  const bool opened = FFiles->Load(fileName);
   ChooseMode("SpeedPointer");
   UpdateCaption();
   if (opened) {

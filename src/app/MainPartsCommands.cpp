@@ -1,5 +1,6 @@
 // The Parts Centre: showing it, its library folder, the macros dragged from it onto the drawing
 // and the library files it opens as the circuit.
+#include "app/CircuitFileCommands.h"
 #include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
 #include "editor/LogivaneDrawing.h"
@@ -62,6 +63,20 @@ bool TMainForm::PartsDragEvent(QEvent* event) {
     }
     default:
       return false;
+  }
+}
+
+void TMainForm::DropLibraryMacro(const QString& fileName, QPoint at) {
+  const TMacro* macro = FFiles->Insert(fileName, at);
+  if (!macro) {
+    return;
+  }
+  ChooseMode("SpeedPointer");
+  activateWindow();
+  FDrawing->setFocus();
+  FStatusText->clear();
+  if (!macro->Datasheet.isEmpty()) {
+    FDrawing->ShowNoticeAtSelection(tr("Datasheet available"));
   }
 }
 

@@ -1,5 +1,6 @@
 #include "app/MainUnit.h"
 
+#include "app/CircuitFileCommands.h"
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "document/cGrid.h"
@@ -89,6 +90,7 @@ TMainForm::TMainForm(QWidget* parent)
   FScroller->setWidget(FDrawing);
   setCentralWidget(FScroller);
   FDocument->setParent(this);  // after the scroll box, so that it goes after the drawing
+  FFiles = std::make_unique<TCircuitFileCommands>(*this, *FDocument, *FDrawing);
   FStatusText->setObjectName(QStringLiteral("StatusText"));
   FStatusText->setStyleSheet(QStringLiteral("color: red"));
   statusBar()->addWidget(FStatusText, 1);
@@ -166,7 +168,7 @@ void TMainForm::OpenCommandLineFile() {
   if (!fileName.endsWith(QLatin1String(".lvm"), Qt::CaseInsensitive)) {
     return;
   }
-  if (LoadCircuit(fileName)) {
+  if (FFiles->Load(fileName)) {
     ChooseMode("SpeedPointer");
     UpdateCaption();
     // Started with a file, the program works from its own folder, where its library is.

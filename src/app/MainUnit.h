@@ -19,9 +19,9 @@ class QToolBar;
 namespace logivane {
 
 class TCircuitDocument;
+class TCircuitFileCommands;
 class TEditContentsDialog;
 class TAnalyserForm;
-class TFileStatusDialog;
 class TTemplateForm;
 class TGraphicObject;
 class TLogivaneDrawing;
@@ -200,10 +200,6 @@ private:
   // MainFileCommands.cpp.
   /// Asks to save a changed circuit before a command that replaces it; false to stop.
   bool QuerySave(const std::function<bool()>& save);
-  /// Reads `fileName` as the document, showing how far it got; says why when it cannot.
-  bool LoadCircuit(const QString& fileName);
-  /// Writes the level shown to `fileName`; says why when it cannot.
-  bool SaveCircuit(const QString& fileName);
   /// Saves the level shown: inside a macro only after a warning, and always to a new name.
   /// Declining the warning is no failure: the user chose to go on without saving.
   bool SaveLevel();
@@ -318,7 +314,7 @@ private:
   /// Destroyed after the drawing that shows it.
   TCircuitDocument* FDocument = nullptr;
   TLogivaneDrawing* FDrawing = nullptr;
-  TFileStatusDialog* FFileStatus = nullptr;
+  std::unique_ptr<TCircuitFileCommands> FFiles;
   TAnalyserForm* FLogicHistory = nullptr;
   TTemplateForm* FTemplateEditor = nullptr;
   TPartsForm* FParts = nullptr;
