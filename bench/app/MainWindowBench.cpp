@@ -3,6 +3,7 @@
 
 #include "app/MainUnit.h"
 #include "circuits/BenchCircuits.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 
 #include <benchmark/benchmark.h>
@@ -38,7 +39,7 @@ void BM_ClockTickOnAdderArray(benchmark::State& state) {
   root->Translate(static_cast<float>(20 - bounds.Left), static_cast<float>(20 - bounds.Top));
   root->Remap();
   TLogivaneDrawing& drawing = form.Drawing();
-  drawing.ReplaceCircuit(std::move(root));
+  drawing.Document().ReplaceRoot(std::move(root));
   form.findChild<QAction*>("HertzFifty")->trigger();
   form.findChild<QAction*>("MenuRun")->trigger();
   form.Clock().stop();  // the benchmark gives the ticks itself

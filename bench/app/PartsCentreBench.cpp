@@ -3,6 +3,7 @@
 
 #include "app/MainUnit.h"
 #include "circuits/BenchCircuits.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
@@ -47,7 +48,7 @@ void BM_DropMacroOf1000Devices(benchmark::State& state) {
   QApplication::processEvents();
   for (auto _ : state) {
     state.PauseTiming();
-    form.Drawing().Clear();
+    form.Document().Clear();
     state.ResumeTiming();
     form.DropLibraryMacro(file, QPoint(400, 400));
   }

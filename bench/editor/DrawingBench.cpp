@@ -3,6 +3,7 @@
 
 #include "circuits/BenchCircuits.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 
 #include <benchmark/benchmark.h>
@@ -24,7 +25,7 @@ std::unique_ptr<TLogivaneDrawing> AdderDrawing() {
   const TRect bounds = root->GetBounds();
   root->Translate(static_cast<float>(20 - bounds.Left), static_cast<float>(20 - bounds.Top));
   root->Remap();
-  drawing->ReplaceCircuit(std::move(root));
+  drawing->Document().ReplaceRoot(std::move(root));
   drawing->SetModified(false);
   return drawing;
 }

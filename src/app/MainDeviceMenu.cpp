@@ -5,6 +5,7 @@
 #include "dialogs/RenameDlg.h"
 #include "document/cGText.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cInteractive.h"
@@ -246,7 +247,7 @@ void TMainForm::ShowDeviceEntries(TGraphicObject& object) {
     show({"PopMemoryContents"});
   } else if (dynamic_cast<const TGraphicText*>(&object)) {
     show({"PopEditAnnotation"});
-    show({"PopNameMacro"}, !FDrawing->IsInsideMacro());
+    show({"PopNameMacro"}, !FDocument->IsInsideMacro());
   } else if (dynamic_cast<const TBitGenerator*>(&object)) {
     show({"PopEditSequence"});
   } else if (dynamic_cast<const TClockDevice*>(&object)) {
@@ -269,7 +270,7 @@ void TMainForm::ShowDeviceEntries(TGraphicObject& object) {
   } else if (const auto* tag = dynamic_cast<const TTagDevice*>(&object)) {
     FDrawing->Handles().SetContextMenu(FTagMenu);
     Action("PopTagTextStyle")->setEnabled(tag->GetNumber() >= 0);
-    Action("PopTagTemplateEditor")->setEnabled(!FDrawing->IsInsideMacro());
+    Action("PopTagTemplateEditor")->setEnabled(!FDocument->IsInsideMacro());
   } else if (dynamic_cast<const TInteractiveInput*>(&object)) {
     show({"PopPulseInput"});
   } else {
@@ -300,7 +301,7 @@ void TMainForm::SetGateInputs(int count) {
   float x;
   float y;
   gate->GetCentre(x, y);
-  FDrawing->EditAsOne(tr("Inputs"), [&] {
+  FDocument->EditAsOne(tr("Inputs"), [&] {
     FDrawing->AddObject(std::move(replacement), qRound(x), qRound(y));
     FDrawing->DeleteSelection();  // the old gate, still the selection
   });
@@ -381,7 +382,8 @@ void TMainForm::EditAnnotation() {
 
 void TMainForm::NameMacroFromAnnotation() {
   if (const auto* text = dynamic_cast<const TGraphicText*>(SelectedObject())) {
-    FDrawing->MacroName = text->Text;
+    FDocument->BeginEdit();
+    FDocument->MacroName = text->Text;
     FDrawing->SetModified(true);
   }
 }

@@ -9,6 +9,7 @@
 #include "document/cGText.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cMacro.h"
@@ -163,8 +164,11 @@ void TMainForm::ChangeSelected(const std::function<void(TGraphicObject&)>& chang
   if (!object) {
     return;
   }
+  FDocument->BeginEdit();
   if (reshape) {
     FDrawing->Handles().Deselect();
+    // A change of shape may change pins, or a tag's name, and so the netlist.
+    FDocument->NetlistDirty = true;
   }
   change(*object);
   if (reshape) {
@@ -224,17 +228,17 @@ void TMainForm::EditMacroClick() {
   if (!macro) {
     return;
   }
-  FDrawing->EnterMacro(*macro);
+  FDocument->EnterLevel(*macro);
   macro->Closed = false;
 }
 
 void TMainForm::SpeedCloseMacroClick() {
-  if (FDrawing->IsInsideMacro()) {
+  if (FDocument->IsInsideMacro()) {
     // The level left is no longer shown, so neither is a memory inside it.
     CloseMemoryContentsWithin({&FDrawing->Circuit()});
   }
   FDrawing->Circuit().Closed = true;
-  FDrawing->LeaveMacro();
+  FDocument->LeaveLevel();
   ChooseMode("SpeedPointer");
 }
 
@@ -252,18 +256,12 @@ void TMainForm::GridSetupClick() {
   }
 }
 
-void TMainForm::RefreshToolsMenu() {
-  const bool atRoot = !FDrawing->IsInsideMacro();
-  Action("MenuNameMacro")->setEnabled(atRoot);
-  Action("MenuAttachDatasheet")->setEnabled(atRoot);
-  Action("MenuTemplateEditor")->setEnabled(atRoot);
-}
-
 void TMainForm::NameMacroClick() {
-  QString name = FDrawing->MacroName;
+  QString name = FDocument->MacroName;
   TNameMacroDialog dialog(this);
   if (dialog.Edit(name)) {
-    FDrawing->MacroName = name;
+    FDocument->BeginEdit();
+    FDocument->MacroName = name;
     FDrawing->SetModified(true);
   }
 }

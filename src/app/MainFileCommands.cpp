@@ -1,6 +1,8 @@
 // The File menu: new, open, reopen, save, save as, the recent files and the caption.
+#include "app/CircuitFileCommands.h"
 #include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "windows/PartsUnit.h"
@@ -28,11 +30,11 @@ QString CircuitName(const QString& fileName) {
 }  // namespace
 
 void TMainForm::UpdateCaption() {
-  setWindowTitle(QStringLiteral("Logivane - ") + CircuitName(FDrawing->FileName));
+  setWindowTitle(QStringLiteral("Logivane - ") + CircuitName(FDocument->FileName));
 }
 
 bool TMainForm::QuerySave(const std::function<bool()>& save) {
-  if (!FDrawing->Modified()) {
+  if (!FDocument->Modified()) {
     return true;
   }
   switch (UserMessages::Ask(this, tr("Circuit has changed, save current circuit?"),
@@ -50,7 +52,7 @@ bool TMainForm::QuerySave(const std::function<bool()>& save) {
 }
 
 bool TMainForm::SaveLevel() {
-  if (FDrawing->IsInsideMacro() &&
+  if (FDocument->IsInsideMacro() &&
       UserMessages::Ask(this,
                         tr("This action will save to file the circuit at its current level, not "
                            "its root level.  Do you want to proceed?"),
@@ -59,11 +61,11 @@ bool TMainForm::SaveLevel() {
     return true;  // the user chose to go on without saving the level
   }
   // A level is never written over the root's file: inside a macro the name is always asked.
-  if (!FDrawing->IsInsideMacro() && !FDrawing->FileName.isEmpty()) {
-    if (!IsShippedFile(FDrawing->FileName)) {
-      return FDrawing->SaveToFile(FDrawing->FileName);
+  if (!FDocument->IsInsideMacro() && !FDocument->FileName.isEmpty()) {
+    if (!IsShippedFile(FDocument->FileName)) {
+      return FFiles->Save(FDocument->FileName);
     }
-    TellShippedFileIsKept(FDrawing->FileName);
+    TellShippedFileIsKept(FDocument->FileName);
   }
   return SaveThroughDialog();
 }
@@ -84,7 +86,7 @@ bool TMainForm::SaveThroughDialog() {
     TellShippedFileIsKept(fileName);
     return false;
   }
-  const bool saved = FDrawing->SaveToFile(fileName);
+  const bool saved = FFiles->Save(fileName);
   UpdateCaption();
   if (saved) {
     FParts->Refresh();  // the file may be a new macro of the folder it lists
@@ -98,7 +100,7 @@ void TMainForm::NewClick() {
   }
   // A symbol drawn for the old circuit is no change to the new one.
   FTemplateEditor->TemplateDrawing().SetModified(false);
-  FDrawing->Clear();
+  FDocument->Clear();
   UpdateCaption();
   ChooseMode("SpeedPointer");
 }
@@ -120,7 +122,7 @@ void TMainForm::ReopenClick(const QString& fileName) {
 }
 
 bool TMainForm::OpenCircuit(const QString& fileName) {
-  const bool opened = FDrawing->LoadFromFile(fileName);
+  const bool opened = FFiles->Load(fileName);
   ChooseMode("SpeedPointer");
   UpdateCaption();
   if (opened) {
@@ -143,9 +145,9 @@ bool TMainForm::SaveAsClick() {
 QString TMainForm::ChooseFile(const TFileChooser& chooser) {
   QString folder = FDialogFolder;
   if (folder.isEmpty()) {
-    folder = FDrawing->FileName.isEmpty()
+    folder = FDocument->FileName.isEmpty()
                  ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                 : QFileInfo(FDrawing->FileName).absolutePath();
+                 : QFileInfo(FDocument->FileName).absolutePath();
   }
   const QString fileName = chooser(this, folder);
   if (!fileName.isEmpty()) {
@@ -160,11 +162,20 @@ void TMainForm::AddToFileHistory(const QString& fileName) {
   while (FileHistory.size() > FileHistoryLength) {
     FileHistory.removeLast();
   }
+  EnableLevelCommands();
+}
+
+void TMainForm::EnableLevelCommands() {
+  const bool atRoot = !FDocument->IsInsideMacro();
+  Action("SpeedCloseMacro")->setVisible(!atRoot);
+  for (const char* name : {"MenuNameMacro", "MenuAttachDatasheet", "MenuTemplateEditor"}) {
+    Action(name)->setEnabled(atRoot);
+  }
+  FReopenMenu->menuAction()->setEnabled(!FileHistory.isEmpty() && atRoot);
+  RefreshFileMenu();
 }
 
 void TMainForm::RefreshFileMenu() {
-  QAction* reopen = FReopenMenu->menuAction();
-  reopen->setEnabled(!FileHistory.isEmpty() && !FDrawing->IsInsideMacro());
   const QList<QAction*> entries = FReopenMenu->actions();
   for (int i = 0; i < entries.size(); ++i) {
     const QString fileName = FileHistory.value(i);

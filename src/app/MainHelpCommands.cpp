@@ -7,6 +7,7 @@
 #include "dialogs/DatasheetPathDlg.h"
 #include "dialogs/HelpTopics.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
 
@@ -48,6 +49,7 @@ void TMainForm::AttachDatasheetClick() {
   TDatasheetValues values{circuit.Datasheet, circuit.HelpTopic};
   TAssociateHelpDialog dialog(this);
   if (dialog.Edit(values)) {
+    FDocument->BeginEdit();
     circuit.Datasheet = values.Datasheet;
     circuit.HelpTopic = values.ContextID;
     FDrawing->SetModified(true);  // after the change: it is recorded as an undo step

@@ -1,6 +1,7 @@
 // The memory device's windows: the size dialog that placing a memory opens, and the contents
 // window, which must never outlive the memory it shows.
 #include "app/MainUnit.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
 #include "simulation/cMemory.h"
@@ -32,8 +33,10 @@ bool Holds(const TGraphicObject& object, const TGraphicObject* target) {
 void TMainForm::CreateMemoryContents() {
   FMemoryContents = new TEditContentsDialog(this);
   FMemoryContents->setObjectName(QStringLiteral("MemoryContents"));
+  connect(FMemoryContents, &TEditContentsDialog::ContentsChanging, FDocument,
+          &TCircuitDocument::BeginEdit);
   connect(FMemoryContents, &TEditContentsDialog::ContentsChanged, this, [this] {
-    FDrawing->NameNextEdit(tr("Edit Memory"));
+    FDocument->NameNextEdit(tr("Edit Memory"));
     FDrawing->SetModified(true);
   });
   connect(FDrawing, &TLogivaneDrawing::OnObjectsRemoving, this,

@@ -68,7 +68,6 @@ void TMainForm::CreateMenus() {
 void TMainForm::CreateFileMenu() {
   QMenu* menu = NewMenu("MenuFile", tr("&File"), this);
   menuBar()->addMenu(menu);
-  connect(menu, &QMenu::aboutToShow, this, &TMainForm::RefreshFileMenu);
   auto add = [this, menu](const char* name, const QString& caption, auto command,
                           const QKeySequence& shortcut = {}) {
     QAction* action = NewAction(name, caption, shortcut);
@@ -200,7 +199,6 @@ void TMainForm::CreateViewMenu() {
 void TMainForm::CreateToolsMenu() {
   QMenu* menu = NewMenu("MenuTools", tr("&Tools"), this);
   menuBar()->addMenu(menu);
-  connect(menu, &QMenu::aboutToShow, this, &TMainForm::RefreshToolsMenu);
   QAction* history = NewAction("MenuLogicHistory", tr("Logic &History..."));
   history->setCheckable(true);
   connect(history, &QAction::triggered, this, &TMainForm::SpeedProbeWindowClick);

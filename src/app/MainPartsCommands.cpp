@@ -1,5 +1,6 @@
 // The Parts Centre: showing it, its library folder, the macros dragged from it onto the drawing
 // and the library files it opens as the circuit.
+#include "app/CircuitFileCommands.h"
 #include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
 #include "editor/LogivaneDrawing.h"
@@ -66,15 +67,15 @@ bool TMainForm::PartsDragEvent(QEvent* event) {
 }
 
 void TMainForm::DropLibraryMacro(const QString& fileName, QPoint at) {
-  if (!FDrawing->InsertMacroFile(fileName, at.x(), at.y(), true)) {
+  const TMacro* macro = FFiles->Insert(fileName, at);
+  if (!macro) {
     return;
   }
   ChooseMode("SpeedPointer");
   activateWindow();
   FDrawing->setFocus();
   FStatusText->clear();
-  const auto* macro = dynamic_cast<const TMacro*>(SelectedObject());
-  if (macro && !macro->Datasheet.isEmpty()) {
+  if (!macro->Datasheet.isEmpty()) {
     FDrawing->ShowNoticeAtSelection(tr("Datasheet available"));
   }
 }

@@ -1,6 +1,7 @@
 // The Template Editor command: the symbol of the circuit shown is edited in a window of its own.
 #include "app/MainUnit.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
 #include "simulation/cTagDevice.h"
@@ -9,7 +10,7 @@
 namespace logivane {
 
 void TMainForm::TemplateEditorClick() {
-  if (FDrawing->IsInsideMacro()) {
+  if (FDocument->IsInsideMacro()) {
     return;  // an open macro's symbol belongs to its own file
   }
   TMacro& circuit = FDrawing->Circuit();

@@ -1,5 +1,6 @@
 // Undo and redo in the main window: the commands, their captions, and the names of the steps.
 #include "app/MainUnit.h"
+#include "editor/CircuitDocument.h"
 #include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
 
@@ -24,8 +25,8 @@ QString CommandName(const QAction& action) {
 }  // namespace
 
 void TMainForm::ConnectEditHistory() {
-  FDrawing->EnableEditHistory();
-  TEditHistory& history = *FDrawing->EditHistory();
+  FDocument->EnableEditHistory();
+  TEditHistory& history = *FDocument->EditHistory();
   connect(&history, &TEditHistory::Changed, this, &TMainForm::RefreshUndoCommands);
   // A command's own connection runs first, so its edit is already recorded when this one runs.
   for (QAction* action : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -36,7 +37,7 @@ void TMainForm::ConnectEditHistory() {
 }
 
 void TMainForm::RefreshUndoCommands() {
-  const TEditHistory& history = *FDrawing->EditHistory();
+  const TEditHistory& history = *FDocument->EditHistory();
   const auto caption = [](const QString& format, const QString& bare, const QString& step) {
     return step.isEmpty() ? bare : format.arg(step);
   };
@@ -53,12 +54,12 @@ void TMainForm::RefreshUndoCommands() {
 }
 
 void TMainForm::UndoClick() {
-  FDrawing->Undo();
+  FDocument->Undo();
   AfterHistoryMove();
 }
 
 void TMainForm::RedoClick() {
-  FDrawing->Redo();
+  FDocument->Redo();
   AfterHistoryMove();
 }
 

@@ -1,9 +1,11 @@
 #include "app/MainUnit.h"
 
+#include "app/CircuitFileCommands.h"
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/EditMemoryDlg.h"
 #include "windows/HelpWindow.h"
@@ -75,7 +77,8 @@ TMainForm::TMainForm(QWidget* parent)
       ChooseSaveFile(SaveCircuitDialog),
       ChoosePictureFile(SavePictureDialog),
       FScroller(new QScrollArea),
-      FDrawing(new TLogivaneDrawing),
+      FDocument(new TCircuitDocument),
+      FDrawing(new TLogivaneDrawing(nullptr, FDocument)),
       FLogicHistory(new TAnalyserForm(this)),
       FTemplateEditor(new TTemplateForm(this)),
       FParts(new TPartsForm(this)),
@@ -86,6 +89,8 @@ TMainForm::TMainForm(QWidget* parent)
   FScroller->setBackgroundRole(QPalette::Base);
   FScroller->setWidget(FDrawing);
   setCentralWidget(FScroller);
+  FDocument->setParent(this);  // after the scroll box, so that it goes after the drawing
+  FFiles = std::make_unique<TCircuitFileCommands>(*this, *FDocument, *FDrawing);
   FStatusText->setObjectName(QStringLiteral("StatusText"));
   FStatusText->setStyleSheet(QStringLiteral("color: red"));
   statusBar()->addWidget(FStatusText, 1);
@@ -99,7 +104,7 @@ TMainForm::TMainForm(QWidget* parent)
   CreateMemoryContents();
   CreatePrintPreview();
   PlaceToolWindows();
-  connect(FDrawing, &TLogivaneDrawing::OnModifiedChanged, this, &TMainForm::UpdateCaption);
+  connect(FDocument, &TCircuitDocument::ModifiedChanged, this, &TMainForm::UpdateCaption);
   connect(FDrawing, &TLogivaneDrawing::OnObjectSelected, this,
           [this](Qt::MouseButton button) { ObjectSelected(button); });
   connect(FDrawing, &TLogivaneDrawing::OnMouseDown, this,
@@ -107,8 +112,7 @@ TMainForm::TMainForm(QWidget* parent)
             PlaceDevice(button, modifiers, {x, y});
           });
   connect(FDrawing, &TLogivaneDrawing::OnMouseMove, this, &TMainForm::ShowWiringHints);
-  connect(FDrawing, &TLogivaneDrawing::OnLevelChanged, this,
-          [this] { Action("SpeedCloseMacro")->setVisible(FDrawing->IsInsideMacro()); });
+  connect(FDocument, &TCircuitDocument::LevelChanged, this, &TMainForm::EnableLevelCommands);
   connect(FDrawing, &TLogivaneDrawing::OnObjectDblClick, this, &TMainForm::ObjectDoubleClicked);
   connect(&FDrawing->Handles(), &TLogivaneHandles::OnSetItem, this,
           &TMainForm::ConfigureDevicePopup);
@@ -120,6 +124,7 @@ TMainForm::TMainForm(QWidget* parent)
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
+  EnableLevelCommands();
   SpeedUpdateClick();
 }
 
@@ -163,7 +168,7 @@ void TMainForm::OpenCommandLineFile() {
   if (!fileName.endsWith(QLatin1String(".lvm"), Qt::CaseInsensitive)) {
     return;
   }
-  if (FDrawing->LoadFromFile(fileName)) {
+  if (FFiles->Load(fileName)) {
     ChooseMode("SpeedPointer");
     UpdateCaption();
     // Started with a file, the program works from its own folder, where its library is.
@@ -203,6 +208,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
                         : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()));
   FClock->setInterval(settings.ClockInterval);
   FileHistory = settings.FileHistory;
+  EnableLevelCommands();
   DatasheetFolder = settings.DatasheetFolder;
   RestoreToolWindow(*FParts, settings.PartsCentre, settings.PartsCentreStored);
   FParts->SetStatusVisible(settings.PartsCentreStatusVisible);

@@ -18,6 +18,8 @@ class QToolBar;
 
 namespace logivane {
 
+class TCircuitDocument;
+class TCircuitFileCommands;
 class TEditContentsDialog;
 class TAnalyserForm;
 class TTemplateForm;
@@ -52,6 +54,8 @@ public:
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
 
+  /// The circuit being edited, which the drawing shows.
+  TCircuitDocument& Document() const { return *FDocument; }
   TLogivaneDrawing& Drawing() const { return *FDrawing; }
   TAnalyserForm& LogicHistory() const { return *FLogicHistory; }
   TTemplateForm& TemplateEditor() const { return *FTemplateEditor; }
@@ -189,9 +193,9 @@ private:
   void CreateTagMenu();
   QMenu* NewMenu(const char* name, const QString& caption, QWidget* parent);
   QToolBar* NewToolBar(const char* name, const QString& title);
+  /// The Reopen entries show the recent files.
   void RefreshFileMenu();
   void RefreshViewMenu();
-  void RefreshToolsMenu();
 
   // MainFileCommands.cpp.
   /// Asks to save a changed circuit before a command that replaces it; false to stop.
@@ -207,6 +211,9 @@ private:
   QString ChooseFile(const TFileChooser& chooser);
   void AddToFileHistory(const QString& fileName);
   void UpdateCaption();
+  /// The commands that act on the root level only, and Reopen, follow the level shown and the
+  /// recent files.
+  void EnableLevelCommands();
 
   // MainEditCommands.cpp.
   void ConnectEditCommands();
@@ -304,7 +311,10 @@ private:
   void OpenCommandLineFile();
 
   QScrollArea* FScroller = nullptr;
+  /// Destroyed after the drawing that shows it.
+  TCircuitDocument* FDocument = nullptr;
   TLogivaneDrawing* FDrawing = nullptr;
+  std::unique_ptr<TCircuitFileCommands> FFiles;
   TAnalyserForm* FLogicHistory = nullptr;
   TTemplateForm* FTemplateEditor = nullptr;
   TPartsForm* FParts = nullptr;

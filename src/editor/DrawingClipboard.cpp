@@ -1,5 +1,6 @@
 #include "document/cClipboardStream.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "editor/WaitCursor.h"
@@ -48,7 +49,7 @@ std::unique_ptr<TMacro> TLogivaneDrawing::DuplicateRegion(const TMacro& source, 
     copy->DeleteChild(static_cast<TGraphicObject*>(object));
   }
   outside.Objects().DetachAll();
-  NetlistDirty = true;
+  FDocument->NetlistDirty = true;
   logivane::RemoveLooseWires(*copy);
   logivane::CleanSolders(*copy);
   logivane::UpdateTagKinds(*copy);
@@ -56,13 +57,13 @@ std::unique_ptr<TMacro> TLogivaneDrawing::DuplicateRegion(const TMacro& source, 
 }
 
 bool TLogivaneDrawing::CopySelection() {
-  if (FCircuit->Closed || !CanCopy()) {
+  if (Circuit().Closed || !CanCopy()) {
     return false;
   }
   TWaitCursor wait;
   PasteOffset = QPoint(20, 20);
   const TRect region = FHandles->Item()->GetBounds();
-  std::unique_ptr<TMacro> copy = DuplicateRegion(*FCircuit, region);
+  std::unique_ptr<TMacro> copy = DuplicateRegion(Circuit(), region);
   if (!copy) {
     return false;
   }
@@ -92,9 +93,10 @@ void TLogivaneDrawing::CopyAsPicture(TMacro& copy) {
 }
 
 void TLogivaneDrawing::CutSelection() {
-  if (FCircuit->Closed || !CanCopy() || !CopySelection()) {
+  if (Circuit().Closed || !CanCopy() || !CopySelection()) {
     return;
   }
+  FDocument->BeginEdit();
   NameNextEdit(tr("Cut"));
   DeleteSelected();
   RemoveLooseWires();
@@ -104,7 +106,7 @@ void TLogivaneDrawing::CutSelection() {
 }
 
 void TLogivaneDrawing::PasteClipboard() {
-  if (!CanPaste() || FCircuit->Closed) {
+  if (!CanPaste() || Circuit().Closed) {
     return;
   }
   TWaitCursor wait;
@@ -112,13 +114,14 @@ void TLogivaneDrawing::PasteClipboard() {
   if (!copy) {
     return;
   }
+  FDocument->BeginEdit();
   FHandles->Deselect();
   copy->Translate(static_cast<float>(PasteOffset.x()), static_cast<float>(PasteOffset.y()));
   copy->Remap();
   TGraphicList pasted;
   copy->CollectInside(copy->GetBounds(), pasted);
   const auto from = PasteOrder(*copy);
-  const auto to = PasteOrder(*FCircuit);
+  const auto to = PasteOrder(Circuit());
   for (std::size_t i = 0; i < from.size(); ++i) {
     for (TSerialize* object : from[i]->Objects()) {
       to[i]->Objects().Add(object);
@@ -129,7 +132,7 @@ void TLogivaneDrawing::PasteClipboard() {
     InvalidateBounds(*static_cast<TGraphicObject*>(object));
   }
   SelectGroup(*FHandles, pasted);
-  NetlistDirty = true;
+  FDocument->NetlistDirty = true;
   PasteOffset += QPoint(20, 20);
   NameNextEdit(tr("Paste"));
   SetModified(true);
@@ -157,7 +160,7 @@ std::unique_ptr<TGraphicList> TLogivaneDrawing::DuplicateSymbolObjects(
   }
   const QByteArray bytes = ClipboardBytes(written);
   written.Objects().DetachAll();
-  NetlistDirty = true;
+  FDocument->NetlistDirty = true;
   try {
     return ReadClipboardBytes<TGraphicList>(bytes);
   } catch (const std::exception&) {
@@ -167,7 +170,7 @@ std::unique_ptr<TGraphicList> TLogivaneDrawing::DuplicateSymbolObjects(
 }
 
 bool TLogivaneDrawing::CopySymbol() {
-  if (!FCircuit->Closed || !HasSelection()) {
+  if (!Circuit().Closed || !HasSelection()) {
     return false;
   }
   PasteOffset = QPoint(20, 20);
@@ -180,16 +183,17 @@ bool TLogivaneDrawing::CopySymbol() {
 }
 
 void TLogivaneDrawing::CutSymbol() {
-  if (!FCircuit->Closed || !HasSelection() || !CopySymbol()) {
+  if (!Circuit().Closed || !HasSelection() || !CopySymbol()) {
     return;
   }
+  FDocument->BeginEdit();
   NameNextEdit(tr("Cut"));
   DeleteSelected();
   SetModified(true);
 }
 
 void TLogivaneDrawing::PasteSymbol() {
-  if (!FCircuit->Closed || !CanPasteSymbol()) {
+  if (!Circuit().Closed || !CanPasteSymbol()) {
     return;
   }
   std::vector<TGraphicObject*> source;
@@ -200,12 +204,13 @@ void TLogivaneDrawing::PasteSymbol() {
   if (!copy) {
     return;
   }
+  FDocument->BeginEdit();
   FHandles->Deselect();
   copy->Translate(static_cast<float>(PasteOffset.x()), static_cast<float>(PasteOffset.y()));
   copy->Remap();
   for (TSerialize* item : copy->Objects()) {
     auto* object = static_cast<TGraphicObject*>(item);
-    TGraphicList& list = object->GraphicKind() == TGraphicKind::Pin ? FCircuit->Pins() : *FCircuit;
+    TGraphicList& list = object->GraphicKind() == TGraphicKind::Pin ? Circuit().Pins() : Circuit();
     list.Objects().Add(object);
     InvalidateBounds(*object);
   }
@@ -216,12 +221,12 @@ void TLogivaneDrawing::PasteSymbol() {
 }
 
 void TLogivaneDrawing::SelectAllSymbol() {
-  if (!FCircuit->Closed) {
+  if (!Circuit().Closed) {
     return;
   }
   LeaveEditingModes();
   TGraphicList all;
-  for (TGraphicList* list : {&FCircuit->Pins(), static_cast<TGraphicList*>(FCircuit)}) {
+  for (TGraphicList* list : {&Circuit().Pins(), static_cast<TGraphicList*>(&Circuit())}) {
     for (TSerialize* object : list->Objects()) {
       all.Objects().Add(object);
     }

@@ -1,6 +1,6 @@
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
-#include "editor/EditHistory.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/WaitCursor.h"
 #include "simulation/cCircuitBuilder.h"
@@ -14,14 +14,14 @@ void TLogivaneDrawing::FinishWireAtPin(TPin& pin) {
   pin.AttachWire(&wire);
   wire.AddPoint(FLastPoint);
   wire.Remap();
-  FCircuit->Wires().Add(std::move(FWireInProgress));
-  if (FCircuit->FollowAllWires()) {
-    FCircuit->InvalidateWireMoves([this](const TRect& r) { InvalidateRect(r); });
+  Circuit().Wires().Add(std::move(FWireInProgress));
+  if (Circuit().FollowAllWires()) {
+    Circuit().InvalidateWireMoves([this](const TRect& r) { InvalidateRect(r); });
   }
   InvalidateBounds(wire);
   InvalidateRubberLine();
   FTracing = false;
-  NetlistDirty = true;
+  FDocument->NetlistDirty = true;
   UpdateTagKinds();
   SetModified(true);
 }
@@ -31,11 +31,11 @@ void TLogivaneDrawing::JoinWireAt(TWire& wire) {
   wire.HitPoint = at;
   FLastPoint = at;
   InvalidateBounds(wire);
-  TSolder* joint = AddSolder(*FCircuit, wire, at);
+  TSolder* joint = AddSolder(Circuit(), wire, at);
   if (!joint) {
     return;
   }
-  NetlistDirty = true;
+  FDocument->NetlistDirty = true;
   InvalidateBounds(*joint);
   if (!FTracing) {
     StartWire(*joint);
@@ -46,7 +46,7 @@ void TLogivaneDrawing::JoinWireAt(TWire& wire) {
   traced.Remap();
   joint->AttachWire(&traced);
   traced.AttachEnd(joint);
-  FCircuit->Wires().Add(std::move(FWireInProgress));
+  Circuit().Wires().Add(std::move(FWireInProgress));
   InvalidateBounds(traced);
   InvalidateRubberLine();
   FTracing = false;
@@ -61,28 +61,28 @@ void TLogivaneDrawing::AbandonWire() {
   InvalidateRubberLine();
   FWireInProgress.reset();  // detaches it from the pin or joint it started at
   CleanSolders();
-  if (FEditHistory) {
+  if (FDocument->EditHistory()) {
     // A joint made to start the wire has gone again: the document may be as it was.
     SetModified(true);
   }
 }
 
 void TLogivaneDrawing::CleanSolders() {
-  if (logivane::CleanSolders(*FCircuit, [this](const TRect& r) { InvalidateRect(r); })) {
-    NetlistDirty = true;
+  if (logivane::CleanSolders(Circuit(), [this](const TRect& r) { InvalidateRect(r); })) {
+    FDocument->NetlistDirty = true;
     ForgetDeleted();
   }
 }
 
 void TLogivaneDrawing::RemoveLooseWires() {
-  if (logivane::RemoveLooseWires(*FCircuit, [this](const TRect& r) { InvalidateRect(r); })) {
-    NetlistDirty = true;
+  if (logivane::RemoveLooseWires(Circuit(), [this](const TRect& r) { InvalidateRect(r); })) {
+    FDocument->NetlistDirty = true;
     ForgetDeleted();
   }
 }
 
 void TLogivaneDrawing::UpdateTagKinds() {
-  logivane::UpdateTagKinds(*FCircuit);
+  logivane::UpdateTagKinds(Circuit());
 }
 
 void TLogivaneDrawing::DeleteSelection() {
@@ -90,6 +90,7 @@ void TLogivaneDrawing::DeleteSelection() {
     return;
   }
   TWaitCursor wait;
+  FDocument->BeginEdit();
   NameNextEdit(tr("Delete"));
   const bool singleWire =
       FHandles->IsSingle() && FHandles->Items().front()->GraphicKind() == TGraphicKind::Wire;
@@ -109,17 +110,17 @@ void TLogivaneDrawing::DeleteSelected() {
   emit OnObjectsRemoving(doomed);
   for (TGraphicObject* object : doomed) {
     InvalidateBounds(*object);
-    FCircuit->DeleteChild(object);
+    Circuit().DeleteChild(object);
   }
   ForgetDeleted();
-  NetlistDirty = true;
+  FDocument->NetlistDirty = true;
   emit OnObjectsRemoved();
 }
 
 bool TLogivaneDrawing::SelectAll() {
   LeaveEditingModes();
   TGraphicList all;
-  const bool collected = FCircuit->CollectInside(FCircuit->GetBounds(), all);
+  const bool collected = Circuit().CollectInside(Circuit().GetBounds(), all);
   if (collected) {
     FHandles->Deselect();
     FHandles->SetItem(&all);

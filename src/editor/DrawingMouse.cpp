@@ -1,7 +1,7 @@
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/DrawingCursors.h"
-#include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cMacro.h"
@@ -58,7 +58,7 @@ void TLogivaneDrawing::mouseDoubleClickEvent(QMouseEvent* event) {
 void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                  QPointF at) {
   const QPoint p = THitReach::UnitOf(at);
-  RefreshEditHistory();  // before the owner places a device on this press
+  FDocument->BeginEdit();  // before the owner places a device on this press
   emit OnMouseDown(button, modifiers, p.x(), p.y());
   NameNextEdit(FInteractMode ? tr("Interaction") : FWireMode ? tr("Wire") : tr("Draw"));
   HideNotice();
@@ -72,7 +72,7 @@ void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers m
   ProbeState = ProbeFloating;
   ProbeTarget = nullptr;
   TGraphicObject* hit =
-      FCircuit->HitTest(p.x(), p.y(), THitReach::Of(at, FZoom)) ? FCircuit->HitObject : nullptr;
+      Circuit().HitTest(p.x(), p.y(), THitReach::Of(at, FZoom)) ? Circuit().HitObject : nullptr;
   if (!hit) {
     FHandles->Deselect();
   }
@@ -91,7 +91,7 @@ void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers m
 void TLogivaneDrawing::WireModePress(TGraphicObject& hit, QPoint previous, bool& refused) {
   if (hit.GraphicKind() == TGraphicKind::Wire) {
     auto& wire = static_cast<TWire&>(hit);
-    refused = FTracing && JoinsTwoOutputs(*FCircuit, *FWireInProgress, wire);
+    refused = FTracing && JoinsTwoOutputs(Circuit(), *FWireInProgress, wire);
     if (refused) {
       RefuseTwoOutputs(FLastPoint, previous);
       return;
@@ -100,7 +100,7 @@ void TLogivaneDrawing::WireModePress(TGraphicObject& hit, QPoint previous, bool&
     SetModified(true);
     return;
   }
-  TPin* pin = FCircuit->HitPin;
+  TPin* pin = Circuit().HitPin;
   if (!pin || pin->IsConnected()) {
     return;  // a device body: a bend of the trace, if any
   }
@@ -109,7 +109,7 @@ void TLogivaneDrawing::WireModePress(TGraphicObject& hit, QPoint previous, bool&
     SetModified(true);
     return;
   }
-  refused = JoinsTwoOutputs(*FCircuit, *FWireInProgress, *pin);
+  refused = JoinsTwoOutputs(Circuit(), *FWireInProgress, *pin);
   if (refused) {
     RefuseTwoOutputs(FLastPoint, previous);
   } else {
@@ -140,8 +140,8 @@ void TLogivaneDrawing::RefuseTwoOutputs(QPoint at, QPoint previous) {
 void TLogivaneDrawing::ModePress(TGraphicObject* hit, bool refused) {
   if (FInteractMode && IsInteractiveDevice(hit)) {
     // Press and release are one step: a push button that springs back changes nothing.
-    if (FEditHistory && !FInteractionHeld) {
-      FEditHistory->Hold();
+    if (FDocument->EditHistory() && !FInteractionHeld) {
+      FDocument->HoldEdits();
       FInteractionHeld = true;
     }
     FPressedDevice = static_cast<TDevice*>(hit);
@@ -150,8 +150,8 @@ void TLogivaneDrawing::ModePress(TGraphicObject* hit, bool refused) {
     SetModified(true);
     emit OnDevicePressed(FPressedDevice);
   } else if (FProbeMode) {
-    if (FCircuit->HitPin) {
-      ProbeTarget = FCircuit->HitPin;
+    if (Circuit().HitPin) {
+      ProbeTarget = Circuit().HitPin;
     } else if (hit && hit->GraphicKind() == TGraphicKind::Wire) {
       ProbeTarget = hit;
     }
@@ -204,7 +204,7 @@ void TLogivaneDrawing::ClosePolygon() {
 void TLogivaneDrawing::FinishShape(std::unique_ptr<TSegment> shape) {
   InvalidateBounds(*shape);
   InvalidateRubberLine();
-  FCircuit->Add(std::move(shape));
+  Circuit().Add(std::move(shape));
   FTracing = false;
   emit OnEndDrawing();
 }
@@ -236,10 +236,10 @@ void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPointF at) {
   }
   if (FWireMode) {
     FOverTarget = false;
-    if (FCircuit->HitTest(p.x(), p.y(), reach)) {
-      FOverTarget = FCircuit->HitObject && FCircuit->HitObject->GraphicKind() == TGraphicKind::Wire;
-      if (FCircuit->HitPin) {
-        FOverTarget = !FCircuit->HitPin->IsConnected();
+    if (Circuit().HitTest(p.x(), p.y(), reach)) {
+      FOverTarget = Circuit().HitObject && Circuit().HitObject->GraphicKind() == TGraphicKind::Wire;
+      if (Circuit().HitPin) {
+        FOverTarget = !Circuit().HitPin->IsConnected();
       }
     }
     setCursor(EditorCursor(FOverTarget ? TCursorId::WireConnect
@@ -248,7 +248,7 @@ void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPointF at) {
   } else if (FInteractMode) {
     // Interactive inputs and switches are the devices that take presses.
     FOverTarget =
-        FCircuit->HitTest(p.x(), p.y(), reach) && IsInteractiveDevice(FCircuit->HitObject);
+        Circuit().HitTest(p.x(), p.y(), reach) && IsInteractiveDevice(Circuit().HitObject);
   }
   if (FTracing) {
     InvalidateRubberLine();
@@ -272,7 +272,7 @@ void TLogivaneDrawing::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mod
     InvalidateBand();
     FSelecting = false;
     TGraphicList band;
-    if (FCircuit->CollectInside(FBandRect, band)) {
+    if (Circuit().CollectInside(FBandRect, band)) {
       FHandles->SetItem(&band);
     }
     band.Objects().DetachAll();
@@ -290,8 +290,7 @@ void TLogivaneDrawing::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mod
   }
   if (FInteractionHeld) {
     FInteractionHeld = false;
-    FEditHistory->Release();
-    StoreModified(!FEditHistory->IsClean());
+    FDocument->ReleaseEdits();
   }
 }
 

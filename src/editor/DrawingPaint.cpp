@@ -133,9 +133,9 @@ void TLogivaneDrawing::Render(QPainter& painter, const QRect& area) {
   painter.fillRect(area, ToQColor(BackColour));
   DrawGrid(painter, area);
   if (ShowClosed) {
-    FCircuit->DrawClosed(painter);
+    Circuit().DrawClosed(painter);
   } else {
-    FPaintIndex.Draw(painter, *FCircuit, ToTRect(area));
+    FPaintIndex.Draw(painter, Circuit(), ToTRect(area));
   }
   for (TGraphicObject* traced : {static_cast<TGraphicObject*>(FWireInProgress.get()),
                                  static_cast<TGraphicObject*>(FPolygonInProgress.get()),

@@ -1,3 +1,4 @@
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
 #include "simulation/cRunControl.h"
@@ -19,7 +20,7 @@ SimResult TLogivaneDrawing::Step() {
     QPainter painter(&FBuffer);
     PaintOnBuffer(painter);
     const QRect area = VisibleArea();
-    FCircuit->PaintState(painter, {area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+    Circuit().PaintState(painter, {area.left(), area.top(), area.right() + 1, area.bottom() + 1});
     update(FBufferArea);
   });
   if (report.Faulted()) {
@@ -34,14 +35,14 @@ SimResult TLogivaneDrawing::Step() {
     InvalidateRect(FNoticeBox.GetBounds());
   }
   UpdateProbe();
-  MarkHistoryStale();  // memories and sources changed, but running is not an edit
+  FDocument->MarkHistoryStale();  // memories and sources changed, but running is not an edit
   return report.Result;
 }
 
 void TLogivaneDrawing::ResetCircuit() {
   RootCircuit().Reset();
   InvalidateAll();  // the wires show the levels the reset left
-  MarkHistoryStale();
+  FDocument->MarkHistoryStale();
   emit OnCircuitReset();
 }
 

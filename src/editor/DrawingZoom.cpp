@@ -74,7 +74,7 @@ void TLogivaneDrawing::SetZoom(double zoom, std::optional<QPoint> viewportPoint)
 }
 
 void TLogivaneDrawing::ZoomToFit() {
-  const TRect bounds = FCircuit->GetBounds();
+  const TRect bounds = Circuit().GetBounds();
   QScrollArea* box = ScrollBoxOf(*this);
   if (bounds.IsEmpty() || !box) {
     return;

@@ -1,29 +1,17 @@
 #include "editor/LogivaneDrawing.h"
 
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/DrawingCursors.h"
-#include "editor/EditHistory.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cMacro.h"
 
 namespace logivane {
 
-namespace {
-
-/// A new, empty circuit shown as the top level.
-std::unique_ptr<TMacro> NewRootCircuit() {
-  auto root = std::make_unique<TMacro>();
-  root->Closed = false;
-  root->Displayed = true;
-  return root;
-}
-
-}  // namespace
-
-TLogivaneDrawing::TLogivaneDrawing(QWidget* parent)
+TLogivaneDrawing::TLogivaneDrawing(QWidget* parent, TCircuitDocument* document)
     : QWidget(parent),
-      FRoot(NewRootCircuit()),
-      FCircuit(FRoot.get()),
+      FOwnDocument(document ? nullptr : std::make_unique<TCircuitDocument>()),
+      FDocument(document ? document : FOwnDocument.get()),
       FPasteBuffer(std::make_unique<TMacro>()),
       FSymbolClipboard(std::make_unique<TGraphicList>()) {
   setObjectName(QStringLiteral("Drawing"));
@@ -35,6 +23,7 @@ TLogivaneDrawing::TLogivaneDrawing(QWidget* parent)
   FNoticeBox.Visible = false;
   FHandles = new TLogivaneHandles(this);
   ConnectHandles();
+  ConnectDocument();
 }
 
 TLogivaneDrawing::~TLogivaneDrawing() {
@@ -42,8 +31,12 @@ TLogivaneDrawing::~TLogivaneDrawing() {
   FHandles->Deselect();
 }
 
+TMacro& TLogivaneDrawing::Circuit() const {
+  return FDocument->Level();
+}
+
 TMacro& TLogivaneDrawing::RootCircuit() const {
-  return *FRoot;
+  return FDocument->Root();
 }
 
 TGrid& TLogivaneDrawing::Grid() const {
@@ -163,68 +156,45 @@ void TLogivaneDrawing::ProbeCursor() {
 // ---------------------------------------------------------------------------------------------
 // The document
 
-void TLogivaneDrawing::Clear() {
-  LeaveEditingModes();
+void TLogivaneDrawing::ConnectDocument() {
+  connect(FDocument, &TCircuitDocument::LevelLeaving, this, &TLogivaneDrawing::LeaveLevel);
+  connect(FDocument, &TCircuitDocument::ObjectsRemoving, this,
+          [this](const std::vector<TGraphicObject*>& doomed) {
+            emit OnObjectsRemoving(doomed);
+            ForgetDeleted();
+          });
+  connect(FDocument, &TCircuitDocument::LevelChanged, this, &TLogivaneDrawing::ShowLevel);
+}
+
+void TLogivaneDrawing::LeaveLevel() {
+  LeaveEditingModes();  // a trace in progress is abandoned, never left on a level that went
   FHandles->Deselect();
   HideNotice();
-  if (IsInsideMacro()) {
-    EmptyLevel();
-  } else {
-    ReplaceCircuit(NewRootCircuit());
-  }
-  FileName.clear();
-  MacroName.clear();
-  if (FEditHistory) {
-    FEditHistory->Reset();
-  }
-  SetModified(false);
 }
 
-void TLogivaneDrawing::EmptyLevel() {
-  // The level stays open with its symbol and pins; only what is drawn inside it goes.
-  emit OnObjectsRemoving({FCircuit});
+void TLogivaneDrawing::ShowLevel() {
   ForgetDeleted();
-  FCircuit->Clear();
-  NetlistDirty = true;
-  InvalidateAll();
-  emit OnObjectsRemoved();
-}
-
-std::unique_ptr<TMacro> TLogivaneDrawing::ReplaceCircuit(std::unique_ptr<TMacro> root) {
-  emit OnObjectsRemoving({FRoot.get()});
-  ForgetDeleted();
-  FLevelStack.clear();
-  std::unique_ptr<TMacro> old = std::exchange(FRoot, std::move(root));
-  FCircuit = FRoot.get();
-  FCircuit->Displayed = true;
-  FCircuit->IsSubCircuit = false;
-  NetlistDirty = true;
+  FPaintIndex.Invalidate();
   InvalidateAll();
   emit OnLevelChanged();
-  return old;
 }
 
 void TLogivaneDrawing::SetModified(bool value) {
   FPaintIndex.Invalidate();  // an edit may change what bounds do not show, such as pins shown
   HideNotice();
-  if (NetlistDirty) {
-    FCircuit->ClearDrivers();
-    NetlistDirty = false;
-  }
-  FCircuit->BuildEvalOrder();
-  if (FEditHistory) {
-    RecordEdit(value);
+  if (!value) {
+    FDocument->MarkSaved();
+  } else if (FHandles->Dragging() || FWireInProgress) {
+    // The edit is not over: the release of the drag, or the end of the wire, records it. A
+    // wire being traced is linked to the pin it starts at, but is no part of the circuit yet.
+    FDocument->KeepEditOpen();
   } else {
-    StoreModified(value);
+    FDocument->CommitEdit();
   }
 }
 
-void TLogivaneDrawing::StoreModified(bool value) {
-  const bool changed = value != FModified;
-  FModified = value;
-  if (changed) {
-    emit OnModifiedChanged(value);
-  }
+void TLogivaneDrawing::NameNextEdit(const QString& name) {
+  FDocument->NameNextEdit(name);
 }
 
 TGraphicObject* TLogivaneDrawing::AddObject(std::unique_ptr<TGraphicObject> object, int x, int y) {
@@ -233,11 +203,12 @@ TGraphicObject* TLogivaneDrawing::AddObject(std::unique_ptr<TGraphicObject> obje
   object->Remap();
   if (object->GraphicKind() == TGraphicKind::Device &&
       static_cast<TDevice&>(*object).Role() == TDeviceRole::Input) {
-    FCircuit->Reset();  // a new source starts the whole circuit from its first state
+    Circuit().Reset();  // a new source starts the whole circuit from its first state
   }
+  FDocument->BeginEdit();
   NameNextEdit(tr("Place"));
-  TGraphicObject* added = logivane::AddObject(*FCircuit, std::move(object));
-  NetlistDirty = true;
+  TGraphicObject* added = logivane::AddObject(Circuit(), std::move(object));
+  FDocument->NetlistDirty = true;
   InvalidateBounds(*added);
   SetModified(true);
   return added;
@@ -245,7 +216,7 @@ TGraphicObject* TLogivaneDrawing::AddObject(std::unique_ptr<TGraphicObject> obje
 
 void TLogivaneDrawing::CollectHistoryDevices(std::vector<THistoryDevice*>& list) const {
   list.clear();
-  for (const TGraphicList* sources : {&FCircuit->Inputs(), &FCircuit->Outputs()}) {
+  for (const TGraphicList* sources : {&Circuit().Inputs(), &Circuit().Outputs()}) {
     for (TSerialize* item : sources->Objects()) {
       auto* device = static_cast<THistoryDevice*>(item);
       if (device->Recorded) {
@@ -253,45 +224,6 @@ void TLogivaneDrawing::CollectHistoryDevices(std::vector<THistoryDevice*>& list)
       }
     }
   }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Macro levels
-
-void TLogivaneDrawing::EnterMacro(TMacro& macro) {
-  FHandles->Deselect();
-  HideNotice();
-  FCircuit->Displayed = false;
-  FLevelStack.push_back(FCircuit);
-  FCircuit = &macro;
-  FCircuit->Displayed = true;
-  ForgetDeleted();
-  InvalidateAll();
-  MarkHistoryStale();
-  emit OnLevelChanged();
-}
-
-void TLogivaneDrawing::LeaveMacro() {
-  LeaveEditingModes();
-  if (!IsInsideMacro()) {
-    return;
-  }
-  FHandles->Deselect();
-  HideNotice();
-  FCircuit->Displayed = false;
-  FCircuit = FLevelStack.back();
-  FLevelStack.pop_back();
-  FCircuit->Displayed = true;
-  ForgetDeleted();
-  InvalidateAll();
-  // The sub-circuit's outline may have changed while it was open.
-  if (FCircuit->FollowAllWires()) {
-    FCircuit->InvalidateWireMoves([this](const TRect& r) { InvalidateRect(r); });
-  }
-  RemoveLooseWires();
-  CleanSolders();
-  MarkHistoryStale();
-  emit OnLevelChanged();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -365,8 +297,8 @@ void TLogivaneDrawing::HandlesDetached(TGraphicObject* item, int x, int y, bool 
   }
   if (!reHit) {
     Select(item);
-  } else if (FCircuit->HitTest(x, y, reach) && FCircuit->HitObject) {
-    Select(FCircuit->HitObject);
+  } else if (Circuit().HitTest(x, y, reach) && Circuit().HitObject) {
+    Select(Circuit().HitObject);
   } else {
     emit OnObjectDeSelected();
   }
@@ -404,8 +336,8 @@ void TLogivaneDrawing::FollowSelection() {
 }
 
 void TLogivaneDrawing::RefreshWires() {
-  FCircuit->FollowAllWires();
-  FCircuit->InvalidateWireMoves([this](const TRect& r) { InvalidateRect(r); });
+  Circuit().FollowAllWires();
+  Circuit().InvalidateWireMoves([this](const TRect& r) { InvalidateRect(r); });
 }
 
 void TLogivaneDrawing::MoveSelectionBy(int dx, int dy) {
@@ -415,7 +347,7 @@ void TLogivaneDrawing::MoveSelectionBy(int dx, int dy) {
 }
 
 bool TLogivaneDrawing::MoveSelectionByKey(int key) {
-  RefreshEditHistory();
+  FDocument->BeginEdit();
   switch (key) {
     case Qt::Key_Left:
       MoveSelectionBy(-1, 0);

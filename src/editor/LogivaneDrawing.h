@@ -16,9 +16,7 @@
 
 namespace logivane {
 
-class TEditHistory;
-struct TDocumentState;
-class TFileStatusDialog;
+class TCircuitDocument;
 class TGrid;
 class TLogivaneHandles;
 class TMacro;
@@ -26,8 +24,8 @@ class TMacro;
 /**
  * @brief The surface on which one level of a circuit is shown and edited.
  *
- * It owns the root circuit, the stack of macro levels opened above the one shown, the
- * selection handles with the grid, the notice balloon and the paste buffers. Every edit is a
+ * It shows the level of a document that is shown, and owns the selection handles with the
+ * grid, the notice balloon and the paste buffers. Every edit is a
  * public operation; the mouse and key handlers only translate events into those calls, so the
  * main window, tests and undo use the same ones. One drawing unit is one pixel of the widget.
  *
@@ -46,7 +44,9 @@ public:
   /// `ShowNotice` kinds.
   enum : std::int32_t { NoticeError = 0, NoticeInfo = 1 };
 
-  explicit TLogivaneDrawing(QWidget* parent = nullptr);
+  /// Shows `document`, which must outlive the surface; without one the surface keeps a
+  /// document of its own.
+  explicit TLogivaneDrawing(QWidget* parent = nullptr, TCircuitDocument* document = nullptr);
   ~TLogivaneDrawing() override;
 
   // Interaction modes; turning one on turns the others off.
@@ -65,35 +65,17 @@ public:
   /// Abandons any trace by leaving the tracing modes.
   void LeaveEditingModes();
 
-  // The document.
+  // The document shown.
+  TCircuitDocument& Document() const { return *FDocument; }
   /// The level shown and edited.
-  TMacro& Circuit() const { return *FCircuit; }
-  /// The outermost level, which the drawing owns and which is simulated.
+  TMacro& Circuit() const;
+  /// The outermost level, which is simulated.
   TMacro& RootCircuit() const;
-  /// Starts a new document; inside a macro level, empties that level, which stays open.
-  void Clear();
-  /// Makes `root` the top level shown; returns the old document's root, which the caller
-  /// may simply drop.
-  std::unique_ptr<TMacro> ReplaceCircuit(std::unique_ptr<TMacro> root);
+  /// An edit made on the surface ended: the document records it, unless a drag or a trace is
+  /// still making it; with false, the document is as saved.
   void SetModified(bool value);
-  bool Modified() const { return FModified; }
-  /// Gives the drawing undo and redo of its edits; the drawing owns the history.
-  void EnableEditHistory();
-  /// The undo history, or none when the drawing keeps none.
-  TEditHistory* EditHistory() const { return FEditHistory; }
-  /// Puts the document back as it was before the last edit, or after the edit undone last.
-  void Undo();
-  void Redo();
-  /// Runs `edits`, which make one change in several edits, as one step `name` of the undo
-  /// history.
-  void EditAsOne(const QString& name, const std::function<void()>& edits);
   /// Names the edit that is about to be made, for the undo history.
   void NameNextEdit(const QString& name);
-  /// The document changed without an edit (running, opening a level): the next edit starts
-  /// from the state it will then find.
-  void MarkHistoryStale();
-  /// Takes the document as it is as the state before the next edit, when it went stale.
-  void RefreshEditHistory();
   /// Places `object`, built around the origin, at the snapped point and files it in the list
   /// of `Circuit` that its class belongs to.
   TGraphicObject* AddObject(std::unique_ptr<TGraphicObject> object, int x, int y);
@@ -118,11 +100,6 @@ public:
   TWire* WireInProgress() const { return FWireInProgress.get(); }
   TPolygon* PolygonInProgress() const { return FPolygonInProgress.get(); }
   TPolyline* PolylineInProgress() const { return FPolylineInProgress.get(); }
-
-  // Macro levels.
-  void EnterMacro(TMacro& macro);
-  void LeaveMacro();
-  bool IsInsideMacro() const { return !FLevelStack.empty(); }
 
   // What the mouse does; the widget's event handlers call these with drawing units. A press or
   // move may fall between whole units when zoomed in; hit tests tell those points apart.
@@ -158,13 +135,6 @@ public:
   void SelectAllSymbol();
   TMacro& PasteBuffer() const { return *FPasteBuffer; }
   QPoint PasteOffset{20, 20};
-
-  // Files.
-  bool SaveToFile(const QString& fileName);
-  bool LoadFromFile(const QString& fileName);
-  bool InsertMacroFile(const QString& fileName, int x, int y, bool select);
-  QString FileName;
-  QString MacroName;
 
   // Simulation.
   SimResult Step();
@@ -212,8 +182,6 @@ public:
   TColour BackColour = ColourWhite;
   /// Paint the circuit as its symbol (the symbol editor) instead of its inside.
   bool ShowClosed = false;
-  /// Structural edits since the evaluation order was last rebuilt.
-  bool NetlistDirty = false;
 
 signals:
   void OnObjectSelected(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -226,7 +194,6 @@ signals:
   void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
   void OnMouseMove(Qt::KeyboardModifiers modifiers, int x, int y);
   void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
-  void OnModifiedChanged(bool modified);
   /// The whole circuit was reset: what was recorded of its levels no longer follows from them.
   void OnCircuitReset();
   /// The level shown changed (a macro was opened or closed, a circuit opened or cleared).
@@ -247,15 +214,10 @@ protected:
   void wheelEvent(QWheelEvent* event) override;
 
 private:
-  /// Destroys everything inside the level shown.
-  void EmptyLevel();
-  /// Stores `Modified` and tells the owner when it changed.
-  void StoreModified(bool value);
-  /// Hands the edit just made to the history; false while a drag is still making it.
-  void RecordEdit(bool value);
-  /// Makes a state captured by the history the document shown, at the level it names.
-  void RestoreDocument(const TDocumentState& state);
-  TDocumentState CaptureDocument() const;
+  void ConnectDocument();
+  /// Ends what the surface does on a level that is about to change or go.
+  void LeaveLevel();
+  void ShowLevel();
   /// Abandons any trace and turns every mode but `mode` off.
   void SetModes(bool* mode);
   void ProbeCursor();
@@ -290,19 +252,13 @@ private:
   void HandlesDetached(TGraphicObject* item, int x, int y, bool reHit, const THitReach& reach);
   /// Wire-end following for the wires attached to the selection, at each step of a drag.
   void FollowSelection();
-  TFileStatusDialog& FileStatus();
 
-  std::unique_ptr<TMacro> FRoot;
-  TMacro* FCircuit = nullptr;
-  std::vector<TMacro*> FLevelStack;
+  std::unique_ptr<TCircuitDocument> FOwnDocument;
+  TCircuitDocument* FDocument = nullptr;
   TLogivaneHandles* FHandles = nullptr;
   TMessageBox FNoticeBox;
   std::unique_ptr<TMacro> FPasteBuffer;
   std::unique_ptr<TGraphicList> FSymbolClipboard;
-  TFileStatusDialog* FFileStatus = nullptr;
-  TEditHistory* FEditHistory = nullptr;
-  /// Roots put aside by undo and redo, freed once the restored circuit is on screen.
-  std::vector<std::unique_ptr<TMacro>> FDiscarded;
 
   std::unique_ptr<TWire> FWireInProgress;
   std::unique_ptr<TPolygon> FPolygonInProgress;
@@ -318,7 +274,6 @@ private:
   bool FSelecting = false;
   TRect FBandRect;
   QPoint FBandAnchor;
-  bool FModified = false;
 
   bool FWireMode = false;
   bool FPolygonMode = false;

@@ -93,6 +93,7 @@ TEditContentsDialog::TEditContentsDialog(QWidget* parent)
   grid.setColumnWidth(TMemoryContentsModel::ContentsColumn, ContentsWidth);
   connect(grid.selectionModel(), &QItemSelectionModel::currentChanged, this,
           &TEditContentsDialog::KeepToContents);
+  connect(FModel, &TMemoryContentsModel::WordEditing, this, &TEditContentsDialog::ContentsChanging);
   connect(FModel, &TMemoryContentsModel::WordEdited, this, &TEditContentsDialog::ContentsChanged);
 }
 
@@ -163,6 +164,7 @@ void TEditContentsDialog::ClearMemoryClick() {
                         QMessageBox::Information) != QMessageBox::Yes) {
     return;
   }
+  emit ContentsChanging();
   Memory()->ClearContents();
   WordsReplaced();
 }
@@ -178,6 +180,7 @@ void TEditContentsDialog::OpenMapClick() {
   TMemoryMapResult result;
   {
     TWaitCursor wait;
+    emit ContentsChanging();
     result = LoadMemoryMap(fileName, *Memory());
   }
   if (!result.Ok()) {

@@ -49,6 +49,8 @@ public:
   TFileChooser ChooseSaveMap;
 
 signals:
+  /// The user is about to change the memory's words.
+  void ContentsChanging();
   /// The user changed the memory's words: edited, cleared or loaded them.
   void ContentsChanged();
 

@@ -78,6 +78,7 @@ bool TMemoryContentsModel::setData(const QModelIndex& index, const QVariant& val
       !std::all_of(text.begin(), text.end(), [this](QChar c) { return IsDigit(c); })) {
     return false;
   }
+  emit WordEditing(index.row());
   FMemory->SetWord(BinToInt(FHexadecimal ? HexToBin(text) : text), index.row());
   emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
   emit WordEdited(index.row());

@@ -45,6 +45,8 @@ public:
                       int role = Qt::DisplayRole) const override;
 
 signals:
+  /// The user is about to change a word.
+  void WordEditing(int address);
   /// The user changed a word.
   void WordEdited(int address);
 

@@ -1,6 +1,7 @@
 // The Template Editor's file commands: a new symbol, and symbols read from and written to
 // template files in the templates folder.
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "editor/WaitCursor.h"
@@ -48,7 +49,7 @@ QString SaveTemplateDialog(QWidget* parent, const QString& folder) {
 }
 
 bool TTemplateForm::QuerySave() {
-  if (!FDrawing->Modified()) {
+  if (!FDrawing->Document().Modified()) {
     return true;
   }
   switch (UserMessages::Ask(this, tr("Template has changed, save current drawing?"),
@@ -56,7 +57,7 @@ bool TTemplateForm::QuerySave() {
     case QMessageBox::Yes:
       SaveClick();
       // A save that did not happen leaves the template changed: ask no more, but keep it.
-      return !FDrawing->Modified();
+      return !FDrawing->Document().Modified();
     case QMessageBox::No:
       return true;
     default:
@@ -83,7 +84,7 @@ void TTemplateForm::NewClick() {
   Circuit().Pins().Clear();
   FDrawing->InvalidateAll();
   FDrawing->SetModified(false);
-  FMainDrawing->SetModified(true);
+  MainCircuitChanged();
   ResetTool();
 }
 
@@ -124,7 +125,7 @@ bool TTemplateForm::OpenTemplate(const QString& fileName) {
   ColourPins();
   FDrawing->InvalidateAll();
   FDrawing->SetModified(false);
-  FMainDrawing->SetModified(true);
+  MainCircuitChanged();
   return true;
 }
 

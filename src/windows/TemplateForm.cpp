@@ -2,6 +2,7 @@
 
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cMacro.h"
@@ -68,17 +69,25 @@ void TTemplateForm::Edit(TLogivaneDrawing& mainDrawing, TMacro& circuit, TTagDev
 }
 
 void TTemplateForm::Attach(TLogivaneDrawing& mainDrawing, TMacro& circuit, TTagDevice* tag) {
-  FDrawing->EnterMacro(circuit);
+  // The symbol's changes are one edit of the main circuit, made on the circuit as it is now.
+  mainDrawing.Document().BeginEdit();
+  FDrawing->Document().EnterLevel(circuit);
   FCurrentTag = tag;
   FMainDrawing = &mainDrawing;
 }
 
 void TTemplateForm::Detach() {
-  if (FDrawing->Modified()) {
-    FMainDrawing->SetModified(true);
+  if (FDrawing->Document().Modified()) {
+    MainCircuitChanged();
   }
-  FDrawing->LeaveMacro();
+  FDrawing->Document().LeaveLevel();
   FCurrentTag = nullptr;
+}
+
+void TTemplateForm::MainCircuitChanged() {
+  // The symbol's pins are the circuit's outline: they may change its netlist.
+  FMainDrawing->Document().NetlistDirty = true;
+  FMainDrawing->SetModified(true);
 }
 
 void TTemplateForm::showEvent(QShowEvent* event) {

@@ -112,6 +112,9 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  /// The symbol of the main drawing's circuit changed: one edit of that circuit.
+  void MainCircuitChanged();
+
   // TemplateMenus.cpp.
   QAction* NewAction(const char* name, const QString& caption, const QKeySequence& key = {});
   void CreateMenus();

@@ -96,8 +96,25 @@ TEST_F(EditCommandsTest, DeleteFollowsTheTraceAndTheLevel) {
   ClickInWindow(CentreOf(*sub));
   ASSERT_TRUE(Action("MenuCopy")->isEnabled());
   Form->EditMacroClick();
-  ASSERT_TRUE(Drawing().IsInsideMacro());
+  ASSERT_TRUE(Document().IsInsideMacro());
   ExpectEnabled({"MenuCut", "MenuCopy", "SpeedCopy", "MenuDelete"}, false);
+}
+
+TEST_F(EditCommandsTest, RootCommandsFollowTheLevelWithoutAMenuOpening) {
+  Show();
+  AddSubCircuit(Circuit(), 300, 300, 1);
+  const QString file = Path("levels.lvm");
+  ASSERT_TRUE(Document().SaveToFile(file));
+  ASSERT_TRUE(Form->OpenCircuit(file));
+  const auto rootOnly = {"MenuNameMacro", "MenuAttachDatasheet", "MenuTemplateEditor",
+                         "MenuReopenEntry"};
+  ExpectEnabled(rootOnly, true);
+  Drawing().Select(Circuit().Devices().Child(0));
+  Form->EditMacroClick();
+  ASSERT_TRUE(Document().IsInsideMacro());
+  ExpectEnabled(rootOnly, false);
+  Form->SpeedCloseMacroClick();
+  ExpectEnabled(rootOnly, true);
 }
 
 }  // namespace

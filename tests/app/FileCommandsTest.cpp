@@ -44,7 +44,7 @@ protected:
     QDir(Folder.path()).mkpath(folder);
     const QString fileName = Path(folder + '/' + name);
     TMainForm other;
-    other.Drawing().SaveToFile(fileName);
+    other.Document().SaveToFile(fileName);
     return fileName;
   }
   QString FolderOf(const QString& name) const { return QDir(Path(name)).absolutePath(); }
@@ -59,12 +59,12 @@ TEST_F(FileCommandsTest, NewInsideAMacroLevelEmptiesThatLevelWhichStaysOpen) {
   auto* led = Place<TLEDDevice>(Circuit(), 400, 100);
   Drawing().SetModified(true);
   QTest::mouseDClick(Form->windowHandle(), Qt::LeftButton, {}, InWindow(CentreOf(*sub)));
-  ASSERT_TRUE(Drawing().IsInsideMacro());
+  ASSERT_TRUE(Document().IsInsideMacro());
   ASSERT_GT(sub->Tags().Count() + sub->Outputs().Count(), 0);
 
   Answer = QMessageBox::No;  // nothing saved
   Key(Qt::Key_N, Qt::ControlModifier);
-  EXPECT_TRUE(Drawing().IsInsideMacro());
+  EXPECT_TRUE(Document().IsInsideMacro());
   EXPECT_EQ(&Circuit(), sub);
   EXPECT_TRUE(Action("SpeedCloseMacro")->isVisible());
   EXPECT_EQ(sub->Tags().Count() + sub->Outputs().Count() + sub->Devices().Count(), 0);

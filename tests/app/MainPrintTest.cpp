@@ -1,5 +1,6 @@
 #include "TestHelpers.h"
 #include "app/MainUnit.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cGateDevice.h"
 #include "windows/PrintPreview.h"
@@ -54,9 +55,9 @@ TEST_F(MainPrintTest, ThePreviewFollowsTheLevelShownAndLetsGoOfAReplacedDocument
   auto replacement = NewRoot();
   TMacro* inner = AddSubCircuit(*replacement, 100, 100, 1);
   inner->Closed = false;
-  Form.Drawing().ReplaceCircuit(std::move(replacement));
+  Form.Document().ReplaceRoot(std::move(replacement));
   EXPECT_EQ(preview.Circuit(), &Form.Drawing().Circuit());
-  Form.Drawing().EnterMacro(*inner);
+  Form.Document().EnterLevel(*inner);
   EXPECT_EQ(preview.Circuit(), inner);
   PaintPreview();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainUnit.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cMacro.h"
@@ -76,6 +77,7 @@ protected:
     QTest::mouseClick(Form->windowHandle(), button, modifiers, InWindow(at));
   }
   QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
+  TCircuitDocument& Document() const { return Form->Document(); }
   TLogivaneDrawing& Drawing() const { return Form->Drawing(); }
   TMacro& Circuit() const { return Form->Drawing().Circuit(); }
   void Click(QPoint at, Qt::KeyboardModifiers modifiers = {},

@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, TheDeviceMenuOffersWhatTheSelectionTakes) {
   EXPECT_TRUE(Shown("PopChangeColour"));
   Action("PopGreen")->trigger();
   EXPECT_EQ(led->Colour, 0x00FF00);
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
 
   Select(*tag);
   EXPECT_EQ(Drawing().Handles().ContextMenu(), &Form->TagMenu());
@@ -199,20 +199,20 @@ TEST_F(MainWindowTest, FilesAreSavedOpenedAndRemembered) {
   Answer = QMessageBox::Yes;
   Action("MenuNew")->trigger();
   EXPECT_EQ(Circuit().Outputs().Count(), 1);
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
 
   // A save that fails says so and keeps the changes.
   Messages.clear();
   SaveName = Path("no such folder/adder.lvm");
   Action("MenuSaveAs")->trigger();
   EXPECT_EQ(Messages.size(), 1);
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
 
   SaveName = Path("full.adder.lvm");
   Action("MenuSaveAs")->trigger();
   EXPECT_TRUE(QFile::exists(SaveName));
   EXPECT_EQ(Form->windowTitle(), "Logivane - full");
-  EXPECT_FALSE(Drawing().Modified());
+  EXPECT_FALSE(Document().Modified());
 
   Action("MenuNew")->trigger();
   EXPECT_EQ(Form->windowTitle(), "Logivane - Untitled");
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, InsideAMacroSaveAsksAndNeverOverwritesTheRoot) {
 
   Select(*sub);
   Action("PopEditMacro")->trigger();
-  ASSERT_TRUE(Drawing().IsInsideMacro());
+  ASSERT_TRUE(Document().IsInsideMacro());
   EXPECT_TRUE(Action("SpeedCloseMacro")->isVisible());
   Messages.clear();
   SaveName = Path("level.lvm");
@@ -266,7 +266,7 @@ TEST_F(MainWindowTest, InsideAMacroSaveAsksAndNeverOverwritesTheRoot) {
   EXPECT_EQ(file.readAll(), root);
 
   Action("SpeedCloseMacro")->trigger();
-  EXPECT_FALSE(Drawing().IsInsideMacro());
+  EXPECT_FALSE(Document().IsInsideMacro());
   EXPECT_FALSE(Action("SpeedCloseMacro")->isVisible());
 
   // Declining the level question during Open still opens the file, without saving.
@@ -282,7 +282,7 @@ TEST_F(MainWindowTest, InsideAMacroSaveAsksAndNeverOverwritesTheRoot) {
   });
   Action("MenuOpen")->trigger();
   EXPECT_EQ(Messages.size(), 2);
-  EXPECT_FALSE(Drawing().IsInsideMacro());
+  EXPECT_FALSE(Document().IsInsideMacro());
   EXPECT_EQ(Form->windowTitle(), "Logivane - root");
   EXPECT_FALSE(Action("SpeedCloseMacro")->isVisible());
 }
@@ -323,7 +323,7 @@ TEST_F(MainWindowTest, TheCommandLineOpensAPathWithSpaces) {
   {
     TMainForm writer;
     Place<TLEDDevice>(writer.Drawing().Circuit(), 100, 100);
-    ASSERT_TRUE(writer.Drawing().SaveToFile(file));
+    ASSERT_TRUE(writer.Document().SaveToFile(file));
   }
   Show(file.split(' '));
   EXPECT_EQ(Form->windowTitle(), "Logivane - adder");
@@ -354,7 +354,7 @@ TEST_F(MainWindowTest, ANumericDisplayIsPlacedAndChangedThroughItsDialog) {
   auto& display = static_cast<TNumericDevice&>(*Circuit().Outputs().Child(0));
   EXPECT_EQ(display.PinCount(), 8);
   EXPECT_EQ(display.Format, TNumericDevice::FormatHex | TNumericDevice::FormatSuppressZeros);
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
 
   // Properties keep the lines, and the wire on a pin follows it below the face.
   auto* supply = Place<TSupply>(Circuit(), 100, 100);
@@ -374,7 +374,7 @@ TEST_F(MainWindowTest, ANumericDisplayIsPlacedAndChangedThroughItsDialog) {
   EXPECT_EQ(display.Format, TNumericDevice::FormatDecimal | TNumericDevice::FormatTwosComplement |
                                 TNumericDevice::FormatSuppressZeros);
   EXPECT_TRUE(display.PinsAtBottom);
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
   EXPECT_EQ(Form->findChildren<TNumberOutDialog*>().size(), 1);
   ASSERT_EQ(Drawing().Handles().Items().size(), 1u);
   EXPECT_EQ(Drawing().Handles().Items().front(), &display);
@@ -398,7 +398,7 @@ TEST_F(MainWindowTest, SequenceAndSwitchTypeAreSetThroughTheirDialogs) {
   EXPECT_EQ(generator->Sequence, "00010110");
   EXPECT_EQ(generator->Position, 1);  // restarted with the circuit
   EXPECT_EQ(Drawing().Handles().Items().front(), generator);
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
 
   Drawing().SetModified(false);
   Select(*contact);
@@ -408,7 +408,7 @@ TEST_F(MainWindowTest, SequenceAndSwitchTypeAreSetThroughTheirDialogs) {
   Action("PopSwitchType")->trigger();
   EXPECT_EQ(contact->SwitchType, TInteractiveSwitch::PushToBreak);
   EXPECT_TRUE(contact->On);  // at rest a push-to-break contact is closed
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
 }
 
 TEST_F(MainWindowTest, TheMemoryToolPlacesTheSizeItsDialogGivesAndNothingOnCancel) {
@@ -442,6 +442,7 @@ TEST_F(MainWindowTest, TheContentsWindowFollowsARunAndMarksEditsAsChanges) {
   auto* memory = Place<TMemoryDevice>(circuit, 200, 200);
   auto* supply = Place<TSupply>(circuit, 100, 300);
   Connect(circuit, *supply->Pin(0), *memory->Pin(memory->AddressWidth() - 1));  // address 1
+  Document().NetlistDirty = true;
   Drawing().SetModified(false);
   TEditContentsDialog& window = Form->MemoryContents();
 
@@ -455,10 +456,10 @@ TEST_F(MainWindowTest, TheContentsWindowFollowsARunAndMarksEditsAsChanges) {
   Action("MenuStepCircuit")->trigger();
   auto* grid = window.findChild<QTableView*>("ContentsGrid");
   EXPECT_EQ(grid->currentIndex().row(), 1);
-  EXPECT_FALSE(Drawing().Modified());
+  EXPECT_FALSE(Document().Modified());
   grid->model()->setData(grid->model()->index(7, 1), "101");
   EXPECT_EQ(memory->GetWord(7), 5);
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
 }
 
 TEST_F(MainWindowTest, TheContentsWindowClosesWhenItsMemoryIsRemoved) {
@@ -503,7 +504,7 @@ TEST_F(MainWindowTest, TheContentsWindowClosesWhenItsMemoryIsRemoved) {
   EXPECT_TRUE(closed()) << "its sub-circuit deleted";
 
   open(*Place<TMemoryDevice>(Circuit(), 200, 200));
-  Drawing().SaveToFile(Path("memory.lvm"));
+  Document().SaveToFile(Path("memory.lvm"));
   Action("MenuNew")->trigger();
   EXPECT_TRUE(closed()) << "new circuit";
   ASSERT_TRUE(Form->OpenCircuit(Path("memory.lvm")));
@@ -554,7 +555,7 @@ TEST_F(MainWindowTest, AMacroDroppedFromThePartsCentreSimulatesInsideItsParent) 
   EXPECT_TRUE(dropped->Closed);
   EXPECT_EQ(Drawing().Handles().Item(), dropped);
   EXPECT_TRUE(Drawing().NoticeBox().Visible);
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
 
   auto* source = Place<TTestSource>(Circuit(), 100, 300);
   auto* probe = Place<TTestProbe>(Circuit(), 500, 300);
@@ -571,7 +572,7 @@ TEST_F(MainWindowTest, AMacroDroppedFromThePartsCentreSimulatesInsideItsParent) 
   Answer = QMessageBox::No;
   Form->PartsCentre().OnEditMacro(file);
   EXPECT_EQ(Messages.last(), "Circuit has changed, save current circuit?");
-  EXPECT_EQ(Drawing().FileName, file);
+  EXPECT_EQ(Document().FileName, file);
   EXPECT_EQ(Form->FileHistory.value(0), file);
 }
 
@@ -658,7 +659,7 @@ TEST_F(MainWindowHelpTest, AttachedDatasheetsAreKeptAndAProgramIsNeverOpened) {
   Action("MenuAttachDatasheet")->trigger();
   EXPECT_EQ(Circuit().Datasheet, "http://example.com/counter.htm");
   EXPECT_EQ(Circuit().HelpTopic, "12");
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
 
   AcceptNextDialog(
       [](QDialog& dialog) { Control<QLineEdit>(dialog, "DatasheetPath")->setText("/srv/sheets"); });

@@ -218,7 +218,7 @@ protected:
     SCOPED_TRACE(QStringLiteral("after %1 events").arg(afterEvents).toStdString());
     // Saved as the window saves, which first ends any trace, then the circuit must hold.
     const QString saved = Path("after.lvm");
-    ASSERT_TRUE(Drawing().SaveToFile(saved));
+    ASSERT_TRUE(Document().SaveToFile(saved));
     QString where;
     EXPECT_TRUE(LinksHold(Drawing().RootCircuit(), where)) << where.toStdString();
     TCircuitReadResult read = ReadCircuitFile(saved);

@@ -39,8 +39,8 @@ TEST_F(ShippedFilesTest, AChangedExampleIsSavedUnderANewNameAndTheShippedFileIsK
   EXPECT_TRUE(Messages.first().contains("\"half-adder.lvm\" comes with Logivane"));
   EXPECT_EQ(Bytes(example), shipped);
   EXPECT_FALSE(Bytes(SaveName).isEmpty());
-  EXPECT_EQ(Drawing().FileName, SaveName);
-  EXPECT_FALSE(Drawing().Modified());
+  EXPECT_EQ(Document().FileName, SaveName);
+  EXPECT_FALSE(Document().Modified());
 
   // Save As does not write over a shipped file either, and nothing is lost.
   Change();
@@ -49,8 +49,8 @@ TEST_F(ShippedFilesTest, AChangedExampleIsSavedUnderANewNameAndTheShippedFileIsK
   Action("MenuSaveAs")->trigger();
   EXPECT_EQ(Messages.size(), 1);
   EXPECT_EQ(Bytes(example), shipped);
-  EXPECT_TRUE(Drawing().Modified());
-  EXPECT_EQ(Drawing().FileName, Path("mine.lvm"));
+  EXPECT_TRUE(Document().Modified());
+  EXPECT_EQ(Document().FileName, Path("mine.lvm"));
 }
 
 TEST_F(ShippedFilesTest, TheCloseQuestionsYesOnAShippedExampleAsksForANewName) {
@@ -61,7 +61,7 @@ TEST_F(ShippedFilesTest, TheCloseQuestionsYesOnAShippedExampleAsksForANewName) {
   SaveName.clear();  // the user cancels the save dialog: the window stays, with the changes
   Form->close();
   EXPECT_TRUE(Form->isVisible());
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
   EXPECT_EQ(Bytes(example), shipped);
 }
 

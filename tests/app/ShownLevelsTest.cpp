@@ -25,7 +25,7 @@ protected:
     ASSERT_TRUE(QFile::copy(Original, copy));
     Show({copy}).resize(1400, 1000);
     QCoreApplication::processEvents();
-    ASSERT_EQ(Drawing().FileName, copy);
+    ASSERT_EQ(Document().FileName, copy);
   }
   QRgb PixelAt(const QImage& shot, QPointF unit) const {
     return shot.pixel(InWindow((unit * Drawing().Zoom()).toPoint()));
@@ -90,7 +90,7 @@ protected:
   }
   QByteArray Saved() {
     const QString name = Path("saved.lvm");
-    EXPECT_TRUE(Drawing().SaveToFile(name));
+    EXPECT_TRUE(Document().SaveToFile(name));
     QFile file(name);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll();

@@ -1,6 +1,7 @@
 #include "TestHelpers.h"
 #include "app/MainUnit.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
@@ -9,6 +10,7 @@
 #include "simulation/cInteractive.h"
 #include "simulation/cMemory.h"
 #include "simulation/cOutput.h"
+#include "simulation/cinput.h"
 #include "windows/EditMemoryDlg.h"
 
 #include <gtest/gtest.h>
@@ -50,8 +52,8 @@ public:
     Net(c, *Second->Pin(Second->PinCount() - 1), {Led->Pin(0)});
     // A document comes from a file, as a real one would: a few fields take their stored form.
     const QString file = Folder.filePath("start.lvm");
-    ASSERT_TRUE(Drawing().SaveToFile(file));
-    ASSERT_TRUE(Drawing().LoadFromFile(file));
+    ASSERT_TRUE(Document().SaveToFile(file));
+    ASSERT_TRUE(Form->OpenCircuit(file));
     First = Find<T2AndGate>();
     Second = Find<T2OrGate>();
     Led = Find<TLEDDevice>();
@@ -77,11 +79,12 @@ public:
     QSettings().clear();
   }
 
+  TCircuitDocument& Document() const { return Form->Document(); }
   TLogivaneDrawing& Drawing() const { return Form->Drawing(); }
-  TEditHistory& History() const { return *Drawing().EditHistory(); }
+  TEditHistory& History() const { return *Document().EditHistory(); }
   QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
   /// What Save would write now.
-  QByteArray Saved() const { return CircuitBytes(Drawing().Circuit(), Drawing().MacroName); }
+  QByteArray Saved() const { return CircuitBytes(Drawing().Circuit(), Document().MacroName); }
   void Select(TGraphicObject& object) {
     Drawing().Select(&object);
     Form->ConfigureDevicePopup();
@@ -194,21 +197,21 @@ TEST_F(UndoTest, EveryKindOfEditIsUndoneAndRedoneToTheSameBytes) {
 TEST_F(UndoTest, AnEditInsideAMacroIsUndoneOnThatLevel) {
   Select(*Sub);
   Action("PopEditMacro")->trigger();
-  ASSERT_TRUE(Drawing().IsInsideMacro());
+  ASSERT_TRUE(Document().IsInsideMacro());
   const QByteArray before = Saved();
   Place<TLEDDevice>(Drawing().Circuit(), 40, 40);
   Drawing().SetModified(true);
   const QByteArray after = Saved();
   Action("MenuUndo")->trigger();
-  EXPECT_TRUE(Drawing().IsInsideMacro());
+  EXPECT_TRUE(Document().IsInsideMacro());
   EXPECT_EQ(Saved(), before);
   Action("MenuRedo")->trigger();
   EXPECT_EQ(Saved(), after);
 }
 
 TEST_F(UndoTest, ModifiedFollowsTheSavedStepAndRunningIsNoEdit) {
-  ASSERT_TRUE(Drawing().SaveToFile(Folder.filePath("a.lvm")));
-  EXPECT_FALSE(Drawing().Modified());
+  ASSERT_TRUE(Document().SaveToFile(Folder.filePath("a.lvm")));
+  EXPECT_FALSE(Document().Modified());
   EXPECT_FALSE(Action("MenuRedo")->isEnabled());
 
   // Selecting and running change nothing that undo would take back.
@@ -218,23 +221,48 @@ TEST_F(UndoTest, ModifiedFollowsTheSavedStepAndRunningIsNoEdit) {
     Drawing().Step();
   }
   const int steps = History().Count();
-  EXPECT_FALSE(Drawing().Modified());
+  EXPECT_FALSE(Document().Modified());
 
   Select(*Led);
   Action("PopGreen")->trigger();
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
   EXPECT_EQ(History().Count(), steps + 1);
   Action("MenuUndo")->trigger();
-  EXPECT_FALSE(Drawing().Modified());
+  EXPECT_FALSE(Document().Modified());
   EXPECT_EQ(Form->windowTitle(), "Logivane - a");
   Action("MenuRedo")->trigger();
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Document().Modified());
 
   // A new circuit starts a new history.
   UserMessages::SetHandler([](QMessageBox::Icon, const QString&, auto) { return QMessageBox::No; });
   Action("MenuNew")->trigger();
   EXPECT_FALSE(Action("MenuUndo")->isEnabled());
   EXPECT_EQ(Action("MenuUndo")->text(), "&Undo");
+}
+
+TEST_F(UndoTest, AMenuCommandAfterARunIsUndoneToTheStateTheRunLeft) {
+  // The memory writes all ones to its last address at every step: running changes what is
+  // saved.
+  TMacro& c = Drawing().Circuit();
+  std::vector<TPin*> low{Memory->Pin(Memory->ChipSelectPin()), Memory->Pin(Memory->ReadWritePin())};
+  std::vector<TPin*> high;
+  for (int i = 0; i < Memory->AddressWidth() + Memory->DataWidth(); ++i) {
+    high.push_back(Memory->Pin(i));
+  }
+  Net(c, *Place<TGround>(c, 150, 400)->Pin(0), low);
+  Net(c, *Place<TSupply>(c, 150, 500)->Pin(0), high);
+  Document().NetlistDirty = true;
+  Drawing().SetModified(true);
+  for (int i = 0; i < 2; ++i) {
+    Drawing().Step();
+  }
+  ASSERT_EQ(Memory->GetWord(15), 0xFF);
+  const QByteArray afterRun = Saved();
+
+  Select(*Led);
+  Action("PopGreen")->trigger();
+  Action("MenuUndo")->trigger();
+  EXPECT_EQ(Saved(), afterRun);
 }
 
 TEST_F(UndoTest, APushButtonThatSpringsBackIsNoStep) {
@@ -250,7 +278,7 @@ TEST_F(UndoTest, APushButtonThatSpringsBackIsNoStep) {
   QTest::mouseRelease(&Drawing(), Qt::LeftButton, {}, button + QPoint(200, 200));
   EXPECT_FALSE(Switch->On);
   EXPECT_EQ(History().Count(), steps);
-  EXPECT_FALSE(Drawing().Modified());
+  EXPECT_FALSE(Document().Modified());
 }
 
 TEST(EditHistoryTest, OldestStepsGoFirstWhenTheLimitsAreReached) {

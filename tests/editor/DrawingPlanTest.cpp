@@ -2,8 +2,8 @@
 // shown one; none of that may turn the shown circuit's compiled plan off.
 
 #include "TestHelpers.h"
-#include "document/cCircuitFile.h"
 #include "editor/LogivaneDrawing.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cMacro.h"
 

@@ -2,6 +2,7 @@
 #include "document/cGText.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cCircuitFile.h"
@@ -95,7 +96,7 @@ TEST_F(DrawingTest, TracesAWireFromAnOutputThroughBendsToAnInput) {
   EXPECT_EQ(wire->GetPoint(1), QPoint(200, 100));  // bends snap to the grid
   EXPECT_EQ(wire->GetPoint(2), QPoint(200, 200));
   EXPECT_EQ(wire->LastPoint(), CentreOf(*Second->Pin(1)));  // the end follows the pin
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Drawing().Document().Modified());
 
   Drawing().Step();  // the first inverter's input is low, so the wire carries a high
   EXPECT_EQ(Second->Pin(1)->Value, 1);
@@ -255,7 +256,7 @@ TEST_F(DrawingTest, TheRotateMarkerTurnsATextInAngleSteps) {
   // From the marker (0 degrees) to straight below the centre: a quarter turn.
   Drag(&Handles(), marker, QPoint(box.width() / 2, box.height() / 2 + 60));
   EXPECT_NEAR(std::fmod(added->TextAngle + 360.0f, 360.0f), 90.0f, 0.01f);
-  EXPECT_TRUE(Drawing().Modified());
+  EXPECT_TRUE(Drawing().Document().Modified());
 }
 
 TEST_F(DrawingTest, CopyPastesTwiceAtGrowingOffsetsAndCutRemovesWithWires) {
@@ -373,51 +374,13 @@ TEST_F(DrawingTest, TracedShapesCloseNearTheirStartOrOnADoubleClick) {
   EXPECT_EQ(Drawing().PolygonInProgress(), nullptr);
 }
 
-TEST_F(DrawingTest, FilesSaveOpenAndInsertAndAFailedOpenKeepsTheCircuit) {
-  QTemporaryDir folder;
-  TraceInverterPair();
-  const QString saved = folder.filePath("pair.lvm");
-  ASSERT_TRUE(Drawing().SaveToFile(saved));
-  EXPECT_FALSE(Drawing().Modified());
-  EXPECT_EQ(Drawing().FileName, saved);
-
-  const QString bad = folder.filePath("bad.lvm");
-  QFile file(bad);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(QByteArray("\x04\xDD\xC4\x22\x00garbage", 12));
-  file.close();
-  EXPECT_FALSE(Drawing().LoadFromFile(bad));
-  EXPECT_EQ(Messages.takeLast(), "An error has occurred trying to read this Logivane file.");
-  EXPECT_EQ(Circuit().Devices().Count(), 2);
-  EXPECT_EQ(Drawing().FileName, saved);
-
-  EXPECT_FALSE(Drawing().InsertMacroFile(folder.filePath("none.lvm"), 500, 500, true));
-  EXPECT_EQ(Messages.takeLast(), "Unable to locate the Logivane file 'none.lvm'");
-  EXPECT_FALSE(Drawing().Modified());
-
-  ASSERT_TRUE(Drawing().InsertMacroFile(saved, 600, 600, true));
-  ASSERT_EQ(Circuit().Devices().Count(), 3);
-  auto* macro = static_cast<TMacro*>(Circuit().Devices().Child(2));
-  EXPECT_TRUE(macro->Closed);
-  EXPECT_EQ(Handles().Items().front(), macro);
-
-  Drawing().Clear();
-  ASSERT_TRUE(Drawing().LoadFromFile(saved));
-  EXPECT_EQ(Circuit().Devices().Count(), 2);
-  EXPECT_EQ(CircuitBytes(Circuit()), [&] {
-    QFile again(saved);
-    again.open(QIODevice::ReadOnly);
-    return again.readAll();
-  }());
-}
-
 TEST_F(DrawingTest, ZoomedMouseWorkHitsAndSnapsAsAtActualSize) {
   TraceInverterPair();
   const QByteArray actualSize = CircuitBytes(Circuit());
   for (const double zoom : {0.5, 2.0}) {
     SCOPED_TRACE(zoom);
     Drawing().SetWireMode(false);
-    Drawing().Clear();
+    Drawing().Document().Clear();
     Drawing().SetZoom(zoom);
     const auto screen = [zoom](QPoint units) {
       return QPoint(qRound(units.x() * zoom), qRound(units.y() * zoom));

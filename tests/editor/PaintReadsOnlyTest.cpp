@@ -3,9 +3,9 @@
 // it was painted or not.
 
 #include "TestHelpers.h"
-#include "document/cCircuitFile.h"
 #include "document/cGText.h"
 #include "editor/LogivaneDrawing.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cInteractive.h"
 #include "simulation/cOutput.h"
 #include "simulation/cinput.h"

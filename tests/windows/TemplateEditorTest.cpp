@@ -1,6 +1,7 @@
 #include "TestHelpers.h"
 #include "app/MainUnit.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cCircuitBuilder.h"
@@ -81,7 +82,7 @@ TEST_F(TemplateEditorTest, APinIsAssociatedOnlyWithTheTagHandedOverAndOnlyOnce) 
   EXPECT_FALSE(Action("TemplateAssociate")->isEnabled()) << "already taken";
   Form.hide();
   Form.Detach();
-  EXPECT_TRUE(Main.Modified());
+  EXPECT_TRUE(Main.Document().Modified());
 
   // Another session with another tag: the taken pin is red and cannot be taken again; without
   // a tag nothing can be associated.
@@ -135,7 +136,7 @@ TEST_F(TemplateEditorTest, ATemplateKeepsShapesAndFreePinsAndNeverTakesACircuitF
     return PathOf("four.lvt");
   };
   Form.SaveClick();
-  EXPECT_FALSE(Form.TemplateDrawing().Modified());
+  EXPECT_FALSE(Form.TemplateDrawing().Document().Modified());
 
   QFile file(PathOf("four.lvt"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -203,7 +204,7 @@ TEST_F(TemplateEditorTest, ToolsPlaceOnceUnlessCtrlIsHeld) {
   EXPECT_EQ(Form.StatusText(), QStringLiteral("Double click mouse to terminate polygon"));
   Form.hide();
   Form.Detach();
-  EXPECT_TRUE(Main.Modified());
+  EXPECT_TRUE(Main.Document().Modified());
 }
 
 TEST(TemplateEditorCommand, OpensOnTheRootCircuitAndGivesItBack) {
@@ -226,7 +227,7 @@ TEST(TemplateEditorCommand, OpensOnTheRootCircuitAndGivesItBack) {
   EXPECT_FALSE(root.Closed);
   EXPECT_TRUE(root.Displayed);
   EXPECT_EQ(root.PinCount(), 1);
-  EXPECT_TRUE(form.Drawing().Modified());
+  EXPECT_TRUE(form.Document().Modified());
   form.Drawing().SetModified(false);
   QSettings().clear();
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+namespace logivane {
+
+class TCircuitDocument;
+class TFileStatusDialog;
+class TLogivaneDrawing;
+class TMacro;
+
+/**
+ * @brief Reads and writes the files of the document that a window shows: it shows how far a
+ * read has got, and tells the user why a file could not be read or written.
+ */
+class TCircuitFileCommands {
+  Q_DECLARE_TR_FUNCTIONS(TCircuitFileCommands)
+public:
+  TCircuitFileCommands(QWidget& window, TCircuitDocument& document, TLogivaneDrawing& drawing);
+
+  /// Reads `fileName` as the document and resets the circuit.
+  bool Load(const QString& fileName);
+  /// Writes the level shown to `fileName`.
+  bool Save(const QString& fileName);
+  /// Adds the macro of `fileName` to the level shown, centred on `at`, as one edit, and selects
+  /// it; null when it could not be read.
+  TMacro* Insert(const QString& fileName, QPoint at);
+
+private:
+  QWidget& FWindow;
+  TCircuitDocument& FDocument;
+  TLogivaneDrawing& FDrawing;
+  /// Made on the first read; the window owns it.
+  TFileStatusDialog* FStatus = nullptr;
+};
+
+}  // namespace logivane
