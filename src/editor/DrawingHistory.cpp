@@ -73,6 +73,18 @@ void TLogivaneDrawing::EditAsOne(const QString& name, const std::function<void()
   StoreModified(!FEditHistory->IsClean());
 }
 
+bool TLogivaneDrawing::HoldEdits() {
+  if (FEditHistory) {
+    FEditHistory->Hold();
+  }
+  return FEditHistory != nullptr;
+}
+
+void TLogivaneDrawing::ReleaseEdits() {
+  FEditHistory->Release();
+  StoreModified(!FEditHistory->IsClean());
+}
+
 void TLogivaneDrawing::Undo() {
   LeaveEditingModes();  // a trace in progress ends before the circuit under it goes
   FEditHistory->Undo();
@@ -86,7 +98,7 @@ void TLogivaneDrawing::Redo() {
 void TLogivaneDrawing::RecordEdit(bool value) {
   if (!value) {
     FEditHistory->MarkClean();
-  } else if (FHandles->Dragging() || FWireInProgress) {
+  } else if (FHandles->Dragging() || WireInProgress()) {
     // The edit is not over: the release of the drag, or the end of the wire, records it. A
     // wire being traced is linked to the pin it starts at, but is no part of the circuit yet.
     StoreModified(true);

@@ -1,3 +1,4 @@
+#include "editor/DrawingCursors.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
 #include "simulation/cRunControl.h"
@@ -45,7 +46,7 @@ void TLogivaneDrawing::ResetCircuit() {
 }
 
 void TLogivaneDrawing::UpdateProbe() {
-  if (!FProbeMode || !ProbeTarget) {
+  if (!ProbeMode() || !ProbeTarget) {
     return;
   }
   TLevel value = -1;
@@ -62,6 +63,19 @@ void TLogivaneDrawing::UpdateProbe() {
     ProbeState = ProbeLow;
   }
   ProbeCursor();
+}
+
+void TLogivaneDrawing::ProbeCursor() {
+  switch (ProbeState) {
+    case ProbeHigh:
+      setCursor(EditorCursor(TCursorId::ProbeOn));
+      break;
+    case ProbeLow:
+      setCursor(EditorCursor(TCursorId::ProbeOff));
+      break;
+    default:
+      setCursor(EditorCursor(TCursorId::ProbeFloat));
+  }
 }
 
 void TLogivaneDrawing::ShowNotice(int x, int y, std::int32_t kind, bool relativeToView,
