@@ -39,7 +39,7 @@ struct TToolPress {
  */
 class TDrawingTool {
 public:
-  TDrawingTool(TLogivaneDrawing& drawing, TToolKind kind) : Drawing(drawing), FKind(kind) {}
+  TDrawingTool(TLogivaneDrawing& drawing, TToolKind kind) : FDrawing(drawing), FKind(kind) {}
   virtual ~TDrawingTool() = default;
   TDrawingTool(const TDrawingTool&) = delete;
   TDrawingTool& operator=(const TDrawingTool&) = delete;
@@ -72,7 +72,7 @@ public:
   virtual void DrawOverlay(QPainter&) const {}
 
 protected:
-  TLogivaneDrawing& Drawing;
+  TLogivaneDrawing& FDrawing;
 
 private:
   TToolKind FKind;

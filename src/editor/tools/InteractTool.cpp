@@ -28,18 +28,18 @@ void TInteractTool::Press(const TToolPress& press) {
   }
   // Press and release are one step: a push button that springs back changes nothing.
   if (!FHeld) {
-    FHeld = Drawing.HoldEdits();
+    FHeld = FDrawing.HoldEdits();
   }
   FPressedDevice = static_cast<TDevice*>(press.Hit);
   FPressedDevice->Press();
-  Drawing.InvalidateBounds(*FPressedDevice);
-  Drawing.SetModified(true);
-  emit Drawing.OnDevicePressed(FPressedDevice);
+  FDrawing.InvalidateBounds(*FPressedDevice);
+  FDrawing.SetModified(true);
+  emit FDrawing.OnDevicePressed(FPressedDevice);
 }
 
 void TInteractTool::Move(QPoint p, const THitReach& reach) {
-  Drawing.setCursor(EditorCursor(TCursorId::Hand));
-  TMacro& circuit = Drawing.Circuit();
+  FDrawing.setCursor(EditorCursor(TCursorId::Hand));
+  TMacro& circuit = FDrawing.Circuit();
   FOverTarget = circuit.HitTest(p.x(), p.y(), reach) && IsInteractiveDevice(circuit.HitObject);
 }
 
@@ -56,11 +56,11 @@ void TInteractTool::Leave() {
 void TInteractTool::LetGo() {
   if (TDevice* pressed = std::exchange(FPressedDevice, nullptr)) {
     pressed->Release();
-    Drawing.InvalidateBounds(*pressed);
-    Drawing.SetModified(true);
+    FDrawing.InvalidateBounds(*pressed);
+    FDrawing.SetModified(true);
   }
   if (std::exchange(FHeld, false)) {
-    Drawing.ReleaseEdits();
+    FDrawing.ReleaseEdits();
   }
 }
 

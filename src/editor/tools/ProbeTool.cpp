@@ -9,16 +9,16 @@ void TProbeTool::Press(const TToolPress& press) {
   if (press.Button != Qt::LeftButton) {
     return;
   }
-  if (TPin* pin = Drawing.Circuit().HitPin) {
-    Drawing.ProbeTarget = pin;
+  if (TPin* pin = FDrawing.Circuit().HitPin) {
+    FDrawing.ProbeTarget = pin;
   } else if (press.Hit && press.Hit->GraphicKind() == TGraphicKind::Wire) {
-    Drawing.ProbeTarget = press.Hit;
+    FDrawing.ProbeTarget = press.Hit;
   }
-  Drawing.UpdateProbe();
+  FDrawing.UpdateProbe();
 }
 
 void TProbeTool::Move(QPoint, const THitReach&) {
-  Drawing.ProbeCursor();
+  FDrawing.ProbeCursor();
 }
 
 }  // namespace logivane

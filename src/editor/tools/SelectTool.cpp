@@ -11,10 +11,10 @@ namespace logivane {
 
 void TSelectTool::Press(const TToolPress& press) {
   if (press.Hit) {
-    Drawing.Select(press.Hit);
-    emit Drawing.OnObjectSelected(press.Button, press.Modifiers, press.At.x(), press.At.y());
+    FDrawing.Select(press.Hit);
+    emit FDrawing.OnObjectSelected(press.Button, press.Modifiers, press.At.x(), press.At.y());
   } else if (press.Button == Qt::LeftButton) {
-    Drawing.Handles().Deselect();
+    FDrawing.Handles().Deselect();
     FSelecting = true;
     FBandAnchor = press.Snapped;
     FBandRect = RectFromPoints(FBandAnchor, FBandAnchor);
@@ -25,7 +25,7 @@ void TSelectTool::Press(const TToolPress& press) {
 void TSelectTool::Move(QPoint p, const THitReach&) {
   if (FSelecting) {
     InvalidateBand();
-    FBandRect = RectFromPoints(FBandAnchor, Drawing.Grid().SnapPoint(p));
+    FBandRect = RectFromPoints(FBandAnchor, FDrawing.Grid().SnapPoint(p));
     InvalidateBand();
   }
 }
@@ -37,12 +37,12 @@ void TSelectTool::Release(Qt::MouseButton button, Qt::KeyboardModifiers modifier
   InvalidateBand();
   FSelecting = false;
   TGraphicList band;
-  if (Drawing.Circuit().CollectInside(FBandRect, band)) {
-    Drawing.Handles().SetItem(&band);
+  if (FDrawing.Circuit().CollectInside(FBandRect, band)) {
+    FDrawing.Handles().SetItem(&band);
   }
   band.Objects().DetachAll();
-  emit Drawing.OnObjectSelected(button, modifiers, p.x(), p.y());
-  Drawing.SetModified(true);
+  emit FDrawing.OnObjectSelected(button, modifiers, p.x(), p.y());
+  FDrawing.SetModified(true);
 }
 
 void TSelectTool::Leave() {
@@ -62,7 +62,7 @@ void TSelectTool::DrawOverlay(QPainter& painter) const {
 }
 
 void TSelectTool::InvalidateBand() const {
-  Drawing.InvalidateOverlay(FBandRect);
+  FDrawing.InvalidateOverlay(FBandRect);
 }
 
 }  // namespace logivane

@@ -44,23 +44,23 @@ void TShapeTool::Begin() {
   } else {
     FShape = std::make_unique<TPolyline>();
   }
-  Drawing.SetModified(true);
+  FDrawing.SetModified(true);
 }
 
 void TShapeTool::Extend() {
   TSegment& shape = *FShape;
   const bool started = shape.PointCount() > 0;
   const QPoint offset = FLastPoint - (started ? shape.FirstPoint() : QPoint());
-  const double reach = CloseDistance / Drawing.Zoom();
+  const double reach = CloseDistance / FDrawing.Zoom();
   if (Kind() == TToolKind::Polygon && started && std::abs(offset.x()) < reach &&
       std::abs(offset.y()) < reach) {
     Finish();
   } else {
     shape.AddPoint(FLastPoint);
     shape.Remap();
-    Drawing.InvalidateBounds(shape);
+    FDrawing.InvalidateBounds(shape);
   }
-  Drawing.SetModified(true);
+  FDrawing.SetModified(true);
 }
 
 void TShapeTool::DoubleClick() {
@@ -73,31 +73,31 @@ void TShapeTool::DoubleClick() {
   }
   Cancel();  // too few vertices for a polygon
   EndMode();
-  emit Drawing.OnEndDrawing();
+  emit FDrawing.OnEndDrawing();
 }
 
 void TShapeTool::Finish() {
   if (Kind() == TToolKind::Polygon) {
     static_cast<TPolygon&>(*FShape).Outline = false;
   }
-  Drawing.InvalidateBounds(*FShape);
+  FDrawing.InvalidateBounds(*FShape);
   InvalidateRubberLine();
-  Drawing.Circuit().Add(std::move(FShape));
-  emit Drawing.OnEndDrawing();
+  FDrawing.Circuit().Add(std::move(FShape));
+  emit FDrawing.OnEndDrawing();
   EndMode();
 }
 
 void TShapeTool::EndMode() {
   if (Kind() == TToolKind::Polygon) {
-    Drawing.SetPolygonMode(false);
+    FDrawing.SetPolygonMode(false);
   } else {
-    Drawing.SetPolylineMode(false);
+    FDrawing.SetPolylineMode(false);
   }
 }
 
 void TShapeTool::Cancel() {
   if (FShape) {
-    Drawing.InvalidateBounds(*FShape);
+    FDrawing.InvalidateBounds(*FShape);
     InvalidateRubberLine();
     FShape.reset();
   }

@@ -12,7 +12,7 @@ namespace logivane {
 void TTracingTool::Move(QPoint p, const THitReach&) {
   if (Tracing()) {
     InvalidateRubberLine();
-    FRubberEnd = Drawing.Grid().SnapPoint(p);
+    FRubberEnd = FDrawing.Grid().SnapPoint(p);
     InvalidateRubberLine();
   }
 }
@@ -33,7 +33,7 @@ QPoint TTracingTool::TakePoint(QPoint snapped) {
 }
 
 void TTracingTool::InvalidateRubberLine() const {
-  Drawing.InvalidateOverlay(RectFromPoints(FLastPoint, FRubberEnd));
+  FDrawing.InvalidateOverlay(RectFromPoints(FLastPoint, FRubberEnd));
 }
 
 }  // namespace logivane

@@ -46,7 +46,7 @@ void TWireTool::Press(const TToolPress& press) {
 }
 
 bool TWireTool::PressOn(TGraphicObject& hit, QPoint previous) {
-  TMacro& circuit = Drawing.Circuit();
+  TMacro& circuit = FDrawing.Circuit();
   if (hit.GraphicKind() == TGraphicKind::Wire) {
     auto& wire = static_cast<TWire&>(hit);
     if (FWire && JoinsTwoOutputs(circuit, *FWire, wire)) {
@@ -54,7 +54,7 @@ bool TWireTool::PressOn(TGraphicObject& hit, QPoint previous) {
       return false;
     }
     JoinAt(wire);
-    Drawing.SetModified(true);
+    FDrawing.SetModified(true);
     return true;
   }
   TPin* pin = circuit.HitPin;
@@ -63,7 +63,7 @@ bool TWireTool::PressOn(TGraphicObject& hit, QPoint previous) {
   }
   if (!FWire) {
     Start(*pin);
-    Drawing.SetModified(true);
+    FDrawing.SetModified(true);
     return true;
   }
   if (JoinsTwoOutputs(circuit, *FWire, *pin)) {
@@ -89,13 +89,13 @@ void TWireTool::Start(TGraphicObject& start) {
 void TWireTool::Extend() {
   FWire->AddPoint(FLastPoint);
   FWire->Remap();
-  Drawing.InvalidateBounds(*FWire);
-  Drawing.SetModified(true);
+  FDrawing.InvalidateBounds(*FWire);
+  FDrawing.SetModified(true);
 }
 
 void TWireTool::RefuseTwoOutputs(QPoint previous) {
-  Drawing.ShowNotice(FLastPoint.x(), FLastPoint.y(), TLogivaneDrawing::NoticeError, true,
-                     TLogivaneDrawing::tr(TwoOutputsNotice));
+  FDrawing.ShowNotice(FLastPoint.x(), FLastPoint.y(), TLogivaneDrawing::NoticeError, true,
+                      TLogivaneDrawing::tr(TwoOutputsNotice));
   InvalidateRubberLine();
   FLastPoint = previous;
   InvalidateRubberLine();
@@ -109,14 +109,14 @@ void TWireTool::FinishAtPin(TPin& pin) {
   pin.AttachWire(FWire.get());
   FWire->AddPoint(FLastPoint);
   FWire->Remap();
-  Drawing.AddWire(std::move(FWire));
-  Drawing.RefreshWires();
+  FDrawing.AddWire(std::move(FWire));
+  FDrawing.RefreshWires();
   InvalidateRubberLine();
-  Drawing.SetModified(true);
+  FDrawing.SetModified(true);
 }
 
 void TWireTool::JoinAt(TWire& wire) {
-  TSolder* joint = Drawing.AddJoint(wire);
+  TSolder* joint = FDrawing.AddJoint(wire);
   FLastPoint = wire.HitPoint;
   if (!joint) {
     return;
@@ -129,7 +129,7 @@ void TWireTool::JoinAt(TWire& wire) {
   FWire->Remap();
   joint->AttachWire(FWire.get());
   FWire->AttachEnd(joint);
-  Drawing.AddWire(std::move(FWire));
+  FDrawing.AddWire(std::move(FWire));
   InvalidateRubberLine();
 }
 
@@ -139,18 +139,18 @@ void TWireTool::Cancel() {
   }
   FWire->AddPoint(FLastPoint);
   FWire->Remap();
-  Drawing.InvalidateBounds(*FWire);
+  FDrawing.InvalidateBounds(*FWire);
   InvalidateRubberLine();
   FWire.reset();  // detaches it from the pin or joint it started at
-  Drawing.CleanSolders();
-  if (Drawing.EditHistory()) {
+  FDrawing.CleanSolders();
+  if (FDrawing.EditHistory()) {
     // A joint made to start the wire has gone again: the document may be as it was.
-    Drawing.SetModified(true);
+    FDrawing.SetModified(true);
   }
 }
 
 void TWireTool::Move(QPoint p, const THitReach& reach) {
-  TMacro& circuit = Drawing.Circuit();
+  TMacro& circuit = FDrawing.Circuit();
   FOverTarget = false;
   if (circuit.HitTest(p.x(), p.y(), reach)) {
     FOverTarget = circuit.HitObject && circuit.HitObject->GraphicKind() == TGraphicKind::Wire;
@@ -158,9 +158,9 @@ void TWireTool::Move(QPoint p, const THitReach& reach) {
       FOverTarget = !circuit.HitPin->IsConnected();
     }
   }
-  Drawing.setCursor(EditorCursor(FOverTarget ? TCursorId::WireConnect
-                                 : FWire     ? TCursorId::WireIsWiring
-                                             : TCursorId::WireDefault));
+  FDrawing.setCursor(EditorCursor(FOverTarget ? TCursorId::WireConnect
+                                  : FWire     ? TCursorId::WireIsWiring
+                                              : TCursorId::WireDefault));
   TTracingTool::Move(p, reach);
 }
 
