@@ -8,63 +8,24 @@
 
 namespace logivane {
 
-void TLogivaneDrawing::FinishWireAtPin(TPin& pin) {
-  TWire& wire = *FWireInProgress;
-  wire.AttachEnd(&pin);
-  pin.AttachWire(&wire);
-  wire.AddPoint(FLastPoint);
-  wire.Remap();
-  Circuit().Wires().Add(std::move(FWireInProgress));
-  if (Circuit().FollowAllWires()) {
-    Circuit().InvalidateWireMoves([this](const TRect& r) { InvalidateRect(r); });
-  }
-  InvalidateBounds(wire);
-  InvalidateRubberLine();
-  FTracing = false;
+void TLogivaneDrawing::AddWire(std::unique_ptr<TWire> wire) {
+  TWire& added = *wire;
+  Circuit().Wires().Add(std::move(wire));
+  InvalidateBounds(added);
   FDocument->NetlistDirty = true;
   UpdateTagKinds();
-  SetModified(true);
 }
 
-void TLogivaneDrawing::JoinWireAt(TWire& wire) {
+TSolder* TLogivaneDrawing::AddJoint(TWire& wire) {
   const QPoint at = Grid().SnapPoint(wire.HitPoint);
   wire.HitPoint = at;
-  FLastPoint = at;
   InvalidateBounds(wire);
   TSolder* joint = AddSolder(Circuit(), wire, at);
-  if (!joint) {
-    return;
+  if (joint) {
+    FDocument->NetlistDirty = true;
+    InvalidateBounds(*joint);
   }
-  FDocument->NetlistDirty = true;
-  InvalidateBounds(*joint);
-  if (!FTracing) {
-    StartWire(*joint);
-    return;
-  }
-  TWire& traced = *FWireInProgress;
-  traced.AddPoint(FLastPoint);
-  traced.Remap();
-  joint->AttachWire(&traced);
-  traced.AttachEnd(joint);
-  Circuit().Wires().Add(std::move(FWireInProgress));
-  InvalidateBounds(traced);
-  InvalidateRubberLine();
-  FTracing = false;
-  UpdateTagKinds();
-}
-
-void TLogivaneDrawing::AbandonWire() {
-  FTracing = false;
-  FWireInProgress->AddPoint(FLastPoint);
-  FWireInProgress->Remap();
-  InvalidateBounds(*FWireInProgress);
-  InvalidateRubberLine();
-  FWireInProgress.reset();  // detaches it from the pin or joint it started at
-  CleanSolders();
-  if (FDocument->EditHistory()) {
-    // A joint made to start the wire has gone again: the document may be as it was.
-    SetModified(true);
-  }
+  return joint;
 }
 
 void TLogivaneDrawing::CleanSolders() {

@@ -1,9 +1,11 @@
+// The modes of the surface and the mouse: each event goes to the tool of the current mode.
+#include "document/Csegment.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/DrawingCursors.h"
 #include "editor/LogivaneDrawing.h"
-#include "simulation/cCircuitBuilder.h"
+#include "editor/tools/WireTool.h"
 #include "simulation/cMacro.h"
 
 #include <QMouseEvent>
@@ -12,26 +14,119 @@
 
 namespace logivane {
 
-namespace {
+class TLogivaneDrawing::TToolCall {
+public:
+  explicit TToolCall(TLogivaneDrawing& drawing) : FDrawing(drawing) { ++FDrawing.FToolCalls; }
+  ~TToolCall() {
+    if (--FDrawing.FToolCalls == 0) {
+      FDrawing.FRetiredTools.clear();
+    }
+  }
+  TToolCall(const TToolCall&) = delete;
+  TToolCall& operator=(const TToolCall&) = delete;
 
-const char* const TwoOutputsNotice = "Unable to connect two outputs";
+private:
+  TLogivaneDrawing& FDrawing;
+};
 
-/// A press within this many screen pixels of a traced polygon's first vertex, on both axes,
-/// closes it.
-constexpr double CloseDistance = 4;
+// ---------------------------------------------------------------------------------------------
+// Modes
 
-QPoint Rounded(const TGraphicObject& object) {
-  float x, y;
-  object.GetCentre(x, y);
-  return {RoundToInt(x), RoundToInt(y)};
+void TLogivaneDrawing::SetTool(TToolKind kind) {
+  FTool->Leave();  // a trace in progress is abandoned, never left behind
+  unsetCursor();
+  // The tool replaced may be the one handling the event that replaced it.
+  FRetiredTools.push_back(std::exchange(FTool, MakeDrawingTool(*this, kind)));
+  if (FToolCalls == 0) {
+    FRetiredTools.clear();
+  }
 }
 
-bool IsInteractiveDevice(const TGraphicObject* object) {
-  return object && object->GraphicKind() == TGraphicKind::Device &&
-         static_cast<const TDevice*>(object)->Interactive;
+void TLogivaneDrawing::ChooseTool(TToolKind kind, bool on) {
+  if (ToolKind() != kind) {
+    if (on) {
+      SetTool(kind);
+    }
+  } else if (on) {
+    FTool->Cancel();
+    unsetCursor();
+  } else {
+    SetTool(TToolKind::None);
+  }
 }
 
-}  // namespace
+void TLogivaneDrawing::SetWireMode(bool on) {
+  ChooseTool(TToolKind::Wire, on);
+  unsetCursor();
+  if (on) {
+    FHandles->Deselect();
+    setCursor(EditorCursor(TCursorId::WireDefault));
+  }
+}
+
+void TLogivaneDrawing::SetPolygonMode(bool on) {
+  ChooseTool(TToolKind::Polygon, on);
+}
+
+void TLogivaneDrawing::SetPolylineMode(bool on) {
+  ChooseTool(TToolKind::Polyline, on);
+}
+
+void TLogivaneDrawing::SetSelectMode(bool on) {
+  ChooseTool(TToolKind::Select, on);
+  if (!on) {
+    FHandles->Deselect();
+  }
+  unsetCursor();
+}
+
+void TLogivaneDrawing::SetInteractMode(bool on) {
+  ChooseTool(TToolKind::Interact, on);
+  unsetCursor();
+}
+
+void TLogivaneDrawing::SetProbeMode(bool on) {
+  ChooseTool(TToolKind::Probe, on);
+  ProbeState = ProbeFloating;
+  ProbeTarget = nullptr;
+  unsetCursor();
+}
+
+void TLogivaneDrawing::LeaveEditingModes() {
+  switch (ToolKind()) {
+    case TToolKind::Wire:
+    case TToolKind::Polygon:
+    case TToolKind::Polyline:
+      SetTool(TToolKind::None);
+      break;
+    default:
+      break;
+  }
+}
+
+TWire* TLogivaneDrawing::WireInProgress() const {
+  return WireMode() ? static_cast<TWire*>(FTool->Traced()) : nullptr;
+}
+
+TPolygon* TLogivaneDrawing::PolygonInProgress() const {
+  return PolygonMode() ? static_cast<TPolygon*>(FTool->Traced()) : nullptr;
+}
+
+TPolyline* TLogivaneDrawing::PolylineInProgress() const {
+  return PolylineMode() ? static_cast<TPolyline*>(FTool->Traced()) : nullptr;
+}
+
+void TLogivaneDrawing::FinishWireAtPin(TPin& pin) {
+  if (WireMode()) {
+    static_cast<TWireTool&>(*FTool).FinishAtPin(pin);
+  }
+}
+
+void TLogivaneDrawing::JoinWireAt(TWire& wire) {
+  if (WireMode()) {
+    static_cast<TWireTool&>(*FTool).JoinAt(wire);
+  }
+}
 
 // ---------------------------------------------------------------------------------------------
 // Qt events, translated into drawing units
@@ -53,22 +148,17 @@ void TLogivaneDrawing::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Press
+// The mouse, in drawing units
 
 void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                  QPointF at) {
+  const TToolCall call(*this);
   const QPoint p = THitReach::UnitOf(at);
   FDocument->BeginEdit();  // before the owner places a device on this press
   emit OnMouseDown(button, modifiers, p.x(), p.y());
-  NameNextEdit(FInteractMode ? tr("Interaction") : FWireMode ? tr("Wire") : tr("Draw"));
+  // The owner may have chosen another tool for this press: the current one takes it.
+  NameNextEdit(FTool->EditName());
   HideNotice();
-  const QPoint previous = FLastPoint;
-  if (button == Qt::LeftButton) {
-    FLastPoint = Grid().SnapPoint(p);
-    if (!FTracing) {
-      FRubberEnd = FLastPoint;
-    }
-  }
   ProbeState = ProbeFloating;
   ProbeTarget = nullptr;
   TGraphicObject* hit =
@@ -76,236 +166,25 @@ void TLogivaneDrawing::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers m
   if (!hit) {
     FHandles->Deselect();
   }
-  bool refused = false;
-  if (FWireMode && button == Qt::LeftButton && hit) {
-    WireModePress(*hit, previous, refused);
-  }
-  if (button == Qt::LeftButton) {
-    ModePress(hit, refused);
-  }
-  if (FSelectMode) {
-    SelectPress(hit, button, modifiers, p);
-  }
+  FTool->Press({button, modifiers, p, Grid().SnapPoint(p), hit});
 }
-
-void TLogivaneDrawing::WireModePress(TGraphicObject& hit, QPoint previous, bool& refused) {
-  if (hit.GraphicKind() == TGraphicKind::Wire) {
-    auto& wire = static_cast<TWire&>(hit);
-    refused = FTracing && JoinsTwoOutputs(Circuit(), *FWireInProgress, wire);
-    if (refused) {
-      RefuseTwoOutputs(FLastPoint, previous);
-      return;
-    }
-    JoinWireAt(wire);
-    SetModified(true);
-    return;
-  }
-  TPin* pin = Circuit().HitPin;
-  if (!pin || pin->IsConnected()) {
-    return;  // a device body: a bend of the trace, if any
-  }
-  if (!FTracing) {
-    StartWire(*pin);
-    SetModified(true);
-    return;
-  }
-  refused = JoinsTwoOutputs(Circuit(), *FWireInProgress, *pin);
-  if (refused) {
-    RefuseTwoOutputs(FLastPoint, previous);
-  } else {
-    FinishWireAtPin(*pin);
-  }
-}
-
-void TLogivaneDrawing::StartWire(TGraphicObject& start) {
-  FWireInProgress = std::make_unique<TWire>();
-  FTracing = true;
-  FWireInProgress->AttachEnd(&start);
-  if (start.GraphicKind() == TGraphicKind::Pin) {
-    static_cast<TPin&>(start).AttachWire(FWireInProgress.get());
-  } else {
-    static_cast<TSolder&>(start).AttachWire(FWireInProgress.get());
-  }
-  FLastPoint = Rounded(start);
-  FRubberEnd = FLastPoint;
-}
-
-void TLogivaneDrawing::RefuseTwoOutputs(QPoint at, QPoint previous) {
-  ShowNotice(at.x(), at.y(), NoticeError, true, tr(TwoOutputsNotice));
-  InvalidateRubberLine();
-  FLastPoint = previous;
-  InvalidateRubberLine();
-}
-
-void TLogivaneDrawing::ModePress(TGraphicObject* hit, bool refused) {
-  if (FInteractMode && IsInteractiveDevice(hit)) {
-    // Press and release are one step: a push button that springs back changes nothing.
-    if (FDocument->EditHistory() && !FInteractionHeld) {
-      FDocument->HoldEdits();
-      FInteractionHeld = true;
-    }
-    FPressedDevice = static_cast<TDevice*>(hit);
-    FPressedDevice->Press();
-    InvalidateBounds(*hit);
-    SetModified(true);
-    emit OnDevicePressed(FPressedDevice);
-  } else if (FProbeMode) {
-    if (Circuit().HitPin) {
-      ProbeTarget = Circuit().HitPin;
-    } else if (hit && hit->GraphicKind() == TGraphicKind::Wire) {
-      ProbeTarget = hit;
-    }
-    UpdateProbe();
-  } else if (FPolygonMode && !FTracing) {
-    FPolygonInProgress = std::make_unique<TPolygon>();
-    FPolygonInProgress->Outline = true;
-    FTracing = true;
-    SetModified(true);
-  } else if (FPolylineMode && !FTracing) {
-    FPolylineInProgress = std::make_unique<TPolyline>();
-    FTracing = true;
-    SetModified(true);
-  }
-  if (FTracing && !refused) {
-    ExtendTrace();
-  }
-}
-
-void TLogivaneDrawing::ExtendTrace() {
-  if (FWireMode && FWireInProgress) {
-    FWireInProgress->AddPoint(FLastPoint);
-    FWireInProgress->Remap();
-    InvalidateBounds(*FWireInProgress);
-  } else if (FPolygonMode && FPolygonInProgress) {
-    TPolygon& polygon = *FPolygonInProgress;
-    const QPoint offset = FLastPoint - (polygon.PointCount() > 0 ? polygon.FirstPoint() : QPoint());
-    const double reach = CloseDistance / FZoom;
-    if (polygon.PointCount() > 0 && std::abs(offset.x()) < reach && std::abs(offset.y()) < reach) {
-      ClosePolygon();
-    } else {
-      polygon.AddPoint(FLastPoint);
-      polygon.Remap();
-      InvalidateBounds(polygon);
-    }
-  } else if (FPolylineMode && FPolylineInProgress) {
-    FPolylineInProgress->AddPoint(FLastPoint);
-    FPolylineInProgress->Remap();
-    InvalidateBounds(*FPolylineInProgress);
-  }
-  SetModified(true);
-}
-
-void TLogivaneDrawing::ClosePolygon() {
-  FPolygonInProgress->Outline = false;
-  FinishShape(std::move(FPolygonInProgress));
-  FPolygonMode = false;
-}
-
-void TLogivaneDrawing::FinishShape(std::unique_ptr<TSegment> shape) {
-  InvalidateBounds(*shape);
-  InvalidateRubberLine();
-  Circuit().Add(std::move(shape));
-  FTracing = false;
-  emit OnEndDrawing();
-}
-
-void TLogivaneDrawing::SelectPress(TGraphicObject* hit, Qt::MouseButton button,
-                                   Qt::KeyboardModifiers modifiers, QPoint p) {
-  if (hit) {
-    Select(hit);
-    emit OnObjectSelected(button, modifiers, p.x(), p.y());
-  } else if (button == Qt::LeftButton) {
-    FHandles->Deselect();
-    FSelecting = true;
-    FBandAnchor = FLastPoint;
-    FBandRect = RectFromPoints(FBandAnchor, FBandAnchor);
-    InvalidateBand();
-  }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Move
 
 void TLogivaneDrawing::MouseMove(Qt::KeyboardModifiers modifiers, QPointF at) {
+  const TToolCall call(*this);
   const QPoint p = THitReach::UnitOf(at);
-  const THitReach reach = THitReach::Of(at, FZoom);
-  if (FInteractMode) {
-    setCursor(EditorCursor(TCursorId::Hand));
-  } else if (FProbeMode) {
-    ProbeCursor();
-  }
-  if (FWireMode) {
-    FOverTarget = false;
-    if (Circuit().HitTest(p.x(), p.y(), reach)) {
-      FOverTarget = Circuit().HitObject && Circuit().HitObject->GraphicKind() == TGraphicKind::Wire;
-      if (Circuit().HitPin) {
-        FOverTarget = !Circuit().HitPin->IsConnected();
-      }
-    }
-    setCursor(EditorCursor(FOverTarget ? TCursorId::WireConnect
-                           : FTracing  ? TCursorId::WireIsWiring
-                                       : TCursorId::WireDefault));
-  } else if (FInteractMode) {
-    // Interactive inputs and switches are the devices that take presses.
-    FOverTarget =
-        Circuit().HitTest(p.x(), p.y(), reach) && IsInteractiveDevice(Circuit().HitObject);
-  }
-  if (FTracing) {
-    InvalidateRubberLine();
-    FRubberEnd = Grid().SnapPoint(p);
-    InvalidateRubberLine();
-  }
-  if (FSelecting) {
-    InvalidateBand();
-    FBandRect = RectFromPoints(FBandAnchor, Grid().SnapPoint(p));
-    InvalidateBand();
-  }
+  FTool->Move(p, THitReach::Of(at, FZoom));
   emit OnMouseMove(modifiers, p.x(), p.y());
 }
 
-// ---------------------------------------------------------------------------------------------
-// Release and double click
-
 void TLogivaneDrawing::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p) {
+  const TToolCall call(*this);
   emit OnMouseUp(button, modifiers, p.x(), p.y());
-  if (FSelecting) {
-    InvalidateBand();
-    FSelecting = false;
-    TGraphicList band;
-    if (Circuit().CollectInside(FBandRect, band)) {
-      FHandles->SetItem(&band);
-    }
-    band.Objects().DetachAll();
-    emit OnObjectSelected(button, modifiers, p.x(), p.y());
-    SetModified(true);
-  }
-  if (button != Qt::LeftButton) {
-    return;
-  }
-  // The device pressed is released, wherever the mouse went since.
-  if (TDevice* pressed = std::exchange(FPressedDevice, nullptr)) {
-    pressed->Release();
-    InvalidateBounds(*pressed);
-    SetModified(true);
-  }
-  if (FInteractionHeld) {
-    FInteractionHeld = false;
-    FDocument->ReleaseEdits();
-  }
+  FTool->Release(button, modifiers, p);
 }
 
 void TLogivaneDrawing::DoubleClick(QPoint) {
-  if (FTracing && FPolygonInProgress) {
-    if (FPolygonInProgress->PointCount() >= 3) {
-      ClosePolygon();
-    } else {
-      SetPolygonMode(false);
-      emit OnEndDrawing();
-    }
-  } else if (FTracing && FPolylineInProgress) {
-    FinishShape(std::move(FPolylineInProgress));
-    FPolylineMode = false;
-  }
+  const TToolCall call(*this);
+  FTool->DoubleClick();
 }
 
 }  // namespace logivane

@@ -85,12 +85,8 @@ void TLogivaneDrawing::InvalidateBounds(const TGraphicObject& object) {
   InvalidateRect(InflateBy(object.GetBounds(), 1));
 }
 
-void TLogivaneDrawing::InvalidateRubberLine() {
-  update(ToScreen(ToQRect(InflateBy(RectFromPoints(FLastPoint, FRubberEnd), 2))));
-}
-
-void TLogivaneDrawing::InvalidateBand() {
-  update(ToScreen(ToQRect(InflateBy(FBandRect, 2))));
+void TLogivaneDrawing::InvalidateOverlay(const TRect& r) {
+  update(ToScreen(ToQRect(InflateBy(r, 2))));
 }
 
 void TLogivaneDrawing::DrawGrid(QPainter& painter, const QRect& area) {
@@ -137,13 +133,7 @@ void TLogivaneDrawing::Render(QPainter& painter, const QRect& area) {
   } else {
     FPaintIndex.Draw(painter, Circuit(), ToTRect(area));
   }
-  for (TGraphicObject* traced : {static_cast<TGraphicObject*>(FWireInProgress.get()),
-                                 static_cast<TGraphicObject*>(FPolygonInProgress.get()),
-                                 static_cast<TGraphicObject*>(FPolylineInProgress.get())}) {
-    if (traced) {
-      traced->Draw(painter);
-    }
-  }
+  FTool->Draw(painter);
   if (FNoticeBox.Visible) {
     FNoticeBox.Draw(painter);
   }
@@ -185,15 +175,7 @@ void TLogivaneDrawing::paintEvent(QPaintEvent* event) {
   painter.setClipRect(event->rect());
   painter.drawImage(FBufferArea.topLeft(), FBuffer);
   painter.scale(FZoom, FZoom);
-  if (FTracing) {
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawLine(FLastPoint, FRubberEnd);
-  }
-  if (FSelecting) {
-    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(ToQRect(FBandRect));
-  }
+  FTool->DrawOverlay(painter);
 }
 
 }  // namespace logivane

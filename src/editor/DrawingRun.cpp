@@ -1,4 +1,5 @@
 #include "editor/CircuitDocument.h"
+#include "editor/DrawingCursors.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
 #include "simulation/cRunControl.h"
@@ -16,7 +17,7 @@ constexpr TColour NoticeGreen = 0x008000;
 SimResult TLogivaneDrawing::Step() {
   FlushBuffer();  // the live state goes onto a buffer that shows the current level
   const TStepReport report = StepCircuit(RootCircuit(), [this](const SimResult&) {
-    FCircuit->StoreShownState();
+    Circuit().StoreShownState();
     QPainter painter(&FBuffer);
     PaintOnBuffer(painter);
     const QRect area = VisibleArea();
@@ -47,7 +48,7 @@ void TLogivaneDrawing::ResetCircuit() {
 }
 
 void TLogivaneDrawing::UpdateProbe() {
-  if (!FProbeMode || !ProbeTarget) {
+  if (!ProbeMode() || !ProbeTarget) {
     return;
   }
   TLevel value = -1;
@@ -64,6 +65,19 @@ void TLogivaneDrawing::UpdateProbe() {
     ProbeState = ProbeLow;
   }
   ProbeCursor();
+}
+
+void TLogivaneDrawing::ProbeCursor() {
+  switch (ProbeState) {
+    case ProbeHigh:
+      setCursor(EditorCursor(TCursorId::ProbeOn));
+      break;
+    case ProbeLow:
+      setCursor(EditorCursor(TCursorId::ProbeOff));
+      break;
+    default:
+      setCursor(EditorCursor(TCursorId::ProbeFloat));
+  }
 }
 
 void TLogivaneDrawing::ShowNotice(int x, int y, std::int32_t kind, bool relativeToView,

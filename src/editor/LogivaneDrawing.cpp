@@ -13,7 +13,8 @@ TLogivaneDrawing::TLogivaneDrawing(QWidget* parent, TCircuitDocument* document)
       FOwnDocument(document ? nullptr : std::make_unique<TCircuitDocument>()),
       FDocument(document ? document : FOwnDocument.get()),
       FPasteBuffer(std::make_unique<TMacro>()),
-      FSymbolClipboard(std::make_unique<TGraphicList>()) {
+      FSymbolClipboard(std::make_unique<TGraphicList>()),
+      FTool(MakeDrawingTool(*this, TToolKind::None)) {
   setObjectName(QStringLiteral("Drawing"));
   setFixedSize(DrawingWidth, DrawingHeight);
   setMouseTracking(true);
@@ -41,116 +42,6 @@ TMacro& TLogivaneDrawing::RootCircuit() const {
 
 TGrid& TLogivaneDrawing::Grid() const {
   return FHandles->Grid();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Modes
-
-void TLogivaneDrawing::SetModes(bool* mode) {
-  LeaveEditingModes();  // a trace in progress is abandoned, never left behind
-  unsetCursor();
-  for (bool* flag :
-       {&FWireMode, &FPolygonMode, &FPolylineMode, &FSelectMode, &FInteractMode, &FProbeMode}) {
-    if (flag != mode) {
-      *flag = false;
-    }
-  }
-}
-
-void TLogivaneDrawing::SetWireMode(bool on) {
-  if (!on && FWireInProgress) {
-    AbandonWire();
-  }
-  if (on) {
-    SetModes(&FWireMode);
-    FHandles->Deselect();
-  }
-  FWireMode = on;
-  unsetCursor();
-  if (on) {
-    setCursor(EditorCursor(TCursorId::WireDefault));
-  }
-}
-
-void TLogivaneDrawing::SetPolygonMode(bool on) {
-  if (!on && FPolygonInProgress) {
-    AbandonShape(*FPolygonInProgress);
-    FPolygonInProgress.reset();
-  }
-  if (on) {
-    SetModes(&FPolygonMode);
-  }
-  FPolygonMode = on;
-}
-
-void TLogivaneDrawing::SetPolylineMode(bool on) {
-  if (!on && FPolylineInProgress) {
-    AbandonShape(*FPolylineInProgress);
-    FPolylineInProgress.reset();
-  }
-  if (on) {
-    SetModes(&FPolylineMode);
-  }
-  FPolylineMode = on;
-}
-
-void TLogivaneDrawing::AbandonShape(const TSegment& shape) {
-  FTracing = false;
-  InvalidateBounds(shape);
-  InvalidateRubberLine();
-}
-
-void TLogivaneDrawing::SetSelectMode(bool on) {
-  if (on) {
-    SetModes(&FSelectMode);
-  } else {
-    FHandles->Deselect();
-  }
-  FSelectMode = on;
-  unsetCursor();
-}
-
-void TLogivaneDrawing::SetInteractMode(bool on) {
-  if (on) {
-    SetModes(&FInteractMode);
-  }
-  FInteractMode = on;
-  unsetCursor();
-}
-
-void TLogivaneDrawing::SetProbeMode(bool on) {
-  if (on) {
-    SetModes(&FProbeMode);
-  }
-  FProbeMode = on;
-  ProbeState = ProbeFloating;
-  ProbeTarget = nullptr;
-  unsetCursor();
-}
-
-void TLogivaneDrawing::LeaveEditingModes() {
-  if (FWireMode) {
-    SetWireMode(false);
-  }
-  if (FPolygonMode) {
-    SetPolygonMode(false);
-  }
-  if (FPolylineMode) {
-    SetPolylineMode(false);
-  }
-}
-
-void TLogivaneDrawing::ProbeCursor() {
-  switch (ProbeState) {
-    case ProbeHigh:
-      setCursor(EditorCursor(TCursorId::ProbeOn));
-      break;
-    case ProbeLow:
-      setCursor(EditorCursor(TCursorId::ProbeOff));
-      break;
-    default:
-      setCursor(EditorCursor(TCursorId::ProbeFloat));
-  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -184,7 +75,7 @@ void TLogivaneDrawing::SetModified(bool value) {
   HideNotice();
   if (!value) {
     FDocument->MarkSaved();
-  } else if (FHandles->Dragging() || FWireInProgress) {
+  } else if (FHandles->Dragging() || WireInProgress()) {
     // The edit is not over: the release of the drag, or the end of the wire, records it. A
     // wire being traced is linked to the pin it starts at, but is no part of the circuit yet.
     FDocument->KeepEditOpen();
@@ -292,7 +183,7 @@ void TLogivaneDrawing::ConnectHandles() {
 
 void TLogivaneDrawing::HandlesDetached(TGraphicObject* item, int x, int y, bool reHit,
                                        const THitReach& reach) {
-  if (!FSelectMode) {
+  if (!SelectMode()) {
     return;
   }
   if (!reHit) {
@@ -387,7 +278,7 @@ void TLogivaneDrawing::HideNotice() {
 
 void TLogivaneDrawing::ForgetDeleted() {
   ProbeTarget = nullptr;
-  FPressedDevice = nullptr;
+  FTool->Forget();
 }
 
 }  // namespace logivane

@@ -2,6 +2,7 @@
 
 #include "document/cMessageBox.h"
 #include "editor/PaintIndex.h"
+#include "editor/tools/DrawingTool.h"
 #include "simulation/cDevice.h"
 
 #include <QImage>
@@ -24,10 +25,10 @@ class TMacro;
 /**
  * @brief The surface on which one level of a circuit is shown and edited.
  *
- * It shows the level of a document that is shown, and owns the selection handles with the
- * grid, the notice balloon and the paste buffers. Every edit is a
- * public operation; the mouse and key handlers only translate events into those calls, so the
- * main window, tests and undo use the same ones. One drawing unit is one pixel of the widget.
+ * It shows a level of a document and owns the selection handles with the grid, the notice
+ * balloon and the paste buffers. Every edit is a public operation; the mouse handlers hand each
+ * event to the tool of the current mode, which makes those calls, so the main window, tests and
+ * undo use the same ones. One drawing unit is one pixel of the widget.
  *
  * Painting keeps one back buffer of the visible area. Edits mark rectangles dirty; a paint
  * renders the dirty part into the buffer with `Draw` (which records nothing) and copies it to
@@ -49,19 +50,23 @@ public:
   explicit TLogivaneDrawing(QWidget* parent = nullptr, TCircuitDocument* document = nullptr);
   ~TLogivaneDrawing() override;
 
-  // Interaction modes; turning one on turns the others off.
+  // Interaction modes; turning one on turns the others off. Turning on the mode already on
+  // abandons its trace, if any.
   void SetWireMode(bool on);
   void SetPolygonMode(bool on);
   void SetPolylineMode(bool on);
   void SetSelectMode(bool on);
   void SetInteractMode(bool on);
   void SetProbeMode(bool on);
-  bool WireMode() const { return FWireMode; }
-  bool PolygonMode() const { return FPolygonMode; }
-  bool PolylineMode() const { return FPolylineMode; }
-  bool SelectMode() const { return FSelectMode; }
-  bool InteractMode() const { return FInteractMode; }
-  bool ProbeMode() const { return FProbeMode; }
+  bool WireMode() const { return ToolKind() == TToolKind::Wire; }
+  bool PolygonMode() const { return ToolKind() == TToolKind::Polygon; }
+  bool PolylineMode() const { return ToolKind() == TToolKind::Polyline; }
+  bool SelectMode() const { return ToolKind() == TToolKind::Select; }
+  bool InteractMode() const { return ToolKind() == TToolKind::Interact; }
+  bool ProbeMode() const { return ToolKind() == TToolKind::Probe; }
+  TToolKind ToolKind() const { return FTool->Kind(); }
+  /// Makes a new tool of `kind` current; the one it replaces leaves nothing under way.
+  void SetTool(TToolKind kind);
   /// Abandons any trace by leaving the tracing modes.
   void LeaveEditingModes();
 
@@ -82,8 +87,15 @@ public:
   void CollectHistoryDevices(std::vector<THistoryDevice*>& list) const;
 
   // Wiring and editing.
+  /// Ends the wire being traced on `pin`; nothing when none is.
   void FinishWireAtPin(TPin& pin);
+  /// Puts a joint on `wire` where it was hit and starts a wire there or ends the traced one
+  /// on it; nothing outside the wiring mode.
   void JoinWireAt(TWire& wire);
+  /// Files a finished wire in `Circuit`.
+  void AddWire(std::unique_ptr<TWire> wire);
+  /// Puts a joint on `wire` at its snapped hit point; none when the point cannot take one.
+  TSolder* AddJoint(TWire& wire);
   void CleanSolders();
   void RemoveLooseWires();
   void UpdateTagKinds();
@@ -96,10 +108,10 @@ public:
   bool MoveSelectionByKey(int key);
   /// Wire-end following after something moved its pins: by the handles or by a command.
   void RefreshWires();
-  bool Tracing() const { return FTracing; }
-  TWire* WireInProgress() const { return FWireInProgress.get(); }
-  TPolygon* PolygonInProgress() const { return FPolygonInProgress.get(); }
-  TPolyline* PolylineInProgress() const { return FPolylineInProgress.get(); }
+  bool Tracing() const { return FTool->Tracing(); }
+  TWire* WireInProgress() const;
+  TPolygon* PolygonInProgress() const;
+  TPolyline* PolylineInProgress() const;
 
   // What the mouse does; the widget's event handlers call these with drawing units. A press or
   // move may fall between whole units when zoomed in; hit tests tell those points apart.
@@ -108,7 +120,7 @@ public:
   void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint p);
   void DoubleClick(QPoint p);
   /// The mouse is over something that a click would act on in the current mode.
-  bool OverTarget() const { return FOverTarget; }
+  bool OverTarget() const { return FTool->OverTarget(); }
 
   // The selection.
   TLogivaneHandles& Handles() const { return *FHandles; }
@@ -140,6 +152,8 @@ public:
   SimResult Step();
   void ResetCircuit();
   void UpdateProbe();
+  /// Shows the level last read by the probe as the cursor.
+  void ProbeCursor();
   void ShowNotice(int x, int y, std::int32_t kind, bool relativeToView, const QString& text);
   void ShowNoticeAtSelection(const QString& text);
   void HideNotice();
@@ -174,6 +188,9 @@ public:
   void Render(QPainter& painter, const QRect& area);
   /// Marks a rectangle of the drawing for repainting.
   void InvalidateRect(const TRect& r);
+  void InvalidateBounds(const TGraphicObject& object);
+  /// Repaints the marks over `r` that follow the mouse, which the back buffer never holds.
+  void InvalidateOverlay(const TRect& r);
   /// Repaints everything on screen.
   void InvalidateAll();
   /// The part of the drawing that is on screen, in drawing units.
@@ -218,36 +235,20 @@ private:
   /// Ends what the surface does on a level that is about to change or go.
   void LeaveLevel();
   void ShowLevel();
-  /// Abandons any trace and turns every mode but `mode` off.
-  void SetModes(bool* mode);
-  void ProbeCursor();
-  void InvalidateRubberLine();
-  void InvalidateBand();
-  void InvalidateBounds(const TGraphicObject& object);
+  /// Makes `kind` the mode, or turns it off, as the `Set...Mode` functions do.
+  void ChooseTool(TToolKind kind, bool on);
   /// Renders the dirty part of the visible area into the back buffer.
   void FlushBuffer();
   void DrawGrid(QPainter& painter, const QRect& area);
   /// Sets up `painter` on the back buffer to paint in drawing units.
   void PaintOnBuffer(QPainter& painter) const;
-
-  // The steps of a press, in the order they run.
-  void WireModePress(TGraphicObject& hit, QPoint previous, bool& refused);
-  void StartWire(TGraphicObject& start);
-  void RefuseTwoOutputs(QPoint at, QPoint previous);
-  void ModePress(TGraphicObject* hit, bool refused);
-  void ExtendTrace();
-  void ClosePolygon();
-  void SelectPress(TGraphicObject* hit, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                   QPoint p);
-  void AbandonWire();
-  /// Ends the trace of a polygon or polyline that is about to be destroyed.
-  void AbandonShape(const TSegment& shape);
+  /// Counts a mouse event being handled, so that a tool replaced meanwhile lives until the
+  /// outermost event returns.
+  class TToolCall;
   /// Deletes the selected objects from the circuit, the selection first letting go of them.
   void DeleteSelected();
   /// Drops references into the circuit that a deletion may leave dangling.
   void ForgetDeleted();
-  /// Hands a new symbol shape to the circuit and ends the trace.
-  void FinishShape(std::unique_ptr<TSegment> shape);
   void ConnectHandles();
   void HandlesDetached(TGraphicObject* item, int x, int y, bool reHit, const THitReach& reach);
   /// Wire-end following for the wires attached to the selection, at each step of a drag.
@@ -260,27 +261,11 @@ private:
   std::unique_ptr<TMacro> FPasteBuffer;
   std::unique_ptr<TGraphicList> FSymbolClipboard;
 
-  std::unique_ptr<TWire> FWireInProgress;
-  std::unique_ptr<TPolygon> FPolygonInProgress;
-  std::unique_ptr<TPolyline> FPolylineInProgress;
-  QPoint FLastPoint;
-  QPoint FRubberEnd;
-  /// The interactive device under the left button, released with it; not owned.
-  TDevice* FPressedDevice = nullptr;
-  /// The history holds the edits of an interaction from its press to its release.
-  bool FInteractionHeld = false;
-  bool FTracing = false;
-  bool FOverTarget = false;
-  bool FSelecting = false;
-  TRect FBandRect;
-  QPoint FBandAnchor;
-
-  bool FWireMode = false;
-  bool FPolygonMode = false;
-  bool FPolylineMode = false;
-  bool FSelectMode = false;
-  bool FInteractMode = false;
-  bool FProbeMode = false;
+  std::unique_ptr<TDrawingTool> FTool;
+  /// Tools replaced while one of them was handling an event, freed once it returned.
+  std::vector<std::unique_ptr<TDrawingTool>> FRetiredTools;
+  /// Mouse events being handled, nested.
+  int FToolCalls = 0;
 
   TPaintIndex FPaintIndex;
   std::vector<TWire*> FFollowed;
