@@ -1,3 +1,5 @@
+#include "editor/DrawingClipboard.h"
+
 #include "document/cClipboardStream.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
@@ -35,12 +37,37 @@ void SelectGroup(TLogivaneHandles& handles, TGraphicList& objects) {
 
 }  // namespace
 
-std::unique_ptr<TMacro> TLogivaneDrawing::DuplicateRegion(const TMacro& source, const TRect& r) {
+TDrawingClipboard::TDrawingClipboard(TLogivaneDrawing& drawing)
+    : FDrawing(drawing),
+      FPasteBuffer(std::make_unique<TMacro>()),
+      FSymbolClipboard(std::make_unique<TGraphicList>()) {
+  FPasteBuffer->Closed = false;
+}
+
+TDrawingClipboard::~TDrawingClipboard() = default;
+
+bool TDrawingClipboard::CanPaste() const {
+  return !FPasteBuffer->IsEmpty();
+}
+
+bool TDrawingClipboard::CanPasteSymbol() const {
+  return FSymbolClipboard->Count() > 0;
+}
+
+template <class T>
+void TDrawingClipboard::PlaceNextPaste(T& copy) {
+  copy.Translate(static_cast<float>(FPasteOffset.x()), static_cast<float>(FPasteOffset.y()));
+  copy.Remap();
+  FPasteOffset += QPoint(20, 20);
+}
+
+std::unique_ptr<TMacro> TDrawingClipboard::DuplicateRegion(const TMacro& source, const TRect& r) {
   std::unique_ptr<TMacro> copy;
   try {
     copy = ReadClipboardBytes<TMacro>(ClipboardBytes(source));
   } catch (const std::exception&) {
-    UserMessages::Show(this, QMessageBox::Information, tr(CopyFailedMessage));
+    UserMessages::Show(&FDrawing, QMessageBox::Information,
+                       TLogivaneDrawing::tr(CopyFailedMessage));
     return nullptr;
   }
   TGraphicList outside;
@@ -49,31 +76,31 @@ std::unique_ptr<TMacro> TLogivaneDrawing::DuplicateRegion(const TMacro& source, 
     copy->DeleteChild(static_cast<TGraphicObject*>(object));
   }
   outside.Objects().DetachAll();
-  FDocument->NetlistDirty = true;
+  FDrawing.Document().NetlistDirty = true;
   logivane::RemoveLooseWires(*copy);
   logivane::CleanSolders(*copy);
   logivane::UpdateTagKinds(*copy);
   return copy;
 }
 
-bool TLogivaneDrawing::CopySelection() {
-  if (Circuit().Closed || !CanCopy()) {
+bool TDrawingClipboard::CopySelection() {
+  if (FDrawing.Circuit().Closed || !FDrawing.CanCopy()) {
     return false;
   }
   TWaitCursor wait;
-  PasteOffset = QPoint(20, 20);
-  const TRect region = FHandles->Item()->GetBounds();
-  std::unique_ptr<TMacro> copy = DuplicateRegion(Circuit(), region);
+  FPasteOffset = QPoint(20, 20);
+  const TRect region = FDrawing.Handles().Item()->GetBounds();
+  std::unique_ptr<TMacro> copy = DuplicateRegion(FDrawing.Circuit(), region);
   if (!copy) {
     return false;
   }
   FPasteBuffer = std::move(copy);
   CopyAsPicture(*FPasteBuffer);
-  InvalidateRect(region);
+  FDrawing.InvalidateRect(region);
   return true;
 }
 
-void TLogivaneDrawing::CopyAsPicture(TMacro& copy) {
+void TDrawingClipboard::CopyAsPicture(TMacro& copy) {
   const TRect bounds = copy.GetBounds();
   const int width = bounds.Right - bounds.Left;
   const int height = bounds.Bottom - bounds.Top;
@@ -92,21 +119,21 @@ void TLogivaneDrawing::CopyAsPicture(TMacro& copy) {
   QGuiApplication::clipboard()->setImage(picture);
 }
 
-void TLogivaneDrawing::CutSelection() {
-  if (Circuit().Closed || !CanCopy() || !CopySelection()) {
+void TDrawingClipboard::CutSelection() {
+  if (FDrawing.Circuit().Closed || !FDrawing.CanCopy() || !CopySelection()) {
     return;
   }
-  FDocument->BeginEdit();
-  NameNextEdit(tr("Cut"));
-  DeleteSelected();
-  RemoveLooseWires();
-  CleanSolders();
-  UpdateTagKinds();
-  SetModified(true);
+  FDrawing.Document().BeginEdit();
+  FDrawing.NameNextEdit(TLogivaneDrawing::tr("Cut"));
+  FDrawing.DeleteSelected();
+  FDrawing.RemoveLooseWires();
+  FDrawing.CleanSolders();
+  FDrawing.UpdateTagKinds();
+  FDrawing.SetModified(true);
 }
 
-void TLogivaneDrawing::PasteClipboard() {
-  if (!CanPaste() || Circuit().Closed) {
+void TDrawingClipboard::PasteClipboard() {
+  if (!CanPaste() || FDrawing.Circuit().Closed) {
     return;
   }
   TWaitCursor wait;
@@ -114,14 +141,13 @@ void TLogivaneDrawing::PasteClipboard() {
   if (!copy) {
     return;
   }
-  FDocument->BeginEdit();
-  FHandles->Deselect();
-  copy->Translate(static_cast<float>(PasteOffset.x()), static_cast<float>(PasteOffset.y()));
-  copy->Remap();
+  FDrawing.Document().BeginEdit();
+  FDrawing.Handles().Deselect();
+  PlaceNextPaste(*copy);
   TGraphicList pasted;
   copy->CollectInside(copy->GetBounds(), pasted);
   const auto from = PasteOrder(*copy);
-  const auto to = PasteOrder(Circuit());
+  const auto to = PasteOrder(FDrawing.Circuit());
   for (std::size_t i = 0; i < from.size(); ++i) {
     for (TSerialize* object : from[i]->Objects()) {
       to[i]->Objects().Add(object);
@@ -129,19 +155,18 @@ void TLogivaneDrawing::PasteClipboard() {
     from[i]->Objects().DetachAll();  // the circuit owns them now
   }
   for (TSerialize* object : pasted.Objects()) {
-    InvalidateBounds(*static_cast<TGraphicObject*>(object));
+    FDrawing.InvalidateBounds(*static_cast<TGraphicObject*>(object));
   }
-  SelectGroup(*FHandles, pasted);
-  FDocument->NetlistDirty = true;
-  PasteOffset += QPoint(20, 20);
-  NameNextEdit(tr("Paste"));
-  SetModified(true);
+  SelectGroup(FDrawing.Handles(), pasted);
+  FDrawing.Document().NetlistDirty = true;
+  FDrawing.NameNextEdit(TLogivaneDrawing::tr("Paste"));
+  FDrawing.SetModified(true);
 }
 
 // ---------------------------------------------------------------------------------------------
 // The symbol clipboard of a circuit shown as its symbol
 
-std::unique_ptr<TGraphicList> TLogivaneDrawing::DuplicateSymbolObjects(
+std::unique_ptr<TGraphicList> TDrawingClipboard::DuplicateSymbolObjects(
     const std::vector<TGraphicObject*>& source) {
   // Outline pins travel as fresh, unlinked pins: their links to tags stay behind.
   TGraphicList written;
@@ -160,21 +185,22 @@ std::unique_ptr<TGraphicList> TLogivaneDrawing::DuplicateSymbolObjects(
   }
   const QByteArray bytes = ClipboardBytes(written);
   written.Objects().DetachAll();
-  FDocument->NetlistDirty = true;
+  FDrawing.Document().NetlistDirty = true;
   try {
     return ReadClipboardBytes<TGraphicList>(bytes);
   } catch (const std::exception&) {
-    UserMessages::Show(this, QMessageBox::Information, tr(CopyFailedMessage));
+    UserMessages::Show(&FDrawing, QMessageBox::Information,
+                       TLogivaneDrawing::tr(CopyFailedMessage));
     return nullptr;
   }
 }
 
-bool TLogivaneDrawing::CopySymbol() {
-  if (!Circuit().Closed || !HasSelection()) {
+bool TDrawingClipboard::CopySymbol() {
+  if (!FDrawing.Circuit().Closed || !FDrawing.HasSelection()) {
     return false;
   }
-  PasteOffset = QPoint(20, 20);
-  std::unique_ptr<TGraphicList> copy = DuplicateSymbolObjects(FHandles->Items());
+  FPasteOffset = QPoint(20, 20);
+  std::unique_ptr<TGraphicList> copy = DuplicateSymbolObjects(FDrawing.Handles().Items());
   if (!copy) {
     return false;
   }
@@ -182,18 +208,18 @@ bool TLogivaneDrawing::CopySymbol() {
   return true;
 }
 
-void TLogivaneDrawing::CutSymbol() {
-  if (!Circuit().Closed || !HasSelection() || !CopySymbol()) {
+void TDrawingClipboard::CutSymbol() {
+  if (!FDrawing.Circuit().Closed || !FDrawing.HasSelection() || !CopySymbol()) {
     return;
   }
-  FDocument->BeginEdit();
-  NameNextEdit(tr("Cut"));
-  DeleteSelected();
-  SetModified(true);
+  FDrawing.Document().BeginEdit();
+  FDrawing.NameNextEdit(TLogivaneDrawing::tr("Cut"));
+  FDrawing.DeleteSelected();
+  FDrawing.SetModified(true);
 }
 
-void TLogivaneDrawing::PasteSymbol() {
-  if (!Circuit().Closed || !CanPasteSymbol()) {
+void TDrawingClipboard::PasteSymbol() {
+  if (!FDrawing.Circuit().Closed || !CanPasteSymbol()) {
     return;
   }
   std::vector<TGraphicObject*> source;
@@ -204,34 +230,34 @@ void TLogivaneDrawing::PasteSymbol() {
   if (!copy) {
     return;
   }
-  FDocument->BeginEdit();
-  FHandles->Deselect();
-  copy->Translate(static_cast<float>(PasteOffset.x()), static_cast<float>(PasteOffset.y()));
-  copy->Remap();
+  FDrawing.Document().BeginEdit();
+  FDrawing.Handles().Deselect();
+  PlaceNextPaste(*copy);
   for (TSerialize* item : copy->Objects()) {
     auto* object = static_cast<TGraphicObject*>(item);
-    TGraphicList& list = object->GraphicKind() == TGraphicKind::Pin ? Circuit().Pins() : Circuit();
+    TGraphicList& list =
+        object->GraphicKind() == TGraphicKind::Pin ? FDrawing.Circuit().Pins() : FDrawing.Circuit();
     list.Objects().Add(object);
-    InvalidateBounds(*object);
+    FDrawing.InvalidateBounds(*object);
   }
-  SelectGroup(*FHandles, *copy);
-  PasteOffset += QPoint(20, 20);
-  NameNextEdit(tr("Paste"));
-  SetModified(true);
+  SelectGroup(FDrawing.Handles(), *copy);
+  FDrawing.NameNextEdit(TLogivaneDrawing::tr("Paste"));
+  FDrawing.SetModified(true);
 }
 
-void TLogivaneDrawing::SelectAllSymbol() {
-  if (!Circuit().Closed) {
+void TDrawingClipboard::SelectAllSymbol() {
+  if (!FDrawing.Circuit().Closed) {
     return;
   }
-  LeaveEditingModes();
+  FDrawing.LeaveEditingModes();
   TGraphicList all;
-  for (TGraphicList* list : {&Circuit().Pins(), static_cast<TGraphicList*>(&Circuit())}) {
+  for (TGraphicList* list :
+       {&FDrawing.Circuit().Pins(), static_cast<TGraphicList*>(&FDrawing.Circuit())}) {
     for (TSerialize* object : list->Objects()) {
       all.Objects().Add(object);
     }
   }
-  SelectGroup(*FHandles, all);
+  SelectGroup(FDrawing.Handles(), all);
 }
 
 }  // namespace logivane

@@ -2,6 +2,7 @@
 
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
+#include "editor/DrawingClipboard.h"
 #include "editor/DrawingCursors.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cMacro.h"
@@ -12,15 +13,13 @@ TLogivaneDrawing::TLogivaneDrawing(QWidget* parent, TCircuitDocument* document)
     : QWidget(parent),
       FOwnDocument(document ? nullptr : std::make_unique<TCircuitDocument>()),
       FDocument(document ? document : FOwnDocument.get()),
-      FPasteBuffer(std::make_unique<TMacro>()),
-      FSymbolClipboard(std::make_unique<TGraphicList>()),
+      FClipboard(std::make_unique<TDrawingClipboard>(*this)),
       FTool(MakeDrawingTool(*this, TToolKind::None)) {
   setObjectName(QStringLiteral("Drawing"));
   setFixedSize(DrawingWidth, DrawingHeight);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::ClickFocus);
-  FPasteBuffer->Closed = false;
   FNoticeBox.Visible = false;
   FHandles = new TLogivaneHandles(this);
   ConnectHandles();
@@ -141,11 +140,39 @@ bool TLogivaneDrawing::CanCopy() const {
 }
 
 bool TLogivaneDrawing::CanPaste() const {
-  return !FPasteBuffer->IsEmpty();
+  return FClipboard->CanPaste();
 }
 
 bool TLogivaneDrawing::CanPasteSymbol() const {
-  return FSymbolClipboard->Count() > 0;
+  return FClipboard->CanPasteSymbol();
+}
+
+bool TLogivaneDrawing::CopySelection() {
+  return FClipboard->CopySelection();
+}
+
+void TLogivaneDrawing::CutSelection() {
+  FClipboard->CutSelection();
+}
+
+void TLogivaneDrawing::PasteClipboard() {
+  FClipboard->PasteClipboard();
+}
+
+bool TLogivaneDrawing::CopySymbol() {
+  return FClipboard->CopySymbol();
+}
+
+void TLogivaneDrawing::CutSymbol() {
+  FClipboard->CutSymbol();
+}
+
+void TLogivaneDrawing::PasteSymbol() {
+  FClipboard->PasteSymbol();
+}
+
+void TLogivaneDrawing::SelectAllSymbol() {
+  FClipboard->SelectAllSymbol();
 }
 
 void TLogivaneDrawing::Select(TGraphicObject* object) {

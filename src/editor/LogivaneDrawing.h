@@ -18,6 +18,7 @@
 namespace logivane {
 
 class TCircuitDocument;
+class TDrawingClipboard;
 class TGrid;
 class TLogivaneHandles;
 class TMacro;
@@ -131,22 +132,20 @@ public:
   bool CanCopy() const;
   bool CanPaste() const;
   bool CanPasteSymbol() const;
+  /// Deletes the selected objects from the circuit, the selection first letting go of them.
+  void DeleteSelected();
   /// Selects `object`, putting a wire straight into vertex editing.
   void Select(TGraphicObject* object);
 
   // Cut, copy and paste.
-  std::unique_ptr<TMacro> DuplicateRegion(const TMacro& source, const TRect& r);
+  TDrawingClipboard& Clipboard() const { return *FClipboard; }
   bool CopySelection();
   void CutSelection();
   void PasteClipboard();
-  void CopyAsPicture(TMacro& copy);
-  std::unique_ptr<TGraphicList> DuplicateSymbolObjects(const std::vector<TGraphicObject*>& source);
   bool CopySymbol();
   void CutSymbol();
   void PasteSymbol();
   void SelectAllSymbol();
-  TMacro& PasteBuffer() const { return *FPasteBuffer; }
-  QPoint PasteOffset{20, 20};
 
   // Simulation.
   SimResult Step();
@@ -245,8 +244,6 @@ private:
   /// Counts a mouse event being handled, so that a tool replaced meanwhile lives until the
   /// outermost event returns.
   class TToolCall;
-  /// Deletes the selected objects from the circuit, the selection first letting go of them.
-  void DeleteSelected();
   /// Drops references into the circuit that a deletion may leave dangling.
   void ForgetDeleted();
   void ConnectHandles();
@@ -258,8 +255,7 @@ private:
   TCircuitDocument* FDocument = nullptr;
   TLogivaneHandles* FHandles = nullptr;
   TMessageBox FNoticeBox;
-  std::unique_ptr<TMacro> FPasteBuffer;
-  std::unique_ptr<TGraphicList> FSymbolClipboard;
+  std::unique_ptr<TDrawingClipboard> FClipboard;
 
   std::unique_ptr<TDrawingTool> FTool;
   /// Tools replaced while one of them was handling an event, freed once it returned.

@@ -3,6 +3,7 @@
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
+#include "editor/DrawingClipboard.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cCircuitFile.h"
@@ -283,7 +284,7 @@ TEST_F(DrawingTest, CopyPastesTwiceAtGrowingOffsetsAndCutRemovesWithWires) {
   EXPECT_EQ(Circuit().Devices().Count(), 5);
   EXPECT_EQ(Circuit().Wires().Count(), 2);
   EXPECT_FALSE(Second->Pin(1)->IsConnected());
-  EXPECT_EQ(Drawing().PasteBuffer().Devices().Count(), 1);
+  EXPECT_EQ(Drawing().Clipboard().PasteBuffer().Devices().Count(), 1);
 }
 
 TEST_F(DrawingTest, InteractModePressesToggleInputsAndOperateSwitches) {
