@@ -2,6 +2,7 @@
 // destroy whole circuits beside the one shown: it must step as fast as from a file.
 
 #include "circuits/BenchCircuits.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cRunControl.h"
 
@@ -14,13 +15,13 @@ namespace {
 
 void BM_StepAfterUndo(benchmark::State& state) {
   TLogivaneDrawing drawing;
-  drawing.ReplaceCircuit(bench::AdderArray(64));
-  drawing.EnableEditHistory();
+  drawing.Document().ReplaceRoot(bench::AdderArray(64));
+  drawing.Document().EnableEditHistory();
   drawing.SetModified(false);
   drawing.SetSelectMode(true);
   drawing.Select(drawing.Circuit().Devices().Child(0));
   drawing.MoveSelectionBy(5, 0);
-  drawing.Undo();
+  drawing.Document().Undo();
   for (int pass = 0; pass < 4; ++pass) {
     QCoreApplication::processEvents();  // the circuit undo replaced goes here
   }

@@ -2,6 +2,7 @@
 // shown one; none of that may turn the shown circuit's compiled plan off.
 
 #include "TestHelpers.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cGateDevice.h"
@@ -28,8 +29,8 @@ TEST(DrawingPlan, EveryEditUndoRedoCopyPasteAndOpenLeavesTheRootCompiled) {
   ASSERT_TRUE(SaveCircuitFile(second, *test::FullAdder(), {}));
 
   TLogivaneDrawing drawing;
-  drawing.ReplaceCircuit(test::FullAdder());
-  drawing.EnableEditHistory();
+  drawing.Document().ReplaceRoot(test::FullAdder());
+  drawing.Document().EnableEditHistory();
   drawing.SetModified(false);
   const auto expectCompiledAfter = [&drawing](const char* what) {
     Idle();
@@ -40,9 +41,9 @@ TEST(DrawingPlan, EveryEditUndoRedoCopyPasteAndOpenLeavesTheRootCompiled) {
   expectCompiledAfter("opening");
   drawing.AddObject(std::make_unique<T2AndGate>(), 600, 600);
   expectCompiledAfter("an edit");
-  drawing.Undo();
+  drawing.Document().Undo();
   expectCompiledAfter("undo");
-  drawing.Redo();
+  drawing.Document().Redo();
   expectCompiledAfter("redo");
   ASSERT_TRUE(drawing.SelectAll());
   ASSERT_TRUE(drawing.CopySelection());
@@ -53,7 +54,8 @@ TEST(DrawingPlan, EveryEditUndoRedoCopyPasteAndOpenLeavesTheRootCompiled) {
   expectCompiledAfter("paste");
   drawing.DeleteSelection();
   expectCompiledAfter("delete");
-  ASSERT_TRUE(drawing.LoadFromFile(second));
+  ASSERT_TRUE(drawing.Document().LoadFromFile(second).Succeeded());
+  drawing.ResetCircuit();
   expectCompiledAfter("opening a second circuit");
 }
 

@@ -1,5 +1,6 @@
 #include "TestHelpers.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/CircuitDocument.h"
 #include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cGateDevice.h"
@@ -116,10 +117,10 @@ TEST_F(DrawingToolsTest, ABandLeftByItsToolSelectsNothingOnTheRelease) {
 }
 
 TEST_F(DrawingToolsTest, AHeldSwitchIsLetGoWhenItsToolIsLeft) {
-  Drawing().EnableEditHistory();
+  Drawing().Document().EnableEditHistory();
   auto* button = Place<TInteractiveSwitch>(300, 300);
   button->SetSwitchType(TInteractiveSwitch::PushToMake);
-  const int steps = Drawing().EditHistory()->Count();
+  const int steps = Drawing().Document().EditHistory()->Count();
   Drawing().SetInteractMode(true);
   Press(CentreOf(*button));
   Drawing().SetInteractMode(true);  // the main window does so on every change of tools
@@ -127,7 +128,7 @@ TEST_F(DrawingToolsTest, AHeldSwitchIsLetGoWhenItsToolIsLeft) {
 
   Drawing().SetSelectMode(true);
   EXPECT_FALSE(button->On);
-  EXPECT_EQ(Drawing().EditHistory()->Count(), steps + 1);  // the press ended as one step
+  EXPECT_EQ(Drawing().Document().EditHistory()->Count(), steps + 1);  // the press ended as one step
   Release(CentreOf(*button));
   EXPECT_FALSE(button->On);
 }

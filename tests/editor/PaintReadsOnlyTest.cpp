@@ -4,6 +4,7 @@
 
 #include "TestHelpers.h"
 #include "document/cGText.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cInteractive.h"
@@ -99,7 +100,7 @@ void PaintAt(TLogivaneDrawing& drawing, double zoom) {
 TEST(PaintReadsOnly, PaintingAtEveryZoomWithSelectionsLeavesTheSavedBytes) {
   TLogivaneDrawing drawing;
   drawing.resize(900, 700);
-  drawing.ReplaceCircuit(EveryClass());
+  drawing.Document().ReplaceRoot(EveryClass());
   for (int step = 0; step < Steps; ++step) {
     drawing.Step();
   }
@@ -137,7 +138,7 @@ TEST(PaintReadsOnly, ARunSavesTheSameWhetherPaintedOrNot) {
   const QByteArray built = CircuitBytes(*EveryClass());
   TLogivaneDrawing drawing;
   drawing.resize(200, 150);  // most of the circuit lies off screen
-  drawing.ReplaceCircuit(Reopened(built));
+  drawing.Document().ReplaceRoot(Reopened(built));
   const std::unique_ptr<TMacro> unpainted = Reopened(built);
   for (int step = 0; step < Steps; ++step) {
     drawing.Step();

@@ -1,5 +1,6 @@
 #include "editor/tools/InteractTool.h"
 
+#include "editor/CircuitDocument.h"
 #include "editor/DrawingCursors.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
