@@ -2,6 +2,7 @@
 // array, and starting up with the counter example until its first frame is painted.
 
 #include "app/MainUnit.h"
+#include "app/RunCommands.h"
 #include "circuits/BenchCircuits.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
@@ -45,7 +46,7 @@ void BM_ClockTickOnAdderArray(benchmark::State& state) {
   form.Clock().stop();  // the benchmark gives the ticks itself
   QImage screen(drawing.VisibleArea().size(), QImage::Format_RGB32);
   for (auto _ : state) {
-    form.RunCircuit();
+    form.Run().RunCircuit();
     // What the event loop does next: show the repainted part of the window.
     drawing.render(&screen, QPoint(), QRegion(drawing.VisibleArea()));
   }

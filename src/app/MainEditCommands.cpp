@@ -1,8 +1,11 @@
 // The Edit and View menus, the choice of tools, device placement, the wiring hints and the
 // macro levels.
+#include "app/DeviceDialogs.h"
 #include "app/DeviceTools.h"
 #include "app/MainUnit.h"
+#include "app/MemoryCommands.h"
 #include "app/OwnedDialog.h"
+#include "app/Selection.h"
 #include "dialogs/EditTextDlg.h"
 #include "dialogs/GridSetupDlg.h"
 #include "dialogs/NameMacroDlg.h"
@@ -113,10 +116,10 @@ std::unique_ptr<TGraphicObject> TMainForm::DeviceFromDialog(const TDeviceTool& t
     return NewAnnotation();
   }
   if (qstrcmp(tool.Name, "SpeedNumeric") == 0) {
-    return NewNumericDevice();
+    return FDeviceDialogs->NewNumericDevice();
   }
   if (qstrcmp(tool.Name, "SpeedMemory") == 0) {
-    return NewMemoryDevice();
+    return FMemory->NewDevice();
   }
   return nullptr;
 }
@@ -154,30 +157,6 @@ void TMainForm::ShowWiringHints() {
 // ---------------------------------------------------------------------------------------------
 // Selection and deletion
 
-TGraphicObject* TMainForm::SelectedObject() const {
-  const TLogivaneHandles& handles = FDrawing->Handles();
-  return handles.Items().size() == 1 ? handles.Items().front() : nullptr;
-}
-
-void TMainForm::ChangeSelected(const std::function<void(TGraphicObject&)>& change, bool reshape) {
-  TGraphicObject* object = SelectedObject();
-  if (!object) {
-    return;
-  }
-  FDocument->BeginEdit();
-  if (reshape) {
-    FDrawing->Handles().Deselect();
-    // A change of shape may change pins, or a tag's name, and so the netlist.
-    FDocument->NetlistDirty = true;
-  }
-  change(*object);
-  if (reshape) {
-    FDrawing->Select(object);
-  }
-  FDrawing->InvalidateRect(object->GetBounds());
-  FDrawing->SetModified(true);
-}
-
 void TMainForm::ObjectSelected(Qt::MouseButton button) {
   // A right click selects the object under it and opens the selection's menu at once.
   if (button == Qt::RightButton) {
@@ -192,7 +171,7 @@ void TMainForm::ObjectDoubleClicked(TGraphicObject* object) {
   if (dynamic_cast<TMacro*>(object)) {
     EditMacroClick();
   } else if (auto* memory = dynamic_cast<TMemoryDevice*>(object)) {
-    ShowMemoryContents(*memory);
+    FMemory->Show(*memory);
   }
 }
 
@@ -224,7 +203,7 @@ void TMainForm::EditSelectAllClick() {
 // Macro levels
 
 void TMainForm::EditMacroClick() {
-  auto* macro = dynamic_cast<TMacro*>(SelectedObject());
+  auto* macro = dynamic_cast<TMacro*>(FSelection->Object());
   if (!macro) {
     return;
   }
@@ -235,7 +214,7 @@ void TMainForm::EditMacroClick() {
 void TMainForm::SpeedCloseMacroClick() {
   if (FDocument->IsInsideMacro()) {
     // The level left is no longer shown, so neither is a memory inside it.
-    CloseMemoryContentsWithin({&FDrawing->Circuit()});
+    FMemory->CloseWithin({&FDrawing->Circuit()});
   }
   FDrawing->Circuit().Closed = true;
   FDocument->LeaveLevel();
@@ -244,11 +223,6 @@ void TMainForm::SpeedCloseMacroClick() {
 
 // ---------------------------------------------------------------------------------------------
 // View and Tools
-
-void TMainForm::RefreshViewMenu() {
-  Action("MenuShowGrid")->setChecked(FDrawing->Grid().ShowGrid);
-  Action("MenuSnapToGrid")->setChecked(FDrawing->Grid().SnapToGrid);
-}
 
 void TMainForm::GridSetupClick() {
   if (EditGridWithDialog(FDrawing->Grid(), this)) {

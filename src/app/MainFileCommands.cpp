@@ -1,6 +1,7 @@
 // The File menu: new, open, reopen, save, save as, the recent files and the caption.
 #include "app/CircuitFileCommands.h"
 #include "app/LibraryFolder.h"
+#include "app/MainMenus.h"
 #include "app/MainUnit.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
@@ -171,12 +172,12 @@ void TMainForm::EnableLevelCommands() {
   for (const char* name : {"MenuNameMacro", "MenuAttachDatasheet", "MenuTemplateEditor"}) {
     Action(name)->setEnabled(atRoot);
   }
-  FReopenMenu->menuAction()->setEnabled(!FileHistory.isEmpty() && atRoot);
+  FMenus->ReopenMenu().menuAction()->setEnabled(!FileHistory.isEmpty() && atRoot);
   RefreshFileMenu();
 }
 
 void TMainForm::RefreshFileMenu() {
-  const QList<QAction*> entries = FReopenMenu->actions();
+  const QList<QAction*> entries = FMenus->ReopenMenu().actions();
   for (int i = 0; i < entries.size(); ++i) {
     const QString fileName = FileHistory.value(i);
     entries[i]->setText(fileName);

@@ -3,6 +3,7 @@
 #include "app/Datasheets.h"
 #include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
+#include "app/Selection.h"
 #include "dialogs/AssociateHelpDlg.h"
 #include "dialogs/DatasheetPathDlg.h"
 #include "dialogs/HelpTopics.h"
@@ -20,7 +21,7 @@ void TMainForm::HelpTopicsClick() {
 void TMainForm::HelpKeyClick() {
   // With nothing selected, F1 is about the circuit itself.
   TGraphicObject* object =
-      FDrawing->Handles().Items().empty() ? &FDrawing->Circuit() : SelectedObject();
+      FDrawing->Handles().Items().empty() ? &FDrawing->Circuit() : FSelection->Object();
   const auto* macro = dynamic_cast<const TMacro*>(object);
   if (macro && !macro->Datasheet.isEmpty()) {
     ViewDatasheet(macro->Datasheet);
@@ -39,7 +40,7 @@ void TMainForm::ViewDatasheet(const QString& datasheet) {
 }
 
 void TMainForm::ViewDatasheetClick() {
-  if (const auto* macro = dynamic_cast<const TMacro*>(SelectedObject())) {
+  if (const auto* macro = dynamic_cast<const TMacro*>(FSelection->Object())) {
     ViewDatasheet(macro->Datasheet);
   }
 }

@@ -1,6 +1,8 @@
 // The Logic History window: showing it, choosing its devices, and its run buttons, which give
 // the main window's run commands.
 #include "app/MainUnit.h"
+#include "app/RunCommands.h"
+#include "app/Selection.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/LogicAnalyserForm.h"
 
@@ -11,11 +13,11 @@ namespace logivane {
 void TMainForm::ConnectLogicHistory() {
   connect(FLogicHistory, &TAnalyserForm::RunClicked, this, [this](bool down) {
     Action("SpeedRun")->setChecked(down);
-    SpeedRunClick();
+    FRun->SpeedRunClick();
   });
-  connect(FLogicHistory, &TAnalyserForm::StopClicked, this, &TMainForm::SpeedStopClick);
+  connect(FLogicHistory, &TAnalyserForm::StopClicked, this, [this] { FRun->SpeedStopClick(); });
   connect(FLogicHistory, &TAnalyserForm::PauseClicked, Action("SpeedPause"), &QAction::setChecked);
-  connect(FLogicHistory, &TAnalyserForm::StepClicked, this, &TMainForm::SpeedStepClick);
+  connect(FLogicHistory, &TAnalyserForm::StepClicked, this, [this] { FRun->SpeedStepClick(); });
   // The window's buttons show the run state whichever command changed it.
   connect(Action("SpeedRun"), &QAction::toggled, FLogicHistory, &TAnalyserForm::SetRunDown);
   connect(Action("SpeedPause"), &QAction::toggled, FLogicHistory, &TAnalyserForm::SetPauseDown);
@@ -34,15 +36,7 @@ void TMainForm::ConnectLogicHistory() {
 void TMainForm::RefreshLogicHistory() {
   FDrawing->CollectHistoryDevices(FLogicHistory->HistoryDevices);
   FLogicHistory->ResetHistory();
-  ShowRunState();
-}
-
-void TMainForm::HistoryAfterSteps(int steps) {
-  FLogicHistory->CountSteps(steps);
-  ShowRunState();
-  if (FLogicHistory->isVisible()) {
-    FLogicHistory->DrawTraces();
-  }
+  FRun->ShowRunState();
 }
 
 void TMainForm::SpeedProbeWindowClick() {
@@ -56,7 +50,7 @@ void TMainForm::SpeedProbeWindowClick() {
 }
 
 void TMainForm::PopHistoryClick() {
-  ChangeSelectedAs<THistoryDevice>(
+  FSelection->ChangeAs<THistoryDevice>(
       [](THistoryDevice& device) { device.Recorded = !device.Recorded; });
   RefreshLogicHistory();
 }

@@ -1,8 +1,8 @@
-// The main window's actions, menus, tool bars and context menus. Every action carries the name
-// by which the commands and the tests find it; the commands themselves live in the files named
-// after their menus.
+#include "app/MainMenus.h"
+
 #include "app/DeviceTools.h"
 #include "app/MainUnit.h"
+#include "app/RunCommands.h"
 #include "document/cGrid.h"
 #include "editor/LogivaneDrawing.h"
 
@@ -35,25 +35,11 @@ QIcon ToolIcon(const char* name) {
 
 }  // namespace
 
-QAction* TMainForm::NewAction(const char* name, const QString& caption,
-                              const QKeySequence& shortcut) {
-  auto* action = new QAction(caption, this);
-  action->setObjectName(QLatin1String(name));
-  action->setShortcut(shortcut);
-  return action;
+TMainMenus::TMainMenus(TMainForm& window, TLogivaneDrawing& drawing)
+    : FWindow(window), FDrawing(drawing) {
 }
 
-QAction* TMainForm::Action(const char* name) const {
-  return findChild<QAction*>(QLatin1String(name));
-}
-
-QMenu* TMainForm::NewMenu(const char* name, const QString& caption, QWidget* parent) {
-  auto* menu = new QMenu(caption, parent);
-  menu->setObjectName(QLatin1String(name));
-  return menu;
-}
-
-void TMainForm::CreateMenus() {
+void TMainMenus::Create() {
   CreateFileMenu();
   CreateEditMenu();
   CreateCircuitMenu();
@@ -61,17 +47,15 @@ void TMainForm::CreateMenus() {
   CreateToolsMenu();
   CreateHelpMenu();
   CreateToolBars();
-  CreateDeviceMenu();
-  CreateTagMenu();
 }
 
-void TMainForm::CreateFileMenu() {
-  QMenu* menu = NewMenu("MenuFile", tr("&File"), this);
-  menuBar()->addMenu(menu);
+void TMainMenus::CreateFileMenu() {
+  QMenu* menu = FWindow.NewMenu("MenuFile", tr("&File"), &FWindow);
+  FWindow.menuBar()->addMenu(menu);
   auto add = [this, menu](const char* name, const QString& caption, auto command,
                           const QKeySequence& shortcut = {}) {
-    QAction* action = NewAction(name, caption, shortcut);
-    connect(action, &QAction::triggered, this, command);
+    QAction* action = FWindow.NewAction(name, caption, shortcut);
+    QObject::connect(action, &QAction::triggered, &FWindow, command);
     menu->addAction(action);
     return action;
   };
@@ -81,12 +65,13 @@ void TMainForm::CreateFileMenu() {
   add("MenuSave", tr("&Save"), &TMainForm::SaveClick, QKeySequence(tr("Ctrl+S")));
   add("MenuSaveAs", tr("S&ave As..."), &TMainForm::SaveAsClick);
   menu->addSeparator();
-  FReopenMenu = NewMenu("MenuReopen", tr("&Reopen"), menu);
+  FReopenMenu = FWindow.NewMenu("MenuReopen", tr("&Reopen"), menu);
   for (int i = 0; i < 5; ++i) {
     QAction* entry = FReopenMenu->addAction(QString());
     entry->setObjectName(QStringLiteral("Reopen%1").arg(i + 1));
     // The entry's caption is the path, read when chosen, so the list may change under it.
-    connect(entry, &QAction::triggered, this, [this, entry] { ReopenClick(entry->text()); });
+    QObject::connect(entry, &QAction::triggered, &FWindow,
+                     [this, entry] { FWindow.ReopenClick(entry->text()); });
   }
   QAction* reopen = menu->addMenu(FReopenMenu);
   reopen->setObjectName(QStringLiteral("MenuReopenEntry"));
@@ -100,13 +85,13 @@ void TMainForm::CreateFileMenu() {
   add("MenuExit", tr("E&xit"), &TMainForm::close);
 }
 
-void TMainForm::CreateEditMenu() {
-  QMenu* menu = NewMenu("MenuEdit", tr("&Edit"), this);
-  menuBar()->addMenu(menu);
+void TMainMenus::CreateEditMenu() {
+  QMenu* menu = FWindow.NewMenu("MenuEdit", tr("&Edit"), &FWindow);
+  FWindow.menuBar()->addMenu(menu);
   auto add = [this, menu](const char* name, const QString& caption, const QKeySequence& key,
                           auto command) {
-    QAction* action = NewAction(name, caption, key);
-    connect(action, &QAction::triggered, this, command);
+    QAction* action = FWindow.NewAction(name, caption, key);
+    QObject::connect(action, &QAction::triggered, &FWindow, command);
     menu->addAction(action);
     return action;
   };
@@ -115,17 +100,17 @@ void TMainForm::CreateEditMenu() {
       ->setShortcuts({QKeySequence(tr("Ctrl+Y")), QKeySequence(tr("Ctrl+Shift+Z"))});
   menu->addSeparator();
   add("MenuCut", tr("&Cut"), QKeySequence(tr("Ctrl+X")), [this] {
-    FDrawing->CutSelection();
-    SpeedUpdateClick();
+    FDrawing.CutSelection();
+    FWindow.SpeedUpdateClick();
   });
   add("MenuCopy", tr("C&opy"), QKeySequence(tr("Ctrl+C")), [this] {
-    FDrawing->CopySelection();
-    EnableEditCommands();
+    FDrawing.CopySelection();
+    FWindow.EnableEditCommands();
   });
   add("MenuPaste", tr("&Paste"), QKeySequence(tr("Ctrl+V")), [this] {
-    FDrawing->PasteClipboard();
-    ChooseMode("SpeedPointer");
-    RefreshLogicHistory();  // pasted devices may be marked for it
+    FDrawing.PasteClipboard();
+    FWindow.ChooseMode("SpeedPointer");
+    FWindow.RefreshLogicHistory();  // pasted devices may be marked for it
   });
   menu->addSeparator();
   add("MenuDelete", tr("&Delete"), QKeySequence(Qt::Key_Delete), &TMainForm::DeleteClick);
@@ -134,104 +119,106 @@ void TMainForm::CreateEditMenu() {
       &TMainForm::EditSelectAllClick);
 }
 
-void TMainForm::CreateCircuitMenu() {
-  QMenu* menu = NewMenu("MenuCircuit", tr("&Circuit"), this);
-  menuBar()->addMenu(menu);
+void TMainMenus::CreateCircuitMenu() {
+  QMenu* menu = FWindow.NewMenu("MenuCircuit", tr("&Circuit"), &FWindow);
+  FWindow.menuBar()->addMenu(menu);
   auto add = [this, menu](const char* name, const QString& caption, int key, auto command) {
-    QAction* action = NewAction(name, caption, QKeySequence(key));
-    connect(action, &QAction::triggered, this, command);
+    QAction* action = FWindow.NewAction(name, caption, QKeySequence(key));
+    QObject::connect(action, &QAction::triggered, &FWindow, command);
     menu->addAction(action);
   };
-  add("MenuRun", tr("&Run"), Qt::Key_F9, &TMainForm::MenuRunClick);
-  add("MenuStop", tr("&Stop"), Qt::Key_F10, &TMainForm::SpeedStopClick);
-  add("MenuPause", tr("&Pause"), Qt::Key_F11, &TMainForm::MenuPauseClick);
-  add("MenuStepCircuit", tr("S&tep Circuit"), Qt::Key_F12, &TMainForm::SpeedStepClick);
+  add("MenuRun", tr("&Run"), Qt::Key_F9, [this] { FWindow.Run().MenuRunClick(); });
+  add("MenuStop", tr("&Stop"), Qt::Key_F10, [this] { FWindow.Run().SpeedStopClick(); });
+  add("MenuPause", tr("&Pause"), Qt::Key_F11, [this] { FWindow.Run().MenuPauseClick(); });
+  add("MenuStepCircuit", tr("S&tep Circuit"), Qt::Key_F12,
+      [this] { FWindow.Run().SpeedStepClick(); });
 
-  QMenu* speeds = NewMenu("ClockSpeed1", tr("&Clock Speed"), menu);
+  QMenu* speeds = FWindow.NewMenu("ClockSpeed1", tr("&Clock Speed"), menu);
   menu->addMenu(speeds);
   for (const TClockSpeed& speed : ClockSpeeds) {
-    QAction* entry = NewAction(speed.Name, tr(speed.Caption));
+    QAction* entry = FWindow.NewAction(speed.Name, tr(speed.Caption));
     entry->setCheckable(true);
-    connect(entry, &QAction::triggered, this,
-            [this, interval = speed.Interval] { FClock->setInterval(interval); });
+    QObject::connect(entry, &QAction::triggered, &FWindow,
+                     [this, interval = speed.Interval] { FWindow.Clock().setInterval(interval); });
     speeds->addAction(entry);
   }
-  connect(speeds, &QMenu::aboutToShow, this, [this] {
+  QObject::connect(speeds, &QMenu::aboutToShow, &FWindow, [this] {
     for (const TClockSpeed& speed : ClockSpeeds) {
-      Action(speed.Name)->setChecked(speed.Interval == FClock->interval());
+      FWindow.Action(speed.Name)->setChecked(speed.Interval == FWindow.Clock().interval());
     }
   });
 }
 
-void TMainForm::CreateViewMenu() {
-  QMenu* menu = NewMenu("MenuView", tr("&View"), this);
-  menuBar()->addMenu(menu);
-  connect(menu, &QMenu::aboutToShow, this, &TMainForm::RefreshViewMenu);
-  QAction* showGrid = NewAction("MenuShowGrid", tr("&Show Grid"));
+void TMainMenus::CreateViewMenu() {
+  QMenu* menu = FWindow.NewMenu("MenuView", tr("&View"), &FWindow);
+  FWindow.menuBar()->addMenu(menu);
+  QObject::connect(menu, &QMenu::aboutToShow, &FWindow, [this] { RefreshViewMenu(); });
+  QAction* showGrid = FWindow.NewAction("MenuShowGrid", tr("&Show Grid"));
   showGrid->setCheckable(true);
-  connect(showGrid, &QAction::triggered, this, [this](bool on) {
-    FDrawing->Grid().ShowGrid = on;
-    FDrawing->InvalidateAll();
+  QObject::connect(showGrid, &QAction::triggered, &FWindow, [this](bool on) {
+    FDrawing.Grid().ShowGrid = on;
+    FDrawing.InvalidateAll();
   });
-  QAction* snap = NewAction("MenuSnapToGrid", tr("S&nap To Grid"));
+  QAction* snap = FWindow.NewAction("MenuSnapToGrid", tr("S&nap To Grid"));
   snap->setCheckable(true);
-  connect(snap, &QAction::triggered, this, [this](bool on) { FDrawing->Grid().SnapToGrid = on; });
-  QAction* setup = NewAction("MenuGridSetup", tr("&Grid Setup..."));
-  connect(setup, &QAction::triggered, this, &TMainForm::GridSetupClick);
+  QObject::connect(snap, &QAction::triggered, &FWindow,
+                   [this](bool on) { FDrawing.Grid().SnapToGrid = on; });
+  QAction* setup = FWindow.NewAction("MenuGridSetup", tr("&Grid Setup..."));
+  QObject::connect(setup, &QAction::triggered, &FWindow, &TMainForm::GridSetupClick);
   menu->addActions({showGrid, snap, setup});
   menu->addSeparator();
   const auto zoom = [this, menu](const char* name, const QString& caption,
                                  const QList<QKeySequence>& keys, auto command) {
-    QAction* action = NewAction(name, caption);
+    QAction* action = FWindow.NewAction(name, caption);
     action->setShortcuts(keys);
-    connect(action, &QAction::triggered, FDrawing, command);
+    QObject::connect(action, &QAction::triggered, &FDrawing, command);
     menu->addAction(action);
   };
   zoom("MenuZoomIn", tr("Zoom &In"), {QKeySequence(tr("Ctrl++")), QKeySequence(tr("Ctrl+="))},
-       [this] { FDrawing->SetZoom(FDrawing->ZoomStep(true)); });
+       [this] { FDrawing.SetZoom(FDrawing.ZoomStep(true)); });
   zoom("MenuZoomOut", tr("Zoom &Out"), {QKeySequence(tr("Ctrl+-"))},
-       [this] { FDrawing->SetZoom(FDrawing->ZoomStep(false)); });
+       [this] { FDrawing.SetZoom(FDrawing.ZoomStep(false)); });
   zoom("MenuActualSize", tr("&Actual Size"), {QKeySequence(tr("Ctrl+0"))},
-       [this] { FDrawing->SetZoom(1); });
-  zoom("MenuZoomToFit", tr("Zoom to &Fit"), {}, [this] { FDrawing->ZoomToFit(); });
+       [this] { FDrawing.SetZoom(1); });
+  zoom("MenuZoomToFit", tr("Zoom to &Fit"), {}, [this] { FDrawing.ZoomToFit(); });
 }
 
-void TMainForm::CreateToolsMenu() {
-  QMenu* menu = NewMenu("MenuTools", tr("&Tools"), this);
-  menuBar()->addMenu(menu);
-  QAction* history = NewAction("MenuLogicHistory", tr("Logic &History..."));
+void TMainMenus::CreateToolsMenu() {
+  QMenu* menu = FWindow.NewMenu("MenuTools", tr("&Tools"), &FWindow);
+  FWindow.menuBar()->addMenu(menu);
+  QAction* history = FWindow.NewAction("MenuLogicHistory", tr("Logic &History..."));
   history->setCheckable(true);
-  connect(history, &QAction::triggered, this, &TMainForm::SpeedProbeWindowClick);
+  QObject::connect(history, &QAction::triggered, &FWindow, &TMainForm::SpeedProbeWindowClick);
   menu->addAction(history);
-  QAction* templateEditor = NewAction("MenuTemplateEditor", tr("&Template Editor..."));
-  connect(templateEditor, &QAction::triggered, this, &TMainForm::TemplateEditorClick);
+  QAction* templateEditor = FWindow.NewAction("MenuTemplateEditor", tr("&Template Editor..."));
+  QObject::connect(templateEditor, &QAction::triggered, &FWindow, &TMainForm::TemplateEditorClick);
   menu->addAction(templateEditor);
-  QMenu* options = NewMenu("MenuOptions", tr("&Options"), menu);
+  QMenu* options = FWindow.NewMenu("MenuOptions", tr("&Options"), menu);
   menu->addMenu(options);
-  QAction* attach = NewAction("MenuAttachDatasheet", tr("&Attach Datasheet..."));
-  connect(attach, &QAction::triggered, this, &TMainForm::AttachDatasheetClick);
+  QAction* attach = FWindow.NewAction("MenuAttachDatasheet", tr("&Attach Datasheet..."));
+  QObject::connect(attach, &QAction::triggered, &FWindow, &TMainForm::AttachDatasheetClick);
   options->addAction(attach);
-  QAction* name = NewAction("MenuNameMacro", tr("&Name Macro..."));
-  connect(name, &QAction::triggered, this, &TMainForm::NameMacroClick);
+  QAction* name = FWindow.NewAction("MenuNameMacro", tr("&Name Macro..."));
+  QObject::connect(name, &QAction::triggered, &FWindow, &TMainForm::NameMacroClick);
   options->addAction(name);
-  QAction* path = NewAction("MenuDatasheetPath", tr("&Set Datasheet Path..."));
-  connect(path, &QAction::triggered, this, &TMainForm::DatasheetPathClick);
+  QAction* path = FWindow.NewAction("MenuDatasheetPath", tr("&Set Datasheet Path..."));
+  QObject::connect(path, &QAction::triggered, &FWindow, &TMainForm::DatasheetPathClick);
   options->addAction(path);
 }
 
-void TMainForm::CreateHelpMenu() {
-  QMenu* menu = NewMenu("MenuHelp", tr("&Help"), this);
-  menuBar()->addMenu(menu);
-  QAction* topics = NewAction("MenuHelpTopics", tr("&Help Topics..."));
-  connect(topics, &QAction::triggered, this, &TMainForm::HelpTopicsClick);
+void TMainMenus::CreateHelpMenu() {
+  QMenu* menu = FWindow.NewMenu("MenuHelp", tr("&Help"), &FWindow);
+  FWindow.menuBar()->addMenu(menu);
+  QAction* topics = FWindow.NewAction("MenuHelpTopics", tr("&Help Topics..."));
+  QObject::connect(topics, &QAction::triggered, &FWindow, &TMainForm::HelpTopicsClick);
   menu->addAction(topics);
   // F1 belongs to no menu: what it shows depends on the selection.
-  QAction* context = NewAction("HelpKey", tr("Help"), QKeySequence(Qt::Key_F1));
-  connect(context, &QAction::triggered, this, &TMainForm::HelpKeyClick);
-  addAction(context);
-  QAction* about = NewAction("MenuAbout", tr("&About..."));
-  connect(about, &QAction::triggered, this, [this] {
-    QMessageBox::about(this, tr("About Logivane"),
+  QAction* context = FWindow.NewAction("HelpKey", tr("Help"), QKeySequence(Qt::Key_F1));
+  QObject::connect(context, &QAction::triggered, &FWindow, &TMainForm::HelpKeyClick);
+  FWindow.addAction(context);
+  QAction* about = FWindow.NewAction("MenuAbout", tr("&About..."));
+  QObject::connect(about, &QAction::triggered, &FWindow, [this] {
+    QMessageBox::about(&FWindow, tr("About Logivane"),
                        tr("<h3>Logivane</h3><p>Design logic circuits, run them step by step and "
                           "watch every wire change.</p><p>Place gates, flip-flops, sources and "
                           "displays from the tool bars, wire them with the Wiring Tool, and "
@@ -240,23 +227,23 @@ void TMainForm::CreateHelpMenu() {
   menu->addAction(about);
 }
 
-QToolBar* TMainForm::NewToolBar(const char* name, const QString& title) {
-  QToolBar* bar = addToolBar(title);
+QToolBar* TMainMenus::NewToolBar(const char* name, const QString& title) {
+  QToolBar* bar = FWindow.addToolBar(title);
   bar->setObjectName(QLatin1String(name));
   bar->setMovable(false);
   bar->setIconSize(QSize(24, 24));
   return bar;
 }
 
-void TMainForm::CreateToolBars() {
+void TMainMenus::CreateToolBars() {
   // Tool buttons are actions of their own, apart from the menu entries: the run commands of
   // the menu press the two-state buttons, whose state is the run state.
   auto button = [this](QToolBar& bar, const char* name, const char* icon, const QString& hint,
                        auto command) {
-    QAction* action = NewAction(name, hint);
+    QAction* action = FWindow.NewAction(name, hint);
     action->setIcon(ToolIcon(icon));
     action->setToolTip(hint);
-    connect(action, &QAction::triggered, this, command);
+    QObject::connect(action, &QAction::triggered, &FWindow, command);
     bar.addAction(action);
     return action;
   };
@@ -270,7 +257,7 @@ void TMainForm::CreateToolBars() {
        {std::tuple{"SpeedCut", "cut", tr("Cut"), "MenuCut"},
         std::tuple{"SpeedCopy", "copy", tr("Copy"), "MenuCopy"},
         std::tuple{"SpeedPaste", "paste", tr("Paste"), "MenuPaste"}}) {
-    QAction* command = Action(entry);
+    QAction* command = FWindow.Action(entry);
     button(*files, name, icon, hint, [command] { command->trigger(); })->setEnabled(false);
   }
   files->addSeparator();
@@ -278,41 +265,46 @@ void TMainForm::CreateToolBars() {
   button(*files, "SpeedRedo", "redo", tr("Redo"), &TMainForm::RedoClick);
   files->addSeparator();
   button(*files, "SpeedPrint", "print", tr("Print"), &TMainForm::PrintClick);
-  addToolBarBreak();
+  FWindow.addToolBarBreak();
 
-  auto* tools = new QActionGroup(this);
-  FDeviceToolBar = NewToolBar("DeviceToolBar", tr("Devices"));
+  auto* tools = new QActionGroup(&FWindow);
+  QToolBar* devices = NewToolBar("DeviceToolBar", tr("Devices"));
   for (const TDeviceTool& tool : DeviceTools()) {
     QAction* action =
-        button(*FDeviceToolBar, tool.Name, tool.Icon, tr(tool.Hint), &TMainForm::SpeedUpdateClick);
+        button(*devices, tool.Name, tool.Icon, tr(tool.Hint), &TMainForm::SpeedUpdateClick);
     action->setCheckable(true);
     tools->addAction(action);
     if (tool.EndsGroup) {
-      FDeviceToolBar->addSeparator();
+      devices->addSeparator();
     }
   }
-  QAction* wire = button(*FDeviceToolBar, "SpeedWireTool", "wire", tr("Wiring Tool"),
-                         &TMainForm::SpeedWireToolClick);
+  QAction* wire =
+      button(*devices, "SpeedWireTool", "wire", tr("Wiring Tool"), &TMainForm::SpeedWireToolClick);
   wire->setCheckable(true);
   tools->addAction(wire);
-  addToolBarBreak();
+  FWindow.addToolBarBreak();
 
   QToolBar* run = NewToolBar("RunToolBar", tr("Run"));
-  button(*run, "SpeedRun", "run", tr("Run"), &TMainForm::SpeedRunClick)->setCheckable(true);
-  button(*run, "SpeedStop", "stop", tr("Stop"), &TMainForm::SpeedStopClick);
+  button(*run, "SpeedRun", "run", tr("Run"), [this] {
+    FWindow.Run().SpeedRunClick();
+  })->setCheckable(true);
+  button(*run, "SpeedStop", "stop", tr("Stop"), [this] { FWindow.Run().SpeedStopClick(); });
   button(*run, "SpeedPause", "pause", tr("Pause"), [] {})->setCheckable(true);
-  QAction* step = button(*run, "SpeedStep", "step", tr("Step"), &TMainForm::SpeedStepClick);
-  QMenu* stepMenu = NewMenu("PopupStep", QString(), this);
-  QAction* half = stepMenu->addAction(tr("&Half Clock Cycle"), this, [this] { HalfCycle = true; });
+  QAction* step =
+      button(*run, "SpeedStep", "step", tr("Step"), [this] { FWindow.Run().SpeedStepClick(); });
+  QMenu* stepMenu = FWindow.NewMenu("PopupStep", QString(), &FWindow);
+  QAction* half =
+      stepMenu->addAction(tr("&Half Clock Cycle"), &FWindow, [this] { FWindow.HalfCycle = true; });
   half->setObjectName(QStringLiteral("PopHalfCycle"));
-  QAction* full = stepMenu->addAction(tr("&Full Clock Cycle"), this, [this] { HalfCycle = false; });
+  QAction* full =
+      stepMenu->addAction(tr("&Full Clock Cycle"), &FWindow, [this] { FWindow.HalfCycle = false; });
   full->setObjectName(QStringLiteral("PopFullCycle"));
   for (QAction* entry : {half, full}) {
     entry->setCheckable(true);
   }
-  connect(stepMenu, &QMenu::aboutToShow, this, [this, half, full] {
-    half->setChecked(HalfCycle);
-    full->setChecked(!HalfCycle);
+  QObject::connect(stepMenu, &QMenu::aboutToShow, &FWindow, [this, half, full] {
+    half->setChecked(FWindow.HalfCycle);
+    full->setChecked(!FWindow.HalfCycle);
   });
   step->setMenu(stepMenu);
   if (auto* stepButton = qobject_cast<QToolButton*>(run->widgetForAction(step))) {
@@ -327,7 +319,7 @@ void TMainForm::CreateToolBars() {
     action->setCheckable(true);
     tools->addAction(action);
   }
-  Action("SpeedPointer")->setChecked(true);
+  FWindow.Action("SpeedPointer")->setChecked(true);
   run->addSeparator();
   QAction* parts = button(*run, "SpeedPartsCentre", "parts-centre", tr("Parts Centre  "),
                           &TMainForm::SpeedPartsCentreClick);
@@ -341,6 +333,11 @@ void TMainForm::CreateToolBars() {
       widget->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     }
   }
+}
+
+void TMainMenus::RefreshViewMenu() {
+  FWindow.Action("MenuShowGrid")->setChecked(FDrawing.Grid().ShowGrid);
+  FWindow.Action("MenuSnapToGrid")->setChecked(FDrawing.Grid().SnapToGrid);
 }
 
 }  // namespace logivane

@@ -1,5 +1,6 @@
 // The Template Editor command: the symbol of the circuit shown is edited in a window of its own.
 #include "app/MainUnit.h"
+#include "app/Selection.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
@@ -15,7 +16,7 @@ void TMainForm::TemplateEditorClick() {
   }
   TMacro& circuit = FDrawing->Circuit();
   const bool displayed = circuit.Displayed;
-  auto* tag = dynamic_cast<TTagDevice*>(SelectedObject());
+  auto* tag = dynamic_cast<TTagDevice*>(FSelection->Object());
   FDrawing->Handles().Deselect();
   FTemplateEditor->StartFolder = StartFolder;
   FTemplateEditor->Edit(*FDrawing, circuit, tag);

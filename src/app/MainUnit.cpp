@@ -1,6 +1,12 @@
 #include "app/MainUnit.h"
 
 #include "app/CircuitFileCommands.h"
+#include "app/DeviceDialogs.h"
+#include "app/DeviceMenu.h"
+#include "app/MainMenus.h"
+#include "app/MemoryCommands.h"
+#include "app/RunCommands.h"
+#include "app/Selection.h"
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "document/cGrid.h"
@@ -19,6 +25,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -91,17 +98,25 @@ TMainForm::TMainForm(QWidget* parent)
   setCentralWidget(FScroller);
   FDocument->setParent(this);  // after the scroll box, so that it goes after the drawing
   FFiles = std::make_unique<TCircuitFileCommands>(*this, *FDocument, *FDrawing);
+  FSelection = std::make_unique<TSelection>(*FDocument, *FDrawing);
+  FMenus = std::make_unique<TMainMenus>(*this, *FDrawing);
+  FDeviceDialogs = std::make_unique<TDeviceDialogs>(*this, *FDrawing, *FSelection);
+  FDevicePopup =
+      std::make_unique<TDeviceMenu>(*this, *FDocument, *FDrawing, *FSelection, *FDeviceDialogs);
+  FRun = std::make_unique<TRunCommands>(*this, *FDrawing);
+  FMemory = std::make_unique<TMemoryCommands>(*this, *FDocument, *FDrawing, *FSelection);
   FStatusText->setObjectName(QStringLiteral("StatusText"));
   FStatusText->setStyleSheet(QStringLiteral("color: red"));
   statusBar()->addWidget(FStatusText, 1);
 
   FClock->setObjectName(QStringLiteral("Clock"));
   FClock->setInterval(150);
-  connect(FClock, &QTimer::timeout, this, &TMainForm::RunCircuit);
+  connect(FClock, &QTimer::timeout, this, [this] { FRun->RunCircuit(); });
 
-  CreateMenus();
-  CreateRunState();
-  CreateMemoryContents();
+  FMenus->Create();
+  FDevicePopup->Create();
+  FRun->Create();
+  FMemory->Create();
   CreatePrintPreview();
   PlaceToolWindows();
   connect(FDocument, &TCircuitDocument::ModifiedChanged, this, &TMainForm::UpdateCaption);
@@ -115,7 +130,7 @@ TMainForm::TMainForm(QWidget* parent)
   connect(FDocument, &TCircuitDocument::LevelChanged, this, &TMainForm::EnableLevelCommands);
   connect(FDrawing, &TLogivaneDrawing::OnObjectDblClick, this, &TMainForm::ObjectDoubleClicked);
   connect(&FDrawing->Handles(), &TLogivaneHandles::OnSetItem, this,
-          &TMainForm::ConfigureDevicePopup);
+          [this] { FDevicePopup->Configure(); });
   FDrawing->installEventFilter(this);
   ConnectLogicHistory();
   ConnectPartsCentre();
@@ -130,10 +145,28 @@ TMainForm::TMainForm(QWidget* parent)
 
 TMainForm::~TMainForm() {
   // The contents window lets go of its memory before the drawing destroys the circuit.
-  FMemoryContents->SetMemory(nullptr);
+  FMemory->Contents().SetMemory(nullptr);
   // The drawing outlives this part of the window and lets its selection go as it is destroyed.
   FDrawing->Handles().disconnect(this);
   FDrawing->disconnect(this);
+}
+
+QAction* TMainForm::NewAction(const char* name, const QString& caption,
+                              const QKeySequence& shortcut) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(QLatin1String(name));
+  action->setShortcut(shortcut);
+  return action;
+}
+
+QAction* TMainForm::Action(const char* name) const {
+  return findChild<QAction*>(QLatin1String(name));
+}
+
+QMenu* TMainForm::NewMenu(const char* name, const QString& caption, QWidget* parent) {
+  auto* menu = new QMenu(caption, parent);
+  menu->setObjectName(QLatin1String(name));
+  return menu;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -158,7 +191,7 @@ void TMainForm::PlaceToolWindows() {
   // The Parts Centre at the right of the drawing with the memory's words below it, the Logic
   // History along the bottom, help in the middle.
   PlaceWhenFirstShown(*this, *FParts, Qt::AlignRight | Qt::AlignTop);
-  PlaceWhenFirstShown(*this, *FMemoryContents, Qt::AlignRight | Qt::AlignBottom);
+  PlaceWhenFirstShown(*this, FMemory->Contents(), Qt::AlignRight | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, *FLogicHistory, Qt::AlignLeft | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, THelpWindow::Shared(), Qt::AlignCenter);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "dialogs/ChangeMemoryDlg.h"
 #include "dialogs/ExportPictureDlg.h"
 
 #include <QMainWindow>
@@ -8,24 +7,26 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 class QLabel;
 class QMenu;
 class QScrollArea;
 class QTimer;
-class QToolBar;
 
 namespace logivane {
 
 class TCircuitDocument;
 class TCircuitFileCommands;
-class TEditContentsDialog;
+class TDeviceDialogs;
+class TDeviceMenu;
+class TMainMenus;
+class TMemoryCommands;
+class TRunCommands;
+class TSelection;
 class TAnalyserForm;
 class TTemplateForm;
 class TGraphicObject;
 class TLogivaneDrawing;
-class TMemoryDevice;
 class TPartsForm;
 class TPrintPreview;
 struct TDeviceTool;
@@ -38,12 +39,13 @@ struct TProgramSettings;
  *
  * The commands are public so that the menus, the tool bars and the tests call the same
  * functions. They are grouped by menu in the files named after them: MainFileCommands.cpp,
- * MainEditCommands.cpp (tools, placement, macro levels), MainDeviceMenu.cpp (the context menu
- * of the selection), MainRunCommands.cpp, MainMemoryCommands.cpp (the memory device's windows),
- * MainHistoryCommands.cpp (the Logic History window), MainTemplateCommands.cpp (the Template
- * Editor), MainDialogCommands.cpp (device dialogs), MainPartsCommands.cpp (the Parts Centre and
- * its drops), MainPrintCommands.cpp (printing and its preview), MainHelpCommands.cpp (help and
- * datasheets) and MainMenus.cpp, which builds the actions.
+ * MainEditCommands.cpp (tools, placement, macro levels), MainHistoryCommands.cpp (the Logic
+ * History window), MainTemplateCommands.cpp (the Template Editor), MainPartsCommands.cpp (the
+ * Parts Centre and its drops), MainPrintCommands.cpp (printing and its preview) and
+ * MainHelpCommands.cpp (help and datasheets). Larger groups are classes of their own, which the
+ * window owns: TMainMenus builds the menus and tool bars, TDeviceMenu is the context menu of the
+ * selection, TDeviceDialogs the device commands with dialogs of their own, TRunCommands runs the
+ * circuit, and TMemoryCommands keeps the memory device's windows.
  */
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -115,33 +117,26 @@ public:
   /// the selected tag.
   void TemplateEditorClick();
 
-  // The context menu of the selection, rebuilt whenever the selection changes.
-  QMenu& DeviceMenu() const { return *FDeviceMenu; }
-  QMenu& TagMenu() const { return *FTagMenu; }
-  void ConfigureDevicePopup();
-  void SetGateInputs(int count);
+  /// The context menu of the selection, rebuilt whenever the selection changes.
+  TDeviceMenu& DevicePopup() const { return *FDevicePopup; }
+  /// Cut, Copy, Paste and Delete, wherever they are offered, follow the selection, the paste
+  /// buffer, the level shown and the trace.
+  void EnableEditCommands();
 
-  // The memory device's windows.
-  TEditContentsDialog& MemoryContents() const { return *FMemoryContents; }
-  /// Shows the contents window for the selected memory device.
-  void MemoryContentsClick();
-  void ShowMemoryContents(TMemoryDevice& memory);
+  /// The memory device's windows.
+  TMemoryCommands& Memory() const { return *FMemory; }
 
-  // Run control.
-  void SpeedRunClick();
-  void MenuRunClick();
-  void SpeedStopClick();
-  void MenuPauseClick();
-  void SpeedStepClick();
-  void RunCircuit();
-  /// The run state label: "Stopped", or running or paused with the cycle count.
-  QLabel& RunState() const { return *FRunState; }
+  /// Running, pausing and stepping the circuit, and the run state.
+  TRunCommands& Run() const { return *FRun; }
 
   // The Logic History.
   /// Shows the Logic History with the recorded devices of the level shown, or hides it.
   void SpeedProbeWindowClick();
   /// Marks the selected device for the Logic History, or takes the mark off.
   void PopHistoryClick();
+  /// Lists the recorded devices of the level shown in the Logic History and resets them; after
+  /// every command that may add, remove or rename one.
+  void RefreshLogicHistory();
 
   // The Parts Centre.
   void SpeedPartsCentreClick();
@@ -170,6 +165,11 @@ public:
   void AttachDatasheetClick();
   void DatasheetPathClick();
 
+  // The actions, which are children of the window so that everything finds them by name.
+  QAction* NewAction(const char* name, const QString& caption, const QKeySequence& shortcut = {});
+  QAction* Action(const char* name) const;
+  QMenu* NewMenu(const char* name, const QString& caption, QWidget* parent);
+
 protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -178,24 +178,8 @@ protected:
   void changeEvent(QEvent* event) override;
 
 private:
-  // MainMenus.cpp: the actions, menus and tool bars.
-  QAction* NewAction(const char* name, const QString& caption, const QKeySequence& shortcut = {});
-  QAction* Action(const char* name) const;
-  void CreateMenus();
-  void CreateFileMenu();
-  void CreateEditMenu();
-  void CreateCircuitMenu();
-  void CreateViewMenu();
-  void CreateToolsMenu();
-  void CreateHelpMenu();
-  void CreateToolBars();
-  void CreateDeviceMenu();
-  void CreateTagMenu();
-  QMenu* NewMenu(const char* name, const QString& caption, QWidget* parent);
-  QToolBar* NewToolBar(const char* name, const QString& title);
   /// The Reopen entries show the recent files.
   void RefreshFileMenu();
-  void RefreshViewMenu();
 
   // MainFileCommands.cpp.
   /// Asks to save a changed circuit before a command that replaces it; false to stop.
@@ -217,9 +201,6 @@ private:
 
   // MainEditCommands.cpp.
   void ConnectEditCommands();
-  /// Cut, Copy, Paste and Delete, wherever they are offered, follow the selection, the paste
-  /// buffer, the level shown and the trace.
-  void EnableEditCommands();
   void PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
   /// A new device of a tool whose device a dialog describes first; null when it is cancelled.
   std::unique_ptr<TGraphicObject> DeviceFromDialog(const TDeviceTool& tool);
@@ -229,20 +210,6 @@ private:
   void ObjectDoubleClicked(TGraphicObject* object);
   void AbandonTrace();
   bool HandleKey(const QKeyEvent& event);
-  /// The selected object, when the selection is exactly one.
-  TGraphicObject* SelectedObject() const;
-  /// Runs `change` on the selected object and marks the circuit modified; with `reshape` the
-  /// handles let go during the change and take the object's new bounds after it.
-  void ChangeSelected(const std::function<void(TGraphicObject&)>& change, bool reshape = false);
-  /// As `ChangeSelected`, for a command that acts on a `T` only: when the selection is anything
-  /// else, whatever menu the command came from, it does nothing.
-  template <class T, class F>
-  void ChangeSelectedAs(F&& change, bool reshape = false) {
-    if (dynamic_cast<T*>(SelectedObject())) {
-      ChangeSelected([&change](TGraphicObject& object) { change(static_cast<T&>(object)); },
-                     reshape);
-    }
-  }
 
   // MainUndoCommands.cpp.
   /// Gives the drawing its undo history and names each step after the command that made it.
@@ -251,47 +218,8 @@ private:
   /// The tools and windows follow the document that undo or redo put back.
   void AfterHistoryMove();
 
-  // MainRunCommands.cpp.
-  void CreateRunState();
-  void ShowRunState();
-  /// A press on an input of a stopped circuit changes nothing downstream: says how to see it.
-  void DevicePressed();
-  void EndStoppedHint();
-  /// Makes the Run button stand out, or look as usual.
-  void SetRunReady(bool ready);
-
-  // MainMemoryCommands.cpp.
-  void CreateMemoryContents();
-  /// A new memory of the type and size that the memory dialog gives; null when cancelled.
-  std::unique_ptr<TGraphicObject> NewMemoryDevice();
-  /// Shows the words after a simulation step, when the contents window is open.
-  void FollowMemoryAccess();
-  /// Closes the contents window when its memory is one of `doomed` or lies inside one.
-  void CloseMemoryContentsWithin(const std::vector<TGraphicObject*>& doomed);
-
-  // MainDeviceMenu.cpp.
-  void ShowDeviceEntries(TGraphicObject& object);
-  void RefreshDeviceMenu();
-  void RefreshColourMenu();
-  void SetColour(unsigned colour);
-  void ChooseCustomColour();
-  void EditLabelText();
-  void EditAnnotation();
-  void NameMacroFromAnnotation();
-
-  // MainDialogCommands.cpp.
-  void EditSequenceClick();
-  void SwitchTypeClick();
-  void NumericPropertiesClick();
-  /// A numeric display as the numeric output dialog describes it; null when it is cancelled.
-  std::unique_ptr<TGraphicObject> NewNumericDevice();
   // MainHistoryCommands.cpp.
   void ConnectLogicHistory();
-  /// Lists the recorded devices of the level shown in the Logic History and resets them; after
-  /// every command that may add, remove or rename one.
-  void RefreshLogicHistory();
-  /// Counts the steps one command or tick ran and shows their samples.
-  void HistoryAfterSteps(int steps);
 
   // MainPartsCommands.cpp.
   void ConnectPartsCentre();
@@ -315,20 +243,18 @@ private:
   TCircuitDocument* FDocument = nullptr;
   TLogivaneDrawing* FDrawing = nullptr;
   std::unique_ptr<TCircuitFileCommands> FFiles;
+  std::unique_ptr<TSelection> FSelection;
+  std::unique_ptr<TMainMenus> FMenus;
+  std::unique_ptr<TDeviceDialogs> FDeviceDialogs;
+  std::unique_ptr<TDeviceMenu> FDevicePopup;
+  std::unique_ptr<TRunCommands> FRun;
+  std::unique_ptr<TMemoryCommands> FMemory;
   TAnalyserForm* FLogicHistory = nullptr;
   TTemplateForm* FTemplateEditor = nullptr;
   TPartsForm* FParts = nullptr;
   TPrintPreview* FPrintPreview = nullptr;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
-  QLabel* FRunState = nullptr;
-  QMenu* FDeviceMenu = nullptr;
-  QMenu* FTagMenu = nullptr;
-  QMenu* FReopenMenu = nullptr;
-  QToolBar* FDeviceToolBar = nullptr;
-  TEditContentsDialog* FMemoryContents = nullptr;
-  /// The memory dialog starts from the last size placed.
-  TMemorySize FMemorySize;
   /// Export Picture starts from the last choices.
   TExportPictureValues FPictureValues;
   QStringList FCommandLine;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DeviceMenu.h"
 #include "app/MainUnit.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
@@ -86,7 +87,7 @@ protected:
   }
   void Select(TGraphicObject& object) {
     Drawing().Select(&object);
-    Form->ConfigureDevicePopup();
+    Form->DevicePopup().Configure();
   }
   int PlacedCount() const {
     const TMacro& c = Circuit();

@@ -4,6 +4,7 @@
 #include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
 #include "app/MainWindowFixture.h"
+#include "app/MemoryCommands.h"
 #include "dialogs/DialogTestHelpers.h"
 #include "dialogs/NumberOutDlg.h"
 #include "document/cGText.h"
@@ -107,7 +108,7 @@ TEST_F(MainWindowTest, TheDeviceMenuOffersWhatTheSelectionTakes) {
   TWire* wire = Connect(circuit, *notGate->Pin(0), *led->Pin(0));
 
   Select(*wire);
-  for (QAction* entry : Form->DeviceMenu().actions()) {
+  for (QAction* entry : Form->DevicePopup().Menu().actions()) {
     EXPECT_EQ(entry->isVisible(), entry->objectName() == "PopDelete")
         << entry->objectName().toStdString();
   }
@@ -123,7 +124,7 @@ TEST_F(MainWindowTest, TheDeviceMenuOffersWhatTheSelectionTakes) {
   EXPECT_TRUE(Document().Modified());
 
   Select(*tag);
-  EXPECT_EQ(Drawing().Handles().ContextMenu(), &Form->TagMenu());
+  EXPECT_EQ(Drawing().Handles().ContextMenu(), &Form->DevicePopup().TagMenu());
 
   // Four inputs replace the gate; once a pin is wired the count can no longer change.
   Select(*andGate);
@@ -444,7 +445,7 @@ TEST_F(MainWindowTest, TheContentsWindowFollowsARunAndMarksEditsAsChanges) {
   Connect(circuit, *supply->Pin(0), *memory->Pin(memory->AddressWidth() - 1));  // address 1
   Document().NetlistDirty = true;
   Drawing().SetModified(false);
-  TEditContentsDialog& window = Form->MemoryContents();
+  TEditContentsDialog& window = Form->Memory().Contents();
 
   // A double click on the selected memory opens its window.
   Select(*memory);
@@ -467,10 +468,10 @@ TEST_F(MainWindowTest, TheContentsWindowClosesWhenItsMemoryIsRemoved) {
   auto open = [this](TMemoryDevice& memory) {
     Select(memory);
     Action("PopMemoryContents")->trigger();
-    EXPECT_TRUE(Form->MemoryContents().isVisible());
+    EXPECT_TRUE(Form->Memory().Contents().isVisible());
   };
   auto closed = [this] {
-    return !Form->MemoryContents().isVisible() && !Form->MemoryContents().Memory();
+    return !Form->Memory().Contents().isVisible() && !Form->Memory().Contents().Memory();
   };
 
   auto* memory = Place<TMemoryDevice>(Circuit(), 200, 200);
@@ -498,7 +499,7 @@ TEST_F(MainWindowTest, TheContentsWindowClosesWhenItsMemoryIsRemoved) {
   open(*memory);
   Action("SpeedCloseMacro")->trigger();
   EXPECT_TRUE(closed()) << "level left";
-  Form->ShowMemoryContents(*memory);
+  Form->Memory().Show(*memory);
   Select(*sub);
   Action("MenuDelete")->trigger();
   EXPECT_TRUE(closed()) << "its sub-circuit deleted";
@@ -634,7 +635,7 @@ TEST_F(MainWindowHelpTest, F1AndEveryHelpCommandAskForTheirPage) {
   for (QAction* command : {Form->PartsCentre().findChild<QAction*>("MenuHelpTopics"),
                            Form->LogicHistory().findChild<QAction*>("HistoryHelpTopics"),
                            Form->TemplateEditor().Action("TemplateHelpTopics"),
-                           Form->MemoryContents().findChild<QAction*>("ContentsHelpTopics")}) {
+                           Form->Memory().Contents().findChild<QAction*>("ContentsHelpTopics")}) {
     ASSERT_NE(command, nullptr);
     EXPECT_TRUE(command->isEnabled());
     command->trigger();

@@ -1,6 +1,7 @@
 // Alt+letter reaches every menu entry only when no two entries of one menu share their letter:
 // with two, the letter moves between them and the command never runs.
 #include "app/MainWindowFixture.h"
+#include "app/MemoryCommands.h"
 #include "windows/EditMemoryDlg.h"
 #include "windows/HelpWindow.h"
 #include "windows/LogicAnalyserForm.h"
@@ -54,9 +55,13 @@ void FindClashes(const QString& where, const QList<QAction*>& entries, QStringLi
 
 TEST_F(MainWindowTest, NoTwoEntriesOfAMenuShareTheirAltLetter) {
   Show();
-  const QList<QWidget*> windows = {
-      Form.get(),           &Form->LogicHistory(), &Form->MemoryContents(), &Form->TemplateEditor(),
-      &Form->PartsCentre(), &Form->PrintPreview(), &THelpWindow::Shared()};
+  const QList<QWidget*> windows = {Form.get(),
+                                   &Form->LogicHistory(),
+                                   &Form->Memory().Contents(),
+                                   &Form->TemplateEditor(),
+                                   &Form->PartsCentre(),
+                                   &Form->PrintPreview(),
+                                   &THelpWindow::Shared()};
   QStringList clashes;
   int menuBars = 0;
   for (QWidget* window : windows) {

@@ -278,7 +278,7 @@ TEST_F(RestlessUserTest, EveryCommandOfEveryDevicesMenuLeavesACircuitThatReadsBa
       ClickInWindow({400, 300});
       TGraphicObject* device = Drawing().Handles().Item();
       ASSERT_NE(device, nullptr) << tool.Hint;
-      Form->ConfigureDevicePopup();
+      Form->DevicePopup().Configure();
       QList<QAction*> commands;
       for (QAction* action : Drawing().Handles().ContextMenu()->actions()) {
         if (action->isVisible() && action->isEnabled() && !action->menu() &&

@@ -2,6 +2,7 @@
 // bar, and the hint after a click on an input of a stopped circuit.
 #include "TestHelpers.h"
 #include "app/MainWindowFixture.h"
+#include "app/RunCommands.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cInteractive.h"
 #include "simulation/cOutput.h"
@@ -44,7 +45,7 @@ protected:
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(Form->windowHandle(), key, modifiers);
   }
-  QString RunState() const { return Form->RunState().text(); }
+  QString RunState() const { return Form->Run().RunState().text(); }
   QString StatusMessage() const { return Form->statusBar()->currentMessage(); }
   bool RunReady() const { return ToolButton("SpeedRun").property("ready").toBool(); }
 };
@@ -55,12 +56,12 @@ TEST_F(RunStateTest, StopReleasesPauseAndTheStatusBarAlwaysTellsTheRunState) {
   auto* led = Place<TLEDDevice>(Circuit(), 200, 100);
   Connect(Circuit(), *clock->Pin(0), *led->Pin(0));
   EXPECT_EQ(RunState(), "Stopped");
-  EXPECT_EQ(Form->statusBar()->findChild<QLabel*>("RunState"), &Form->RunState());
+  EXPECT_EQ(Form->statusBar()->findChild<QLabel*>("RunState"), &Form->Run().RunState());
 
   ClickTool("SpeedRun");
   EXPECT_EQ(RunState(), "Running \u00b7 cycle 1");
   EXPECT_TRUE(QTest::qWaitFor(
-      [this] { return Form->RunState().text().section(' ', -1).toInt() > 1; }, 5000));
+      [this] { return Form->Run().RunState().text().section(' ', -1).toInt() > 1; }, 5000));
 
   ClickTool("SpeedPause");
   const QString paused = RunState();

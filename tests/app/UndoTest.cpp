@@ -1,5 +1,7 @@
 #include "TestHelpers.h"
+#include "app/DeviceMenu.h"
 #include "app/MainUnit.h"
+#include "app/MemoryCommands.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/EditHistory.h"
@@ -87,7 +89,7 @@ public:
   QByteArray Saved() const { return CircuitBytes(Drawing().Circuit(), Document().MacroName); }
   void Select(TGraphicObject& object) {
     Drawing().Select(&object);
-    Form->ConfigureDevicePopup();
+    Form->DevicePopup().Configure();
   }
 
   QTemporaryDir Folder;
@@ -171,9 +173,9 @@ TEST_F(UndoTest, EveryKindOfEditIsUndoneAndRedoneToTheSameBytes) {
        }},
       {"memory contents", "Edit Memory",
        [](UndoTest& t) {
-         t.Form->ShowMemoryContents(*t.Memory);
+         t.Form->Memory().Show(*t.Memory);
          t.Memory->SetWord(0x5A, 3);
-         emit t.Form->MemoryContents().ContentsChanged();
+         emit t.Form->Memory().Contents().ContentsChanged();
        }},
   };
   for (const TEditCase& edit : cases) {

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "TestHelpers.h"
+#include "app/MemoryCommands.h"
 #include "simulation/cMemory.h"
 #include "windows/EditMemoryDlg.h"
 #include "windows/HelpWindow.h"
@@ -70,7 +71,7 @@ TEST_F(WindowPlacementTest, OnFirstUseEachWindowLiesOnTheScreenClearOfTheMenusAn
 
   ExpectClearOfBars(Form->LogicHistory());
   ExpectClearOfBars(Form->PartsCentre());
-  ExpectClearOfBars(Form->MemoryContents());
+  ExpectClearOfBars(Form->Memory().Contents());
   ExpectClearOfBars(THelpWindow::Shared());
   THelpWindow::Shared().close();
 

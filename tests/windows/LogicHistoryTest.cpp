@@ -1,3 +1,4 @@
+#include "app/DeviceMenu.h"
 #include "app/MainUnit.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
@@ -247,7 +248,7 @@ TEST_F(LogicHistoryTest, TheListFollowsTheCircuitAndTheButtonsFollowTheRun) {
 
   // Taking a device's mark off drops its row.
   drawing.Select(&Row("Q1"));
-  Form->ConfigureDevicePopup();
+  Form->DevicePopup().Configure();
   Action("PopHistory")->trigger();
   EXPECT_EQ(History().HistoryDevices.size(), 4u);
 

@@ -1,7 +1,8 @@
-// The device commands that open a dialog of their own: the sequence of a sequence generator,
-// the type of a switch, and the numeric display's settings when it is placed and afterwards.
+#include "app/DeviceDialogs.h"
+
 #include "app/MainUnit.h"
 #include "app/OwnedDialog.h"
+#include "app/Selection.h"
 #include "dialogs/EditSeqDlg.h"
 #include "dialogs/EditSwitchDlg.h"
 #include "dialogs/NumberOutDlg.h"
@@ -11,33 +12,37 @@
 
 namespace logivane {
 
-void TMainForm::EditSequenceClick() {
-  const auto* generator = dynamic_cast<const TBitGenerator*>(SelectedObject());
+TDeviceDialogs::TDeviceDialogs(TMainForm& window, TLogivaneDrawing& drawing, TSelection& selection)
+    : FWindow(window), FDrawing(drawing), FSelection(selection) {
+}
+
+void TDeviceDialogs::EditSequenceClick() {
+  const auto* generator = dynamic_cast<const TBitGenerator*>(FSelection.Object());
   if (!generator) {
     return;
   }
   QString sequence = generator->Sequence;
-  if (!OwnedDialog<TEditSequenceDialog>(*this).Edit(sequence)) {
+  if (!OwnedDialog<TEditSequenceDialog>(FWindow).Edit(sequence)) {
     return;
   }
-  ChangeSelected(
+  FSelection.Change(
       [&sequence](TGraphicObject& object) {
         static_cast<TBitGenerator&>(object).SetSequence(sequence);
       },
       true);
   // The levels so far came from the old sequence.
-  FDrawing->ResetCircuit();
-  RefreshLogicHistory();
+  FDrawing.ResetCircuit();
+  FWindow.RefreshLogicHistory();
 }
 
-void TMainForm::SwitchTypeClick() {
-  const auto* contact = dynamic_cast<const TInteractiveSwitch*>(SelectedObject());
+void TDeviceDialogs::SwitchTypeClick() {
+  const auto* contact = dynamic_cast<const TInteractiveSwitch*>(FSelection.Object());
   if (!contact) {
     return;
   }
   std::int32_t type = contact->SwitchType;
-  if (OwnedDialog<TEditSwitchDialog>(*this).Edit(type)) {
-    ChangeSelected(
+  if (OwnedDialog<TEditSwitchDialog>(FWindow).Edit(type)) {
+    FSelection.Change(
         [type](TGraphicObject& object) {
           static_cast<TInteractiveSwitch&>(object).SetSwitchType(type);
         },
@@ -45,8 +50,8 @@ void TMainForm::SwitchTypeClick() {
   }
 }
 
-std::unique_ptr<TGraphicObject> TMainForm::NewNumericDevice() {
-  auto& dialog = OwnedDialog<TNumberOutDialog>(*this);
+std::unique_ptr<TGraphicObject> TDeviceDialogs::NewNumericDevice() {
+  auto& dialog = OwnedDialog<TNumberOutDialog>(FWindow);
   TNumberOutValues values = dialog.Values();  // a new display starts from the last choice
   dialog.ShowSizeGroup(true);
   if (!dialog.Edit(values)) {
@@ -58,25 +63,25 @@ std::unique_ptr<TGraphicObject> TMainForm::NewNumericDevice() {
   return display;
 }
 
-void TMainForm::NumericPropertiesClick() {
-  const auto* display = dynamic_cast<const TNumericDevice*>(SelectedObject());
+void TDeviceDialogs::NumericPropertiesClick() {
+  const auto* display = dynamic_cast<const TNumericDevice*>(FSelection.Object());
   if (!display) {
     return;
   }
   TNumberOutValues values = NumberOutValues(*display);
-  auto& dialog = OwnedDialog<TNumberOutDialog>(*this);
+  auto& dialog = OwnedDialog<TNumberOutDialog>(FWindow);
   dialog.ShowSizeGroup(false);  // the wires already on its pins fix the line count
   if (!dialog.Edit(values)) {
     return;
   }
-  ChangeSelected(
+  FSelection.Change(
       [this, &values](TGraphicObject& object) {
-        FDrawing->InvalidateRect(object.GetBounds());  // where the leads were
+        FDrawing.InvalidateRect(object.GetBounds());  // where the leads were
         ApplyNumberOutValues(values, static_cast<TNumericDevice&>(object));
       },
       true);
   // Wires on the pins follow them when the leads move below the face or back.
-  FDrawing->RefreshWires();
+  FDrawing.RefreshWires();
 }
 
 }  // namespace logivane

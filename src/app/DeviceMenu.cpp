@@ -1,6 +1,10 @@
-// The context menu of the selection: which entries a class offers, and what they change.
+#include "app/DeviceMenu.h"
+
+#include "app/DeviceDialogs.h"
 #include "app/MainUnit.h"
+#include "app/MemoryCommands.h"
 #include "app/OwnedDialog.h"
+#include "app/Selection.h"
 #include "dialogs/EditTextDlg.h"
 #include "dialogs/RenameDlg.h"
 #include "document/cGText.h"
@@ -77,30 +81,44 @@ bool IsPowerSource(const TGraphicObject& object) {
 
 }  // namespace
 
-void TMainForm::CreateDeviceMenu() {
-  FDeviceMenu = NewMenu("DevicePopup", QString(), this);
-  connect(FDeviceMenu, &QMenu::aboutToShow, this, &TMainForm::RefreshDeviceMenu);
+TDeviceMenu::TDeviceMenu(TMainForm& window, TCircuitDocument& document, TLogivaneDrawing& drawing,
+                         TSelection& selection, TDeviceDialogs& dialogs)
+    : FWindow(window),
+      FDocument(document),
+      FDrawing(drawing),
+      FSelection(selection),
+      FDialogs(dialogs) {
+}
+
+void TDeviceMenu::Create() {
+  CreateDeviceMenu();
+  CreateTagMenu();
+}
+
+void TDeviceMenu::CreateDeviceMenu() {
+  FMenu = FWindow.NewMenu("DevicePopup", QString(), &FWindow);
+  QObject::connect(FMenu, &QMenu::aboutToShow, &FWindow, [this] { RefreshDeviceMenu(); });
   auto add = [this](QMenu& menu, const char* name, const QString& caption, auto command) {
-    QAction* action = NewAction(name, caption);
-    connect(action, &QAction::triggered, this, command);
+    QAction* action = FWindow.NewAction(name, caption);
+    QObject::connect(action, &QAction::triggered, &FWindow, command);
     menu.addAction(action);
     return action;
   };
   auto separator = [this](QMenu& menu, const char* name) {
-    QAction* action = NewAction(name, QString());
+    QAction* action = FWindow.NewAction(name, QString());
     action->setSeparator(true);
     menu.addAction(action);
   };
   auto submenu = [this](QMenu& menu, const char* name, const QString& caption) {
-    QMenu* sub = NewMenu(name, caption, &menu);
+    QMenu* sub = FWindow.NewMenu(name, caption, &menu);
     QAction* entry = menu.addMenu(sub);
     entry->setObjectName(QLatin1String(name));
     return sub;
   };
-  QMenu& menu = *FDeviceMenu;
-  add(menu, "PopCut", tr("&Cut"), [this] { Action("MenuCut")->trigger(); });
-  add(menu, "PopCopy", tr("C&opy"), [this] { Action("MenuCopy")->trigger(); });
-  add(menu, "PopPaste", tr("&Paste"), [this] { Action("MenuPaste")->trigger(); });
+  QMenu& menu = *FMenu;
+  add(menu, "PopCut", tr("&Cut"), [this] { FWindow.Action("MenuCut")->trigger(); });
+  add(menu, "PopCopy", tr("C&opy"), [this] { FWindow.Action("MenuCopy")->trigger(); });
+  add(menu, "PopPaste", tr("&Paste"), [this] { FWindow.Action("MenuPaste")->trigger(); });
   separator(menu, "PopSeparator1");
 
   QMenu* inputs = submenu(menu, "PopGateInputs", tr("&Inputs"));
@@ -109,18 +127,19 @@ void TMainForm::CreateDeviceMenu() {
         std::tuple{"Pop4Inputs", tr("&4 - Four"), 4}}) {
     add(*inputs, name, caption, [this, count] { SetGateInputs(count); })->setCheckable(true);
   }
-  connect(inputs, &QMenu::aboutToShow, this, [this] {
-    const auto* gate = dynamic_cast<const TGateDevice*>(SelectedObject());
+  QObject::connect(inputs, &QMenu::aboutToShow, &FWindow, [this] {
+    const auto* gate = dynamic_cast<const TGateDevice*>(FSelection.Object());
     const int count = gate ? gate->InputCount : 0;
-    Action("Pop2Inputs")->setChecked(count == 2);
-    Action("Pop3Inputs")->setChecked(count == 3);
-    Action("Pop4Inputs")->setChecked(count == 4);
+    FWindow.Action("Pop2Inputs")->setChecked(count == 2);
+    FWindow.Action("Pop3Inputs")->setChecked(count == 3);
+    FWindow.Action("Pop4Inputs")->setChecked(count == 4);
   });
 
-  add(menu, "PopMemoryContents", tr("Edit &Memory Contents..."), &TMainForm::MemoryContentsClick);
-  add(menu, "PopEditAnnotation", tr("&Edit Annotation..."), &TMainForm::EditAnnotation);
-  add(menu, "PopNameMacro", tr("&Name Macro"), &TMainForm::NameMacroFromAnnotation);
-  add(menu, "PopEditSequence", tr("&Edit Sequence..."), &TMainForm::EditSequenceClick);
+  add(menu, "PopMemoryContents", tr("Edit &Memory Contents..."),
+      [this] { FWindow.Memory().ContentsClick(); });
+  add(menu, "PopEditAnnotation", tr("&Edit Annotation..."), [this] { EditAnnotation(); });
+  add(menu, "PopNameMacro", tr("&Name Macro"), [this] { NameMacroFromAnnotation(); });
+  add(menu, "PopEditSequence", tr("&Edit Sequence..."), [this] { FDialogs.EditSequenceClick(); });
   add(menu, "PopEditMacro", tr("&Edit Macro..."), &TMainForm::EditMacroClick);
   add(menu, "PopViewDatasheet", tr("&View Datasheet..."), &TMainForm::ViewDatasheetClick);
 
@@ -131,23 +150,24 @@ void TMainForm::CreateDeviceMenu() {
     })->setCheckable(true);
   }
   colours->addSeparator();
-  add(*colours, "PopCustomColour", tr("&Custom..."), &TMainForm::ChooseCustomColour)
-      ->setCheckable(true);
-  connect(colours, &QMenu::aboutToShow, this, &TMainForm::RefreshColourMenu);
+  add(*colours, "PopCustomColour", tr("&Custom..."), [this] {
+    ChooseCustomColour();
+  })->setCheckable(true);
+  QObject::connect(colours, &QMenu::aboutToShow, &FWindow, [this] { RefreshColourMenu(); });
 
-  add(menu, "PopSwitchType", tr("&Set Switch Type..."), &TMainForm::SwitchTypeClick);
-  add(menu, "PopText", tr("&Text..."), &TMainForm::EditLabelText);
+  add(menu, "PopSwitchType", tr("&Set Switch Type..."), [this] { FDialogs.SwitchTypeClick(); });
+  add(menu, "PopText", tr("&Text..."), [this] { EditLabelText(); });
 
   QMenu* style = submenu(menu, "PopTextStyle", tr("Text &Style"));
   for (int side = 0; side < 4; ++side) {
     const QByteArray name = "PopTextStyle" + QByteArray::number(side);
     add(*style, name.constData(), tr(SideCaptions[side]), [this, side] {
-      ChangeSelectedAs<TTextDevice>([side](TTextDevice& device) { device.SetLabelPosition(side); },
-                                    true);
+      FSelection.ChangeAs<TTextDevice>(
+          [side](TTextDevice& device) { device.SetLabelPosition(side); }, true);
     })->setCheckable(true);
   }
-  connect(style, &QMenu::aboutToShow, this, [this, style] {
-    const auto* device = dynamic_cast<const TTextDevice*>(SelectedObject());
+  QObject::connect(style, &QMenu::aboutToShow, &FWindow, [this, style] {
+    const auto* device = dynamic_cast<const TTextDevice*>(FSelection.Object());
     const QList<QAction*> entries = style->actions();
     for (int side = 0; side < entries.size(); ++side) {
       entries[side]->setChecked(device && device->LabelPosition == side);
@@ -158,81 +178,81 @@ void TMainForm::CreateDeviceMenu() {
   for (const auto& [name, caption, cathode] : {std::tuple{"PopCathode", tr("&Cathode"), true},
                                                std::tuple{"PopAnode", tr("&Anode"), false}}) {
     add(*common, name, caption, [this, cathode] {
-      ChangeSelectedAs<TLEDSegmentDevice>(
+      FSelection.ChangeAs<TLEDSegmentDevice>(
           [cathode](TLEDSegmentDevice& display) { display.CommonCathode = cathode; });
     })->setCheckable(true);
   }
-  connect(common, &QMenu::aboutToShow, this, [this] {
-    const auto* display = dynamic_cast<const TLEDSegmentDevice*>(SelectedObject());
-    Action("PopCathode")->setChecked(display && display->CommonCathode);
-    Action("PopAnode")->setChecked(display && !display->CommonCathode);
+  QObject::connect(common, &QMenu::aboutToShow, &FWindow, [this] {
+    const auto* display = dynamic_cast<const TLEDSegmentDevice*>(FSelection.Object());
+    FWindow.Action("PopCathode")->setChecked(display && display->CommonCathode);
+    FWindow.Action("PopAnode")->setChecked(display && !display->CommonCathode);
   });
 
-  add(menu, "PopProperties", tr("Properties..."), &TMainForm::NumericPropertiesClick);
+  add(menu, "PopProperties", tr("Properties..."), [this] { FDialogs.NumericPropertiesClick(); });
   separator(menu, "PopSeparator2");
   add(menu, "PopHistory", tr("Add to Logic &History"), &TMainForm::PopHistoryClick)
       ->setCheckable(true);
   add(menu, "PopPulseInput", tr("Pulse &Input"), [this] {
-    ChangeSelectedAs<TInteractiveInput>(
+    FSelection.ChangeAs<TInteractiveInput>(
         [](TInteractiveInput& input) { input.Pulse = !input.Pulse; });
   })->setCheckable(true);
   separator(menu, "PopSeparator3");
   add(menu, "PopDelete", tr("&Delete"), &TMainForm::DeleteClick);
 }
 
-void TMainForm::CreateTagMenu() {
-  FTagMenu = NewMenu("TagPopup", QString(), this);
-  QAction* templateEditor = NewAction("PopTagTemplateEditor", tr("&Template Editor..."));
-  connect(templateEditor, &QAction::triggered, this, &TMainForm::TemplateEditorClick);
+void TDeviceMenu::CreateTagMenu() {
+  FTagMenu = FWindow.NewMenu("TagPopup", QString(), &FWindow);
+  QAction* templateEditor = FWindow.NewAction("PopTagTemplateEditor", tr("&Template Editor..."));
+  QObject::connect(templateEditor, &QAction::triggered, &FWindow, &TMainForm::TemplateEditorClick);
   FTagMenu->addAction(templateEditor);
   FTagMenu->addSeparator();
-  QMenu* style = NewMenu("PopTagTextStyle", tr("T&ag Text Style"), FTagMenu);
+  QMenu* style = FWindow.NewMenu("PopTagTextStyle", tr("T&ag Text Style"), FTagMenu);
   FTagMenu->addMenu(style)->setObjectName(QStringLiteral("PopTagTextStyle"));
   for (int side = 0; side < 4; ++side) {
-    QAction* entry = style->addAction(tr(SideCaptions[side]), this, [this, side] {
-      ChangeSelectedAs<TTagDevice>([side](TTagDevice& tag) { tag.SetStyle(side); }, true);
+    QAction* entry = style->addAction(tr(SideCaptions[side]), &FWindow, [this, side] {
+      FSelection.ChangeAs<TTagDevice>([side](TTagDevice& tag) { tag.SetStyle(side); }, true);
     });
     entry->setObjectName(QStringLiteral("PopTagStyle%1").arg(side));
     entry->setCheckable(true);
   }
-  connect(style, &QMenu::aboutToShow, this, [this, style] {
-    const auto* tag = dynamic_cast<const TTagDevice*>(SelectedObject());
+  QObject::connect(style, &QMenu::aboutToShow, &FWindow, [this, style] {
+    const auto* tag = dynamic_cast<const TTagDevice*>(FSelection.Object());
     const QList<QAction*> entries = style->actions();
     for (int side = 0; side < entries.size(); ++side) {
       entries[side]->setChecked(tag && tag->Style == side);
     }
   });
   FTagMenu->addSeparator();
-  QAction* remove = FTagMenu->addAction(tr("&Delete"), this, &TMainForm::DeleteClick);
+  QAction* remove = FTagMenu->addAction(tr("&Delete"), &FWindow, &TMainForm::DeleteClick);
   remove->setObjectName(QStringLiteral("PopTagDelete"));
 }
 
-void TMainForm::ConfigureDevicePopup() {
-  TLogivaneHandles& handles = FDrawing->Handles();
-  handles.SetContextMenu(FDeviceMenu);
-  for (QAction* entry : FDeviceMenu->actions()) {
+void TDeviceMenu::Configure() {
+  TLogivaneHandles& handles = FDrawing.Handles();
+  handles.SetContextMenu(FMenu);
+  for (QAction* entry : FMenu->actions()) {
     entry->setVisible(false);
   }
   for (const char* name :
        {"PopCut", "PopCopy", "PopPaste", "PopSeparator1", "PopSeparator3", "PopDelete"}) {
-    Action(name)->setVisible(true);
+    FWindow.Action(name)->setVisible(true);
   }
-  if (TGraphicObject* object = SelectedObject()) {
+  if (TGraphicObject* object = FSelection.Object()) {
     ShowDeviceEntries(*object);
   }
 }
 
-void TMainForm::ShowDeviceEntries(TGraphicObject& object) {
+void TDeviceMenu::ShowDeviceEntries(TGraphicObject& object) {
   auto show = [this](std::initializer_list<const char*> names, bool visible = true) {
     for (const char* name : names) {
-      Action(name)->setVisible(visible);
+      FWindow.Action(name)->setVisible(visible);
     }
   };
   const bool output = dynamic_cast<const TOutputDevice*>(&object) != nullptr;
   if (const auto* device = dynamic_cast<const TTextDevice*>(&object);
       device && !IsPowerSource(object) && !output) {
     show({"PopText", "PopTextStyle"});
-    Action("PopTextStyle")->setEnabled(!device->GetLabelText().isEmpty());
+    FWindow.Action("PopTextStyle")->setEnabled(!device->GetLabelText().isEmpty());
   }
   if (dynamic_cast<const THistoryDevice*>(&object) && !IsPowerSource(object) &&
       !dynamic_cast<const TLEDSegmentDevice*>(&object) &&
@@ -242,12 +262,13 @@ void TMainForm::ShowDeviceEntries(TGraphicObject& object) {
 
   if (HasInputChoice(object)) {
     show({"PopGateInputs"});
-    Action("PopGateInputs")->setEnabled(!static_cast<const TDevice&>(object).HasConnectedPin());
+    FWindow.Action("PopGateInputs")
+        ->setEnabled(!static_cast<const TDevice&>(object).HasConnectedPin());
   } else if (dynamic_cast<const TMemoryDevice*>(&object)) {
     show({"PopMemoryContents"});
   } else if (dynamic_cast<const TGraphicText*>(&object)) {
     show({"PopEditAnnotation"});
-    show({"PopNameMacro"}, !FDocument->IsInsideMacro());
+    show({"PopNameMacro"}, !FDocument.IsInsideMacro());
   } else if (dynamic_cast<const TBitGenerator*>(&object)) {
     show({"PopEditSequence"});
   } else if (dynamic_cast<const TClockDevice*>(&object)) {
@@ -268,9 +289,9 @@ void TMainForm::ShowDeviceEntries(TGraphicObject& object) {
              object.GraphicKind() == TGraphicKind::Solder) {
     show({"PopCut", "PopCopy", "PopPaste", "PopSeparator1", "PopSeparator3"}, false);
   } else if (const auto* tag = dynamic_cast<const TTagDevice*>(&object)) {
-    FDrawing->Handles().SetContextMenu(FTagMenu);
-    Action("PopTagTextStyle")->setEnabled(tag->GetNumber() >= 0);
-    Action("PopTagTemplateEditor")->setEnabled(!FDocument->IsInsideMacro());
+    FDrawing.Handles().SetContextMenu(FTagMenu);
+    FWindow.Action("PopTagTextStyle")->setEnabled(tag->GetNumber() >= 0);
+    FWindow.Action("PopTagTemplateEditor")->setEnabled(!FDocument.IsInsideMacro());
   } else if (dynamic_cast<const TInteractiveInput*>(&object)) {
     show({"PopPulseInput"});
   } else {
@@ -278,19 +299,19 @@ void TMainForm::ShowDeviceEntries(TGraphicObject& object) {
   }
 }
 
-void TMainForm::RefreshDeviceMenu() {
-  const TGraphicObject* object = SelectedObject();
+void TDeviceMenu::RefreshDeviceMenu() {
+  const TGraphicObject* object = FSelection.Object();
   const auto* recorded = dynamic_cast<const THistoryDevice*>(object);
-  Action("PopHistory")->setChecked(recorded && recorded->Recorded);
+  FWindow.Action("PopHistory")->setChecked(recorded && recorded->Recorded);
   const auto* input = dynamic_cast<const TInteractiveInput*>(object);
-  Action("PopPulseInput")->setChecked(input && input->Pulse);
+  FWindow.Action("PopPulseInput")->setChecked(input && input->Pulse);
 }
 
 // ---------------------------------------------------------------------------------------------
 // The commands
 
-void TMainForm::SetGateInputs(int count) {
-  const auto* gate = dynamic_cast<const TGateDevice*>(SelectedObject());
+void TDeviceMenu::SetGateInputs(int count) {
+  const auto* gate = dynamic_cast<const TGateDevice*>(FSelection.Object());
   if (!gate || gate->InputCount == count) {
     return;
   }
@@ -301,58 +322,58 @@ void TMainForm::SetGateInputs(int count) {
   float x;
   float y;
   gate->GetCentre(x, y);
-  FDocument->EditAsOne(tr("Inputs"), [&] {
-    FDrawing->AddObject(std::move(replacement), qRound(x), qRound(y));
-    FDrawing->DeleteSelection();  // the old gate, still the selection
+  FDocument.EditAsOne(tr("Inputs"), [&] {
+    FDrawing.AddObject(std::move(replacement), qRound(x), qRound(y));
+    FDrawing.DeleteSelection();  // the old gate, still the selection
   });
 }
 
-void TMainForm::RefreshColourMenu() {
-  const auto* device = dynamic_cast<const TOutputDevice*>(SelectedObject());
+void TDeviceMenu::RefreshColourMenu() {
+  const auto* device = dynamic_cast<const TOutputDevice*>(FSelection.Object());
   if (!device) {
     return;
   }
   const bool numeric = dynamic_cast<const TNumericDevice*>(device) != nullptr;
   bool matched = false;
   for (const TColourEntry& entry : ColourEntries) {
-    QAction* action = Action(entry.Name);
+    QAction* action = FWindow.Action(entry.Name);
     const bool offered = numeric || entry.Colour != ColourWhite;
     action->setVisible(offered);
     action->setChecked(offered && device->Colour == entry.Colour);
     matched = matched || action->isChecked();
   }
-  Action("PopCustomColour")->setChecked(!matched);
+  FWindow.Action("PopCustomColour")->setChecked(!matched);
 }
 
-void TMainForm::SetColour(unsigned colour) {
-  ChangeSelectedAs<TOutputDevice>(
+void TDeviceMenu::SetColour(unsigned colour) {
+  FSelection.ChangeAs<TOutputDevice>(
       [colour](TOutputDevice& device) { device.Colour = static_cast<TColour>(colour); });
 }
 
-void TMainForm::ChooseCustomColour() {
-  const auto* device = dynamic_cast<const TOutputDevice*>(SelectedObject());
+void TDeviceMenu::ChooseCustomColour() {
+  const auto* device = dynamic_cast<const TOutputDevice*>(FSelection.Object());
   if (!device) {
     return;
   }
-  const QColor chosen = QColorDialog::getColor(ToQColor(device->Colour), this);
+  const QColor chosen = QColorDialog::getColor(ToQColor(device->Colour), &FWindow);
   if (chosen.isValid()) {
     SetColour(static_cast<unsigned>(chosen.red() | chosen.green() << 8 | chosen.blue() << 16));
   }
 }
 
-void TMainForm::EditLabelText() {
-  auto* device = dynamic_cast<TTextDevice*>(SelectedObject());
+void TDeviceMenu::EditLabelText() {
+  auto* device = dynamic_cast<TTextDevice*>(FSelection.Object());
   if (!device) {
     return;
   }
   TRenameValues values{device->GetLabelText(), device->GetLabelOverbar()};
-  TRenameDialog dialog(this);
+  TRenameDialog dialog(&FWindow);
   if (!dialog.Edit(values)) {
     return;
   }
   const auto* history = dynamic_cast<const THistoryDevice*>(device);
   const bool shownInHistory = history && history->Recorded;
-  ChangeSelected(
+  FSelection.Change(
       [&values](TGraphicObject& object) {
         auto& labelled = static_cast<TTextDevice&>(object);
         labelled.SetLabelText(values.Text);
@@ -361,18 +382,18 @@ void TMainForm::EditLabelText() {
       },
       true);
   if (shownInHistory) {
-    RefreshLogicHistory();  // its row shows the name
+    FWindow.RefreshLogicHistory();  // its row shows the name
   }
 }
 
-void TMainForm::EditAnnotation() {
-  auto* text = dynamic_cast<TGraphicText*>(SelectedObject());
+void TDeviceMenu::EditAnnotation() {
+  auto* text = dynamic_cast<TGraphicText*>(FSelection.Object());
   if (!text) {
     return;
   }
   TEditTextValues values = AnnotationValues(*text);
-  if (OwnedDialog<TEditTextDialog>(*this).Edit(values)) {
-    ChangeSelected(
+  if (OwnedDialog<TEditTextDialog>(FWindow).Edit(values)) {
+    FSelection.Change(
         [&values](TGraphicObject& object) {
           ApplyAnnotationValues(values, static_cast<TGraphicText&>(object));
         },
@@ -380,11 +401,11 @@ void TMainForm::EditAnnotation() {
   }
 }
 
-void TMainForm::NameMacroFromAnnotation() {
-  if (const auto* text = dynamic_cast<const TGraphicText*>(SelectedObject())) {
-    FDocument->BeginEdit();
-    FDocument->MacroName = text->Text;
-    FDrawing->SetModified(true);
+void TDeviceMenu::NameMacroFromAnnotation() {
+  if (const auto* text = dynamic_cast<const TGraphicText*>(FSelection.Object())) {
+    FDocument.BeginEdit();
+    FDocument.MacroName = text->Text;
+    FDrawing.SetModified(true);
   }
 }
 
