@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the C++ sources against the project's format: no tabs, no CRLF, no trailing blanks,
-# and clang-format clean. Prints the files that need attention; exits 1 when there are any.
+# and clang-format clean; then the shape of the tree (layercheck.sh). Prints what needs
+# attention; exits 1 when anything does.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 status=0
@@ -14,4 +15,5 @@ while IFS= read -r file; do
     status=1
   fi
 done < <(git ls-files '*.cpp' '*.h')
+tools/layercheck.sh || status=1
 exit $status
