@@ -74,6 +74,10 @@ public:
   virtual void Release() {}
   /// Evaluates the device once from its inputs and drives its outputs.
   virtual SimResult Calculate() { return {}; }
+  /// Evaluates the device once so that its outputs name it as their driver, as building the
+  /// evaluation order does. Unlike `Calculate`, it changes nothing the circuit keeps: the pins
+  /// it reads hold no step's levels yet.
+  virtual SimResult Prime() { return Calculate(); }
   virtual void Reset();
   virtual void ResetInputs(TLevel level);
   /// Appends the device that drove each driven input (duplicates included).

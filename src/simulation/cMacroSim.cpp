@@ -22,7 +22,7 @@ void TMacro::BuildEvalOrder() {
   SetVisited(false);
   EachDevice(*FDevices, [this](TDevice& device) {
     if (device.Role() != TDeviceRole::Macro) {
-      device.Calculate();
+      device.Prime();
       return;
     }
     auto& sub = static_cast<TMacro&>(device);

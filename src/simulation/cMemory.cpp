@@ -152,6 +152,12 @@ SimResult TMemoryDevice::Calculate() {
   return result;
 }
 
+SimResult TMemoryDevice::Prime() {
+  const bool writing = FIsRAM && PinCount() == PinCountFor(FIsRAM, FAddressWidth, FDataWidth) &&
+                       !(Pin(ReadWritePin())->Value & 1);
+  return writing ? SimResult{} : Calculate();
+}
+
 std::int32_t TMemoryDevice::DecodeAddress() const {
   std::int32_t address = 0;
   for (int i = 0; i < FAddressWidth; ++i) {

@@ -36,6 +36,8 @@ public:
   void Read(TSerializeReader& reader) override;
 
   SimResult Calculate() override;
+  /// Drives the word addressed when reading; never writes.
+  SimResult Prime() override;
 
   /// Whether a memory of these widths can be built: 4 to 14 address lines and 1, 2, 4, 8 or 16
   /// data lines.

@@ -3,6 +3,7 @@
 #include "TestHelpers.h"
 #include "simulation/cFlipFlop.h"
 #include "simulation/cInteractive.h"
+#include "simulation/cMacro.h"
 #include "simulation/cMemory.h"
 #include "simulation/cOutput.h"
 #include "simulation/cinput.h"
@@ -253,6 +254,15 @@ TEST(Memory, RamWritesAndReadsAndKeepsItsPinsWhileDeselected) {
   EXPECT_EQ(Access(ram, 1, Write, 7, 0x66), 0x66) << "deselected: the pins keep their levels";
   EXPECT_EQ(ram.GetWord(7), 0);
   EXPECT_EQ(ram.LastAddress(), 2);
+}
+
+TEST(Memory, BuildingTheOrderOfAFreshlyReadCircuitWritesNothing) {
+  // Read from a file, every pin is low: selected and writing, as far as the RAM can tell.
+  TMacro root;
+  auto* ram = root.Devices().Add(std::make_unique<TMemoryDevice>());
+  ram->SetWord(0x5A, 0);
+  root.BuildEvalOrder();
+  EXPECT_EQ(ram->GetWord(0), 0x5A);
 }
 
 TEST(Memory, RomReadsWheneverSelectedAndDrivesOnlyItsDataWidth) {
