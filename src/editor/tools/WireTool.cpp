@@ -1,5 +1,6 @@
 #include "editor/tools/WireTool.h"
 
+#include "document/cGrid.h"
 #include "editor/CircuitDocument.h"
 #include "editor/DrawingCursors.h"
 #include "editor/LogivaneDrawing.h"
@@ -117,8 +118,9 @@ void TWireTool::FinishAtPin(TPin& pin) {
 }
 
 void TWireTool::JoinAt(TWire& wire) {
+  // Making the joint splits `wire` in two and destroys it: take the point first.
+  FLastPoint = FDrawing.Grid().SnapPoint(wire.HitPoint);
   TSolder* joint = FDrawing.AddJoint(wire);
-  FLastPoint = wire.HitPoint;
   if (!joint) {
     return;
   }
