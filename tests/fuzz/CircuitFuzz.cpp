@@ -58,39 +58,37 @@ private:
       f(*list.Child(i));
     }
   }
-  void Number(const TMacro& level) {
+  /// Calls `f` on every device of `level`, sources first, without going below it.
+  template <class F>
+  static void EachDevice(const TMacro& level, const F& f) {
     for (const TGraphicList* list :
          {&level.Inputs(), &level.Devices(), &level.Tags(), &level.Outputs()}) {
-      EachChild(*list, [this](TGraphicObject& object) {
-        if (object.GraphicKind() != TGraphicKind::Device) {
-          return;
-        }
-        auto& device = static_cast<TDevice&>(object);
-        FPlace.emplace(&device, static_cast<long>(FPlace.size()));
-        if (device.Role() == TDeviceRole::Macro) {
-          Number(static_cast<TMacro&>(device));
+      EachChild(*list, [&f](TGraphicObject& object) {
+        if (object.GraphicKind() == TGraphicKind::Device) {
+          f(static_cast<TDevice&>(object));
         }
       });
     }
   }
+  void Number(const TMacro& level) {
+    EachDevice(level, [this](TDevice& device) {
+      FPlace.emplace(&device, static_cast<long>(FPlace.size()));
+      if (device.Role() == TDeviceRole::Macro) {
+        Number(static_cast<TMacro&>(device));
+      }
+    });
+  }
   void Take(const TMacro& level) {
-    for (const TGraphicList* list :
-         {&level.Inputs(), &level.Devices(), &level.Tags(), &level.Outputs()}) {
-      EachChild(*list, [this](TGraphicObject& object) {
-        if (object.GraphicKind() != TGraphicKind::Device) {
-          return;
-        }
-        auto& device = static_cast<TDevice&>(object);
-        FState.push_back(device.Contention);
-        for (int i = 0; i < device.PinCount(); ++i) {
-          FState.push_back(device.Pin(i)->Value);
-          FState.push_back(Of(device.Pin(i)->Driver));
-        }
-        if (device.Role() == TDeviceRole::Macro) {
-          Take(static_cast<TMacro&>(device));
-        }
-      });
-    }
+    EachDevice(level, [this](TDevice& device) {
+      FState.push_back(device.Contention);
+      for (int i = 0; i < device.PinCount(); ++i) {
+        FState.push_back(device.Pin(i)->Value);
+        FState.push_back(Of(device.Pin(i)->Driver));
+      }
+      if (device.Role() == TDeviceRole::Macro) {
+        Take(static_cast<TMacro&>(device));
+      }
+    });
     EachChild(level.Wires(), [this](TGraphicObject& object) {
       const auto& wire = static_cast<const TWire&>(object);
       FState.push_back(wire.Value * 2 + wire.Visited);
