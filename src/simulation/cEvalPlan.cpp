@@ -47,18 +47,17 @@ int TEvalPlan::Settle(SimResult& total, bool displayed, int maxPasses, std::uint
 
 TDevice* TEvalPlan::RunPass() {
   FRevisit = false;
-  std::size_t changer = FDevices.size();
-  for (std::size_t i = 0; i < FDevices.size(); ++i) {
-    TPlanDevice& device = FDevices[i];
+  const TPlanDevice* changer = nullptr;
+  for (TPlanDevice& device : FDevices) {
     if (device.Fresh) {
       continue;
     }
     device.Fresh = device.Skippable;
     if (Evaluate(device)) {
-      changer = i;
+      changer = &device;
     }
   }
-  return changer < FDevices.size() ? FDeviceObjects[changer] : nullptr;
+  return changer ? ObjectOf(*changer) : nullptr;
 }
 
 void TEvalPlan::CalculateSources(std::uint64_t& evaluations) {

@@ -19,9 +19,11 @@ public:
   SimResult Calculate() override;
 
   /// The output of a gate of `kind` (a gate kind) whose inputs `in(1)` to `in(inputs)` read 0
-  /// or 1: the rule of every gate class, and of a compiled level evaluating one.
-  template <class In>
-  static TLevel Level(TLogicKind kind, int inputs, const In& in) {
+  /// or 1: the rule of every gate class, and of a compiled level evaluating one. `inputs` is
+  /// taken by reference so that an inverter never loads it: in the compiled passes that load
+  /// would take a register the loop needs.
+  template <class Count, class In>
+  static TLevel Level(TLogicKind kind, const Count& inputs, const In& in) {
     TLevel level = 0;
     switch (kind) {
       case TLogicKind::Not:
