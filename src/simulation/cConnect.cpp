@@ -474,10 +474,8 @@ thread_local std::vector<TSearchStep> SearchSteps;
 /// What `TPin::SetValue` does to a pin reached from its net: drive it, and go on into its own
 /// wire when that is another one not yet driven.
 bool TNet::DrivePinOfWalk(TPin& pin, TDevice* driver, TLevel value, std::vector<TWire*>& pending) {
-  pin.Driver = driver;
-  const bool changed = pin.Value != value;
-  pin.Value = value;
-  if (!pin.Wire || pin.Wire->Visited || pin.Kind == PinInput) {
+  const bool changed = pin.Take(driver, value);
+  if (!pin.LeadsOn()) {
     return changed;
   }
   if (pin.FNet) {

@@ -79,6 +79,12 @@ public:
   TLevel GetValue() const { return Value; }
   /// Drives the pin and, unless it is an input, its net; true when any pin changed level.
   inline bool SetValue(TDevice* driver, TLevel value);
+  /// Drives the pin alone; true when its level changed. Whether the level goes on along its
+  /// wire is `LeadsOn`: driving a net this way and by `SetValue` follow one rule.
+  inline bool Take(TDevice* driver, TLevel value);
+  /// Whether a level the pin takes goes on into its wire: it has one, not yet driven in this
+  /// pass, and the pin is no input (an input never drives its net).
+  inline bool LeadsOn() const;
   /// Whether this pin's net has been driven in the current pass.
   inline bool IsNetVisited() const;
   /// Whether a device other than `device` has driven this pin's net since the drivers were
@@ -302,11 +308,20 @@ private:
 
 // Every device drives its outputs through these in every pass, so they are inline.
 
-bool TPin::SetValue(TDevice* driver, TLevel value) {
+bool TPin::Take(TDevice* driver, TLevel value) {
   Driver = driver;
   const bool changed = value != Value;
   Value = value;
-  if (!Wire || Wire->Visited || Kind == PinInput) {
+  return changed;
+}
+
+bool TPin::LeadsOn() const {
+  return Wire && !Wire->Visited && Kind != PinInput;
+}
+
+bool TPin::SetValue(TDevice* driver, TLevel value) {
+  const bool changed = Take(driver, value);
+  if (!LeadsOn()) {
     return changed;
   }
   const bool netChanged = FNet ? FNet->Drive(driver, value) : Wire->Propagate(driver, value);

@@ -27,6 +27,27 @@ struct SimResult {
 /// The device rules that a compiled level follows itself, one per family of classes.
 enum class TLogicKind : std::uint8_t { Not, And, Nand, Or, Nor, Xor, Xnor, TriState, RS, D, JK };
 
+/**
+ * @brief While one lives on this thread, devices are being primed rather than stepped: each is
+ * evaluated once so that its outputs name it as their driver, as building an evaluation order
+ * does.
+ *
+ * The pins hold no step's levels then, so a device whose evaluation leaves a lasting mark beyond
+ * its pins (a RAM's write) holds it back. Scopes nest, as a level primes the levels inside it.
+ */
+class TPrimingScope {
+public:
+  TPrimingScope() { ++FDepth; }
+  ~TPrimingScope() { --FDepth; }
+  TPrimingScope(const TPrimingScope&) = delete;
+  TPrimingScope& operator=(const TPrimingScope&) = delete;
+
+  static bool Active() { return FDepth > 0; }
+
+private:
+  static inline thread_local int FDepth = 0;
+};
+
 /// What a compiled level needs to know of a device class whose rule it follows: the rule and
 /// the pins. Only a device of exactly `Class` is compiled, as a derived class may compute
 /// otherwise.
@@ -74,10 +95,6 @@ public:
   virtual void Release() {}
   /// Evaluates the device once from its inputs and drives its outputs.
   virtual SimResult Calculate() { return {}; }
-  /// Evaluates the device once so that its outputs name it as their driver, as building the
-  /// evaluation order does. Unlike `Calculate`, it changes nothing the circuit keeps: the pins
-  /// it reads hold no step's levels yet.
-  virtual SimResult Prime() { return Calculate(); }
   virtual void Reset();
   virtual void ResetInputs(TLevel level);
   /// Appends the device that drove each driven input (duplicates included).

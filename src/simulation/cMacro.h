@@ -153,6 +153,9 @@ private:
   /// Clears the drivers of every pin inside, device by device.
   void ClearContentDrivers();
   void CollectLevelPins();
+  /// Evaluates every device of the level once, sub-circuits included, so that its input pins
+  /// name their drivers; nothing is stepped (see `TPrimingScope`).
+  void PrimeDevices();
   /// The engine for the next step; chooses one anew once the wiring of this level changed,
   /// `Interpreted` was switched, or the engine was retired.
   TSimEngine& Engine();

@@ -11,18 +11,13 @@
 
 namespace logivane {
 
-void TMacro::BuildEvalOrder() {
-  RetireEngine();
-  // Start from no drivers at all: marks left by an earlier step, or by devices deleted since,
-  // must not shape the order.
-  ClearContentDrivers();
-  GatherNets();
-
+void TMacro::PrimeDevices() {
   // Evaluate every device once so that the input pins of this level name their drivers.
   SetVisited(false);
+  const TPrimingScope priming;
   EachDevice(*FDevices, [this](TDevice& device) {
     if (device.Role() != TDeviceRole::Macro) {
-      device.Prime();
+      device.Calculate();
       return;
     }
     auto& sub = static_cast<TMacro&>(device);
@@ -35,6 +30,16 @@ void TMacro::BuildEvalOrder() {
   // The indicators take the levels the priming left, so that a level that was just reset or
   // read shows one state on its wires and its indicators.
   EachDevice(*FOutputs, [](TDevice& device) { device.Calculate(); });
+}
+
+void TMacro::BuildEvalOrder() {
+  RetireEngine();
+  // Start from no drivers at all: marks left by an earlier step, or by devices deleted since,
+  // must not shape the order.
+  ClearContentDrivers();
+  GatherNets();
+
+  PrimeDevices();
 
   // Each device preceded by the devices that drive its inputs.
   std::vector<TDevice*> drivers;

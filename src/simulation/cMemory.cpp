@@ -146,16 +146,10 @@ SimResult TMemoryDevice::Calculate() {
   FLastAddress = DecodeAddress();
   if (reading) {
     DriveData(static_cast<std::uint16_t>(GetWord(FLastAddress)), result);
-  } else {
+  } else if (!TPrimingScope::Active()) {
     SetWord(DecodeData(), FLastAddress);
   }
   return result;
-}
-
-SimResult TMemoryDevice::Prime() {
-  const bool writing = FIsRAM && PinCount() == PinCountFor(FIsRAM, FAddressWidth, FDataWidth) &&
-                       !(Pin(ReadWritePin())->Value & 1);
-  return writing ? SimResult{} : Calculate();
 }
 
 std::int32_t TMemoryDevice::DecodeAddress() const {

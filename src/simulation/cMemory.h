@@ -35,9 +35,9 @@ public:
   /// Refuses a record whose sizes, word count and pin count do not agree.
   void Read(TSerializeReader& reader) override;
 
+  /// Reads or writes the word addressed; while devices are primed (see `TPrimingScope`) it
+  /// only reads.
   SimResult Calculate() override;
-  /// Drives the word addressed when reading; never writes.
-  SimResult Prime() override;
 
   /// Whether a memory of these widths can be built: 4 to 14 address lines and 1, 2, 4, 8 or 16
   /// data lines.

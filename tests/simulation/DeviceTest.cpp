@@ -257,12 +257,18 @@ TEST(Memory, RamWritesAndReadsAndKeepsItsPinsWhileDeselected) {
 }
 
 TEST(Memory, BuildingTheOrderOfAFreshlyReadCircuitWritesNothing) {
-  // Read from a file, every pin is low: selected and writing, as far as the RAM can tell.
+  // Read from a file, every pin is low: selected and writing, as far as the RAM can tell. A
+  // level primes the levels inside it with a settle of theirs, which must not write either.
   TMacro root;
   auto* ram = root.Devices().Add(std::make_unique<TMemoryDevice>());
   ram->SetWord(0x5A, 0);
+  TMacro* outer = test::AddSubCircuit(root, 0, 0, 0);
+  TMacro* inner = test::AddSubCircuit(*outer, 0, 0, 0);
+  auto* nestedRam = inner->Devices().Add(std::make_unique<TMemoryDevice>());
+  nestedRam->SetWord(0xA5, 0);
   root.BuildEvalOrder();
   EXPECT_EQ(ram->GetWord(0), 0x5A);
+  EXPECT_EQ(nestedRam->GetWord(0), 0xA5);
 }
 
 TEST(Memory, RomReadsWheneverSelectedAndDrivesOnlyItsDataWidth) {
