@@ -2,6 +2,7 @@
 // macro levels.
 #include "app/DeviceDialogs.h"
 #include "app/DeviceTools.h"
+#include "app/MainMenus.h"
 #include "app/MainUnit.h"
 #include "app/MemoryCommands.h"
 #include "app/OwnedDialog.h"
@@ -13,6 +14,7 @@
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
+#include "editor/DrawingClipboard.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cMacro.h"
@@ -62,7 +64,7 @@ void TMainForm::EnableEditCommands() {
   // The menu entry, the tool button, the pop-up entry and the shortcut all run the menu's
   // action, so each of them is enabled exactly when that command can act.
   const bool canCopy = FDrawing->CanCopy();
-  const bool canPaste = FDrawing->CanPaste();
+  const bool canPaste = FDrawing->Clipboard().CanPaste();
   for (const char* name : {"MenuCut", "SpeedCut", "PopCut", "MenuCopy", "SpeedCopy", "PopCopy"}) {
     Action(name)->setEnabled(canCopy);
   }
@@ -228,6 +230,7 @@ void TMainForm::GridSetupClick() {
   if (EditGridWithDialog(FDrawing->Grid(), this)) {
     FDrawing->InvalidateAll();
   }
+  FMenus->RefreshViewMenu();
 }
 
 void TMainForm::NameMacroClick() {

@@ -21,9 +21,9 @@ void TMainForm::ConnectLogicHistory() {
   // The window's buttons show the run state whichever command changed it.
   connect(Action("SpeedRun"), &QAction::toggled, FLogicHistory, &TAnalyserForm::SetRunDown);
   connect(Action("SpeedPause"), &QAction::toggled, FLogicHistory, &TAnalyserForm::SetPauseDown);
-  // The window closes by its own menu too, so the tick is read when the Tools menu opens.
-  connect(findChild<QMenu*>(QStringLiteral("MenuTools")), &QMenu::aboutToShow, this,
-          [this] { Action("MenuLogicHistory")->setChecked(FLogicHistory->isVisible()); });
+  // The window closes by its own menu too, so the tick follows the window itself.
+  connect(FLogicHistory, &TAnalyserForm::VisibilityChanged, Action("MenuLogicHistory"),
+          &QAction::setChecked);
 
   // The window refers to devices of the level shown: a new level or a deletion rebuilds its
   // list before it can paint a device that has gone.
@@ -46,7 +46,6 @@ void TMainForm::SpeedProbeWindowClick() {
     FDrawing->CollectHistoryDevices(FLogicHistory->HistoryDevices);
     FLogicHistory->show();
   }
-  Action("MenuLogicHistory")->setChecked(FLogicHistory->isVisible());
 }
 
 void TMainForm::PopHistoryClick() {

@@ -4,6 +4,7 @@
 #include "app/MainUnit.h"
 #include "app/RunCommands.h"
 #include "document/cGrid.h"
+#include "editor/DrawingClipboard.h"
 #include "editor/LogivaneDrawing.h"
 
 #include <QActionGroup>
@@ -100,15 +101,15 @@ void TMainMenus::CreateEditMenu() {
       ->setShortcuts({QKeySequence(tr("Ctrl+Y")), QKeySequence(tr("Ctrl+Shift+Z"))});
   menu->addSeparator();
   add("MenuCut", tr("&Cut"), QKeySequence(tr("Ctrl+X")), [this] {
-    FDrawing.CutSelection();
+    FDrawing.Clipboard().CutSelection();
     FWindow.SpeedUpdateClick();
   });
   add("MenuCopy", tr("C&opy"), QKeySequence(tr("Ctrl+C")), [this] {
-    FDrawing.CopySelection();
+    FDrawing.Clipboard().CopySelection();
     FWindow.EnableEditCommands();
   });
   add("MenuPaste", tr("&Paste"), QKeySequence(tr("Ctrl+V")), [this] {
-    FDrawing.PasteClipboard();
+    FDrawing.Clipboard().PasteClipboard();
     FWindow.ChooseMode("SpeedPointer");
     FWindow.RefreshLogicHistory();  // pasted devices may be marked for it
   });
@@ -152,7 +153,6 @@ void TMainMenus::CreateCircuitMenu() {
 void TMainMenus::CreateViewMenu() {
   QMenu* menu = FWindow.NewMenu("MenuView", tr("&View"), &FWindow);
   FWindow.menuBar()->addMenu(menu);
-  QObject::connect(menu, &QMenu::aboutToShow, &FWindow, [this] { RefreshViewMenu(); });
   QAction* showGrid = FWindow.NewAction("MenuShowGrid", tr("&Show Grid"));
   showGrid->setCheckable(true);
   QObject::connect(showGrid, &QAction::triggered, &FWindow, [this](bool on) {

@@ -26,6 +26,9 @@ public:
   void Create();
   /// The Reopen entries, which show the recent files.
   QMenu& ReopenMenu() const { return *FReopenMenu; }
+  /// Ticks the grid entries of the View menu as the grid is; the grid changes by those entries,
+  /// by its dialog and by the settings read at start.
+  void RefreshViewMenu();
 
 private:
   void CreateFileMenu();
@@ -36,7 +39,6 @@ private:
   void CreateHelpMenu();
   void CreateToolBars();
   QToolBar* NewToolBar(const char* name, const QString& title);
-  void RefreshViewMenu();
 
   TMainForm& FWindow;
   TLogivaneDrawing& FDrawing;

@@ -236,6 +236,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   grid.Spacing = settings.Spacing;
   grid.DisplayFrequency = settings.DisplayFrequency;
   grid.AngleStep = settings.AngleStep;
+  FMenus->RefreshViewMenu();
   FDrawing->SetZoom(settings.ZoomPercent
                         ? *settings.ZoomPercent / 100.0
                         : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()));

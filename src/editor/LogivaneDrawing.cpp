@@ -139,42 +139,6 @@ bool TLogivaneDrawing::CanCopy() const {
   return IsMultiSelection() || CanCopySingle();
 }
 
-bool TLogivaneDrawing::CanPaste() const {
-  return FClipboard->CanPaste();
-}
-
-bool TLogivaneDrawing::CanPasteSymbol() const {
-  return FClipboard->CanPasteSymbol();
-}
-
-bool TLogivaneDrawing::CopySelection() {
-  return FClipboard->CopySelection();
-}
-
-void TLogivaneDrawing::CutSelection() {
-  FClipboard->CutSelection();
-}
-
-void TLogivaneDrawing::PasteClipboard() {
-  FClipboard->PasteClipboard();
-}
-
-bool TLogivaneDrawing::CopySymbol() {
-  return FClipboard->CopySymbol();
-}
-
-void TLogivaneDrawing::CutSymbol() {
-  FClipboard->CutSymbol();
-}
-
-void TLogivaneDrawing::PasteSymbol() {
-  FClipboard->PasteSymbol();
-}
-
-void TLogivaneDrawing::SelectAllSymbol() {
-  FClipboard->SelectAllSymbol();
-}
-
 void TLogivaneDrawing::Select(TGraphicObject* object) {
   FHandles->SetItem(object);
   if (object && object->GraphicKind() == TGraphicKind::Wire) {

@@ -130,22 +130,13 @@ public:
   bool IsMultiSelection() const;
   bool CanCopySingle() const;
   bool CanCopy() const;
-  bool CanPaste() const;
-  bool CanPasteSymbol() const;
   /// Deletes the selected objects from the circuit, the selection first letting go of them.
   void DeleteSelected();
   /// Selects `object`, putting a wire straight into vertex editing.
   void Select(TGraphicObject* object);
 
-  // Cut, copy and paste.
+  /// Cut, copy and paste, of the circuit's objects and of a template's symbol.
   TDrawingClipboard& Clipboard() const { return *FClipboard; }
-  bool CopySelection();
-  void CutSelection();
-  void PasteClipboard();
-  bool CopySymbol();
-  void CutSymbol();
-  void PasteSymbol();
-  void SelectAllSymbol();
 
   // Simulation.
   SimResult Step();

@@ -146,6 +146,12 @@ void TAnalyserForm::showEvent(QShowEvent* event) {
   // The list may have been rebuilt while the window was hidden, keeping the samples.
   ShowNames();
   DrawTraces();
+  emit VisibilityChanged(true);
+}
+
+void TAnalyserForm::hideEvent(QHideEvent* event) {
+  QMainWindow::hideEvent(event);
+  emit VisibilityChanged(false);
 }
 
 void TAnalyserForm::ShowNames() {

@@ -68,8 +68,11 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
 signals:
+  /// The window was shown or hidden, by whatever command or by its own menu.
+  void VisibilityChanged(bool visible);
   void RunClicked(bool down);
   void StopClicked();
   void PauseClicked(bool down);

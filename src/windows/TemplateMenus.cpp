@@ -3,6 +3,7 @@
 #include "dialogs/HelpTopics.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/DrawingClipboard.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/TemplateForm.h"
 
@@ -115,28 +116,29 @@ void TTemplateForm::CreateMenus() {
   edit->setObjectName(QStringLiteral("TemplateEditMenu"));
   connect(edit, &QMenu::aboutToShow, this, &TTemplateForm::UpdateEditCommands);
   auto clipboard = [this, command](const char* name, const QString& caption, const char* icon,
-                                   void (TLogivaneDrawing::*operation)(), const QKeySequence& key) {
+                                   void (TDrawingClipboard::*operation)(),
+                                   const QKeySequence& key) {
     QAction* action = command(
         name, caption,
         [this, operation] {
-          (FDrawing->*operation)();
+          (FDrawing->Clipboard().*operation)();
           UpdateEditCommands();
         },
         key);
     action->setIcon(FileIcon(icon));
     return action;
   };
-  edit->addAction(
-      clipboard("TemplateCut", tr("Cu&t"), "cut", &TLogivaneDrawing::CutSymbol, QKeySequence::Cut));
+  edit->addAction(clipboard("TemplateCut", tr("Cu&t"), "cut", &TDrawingClipboard::CutSymbol,
+                            QKeySequence::Cut));
   edit->addAction(command(
       "TemplateCopy", tr("&Copy"),
       [this] {
-        FDrawing->CopySymbol();
+        FDrawing->Clipboard().CopySymbol();
         UpdateEditCommands();
       },
       QKeySequence::Copy));
   Action("TemplateCopy")->setIcon(FileIcon("copy"));
-  edit->addAction(clipboard("TemplatePaste", tr("&Paste"), "paste", &TLogivaneDrawing::PasteSymbol,
+  edit->addAction(clipboard("TemplatePaste", tr("&Paste"), "paste", &TDrawingClipboard::PasteSymbol,
                             QKeySequence::Paste));
   edit->addAction(
       command("TemplateDelete", tr("&Delete"), &TTemplateForm::DeleteClick, QKeySequence::Delete));
@@ -144,7 +146,7 @@ void TTemplateForm::CreateMenus() {
   edit->addAction(command(
       "TemplateSelectAll", tr("&Select All"),
       [this] {
-        FDrawing->SelectAllSymbol();
+        FDrawing->Clipboard().SelectAllSymbol();
         ResetTool();
         UpdateEditCommands();
       },

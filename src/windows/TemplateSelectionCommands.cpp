@@ -3,6 +3,7 @@
 #include "dialogs/GridSetupDlg.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
+#include "editor/DrawingClipboard.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cMacro.h"
@@ -70,7 +71,7 @@ void TTemplateForm::UpdateEditCommands() {
   Action("TemplateCut")->setEnabled(selected);
   Action("TemplateCopy")->setEnabled(selected);
   Action("TemplateDelete")->setEnabled(selected);
-  Action("TemplatePaste")->setEnabled(FDrawing->CanPasteSymbol());
+  Action("TemplatePaste")->setEnabled(FDrawing->Clipboard().CanPasteSymbol());
 }
 
 void TTemplateForm::AssociateWithTag() {

@@ -3,8 +3,10 @@
 // whether or not a menu was opened.
 #include "TestHelpers.h"
 #include "app/MainWindowFixture.h"
+#include "editor/DrawingClipboard.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cInteractive.h"
+#include "windows/LogicAnalyserForm.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +62,7 @@ TEST_F(EditCommandsTest, ShortcutsAndToolButtonsWorkAfterTheEditMenuWasOpened) {
   ExpectEnabled({"MenuCut", "MenuCopy", "SpeedCut", "SpeedCopy", "PopCut", "PopCopy", "MenuDelete"},
                 true);
   Key(Qt::Key_C, Qt::ControlModifier);
-  EXPECT_TRUE(Drawing().CanPaste());
+  EXPECT_TRUE(Drawing().Clipboard().CanPaste());
   ExpectEnabled({"MenuPaste", "SpeedPaste", "PopPaste"}, true);
 
   // Clicking on nothing lets the gate go; the menu opened then must not keep Cut off later.
@@ -115,6 +117,15 @@ TEST_F(EditCommandsTest, RootCommandsFollowTheLevelWithoutAMenuOpening) {
   ExpectEnabled(rootOnly, false);
   Form->SpeedCloseMacroClick();
   ExpectEnabled(rootOnly, true);
+}
+
+TEST_F(EditCommandsTest, TicksFollowTheLogicHistoryWindowWithoutAMenuOpening) {
+  Show();
+  Action("MenuLogicHistory")->trigger();
+  ASSERT_TRUE(Form->LogicHistory().isVisible());
+  EXPECT_TRUE(Action("MenuLogicHistory")->isChecked());
+  Form->LogicHistory().close();  // as its own menu or title bar closes it
+  EXPECT_FALSE(Action("MenuLogicHistory")->isChecked());
 }
 
 }  // namespace

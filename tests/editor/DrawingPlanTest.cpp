@@ -3,6 +3,7 @@
 
 #include "TestHelpers.h"
 #include "editor/CircuitDocument.h"
+#include "editor/DrawingClipboard.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cGateDevice.h"
@@ -46,11 +47,11 @@ TEST(DrawingPlan, EveryEditUndoRedoCopyPasteAndOpenLeavesTheRootCompiled) {
   drawing.Document().Redo();
   expectCompiledAfter("redo");
   ASSERT_TRUE(drawing.SelectAll());
-  ASSERT_TRUE(drawing.CopySelection());
+  ASSERT_TRUE(drawing.Clipboard().CopySelection());
   expectCompiledAfter("copy");
-  ASSERT_TRUE(drawing.CopySelection());  // the first copy in the buffer goes
+  ASSERT_TRUE(drawing.Clipboard().CopySelection());  // the first copy in the buffer goes
   expectCompiledAfter("a second copy");
-  drawing.PasteClipboard();
+  drawing.Clipboard().PasteClipboard();
   expectCompiledAfter("paste");
   drawing.DeleteSelection();
   expectCompiledAfter("delete");

@@ -264,10 +264,10 @@ TEST_F(DrawingTest, CopyPastesTwiceAtGrowingOffsetsAndCutRemovesWithWires) {
   TraceInverterPair();
   Drawing().SetSelectMode(true);
   Drag(&Drawing(), {40, 40}, {400, 260});
-  ASSERT_TRUE(Drawing().CopySelection());
-  EXPECT_TRUE(Drawing().CanPaste());
-  Drawing().PasteClipboard();
-  Drawing().PasteClipboard();
+  ASSERT_TRUE(Drawing().Clipboard().CopySelection());
+  EXPECT_TRUE(Drawing().Clipboard().CanPaste());
+  Drawing().Clipboard().PasteClipboard();
+  Drawing().Clipboard().PasteClipboard();
   ASSERT_EQ(Circuit().Devices().Count(), 6);
   ASSERT_EQ(Circuit().Wires().Count(), 3);
   for (int copy = 1; copy <= 2; ++copy) {
@@ -280,7 +280,7 @@ TEST_F(DrawingTest, CopyPastesTwiceAtGrowingOffsetsAndCutRemovesWithWires) {
   EXPECT_EQ(Handles().Items().size(), 3u);  // the last paste is selected
 
   Drawing().Select(First);
-  Drawing().CutSelection();
+  Drawing().Clipboard().CutSelection();
   EXPECT_EQ(Circuit().Devices().Count(), 5);
   EXPECT_EQ(Circuit().Wires().Count(), 2);
   EXPECT_FALSE(Second->Pin(1)->IsConnected());
