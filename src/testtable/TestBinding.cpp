@@ -199,7 +199,8 @@ std::vector<TDevice*> Named(const TMacro& circuit, const QString& name) {
       auto* device = static_cast<TDevice*>(object);
       const auto* text = dynamic_cast<const TTextDevice*>(device);
       const auto* tag = dynamic_cast<const TTagDevice*>(device);
-      if ((text && text->GetLabelText() == name) || (tag && tag->GetNumber() == number)) {
+      if ((text && text->GetLabelText() == name) ||
+          (tag && number >= 0 && tag->GetNumber() == number)) {
         named.push_back(device);
       }
     }
