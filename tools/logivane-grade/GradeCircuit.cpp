@@ -1,0 +1,75 @@
+#include "GradeCircuit.h"
+
+#include "simulation/cCircuitFile.h"
+#include "simulation/cMacro.h"
+#include "testtable/TestRun.h"
+
+#include <QFile>
+
+#include <vector>
+
+namespace logivane {
+
+namespace {
+
+QString JoinedErrors(const std::vector<TTestError>& errors) {
+  QStringList lines;
+  for (const TTestError& error : errors) {
+    lines << error.ToString();
+  }
+  return lines.join(QStringLiteral("; "));
+}
+
+TGradeRow RowGrade(int number, const TTestRowResult& row) {
+  const QString name = QStringLiteral("row %1 (%2)").arg(number).arg(row.Inputs);
+  return {row.Line, name, row.Passed(), row.Passed() ? QString() : row.FailureText()};
+}
+
+}  // namespace
+
+std::optional<TTestTable> ReadTableFile(const QString& fileName, QString& message) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) {
+    message = QStringLiteral("Unable to read the test table '%1'.").arg(fileName);
+    return std::nullopt;
+  }
+  std::vector<TTestError> errors;
+  TTestTable table = TTestTable::Parse(QString::fromUtf8(file.readAll()), errors);
+  if (!errors.empty()) {
+    QStringList lines;
+    for (const TTestError& error : errors) {
+      lines << fileName + QStringLiteral(": ") + error.ToString();
+    }
+    message = lines.join(u'\n');
+    return std::nullopt;
+  }
+  return table;
+}
+
+TCircuitGrade GradeCircuit(const TTestTable& table, const QString& fileName) {
+  TCircuitGrade grade;
+  grade.File = fileName;
+  grade.TotalRows = table.RowCount();
+  TCircuitReadResult read = ReadCircuitFile(fileName);
+  if (!read.Succeeded()) {
+    grade.Message = read.Message;
+    return grade;
+  }
+  TMacro& root = *read.Circuit;
+  root.Closed = false;
+  root.Displayed = true;
+  root.IsSubCircuit = false;
+  const TTestReport report = RunTestTable(root, table);
+  if (!report.Errors.empty()) {
+    grade.Message = JoinedErrors(report.Errors);
+    return grade;
+  }
+  for (std::size_t i = 0; i < report.Rows.size(); ++i) {
+    grade.Rows.push_back(RowGrade(static_cast<int>(i + 1), report.Rows[i]));
+  }
+  grade.PassedRows = report.PassedCount();
+  grade.Outcome = report.AllPass() ? TGradeOutcome::Pass : TGradeOutcome::Fail;
+  return grade;
+}
+
+}  // namespace logivane
