@@ -5,7 +5,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 # Lowest first: a folder may include from itself and from any folder before it.
-layers=(document simulation editor dialogs windows app)
+layers=(document simulation testtable editor dialogs windows app)
 status=0
 
 for ((i = 0; i < ${#layers[@]}; ++i)); do
