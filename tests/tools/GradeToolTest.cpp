@@ -2,8 +2,8 @@
 #include "Examples.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cGateDevice.h"
-#include "simulation/cinput.h"
 #include "simulation/cOutput.h"
+#include "simulation/cinput.h"
 
 #include <gtest/gtest.h>
 

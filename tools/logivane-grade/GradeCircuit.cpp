@@ -20,8 +20,8 @@ QString JoinedErrors(const std::vector<TTestError>& errors) {
   return lines.join(QStringLiteral("; "));
 }
 
-TGradeRow RowGrade(int number, const TTestRowResult& row) {
-  const QString name = QStringLiteral("row %1 (%2)").arg(number).arg(row.Inputs);
+TGradeRow RowGrade(const TTestRowResult& row) {
+  const QString name = QStringLiteral("row %1 (%2)").arg(row.Number).arg(row.Inputs);
   return {row.Line, name, row.Passed(), row.Passed() ? QString() : row.FailureText()};
 }
 
@@ -64,8 +64,8 @@ TCircuitGrade GradeCircuit(const TTestTable& table, const QString& fileName) {
     grade.Message = JoinedErrors(report.Errors);
     return grade;
   }
-  for (std::size_t i = 0; i < report.Rows.size(); ++i) {
-    grade.Rows.push_back(RowGrade(static_cast<int>(i + 1), report.Rows[i]));
+  for (const TTestRowResult& row : report.Rows) {
+    grade.Rows.push_back(RowGrade(row));
   }
   grade.PassedRows = report.PassedCount();
   grade.Outcome = report.AllPass() ? TGradeOutcome::Pass : TGradeOutcome::Fail;

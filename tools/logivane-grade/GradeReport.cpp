@@ -41,9 +41,8 @@ TCaseCounts CountsOf(const TCircuitGrade& grade) {
   if (!RowsRan(grade)) {
     return {1, 0, 1};
   }
-  const auto failed = std::ranges::count_if(grade.Rows, [](const TGradeRow& row) {
-    return !row.Passed;
-  });
+  const auto failed =
+      std::ranges::count_if(grade.Rows, [](const TGradeRow& row) { return !row.Passed; });
   return {static_cast<int>(grade.Rows.size()), static_cast<int>(failed), 0};
 }
 

@@ -61,8 +61,9 @@ QJsonObject GradeToJson(const TCircuitGrade& grade) {
 
 bool GradeFromJson(const QJsonObject& object, TCircuitGrade& grade) {
   const QString result = object.value(QStringLiteral("result")).toString();
-  const auto* outcome = std::find_if(std::begin(Outcomes), std::end(Outcomes),
-                                     [&result](TGradeOutcome o) { return OutcomeName(o) == result; });
+  const auto* outcome =
+      std::find_if(std::begin(Outcomes), std::end(Outcomes),
+                   [&result](TGradeOutcome o) { return OutcomeName(o) == result; });
   if (outcome == std::end(Outcomes) || !object.value(QStringLiteral("rows")).isArray()) {
     return false;
   }

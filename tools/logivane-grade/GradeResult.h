@@ -12,8 +12,8 @@ enum class TGradeOutcome { Pass, Fail, Error, Timeout };
 
 /// One row of the table as it went on one circuit.
 struct TGradeRow {
-  int Line = 0;    ///< the table line the row came from
-  QString Name;    ///< "row 3 (A=0 B=1 Cin=1)"
+  int Line = 0;  ///< the table line the row came from
+  QString Name;  ///< "row 3 (A=0 B=1 Cin=1)"
   bool Passed = true;
   QString Failure;  ///< what went wrong, empty when it passed
 };

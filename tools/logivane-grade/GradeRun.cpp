@@ -64,7 +64,8 @@ TCircuitGrade GradeFromEnd(const QString& file, const TProcessEnd& end, int rows
       if (!GradeFromJson(json.object(), grade)) {
         grade.Outcome = TGradeOutcome::Error;
         const QString said = FirstLine(end.Err);
-        grade.Message = said.isEmpty() ? QStringLiteral("The grading process gave no result.") : said;
+        grade.Message =
+            said.isEmpty() ? QStringLiteral("The grading process gave no result.") : said;
       }
       break;
     }
@@ -77,16 +78,15 @@ std::vector<TCircuitGrade> GradeAll(const QString& program, const TGradeOptions&
                                     const QStringList& files, int rows) {
   std::vector<QStringList> argumentLists;
   for (const QString& file : files) {
-    argumentLists.push_back(
-        {QStringLiteral("--%1=%2").arg(OneCircuitOption(), file), QStringLiteral("--"),
-         options.TableFile});
+    argumentLists.push_back({QStringLiteral("--%1=%2").arg(OneCircuitOption(), file),
+                             QStringLiteral("--"), options.TableFile});
   }
   const std::vector<TProcessEnd> ends =
       TProcessPool(program, options.Jobs, options.TimeoutMs).Run(argumentLists);
   std::vector<TCircuitGrade> grades;
   for (qsizetype i = 0; i < files.size(); ++i) {
-    grades.push_back(GradeFromEnd(files[i], ends[static_cast<std::size_t>(i)], rows,
-                                  options.TimeoutMs));
+    grades.push_back(
+        GradeFromEnd(files[i], ends[static_cast<std::size_t>(i)], rows, options.TimeoutMs));
   }
   return grades;
 }

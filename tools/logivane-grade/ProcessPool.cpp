@@ -26,7 +26,8 @@ public:
     if (FArguments.empty()) {
       return {};
     }
-    const std::size_t first = std::min<std::size_t>(static_cast<std::size_t>(jobs), FArguments.size());
+    const std::size_t first =
+        std::min<std::size_t>(static_cast<std::size_t>(jobs), FArguments.size());
     while (FNext < first) {
       StartNext();
     }
@@ -96,7 +97,8 @@ private:
 }  // namespace
 
 TProcessPool::TProcessPool(QString program, int jobs, int timeoutMs)
-    : FProgram(std::move(program)), FJobs(std::max(1, jobs)), FTimeoutMs(timeoutMs) {}
+    : FProgram(std::move(program)), FJobs(std::max(1, jobs)), FTimeoutMs(timeoutMs) {
+}
 
 std::vector<TProcessEnd> TProcessPool::Run(const std::vector<QStringList>& argumentLists) const {
   TPoolRun run(FProgram, FTimeoutMs, argumentLists);

@@ -8,6 +8,5 @@
 int main(int argc, char* argv[]) {
   logivane::PrepareHeadlessEnvironment();
   QGuiApplication application(argc, argv);
-  return logivane::RunGrader(QGuiApplication::applicationFilePath(),
-                             QGuiApplication::arguments());
+  return logivane::RunGrader(QGuiApplication::applicationFilePath(), QGuiApplication::arguments());
 }
