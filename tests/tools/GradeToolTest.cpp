@@ -108,8 +108,8 @@ QMap<QString, TSuite> ReadJunit(const QByteArray& bytes) {
   QMap<QString, TSuite> suites;
   QXmlStreamReader xml(bytes);
   QString suite;
-  while (xml.readNextStartElement() || !xml.atEnd()) {
-    if (!xml.isStartElement()) {
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) {
       continue;
     }
     const auto name = xml.name();
