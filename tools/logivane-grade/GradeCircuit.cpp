@@ -3,8 +3,7 @@
 #include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
 #include "testtable/TestRun.h"
-
-#include <QFile>
+#include "testtable/TestTableFile.h"
 
 #include <vector>
 
@@ -28,13 +27,12 @@ TGradeRow RowGrade(const TTestRowResult& row) {
 }  // namespace
 
 std::optional<TTestTable> ReadTableFile(const QString& fileName, QString& message) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) {
-    message = QStringLiteral("Unable to read the test table '%1'.").arg(fileName);
+  const std::optional<QString> text = ReadTestTableText(fileName, message);
+  if (!text) {
     return std::nullopt;
   }
   std::vector<TTestError> errors;
-  TTestTable table = TTestTable::Parse(QString::fromUtf8(file.readAll()), errors);
+  TTestTable table = TTestTable::Parse(*text, errors);
   if (!errors.empty()) {
     QStringList lines;
     for (const TTestError& error : errors) {
