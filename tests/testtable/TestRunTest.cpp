@@ -186,6 +186,7 @@ TEST(TestRun, ATableThatDoesNotFitTheCircuitSaysWhereAndLeavesItUntouched) {
   auto* display = Place<TNumericDevice>(*adder, 500, 300);
   display->SetPinCount(4);  // before the label, which a new symbol clears
   display->SetLabelText("Count");
+  Place<TTagDevice>(*adder, 600, 300);  // a tag without a number is no name's
   adder->Reset();
   static_cast<TInteractiveInput*>(adder->Inputs().Child(0))->Press();  // A is held high
   const QByteArray before = WrittenObject(*adder);

@@ -24,9 +24,9 @@ QString SimUsage() {
       "  --test TABLE    run the test table TABLE (a .lvtest file) instead of the steps\n"
       "  -h, --help      print this text and exit\n"
       "\n"
-      "Exit status: 0 done (with --test: every row passes), 1 bad usage, 2 no such file or not a "
-      "circuit file,\n"
-      "3 a later or unreadable file, 4 the circuit stopped on a race or bus contention,\n"
+      "Exit status: 0 done (with --test: every row passes), 1 bad usage,\n"
+      "2 no such file or not a circuit file, 3 a later or unreadable file,\n"
+      "4 the circuit stopped on a race or bus contention,\n"
       "5 an output file that cannot be written, 6 a row of the test table fails,\n"
       "7 a test table that cannot be read or does not fit the circuit.\n");
 }
