@@ -3,6 +3,7 @@
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cFlipFlop.h"
 #include "simulation/cGateDevice.h"
+#include "simulation/cInteractive.h"
 #include "simulation/cOutput.h"
 #include "simulation/cinput.h"
 
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <unordered_map>
 #include <utility>
@@ -178,25 +180,28 @@ TBitGenerator* OperandBit(TMacro& circuit, float x, float y, std::uint32_t seed)
   return generator;
 }
 
-/// Adds one 16-bit adder with its sources and indicators, its top edge at `top`.
-void AddAdder(TMacro& c, TNetList& nets, int index, float top) {
-  const auto seed = static_cast<std::uint32_t>(index) * 64;
+/// The sources of one operand bit of an adder: each bit's two sources, lowest bit first.
+using TOperandSources = std::function<std::pair<TDevice*, TDevice*>(int bit, float x, float top)>;
+
+/// Adds one 16-bit adder with its indicators, labelled "S<suffix>" and "C<suffix>" (or "Cout"
+/// when `suffix` is empty), its top edge at `top`.
+void AddAdder(TMacro& c, TNetList& nets, const QString& suffix, float top,
+              const TOperandSources& operands) {
   auto* ground = Place<TGround>(c, -80, top + 200);
   // The display rebuilds its symbol around the origin for a new pin count, so it is placed
   // only once it has its pins.
   auto sumDisplay = std::make_unique<TNumericDevice>();
   sumDisplay->SetPinCount(AdderBits);
-  sumDisplay->SetLabelText(QStringLiteral("S%1").arg(index));
+  sumDisplay->SetLabelText(QStringLiteral("S") + suffix);
   auto* display = Place(c, BitWidth * AdderBits + 120, top + 160, std::move(sumDisplay));
-  auto* carryLed = PlaceLabelled<TLEDDevice>(c, BitWidth * AdderBits + 40, top + 260,
-                                             QStringLiteral("C%1").arg(index));
+  auto* carryLed = PlaceLabelled<TLEDDevice>(
+      c, BitWidth * AdderBits + 40, top + 260,
+      suffix.isEmpty() ? QStringLiteral("Cout") : QStringLiteral("C") + suffix);
 
   TPin* carry = ground->Pin(0);
   for (int b = 0; b < AdderBits; ++b) {
     const float x = BitWidth * static_cast<float>(b);
-    const auto bit = static_cast<std::uint32_t>(b);
-    auto* a = OperandBit(c, x, top, seed + 2 * bit);
-    auto* bIn = OperandBit(c, x, top + 40, seed + 2 * bit + 1);
+    const auto [a, bIn] = operands(b, x, top);
     auto* half = Place<T2XorGate>(c, x + 60, top + 100);
     auto* both = Place<T2AndGate>(c, x + 60, top + 200);
     auto* sum = Place<T2XorGate>(c, x + 140, top + 100);
@@ -221,8 +226,26 @@ std::unique_ptr<TMacro> AdderArray(int count) {
   auto root = NewRoot();
   TNetList nets;
   for (int k = 0; k < count; ++k) {
-    AddAdder(*root, nets, k, AdderHeight * static_cast<float>(k));
+    const auto seed = static_cast<std::uint32_t>(k) * 64;
+    TMacro& c = *root;
+    AddAdder(c, nets, QString::number(k), AdderHeight * static_cast<float>(k),
+             [&c, seed](int b, float x, float top) -> std::pair<TDevice*, TDevice*> {
+               const auto bit = static_cast<std::uint32_t>(b);
+               return {OperandBit(c, x, top, seed + 2 * bit),
+                       OperandBit(c, x, top + 40, seed + 2 * bit + 1)};
+             });
   }
+  return Finish(std::move(root), nets);
+}
+
+std::unique_ptr<TMacro> InputAdder() {
+  auto root = NewRoot();
+  TNetList nets;
+  TMacro& c = *root;
+  AddAdder(c, nets, {}, 0, [&c](int b, float x, float top) -> std::pair<TDevice*, TDevice*> {
+    return {PlaceLabelled<TInteractiveInput>(c, x, top, QStringLiteral("A%1").arg(b)),
+            PlaceLabelled<TInteractiveInput>(c, x, top + 40, QStringLiteral("B%1").arg(b))};
+  });
   return Finish(std::move(root), nets);
 }
 

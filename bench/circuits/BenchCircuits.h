@@ -28,6 +28,12 @@ std::unique_ptr<TMacro> SynchronousCounter(int bits);
 /// out on an LED labelled "C<k>".
 std::unique_ptr<TMacro> AdderArray(int count);
 
+/// A 16-bit ripple-carry adder of full adders like those of AdderArray, its carry in grounded,
+/// for test tables: its operand bits come from interactive inputs labelled "A0" to "A15" and
+/// "B0" to "B15", its sum shows on a 16-line numeric display labelled "S" and its carry out on
+/// an LED labelled "Cout"; 115 devices in all.
+std::unique_ptr<TMacro> InputAdder();
+
 /// A clock device driving a chain of `length` inverters, filed in chain order. The last
 /// inverter lights an LED labelled "Out". Every step flips the whole chain.
 std::unique_ptr<TMacro> InverterChain(int length);

@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
       {"counter", bench::SynchronousCounter, {16, 64, 256}},
       {"adders", bench::AdderArray, {1, 16, 64}},
       {"inverters", bench::InverterChain, {1000, 10000}},
+      {"input-adder", [](int) { return bench::InputAdder(); }, {16}},
   };
   for (const TFamily& family : families) {
     for (int size : family.Sizes) {

@@ -77,22 +77,38 @@ private:
   bool FOn = false;
 };
 
-/// An input tag of the top level, driven through a stand-in for the outline pin that a
-/// sub-circuit's tag has on its parent.
+/// An input tag of the top level, driven through the outline pin it is linked to: the
+/// circuit's own, when the circuit was read from a macro file, else a stand-in for the outline
+/// pin that a sub-circuit's tag has on its parent.
 class TTagInput final : public TTestInput {
 public:
-  explicit TTagInput(TTagDevice& tag) : FTag(tag) {}
+  explicit TTagInput(TTagDevice& tag) : FTag(tag), FOwnOutline(tag.LinkPin->Partner) {
+    if (FOwnOutline) {
+      FOwnDriver = FOwnOutline->Driver;
+      FOwnValue = FOwnOutline->Value;
+    }
+  }
+  ~TTagInput() override {
+    if (FOwnOutline) {
+      FOwnOutline->Driver = FOwnDriver;
+      FOwnOutline->Value = FOwnValue;
+    }
+  }
 
   void Set(bool high) override {
-    if (!FOutline.Partner) {
+    if (!FOwnOutline && !FOutline.Partner) {
       TMacroPin::Link(*FTag.LinkPin, FOutline);
     }
-    FOutline.Driver = &FTag;
-    FOutline.Value = high ? 1 : 0;
+    TMacroPin& outline = FOwnOutline ? *FOwnOutline : FOutline;
+    outline.Driver = &FTag;
+    outline.Value = high ? 1 : 0;
   }
 
 private:
   TTagDevice& FTag;
+  TMacroPin* FOwnOutline;
+  TDevice* FOwnDriver = nullptr;
+  TLevel FOwnValue = 0;
   /// Unlinks itself when destroyed, which leaves the tag as it was.
   TMacroPin FOutline;
 };
@@ -143,7 +159,7 @@ std::unique_ptr<TTestInput> InputFor(TDevice& device) {
     return std::make_unique<TSwitchInput>(*contact);
   }
   auto* tag = dynamic_cast<TTagDevice*>(&device);
-  if (tag && tag->Direction == TTagDevice::DirectionInput && !tag->LinkPin->Partner) {
+  if (tag && tag->Direction == TTagDevice::DirectionInput) {
     return std::make_unique<TTagInput>(*tag);
   }
   return nullptr;

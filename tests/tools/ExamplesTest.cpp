@@ -71,6 +71,10 @@ TEST(Examples, CommittedFilesAreWhatTheToolWrites) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << example.FileName;
     EXPECT_EQ(file.readAll(), examples::ExampleBytes(example))
         << example.FileName << " is stale: run logivane-make-examples examples";
+    QFile table(QStringLiteral(LOGIVANE_EXAMPLES_DIR "/") + examples::TableFileName(example));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly)) << table.fileName().toStdString();
+    EXPECT_EQ(table.readAll(), examples::TableBytes(example))
+        << example.FileName << "'s table is stale: run logivane-make-examples examples";
   }
 }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <string>
 
@@ -23,6 +25,9 @@ TEST(Library, CommittedFilesAreWhatTheToolWrites) {
     const std::string name = part.Name.toStdString();
     EXPECT_EQ(Contents(LibraryFile(part)), part.Bytes())
         << name << " is stale: run logivane-make-library on the repository";
+    const QString table = QFileInfo(LibraryFile(part)).dir().filePath(part.TestTableName());
+    EXPECT_EQ(Contents(table), part.TestTable())
+        << name << "'s test table is stale: run logivane-make-library on the repository";
     EXPECT_EQ(Contents(QStringLiteral(LOGIVANE_SOURCE_DIR "/datasheets/") + part.DatasheetName()),
               part.Datasheet())
         << name << "'s datasheet is stale: run logivane-make-library on the repository";

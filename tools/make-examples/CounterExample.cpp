@@ -110,4 +110,21 @@ std::unique_ptr<TMacro> Counter() {
   return root;
 }
 
+QString CounterTable() {
+  QString table = QStringLiteral(
+      "# counter: the clock runs by itself, and the count goes up by one every clock cycle of\n"
+      "# two steps, from 0 to 15 and round to 0 again\n"
+      "| count Q3 Q2 Q1 Q0\n"
+      "steps 2\n");
+  for (int cycle = 0; cycle <= 16; ++cycle) {
+    const int count = cycle % 16;
+    table += QStringLiteral("| %1").arg(count, 5);
+    for (int bit = StageCount - 1; bit >= 0; --bit) {
+      table += QStringLiteral("  %1").arg(count >> bit & 1);
+    }
+    table += u'\n';
+  }
+  return table;
+}
+
 }  // namespace logivane::examples

@@ -18,11 +18,22 @@ std::unique_ptr<TMacro> FullAdder();
 /// red, red and amber, green, amber, and round again.
 std::unique_ptr<TMacro> TrafficLight();
 
-/// One example circuit: its file name in the examples folder and the title stored with it.
+/// The test table of Counter(): the count and its bits over seventeen clock cycles.
+QString CounterTable();
+
+/// The test table of FullAdder(): every input combination, the outputs as expressions.
+QString FullAdderTable();
+
+/// The test table of TrafficLight(): its four phases, twice round.
+QString TrafficLightTable();
+
+/// One example circuit: its file name in the examples folder, the title stored with it and
+/// the test table shipped beside it.
 struct TExample {
   const char* FileName;
   const char* Title;
   std::unique_ptr<TMacro> (*Build)();
+  QString (*Table)();
 };
 
 /// Every example this program writes.
@@ -30,5 +41,11 @@ std::span<const TExample> AllExamples();
 
 /// The circuit file bytes of `example` as the program writes them.
 QByteArray ExampleBytes(const TExample& example);
+
+/// The name of the test table file beside `example`: its own name ending in ".lvtest".
+QString TableFileName(const TExample& example);
+
+/// The test table file bytes of `example` as the program writes them.
+QByteArray TableBytes(const TExample& example);
 
 }  // namespace logivane::examples

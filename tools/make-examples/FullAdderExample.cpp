@@ -69,4 +69,12 @@ std::unique_ptr<TMacro> FullAdder() {
   return root;
 }
 
+QString FullAdderTable() {
+  return QStringLiteral(
+      "# full adder: every combination of the inputs, counting from 000 to 111, with the\n"
+      "# sum and the carry out written as expressions of them\n"
+      "A B Cin | Sum Cout\n"
+      "bits(A B Cin) | = A ^ B ^ Cin  = (A & B) | (Cin & (A ^ B))\n");
+}
+
 }  // namespace logivane::examples

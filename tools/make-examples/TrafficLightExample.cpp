@@ -65,4 +65,17 @@ std::unique_ptr<TMacro> TrafficLight() {
   return root;
 }
 
+QString TrafficLightTable() {
+  return QStringLiteral(
+      "# traffic light: the clock runs by itself, and each phase lasts one clock cycle of two\n"
+      "# steps: red, red and amber, green, amber, and round again\n"
+      "| red amber green\n"
+      "steps 2\n"
+      "repeat 2\n"
+      "  | 1 0 0\n"
+      "  | 1 1 0\n"
+      "  | 0 0 1\n"
+      "  | 0 1 0\n");
+}
+
 }  // namespace logivane::examples

@@ -1,11 +1,11 @@
 // logivane-make-examples: writes the example circuits into the folder given.
 
 #include "Examples.h"
+#include "GeneratedFile.h"
 #include "HeadlessEnvironment.h"
 #include "Tidiness.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -20,7 +20,8 @@ int main(int argc, char* argv[]) {
   const QStringList arguments = QGuiApplication::arguments();
   if (arguments.size() != 2) {
     err << "Usage: logivane-make-examples FOLDER\n"
-           "Writes the example circuits into FOLDER, replacing files of the same names.\n";
+           "Writes the example circuits and their test tables into FOLDER, replacing files of\n"
+           "the same names.\n";
     return EXIT_FAILURE;
   }
   const QDir folder(arguments[1]);
@@ -31,11 +32,10 @@ int main(int argc, char* argv[]) {
       err << name << ": " << untidy << '\n';
       return EXIT_FAILURE;
     }
-    QFile file(folder.filePath(name));
-    const QByteArray bytes = examples::ExampleBytes(example);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
-      err << "Unable to write '" << file.fileName() << "'.\n";
+    if (!examples::WriteGeneratedFile(folder.filePath(name), examples::ExampleBytes(example),
+                                      err) ||
+        !examples::WriteGeneratedFile(folder.filePath(examples::TableFileName(example)),
+                                      examples::TableBytes(example), err)) {
       return EXIT_FAILURE;
     }
   }

@@ -91,6 +91,46 @@ QString FunctionTableHtml(const TFunctionTable& table) {
   return html + QStringLiteral("</table>\n");
 }
 
+/// The tag that carries outline pin `name`: the tags inside are numbered as the pins.
+QString TagOf(const std::vector<QString>& order, const QString& name) {
+  const auto at = std::ranges::find(order, name);
+  return QStringLiteral("tag%1").arg(at - order.begin() + 1);
+}
+
+/// `cells` joined by spaces, each as wide as the heading above it.
+QString TableLine(const QStringList& inputs, const QStringList& outputs,
+                  const QStringList& headings) {
+  QStringList cells;
+  qsizetype column = 0;
+  for (const QStringList* side : {&inputs, &outputs}) {
+    if (side == &outputs) {
+      cells << QStringLiteral("|");
+    }
+    for (const QString& cell : *side) {
+      cells << cell.leftJustified(headings[column++].size());
+    }
+  }
+  return cells.join(u' ').trimmed() + u'\n';
+}
+
+/// A comment of `lead` and `items`, separated by commas and broken into lines that a window
+/// shows whole.
+QString CommentLines(const QString& lead, const QStringList& items) {
+  constexpr qsizetype Width = 96;
+  QString text;
+  QString line = QStringLiteral("# ") + lead;
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    const QString item =
+        items[i] + (i + 1 < items.size() ? QStringLiteral(",") : QStringLiteral("."));
+    if (line.size() + 1 + item.size() > Width && line.size() > 1) {
+      text += line + u'\n';
+      line = QStringLiteral("#");
+    }
+    line += u' ' + item;
+  }
+  return text + line + u'\n';
+}
+
 std::vector<TPart> MakeParts() {
   std::vector<TPart> parts;
   AddGateParts(parts);
@@ -164,6 +204,35 @@ QByteArray TPart::Datasheet() const {
   html += FunctionTableHtml(table);
   html += QStringLiteral("</body>\n</html>\n");
   return html.toUtf8();
+}
+
+QByteArray TPart::TestTable() const {
+  const TFunctionTable table = Table();
+  const std::vector<QString> order = Outline.PinOrder();
+  QStringList inputs;
+  QStringList outputs;
+  QStringList pins;
+  for (const auto& [names, tags] :
+       {std::pair{&table.Inputs, &inputs}, {&table.Outputs, &outputs}}) {
+    for (const QString& name : *names) {
+      *tags << TagOf(order, name);
+      pins << tags->last() + QStringLiteral(" is ") + name;
+    }
+  }
+  const QStringList headings = inputs + outputs;
+  QString text = QStringLiteral("# %1: the function table of its datasheet, one row per step%2.\n")
+                     .arg(Title, table.Sequential ? QStringLiteral(" in order") : QString());
+  text +=
+      CommentLines(QStringLiteral("The pins are driven and read through the tags inside:"), pins);
+  text += TableLine(inputs, outputs, headings);
+  for (const std::vector<int>& row : table.Rows) {
+    QStringList cells;
+    for (const int level : row) {
+      cells << Cell(level);
+    }
+    text += TableLine(cells.mid(0, inputs.size()), cells.mid(inputs.size()), headings);
+  }
+  return text.toUtf8();
 }
 
 std::span<const TPart> AllParts() {

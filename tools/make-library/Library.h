@@ -53,11 +53,15 @@ struct TPart {
 
   QString FileName() const { return Name + QStringLiteral(".lvm"); }
   QString DatasheetName() const { return Name + QStringLiteral(".htm"); }
+  QString TestTableName() const { return Name + QStringLiteral(".lvtest"); }
   std::unique_ptr<TMacro> Build() const;
   /// The circuit file bytes as the program writes them.
   QByteArray Bytes() const;
   /// The datasheet page: description, pinout and function table.
   QByteArray Datasheet() const;
+  /// The function table as a test table of the macro file, its pins named by the numbers of
+  /// the tags inside.
+  QByteArray TestTable() const;
 };
 
 void AddGateParts(std::vector<TPart>& parts);

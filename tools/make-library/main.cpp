@@ -1,32 +1,19 @@
-// logivane-make-library: writes the stocked macro library and its datasheets under the
-// repository root given: "Parts Centre/<folder>/<name>.lvm" and "datasheets/<name>.htm".
+// logivane-make-library: writes the stocked macro library, its test tables and its datasheets
+// under the repository root given: "Parts Centre/<folder>/<name>.lvm" and ".lvtest", and
+// "datasheets/<name>.htm".
 
+#include "GeneratedFile.h"
 #include "HeadlessEnvironment.h"
 #include "Library.h"
 #include "Tidiness.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdlib>
 
 using namespace logivane;
-
-namespace {
-
-bool WriteFile(const QString& fileName, const QByteArray& bytes, QTextStream& err) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
-      !file.flush()) {
-    err << "Unable to write '" << fileName << "'.\n";
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   logivane::PrepareHeadlessEnvironment();
@@ -35,7 +22,8 @@ int main(int argc, char* argv[]) {
   const QStringList arguments = QGuiApplication::arguments();
   if (arguments.size() != 2) {
     err << "Usage: logivane-make-library ROOT\n"
-           "Writes the macro library into ROOT/Parts Centre and its datasheets into "
+           "Writes the macro library and its test tables into ROOT/Parts Centre and its datasheets "
+           "into "
            "ROOT/datasheets, replacing files of the same names.\n";
     return EXIT_FAILURE;
   }
@@ -52,8 +40,11 @@ int main(int argc, char* argv[]) {
       err << "Unable to create the folders under '" << root.path() << "'.\n";
       return EXIT_FAILURE;
     }
-    if (!WriteFile(QDir(folder).filePath(part.FileName()), part.Bytes(), err) ||
-        !WriteFile(QDir(datasheets).filePath(part.DatasheetName()), part.Datasheet(), err)) {
+    if (!examples::WriteGeneratedFile(QDir(folder).filePath(part.FileName()), part.Bytes(), err) ||
+        !examples::WriteGeneratedFile(QDir(folder).filePath(part.TestTableName()), part.TestTable(),
+                                      err) ||
+        !examples::WriteGeneratedFile(QDir(datasheets).filePath(part.DatasheetName()),
+                                      part.Datasheet(), err)) {
       return EXIT_FAILURE;
     }
   }
