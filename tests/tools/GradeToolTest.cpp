@@ -4,17 +4,14 @@
 #include "simulation/cGateDevice.h"
 #include "simulation/cOutput.h"
 #include "simulation/cinput.h"
+#include "tools/ToolFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 namespace logivane {
@@ -59,42 +56,15 @@ std::unique_ptr<TMacro> SlowAdder() {
   return circuit;
 }
 
-class GradeTool : public ::testing::Test {
+class GradeTool : public test::ToolTest {
 protected:
-  struct TRun {
-    int Status = -1;
-    QString Out;
-    QString Err;
-  };
-
-  QString PathOf(const QString& name) const { return QDir(FFolder.path()).filePath(name); }
-
-  QString Written(const QString& name, const QByteArray& bytes) const {
-    QDir().mkpath(QFileInfo(PathOf(name)).path());
-    QFile file(PathOf(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    return file.fileName();
-  }
-
   QString Saved(const QString& name, const TMacro& circuit) const {
     return Written(name, CircuitBytes(circuit, {}));
   }
 
   static TRun Run(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(LOGIVANE_GRADE_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(120000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunProgram(QStringLiteral(LOGIVANE_GRADE_PATH), arguments, 120000);
   }
-
-  static QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-  }
-
-  QTemporaryDir FFolder;
 };
 
 /// Per test suite of a JUnit file: its test cases, and how many hold a failure or an error.

@@ -1,53 +1,25 @@
 #include "simulation/SampleCircuits.h"
 #include "simulation/cCircuitFile.h"
+#include "tools/ToolFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
 namespace logivane {
 namespace {
 
-class SimulatorTool : public ::testing::Test {
+class SimulatorTool : public test::ToolTest {
 protected:
-  struct TRun {
-    int Status = -1;
-    QString Out;
-    QString Err;
-  };
-
-  QString PathOf(const QString& name) const { return QDir(FFolder.path()).filePath(name); }
-
   QString Saved(const TMacro& circuit, const QString& name) const {
     EXPECT_TRUE(SaveCircuitFile(PathOf(name), circuit, {}));
     return PathOf(name);
   }
 
   static TRun Run(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(LOGIVANE_SIM_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromLatin1(process.readAllStandardOutput()),
-            QString::fromLatin1(process.readAllStandardError())};
+    return RunProgram(QStringLiteral(LOGIVANE_SIM_PATH), arguments, 60000);
   }
-
-  static QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-  }
-
-  QString Written(const QString& name, const QByteArray& bytes) const {
-    QFile file(PathOf(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return file.fileName();
-  }
-
-  QTemporaryDir FFolder;
 };
 
 TEST_F(SimulatorTool, ACounterCountsOnEveryClockCycleAndWraps) {
