@@ -4,6 +4,7 @@
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
+#include "editor/TestTableFile.h"
 #include "editor/UserMessages.h"
 #include "editor/WaitCursor.h"
 #include "simulation/cMacro.h"
@@ -28,8 +29,8 @@ void ReportReadFailure(QWidget& parent, const TCircuitReadResult& result) {
 }  // namespace
 
 TCircuitFileCommands::TCircuitFileCommands(QWidget& window, TCircuitDocument& document,
-                                           TLogivaneDrawing& drawing)
-    : FWindow(window), FDocument(document), FDrawing(drawing) {
+                                           TLogivaneDrawing& drawing, TTestTableFile& testTable)
+    : FWindow(window), FDocument(document), FDrawing(drawing), FTestTable(testTable) {
 }
 
 bool TCircuitFileCommands::Load(const QString& fileName) {
@@ -55,6 +56,13 @@ bool TCircuitFileCommands::Load(const QString& fileName) {
     return false;
   }
   FDrawing.ResetCircuit();
+  QString error;
+  if (!FTestTable.LoadBeside(fileName, &error)) {
+    // The circuit is open all the same; only its table is missing.
+    UserMessages::Show(&FWindow, QMessageBox::Warning,
+                       tr("The test table \"%1\" could not be read.\n%2")
+                           .arg(TTestTableFile::PathBeside(fileName), error));
+  }
   return true;
 }
 
@@ -64,6 +72,18 @@ bool TCircuitFileCommands::Save(const QString& fileName) {
   QString error;
   if (!FDocument.SaveToFile(fileName, &error)) {
     UserMessages::Show(&FWindow, QMessageBox::Critical, tr(WriteFailedMessage) + "\n" + error);
+    return false;
+  }
+  // A level saved from inside a macro is a circuit of its own, which the table does not test.
+  return FDocument.IsInsideMacro() || SaveTestTable(fileName);
+}
+
+bool TCircuitFileCommands::SaveTestTable(const QString& circuitFile) {
+  QString error;
+  if (!FTestTable.SaveBeside(circuitFile, &error)) {
+    UserMessages::Show(&FWindow, QMessageBox::Critical,
+                       tr("The test table \"%1\" could not be written.\n%2")
+                           .arg(TTestTableFile::PathBeside(circuitFile), error));
     return false;
   }
   return true;

@@ -193,6 +193,9 @@ void TMainMenus::CreateToolsMenu() {
   QAction* templateEditor = FWindow.NewAction("MenuTemplateEditor", tr("&Template Editor..."));
   QObject::connect(templateEditor, &QAction::triggered, &FWindow, &TMainForm::TemplateEditorClick);
   menu->addAction(templateEditor);
+  QAction* testTable = FWindow.NewAction("MenuTestTable", tr("Te&st Table..."));
+  QObject::connect(testTable, &QAction::triggered, &FWindow, &TMainForm::TestTableClick);
+  menu->addAction(testTable);
   QMenu* options = FWindow.NewMenu("MenuOptions", tr("&Options"), menu);
   menu->addMenu(options);
   QAction* attach = FWindow.NewAction("MenuAttachDatasheet", tr("&Attach Datasheet..."));

@@ -13,11 +13,13 @@
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
+#include "editor/TestTableFile.h"
 #include "windows/EditMemoryDlg.h"
 #include "windows/HelpWindow.h"
 #include "windows/LogicAnalyserForm.h"
 #include "windows/PartsUnit.h"
 #include "windows/TemplateForm.h"
+#include "windows/TestTableWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -89,15 +91,18 @@ TMainForm::TMainForm(QWidget* parent)
       FLogicHistory(new TAnalyserForm(this)),
       FTemplateEditor(new TTemplateForm(this)),
       FParts(new TPartsForm(this)),
+      FTestTable(std::make_unique<TTestTableFile>()),
       FClock(new QTimer(this)),
-      FStatusText(new QLabel) {
+      FStatusText(new QLabel),
+      FTestSummary(new QLabel) {
   setObjectName(QStringLiteral("MainForm"));
   FScroller->setObjectName(QStringLiteral("ScrollBox"));
   FScroller->setBackgroundRole(QPalette::Base);
   FScroller->setWidget(FDrawing);
   setCentralWidget(FScroller);
   FDocument->setParent(this);  // after the scroll box, so that it goes after the drawing
-  FFiles = std::make_unique<TCircuitFileCommands>(*this, *FDocument, *FDrawing);
+  FFiles = std::make_unique<TCircuitFileCommands>(*this, *FDocument, *FDrawing, *FTestTable);
+  FTestTableWindow = std::make_unique<TTestTableWindow>(*FTestTable, *FDocument, this);
   FSelection = std::make_unique<TSelection>(*FDocument, *FDrawing);
   FMenus = std::make_unique<TMainMenus>(*this, *FDrawing);
   FDeviceDialogs = std::make_unique<TDeviceDialogs>(*this, *FDrawing, *FSelection);
@@ -136,6 +141,7 @@ TMainForm::TMainForm(QWidget* parent)
   ConnectPartsCentre();
   ConnectEditHistory();
   ConnectEditCommands();
+  ConnectTestTable();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -189,11 +195,12 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::PlaceToolWindows() {
   // The Parts Centre at the right of the drawing with the memory's words below it, the Logic
-  // History along the bottom, help in the middle.
+  // History along the bottom, help in the middle, the Test Table at the bottom right.
   PlaceWhenFirstShown(*this, *FParts, Qt::AlignRight | Qt::AlignTop);
   PlaceWhenFirstShown(*this, FMemory->Contents(), Qt::AlignRight | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, *FLogicHistory, Qt::AlignLeft | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, THelpWindow::Shared(), Qt::AlignCenter);
+  PlaceWhenFirstShown(*this, *FTestTableWindow, Qt::AlignRight | Qt::AlignBottom);
 }
 
 void TMainForm::OpenCommandLineFile() {

@@ -1,0 +1,63 @@
+#include "editor/TestTableFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextDocumentLayout>
+#include <QSaveFile>
+
+namespace logivane {
+
+TTestTableFile::TTestTableFile() {
+  // The layout a plain-text editor needs, set before any editor shows the document.
+  FText.setDocumentLayout(new QPlainTextDocumentLayout(&FText));
+}
+
+QString TTestTableFile::PathBeside(const QString& circuitFile) {
+  const QFileInfo circuit(circuitFile);
+  return circuit.dir().filePath(circuit.completeBaseName() + QStringLiteral(".lvtest"));
+}
+
+void TTestTableFile::Clear() {
+  FText.clear();
+  FText.clearUndoRedoStacks();
+  FText.setModified(false);
+}
+
+bool TTestTableFile::LoadBeside(const QString& circuitFile, QString* error) {
+  Clear();
+  QFile file(PathBeside(circuitFile));
+  if (!file.exists()) {
+    return true;
+  }
+  if (!file.open(QIODevice::ReadOnly)) {
+    if (error) {
+      *error = file.errorString();
+    }
+    return false;
+  }
+  FText.setPlainText(QString::fromUtf8(file.readAll()));
+  FText.clearUndoRedoStacks();
+  FText.setModified(false);
+  return true;
+}
+
+bool TTestTableFile::SaveBeside(const QString& circuitFile, QString* error) {
+  const QString fileName = PathBeside(circuitFile);
+  if (QFileInfo::exists(fileName) ? !Modified() : FText.isEmpty()) {
+    FText.setModified(false);  // an empty table where there is none is no change to keep
+    return true;
+  }
+  // As the circuit is written: a table half written never replaces the one that was there.
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly) || file.write(PlainText().toUtf8()) < 0 || !file.commit()) {
+    if (error) {
+      *error = file.errorString();
+    }
+    return false;
+  }
+  FText.setModified(false);
+  return true;
+}
+
+}  // namespace logivane
