@@ -1,5 +1,9 @@
 #include "testtable/TestRun.h"
 
+#include "simulation/cMacro.h"
+#include "testtable/TestBinding.h"
+#include "testtable/TestRunner.h"
+
 #include <algorithm>
 
 namespace logivane {
@@ -10,19 +14,22 @@ bool TTestRowResult::Passed() const {
 }
 
 QString TTestRowResult::FailureText() const {
-  QStringList problems;
-  if (!Fault.isEmpty()) {
-    problems << Fault;
+  QString text = QStringLiteral("row %1").arg(Number);
+  if (!Inputs.isEmpty()) {
+    text += QStringLiteral(" (%1)").arg(Inputs);
   }
+  // After a fault the circuit was reset, so what the outputs show then says nothing.
+  if (!Fault.isEmpty()) {
+    return text + QStringLiteral(": ") + Fault;
+  }
+  QStringList problems;
   for (const TTestCell& cell : Outputs) {
     if (!cell.Passed) {
       problems
           << QStringLiteral("%1 expected %2, got %3").arg(cell.Name, cell.Expected, cell.Actual);
     }
   }
-  return QStringLiteral("row %1 (%2): %3")
-      .arg(Number)
-      .arg(Inputs, problems.join(QStringLiteral("; ")));
+  return text + QStringLiteral(": ") + problems.join(QStringLiteral(", "));
 }
 
 int TTestReport::PassedCount() const {
@@ -39,9 +46,21 @@ QString TTestReport::Summary() const {
 }
 
 TTestReport RunTestTable(TMacro& circuit, const TTestTable& table) {
-  Q_UNUSED(circuit);
-  Q_UNUSED(table);
-  return {};
+  TTestReport report;
+  {
+    const std::optional<TTestBinding> binding = TTestBinding::Bind(circuit, table, report.Errors);
+    if (!binding) {
+      return report;
+    }
+    circuit.Reset();
+    TTestRunner runner(circuit, table, *binding);
+    int number = 0;
+    for (const TTestRow& row : table.Rows()) {
+      report.Rows.push_back(runner.Run(row, ++number));
+    }
+  }  // the binding hands the sources back as they were
+  circuit.Reset();
+  return report;
 }
 
 }  // namespace logivane

@@ -1,5 +1,7 @@
 #include "testtable/TestTable.h"
 
+#include "testtable/TableParser.h"
+
 namespace logivane {
 
 QString TTestError::ToString() const {
@@ -7,9 +9,7 @@ QString TTestError::ToString() const {
 }
 
 TTestTable TTestTable::Parse(const QString& text, std::vector<TTestError>& errors) {
-  Q_UNUSED(text);
-  Q_UNUSED(errors);
-  return {};
+  return TTableParser(text, errors).Parse();
 }
 
 }  // namespace logivane

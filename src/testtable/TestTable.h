@@ -38,6 +38,8 @@ struct TTestColumn {
 /// What a row expects of one output: a value, or none when it does not care.
 struct TExpectedValue {
   std::optional<std::uint32_t> Value;
+  /// Written in hexadecimal, so the value shown beside it is too.
+  bool Hex = false;
   /// Where the value stands, for the errors of a value that does not fit its output.
   int Column = 0;
 };

@@ -4,8 +4,8 @@
 #include "SimOptions.h"
 #include "document/cVcdWriter.h"
 #include "simulation/cCircuitFile.h"
+#include "simulation/cDeviceKind.h"
 #include "simulation/cMacro.h"
-#include "simulation/cMemory.h"
 #include "simulation/cRunControl.h"
 
 #include <QFile>
@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -72,58 +71,13 @@ std::vector<TDevice*> WatchedDevices(const TMacro& root, const QStringList& labe
   return watched;
 }
 
-/// The kind of device in the words of the editor's parts, for messages.
-QString KindOf(const TDevice& device) {
-  static const std::pair<const char*, const char*> kinds[] = {
-      {"TNotGate", "inverter"},
-      {"T2AndGate", "2-input AND gate"},
-      {"T3AndGate", "3-input AND gate"},
-      {"T4AndGate", "4-input AND gate"},
-      {"T2NandGate", "2-input NAND gate"},
-      {"T3NandGate", "3-input NAND gate"},
-      {"T4NandGate", "4-input NAND gate"},
-      {"T2OrGate", "2-input OR gate"},
-      {"T3OrGate", "3-input OR gate"},
-      {"T4OrGate", "4-input OR gate"},
-      {"T2NorGate", "2-input NOR gate"},
-      {"T3NorGate", "3-input NOR gate"},
-      {"T4NorGate", "4-input NOR gate"},
-      {"T2XorGate", "XOR gate"},
-      {"T2XnorGate", "XNOR gate"},
-      {"TTriState", "tri-state buffer"},
-      {"TRSFlipFlop", "RS flip-flop"},
-      {"TDFlipFlop", "D flip-flop"},
-      {"TJKFlipFlop", "JK flip-flop"},
-      {"TGround", "ground"},
-      {"TSupply", "supply"},
-      {"TClockDevice", "clock"},
-      {"TBitGenerator", "sequence generator"},
-      {"TInteractiveInput", "interactive input"},
-      {"TInteractiveSwitch", "switch"},
-      {"TLEDDevice", "LED"},
-      {"TLEDSegmentDevice", "seven-segment display"},
-      {"TNumericDevice", "numeric display"},
-      {"TTagDevice", "tag"},
-      {"TMacro", "sub-circuit"},
-  };
-  if (const auto* memory = dynamic_cast<const TMemoryDevice*>(&device)) {
-    return memory->IsRAM() ? QStringLiteral("RAM") : QStringLiteral("ROM");
-  }
-  for (const auto& [className, kind] : kinds) {
-    if (std::strcmp(device.ClassName(), className) == 0) {
-      return QString::fromLatin1(kind);
-    }
-  }
-  return QStringLiteral("device");
-}
-
 QString CulpritText(const TDevice* culprit) {
   if (!culprit) {
     return {};
   }
   const QString label = LabelOf(*culprit);
   return QStringLiteral(" in %1 %2")
-      .arg(KindOf(*culprit),
+      .arg(DeviceKindName(*culprit),
            label == Untitled ? label : QLatin1Char('"') + label + QLatin1Char('"'));
 }
 
