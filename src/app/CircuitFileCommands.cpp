@@ -1,10 +1,10 @@
 #include "app/CircuitFileCommands.h"
 
+#include "app/TestTableCommands.h"
 #include "dialogs/FileStatusDlg.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
-#include "editor/TestTableFile.h"
 #include "editor/UserMessages.h"
 #include "editor/WaitCursor.h"
 #include "simulation/cMacro.h"
@@ -29,7 +29,7 @@ void ReportReadFailure(QWidget& parent, const TCircuitReadResult& result) {
 }  // namespace
 
 TCircuitFileCommands::TCircuitFileCommands(QWidget& window, TCircuitDocument& document,
-                                           TLogivaneDrawing& drawing, TTestTableFile& testTable)
+                                           TLogivaneDrawing& drawing, TTestTableCommands& testTable)
     : FWindow(window), FDocument(document), FDrawing(drawing), FTestTable(testTable) {
 }
 
@@ -56,13 +56,7 @@ bool TCircuitFileCommands::Load(const QString& fileName) {
     return false;
   }
   FDrawing.ResetCircuit();
-  QString error;
-  if (!FTestTable.LoadBeside(fileName, &error)) {
-    // The circuit is open all the same; only its table is missing.
-    UserMessages::Show(&FWindow, QMessageBox::Warning,
-                       tr("The test table \"%1\" could not be read.\n%2")
-                           .arg(TTestTableFile::PathBeside(fileName), error));
-  }
+  FTestTable.LoadBeside(fileName);
   return true;
 }
 
@@ -75,18 +69,7 @@ bool TCircuitFileCommands::Save(const QString& fileName) {
     return false;
   }
   // A level saved from inside a macro is a circuit of its own, which the table does not test.
-  return FDocument.IsInsideMacro() || SaveTestTable(fileName);
-}
-
-bool TCircuitFileCommands::SaveTestTable(const QString& circuitFile) {
-  QString error;
-  if (!FTestTable.SaveBeside(circuitFile, &error)) {
-    UserMessages::Show(&FWindow, QMessageBox::Critical,
-                       tr("The test table \"%1\" could not be written.\n%2")
-                           .arg(TTestTableFile::PathBeside(circuitFile), error));
-    return false;
-  }
-  return true;
+  return FDocument.IsInsideMacro() || FTestTable.SaveBeside(fileName);
 }
 
 TMacro* TCircuitFileCommands::Insert(const QString& fileName, QPoint at) {

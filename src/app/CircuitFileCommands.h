@@ -12,7 +12,7 @@ class TCircuitDocument;
 class TFileStatusDialog;
 class TLogivaneDrawing;
 class TMacro;
-class TTestTableFile;
+class TTestTableCommands;
 
 /**
  * @brief Reads and writes the files of the document that a window shows: it shows how far a
@@ -25,14 +25,12 @@ class TCircuitFileCommands {
   Q_DECLARE_TR_FUNCTIONS(TCircuitFileCommands)
 public:
   TCircuitFileCommands(QWidget& window, TCircuitDocument& document, TLogivaneDrawing& drawing,
-                       TTestTableFile& testTable);
+                       TTestTableCommands& testTable);
 
   /// Reads `fileName` as the document with its test table, and resets the circuit.
   bool Load(const QString& fileName);
   /// Writes the level shown to `fileName`, and at the root level the test table beside it.
   bool Save(const QString& fileName);
-  /// Writes the test table beside `circuitFile`; says why when it cannot.
-  bool SaveTestTable(const QString& circuitFile);
   /// Adds the macro of `fileName` to the level shown, centred on `at`, as one edit, and selects
   /// it; null when it could not be read.
   TMacro* Insert(const QString& fileName, QPoint at);
@@ -41,7 +39,7 @@ private:
   QWidget& FWindow;
   TCircuitDocument& FDocument;
   TLogivaneDrawing& FDrawing;
-  TTestTableFile& FTestTable;
+  TTestTableCommands& FTestTable;
   /// Made on the first read; the window owns it.
   TFileStatusDialog* FStatus = nullptr;
 };

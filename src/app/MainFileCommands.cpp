@@ -3,9 +3,10 @@
 #include "app/LibraryFolder.h"
 #include "app/MainMenus.h"
 #include "app/MainUnit.h"
+#include "app/TestTableCommands.h"
 #include "editor/CircuitDocument.h"
+#include "editor/CircuitTestTable.h"
 #include "editor/LogivaneDrawing.h"
-#include "editor/TestTableFile.h"
 #include "editor/UserMessages.h"
 #include "windows/PartsUnit.h"
 #include "windows/TemplateForm.h"
@@ -55,7 +56,7 @@ bool TMainForm::QuerySave(const std::function<bool()>& save) {
   }
   // Saving the circuit wrote its table too, unless it saved a level; a table changed alone is
   // asked about on its own.
-  return QuerySaveTestTable(save);
+  return FTestTables->QuerySave(save);
 }
 
 bool TMainForm::SaveLevel() {
@@ -108,7 +109,8 @@ void TMainForm::NewClick() {
   // A symbol drawn for the old circuit is no change to the new one.
   FTemplateEditor->TemplateDrawing().SetModified(false);
   if (!FDocument->IsInsideMacro()) {
-    FTestTable->Clear();  // a level emptied inside a macro keeps the circuit, and its table
+    FTestTables->Table()
+        .Clear();  // a level emptied inside a macro keeps the circuit, and its table
   }
   FDocument->Clear();
   UpdateCaption();

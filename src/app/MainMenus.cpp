@@ -3,6 +3,7 @@
 #include "app/DeviceTools.h"
 #include "app/MainUnit.h"
 #include "app/RunCommands.h"
+#include "app/TestTableCommands.h"
 #include "document/cGrid.h"
 #include "editor/LogivaneDrawing.h"
 
@@ -194,7 +195,8 @@ void TMainMenus::CreateToolsMenu() {
   QObject::connect(templateEditor, &QAction::triggered, &FWindow, &TMainForm::TemplateEditorClick);
   menu->addAction(templateEditor);
   QAction* testTable = FWindow.NewAction("MenuTestTable", tr("Te&st Table..."));
-  QObject::connect(testTable, &QAction::triggered, &FWindow, &TMainForm::TestTableClick);
+  QObject::connect(testTable, &QAction::triggered, &FWindow,
+                   [this] { FWindow.TestTables().Show(); });
   menu->addAction(testTable);
   QMenu* options = FWindow.NewMenu("MenuOptions", tr("&Options"), menu);
   menu->addMenu(options);

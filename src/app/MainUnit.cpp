@@ -8,12 +8,12 @@
 #include "app/RunCommands.h"
 #include "app/Selection.h"
 #include "app/Settings.h"
+#include "app/TestTableCommands.h"
 #include "app/WindowPlacement.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
-#include "editor/TestTableFile.h"
 #include "windows/EditMemoryDlg.h"
 #include "windows/HelpWindow.h"
 #include "windows/LogicAnalyserForm.h"
@@ -91,18 +91,16 @@ TMainForm::TMainForm(QWidget* parent)
       FLogicHistory(new TAnalyserForm(this)),
       FTemplateEditor(new TTemplateForm(this)),
       FParts(new TPartsForm(this)),
-      FTestTable(std::make_unique<TTestTableFile>()),
       FClock(new QTimer(this)),
-      FStatusText(new QLabel),
-      FTestSummary(new QLabel) {
+      FStatusText(new QLabel) {
   setObjectName(QStringLiteral("MainForm"));
   FScroller->setObjectName(QStringLiteral("ScrollBox"));
   FScroller->setBackgroundRole(QPalette::Base);
   FScroller->setWidget(FDrawing);
   setCentralWidget(FScroller);
   FDocument->setParent(this);  // after the scroll box, so that it goes after the drawing
-  FFiles = std::make_unique<TCircuitFileCommands>(*this, *FDocument, *FDrawing, *FTestTable);
-  FTestTableWindow = std::make_unique<TTestTableWindow>(*FTestTable, *FDocument, this);
+  FTestTables = std::make_unique<TTestTableCommands>(*this, *FDocument);
+  FFiles = std::make_unique<TCircuitFileCommands>(*this, *FDocument, *FDrawing, *FTestTables);
   FSelection = std::make_unique<TSelection>(*FDocument, *FDrawing);
   FMenus = std::make_unique<TMainMenus>(*this, *FDrawing);
   FDeviceDialogs = std::make_unique<TDeviceDialogs>(*this, *FDrawing, *FSelection);
@@ -141,7 +139,7 @@ TMainForm::TMainForm(QWidget* parent)
   ConnectPartsCentre();
   ConnectEditHistory();
   ConnectEditCommands();
-  ConnectTestTable();
+  FTestTables->Create();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -200,7 +198,7 @@ void TMainForm::PlaceToolWindows() {
   PlaceWhenFirstShown(*this, FMemory->Contents(), Qt::AlignRight | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, *FLogicHistory, Qt::AlignLeft | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, THelpWindow::Shared(), Qt::AlignCenter);
-  PlaceWhenFirstShown(*this, *FTestTableWindow, Qt::AlignRight | Qt::AlignBottom);
+  PlaceWhenFirstShown(*this, FTestTables->Window(), Qt::AlignRight | Qt::AlignBottom);
 }
 
 void TMainForm::OpenCommandLineFile() {

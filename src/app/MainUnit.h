@@ -25,8 +25,7 @@ class TRunCommands;
 class TSelection;
 class TAnalyserForm;
 class TTemplateForm;
-class TTestTableFile;
-class TTestTableWindow;
+class TTestTableCommands;
 class TGraphicObject;
 class TLogivaneDrawing;
 class TPartsForm;
@@ -44,8 +43,7 @@ struct TProgramSettings;
  * MainEditCommands.cpp (tools, placement, macro levels), MainHistoryCommands.cpp (the Logic
  * History window), MainTemplateCommands.cpp (the Template Editor), MainPartsCommands.cpp (the
  * Parts Centre and its drops), MainPrintCommands.cpp (printing and its preview) and
- * MainHelpCommands.cpp (help and datasheets), MainTestCommands.cpp (the Test Table window and
- * the saving of the table). Larger groups are classes of their own, which the
+ * MainHelpCommands.cpp (help and datasheets). Larger groups are classes of their own, which the
  * window owns: TMainMenus builds the menus and tool bars, TDeviceMenu is the context menu of the
  * selection, TDeviceDialogs the device commands with dialogs of their own, TRunCommands runs the
  * circuit, and TMemoryCommands keeps the memory device's windows.
@@ -66,9 +64,8 @@ public:
   TTemplateForm& TemplateEditor() const { return *FTemplateEditor; }
   TPartsForm& PartsCentre() const { return *FParts; }
   TPrintPreview& PrintPreview() const { return *FPrintPreview; }
-  TTestTableWindow& TestTable() const { return *FTestTableWindow; }
-  /// The test table of the circuit, kept beside its file.
-  TTestTableFile& TestTableFile() const { return *FTestTable; }
+  /// The circuit's test table, its window and its file.
+  TTestTableCommands& TestTables() const { return *FTestTables; }
   QTimer& Clock() const { return *FClock; }
   /// Opened when the window is first shown, after the settings are read: the arguments are
   /// joined with spaces, so a path with spaces may come unquoted.
@@ -150,10 +147,6 @@ public:
   void DropLibraryMacro(const QString& fileName, QPoint at);
   /// Opens a library file as the circuit, after the save question.
   void EditLibraryMacro(const QString& fileName);
-
-  // The Test Table.
-  /// Shows the Test Table window over the circuit and brings it to the front.
-  void TestTableClick();
 
   // Printing.
   void PrintSetupClick();
@@ -241,11 +234,6 @@ private:
   // MainPrintCommands.cpp.
   void CreatePrintPreview();
 
-  // MainTestCommands.cpp.
-  void ConnectTestTable();
-  /// Asks to save a changed test table before a command that replaces it; false to stop.
-  bool QuerySaveTestTable(const std::function<bool()>& save);
-
   /// Each tool window is placed clear of the menus and tool bars when first shown.
   void PlaceToolWindows();
   // Settings.
@@ -268,14 +256,10 @@ private:
   TTemplateForm* FTemplateEditor = nullptr;
   TPartsForm* FParts = nullptr;
   TPrintPreview* FPrintPreview = nullptr;
-  /// Made before the file commands, which read and write it, and the window, which edits it.
-  std::unique_ptr<TTestTableFile> FTestTable;
-  /// Owned here rather than by Qt, so that it goes before the table whose text it shows.
-  std::unique_ptr<TTestTableWindow> FTestTableWindow;
+  /// Made before the file commands, which read and write the table with the circuit.
+  std::unique_ptr<TTestTableCommands> FTestTables;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
-  /// The outcome of the last run of the test table.
-  QLabel* FTestSummary = nullptr;
   /// Export Picture starts from the last choices.
   TExportPictureValues FPictureValues;
   QStringList FCommandLine;

@@ -26,7 +26,11 @@ QString InputText(TInputValue value) {
 }
 
 QString ExpectedText(const TExpectedValue& expected) {
-  return expected.Value ? QString::number(*expected.Value) : QStringLiteral("X");
+  if (!expected.Value) {
+    return QStringLiteral("X");
+  }
+  return expected.Hex ? QStringLiteral("0x") + QString::number(*expected.Value, 16).toUpper()
+                      : QString::number(*expected.Value);
 }
 
 }  // namespace
@@ -92,7 +96,7 @@ void TTestTableGrid::ShowReport(const TTestTable& table, const TTestReport& repo
       if (QTableWidgetItem* cell = item(row, column)) {
         cell->setBackground(colour);
         cell->setForeground(Qt::black);  // the tints are light whatever the desktop's colours
-        cell->setToolTip(result.Fault.isEmpty() ? result.FailureText() : result.Fault);
+        cell->setToolTip(result.Passed() ? QString() : result.FailureText());
       }
     }
   }

@@ -2,7 +2,7 @@
 
 #include "dialogs/HelpTopics.h"
 #include "editor/CircuitDocument.h"
-#include "editor/TestTableFile.h"
+#include "editor/CircuitTestTable.h"
 #include "editor/WaitCursor.h"
 #include "simulation/cMacro.h"
 #include "ui_TestTableWindow.h"
@@ -37,7 +37,7 @@ std::unique_ptr<TMacro> CircuitCopy(const TCircuitDocument& document, QString& e
 
 }  // namespace
 
-TTestTableWindow::TTestTableWindow(TTestTableFile& table, const TCircuitDocument& document,
+TTestTableWindow::TTestTableWindow(TCircuitTestTable& table, const TCircuitDocument& document,
                                    QWidget* parent)
     : QMainWindow(parent, Qt::Tool),
       FUi(std::make_unique<Ui::TTestTableWindow>()),

@@ -17,7 +17,7 @@ namespace logivane {
 
 class TCircuitDocument;
 class TTestTableEditor;
-class TTestTableFile;
+class TCircuitTestTable;
 class TTestTableGrid;
 
 /**
@@ -26,12 +26,12 @@ class TTestTableGrid;
  *
  * The table is run on a copy of the circuit read back from the bytes a save would write, so
  * that the circuit on screen keeps its state and its modified flag. The window edits the
- * text that `TTestTableFile` keeps; it holds nothing that outlives a run but the grid.
+ * text that `TCircuitTestTable` keeps; it holds nothing that outlives a run but the grid.
  */
 class TTestTableWindow : public QMainWindow {
   Q_OBJECT
 public:
-  TTestTableWindow(TTestTableFile& table, const TCircuitDocument& document,
+  TTestTableWindow(TCircuitTestTable& table, const TCircuitDocument& document,
                    QWidget* parent = nullptr);
   ~TTestTableWindow() override;
 
@@ -52,7 +52,7 @@ private:
   void ErrorChosen(const QListWidgetItem* item);
 
   std::unique_ptr<Ui::TTestTableWindow> FUi;
-  TTestTableFile& FTable;
+  TCircuitTestTable& FTable;
   const TCircuitDocument& FDocument;
   /// Waits for a pause in typing before the grid follows the text.
   QTimer* FReparse = nullptr;

@@ -2,6 +2,7 @@
 // with two, the letter moves between them and the command never runs.
 #include "app/MainWindowFixture.h"
 #include "app/MemoryCommands.h"
+#include "app/TestTableCommands.h"
 #include "windows/EditMemoryDlg.h"
 #include "windows/HelpWindow.h"
 #include "windows/LogicAnalyserForm.h"
@@ -62,7 +63,7 @@ TEST_F(MainWindowTest, NoTwoEntriesOfAMenuShareTheirAltLetter) {
                                    &Form->TemplateEditor(),
                                    &Form->PartsCentre(),
                                    &Form->PrintPreview(),
-                                   &Form->TestTable(),
+                                   &Form->TestTables().Window(),
                                    &THelpWindow::Shared()};
   QStringList clashes;
   int menuBars = 0;

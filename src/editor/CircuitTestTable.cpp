@@ -1,4 +1,4 @@
-#include "editor/TestTableFile.h"
+#include "editor/CircuitTestTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,23 +8,23 @@
 
 namespace logivane {
 
-TTestTableFile::TTestTableFile() {
+TCircuitTestTable::TCircuitTestTable() {
   // The layout a plain-text editor needs, set before any editor shows the document.
   FText.setDocumentLayout(new QPlainTextDocumentLayout(&FText));
 }
 
-QString TTestTableFile::PathBeside(const QString& circuitFile) {
+QString TCircuitTestTable::PathBeside(const QString& circuitFile) {
   const QFileInfo circuit(circuitFile);
   return circuit.dir().filePath(circuit.completeBaseName() + QStringLiteral(".lvtest"));
 }
 
-void TTestTableFile::Clear() {
+void TCircuitTestTable::Clear() {
   FText.clear();
   FText.clearUndoRedoStacks();
   FText.setModified(false);
 }
 
-bool TTestTableFile::LoadBeside(const QString& circuitFile, QString* error) {
+bool TCircuitTestTable::LoadBeside(const QString& circuitFile, QString* error) {
   Clear();
   QFile file(PathBeside(circuitFile));
   if (!file.exists()) {
@@ -42,7 +42,7 @@ bool TTestTableFile::LoadBeside(const QString& circuitFile, QString* error) {
   return true;
 }
 
-bool TTestTableFile::SaveBeside(const QString& circuitFile, QString* error) {
+bool TCircuitTestTable::SaveBeside(const QString& circuitFile, QString* error) {
   const QString fileName = PathBeside(circuitFile);
   if (QFileInfo::exists(fileName) ? !Modified() : FText.isEmpty()) {
     FText.setModified(false);  // an empty table where there is none is no change to keep

@@ -13,9 +13,9 @@ namespace logivane {
  * lives as long as the circuit whether or not the window is open. An untitled circuit keeps
  * its table here until the circuit is saved.
  */
-class TTestTableFile {
+class TCircuitTestTable {
 public:
-  TTestTableFile();
+  TCircuitTestTable();
 
   /// "adder.lvtest" for "adder.lvm".
   static QString PathBeside(const QString& circuitFile);
