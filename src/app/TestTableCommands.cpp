@@ -24,6 +24,8 @@ TTestTableCommands::~TTestTableCommands() = default;
 
 void TTestTableCommands::Create() {
   FSummary->setObjectName(QStringLiteral("TestTableSummary"));
+  // Apart from the run state beside it, so that the two do not read as one phrase.
+  FSummary->setContentsMargins(16, 0, 0, 0);
   FWindow.statusBar()->addPermanentWidget(FSummary);
   QObject::connect(FTableWindow.get(), &TTestTableWindow::TestsRun, FSummary, &QLabel::setText);
   // An outcome says nothing of another table or another circuit.

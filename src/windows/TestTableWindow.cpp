@@ -78,9 +78,11 @@ TTestTableGrid& TTestTableWindow::Grid() const {
 void TTestTableWindow::ShowTable() {
   FReparse->stop();
   std::vector<TTestError> errors;
-  const TTestTable table = TTestTable::Parse(FTable.PlainText(), errors);
+  const QString text = FTable.PlainText();
+  const TTestTable table = TTestTable::Parse(text, errors);
   FUi->TestGrid->ShowTable(table);
-  ShowErrors(errors, {});
+  // A table not yet begun is no mistake; Run Tests still says what it lacks.
+  ShowErrors(text.trimmed().isEmpty() ? std::vector<TTestError>() : errors, {});
   ShowSummary({}, true);
 }
 
