@@ -39,7 +39,9 @@ std::unique_ptr<TMacro> CircuitCopy(const TCircuitDocument& document, QString& e
 
 TTestTableWindow::TTestTableWindow(TCircuitTestTable& table, const TCircuitDocument& document,
                                    QWidget* parent)
-    : QMainWindow(parent, Qt::Tool),
+    // A window of its own rather than a tool window: a tool window also takes the main
+    // window's shortcuts, and the main window's F1 would then make this window's F1 ambiguous.
+    : QMainWindow(parent, Qt::Window),
       FUi(std::make_unique<Ui::TTestTableWindow>()),
       FTable(table),
       FDocument(document),

@@ -3,6 +3,7 @@
 #include "TestHelpers.h"
 #include "app/MainWindowFixture.h"
 #include "app/TestTableCommands.h"
+#include "dialogs/HelpTopics.h"
 #include "editor/CircuitTestTable.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cOutput.h"
@@ -105,6 +106,17 @@ TEST_F(TestTableWindowTest, AnErrorOfTheTableIsListedAndTakesTheCursorToItsPlace
                     errors->visualItemRect(errors->item(0)).center());
   EXPECT_EQ(Editor().textCursor().blockNumber(), 0);
   EXPECT_EQ(Editor().textCursor().positionInBlock(), 14);
+}
+
+TEST_F(TestTableWindowTest, F1InTheWindowShowsThePageOnTestTables) {
+  Show();
+  QStringList topics;
+  SetHelpRequestHandler([&topics](const THelpRequest& request) { topics << request.Topic; });
+  Form->TestTables().Show();
+  QApplication::setActiveWindow(&Window());
+  QTest::keyClick(Window().windowHandle(), Qt::Key_F1);
+  SetHelpRequestHandler({});
+  EXPECT_EQ(topics, QStringList{"testtables.htm"});
 }
 
 TEST_F(TestTableWindowTest, TheTableBesideTheCircuitOpensAndSavesWithIt) {
