@@ -86,6 +86,14 @@ T* Place(TMacro& circuit, float x, float y, std::unique_ptr<T> object = std::mak
   return AddObject(circuit, std::move(object));
 }
 
+/// `Place` for a device with a label.
+template <class T>
+T* Labelled(TMacro& circuit, float x, float y, const char* label) {
+  T* device = Place<T>(circuit, x, y);
+  device->SetLabelText(QString::fromUtf8(label));
+  return device;
+}
+
 /// Wires `from` to every pin of `to`, through solder joints when there are several.
 inline void Net(TMacro& circuit, TPin& from, const std::vector<TPin*>& to) {
   TWire* trunk = nullptr;

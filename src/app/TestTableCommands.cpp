@@ -43,9 +43,7 @@ void TTestTableCommands::LoadBeside(const QString& circuitFile) {
   QString error;
   if (!FTable->LoadBeside(circuitFile, &error)) {
     // The circuit is open all the same; only its table is missing.
-    UserMessages::Show(&FWindow, QMessageBox::Warning,
-                       tr("The test table \"%1\" could not be read.\n%2")
-                           .arg(TCircuitTestTable::PathBeside(circuitFile), error));
+    UserMessages::Show(&FWindow, QMessageBox::Warning, error);
   }
 }
 

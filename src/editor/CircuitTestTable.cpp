@@ -1,7 +1,8 @@
 #include "editor/CircuitTestTable.h"
 
+#include "testtable/TestTableFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPlainTextDocumentLayout>
 #include <QSaveFile>
@@ -15,7 +16,7 @@ TCircuitTestTable::TCircuitTestTable() {
 
 QString TCircuitTestTable::PathBeside(const QString& circuitFile) {
   const QFileInfo circuit(circuitFile);
-  return circuit.dir().filePath(circuit.completeBaseName() + QStringLiteral(".lvtest"));
+  return circuit.dir().filePath(circuit.completeBaseName() + QLatin1String(TestTableSuffix));
 }
 
 void TCircuitTestTable::Clear() {
@@ -26,17 +27,19 @@ void TCircuitTestTable::Clear() {
 
 bool TCircuitTestTable::LoadBeside(const QString& circuitFile, QString* error) {
   Clear();
-  QFile file(PathBeside(circuitFile));
-  if (!file.exists()) {
+  const QString fileName = PathBeside(circuitFile);
+  if (!QFileInfo::exists(fileName)) {
     return true;
   }
-  if (!file.open(QIODevice::ReadOnly)) {
+  QString why;
+  const std::optional<QString> text = ReadTestTableText(fileName, why);
+  if (!text) {
     if (error) {
-      *error = file.errorString();
+      *error = why;
     }
     return false;
   }
-  FText.setPlainText(QString::fromUtf8(file.readAll()));
+  FText.setPlainText(*text);
   FText.clearUndoRedoStacks();
   FText.setModified(false);
   return true;

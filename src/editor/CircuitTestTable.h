@@ -28,7 +28,7 @@ public:
   /// Starts an empty table, as a new circuit has.
   void Clear();
   /// Reads the table beside `circuitFile`; without one the table is empty. False, with
-  /// `error` saying why, when a table is there but cannot be read.
+  /// `error` saying why, when a table is there but cannot be read or is no UTF-8 text.
   bool LoadBeside(const QString& circuitFile, QString* error = nullptr);
   /// Writes the table beside `circuitFile` when it changed or when that file has none yet,
   /// and never writes an empty table where none was. False, with `error`, when writing fails.

@@ -60,6 +60,9 @@ TTestTable TTableParser::Parse() {
     return {};
   }
   ReadHeader(FLines[FAt++]);
+  if (FErrors.size() != errorsBefore) {
+    return std::move(FTable);  // rows read against a broken header would only add noise
+  }
   FTable.FRows = ReadBlock(-1);
   if (FTable.FRows.empty() && FErrors.size() == errorsBefore) {
     const TTableLine& last = FLines.back();

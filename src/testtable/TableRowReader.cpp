@@ -60,20 +60,8 @@ std::vector<TTestRow> TTableRowReader::ReadPlain(const TTableLine& line, int ste
     Error(line.Number, words.SecondBar->Column, Tr("expected one '|' in a row"));
     return {};
   }
-  const int inputs = static_cast<int>(words.Inputs.size());
-  const int outputs = static_cast<int>(words.Outputs.size());
-  const int inputsEnd =
-      inputs > FHeader.InputNames().size()
-          ? words.Inputs[static_cast<std::size_t>(FHeader.InputNames().size())].Column
-          : words.Bar->Column;
-  const int outputsEnd =
-      outputs > FHeader.OutputNames().size()
-          ? words.Outputs[static_cast<std::size_t>(FHeader.OutputNames().size())].Column
-          : EndOf(line);
-  if (!CheckCount(inputs, static_cast<int>(FHeader.InputNames().size()), false, line.Number,
-                  inputsEnd) ||
-      !CheckCount(outputs, static_cast<int>(FHeader.OutputNames().size()), true, line.Number,
-                  outputsEnd)) {
+  if (!CheckCount(words.Inputs, false, line.Number, words.Bar->Column) ||
+      !CheckCount(words.Outputs, true, line.Number, EndOf(line))) {
     return {};
   }
 
@@ -81,15 +69,15 @@ std::vector<TTestRow> TTableRowReader::ReadPlain(const TTableLine& line, int ste
   row.Line = line.Number;
   row.Steps = steps;
   bool valid = true;
-  for (int i = 0; i < inputs; ++i) {
+  for (std::size_t i = 0; i < words.Inputs.size(); ++i) {
     const std::optional<TInputValue> value =
-        InputValue(words.Inputs[static_cast<std::size_t>(i)], line.Number, i);
+        InputValue(words.Inputs[i], line.Number, static_cast<int>(i));
     valid &= value.has_value();
     row.Inputs.push_back(value.value_or(TInputValue::Keep));
   }
-  for (int i = 0; i < outputs; ++i) {
+  for (std::size_t i = 0; i < words.Outputs.size(); ++i) {
     const std::optional<TExpectedValue> value =
-        OutputValue(words.Outputs[static_cast<std::size_t>(i)], line.Number, i);
+        OutputValue(words.Outputs[i], line.Number, static_cast<int>(i));
     valid &= value.has_value();
     row.Outputs.push_back(value.value_or(TExpectedValue{}));
   }
@@ -218,8 +206,8 @@ std::optional<std::vector<TTableRowReader::TBitsEntry>> TTableRowReader::ReadBit
     }
     entries.push_back(std::move(entry));
   }
-  if (!CheckCount(static_cast<int>(entries.size()), static_cast<int>(outputs), true, line.Number,
-                  EndOf(line))) {
+  if (entries.size() < outputs) {
+    CountError(static_cast<int>(entries.size()), true, line.Number, EndOf(line));
     return std::nullopt;
   }
   return entries;
@@ -278,14 +266,25 @@ std::optional<TExpectedValue> TTableRowReader::OutputValue(const TTableToken& to
   return std::nullopt;
 }
 
-bool TTableRowReader::CheckCount(int found, int expected, bool outputs, int line, int column) {
-  if (found == expected) {
+bool TTableRowReader::CheckCount(const std::vector<TTableToken>& values, bool outputs, int line,
+                                 int endColumn) {
+  const auto expected = static_cast<std::size_t>(outputs ? FHeader.OutputNames().size()
+                                                         : FHeader.InputNames().size());
+  if (values.size() == expected) {
     return true;
   }
-  const QString message = outputs ? Tr("expected %1 output values after '|', found %2")
-                                  : Tr("expected %1 input values before '|', found %2");
-  Error(line, column, message.arg(expected).arg(found));
+  // Too many: the first value too many; too few: where the next one should have been.
+  CountError(static_cast<int>(values.size()), outputs, line,
+             values.size() > expected ? values[expected].Column : endColumn);
   return false;
+}
+
+void TTableRowReader::CountError(int found, bool outputs, int line, int column) {
+  const QString message =
+      outputs
+          ? Tr("expected %1 output values after '|', found %2").arg(FHeader.OutputNames().size())
+          : Tr("expected %1 input values before '|', found %2").arg(FHeader.InputNames().size());
+  Error(line, column, message.arg(found));
 }
 
 void TTableRowReader::Error(int line, int column, const QString& message) {

@@ -41,8 +41,10 @@ private:
                                                          std::size_t at, const QStringList& names);
   std::optional<TInputValue> InputValue(const TTableToken& token, int line, int input);
   std::optional<TExpectedValue> OutputValue(const TTableToken& token, int line, int output);
-  /// Checks that `found` values were given where the header has `expected` names.
-  bool CheckCount(int found, int expected, bool outputs, int line, int column);
+  /// Whether a row gives as many input or output `values` as the header has names; reports
+  /// what is wrong otherwise. `endColumn` is where the values end.
+  bool CheckCount(const std::vector<TTableToken>& values, bool outputs, int line, int endColumn);
+  void CountError(int found, bool outputs, int line, int column);
   void Error(int line, int column, const QString& message);
 
   const TTestTable& FHeader;

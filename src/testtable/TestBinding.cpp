@@ -8,8 +8,8 @@
 #include "simulation/cTagDevice.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -182,12 +182,22 @@ QString KindText(const TDevice& device) {
   }
 }
 
+/// N for a name `tagN`, else -1.
+int TagNumber(const QString& name) {
+  const QStringView digits = QStringView(name).mid(3);
+  if (!name.startsWith(QLatin1String("tag")) || digits.isEmpty() ||
+      !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); })) {
+    return -1;
+  }
+  bool valid = false;
+  const int number = digits.toInt(&valid);
+  return valid ? number : -1;
+}
+
 /// The devices of the top level that `name` names: those labelled so, and for `tagN` the tags
 /// numbered N.
 std::vector<TDevice*> Named(const TMacro& circuit, const QString& name) {
-  static const QRegularExpression tagName(QStringLiteral("^tag(\\d+)$"));
-  const QRegularExpressionMatch tagMatch = tagName.match(name);
-  const int number = tagMatch.hasMatch() ? tagMatch.captured(1).toInt() : -1;
+  const int number = TagNumber(name);
   std::vector<TDevice*> named;
   for (const TGraphicList* list :
        {&circuit.Inputs(), &circuit.Devices(), &circuit.Tags(), &circuit.Outputs()}) {
@@ -199,7 +209,8 @@ std::vector<TDevice*> Named(const TMacro& circuit, const QString& name) {
       auto* device = static_cast<TDevice*>(object);
       const auto* text = dynamic_cast<const TTextDevice*>(device);
       const auto* tag = dynamic_cast<const TTagDevice*>(device);
-      if ((text && text->GetLabelText() == name) || (tag && tag->GetNumber() == number)) {
+      if ((text && text->GetLabelText() == name) ||
+          (tag && number >= 0 && tag->GetNumber() == number)) {
         named.push_back(device);
       }
     }

@@ -14,6 +14,10 @@ void FuzzStream(const std::uint8_t* data, std::size_t size);
 /// alike device by device and compiled.
 void FuzzCircuitFile(const std::uint8_t* data, std::size_t size);
 
+/// Any text read as a test table must be refused with errors that point into it, or give rows
+/// that fit its header and that a small circuit runs or refuses with errors.
+void FuzzTestTable(const std::uint8_t* data, std::size_t size);
+
 /// The Qt application the targets measure and paint text with.
 void EnsureApplication(const char* program);
 

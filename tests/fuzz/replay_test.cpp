@@ -49,5 +49,10 @@ TEST(FuzzCorpus, EveryCircuitInputOpensOrFailsCleanly) {
   Replay(LOGIVANE_FUZZ_DIR "/circuit-corpus", FuzzStream, seeds);
 }
 
+TEST(FuzzCorpus, EveryTableInputParsesOrFailsCleanly) {
+  Replay(LOGIVANE_FUZZ_DIR "/table-corpus", FuzzTestTable,
+         {"adder.lvtest", "bits.lvtest", "repeat.lvtest", "unfit.lvtest", "bad.lvtest"});
+}
+
 }  // namespace
 }  // namespace logivane::fuzz

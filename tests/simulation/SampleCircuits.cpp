@@ -156,6 +156,31 @@ std::unique_ptr<TMacro> Counter() {
   return root;
 }
 
+std::unique_ptr<TMacro> LabelledFullAdder() {
+  auto root = NewRoot();
+  TMacro& c = *root;
+  auto* a = Labelled<TInteractiveInput>(c, 0, 0, "A");
+  auto* b = Labelled<TInteractiveInput>(c, 0, 40, "B");
+  auto* carryIn = Labelled<TInteractiveInput>(c, 0, 80, "Cin");
+  auto* half = Place<T2XorGate>(c, 100, 20);
+  auto* sum = Place<T2XorGate>(c, 200, 40);
+  auto* both = Place<T2AndGate>(c, 100, 120);
+  auto* carried = Place<T2AndGate>(c, 200, 120);
+  auto* carryOut = Place<T2OrGate>(c, 300, 120);
+  auto* sumLed = Labelled<TLEDDevice>(c, 400, 40, "Sum");
+  auto* carryLed = Labelled<TLEDDevice>(c, 400, 120, "Cout");
+  Net(c, *a->Pin(0), {half->Pin(1), both->Pin(1)});
+  Net(c, *b->Pin(0), {half->Pin(2), both->Pin(2)});
+  Net(c, *carryIn->Pin(0), {sum->Pin(2), carried->Pin(2)});
+  Net(c, *half->Pin(0), {sum->Pin(1), carried->Pin(1)});
+  Net(c, *sum->Pin(0), {sumLed->Pin(0)});
+  Net(c, *both->Pin(0), {carryOut->Pin(1)});
+  Net(c, *carried->Pin(0), {carryOut->Pin(2)});
+  Net(c, *carryOut->Pin(0), {carryLed->Pin(0)});
+  root->Reset();
+  return root;
+}
+
 std::unique_ptr<TMacro> Contention() {
   auto root = NewRoot();
   TMacro& c = *root;

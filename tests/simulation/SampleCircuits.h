@@ -13,6 +13,10 @@ std::unique_ptr<TMacro> EveryDeviceCircuit();
 /// on a numeric display labelled "count" in plain decimal; the clock is labelled "clock".
 std::unique_ptr<TMacro> Counter();
 
+/// A full adder of gates between interactive inputs labelled A, B and Cin and LEDs labelled Sum
+/// and Cout.
+std::unique_ptr<TMacro> LabelledFullAdder();
+
 /// Two enabled tri-state buffers driving one wire.
 std::unique_ptr<TMacro> Contention();
 

@@ -40,6 +40,13 @@ protected:
     return file.readAll();
   }
 
+  QString Written(const QString& name, const QByteArray& bytes) const {
+    QFile file(PathOf(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+  }
+
   QTemporaryDir FFolder;
 };
 
@@ -107,15 +114,17 @@ TEST_F(SimulatorTool, BadUsageShowsHowToCallIt) {
   for (const QStringList& arguments :
        {QStringList{}, QStringList{file, "--steps", "many"}, QStringList{file, "--steps", "-1"},
         QStringList{file, "--frobnicate"}, QStringList{file, file},
-        QStringList{file, "--watch", "nothing here"}}) {
+        QStringList{file, "--watch", "nothing here"},
+        QStringList{file, "--test", file, "--steps", "3"}}) {
     const TRun run = Run(arguments);
     EXPECT_EQ(run.Status, 1) << arguments.join(' ').toStdString();
     EXPECT_FALSE(run.Err.isEmpty());
   }
   const QString usage = Run({}).Err;
   EXPECT_TRUE(usage.contains("Usage: logivane-sim FILE.lvm"));
-  for (const char* status : {"0 done", "1 bad usage", "2 no such file", "3 a later",
-                             "4 the circuit", "5 an output file"}) {
+  for (const char* status :
+       {"0 done", "1 bad usage", "2 no such file", "3 a later", "4 the circuit", "5 an output file",
+        "6 a row of the test table", "7 a test table"}) {
     EXPECT_TRUE(usage.contains(status)) << status;
   }
   for (const char* help : {"--help", "-h"}) {
@@ -144,6 +153,41 @@ TEST_F(SimulatorTool, DumpsAndMeasures) {
   EXPECT_TRUE(vcd.contains("$var wire 4 ! count $end"));
   EXPECT_TRUE(vcd.contains("#3\nb0001 !\n"));
   EXPECT_TRUE(vcd.contains("#7\nb0011 !\n"));
+}
+
+TEST_F(SimulatorTool, ATestTableTellsWhichRowsFailAndItsStatusWhetherAllPass) {
+  const QString adder = Saved(*test::LabelledFullAdder(), "adder.lvm");
+  const TRun passing = Run({adder, "--test",
+                            Written("adder.lvtest",
+                                    "\xEF\xBB\xBF"
+                                    "A B Cin | Sum Cout\n"
+                                    "bits(A B Cin) | = A^B^Cin = A&B | Cin&(A^B)\n")});
+  EXPECT_EQ(passing.Status, 0) << passing.Err.toStdString();
+  EXPECT_EQ(passing.Out, "8 of 8 rows pass\n");
+
+  const TRun failing = Run(
+      {adder, "--test", Written("wrong.lvtest", "A B Cin | Sum Cout\n0 1 1 | 0 1\n0 1 0 | 0 0\n")});
+  EXPECT_EQ(failing.Status, 6);
+  EXPECT_EQ(failing.Out, "row 2 (A=0 B=1 Cin=0): Sum expected 0, got 1\n1 of 2 rows pass\n");
+
+  const QString unfit = Written("unfit.lvtest", "A B | Sum Carry\n0 0 | 0 0\n");
+  const TRun unbound = Run({adder, "--test", unfit});
+  EXPECT_EQ(unbound.Status, 7);
+  EXPECT_TRUE(unbound.Out.isEmpty());
+  EXPECT_EQ(unbound.Err, unfit +
+                             ": line 1, column 11: 'Carry' names no device at the top level; "
+                             "expected the label of an LED or a numeric display, or tagN\n");
+
+  const QString garbled = Written("garbled.lvtest", "A | Sum\n0 | 0 # \xFF\n");
+  const TRun notText = Run({adder, "--test", garbled});
+  EXPECT_EQ(notText.Status, 7);
+  EXPECT_EQ(notText.Err, "The test table '" + garbled + "' is not UTF-8 text.\n");
+  EXPECT_EQ(
+      Run({adder, "--test", Written("bad.lvtest", "A | Sum\n0 | 2 0\n")}).Err,
+      PathOf("bad.lvtest") + ": line 2, column 7: expected 1 output values after '|', found 2\n");
+  EXPECT_EQ(Run({adder, "--test", PathOf("absent.lvtest")}).Status, 7);
+  // The circuit's own statuses come first.
+  EXPECT_EQ(Run({PathOf("absent.lvm"), "--test", unfit}).Status, 2);
 }
 
 }  // namespace

@@ -156,6 +156,19 @@ TEST_F(TestTableWindowTest, TheTableBesideTheCircuitOpensAndSavesWithIt) {
   EXPECT_TRUE(Form->SaveClick());
   EXPECT_EQ(Contents(Path("new.lvtest")), AdderTable.toUtf8());
   EXPECT_TRUE(Messages.isEmpty()) << Messages.join('\n').toStdString();
+
+  // A table that is no text does not stop its circuit from opening.
+  {
+    QFile file(Path("garbled.lvtest"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("A | \xff\xfe\n");
+  }
+  EXPECT_TRUE(Form->SaveClick());
+  OpenAdder(QStringLiteral("garbled.lvm"));
+  EXPECT_EQ(Document().FileName, Path("garbled.lvm"));
+  EXPECT_TRUE(Editor().toPlainText().isEmpty());
+  ASSERT_EQ(Messages.size(), 1);
+  EXPECT_TRUE(Messages[0].contains("garbled.lvtest")) << Messages[0].toStdString();
 }
 
 TEST_F(TestTableWindowTest, ATableChangedAloneIsOfferedForSavingOnItsOwn) {

@@ -8,21 +8,27 @@ QString SimUsage() {
   return QStringLiteral(
       "Usage: logivane-sim FILE.lvm [--steps N] [--watch LABEL]... [--vcd OUT.vcd]\n"
       "                    [--save OUT.lvm] [--bench]\n"
+      "       logivane-sim FILE.lvm --test TABLE.lvtest [--save OUT.lvm]\n"
       "\n"
       "Opens a circuit, resets it and runs N simulation steps (default 16), printing one line\n"
       "per step with the level of every recorded source and indicator and of each device\n"
       "whose label is LABEL.\n"
+      "With --test it runs the test table instead, printing one line per failing row and\n"
+      "last how many rows pass.\n"
       "\n"
       "  --steps N       number of steps to run (0 only loads, resets and saves)\n"
       "  --watch LABEL   also print the source or indicator labelled LABEL (repeatable)\n"
       "  --vcd OUT.vcd   write the printed signals as a value change dump\n"
       "  --save OUT.lvm  write the circuit back out as it was loaded\n"
       "  --bench         end with the simulation speed in steps per second\n"
+      "  --test TABLE    run the test table TABLE (a .lvtest file) instead of the steps\n"
       "  -h, --help      print this text and exit\n"
       "\n"
-      "Exit status: 0 done, 1 bad usage, 2 no such file or not a circuit file,\n"
-      "3 a later or unreadable file, 4 the circuit stopped on a race or bus contention,\n"
-      "5 an output file that cannot be written.\n");
+      "Exit status: 0 done (with --test: every row passes), 1 bad usage,\n"
+      "2 no such file or not a circuit file, 3 a later or unreadable file,\n"
+      "4 the circuit stopped on a race or bus contention,\n"
+      "5 an output file that cannot be written, 6 a row of the test table fails,\n"
+      "7 a test table that cannot be read or does not fit the circuit.\n");
 }
 
 std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString& error) {
@@ -33,8 +39,9 @@ std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString
   const QCommandLineOption vcd(QStringLiteral("vcd"), {}, QStringLiteral("OUT.vcd"));
   const QCommandLineOption save(QStringLiteral("save"), {}, QStringLiteral("OUT.lvm"));
   const QCommandLineOption bench(QStringLiteral("bench"));
+  const QCommandLineOption test(QStringLiteral("test"), {}, QStringLiteral("TABLE.lvtest"));
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-  parser.addOptions({steps, watch, vcd, save, bench, help});
+  parser.addOptions({steps, watch, vcd, save, bench, test, help});
   if (!parser.parse(arguments)) {
     error = parser.errorText();
     return std::nullopt;
@@ -63,6 +70,14 @@ std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString
   options.VcdFile = parser.value(vcd);
   options.SaveFile = parser.value(save);
   options.Bench = parser.isSet(bench);
+  options.TestFile = parser.value(test);
+  if (parser.isSet(test) &&
+      (parser.isSet(steps) || parser.isSet(watch) || parser.isSet(vcd) || parser.isSet(bench))) {
+    error = QStringLiteral(
+        "--test runs the table instead of the steps; it takes no --steps, "
+        "--watch, --vcd or --bench.");
+    return std::nullopt;
+  }
   return options;
 }
 

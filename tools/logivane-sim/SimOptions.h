@@ -15,6 +15,8 @@ struct TSimOptions {
   QString VcdFile;
   QString SaveFile;
   bool Bench = false;
+  /// A test table to run instead of the steps.
+  QString TestFile;
   bool HelpAsked = false;  ///< print how to call the program and nothing else
 };
 

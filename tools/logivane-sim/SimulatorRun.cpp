@@ -2,6 +2,7 @@
 
 #include "Readout.h"
 #include "SimOptions.h"
+#include "SimTableRun.h"
 #include "document/cVcdWriter.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cDeviceKind.h"
@@ -171,6 +172,9 @@ int RunSimulator(const QStringList& arguments) {
   root.Displayed = true;
   root.IsSubCircuit = false;
   root.Reset();
+  if (!options->TestFile.isEmpty()) {
+    return RunTableFile(root, options->TestFile, out, err);
+  }
 
   QString missing;
   const std::vector<TDevice*> watched = WatchedDevices(root, options->WatchLabels, missing);

@@ -12,6 +12,8 @@ enum TSimExit : int {
   SimUnreadable = 3,
   SimFault = 4,
   SimCannotWrite = 5,
+  SimTestFailed = 6,
+  SimBadTable = 7,
 };
 
 /// Runs the command-line simulator on `arguments` (program name first) and returns its exit
