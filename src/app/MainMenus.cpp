@@ -219,6 +219,9 @@ void TMainMenus::CreateHelpMenu() {
   menu->addAction(topics);
   // F1 belongs to no menu: what it shows depends on the selection.
   QAction* context = FWindow.NewAction("HelpKey", tr("Help"), QKeySequence(Qt::Key_F1));
+  // Kept to this window: a tool window takes the main window's shortcuts too, and there this
+  // F1 would clash with the tool window's own, so that neither would answer.
+  context->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   QObject::connect(context, &QAction::triggered, &FWindow, &TMainForm::HelpKeyClick);
   FWindow.addAction(context);
   QAction* about = FWindow.NewAction("MenuAbout", tr("&About..."));
