@@ -1,5 +1,6 @@
 #include "app/CircuitFileCommands.h"
 
+#include "app/TestTableCommands.h"
 #include "dialogs/FileStatusDlg.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
@@ -28,8 +29,8 @@ void ReportReadFailure(QWidget& parent, const TCircuitReadResult& result) {
 }  // namespace
 
 TCircuitFileCommands::TCircuitFileCommands(QWidget& window, TCircuitDocument& document,
-                                           TLogivaneDrawing& drawing)
-    : FWindow(window), FDocument(document), FDrawing(drawing) {
+                                           TLogivaneDrawing& drawing, TTestTableCommands& testTable)
+    : FWindow(window), FDocument(document), FDrawing(drawing), FTestTable(testTable) {
 }
 
 bool TCircuitFileCommands::Load(const QString& fileName) {
@@ -55,6 +56,7 @@ bool TCircuitFileCommands::Load(const QString& fileName) {
     return false;
   }
   FDrawing.ResetCircuit();
+  FTestTable.LoadBeside(fileName);
   return true;
 }
 
@@ -66,7 +68,8 @@ bool TCircuitFileCommands::Save(const QString& fileName) {
     UserMessages::Show(&FWindow, QMessageBox::Critical, tr(WriteFailedMessage) + "\n" + error);
     return false;
   }
-  return true;
+  // A level saved from inside a macro is a circuit of its own, which the table does not test.
+  return FDocument.IsInsideMacro() || FTestTable.SaveBeside(fileName);
 }
 
 TMacro* TCircuitFileCommands::Insert(const QString& fileName, QPoint at) {

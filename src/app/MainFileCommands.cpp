@@ -3,7 +3,9 @@
 #include "app/LibraryFolder.h"
 #include "app/MainMenus.h"
 #include "app/MainUnit.h"
+#include "app/TestTableCommands.h"
 #include "editor/CircuitDocument.h"
+#include "editor/CircuitTestTable.h"
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "windows/PartsUnit.h"
@@ -35,21 +37,26 @@ void TMainForm::UpdateCaption() {
 }
 
 bool TMainForm::QuerySave(const std::function<bool()>& save) {
-  if (!FDocument->Modified()) {
-    return true;
+  if (FDocument->Modified()) {
+    switch (UserMessages::Ask(this, tr("Circuit has changed, save current circuit?"),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                              QMessageBox::Information)) {
+      case QMessageBox::Yes:
+        // A save dialog cancelled or a save that failed stops the command, so that the changes
+        // the user wanted kept are not thrown away.
+        if (!save()) {
+          return false;
+        }
+        break;
+      case QMessageBox::No:
+        break;
+      default:
+        return false;
+    }
   }
-  switch (UserMessages::Ask(this, tr("Circuit has changed, save current circuit?"),
-                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                            QMessageBox::Information)) {
-    case QMessageBox::Yes:
-      // A save dialog cancelled or a save that failed stops the command, so that the changes
-      // the user wanted kept are not thrown away.
-      return save();
-    case QMessageBox::No:
-      return true;
-    default:
-      return false;
-  }
+  // Saving the circuit wrote its table too, unless it saved a level; a table changed alone is
+  // asked about on its own.
+  return FTestTables->QuerySave(save);
 }
 
 bool TMainForm::SaveLevel() {
@@ -101,6 +108,10 @@ void TMainForm::NewClick() {
   }
   // A symbol drawn for the old circuit is no change to the new one.
   FTemplateEditor->TemplateDrawing().SetModified(false);
+  if (!FDocument->IsInsideMacro()) {
+    FTestTables->Table()
+        .Clear();  // a level emptied inside a macro keeps the circuit, and its table
+  }
   FDocument->Clear();
   UpdateCaption();
   ChooseMode("SpeedPointer");

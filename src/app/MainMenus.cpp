@@ -3,6 +3,7 @@
 #include "app/DeviceTools.h"
 #include "app/MainUnit.h"
 #include "app/RunCommands.h"
+#include "app/TestTableCommands.h"
 #include "document/cGrid.h"
 #include "editor/DrawingClipboard.h"
 #include "editor/LogivaneDrawing.h"
@@ -193,6 +194,10 @@ void TMainMenus::CreateToolsMenu() {
   QAction* templateEditor = FWindow.NewAction("MenuTemplateEditor", tr("&Template Editor..."));
   QObject::connect(templateEditor, &QAction::triggered, &FWindow, &TMainForm::TemplateEditorClick);
   menu->addAction(templateEditor);
+  QAction* testTable = FWindow.NewAction("MenuTestTable", tr("Te&st Table..."));
+  QObject::connect(testTable, &QAction::triggered, &FWindow,
+                   [this] { FWindow.TestTables().Show(); });
+  menu->addAction(testTable);
   QMenu* options = FWindow.NewMenu("MenuOptions", tr("&Options"), menu);
   menu->addMenu(options);
   QAction* attach = FWindow.NewAction("MenuAttachDatasheet", tr("&Attach Datasheet..."));
@@ -214,6 +219,9 @@ void TMainMenus::CreateHelpMenu() {
   menu->addAction(topics);
   // F1 belongs to no menu: what it shows depends on the selection.
   QAction* context = FWindow.NewAction("HelpKey", tr("Help"), QKeySequence(Qt::Key_F1));
+  // Kept to this window: a tool window takes the main window's shortcuts too, and there this
+  // F1 would clash with the tool window's own, so that neither would answer.
+  context->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   QObject::connect(context, &QAction::triggered, &FWindow, &TMainForm::HelpKeyClick);
   FWindow.addAction(context);
   QAction* about = FWindow.NewAction("MenuAbout", tr("&About..."));

@@ -8,6 +8,7 @@
 #include "app/RunCommands.h"
 #include "app/Selection.h"
 #include "app/Settings.h"
+#include "app/TestTableCommands.h"
 #include "app/WindowPlacement.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
@@ -18,6 +19,7 @@
 #include "windows/LogicAnalyserForm.h"
 #include "windows/PartsUnit.h"
 #include "windows/TemplateForm.h"
+#include "windows/TestTableWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -97,7 +99,8 @@ TMainForm::TMainForm(QWidget* parent)
   FScroller->setWidget(FDrawing);
   setCentralWidget(FScroller);
   FDocument->setParent(this);  // after the scroll box, so that it goes after the drawing
-  FFiles = std::make_unique<TCircuitFileCommands>(*this, *FDocument, *FDrawing);
+  FTestTables = std::make_unique<TTestTableCommands>(*this, *FDocument);
+  FFiles = std::make_unique<TCircuitFileCommands>(*this, *FDocument, *FDrawing, *FTestTables);
   FSelection = std::make_unique<TSelection>(*FDocument, *FDrawing);
   FMenus = std::make_unique<TMainMenus>(*this, *FDrawing);
   FDeviceDialogs = std::make_unique<TDeviceDialogs>(*this, *FDrawing, *FSelection);
@@ -136,6 +139,7 @@ TMainForm::TMainForm(QWidget* parent)
   ConnectPartsCentre();
   ConnectEditHistory();
   ConnectEditCommands();
+  FTestTables->Create();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -189,11 +193,12 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::PlaceToolWindows() {
   // The Parts Centre at the right of the drawing with the memory's words below it, the Logic
-  // History along the bottom, help in the middle.
+  // History along the bottom, help in the middle, the Test Table at the bottom right.
   PlaceWhenFirstShown(*this, *FParts, Qt::AlignRight | Qt::AlignTop);
   PlaceWhenFirstShown(*this, FMemory->Contents(), Qt::AlignRight | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, *FLogicHistory, Qt::AlignLeft | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, THelpWindow::Shared(), Qt::AlignCenter);
+  PlaceWhenFirstShown(*this, FTestTables->Window(), Qt::AlignRight | Qt::AlignBottom);
 }
 
 void TMainForm::OpenCommandLineFile() {

@@ -25,6 +25,7 @@ class TRunCommands;
 class TSelection;
 class TAnalyserForm;
 class TTemplateForm;
+class TTestTableCommands;
 class TGraphicObject;
 class TLogivaneDrawing;
 class TPartsForm;
@@ -63,6 +64,8 @@ public:
   TTemplateForm& TemplateEditor() const { return *FTemplateEditor; }
   TPartsForm& PartsCentre() const { return *FParts; }
   TPrintPreview& PrintPreview() const { return *FPrintPreview; }
+  /// The circuit's test table, its window and its file.
+  TTestTableCommands& TestTables() const { return *FTestTables; }
   QTimer& Clock() const { return *FClock; }
   /// Opened when the window is first shown, after the settings are read: the arguments are
   /// joined with spaces, so a path with spaces may come unquoted.
@@ -253,6 +256,8 @@ private:
   TTemplateForm* FTemplateEditor = nullptr;
   TPartsForm* FParts = nullptr;
   TPrintPreview* FPrintPreview = nullptr;
+  /// Made before the file commands, which read and write the table with the circuit.
+  std::unique_ptr<TTestTableCommands> FTestTables;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
   /// Export Picture starts from the last choices.

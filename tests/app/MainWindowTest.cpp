@@ -647,6 +647,17 @@ TEST_F(MainWindowHelpTest, F1AndEveryHelpCommandAskForTheirPage) {
   EXPECT_TRUE(Messages.isEmpty());
 }
 
+TEST_F(MainWindowHelpTest, F1InAToolWindowShowsThatWindowsPage) {
+  Show();
+  for (QWidget* window : {static_cast<QWidget*>(&Form->LogicHistory()),
+                          static_cast<QWidget*>(&Form->PartsCentre())}) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window->windowHandle(), Qt::Key_F1);
+  }
+  EXPECT_EQ(Requests, QStringList({Topic + "LogicHistory.htm", Topic + "partscentre.htm"}));
+}
+
 TEST_F(MainWindowHelpTest, AttachedDatasheetsAreKeptAndAProgramIsNeverOpened) {
   Show();
   Circuit().HelpTopic = "12";

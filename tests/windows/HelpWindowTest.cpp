@@ -57,6 +57,7 @@ TEST(HelpFileTest, EveryTopicThatTheProgramAsksForIsInTheBuiltFile) {
                             "LogicHistory.htm",
                             "TemplateEditor.htm",
                             "partscentre.htm",
+                            "testtables.htm",
                             "MacroAssignDatasheet.htm"}) {
     EXPECT_TRUE(file->Contains(QLatin1Char('/') + QLatin1String(topic))) << topic;
   }
