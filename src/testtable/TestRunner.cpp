@@ -16,20 +16,6 @@ QString ValueText(const std::optional<std::uint32_t>& value, bool hex) {
              : QString::number(*value);
 }
 
-QChar InputText(TInputValue value) {
-  switch (value) {
-    case TInputValue::Low:
-      return QLatin1Char('0');
-    case TInputValue::High:
-      return QLatin1Char('1');
-    case TInputValue::Pulse:
-      return QLatin1Char('C');
-    case TInputValue::Keep:
-      break;
-  }
-  return QLatin1Char('X');
-}
-
 }  // namespace
 
 TTestRowResult TTestRunner::Run(const TTestRow& row, int number) {
@@ -82,7 +68,7 @@ QString TTestRunner::InputsText(const TTestRow& row) const {
   QStringList inputs;
   for (std::size_t i = 0; i < row.Inputs.size(); ++i) {
     inputs << FTable.InputNames()[static_cast<int>(i)] + QLatin1Char('=') +
-                  InputText(row.Inputs[i]);
+                  InputValueText(row.Inputs[i]);
   }
   return inputs.join(QLatin1Char(' '));
 }

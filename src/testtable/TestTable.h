@@ -28,6 +28,9 @@ enum class TInputValue : std::uint8_t {
   Pulse,  ///< `C`: set high, settle, set low, settle
 };
 
+/// `value` as a table writes it: 0, 1, X or C.
+QChar InputValueText(TInputValue value);
+
 /// A name of the header and where it stands.
 struct TTestColumn {
   QString Name;

@@ -11,20 +11,6 @@ namespace {
 /// The first column holds the table line of the row.
 constexpr int LineColumn = 0;
 
-QString InputText(TInputValue value) {
-  switch (value) {
-    case TInputValue::Low:
-      return QStringLiteral("0");
-    case TInputValue::High:
-      return QStringLiteral("1");
-    case TInputValue::Pulse:
-      return QStringLiteral("C");
-    case TInputValue::Keep:
-      break;
-  }
-  return QStringLiteral("X");
-}
-
 QString ExpectedText(const TExpectedValue& expected) {
   if (!expected.Value) {
     return QStringLiteral("X");
@@ -71,7 +57,7 @@ void TTestTableGrid::ShowTable(const TTestTable& table) {
     const TTestRow& source = table.Rows()[row];
     SetCell(row, LineColumn, QString::number(source.Line));
     for (int i = 0; i < static_cast<int>(source.Inputs.size()); ++i) {
-      SetCell(row, 1 + i, InputText(source.Inputs[i]));
+      SetCell(row, 1 + i, InputValueText(source.Inputs[i]));
     }
     for (int i = 0; i < static_cast<int>(source.Outputs.size()); ++i) {
       SetCell(row, outputsFrom + i, ExpectedText(source.Outputs[i]));
