@@ -131,6 +131,48 @@ void ReadFileHistory(QSettings& store, TProgramSettings& settings) {
   store.endGroup();
 }
 
+/// The options are read one by one: each has a sensible default of its own.
+void ReadOptions(QSettings& store, TProgramSettings& settings) {
+  store.beginGroup(Root + QStringLiteral("Options"));
+  bool ok = false;
+  const int interval = store.value(QStringLiteral("Autosave Interval")).toString().toInt(&ok);
+  if (ok) {
+    settings.AutosaveInterval = InRange(interval, 0, MaxAutosaveInterval, 60);
+  }
+  settings.ReopenLastCircuit = store.value(QStringLiteral("Reopen Last Circuit")).toInt() != 0;
+  store.endGroup();
+
+  store.beginGroup(Root + QStringLiteral("Last Session"));
+  settings.LastCircuit = store.value(QStringLiteral("File")).toString();
+  const QStringList path =
+      store.value(QStringLiteral("Level")).toString().split(u'/', Qt::SkipEmptyParts);
+  for (const QString& step : path) {
+    const int index = step.toInt(&ok);
+    if (!ok || index < 0) {
+      settings.LastLevelPath.clear();  // a damaged path shows the root
+      break;
+    }
+    settings.LastLevelPath.append(index);
+  }
+  store.endGroup();
+}
+
+void WriteOptions(QSettings& store, const TProgramSettings& settings) {
+  store.beginGroup(Root + QStringLiteral("Options"));
+  store.setValue(QStringLiteral("Autosave Interval"), settings.AutosaveInterval);
+  store.setValue(QStringLiteral("Reopen Last Circuit"), int(settings.ReopenLastCircuit));
+  store.endGroup();
+
+  store.beginGroup(Root + QStringLiteral("Last Session"));
+  store.setValue(QStringLiteral("File"), settings.LastCircuit);
+  QStringList path;
+  for (const int index : settings.LastLevelPath) {
+    path.append(QString::number(index));
+  }
+  store.setValue(QStringLiteral("Level"), path.join(u'/'));
+  store.endGroup();
+}
+
 }  // namespace
 
 TProgramSettings DefaultSettings(QSize screen) {
@@ -155,9 +197,9 @@ TProgramSettings ReadSettings(QSettings& store, QSize screen) {
   ReadFileHistory(store, settings);
   settings.DatasheetFolder =
       store.value(Root + QStringLiteral("Folders/Datasheet Path")).toString();
+  ReadOptions(store, settings);
   return settings;
 }
-
 void WriteSettings(QSettings& store, const TProgramSettings& settings) {
   store.beginGroup(Root + QStringLiteral("Window"));
   store.setValue(QStringLiteral("Maximized"), int(settings.Maximized));
@@ -198,6 +240,7 @@ void WriteSettings(QSettings& store, const TProgramSettings& settings) {
   store.endGroup();
 
   store.setValue(Root + QStringLiteral("Folders/Datasheet Path"), settings.DatasheetFolder);
+  WriteOptions(store, settings);
   store.sync();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -47,7 +48,19 @@ struct TProgramSettings {
   /// The most recent first, at most five.
   QStringList FileHistory;
   QString DatasheetFolder;
+
+  /// Seconds between two recovery copies of a circuit with unsaved changes; 0 writes none.
+  int AutosaveInterval = 60;
+  /// Whether a start without a file opens the circuit that was open at exit.
+  bool ReopenLastCircuit = false;
+  /// The circuit open at exit, if it had a file, and the macro level then shown: for each level
+  /// below the root, its index among its parent's devices.
+  QString LastCircuit;
+  QList<int> LastLevelPath;
 };
+
+/// The longest autosave interval the options take, in seconds: an hour.
+constexpr int MaxAutosaveInterval = 3600;
 
 /// The settings of a first run on a screen of `screen` size.
 TProgramSettings DefaultSettings(QSize screen);

@@ -28,6 +28,8 @@ TEST_F(SettingsTest, AnEmptyStoreGivesTheFirstRunDefaults) {
   EXPECT_EQ(read.PartsCentre, QRect(1600 - 216, 16, 200, 360));
   EXPECT_FALSE(read.PartsCentreVisible || read.LogicHistoryVisible);
   EXPECT_TRUE(read.FileHistory.isEmpty());
+  EXPECT_EQ(read.AutosaveInterval, 60);
+  EXPECT_FALSE(read.ReopenLastCircuit);
 }
 
 TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
@@ -43,6 +45,10 @@ TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
   written.LogicHistory = QRect(30, 40, 600, 200);
   written.FileHistory = {"/a.lvm", "/b c.lvm"};
   written.DatasheetFolder = "/sheets";
+  written.AutosaveInterval = 0;
+  written.ReopenLastCircuit = true;
+  written.LastCircuit = "/c.lvm";
+  written.LastLevelPath = {3, 0};
   WriteSettings(Store, written);
   const TProgramSettings read = ReadSettings(Store, Screen);
   EXPECT_EQ(read.Window, written.Window);
@@ -56,6 +62,10 @@ TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
   EXPECT_EQ(read.LogicHistory, written.LogicHistory);
   EXPECT_EQ(read.FileHistory, written.FileHistory);
   EXPECT_EQ(read.DatasheetFolder, "/sheets");
+  EXPECT_EQ(read.AutosaveInterval, 0);
+  EXPECT_TRUE(read.ReopenLastCircuit);
+  EXPECT_EQ(read.LastCircuit, "/c.lvm");
+  EXPECT_EQ(read.LastLevelPath, QList<int>({3, 0}));
 
   // A maximised window keeps the bounds of its last normal close.
   written.Maximized = true;
@@ -75,6 +85,8 @@ TEST_F(SettingsTest, BadValuesFallBackWithoutFailing) {
   Store.setValue("3.04/Window/Width", "wide");
   Store.setValue("3.04/File History/1", "/one.lvm");
   Store.setValue("3.04/File History/3", "/three.lvm");
+  Store.setValue("3.04/Options/Autosave Interval", 86400);
+  Store.setValue("3.04/Last Session/Level", "2/x");
   TProgramSettings read = ReadSettings(Store, Screen);
   EXPECT_EQ(read.Spacing, 5);
   EXPECT_EQ(read.DisplayFrequency, 2);  // out of range gives 2, while missing gives 4
@@ -83,6 +95,8 @@ TEST_F(SettingsTest, BadValuesFallBackWithoutFailing) {
   EXPECT_EQ(read.ZoomPercent, 100);
   EXPECT_EQ(read.Window, DefaultSettings(Screen).Window);  // one bad value: the whole group
   EXPECT_EQ(read.FileHistory, QStringList({"/one.lvm", "/three.lvm"}));
+  EXPECT_EQ(read.AutosaveInterval, 60);
+  EXPECT_TRUE(read.LastLevelPath.isEmpty());  // a damaged level path shows the root
 
   Store.remove("3.04/View/Zoom");  // stores of earlier versions have none: no harm done
   EXPECT_FALSE(ReadSettings(Store, Screen).ShowGrid);
