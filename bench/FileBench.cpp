@@ -117,6 +117,17 @@ void BM_SaveLargeFile(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveLargeFile)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
+// What an edit's undo step captures of a 10,000-device circuit: its whole stream.
+void BM_WriteCircuitOf10000Devices(benchmark::State& state) {
+  const std::unique_ptr<TMacro> circuit = bench::AdderArray(128);
+  qsizetype size = 0;  // as the history does, each capture reserves what the last one took
+  for (auto _ : state) {
+    size = CircuitBytes(*circuit, {}, size).size();
+  }
+  state.counters["devices"] = DeviceCount(*circuit);
+}
+BENCHMARK(BM_WriteCircuitOf10000Devices)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
 void BM_CloseLargeFile(benchmark::State& state) {
   const QByteArray& bytes = LargeFile();
   for (auto _ : state) {

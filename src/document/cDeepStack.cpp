@@ -6,6 +6,7 @@
 
 #include <condition_variable>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <stdexcept>
 
@@ -76,6 +77,15 @@ public:
   TStackMapping& operator=(const TStackMapping&) = delete;
   ~TStackMapping() { munmap(FBase, FSize); }
 
+  /// Hands back to the system the pages below the top `Kept` bytes, which only a rare deep graph
+  /// reaches.
+  void Trim() {
+    if (FSize > Kept) {
+      madvise(FBase, FSize - Kept, MADV_DONTNEED);
+    }
+  }
+  static constexpr std::size_t Kept = std::size_t(16) << 20;
+
   void* Base() const { return FBase; }
   std::size_t Size() const { return FSize; }
 
@@ -84,10 +94,37 @@ private:
   std::size_t FSize = 0;
 };
 
+/// The stack that the last run left, kept with the pages it touched so that the next run finds
+/// them ready: a fresh mapping costs a page fault for every page the recursion reaches.
+class TStackCache {
+public:
+  std::unique_ptr<TStackMapping> Take() {
+    std::lock_guard<std::mutex> lock(FLock);
+    return FSpare ? std::move(FSpare) : std::make_unique<TStackMapping>();
+  }
+  void Give(std::unique_ptr<TStackMapping> stack) {
+    stack->Trim();
+    std::lock_guard<std::mutex> lock(FLock);
+    if (!FSpare) {
+      FSpare = std::move(stack);
+    }
+  }
+
+private:
+  std::mutex FLock;
+  std::unique_ptr<TStackMapping> FSpare;
+};
+
+TStackCache& Cache() {
+  static TStackCache cache;
+  return cache;
+}
+
 }  // namespace
 
 void TDeepStack::Run(const std::function<void()>& work, const std::function<void()>& onWake) {
-  TStackMapping stack;
+  std::unique_ptr<TStackMapping> owned = Cache().Take();
+  TStackMapping& stack = *owned;
   TDeepRun run;
   run.Work = &work;
 
@@ -118,6 +155,7 @@ void TDeepStack::Run(const std::function<void()>& work, const std::function<void
   if (onWake) {
     onWake();
   }
+  Cache().Give(std::move(owned));
   if (run.Failure) {
     std::rethrow_exception(run.Failure);
   }

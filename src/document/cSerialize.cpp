@@ -54,8 +54,14 @@ void TSerializeList::Clear() {
 
 void TSerializeList::Write(TSerializeWriter& writer) const {
   writer.WriteListBegin();
-  for (const TSerialize* item : FItems) {
-    writer.WriteObject(item);
+  // The items lie all over the heap, and writing a large circuit mostly waits for memory:
+  // asking for an item a few places ahead hides most of that wait.
+  const std::size_t count = FItems.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i + 8 < count) {
+      __builtin_prefetch(FItems[i + 8]);
+    }
+    writer.WriteObject(FItems[i]);
   }
   writer.WriteListEnd();
 }

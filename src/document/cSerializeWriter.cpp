@@ -57,7 +57,7 @@ void TSerializeWriter::Flush() {
   }
 }
 
-void TSerializeWriter::WriteBytes(const void* data, std::size_t size) {
+void TSerializeWriter::WriteBytesAcrossFlush(const void* data, std::size_t size) {
   const char* bytes = static_cast<const char*>(data);
   while (size > 0) {
     if (FUsed == FBuffer.size()) {
@@ -71,11 +71,8 @@ void TSerializeWriter::WriteBytes(const void* data, std::size_t size) {
   }
 }
 
-void TSerializeWriter::WriteInteger(std::int32_t value) {
-  if (value >= -128 && value <= 127) {
-    WriteByte(ValueInt8);
-    WriteByte(static_cast<std::uint8_t>(value));
-  } else if (value >= -32768 && value <= 32767) {
+void TSerializeWriter::WriteWideInteger(std::int32_t value) {
+  if (value >= -32768 && value <= 32767) {
     const auto v = static_cast<std::uint16_t>(value);
     const std::uint8_t bytes[] = {ValueInt16, static_cast<std::uint8_t>(v),
                                   static_cast<std::uint8_t>(v >> 8)};
@@ -165,15 +162,21 @@ void TSerializeWriter::WriteDescriptors() {
 
 void TSerializeWriter::WriteClassTag(const char* className) {
   // Every class hands out one inline constant, so its address identifies it.
-  const auto known = std::find(FClassNames.begin(), FClassNames.end(), className);
-  if (known != FClassNames.end()) {
-    WriteInteger(TagKnownClass);
-    WriteInteger(static_cast<std::int32_t>(known - FClassNames.begin()));
-    return;
+  auto& cached =
+      FClassCache[(reinterpret_cast<std::uintptr_t>(className) >> 3) % FClassCache.size()];
+  if (cached.first != className) {
+    const auto known = std::find(FClassNames.begin(), FClassNames.end(), className);
+    if (known == FClassNames.end()) {
+      WriteInteger(TagNewClass);
+      WriteString(
+          QByteArray::fromRawData(className, static_cast<qsizetype>(std::strlen(className))));
+      FClassNames.push_back(className);
+      return;
+    }
+    cached = {className, static_cast<std::int32_t>(known - FClassNames.begin())};
   }
-  WriteInteger(TagNewClass);
-  WriteString(QByteArray::fromRawData(className, static_cast<qsizetype>(std::strlen(className))));
-  FClassNames.push_back(className);
+  WriteInteger(TagKnownClass);
+  WriteInteger(cached.second);
 }
 
 void TSerializeWriter::WriteObject(const TSerialize* object) {
@@ -186,17 +189,25 @@ void TSerializeWriter::WriteObject(const TSerialize* object) {
     WriteInteger(object->StreamIndex);
     return;
   }
-  if (FNesting == 0 && !TDeepStack::Active()) {
-    TDeepStack::Run([&] { WriteNewObject(*object); });
-  } else {
+  if (FNesting > 0) {
     WriteNewObject(*object);
+  } else if (TDeepStack::Active()) {
+    WriteOutermostObject(*object);
+  } else {
+    TDeepStack::Run([&] { WriteOutermostObject(*object); });
   }
+}
+
+void TSerializeWriter::WriteOutermostObject(const TSerialize& object) {
+  const auto* frame = static_cast<const char*>(__builtin_frame_address(0));
+  FStackFloor = frame - (TDeepStack::Left() - TDeepStack::Reserve);
+  WriteNewObject(object);
 }
 
 void TSerializeWriter::BeginNewObject(const char* className) {
   // What no reader would take is not written at all.
   if (FNesting >= TSerializeReader::MaxNesting ||
-      (TDeepStack::Active() && TDeepStack::Left() < TDeepStack::Reserve)) {
+      static_cast<const char*>(__builtin_frame_address(0)) < FStackFloor) {
     throw EWriteError("Objects are nested too deeply");
   }
   WriteClassTag(className);

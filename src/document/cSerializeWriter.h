@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 class QIODevice;
@@ -37,7 +39,14 @@ public:
   std::uint16_t Version = 0;
   std::uint8_t Revision = 0;
 
-  void WriteInteger(std::int32_t value);
+  void WriteInteger(std::int32_t value) {
+    if (value >= -128 && value <= 127) {
+      const std::uint8_t bytes[] = {ValueInt8, static_cast<std::uint8_t>(value)};
+      WriteBytes(bytes, sizeof bytes);
+    } else {
+      WriteWideInteger(value);
+    }
+  }
   void WriteString(const QString& text);
   void WriteString(const QByteArray& bytes);
   void WriteBoolean(bool value);
@@ -78,9 +87,21 @@ private:
     }
     FBuffer[FUsed++] = static_cast<char>(value);
   }
-  void WriteBytes(const void* data, std::size_t size);
+  /// Most writes are a few bytes into a buffer with room for them, so that case is inline.
+  void WriteBytes(const void* data, std::size_t size) {
+    if (FBuffer.size() - FUsed >= size) {
+      std::memcpy(FBuffer.data() + FUsed, data, size);
+      FUsed += size;
+    } else {
+      WriteBytesAcrossFlush(data, size);
+    }
+  }
+  void WriteBytesAcrossFlush(const void* data, std::size_t size);
+  void WriteWideInteger(std::int32_t value);
   void WriteClassTag(const char* className);
   void WriteNewObject(const TSerialize& object);
+  /// Writes an object on a deep-stack thread, from where the stack left is measured.
+  void WriteOutermostObject(const TSerialize& object);
   /// Writes the class tag of a new object, takes its number and opens its level of nesting;
   /// the caller writes the fields and closes the level (a `TLevelGuard` in the source).
   void BeginNewObject(const char* className);
@@ -90,6 +111,12 @@ private:
   std::size_t FUsed = 0;
   std::vector<const TSerialize*> FWrittenObjects;
   std::vector<const char*> FClassNames;
+  /// The index in `FClassNames` of recently written classes, by the address of their name:
+  /// a graph holds a handful of classes, each written over and over.
+  std::array<std::pair<const char*, std::int32_t>, 64> FClassCache{};
+  /// Below this address the stack left on a deep-stack thread is too little for another level;
+  /// taken once per outermost object, as checking the stack is otherwise a call per object.
+  const char* FStackFloor = nullptr;
   std::vector<TDescriptor> FDescriptors;
   std::int32_t FObjectCount = 0;
   int FNesting = 0;

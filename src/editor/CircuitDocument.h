@@ -112,6 +112,8 @@ private:
   void RestoreState(const TDocumentState& state);
 
   std::unique_ptr<TMacro> FRoot;
+  /// The length of the last captured state, which the next one will be near.
+  mutable qsizetype FCapturedSize = 0;
   TMacro* FLevel = nullptr;
   /// The levels that hold the one shown, outermost first.
   std::vector<TMacro*> FLevelStack;

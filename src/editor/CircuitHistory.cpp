@@ -44,7 +44,8 @@ void TCircuitDocument::EnableEditHistory() {
 TDocumentState TCircuitDocument::CaptureState() const {
   // The whole circuit, not only the level shown: an edit inside a macro changes the file that
   // holds it, and a level cannot be put back on its own without breaking its outline's wires.
-  TDocumentState state{CircuitBytes(*FRoot, MacroName), {}, nullptr};
+  TDocumentState state{CircuitBytes(*FRoot, MacroName, FCapturedSize), {}, nullptr};
+  FCapturedSize = state.Bytes.size();
   for (std::size_t i = 1; i <= FLevelStack.size(); ++i) {
     const TMacro& parent = *FLevelStack[i - 1];
     const TGraphicObject* level = i < FLevelStack.size() ? FLevelStack[i] : FLevel;

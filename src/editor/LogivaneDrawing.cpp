@@ -155,7 +155,7 @@ void TLogivaneDrawing::ConnectHandles() {
   const auto done = [this](const QString& name) {
     return [this, name] {
       NameNextEdit(name);
-      RefreshWires();
+      FollowSelectionWires();
       SetModified(true);
     };
   };
@@ -187,8 +187,13 @@ void TLogivaneDrawing::HandlesDetached(TGraphicObject* item, int x, int y, bool 
 }
 
 void TLogivaneDrawing::FollowSelection() {
-  // While the selection is dragged only the wires attached to it can move, so only they follow
-  // at each step; the release follows every wire of the level.
+  FollowSelectionWires();
+  FPaintIndex.EndMove(FHandles->Items(), FFollowed);
+}
+
+void TLogivaneDrawing::FollowSelectionWires() {
+  // Only the wires attached to what the handles hold can have moved: following every wire of
+  // a large level would cost more than the rest of the edit.
   FFollowed.clear();
   const auto follow = [this](TWire* wire) {
     if (wire && wire->FollowEnds()) {
@@ -210,11 +215,13 @@ void TLogivaneDrawing::FollowSelection() {
           follow(wire);
         }
         break;
+      case TGraphicKind::Wire:  // a wire moved whole goes back to the ends it is attached to
+        follow(static_cast<TWire*>(object));
+        break;
       default:
         break;
     }
   }
-  FPaintIndex.EndMove(FHandles->Items(), FFollowed);
 }
 
 void TLogivaneDrawing::RefreshWires() {

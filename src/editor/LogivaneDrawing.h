@@ -241,6 +241,8 @@ private:
   void HandlesDetached(TGraphicObject* item, int x, int y, bool reHit, const THitReach& reach);
   /// Wire-end following for the wires attached to the selection, at each step of a drag.
   void FollowSelection();
+  /// Makes the wires attached to the selection follow it, repainting each one that moved.
+  void FollowSelectionWires();
 
   std::unique_ptr<TCircuitDocument> FOwnDocument;
   TCircuitDocument* FDocument = nullptr;

@@ -138,8 +138,9 @@ void WriteCircuit(QIODevice& stream, const TMacro& circuit, const QString& macro
   writer.Flush();
 }
 
-QByteArray CircuitBytes(const TMacro& circuit, const QString& macroName) {
+QByteArray CircuitBytes(const TMacro& circuit, const QString& macroName, qsizetype expectedSize) {
   QByteArray bytes;
+  bytes.reserve(expectedSize + expectedSize / 16);  // an edit seldom adds more
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   WriteCircuit(buffer, circuit, macroName);

@@ -56,8 +56,10 @@ std::optional<TMacroInfo> ReadMacroInfo(const QString& fileName);
 
 /// Writes `circuit` as a circuit stream under the current revision.
 void WriteCircuit(QIODevice& stream, const TMacro& circuit, const QString& macroName);
-/// The circuit stream of `circuit`, in memory.
-QByteArray CircuitBytes(const TMacro& circuit, const QString& macroName = {});
+/// The circuit stream of `circuit`, in memory. A caller that wrote the circuit before passes
+/// the length it had, so that the bytes are not moved over and over as the stream grows.
+QByteArray CircuitBytes(const TMacro& circuit, const QString& macroName = {},
+                        qsizetype expectedSize = 0);
 /**
  * @brief Saves `circuit` to `fileName` without ever leaving a partly written file behind.
  *
