@@ -1,9 +1,11 @@
+// The files the generators write are committed; each must be what its generator writes today.
+// What they do is checked by the test tables beside them and by the library's function tables.
+#include "Examples.h"
 #include "tools/LibraryBench.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <string>
@@ -11,23 +13,27 @@
 namespace logivane {
 namespace {
 
-using library::TPart;
-using test::LibraryFile;
+using test::FileBytes;
 
-QByteArray Contents(const QString& fileName) {
-  QFile file(fileName);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+TEST(Examples, CommittedFilesAreWhatTheToolWrites) {
+  for (const examples::TExample& example : examples::AllExamples()) {
+    const QString folder = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/");
+    EXPECT_EQ(FileBytes(folder + QLatin1String(example.FileName)), examples::ExampleBytes(example))
+        << example.FileName << " is stale: run logivane-make-examples examples";
+    EXPECT_EQ(FileBytes(folder + examples::TableFileName(example)), examples::TableBytes(example))
+        << example.FileName << "'s table is stale: run logivane-make-examples examples";
+  }
 }
 
 TEST(Library, CommittedFilesAreWhatTheToolWrites) {
-  for (const TPart& part : library::AllParts()) {
+  for (const library::TPart& part : library::AllParts()) {
     const std::string name = part.Name.toStdString();
-    EXPECT_EQ(Contents(LibraryFile(part)), part.Bytes())
+    const QString file = test::LibraryFile(part);
+    EXPECT_EQ(FileBytes(file), part.Bytes())
         << name << " is stale: run logivane-make-library on the repository";
-    const QString table = QFileInfo(LibraryFile(part)).dir().filePath(part.TestTableName());
-    EXPECT_EQ(Contents(table), part.TestTable())
+    EXPECT_EQ(FileBytes(QFileInfo(file).dir().filePath(part.TestTableName())), part.TestTable())
         << name << "'s test table is stale: run logivane-make-library on the repository";
-    EXPECT_EQ(Contents(QStringLiteral(LOGIVANE_SOURCE_DIR "/datasheets/") + part.DatasheetName()),
+    EXPECT_EQ(FileBytes(QStringLiteral(LOGIVANE_SOURCE_DIR "/datasheets/") + part.DatasheetName()),
               part.Datasheet())
         << name << "'s datasheet is stale: run logivane-make-library on the repository";
   }
