@@ -201,7 +201,4 @@ inline void ExpectRows(TDevice& device, std::vector<int> inputs, std::vector<int
 /// three of `Inputs`; the probes of sum and carry out the two of `Outputs`.
 std::unique_ptr<TMacro> FullAdder();
 
-/// Steps a `FullAdder` (or a copy of one) through all eight rows of its truth table.
-void ExpectFullAdderTruthTable(TMacro& root);
-
 }  // namespace logivane::test
