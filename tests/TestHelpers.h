@@ -12,6 +12,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QPoint>
 
 #include <functional>
@@ -45,6 +46,20 @@ std::unique_ptr<T> ReadBack(const QByteArray& bytes) {
 
 inline QByteArray Hex(const char* text) {
   return QByteArray::fromHex(text);
+}
+
+/// The bytes of the file `path`; none when it cannot be read.
+inline QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// Writes `bytes` to the file `path`, which is returned.
+inline QString WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+      << path.toStdString();
+  return path;
 }
 
 /// A source that drives its one output pin with `Level` each time its circuit's sources are due.
@@ -185,8 +200,5 @@ inline void ExpectRows(TDevice& device, std::vector<int> inputs, std::vector<int
 /// A full adder of two XOR, two AND and one OR gate. Sources A, B and carry in are the first
 /// three of `Inputs`; the probes of sum and carry out the two of `Outputs`.
 std::unique_ptr<TMacro> FullAdder();
-
-/// Steps a `FullAdder` (or a copy of one) through all eight rows of its truth table.
-void ExpectFullAdderTruthTable(TMacro& root);
 
 }  // namespace logivane::test

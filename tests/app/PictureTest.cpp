@@ -1,8 +1,6 @@
+#include "MainWindowFixture.h"
 #include "TestHelpers.h"
-#include "app/MainUnit.h"
-#include "editor/LogivaneDrawing.h"
 #include "editor/PictureExport.h"
-#include "editor/UserMessages.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cOutput.h"
 
@@ -11,51 +9,93 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QSvgRenderer>
-#include <QTemporaryDir>
 
 namespace logivane {
 namespace {
 
 using namespace test;
 
-/// The main window over a gate driving an LED, with its message boxes recorded.
-class PictureTest : public ::testing::Test {
+/// The page descriptions of a PDF file, their compressed streams inflated.
+QByteArray PdfContents(const QString& fileName) {
+  QFile file(fileName);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray pdf = file.readAll();
+  QByteArray contents;
+  qsizetype from = 0;
+  while ((from = pdf.indexOf("stream\n", from)) >= 0) {
+    from += 7;
+    const qsizetype end = pdf.indexOf("endstream", from);
+    if (end < 0) {
+      break;
+    }
+    // qUncompress wants the inflated size first; a small guess is grown as needed.
+    QByteArray packed("\x00\x00\x10\x00", 4);
+    packed += pdf.mid(from, end - from);
+    contents += qUncompress(packed);
+    from = end;
+  }
+  return contents;
+}
+
+/// The columns of `image` that hold anything but white.
+std::pair<int, int> InkedColumns(const QImage& image) {
+  int first = image.width();
+  int last = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) != QColor(Qt::white)) {
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+    }
+  }
+  return {first, last};
+}
+
+/// The main window over an LED, and a gate beside it once `AddGate` has run.
+class PictureTest : public MainWindowTest {
 protected:
   void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path());
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
-      Messages << text;
-      return QMessageBox::Ok;
-    });
-    Form = std::make_unique<TMainForm>();
-    TMacro& c = Form->Drawing().Circuit();
-    Gate = Place<T2AndGate>(c, 100, 100);
-    Place<TLEDDevice>(c, 300, 150);
+    MainWindowTest::SetUp();
+    Show();
+    Led = Place<TLEDDevice>(Circuit(), 300, 150);
   }
-  void TearDown() override {
-    Form.reset();
-    UserMessages::SetHandler({});
-  }
-  QString Path(const QString& name) const { return Folder.filePath(name); }
+  void AddGate() { Gate = Place<T2AndGate>(Circuit(), 100, 100); }
 
-  QTemporaryDir Folder;
-  std::unique_ptr<TMainForm> Form;
+  TLEDDevice* Led = nullptr;
   TDevice* Gate = nullptr;
-  QStringList Messages;
 };
 
+TEST_F(PictureTest, TenDrawingUnitsOfSpaceSurroundTheObjects) {
+  ASSERT_TRUE(Form->ExportPicture(Path("led.png"), {100, false}));
+  const QImage picture(Path("led.png"));
+  const TRect bounds = Led->GetBounds();
+  EXPECT_EQ(picture.width(), bounds.Right - bounds.Left + 20);
+  EXPECT_EQ(picture.height(), bounds.Bottom - bounds.Top + 20);
+  // The LED's circle (radius 5 round x = 300) lies a little inside its bounds, which leave
+  // room for the pen; the picture centres it.
+  const int inset = 300 - 5 - bounds.Left;
+  const auto [first, last] = InkedColumns(picture);
+  EXPECT_EQ(first, 10 + inset);
+  EXPECT_EQ(picture.width() - 1 - last, first);
+
+  // At twice the size the space doubles with the drawing (give or take a smoothed pixel).
+  ASSERT_TRUE(Form->ExportPicture(Path("led2.png"), {200, false}));
+  EXPECT_NEAR(InkedColumns(QImage(Path("led2.png"))).first, 2 * (10 + inset), 1);
+}
+
 TEST_F(PictureTest, PngHasTheScaledSizeAndTheBackgroundAskedFor) {
-  const TRect level = Form->Drawing().Circuit().GetBounds();
+  AddGate();
+  const TRect level = Circuit().GetBounds();
   ASSERT_TRUE(Form->ExportPicture(Path("level.png"), {200, false}));
   QImage picture(Path("level.png"));
   EXPECT_EQ(picture.size(), PictureSize(level, 2));
   EXPECT_EQ(picture.pixelColor(0, 0), QColor(Qt::white));
 
   // The selection alone, on nothing.
-  Form->Drawing().Select(Gate);
+  Drawing().Select(Gate);
   ASSERT_TRUE(Form->ExportPicture(Path("gate.png"), {100, true}));
   picture = QImage(Path("gate.png"));
   EXPECT_EQ(picture.size(), PictureSize(Gate->GetBounds(), 1));
@@ -63,13 +103,18 @@ TEST_F(PictureTest, PngHasTheScaledSizeAndTheBackgroundAskedFor) {
   EXPECT_TRUE(Messages.isEmpty());
 }
 
-TEST_F(PictureTest, SvgAndPdfAreReadableDrawings) {
+TEST_F(PictureTest, SvgAndPdfAreReadableDrawingsWithRoundLeds) {
+  AddGate();
   ASSERT_TRUE(Form->ExportPicture(Path("level.svg"), {100, false}));
   QSvgRenderer svg(Path("level.svg"));
   EXPECT_TRUE(svg.isValid());
-  EXPECT_EQ(svg.viewBox().size(), PictureSize(Form->Drawing().Circuit().GetBounds(), 1));
+  EXPECT_EQ(svg.viewBox().size(), PictureSize(Circuit().GetBounds(), 1));
 
-  ASSERT_TRUE(Form->ExportPicture(Path("level.pdf"), {100, false}));
+  ASSERT_TRUE(Form->ExportPicture(Path("level.pdf"), {400, false}));
+  const QByteArray contents = PdfContents(Path("level.pdf"));
+  ASSERT_FALSE(contents.isEmpty());
+  // A circle is drawn with curves ("c"); a polygon that only looks round has lines alone.
+  EXPECT_TRUE(contents.contains(" c\n")) << contents.left(400).toStdString();
   const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
   if (pdftoppm.isEmpty()) {
     GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";

@@ -1,19 +1,13 @@
 // The example circuits and library macros that come with the program are opened and changed
 // like any circuit, but saving them always asks for a name of the user's own.
+#include "TestHelpers.h"
 #include "app/LibraryFolder.h"
 #include "app/MainWindowFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 namespace logivane::test {
 namespace {
-
-QByteArray Bytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class ShippedFilesTest : public MainWindowTest {
 protected:
@@ -26,7 +20,7 @@ protected:
 
 TEST_F(ShippedFilesTest, AChangedExampleIsSavedUnderANewNameAndTheShippedFileIsKept) {
   const QString example = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/half-adder.lvm");
-  const QByteArray shipped = Bytes(example);
+  const QByteArray shipped = FileBytes(example);
   ASSERT_FALSE(shipped.isEmpty());
   EXPECT_TRUE(IsShippedFile(example));
   EXPECT_FALSE(IsShippedFile(Path("mine.lvm")));
@@ -37,8 +31,8 @@ TEST_F(ShippedFilesTest, AChangedExampleIsSavedUnderANewNameAndTheShippedFileIsK
   Action("MenuSave")->trigger();
   ASSERT_EQ(Messages.size(), 1);
   EXPECT_TRUE(Messages.first().contains("\"half-adder.lvm\" comes with Logivane"));
-  EXPECT_EQ(Bytes(example), shipped);
-  EXPECT_FALSE(Bytes(SaveName).isEmpty());
+  EXPECT_EQ(FileBytes(example), shipped);
+  EXPECT_FALSE(FileBytes(SaveName).isEmpty());
   EXPECT_EQ(Document().FileName, SaveName);
   EXPECT_FALSE(Document().Modified());
 
@@ -48,21 +42,21 @@ TEST_F(ShippedFilesTest, AChangedExampleIsSavedUnderANewNameAndTheShippedFileIsK
   Messages.clear();
   Action("MenuSaveAs")->trigger();
   EXPECT_EQ(Messages.size(), 1);
-  EXPECT_EQ(Bytes(example), shipped);
+  EXPECT_EQ(FileBytes(example), shipped);
   EXPECT_TRUE(Document().Modified());
   EXPECT_EQ(Document().FileName, Path("mine.lvm"));
 }
 
 TEST_F(ShippedFilesTest, TheCloseQuestionsYesOnAShippedExampleAsksForANewName) {
   const QString example = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/half-adder.lvm");
-  const QByteArray shipped = Bytes(example);
+  const QByteArray shipped = FileBytes(example);
   Show({example});
   Change();
   SaveName.clear();  // the user cancels the save dialog: the window stays, with the changes
   Form->close();
   EXPECT_TRUE(Form->isVisible());
   EXPECT_TRUE(Document().Modified());
-  EXPECT_EQ(Bytes(example), shipped);
+  EXPECT_EQ(FileBytes(example), shipped);
 }
 
 }  // namespace

@@ -89,15 +89,8 @@ protected:
     }
   }
   QByteArray Saved() {
-    const QString name = Path("saved.lvm");
-    EXPECT_TRUE(Document().SaveToFile(name));
-    QFile file(name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-  }
-  static QByteArray Bytes(const QString& name) {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    EXPECT_TRUE(Document().SaveToFile(Path("saved.lvm")));
+    return FileBytes(Path("saved.lvm"));
   }
 
   QString Original;
@@ -108,7 +101,7 @@ TEST_F(ShownLevelsTest, AnOpenedCircuitShowsOneStateAndSavesAsItWasRead) {
        {"half-adder.lvm", "full-adder.lvm", "counter.lvm", "traffic-light.lvm"}) {
     Open(example);
     ExpectOneState(example);
-    EXPECT_TRUE(Saved() == Bytes(Original)) << example;
+    EXPECT_TRUE(Saved() == FileBytes(Original)) << example;
   }
 }
 

@@ -1,12 +1,8 @@
 #include "TestHelpers.h"
-#include "app/DeviceMenu.h"
-#include "app/MainUnit.h"
+#include "app/MainWindowFixture.h"
 #include "app/MemoryCommands.h"
 #include "editor/CLogivaneHandle.h"
-#include "editor/CircuitDocument.h"
 #include "editor/EditHistory.h"
-#include "editor/LogivaneDrawing.h"
-#include "editor/UserMessages.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cInteractive.h"
@@ -17,14 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
 #include <QPlainTextEdit>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 namespace logivane {
 namespace {
@@ -33,27 +22,21 @@ using namespace test;
 
 /// The main window over a small circuit: two gates, an LED wired to the second, a switch, a
 /// memory and a sub-circuit.
-class UndoTest : public ::testing::Test {
-public:
+class UndoTest : public MainWindowTest {
+protected:
   void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path());
-    UserMessages::SetHandler([](QMessageBox::Icon, const QString&, auto buttons) {
-      return buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
-    });
-    Form = std::make_unique<TMainForm>();
-    Form->show();
-    QCoreApplication::processEvents();
-    TMacro& c = Drawing().Circuit();
-    First = Place<T2AndGate>(c, 100, 100);
-    Second = Place<T2OrGate>(c, 200, 100);
-    Led = Place<TLEDDevice>(c, 300, 100);
-    Switch = Place<TInteractiveSwitch>(c, 100, 200);
-    Memory = Place<TMemoryDevice>(c, 300, 300);
-    Memory->BuildSymbol(true, 4, 8);
-    Sub = AddSubCircuit(c, 500, 100, 2);
-    Net(c, *Second->Pin(Second->PinCount() - 1), {Led->Pin(0)});
+    MainWindowTest::SetUp();
+    Show();
+    TMacro& c = Circuit();
+    Place<T2AndGate>(c, 100, 100);
+    auto* second = Place<T2OrGate>(c, 200, 100);
+    auto* led = Place<TLEDDevice>(c, 300, 100);
+    Place<TInteractiveSwitch>(c, 100, 200);
+    Place<TMemoryDevice>(c, 300, 300)->BuildSymbol(true, 4, 8);
+    AddSubCircuit(c, 500, 100, 2);
+    Net(c, *second->Pin(second->PinCount() - 1), {led->Pin(0)});
     // A document comes from a file, as a real one would: a few fields take their stored form.
-    const QString file = Folder.filePath("start.lvm");
+    const QString file = Path("start.lvm");
     ASSERT_TRUE(Document().SaveToFile(file));
     ASSERT_TRUE(Form->OpenCircuit(file));
     First = Find<T2AndGate>();
@@ -63,10 +46,14 @@ public:
     Memory = Find<TMemoryDevice>();
     Sub = Find<TMacro>();
   }
+  void TearDown() override {
+    Form.reset();
+    MainWindowTest::TearDown();
+  }
   template <class T>
   T* Find() const {
-    const TMacro& c = Drawing().Circuit();
-    for (const TGraphicList* list : {&c.Devices(), &c.Inputs(), &c.Outputs()}) {
+    for (const TGraphicList* list :
+         {&Circuit().Devices(), &Circuit().Inputs(), &Circuit().Outputs()}) {
       for (TSerialize* object : list->Objects()) {
         if (auto* found = dynamic_cast<T*>(object)) {
           return found;
@@ -75,25 +62,10 @@ public:
     }
     return nullptr;
   }
-  void TearDown() override {
-    Form.reset();
-    UserMessages::SetHandler({});
-    QSettings().clear();
-  }
-
-  TCircuitDocument& Document() const { return Form->Document(); }
-  TLogivaneDrawing& Drawing() const { return Form->Drawing(); }
   TEditHistory& History() const { return *Document().EditHistory(); }
-  QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
   /// What Save would write now.
-  QByteArray Saved() const { return CircuitBytes(Drawing().Circuit(), Document().MacroName); }
-  void Select(TGraphicObject& object) {
-    Drawing().Select(&object);
-    Form->DevicePopup().Configure();
-  }
+  QByteArray Saved() const { return CircuitBytes(Circuit(), Document().MacroName); }
 
-  QTemporaryDir Folder;
-  std::unique_ptr<TMainForm> Form;
   TDevice* First = nullptr;
   TDevice* Second = nullptr;
   TLEDDevice* Led = nullptr;
@@ -106,76 +78,75 @@ struct TEditCase {
   const char* Name;
   /// The name the step is given, as the Undo entry shows it.
   const char* Step;
-  std::function<void(UndoTest&)> Edit;
+  std::function<void()> Edit;
 };
 
 TEST_F(UndoTest, EveryKindOfEditIsUndoneAndRedoneToTheSameBytes) {
+  const auto command = [this](TGraphicObject* selected, std::initializer_list<const char*> names) {
+    if (selected) {
+      Select(*selected);
+    }
+    for (const char* name : names) {
+      Action(name)->trigger();
+    }
+  };
   const std::vector<TEditCase> cases = {
       {"place", "Place",
-       [](UndoTest& t) {
-         t.Action("SpeedAndGate")->trigger();
-         QTest::mouseClick(&t.Drawing(), Qt::LeftButton, {}, QPoint(400, 400));
+       [&] {
+         command(nullptr, {"SpeedAndGate"});
+         Click({400, 400});
        }},
       {"wire", "Wire",
-       [](UndoTest& t) {
-         t.Action("SpeedWireTool")->trigger();
-         const QPoint from = CentreOf(*t.First->Pin(t.First->PinCount() - 1));
-         QTest::mouseClick(&t.Drawing(), Qt::LeftButton, {}, from);
-         QTest::mouseClick(&t.Drawing(), Qt::LeftButton, {}, CentreOf(*t.Second->Pin(0)));
+       [&] {
+         command(nullptr, {"SpeedWireTool"});
+         Click(CentreOf(*First->Pin(First->PinCount() - 1)));
+         Click(CentreOf(*Second->Pin(0)));
        }},
       {"delete", "Delete",
-       [](UndoTest& t) {
-         t.Select(*t.Second);
-         t.Action("MenuDelete")->trigger();
+       [&] {
+         command(Second, {"MenuDelete"});
        }},
       {"move", "Move",
-       [](UndoTest& t) {
-         t.Select(*t.Second);
-         t.Drawing().MoveSelectionByKey(Qt::Key_Right);
+       [&] {
+         command(Second, {});
+         Drawing().MoveSelectionByKey(Qt::Key_Right);
        }},
       {"rotate", "Rotate",
-       [](UndoTest& t) {
-         t.Select(*t.First);
-         t.First->Rotate(90);
-         t.First->Remap();
-         emit t.Drawing().Handles().OnItemRotated();
+       [&] {
+         command(First, {});
+         First->Rotate(90);
+         First->Remap();
+         emit Drawing().Handles().OnItemRotated();
        }},
       {"paste", "Paste",
-       [](UndoTest& t) {
-         t.Select(*t.First);
-         t.Action("MenuCopy")->trigger();
-         t.Action("MenuPaste")->trigger();
+       [&] {
+         command(First, {"MenuCopy", "MenuPaste"});
        }},
       {"property command", "Green",
-       [](UndoTest& t) {
-         t.Select(*t.Led);
-         t.Action("PopGreen")->trigger();
+       [&] {
+         command(Led, {"PopGreen"});
        }},
       {"gate inputs", "Inputs",
-       [](UndoTest& t) {
-         t.Select(*t.First);
-         t.Action("Pop3Inputs")->trigger();
+       [&] {
+         command(First, {"Pop3Inputs"});
        }},
       {"dialog", "Name Macro",
-       [](UndoTest& t) {
-         QTimer::singleShot(0, [] {
-           auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-           ASSERT_NE(dialog, nullptr);
-           dialog->findChild<QPlainTextEdit*>("MacroName")->setPlainText("adder");
-           dialog->accept();
+       [&] {
+         AcceptNextDialog([](QDialog& dialog) {
+           dialog.findChild<QPlainTextEdit*>("MacroName")->setPlainText("adder");
          });
-         t.Action("MenuNameMacro")->trigger();
+         command(nullptr, {"MenuNameMacro"});
        }},
       {"interaction", "Interaction",
-       [](UndoTest& t) {
-         t.Action("SpeedInteraction")->trigger();
-         QTest::mouseClick(&t.Drawing(), Qt::LeftButton, {}, CentreOf(*t.Switch));
+       [&] {
+         command(nullptr, {"SpeedInteraction"});
+         Click(CentreOf(*Switch));
        }},
       {"memory contents", "Edit Memory",
-       [](UndoTest& t) {
-         t.Form->Memory().Show(*t.Memory);
-         t.Memory->SetWord(0x5A, 3);
-         emit t.Form->Memory().Contents().ContentsChanged();
+       [&] {
+         Form->Memory().Show(*Memory);
+         Memory->SetWord(0x5A, 3);
+         emit Form->Memory().Contents().ContentsChanged();
        }},
   };
   for (const TEditCase& edit : cases) {
@@ -183,7 +154,7 @@ TEST_F(UndoTest, EveryKindOfEditIsUndoneAndRedoneToTheSameBytes) {
     TearDown();
     SetUp();
     const QByteArray before = Saved();
-    edit.Edit(*this);
+    edit.Edit();
     const QByteArray after = Saved();
     ASSERT_NE(after, before);
     EXPECT_EQ(Action("MenuUndo")->text().toStdString(), std::string("&Undo ") + edit.Step);
@@ -201,7 +172,7 @@ TEST_F(UndoTest, AnEditInsideAMacroIsUndoneOnThatLevel) {
   Action("PopEditMacro")->trigger();
   ASSERT_TRUE(Document().IsInsideMacro());
   const QByteArray before = Saved();
-  Place<TLEDDevice>(Drawing().Circuit(), 40, 40);
+  Place<TLEDDevice>(Circuit(), 40, 40);
   Drawing().SetModified(true);
   const QByteArray after = Saved();
   Action("MenuUndo")->trigger();
@@ -212,7 +183,7 @@ TEST_F(UndoTest, AnEditInsideAMacroIsUndoneOnThatLevel) {
 }
 
 TEST_F(UndoTest, ModifiedFollowsTheSavedStepAndRunningIsNoEdit) {
-  ASSERT_TRUE(Document().SaveToFile(Folder.filePath("a.lvm")));
+  ASSERT_TRUE(Document().SaveToFile(Path("a.lvm")));
   EXPECT_FALSE(Document().Modified());
   EXPECT_FALSE(Action("MenuRedo")->isEnabled());
 
@@ -236,7 +207,7 @@ TEST_F(UndoTest, ModifiedFollowsTheSavedStepAndRunningIsNoEdit) {
   EXPECT_TRUE(Document().Modified());
 
   // A new circuit starts a new history.
-  UserMessages::SetHandler([](QMessageBox::Icon, const QString&, auto) { return QMessageBox::No; });
+  Answer = QMessageBox::No;
   Action("MenuNew")->trigger();
   EXPECT_FALSE(Action("MenuUndo")->isEnabled());
   EXPECT_EQ(Action("MenuUndo")->text(), "&Undo");
@@ -245,7 +216,7 @@ TEST_F(UndoTest, ModifiedFollowsTheSavedStepAndRunningIsNoEdit) {
 TEST_F(UndoTest, AMenuCommandAfterARunIsUndoneToTheStateTheRunLeft) {
   // The memory writes all ones to its last address at every step: running changes what is
   // saved.
-  TMacro& c = Drawing().Circuit();
+  TMacro& c = Circuit();
   std::vector<TPin*> low{Memory->Pin(Memory->ChipSelectPin()), Memory->Pin(Memory->ReadWritePin())};
   std::vector<TPin*> high;
   for (int i = 0; i < Memory->AddressWidth() + Memory->DataWidth(); ++i) {

@@ -57,22 +57,6 @@ TEST(SerializeStream, WrongTypesAndShortStreamsAreReadErrors) {
   EXPECT_EQ(message(Hex(""), [](auto& r) { r.EndOfList(); }), "Stream read error");
 }
 
-TEST(SerializeStream, ListOfTwoPointsHasTheDocumentedBytes) {
-  TSerializeList list;
-  list.Add(std::make_unique<TFloatPoint>(1, 2));
-  list.Add(std::make_unique<TFloatPoint>(3, 4));
-  const QByteArray expected = Hex("0200") + QByteArray("\x06\x0ETSerializeList", 16) + Hex("01") +
-                              Hex("0200") + QByteArray("\x06\x0BTFloatPoint", 13) +
-                              Hex("0000803F00000040") + Hex("02010201") + Hex("0000404000008040") +
-                              Hex("00");
-  EXPECT_EQ(WrittenObject(list), expected);
-
-  const auto copy = ReadBack<TSerializeList>(expected);
-  ASSERT_EQ(copy->Count(), 2);
-  EXPECT_EQ(copy->ItemAs<TFloatPoint>(1)->X, 3);
-  EXPECT_EQ(copy->ItemAs<TFloatPoint>(1)->Y, 4);
-}
-
 TEST(SerializeStream, AShapesVerticesAreWrittenAsAListOfPoints) {
   TPolyline line;
   line.PenColour = 5;

@@ -1,5 +1,4 @@
 #include "TestHelpers.h"
-#include "document/cGText.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
@@ -7,6 +6,7 @@
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cCircuitFile.h"
+#include "simulation/cConnect.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cInteractive.h"
 #include "simulation/cMacro.h"
@@ -245,21 +245,6 @@ TEST_F(DrawingTest, RepaintsShowObjectsWhereTheyAreAfterEveryChange) {
   EXPECT_FALSE(PaintedInside(Drawing(), after));
 }
 
-TEST_F(DrawingTest, TheRotateMarkerTurnsATextInAngleSteps) {
-  auto text = std::make_unique<TGraphicText>();
-  text->SetText(QStringLiteral("Carry"));
-  text->SetFontSize(16);
-  auto* added = static_cast<TGraphicText*>(Drawing().AddObject(std::move(text), 400, 400));
-  Drawing().Grid().AngleStep = 10;
-  Drawing().Select(added);
-  const QRect box = Handles().geometry();
-  const QPoint marker(box.width() - 3, box.height() / 2);
-  // From the marker (0 degrees) to straight below the centre: a quarter turn.
-  Drag(&Handles(), marker, QPoint(box.width() / 2, box.height() / 2 + 60));
-  EXPECT_NEAR(std::fmod(added->TextAngle + 360.0f, 360.0f), 90.0f, 0.01f);
-  EXPECT_TRUE(Drawing().Document().Modified());
-}
-
 TEST_F(DrawingTest, CopyPastesTwiceAtGrowingOffsetsAndCutRemovesWithWires) {
   TraceInverterPair();
   Drawing().SetSelectMode(true);
@@ -285,27 +270,6 @@ TEST_F(DrawingTest, CopyPastesTwiceAtGrowingOffsetsAndCutRemovesWithWires) {
   EXPECT_EQ(Circuit().Wires().Count(), 2);
   EXPECT_FALSE(Second->Pin(1)->IsConnected());
   EXPECT_EQ(Drawing().Clipboard().PasteBuffer().Devices().Count(), 1);
-}
-
-TEST_F(DrawingTest, InteractModePressesToggleInputsAndOperateSwitches) {
-  auto* input = Place<TInteractiveInput>(100, 100);
-  auto* pushButton = Place<TInteractiveSwitch>(300, 100);
-  pushButton->SetSwitchType(TInteractiveSwitch::PushToMake);
-  auto* toggle = Place<TInteractiveSwitch>(500, 100);
-  Drawing().SetInteractMode(true);
-
-  Click(CentreOf(*input));
-  EXPECT_EQ(input->Level, 1);
-  Click(CentreOf(*input));
-  EXPECT_EQ(input->Level, 0);
-
-  QTest::mousePress(&Drawing(), Qt::LeftButton, Qt::NoModifier, CentreOf(*pushButton));
-  EXPECT_TRUE(pushButton->On);
-  QTest::mouseRelease(&Drawing(), Qt::LeftButton, Qt::NoModifier, CentreOf(*pushButton));
-  EXPECT_FALSE(pushButton->On);
-
-  Click(CentreOf(*toggle));
-  EXPECT_TRUE(toggle->On);
 }
 
 TEST_F(DrawingTest, TheProbeReadsTheLevelUnderItAfterEveryStep) {
@@ -405,6 +369,82 @@ TEST_F(DrawingTest, ZoomedMouseWorkHitsAndSnapsAsAtActualSize) {
     EXPECT_EQ(CentreOf(*Second), CentreOf(*First) + QPoint(220, 100));
     EXPECT_EQ(WireAt(0)->LastPoint(), CentreOf(*Second->Pin(1)));
   }
+}
+
+/// Whether a press on the screen pixel `pixel` of `drawing` hits `object`.
+bool HitsOnScreen(const TLogivaneDrawing& drawing, TGraphicObject& object, QPoint pixel) {
+  const QPointF at = drawing.ToExactUnits(pixel);
+  const QPoint unit = THitReach::UnitOf(at);
+  return object.HitTest(unit.x(), unit.y(), THitReach::Of(at, drawing.Zoom()));
+}
+
+TEST(ZoomHitTest, WiresPinsAndJointsReachAsFarOnScreenAsAtActualSize) {
+  TLogivaneDrawing drawing;
+  TPolyline wire;  // a horizontal run at y = 100
+  wire.AddPoints({{100, 100}, {300, 100}});
+  wire.Remap();
+  TPin pin;
+  pin.Translate(400, 100);
+  pin.Remap();
+  TSolder joint;
+  joint.Translate(500, 100);
+  joint.Remap();
+
+  // Screen pixels beside each object, as offsets from where it lies on screen.
+  const auto hits = [&](TGraphicObject& object, QPoint anchor, QPoint offset) {
+    const double zoom = drawing.Zoom();
+    const QPoint onScreen(qRound(anchor.x() * zoom), qRound(anchor.y() * zoom));
+    return HitsOnScreen(drawing, object, onScreen + offset);
+  };
+  struct TTarget {
+    TGraphicObject* Object;
+    QPoint Anchor;
+    bool Small;  // grown zoomed out, never shrunk zoomed in
+  };
+  const TTarget targets[] = {
+      {&wire, {200, 100}, false}, {&pin, CentreOf(pin), true}, {&joint, CentreOf(joint), true}};
+  for (const double zoom : {0.25, 0.5, 2.0, 4.0}) {
+    for (const TTarget& target : targets) {
+      for (int dx = -7; dx <= 7; ++dx) {
+        for (int dy = -7; dy <= 7; ++dy) {
+          const QPoint offset(dx, dy);
+          drawing.SetZoom(1);
+          const bool actualSize = hits(*target.Object, target.Anchor, offset);
+          drawing.SetZoom(zoom);
+          const bool zoomed = hits(*target.Object, target.Anchor, offset);
+          SCOPED_TRACE(testing::Message() << "zoom " << zoom << " offset " << dx << "," << dy);
+          if (target.Small && zoom > 1) {
+            // Zoomed in, the pin or joint is hit on its own area, larger than at actual size.
+            EXPECT_TRUE(!actualSize || zoomed);
+          } else {
+            EXPECT_EQ(zoomed, actualSize);
+          }
+        }
+      }
+    }
+  }
+  // At 400% a press on the pin's own square, 10 pixels from its centre, still hits it.
+  drawing.SetZoom(4);
+  EXPECT_TRUE(hits(pin, CentreOf(pin), {10, -10}));
+  EXPECT_FALSE(hits(pin, CentreOf(pin), {17, 0}));
+}
+
+TEST_F(DrawingTest, WiringAtHalfSizeByClicksBesidePinsConnectsThem) {
+  Drawing().SetZoom(0.5);
+  Drawing().SetWireMode(true);
+  First = Place<TNotGate>(100, 100);
+  Second = Place<TNotGate>(300, 200);
+  // Three pixels from a pin's centre is beside its 4-pixel square at half size, but on the
+  // square it has at actual size.
+  const auto beside = [](const TPin& pin) {
+    return CentreOf(pin) / 2 + QPoint(3, -3);
+  };
+  Click(beside(*First->Pin(0)));
+  Click(beside(*Second->Pin(1)));
+  ASSERT_EQ(Circuit().Wires().Count(), 1);
+  EXPECT_EQ(WireAt(0)->End1, First->Pin(0));
+  EXPECT_EQ(WireAt(0)->End2, Second->Pin(1));
+  EXPECT_FALSE(Drawing().Tracing());
 }
 
 }  // namespace

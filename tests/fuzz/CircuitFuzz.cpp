@@ -1,3 +1,4 @@
+#include "CircuitSnapshot.h"
 #include "FuzzTargets.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
@@ -7,8 +8,6 @@
 #include <QPainter>
 
 #include <cstdlib>
-#include <unordered_map>
-#include <vector>
 
 namespace logivane::fuzz {
 
@@ -37,71 +36,6 @@ void Run(TMacro& root) {
   root.HitTest(0, 0);
 }
 
-/// What a step left on every level of a circuit, as numbers: each device's contention and its
-/// pins' levels and drivers (by place), each wire's level and mark, each joint's mark.
-class TSnapshot {
-public:
-  explicit TSnapshot(const TMacro& root) {
-    Number(root);
-    Take(root);
-  }
-  long Of(const TDevice* device) const {
-    const auto at = FPlace.find(device);
-    return device ? (at == FPlace.end() ? -2 : at->second) : -1;
-  }
-  const std::vector<long>& State() const { return FState; }
-
-private:
-  template <class F>
-  static void EachChild(const TGraphicList& list, const F& f) {
-    for (int i = 0; i < list.Count(); ++i) {
-      f(*list.Child(i));
-    }
-  }
-  /// Calls `f` on every device of `level`, sources first, without going below it.
-  template <class F>
-  static void EachDevice(const TMacro& level, const F& f) {
-    for (const TGraphicList* list :
-         {&level.Inputs(), &level.Devices(), &level.Tags(), &level.Outputs()}) {
-      EachChild(*list, [&f](TGraphicObject& object) {
-        if (object.GraphicKind() == TGraphicKind::Device) {
-          f(static_cast<TDevice&>(object));
-        }
-      });
-    }
-  }
-  void Number(const TMacro& level) {
-    EachDevice(level, [this](TDevice& device) {
-      FPlace.emplace(&device, static_cast<long>(FPlace.size()));
-      if (device.Role() == TDeviceRole::Macro) {
-        Number(static_cast<TMacro&>(device));
-      }
-    });
-  }
-  void Take(const TMacro& level) {
-    EachDevice(level, [this](TDevice& device) {
-      FState.push_back(device.Contention);
-      for (int i = 0; i < device.PinCount(); ++i) {
-        FState.push_back(device.Pin(i)->Value);
-        FState.push_back(Of(device.Pin(i)->Driver));
-      }
-      if (device.Role() == TDeviceRole::Macro) {
-        Take(static_cast<TMacro&>(device));
-      }
-    });
-    EachChild(level.Wires(), [this](TGraphicObject& object) {
-      const auto& wire = static_cast<const TWire&>(object);
-      FState.push_back(wire.Value * 2 + wire.Visited);
-    });
-    EachChild(level.Solders(), [this](TGraphicObject& object) {
-      FState.push_back(static_cast<const TSolder&>(object).Visited);
-    });
-  }
-
-  std::unordered_map<const TDevice*, long> FPlace;
-  std::vector<long> FState;
-};
-
 /// Steps two copies of the circuit, one device by device and one compiled where it can be,
 /// and aborts on the first step after which they differ.
 void ExpectBothWaysAlike(const QByteArray& bytes) {
@@ -115,8 +49,8 @@ void ExpectBothWaysAlike(const QByteArray& bytes) {
   for (int step = 0; step < Steps; ++step) {
     const TStepReport want = StepCircuit(*reference.Circuit);
     const TStepReport got = StepCircuit(*compiled.Circuit);
-    const TSnapshot expected(*reference.Circuit);
-    const TSnapshot actual(*compiled.Circuit);
+    const TCircuitSnapshot expected(*reference.Circuit);
+    const TCircuitSnapshot actual(*compiled.Circuit);
     if (want.Message != got.Message || want.Result.Changed != got.Result.Changed ||
         expected.Of(want.Result.Culprit) != actual.Of(got.Result.Culprit) ||
         expected.State() != actual.State()) {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace logivane {
@@ -103,9 +102,7 @@ TEST(CircuitFile, SavedFilesComeBackByteForByte) {
   const QStringList files = corpus.entryList({QStringLiteral("*.lvm")}, QDir::Files);
   ASSERT_EQ(files.size(), 6);
   for (const QString& name : files) {
-    QFile file(corpus.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = test::FileBytes(corpus.filePath(name));
     const TCircuitReadResult read = ReadCircuitBytes(bytes);
     ASSERT_TRUE(read.Succeeded()) << name.toStdString();
     EXPECT_EQ(CircuitBytes(*read.Circuit, read.MacroName), bytes) << name.toStdString();
@@ -125,10 +122,7 @@ TEST_F(CircuitFileOnDisk, AFailedSaveLeavesTheOldFileAlone) {
   const auto read = ReadCircuitFile(PathOf("kept.lvm"));
   ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();
   EXPECT_EQ(CircuitBytes(*read.Circuit, read.MacroName), CircuitBytes(*circuit, "Kept"));
-  QFile kept(PathOf("kept.lvm"));
-  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-  const QByteArray before = kept.readAll();
-  kept.close();
+  const QByteArray before = test::FileBytes(PathOf("kept.lvm"));
 
   // A folder in the way of the temporary file makes the save fail before the target is touched.
   QString error;
@@ -137,8 +131,7 @@ TEST_F(CircuitFileOnDisk, AFailedSaveLeavesTheOldFileAlone) {
   ASSERT_TRUE(QDir(FFolder.path()).mkdir("kept.lvm.dir"));
   EXPECT_FALSE(SaveCircuitFile(PathOf("kept.lvm.dir"), *circuit, "Kept"));
 
-  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-  EXPECT_EQ(kept.readAll(), before);
+  EXPECT_EQ(test::FileBytes(PathOf("kept.lvm")), before);
 }
 
 }  // namespace

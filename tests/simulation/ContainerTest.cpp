@@ -3,10 +3,10 @@
 #include "TestHelpers.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cMessages.h"
+#include "simulation/cinput.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -170,30 +170,46 @@ TEST(EvalOrder, PutsDirectDriversBeforeEachDeviceAndKeepsItsFirstPlace) {
 }
 
 TEST(SubCircuits, LevelsCrossThroughTagsAndInnerSourcesAdvanceOncePerStep) {
+  // Tag 0 in, inverted, to tag 1 out; a clock inside out through tag 2; on bidirectional tag 3
+  // a driving tri-state buffer and a disabled rival.
   auto root = test::NewRoot();
   auto* source = Place<TTestSource>(*root, -100, 0);
-  TMacro* sub = test::AddSubCircuit(*root, 0, 0, 2);
-  auto* probe = Place<TTestProbe>(*root, 100, 0);
+  TMacro* sub = test::AddSubCircuit(*root, 0, 0, 4);
   auto* inverter = Place<TNotGate>(*sub, 50, 0);
   auto* inner = Place<TTestSource>(*sub, 0, 100);
+  auto* clock = Place<TClockDevice>(*sub, 0, 150);
+  auto* driver = Place<TTriState>(*sub, 100, 200);
+  auto* rival = Place<TTriState>(*sub, 100, 300);
   Net(*sub, *sub->Tag(0)->GetPin(), {inverter->Pin(1)});
   Net(*sub, *inverter->Pin(0), {sub->Tag(1)->GetPin()});
+  Net(*sub, *clock->Pin(0), {sub->Tag(2)->GetPin()});
+  Net(*sub, *Place<TSupply>(*sub, 0, 200)->Pin(0), {driver->Pin(0), driver->Pin(2)});
+  Net(*sub, *Place<TGround>(*sub, 0, 300)->Pin(0), {rival->Pin(0), rival->Pin(2)});
+  Net(*sub, *driver->Pin(1), {rival->Pin(1), sub->Tag(3)->GetPin()});
   UpdateTagKinds(*sub);
   Net(*root, *source->Pin(0), {&Outline(*sub, 0)});
-  Net(*root, Outline(*sub, 1), {probe->Pin(0)});
+  TTestProbe* probes[4]{};
+  for (int i = 1; i < 4; ++i) {
+    probes[i] = Place<TTestProbe>(*root, 100, 20.0f * static_cast<float>(i));
+    Net(*root, Outline(*sub, i), {probes[i]->Pin(0)});
+  }
   EXPECT_EQ(sub->Tag(0)->Direction, TTagDevice::DirectionInput);
+  EXPECT_EQ(sub->Tag(1)->Direction, TTagDevice::DirectionOutput);
+  EXPECT_EQ(sub->Tag(3)->Direction, TTagDevice::DirectionBidirectional);
   EXPECT_EQ(Outline(*sub, 1).Kind, PinOutput);
 
   root->Reset();
   EXPECT_EQ(inner->Calls, 0);
-  for (int step = 1; step <= 3; ++step) {
+  for (int step = 1; step <= 4; ++step) {
     source->Level = step & 1;  // a change makes the root run several passes
     test::SettledStep(*root);
-    EXPECT_EQ(probe->Seen, (step & 1) ^ 1);
+    EXPECT_EQ(probes[1]->Seen, (step & 1) ^ 1);
+    EXPECT_EQ(probes[2]->Seen, (step & 1) ^ 1) << "the clock shows 0, 1, 0, ... on steps 1, 2, 3";
+    EXPECT_EQ(probes[3]->Seen, 1);
     EXPECT_EQ(inner->Calls, step);
   }
   root->BuildEvalOrder();
-  EXPECT_EQ(inner->Calls, 3);
+  EXPECT_EQ(inner->Calls, 4);
   EXPECT_EQ(root->TotalEvaluations(), root->Evaluations() + sub->Evaluations());
 
   // What survives a file: tags tied to their outline pins, and the behaviour.
@@ -201,7 +217,7 @@ TEST(SubCircuits, LevelsCrossThroughTagsAndInnerSourcesAdvanceOncePerStep) {
   const auto copy = ReadBack<TMacro>(bytes);
   EXPECT_EQ(WrittenObject(*copy), bytes);
   const auto* copiedSub = static_cast<const TMacro*>(copy->Devices().Child(0));
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(copiedSub->Tag(i)->LinkPin->Partner, copiedSub->Pin(i));
     EXPECT_EQ(copiedSub->Tag(i)->GetNumber(), i + 1);
   }
@@ -267,12 +283,7 @@ TEST(Templates, PinsComeBackFreeAtTheirCentresAndWhatCannotBeReadChangesNothing)
     EXPECT_EQ(target.Pin(i)->GetBounds(), source.Pin(i)->GetBounds());
   }
 
-  QFile saved(path("four.lvt"));
-  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-  QFile cut(path("cut.lvt"));
-  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-  cut.write(saved.readAll().chopped(3));
-  cut.close();
+  test::WriteFile(path("cut.lvt"), test::FileBytes(path("four.lvt")).chopped(3));
   ASSERT_TRUE(SaveCircuitFile(path("adder.lvm"), *test::FullAdder(), {}));
   const char* const unreadable = "An error has occurred trying to read this Logivane file.";
   const std::pair<const char*, const char*> cases[] = {

@@ -3,6 +3,7 @@
 
 #include "SampleCircuits.h"
 #include "TestHelpers.h"
+#include "fuzz/CircuitSnapshot.h"
 #include "simulation/cFlipFlop.h"
 #include "simulation/cinput.h"
 
@@ -13,7 +14,6 @@
 #include <cstdlib>
 #include <memory>
 #include <random>
-#include <unordered_map>
 #include <vector>
 
 namespace logivane {
@@ -79,7 +79,7 @@ private:
   }
 
   template <class T>
-  T* Add(TMacro& circuit) {
+  void Add(TMacro& circuit) {
     T* device = Place<T>(circuit, At(), static_cast<float>(Pick(5) * 80));
     for (int i = 0; i < device->PinCount(); ++i) {
       TPin* pin = device->Pin(i);
@@ -89,73 +89,27 @@ private:
           .push_back(pin);
       FOrdinal[pin] = FX;
     }
-    return device;
   }
 
   void AddDevice(TMacro& circuit, int kind) {
-    switch (kind) {
-      case 0:
-        Add<TNotGate>(circuit);
-        break;
-      case 1:
-        Add<T2AndGate>(circuit);
-        break;
-      case 2:
-        Add<T3AndGate>(circuit);
-        break;
-      case 3:
-        Add<T4AndGate>(circuit);
-        break;
-      case 4:
-        Add<T2NandGate>(circuit);
-        break;
-      case 5:
-        Add<T3NandGate>(circuit);
-        break;
-      case 6:
-        Add<T2OrGate>(circuit);
-        break;
-      case 7:
-        Add<T4OrGate>(circuit);
-        break;
-      case 8:
-        Add<T2NorGate>(circuit);
-        break;
-      case 9:
-        Add<T3NorGate>(circuit);
-        break;
-      case 10:
-        Add<T2XorGate>(circuit);
-        break;
-      case 11:
-        Add<T2XnorGate>(circuit);
-        break;
-      case 12:
-      case 13:
-        Add<TTriState>(circuit);
-        break;
-      case 14:
-        Add<TRSFlipFlop>(circuit);
-        break;
-      case 15:
-      case 16:
-        Add<TDFlipFlop>(circuit);
-        break;
-      case 17:
-        Add<TJKFlipFlop>(circuit);
-        break;
-      case 18:
-        Add<T4NandGate>(circuit);
-        break;
-      case 19:
-        Add<T3OrGate>(circuit);
-        break;
-      case 20:
-        Add<T4NorGate>(circuit);
-        break;
-      default:
-        AddSubCircuitOf(circuit);
-        break;
+    // The kinds by number; tri-state buffers and D flip-flops twice, and the rest sub-circuits.
+    using TAdd = void (TRandomCircuit::*)(TMacro&);
+    static constexpr TAdd Kinds[] = {
+        &TRandomCircuit::Add<TNotGate>,    &TRandomCircuit::Add<T2AndGate>,
+        &TRandomCircuit::Add<T3AndGate>,   &TRandomCircuit::Add<T4AndGate>,
+        &TRandomCircuit::Add<T2NandGate>,  &TRandomCircuit::Add<T3NandGate>,
+        &TRandomCircuit::Add<T2OrGate>,    &TRandomCircuit::Add<T4OrGate>,
+        &TRandomCircuit::Add<T2NorGate>,   &TRandomCircuit::Add<T3NorGate>,
+        &TRandomCircuit::Add<T2XorGate>,   &TRandomCircuit::Add<T2XnorGate>,
+        &TRandomCircuit::Add<TTriState>,   &TRandomCircuit::Add<TTriState>,
+        &TRandomCircuit::Add<TRSFlipFlop>, &TRandomCircuit::Add<TDFlipFlop>,
+        &TRandomCircuit::Add<TDFlipFlop>,  &TRandomCircuit::Add<TJKFlipFlop>,
+        &TRandomCircuit::Add<T4NandGate>,  &TRandomCircuit::Add<T3OrGate>,
+        &TRandomCircuit::Add<T4NorGate>};
+    if (kind < static_cast<int>(std::size(Kinds))) {
+      (this->*Kinds[kind])(circuit);
+    } else {
+      AddSubCircuitOf(circuit);
     }
   }
 
@@ -233,79 +187,15 @@ private:
   bool FFeedback = false;
 };
 
-/// Every device and wire of a circuit and its sub-circuits, in a fixed order.
-struct TFlattened {
-  std::vector<TDevice*> Devices;
-  std::vector<TWire*> Wires;
-  std::vector<TSolder*> Solders;
-  std::vector<TMacro*> Levels;
-  std::unordered_map<const TDevice*, long> Index;
-
-  explicit TFlattened(TMacro& root) {
-    Add(root);
-    for (std::size_t i = 0; i < Devices.size(); ++i) {
-      Index.emplace(Devices[i], static_cast<long>(i));
-    }
-  }
-
-  void Add(TMacro& level) {
-    Levels.push_back(&level);
-    for (TGraphicList* list :
-         {&level.Inputs(), &level.Devices(), &level.Tags(), &level.Outputs()}) {
-      for (int i = 0; i < list->Count(); ++i) {
-        auto* device = static_cast<TDevice*>(list->Child(i));
-        Devices.push_back(device);
-        if (device->Role() == TDeviceRole::Macro) {
-          Add(static_cast<TMacro&>(*device));
-        }
-      }
-    }
-    for (int i = 0; i < level.Wires().Count(); ++i) {
-      Wires.push_back(static_cast<TWire*>(level.Wires().Child(i)));
-    }
-    for (int i = 0; i < level.Solders().Count(); ++i) {
-      Solders.push_back(static_cast<TSolder*>(level.Solders().Child(i)));
-    }
-  }
-
-  long Of(const TDevice* device) const {
-    if (!device) {
-      return -1;
-    }
-    const auto at = Index.find(device);
-    return at == Index.end() ? -2 : at->second;
-  }
-
-  /// What a step left in the circuit, as numbers to compare.
+/// A snapshot of a circuit, with what the test's indicators latched.
+struct TFlattened : fuzz::TCircuitSnapshot {
+  using TCircuitSnapshot::TCircuitSnapshot;
   std::vector<long> State() const {
-    std::vector<long> state;
+    std::vector<long> state = TCircuitSnapshot::State();
     for (const TDevice* device : Devices) {
-      state.push_back(device->Contention);
-      for (int i = 0; i < device->PinCount(); ++i) {
-        state.push_back(device->Pin(i)->Value);
-        state.push_back(Of(device->Pin(i)->Driver));
-      }
-      if (const auto* flipFlop = dynamic_cast<const TFlipFlop*>(device)) {
-        state.push_back(flipFlop->Q * 2 + flipFlop->NotQ);
-      }
-      if (const auto* clocked = dynamic_cast<const TClockedFlipFlop*>(device)) {
-        state.push_back(clocked->MasterQ * 4 + clocked->MasterNotQ * 2 + clocked->Initial);
-      }
       if (const auto* probe = dynamic_cast<const TTestProbe*>(device)) {
-        state.push_back(probe->Seen);  // what an indicator latched
+        state.push_back(probe->Seen);
       }
-      if (const auto* sequence = dynamic_cast<const TSeqInputDevice*>(device)) {
-        state.push_back((sequence->Position * 2 + sequence->Phase) * 16 + sequence->Level);
-      }
-    }
-    for (const TWire* wire : Wires) {
-      state.push_back(wire->Value * 2 + wire->Visited);
-    }
-    for (const TSolder* solder : Solders) {
-      state.push_back(solder->Visited);
-    }
-    for (const TMacro* level : Levels) {
-      state.push_back(static_cast<long>(level->Evaluations()));
     }
     return state;
   }

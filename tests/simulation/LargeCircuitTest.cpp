@@ -33,24 +33,15 @@ LV_REGISTER_CLASS(TChainLink)
 namespace {
 
 using test::Hex;
+using test::Place;
 
 constexpr int Joints = 20000;
 constexpr int BranchEvery = 5000;
 
-template <class T>
-T* Place(TMacro& circuit, float x, float y) {
-  auto object = std::make_unique<T>();
-  object->Translate(x, y);
-  object->Remap();
-  return AddObject(circuit, std::move(object));
-}
-
 /// A clock drives an LED through `Joints` solder joints in a row; every `BranchEvery`th joint
 /// also lights an LED of its own.
 std::unique_ptr<TMacro> JointChain(std::vector<TLEDDevice*>& leds) {
-  auto root = std::make_unique<TMacro>();
-  root->Closed = false;
-  root->Displayed = true;
+  auto root = test::NewRoot();
   auto* clock = Place<TClockDevice>(*root, 0, 0);
   std::vector<TSolder*> joints;
   TGraphicObject* tail = clock->Pin(0);

@@ -1,3 +1,4 @@
+#include "TestHelpers.h"
 #include "simulation/cMemory.h"
 #include "simulation/cMemoryMap.h"
 
@@ -25,11 +26,7 @@ std::unique_ptr<TMemoryDevice> Memory(int addressWidth, int fill) {
 class MemoryMap : public ::testing::Test {
 protected:
   QString Store(const char* hex) const {
-    const QString path = Dir.filePath(QStringLiteral("stored.map"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromHex(hex));
-    return path;
+    return test::WriteFile(Dir.filePath(QStringLiteral("stored.map")), QByteArray::fromHex(hex));
   }
 
   QTemporaryDir Dir;
@@ -40,9 +37,8 @@ TEST_F(MemoryMap, SavedMapsHoldMagicCountAndWordsAndLoadUpToTheShorterOfMapAndMe
   const QString small = Dir.filePath(QStringLiteral("small.map"));
   ASSERT_TRUE(SaveMemoryMap(big, *Memory(8, 1000)).Ok());
   ASSERT_TRUE(SaveMemoryMap(small, *Memory(4, 0xBEEF)).Ok());
-  QFile file(small);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll().left(16), QByteArray::fromHex("cdab0000 10000000 efbe0000 f0be0000"));
+  EXPECT_EQ(test::FileBytes(small).left(16),
+            QByteArray::fromHex("cdab0000 10000000 efbe0000 f0be0000"));
 
   auto memory = Memory(4, 0);
   ASSERT_TRUE(LoadMemoryMap(big, *memory).Ok());

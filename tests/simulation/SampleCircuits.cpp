@@ -40,20 +40,6 @@ std::unique_ptr<TMacro> FullAdder() {
   return root;
 }
 
-void ExpectFullAdderTruthTable(TMacro& root) {
-  //                      A  B  Ci  S  Co
-  const TLevel rows[8][5] = {{0, 0, 0, 0, 0}, {0, 0, 1, 1, 0}, {0, 1, 0, 1, 0}, {0, 1, 1, 0, 1},
-                             {1, 0, 0, 1, 0}, {1, 0, 1, 0, 1}, {1, 1, 0, 0, 1}, {1, 1, 1, 1, 1}};
-  for (const auto& row : rows) {
-    for (int i = 0; i < 3; ++i) {
-      SourceAt(root, i)->Level = row[i];
-    }
-    SettledStep(root);
-    EXPECT_EQ(ProbeAt(root, 0)->Seen, row[3]) << row[0] << row[1] << row[2];
-    EXPECT_EQ(ProbeAt(root, 1)->Seen, row[4]) << row[0] << row[1] << row[2];
-  }
-}
-
 std::unique_ptr<TMacro> EveryDeviceCircuit() {
   auto root = NewRoot();
   TMacro& c = *root;

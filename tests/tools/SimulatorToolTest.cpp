@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-
 namespace logivane {
 namespace {
 
@@ -58,27 +55,15 @@ TEST_F(SimulatorTool, FilesItCannotUseGiveTheirStatus) {
   EXPECT_EQ(Run({PathOf("absent.lvm")}).Status, 2);
   EXPECT_EQ(Run({PathOf("absent.lvm")}).Err, "Unable to locate the Logivane file 'absent.lvm'\n");
 
-  QFile garbage(PathOf("garbage.lvm"));
-  ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
-  garbage.write("\x02\x05 not a circuit");
-  garbage.close();
-  EXPECT_EQ(Run({garbage.fileName()}).Status, 2) << "the version word is not a circuit's";
+  EXPECT_EQ(Run({Written("garbage.lvm", "\x02\x05 not a circuit")}).Status, 2)
+      << "the version word is not a circuit's";
 
   QByteArray later = Bytes(Saved(*test::Contention(), "later.lvm"));
   later[3] = 35;
-  QFile laterFile(PathOf("later.lvm"));
-  ASSERT_TRUE(laterFile.open(QIODevice::WriteOnly));
-  laterFile.write(later);
-  laterFile.close();
-  const TRun refused = Run({laterFile.fileName()});
+  const TRun refused = Run({Written("later.lvm", later)});
   EXPECT_EQ(refused.Status, 3);
   EXPECT_EQ(refused.Err, "You need a later version of Logivane to read this file.\n");
-
-  QFile truncated(PathOf("truncated.lvm"));
-  ASSERT_TRUE(truncated.open(QIODevice::WriteOnly));
-  truncated.write(later.left(40).replace(3, 1, "\x22"));
-  truncated.close();
-  EXPECT_EQ(Run({truncated.fileName()}).Status, 3);
+  EXPECT_EQ(Run({Written("truncated.lvm", later.left(40).replace(3, 1, "\x22"))}).Status, 3);
 }
 
 TEST_F(SimulatorTool, BadUsageShowsHowToCallIt) {

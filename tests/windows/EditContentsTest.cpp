@@ -1,3 +1,4 @@
+#include "TestHelpers.h"
 #include "editor/UserMessages.h"
 #include "simulation/cMemory.h"
 #include "simulation/cMemoryMap.h"
@@ -70,11 +71,7 @@ protected:
   void GoTo(int address) { Grid().setCurrentIndex(Grid().model()->index(address, 1)); }
   void Hexadecimal() { Window.findChild<QRadioButton*>("HexButton")->setChecked(true); }
   QString MapFile(const QByteArray& hex) const {
-    const QString path = Folder.filePath(QStringLiteral("test.map"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromHex(hex));
-    return path;
+    return test::WriteFile(Folder.filePath(QStringLiteral("test.map")), QByteArray::fromHex(hex));
   }
 
   std::unique_ptr<TMemoryDevice> Memory;  // outlives the window, which refers to it

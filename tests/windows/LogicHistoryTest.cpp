@@ -1,24 +1,25 @@
-#include "app/DeviceMenu.h"
-#include "app/MainUnit.h"
-#include "editor/LogivaneDrawing.h"
-#include "editor/UserMessages.h"
+#include "TestHelpers.h"
+#include "app/MainWindowFixture.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
+#include "simulation/cOutput.h"
+#include "simulation/cinput.h"
 #include "windows/HistoryTraces.h"
 #include "windows/LogicAnalyserForm.h"
+#include "windows/PartsList.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
+#include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QProcess>
-#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 #include <map>
 
@@ -26,30 +27,17 @@ namespace logivane {
 namespace {
 
 using namespace HistoryLayout;
+using namespace test;
 
-/// The main window with the counter example open and its Logic History shown; message boxes
-/// are answered by the test.
-class LogicHistoryTest : public ::testing::Test {
+/// The main window with the counter example open and its Logic History shown.
+class LogicHistoryTest : public test::MainWindowTest {
 protected:
   void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path());
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto buttons) {
-      Messages << text;
-      return buttons.testFlag(Answer) ? Answer : QMessageBox::Ok;
-    });
-    Form = std::make_unique<TMainForm>();
-    Form->SetCommandLine({QStringLiteral(LOGIVANE_EXAMPLES_DIR "/counter.lvm")});
-    Form->show();
-    QCoreApplication::processEvents();  // the command line's file opens
+    MainWindowTest::SetUp();
+    Show({QStringLiteral(LOGIVANE_EXAMPLES_DIR "/counter.lvm")});
     Action("MenuLogicHistory")->trigger();
   }
-  void TearDown() override {
-    Form.reset();
-    UserMessages::SetHandler({});
-    QSettings().clear();
-  }
 
-  QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
   TAnalyserForm& History() const { return Form->LogicHistory(); }
   QString Status() const { return History().findChild<QLabel*>("StatusPanel")->text(); }
   QSpinBox& CycleBox() const { return *History().findChild<QSpinBox*>("CycleLength"); }
@@ -72,11 +60,6 @@ protected:
     }
   }
   QImage Traces() const { return TraceBox().grab().toImage(); }
-
-  QTemporaryDir Folder;
-  std::unique_ptr<TMainForm> Form;
-  QStringList Messages;
-  QMessageBox::StandardButton Answer = QMessageBox::Yes;
 };
 
 TEST_F(LogicHistoryTest, TheCounterIsRecordedAndDrawnInBothModes) {
@@ -92,19 +75,11 @@ TEST_F(LogicHistoryTest, TheCounterIsRecordedAndDrawnInBothModes) {
   Step(32);  // 16 clock cycles, the default cycle length shows them all
   EXPECT_EQ(Row("clock").History, QString("01").repeated(16));
   EXPECT_TRUE(Row("count").History.isEmpty());
-  // Both samples of a cycle hold the same count, and each cycle counts one on.
-  int previous = -1;
-  for (int k = 0; k < 32; k += 2) {
-    int value = 0;
-    for (int bit = 0; bit < 4; ++bit) {
-      const QString& samples = Row(QStringLiteral("Q%1").arg(bit)).History;
-      ASSERT_EQ(samples[k], samples[k + 1]);
-      value |= (samples[k] == '1') << bit;
-    }
-    if (previous >= 0) {
-      EXPECT_EQ(value, (previous + 1) % 16) << "cycle " << k / 2;
-    }
-    previous = value;
+  // Each bit as the counter shows it, which counts as the clock falls; its table checks it.
+  for (int bit = 0; bit < 4; ++bit) {
+    const int half = 2 << bit;
+    EXPECT_EQ(Row(QStringLiteral("Q%1").arg(bit)).History,
+              (QString(half, '0') + QString(half, '1')).repeated(8 >> bit));
   }
   EXPECT_EQ(Status(), "Cycle 16 completed");
 
@@ -179,12 +154,11 @@ TEST_F(LogicHistoryTest, ExportWritesCsvAndSaysWhenItCannot) {
   THistoryFormat chosen = THistoryFormat::Csv;
   History().ChooseExportFile = [&](QWidget*, THistoryFormat& format) {
     format = chosen;
-    return Folder.filePath("trace");
+    return Path("trace");
   };
   History().findChild<QAction*>("HistoryExport")->trigger();
-  QFile csv(Folder.filePath("trace.csv"));
-  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-  const QStringList lines = QString(csv.readAll()).split("\r\n", Qt::SkipEmptyParts);
+  const QStringList lines =
+      QString(test::FileBytes(Path("trace.csv"))).split("\r\n", Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 7);
   EXPECT_EQ(lines[0], "Step,clock,Q0,Q1,Q2,Q3");  // the empty row is left out
   for (int k = 1; k <= 6; ++k) {
@@ -197,8 +171,7 @@ TEST_F(LogicHistoryTest, ExportWritesCsvAndSaysWhenItCannot) {
   EXPECT_TRUE(Messages.isEmpty());
 
   // A folder that is not there cannot be written: the user is told, with the file's name.
-  EXPECT_FALSE(
-      History().ExportTo(Folder.filePath("missing/trace.vcd"), THistoryFormat::ValueChangeDump));
+  EXPECT_FALSE(History().ExportTo(Path("missing/trace.vcd"), THistoryFormat::ValueChangeDump));
   ASSERT_EQ(Messages.size(), 1);
   EXPECT_TRUE(Messages[0].contains("missing/trace.vcd")) << Messages[0].toStdString();
 
@@ -216,11 +189,9 @@ TEST_F(LogicHistoryTest, ExportWritesCsvAndSaysWhenItCannot) {
 
 TEST_F(LogicHistoryTest, TheValueChangeDumpIsReadByAWaveformTool) {
   Step(40);
-  const QString vcd = Folder.filePath("trace.vcd");
+  const QString vcd = Path("trace.vcd");
   ASSERT_TRUE(History().ExportTo(vcd, THistoryFormat::Csv));  // the extension decides
-  QFile file(vcd);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray text = file.readAll();
+  const QByteArray text = test::FileBytes(vcd);
   EXPECT_TRUE(text.contains(" Q3 $end")) << text.constData();
   EXPECT_TRUE(text.contains("\n#40\n"));
 
@@ -229,17 +200,16 @@ TEST_F(LogicHistoryTest, TheValueChangeDumpIsReadByAWaveformTool) {
     GTEST_SKIP() << "vcd2fst (Debian package gtkwave) is not installed";
   }
   QProcess convert;
-  convert.start(converter, {vcd, Folder.filePath("trace.fst")});
+  convert.start(converter, {vcd, Path("trace.fst")});
   ASSERT_TRUE(convert.waitForFinished(30000));
   EXPECT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().constData();
-  EXPECT_GT(QFile(Folder.filePath("trace.fst")).size(), 0);
+  EXPECT_GT(QFile(Path("trace.fst")).size(), 0);
 }
 
 TEST_F(LogicHistoryTest, TheListFollowsTheCircuitAndTheButtonsFollowTheRun) {
   Step(4);
   // Deleting a recorded device rebuilds the list and starts it again.
-  TLogivaneDrawing& drawing = Form->Drawing();
-  drawing.Select(&Row("Q0"));
+  Drawing().Select(&Row("Q0"));
   Action("MenuDelete")->trigger();
   EXPECT_EQ(History().HistoryDevices.size(), 5u);
   EXPECT_TRUE(Row("clock").History.isEmpty());
@@ -247,8 +217,7 @@ TEST_F(LogicHistoryTest, TheListFollowsTheCircuitAndTheButtonsFollowTheRun) {
   EXPECT_EQ(Row("Q1").History.size(), 2);
 
   // Taking a device's mark off drops its row.
-  drawing.Select(&Row("Q1"));
-  Form->DevicePopup().Configure();
+  Select(Row("Q1"));
   Action("PopHistory")->trigger();
   EXPECT_EQ(History().HistoryDevices.size(), 4u);
 
@@ -275,6 +244,71 @@ TEST_F(LogicHistoryTest, TheListFollowsTheCircuitAndTheButtonsFollowTheRun) {
   EXPECT_EQ(History().geometry(), QRect(40, 50, 420, 200));
   Action("MenuLogicHistory")->trigger();
   EXPECT_FALSE(History().isVisible());
+}
+
+/// The main window with a clock recorded in the Logic History and an LED that is not, after a
+/// few steps.
+class HistoryResetTest : public MainWindowTest {
+protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    Show();
+    Clock =
+        static_cast<TClockDevice*>(Drawing().AddObject(std::make_unique<TClockDevice>(), 100, 100));
+    Led = static_cast<TLEDDevice*>(Drawing().AddObject(std::make_unique<TLEDDevice>(), 300, 100));
+    Action("SpeedPointer")->trigger();
+    ClickInWindow(OnSymbol(*Clock));
+    Action("PopHistory")->trigger();
+    ASSERT_TRUE(Clock->Recorded);
+    for (int i = 0; i < Steps; ++i) {
+      Action("MenuStepCircuit")->trigger();
+    }
+    ASSERT_EQ(Clock->History.size(), Steps);
+    ASSERT_EQ(History().CycleCount, Steps + 1);
+  }
+  /// A point on the first shape of `device`'s symbol, where a click selects it.
+  static QPoint OnSymbol(const TDevice& device) { return CentreOf(*device.Child(0)); }
+  TAnalyserForm& History() const { return Form->LogicHistory(); }
+  void Rename(const TDevice& device, const QString& text) {
+    ClickInWindow(OnSymbol(device));
+    AcceptNextDialog(
+        [text](QDialog& dialog) { dialog.findChild<QLineEdit*>("Text")->setText(text); });
+    Action("PopText")->trigger();
+  }
+
+  static constexpr int Steps = 3;
+  TClockDevice* Clock = nullptr;
+  TLEDDevice* Led = nullptr;
+};
+
+TEST_F(HistoryResetTest, RenamingStartsTheHistoryAgainOnlyForADeviceItShows) {
+  Rename(*Led, "Carry");
+  EXPECT_EQ(Led->GetLabelText(), "Carry");
+  EXPECT_EQ(Clock->History.size(), Steps);
+  EXPECT_EQ(History().CycleCount, Steps + 1);
+
+  Rename(*Clock, "Tick");
+  EXPECT_EQ(Clock->GetLabelText(), "Tick");
+  EXPECT_TRUE(Clock->History.isEmpty());
+  EXPECT_EQ(History().CycleCount, 1);
+}
+
+TEST_F(HistoryResetTest, AMacroDroppedFromThePartsCentreStartsTheCountAgain) {
+  auto library = NewRoot();
+  const TMacro* macro = AddSubCircuit(*library, 0, 0, 1);
+  ASSERT_TRUE(QDir(Folder.path()).mkdir("Parts Centre"));
+  const QString file = Path("Parts Centre/part.lvm");
+  ASSERT_TRUE(SaveCircuitFile(file, *macro, "Part"));
+
+  QMimeData part;
+  part.setData(TPartsList::MimeType, file.toUtf8());
+  QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &part, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(&Drawing(), &enter);
+  QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &part, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(&Drawing(), &drop);
+  ASSERT_EQ(Circuit().Devices().Count(), 1);
+  EXPECT_TRUE(Clock->History.isEmpty());  // the circuit was reset
+  EXPECT_EQ(History().CycleCount, 1);
 }
 
 }  // namespace

@@ -50,9 +50,7 @@ protected:
   void TearDown() override { UserMessages::SetHandler({}); }
 
   void Write(const QString& name, const QByteArray& bytes) {
-    QFile file(Library.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    test::WriteFile(Library.filePath(name), bytes);
   }
   QStringList Captions() const {
     QStringList captions;

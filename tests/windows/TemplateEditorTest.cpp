@@ -1,5 +1,5 @@
 #include "TestHelpers.h"
-#include "app/MainUnit.h"
+#include "app/MainWindowFixture.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -138,9 +136,7 @@ TEST_F(TemplateEditorTest, ATemplateKeepsShapesAndFreePinsAndNeverTakesACircuitF
   Form.SaveClick();
   EXPECT_FALSE(Form.TemplateDrawing().Document().Modified());
 
-  QFile file(PathOf("four.lvt"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray bytes = file.readAll();
+  const QByteArray bytes = test::FileBytes(PathOf("four.lvt"));
   TGraphicList freePins;
   for (const auto& [x, y] : centres) {
     auto pin = std::make_unique<TMacroPin>();
@@ -207,29 +203,25 @@ TEST_F(TemplateEditorTest, ToolsPlaceOnceUnlessCtrlIsHeld) {
   EXPECT_TRUE(Main.Document().Modified());
 }
 
-TEST(TemplateEditorCommand, OpensOnTheRootCircuitAndGivesItBack) {
-  QTemporaryDir folder;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-  TMainForm form;
-  form.show();
-  TMacro& root = form.Drawing().Circuit();
-  QAction* command = form.findChild<QAction*>("MenuTemplateEditor");
-  ASSERT_TRUE(command->isEnabled());
+class TemplateEditorCommandTest : public test::MainWindowTest {};
+
+TEST_F(TemplateEditorCommandTest, OpensOnTheRootCircuitAndGivesItBack) {
+  Show();
+  ASSERT_TRUE(Action("MenuTemplateEditor")->isEnabled());
   bool closedInside = false;
-  QTimer::singleShot(0, &form, [&] {
-    TTemplateForm& editor = form.TemplateEditor();
+  QTimer::singleShot(0, Form.get(), [&] {
+    TTemplateForm& editor = Form->TemplateEditor();
     closedInside = editor.TemplateDrawing().Circuit().Closed;
     editor.TemplateDrawing().AddObject(std::make_unique<TMacroPin>(), 100, 100);
     editor.accept();
   });
-  command->trigger();
+  Action("MenuTemplateEditor")->trigger();
   EXPECT_TRUE(closedInside);
-  EXPECT_FALSE(root.Closed);
-  EXPECT_TRUE(root.Displayed);
-  EXPECT_EQ(root.PinCount(), 1);
-  EXPECT_TRUE(form.Document().Modified());
-  form.Drawing().SetModified(false);
-  QSettings().clear();
+  EXPECT_FALSE(Circuit().Closed);
+  EXPECT_TRUE(Circuit().Displayed);
+  EXPECT_EQ(Circuit().PinCount(), 1);
+  EXPECT_TRUE(Document().Modified());
+  Drawing().SetModified(false);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "TestHelpers.h"
 #include "app/MainWindowFixture.h"
 #include "app/TestTableCommands.h"
-#include "dialogs/HelpTopics.h"
 #include "editor/CircuitTestTable.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cOutput.h"
@@ -60,10 +59,6 @@ protected:
   }
   QString CellText(int row, int column) const { return Grid().item(row, column)->text(); }
   QColor RowColour(int row) const { return Grid().item(row, 0)->background().color(); }
-  static QByteArray Contents(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
 };
 
 TEST_F(TestTableWindowTest, RunColoursEachRowAndLeavesTheCircuitAsSaved) {
@@ -108,45 +103,25 @@ TEST_F(TestTableWindowTest, AnErrorOfTheTableIsListedAndTakesTheCursorToItsPlace
   EXPECT_EQ(Editor().textCursor().positionInBlock(), 14);
 }
 
-TEST_F(TestTableWindowTest, F1InTheWindowShowsThePageOnTestTables) {
-  Show();
-  QStringList topics;
-  SetHelpRequestHandler([&topics](const THelpRequest& request) { topics << request.Topic; });
-  Form->TestTables().Show();
-  QApplication::setActiveWindow(&Window());
-  QTest::keyClick(Window().windowHandle(), Qt::Key_F1);
-  SetHelpRequestHandler({});
-  EXPECT_EQ(topics, QStringList{"testtables.htm"});
-}
-
 TEST_F(TestTableWindowTest, TheTableBesideTheCircuitOpensAndSavesWithIt) {
-  const QString table = Path("adder.lvtest");
-  {
-    QFile file(table);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(AdderTable.toUtf8());
-  }
+  const QString table = WriteFile(Path("adder.lvtest"), AdderTable.toUtf8());
   Show();
   const QString circuit = OpenAdder();
   EXPECT_EQ(Editor().toPlainText(), AdderTable);
   EXPECT_FALSE(Form->TestTables().Table().Modified());
 
   // An unchanged table is not written again; a changed one is, with its circuit.
-  {
-    QFile file(table);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("# kept\n");
-  }
+  WriteFile(table, "# kept\n");
   EXPECT_TRUE(Form->SaveClick());
-  EXPECT_EQ(Contents(table), "# kept\n");
+  EXPECT_EQ(FileBytes(table), "# kept\n");
   TypeTable(QStringLiteral("A | Sum\n"));
   EXPECT_TRUE(Form->SaveClick());
-  EXPECT_EQ(Contents(table), "A | Sum\n");
+  EXPECT_EQ(FileBytes(table), "A | Sum\n");
 
   // Save As gives the table to the new name too, though it did not change.
   SaveName = Path("copy.lvm");
   EXPECT_TRUE(Form->SaveAsClick());
-  EXPECT_EQ(Contents(Path("copy.lvtest")), "A | Sum\n");
+  EXPECT_EQ(FileBytes(Path("copy.lvtest")), "A | Sum\n");
 
   // A new circuit starts without a table, and keeps the one typed until it has a name.
   Form->NewClick();
@@ -154,15 +129,11 @@ TEST_F(TestTableWindowTest, TheTableBesideTheCircuitOpensAndSavesWithIt) {
   TypeTable(AdderTable);
   SaveName = Path("new.lvm");
   EXPECT_TRUE(Form->SaveClick());
-  EXPECT_EQ(Contents(Path("new.lvtest")), AdderTable.toUtf8());
+  EXPECT_EQ(FileBytes(Path("new.lvtest")), AdderTable.toUtf8());
   EXPECT_TRUE(Messages.isEmpty()) << Messages.join('\n').toStdString();
 
   // A table that is no text does not stop its circuit from opening.
-  {
-    QFile file(Path("garbled.lvtest"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("A | \xff\xfe\n");
-  }
+  WriteFile(Path("garbled.lvtest"), "A | \xff\xfe\n");
   EXPECT_TRUE(Form->SaveClick());
   OpenAdder(QStringLiteral("garbled.lvm"));
   EXPECT_EQ(Document().FileName, Path("garbled.lvm"));
@@ -190,7 +161,7 @@ TEST_F(TestTableWindowTest, ATableChangedAloneIsOfferedForSavingOnItsOwn) {
   Answer = QMessageBox::Yes;
   Form->OpenClick();
   EXPECT_EQ(Messages.size(), 1);
-  EXPECT_EQ(Contents(Path("other.lvtest")), AdderTable.toUtf8());
+  EXPECT_EQ(FileBytes(Path("other.lvtest")), AdderTable.toUtf8());
   EXPECT_EQ(Document().FileName, circuit);
   EXPECT_TRUE(Editor().toPlainText().isEmpty());  // the circuit opened has no table
 
@@ -201,7 +172,7 @@ TEST_F(TestTableWindowTest, ATableChangedAloneIsOfferedForSavingOnItsOwn) {
   Drawing().SetModified(true);
   EXPECT_TRUE(Form->close());
   EXPECT_EQ(Messages.join('\n').toStdString(), "Circuit has changed, save current circuit?");
-  EXPECT_EQ(Contents(Path("adder.lvtest")), "A | Sum\n");
+  EXPECT_EQ(FileBytes(Path("adder.lvtest")), "A | Sum\n");
 }
 
 }  // namespace
