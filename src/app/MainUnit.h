@@ -1,7 +1,9 @@
 #pragma once
 
 #include "dialogs/ExportPictureDlg.h"
+#include "dialogs/PreferencesDlg.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -27,6 +29,7 @@ class TAnalyserForm;
 class TTemplateForm;
 class TTestTableCommands;
 class TGraphicObject;
+class TMacro;
 class TLogivaneDrawing;
 class TPartsForm;
 class TPrintPreview;
@@ -113,9 +116,18 @@ public:
   /// Presses the mode tool `name` ("SpeedPointer", "SpeedInteraction", "SpeedProbe").
   void ChooseMode(const char* name);
   void EditMacroClick();
+  /// Shows the level of `macro`, a device of the level shown.
+  void OpenMacroLevel(TMacro& macro);
   void SpeedCloseMacroClick();
   void GridSetupClick();
   void NameMacroClick();
+  /// Edits the preferences through their dialog, and applies them on OK.
+  void PreferencesClick();
+  /// The preferences in force: read at start, changed by the dialog, written at exit.
+  const TPreferences& Preferences() const { return FPreferences; }
+  /// Makes `preferences` the ones in force: what follows them is brought in line here, at start
+  /// and whenever the dialog changed them.
+  void ApplyPreferences(const TPreferences& preferences);
   /// Edits the symbol of the level shown (the root only) in the Template Editor, handing it
   /// the selected tag.
   void TemplateEditorClick();
@@ -239,7 +251,12 @@ private:
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
   void CollectSettings(TProgramSettings& settings) const;
-  void OpenCommandLineFile();
+  // MainPreferenceCommands.cpp.
+  /// The circuit the program starts with: the file on the command line, otherwise, when the
+  /// preferences ask for it, the circuit open at the last exit at the level then shown.
+  void OpenStartCircuit(const QString& lastCircuit, const QList<int>& lastLevel);
+  void OpenCommandLineFile(const QString& fileName);
+  void ReopenLastCircuit(const QString& fileName, const QList<int>& levelPath);
 
   QScrollArea* FScroller = nullptr;
   /// Destroyed after the drawing that shows it.
@@ -263,6 +280,7 @@ private:
   /// Export Picture starts from the last choices.
   TExportPictureValues FPictureValues;
   QStringList FCommandLine;
+  TPreferences FPreferences;
   /// Where the last file dialog left the user; empty until one chose a file.
   QString FDialogFolder;
   bool FShown = false;
