@@ -3,6 +3,7 @@
 #include "app/CircuitFileCommands.h"
 #include "app/DeviceDialogs.h"
 #include "app/DeviceMenu.h"
+#include "app/LastSession.h"
 #include "app/MainMenus.h"
 #include "app/MemoryCommands.h"
 #include "app/RunCommands.h"
@@ -188,9 +189,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   SpeedUpdateClick();
   RefreshLogicHistory();
   // The window is up before a bad file's message, so the message has something to sit on.
-  QTimer::singleShot(0, this, [this, file = settings.LastCircuit, level = settings.LastLevelPath] {
-    OpenStartCircuit(file, level);
-  });
+  QTimer::singleShot(0, this, [this, settings] { OpenStartCircuit(settings); });
 }
 
 void TMainForm::PlaceToolWindows() {
@@ -265,8 +264,7 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.DatasheetFolder = DatasheetFolder;
   settings.AutosaveInterval = FPreferences.AutosaveInterval;
   settings.ReopenLastCircuit = FPreferences.ReopenLastCircuit;
-  settings.LastCircuit = FDocument->FileName;
-  settings.LastLevelPath = FDocument->LevelPath();
+  KeepLastSession(*FDocument, settings);
   settings.PartsCentreVisible = FParts->isVisible();
   settings.PartsCentre = PlacedGeometry(*FParts);
   settings.PartsCentreStatusVisible = FParts->StatusVisible();

@@ -3,7 +3,6 @@
 #include "dialogs/ExportPictureDlg.h"
 #include "dialogs/PreferencesDlg.h"
 
-#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -125,8 +124,7 @@ public:
   void PreferencesClick();
   /// The preferences in force: read at start, changed by the dialog, written at exit.
   const TPreferences& Preferences() const { return FPreferences; }
-  /// Makes `preferences` the ones in force: what follows them is brought in line here, at start
-  /// and whenever the dialog changed them.
+  /// Makes `preferences` the ones in force, at start and after the dialog: what follows them.
   void ApplyPreferences(const TPreferences& preferences);
   /// Edits the symbol of the level shown (the root only) in the Template Editor, handing it
   /// the selected tag.
@@ -251,12 +249,8 @@ private:
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
   void CollectSettings(TProgramSettings& settings) const;
-  // MainPreferenceCommands.cpp.
-  /// The circuit the program starts with: the file on the command line, otherwise, when the
-  /// preferences ask for it, the circuit open at the last exit at the level then shown.
-  void OpenStartCircuit(const QString& lastCircuit, const QList<int>& lastLevel);
-  void OpenCommandLineFile(const QString& fileName);
-  void ReopenLastCircuit(const QString& fileName, const QList<int>& levelPath);
+  /// The file on the command line, otherwise, as the preferences ask, the last circuit.
+  void OpenStartCircuit(const TProgramSettings& settings);
 
   QScrollArea* FScroller = nullptr;
   /// Destroyed after the drawing that shows it.

@@ -4,7 +4,9 @@
 #include "simulation/cOutput.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSpinBox>
 
@@ -122,6 +124,16 @@ TEST_F(PreferencesTest, TheLastCircuitReopensAtTheLevelShownAtExit) {
   EditPreferences(60, true, true);
   ASSERT_TRUE(Form->close());
   EXPECT_EQ(Stored("3.04/Last Session/File").toString(), "");
+
+  // A file named on the command line relative to the folder of that start is kept whole.
+  const QString started = QDir::currentPath();
+  QDir::setCurrent(Folder.path());
+  Show({"other.lvm"});
+  ASSERT_TRUE(Form->close());
+  QDir::setCurrent(started);
+  const QString kept = Stored("3.04/Last Session/File").toString();
+  EXPECT_TRUE(QFileInfo(kept).isAbsolute()) << kept.toStdString();
+  EXPECT_EQ(QFileInfo(kept).canonicalFilePath(), QFileInfo(other).canonicalFilePath());
 }
 
 }  // namespace
