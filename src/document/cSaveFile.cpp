@@ -5,11 +5,10 @@
 namespace logivane {
 
 bool CommitWholeFile(QSaveFile& file, bool written, QString* error) {
-  if (!file.isOpen()) {
-    written = false;  // the reason is the one the open gave
-  } else if (written && file.flush() && file.commit()) {
-    return true;
-  } else {
+  if (file.isOpen()) {
+    if (written && file.flush() && file.commit()) {
+      return true;
+    }
     // A write cut short leaves Qt without the system's reason; what is left in the buffer is
     // refused at once on a second try, this time with it.
     file.flush();
