@@ -9,6 +9,7 @@
 #include "editor/WaitCursor.h"
 #include "simulation/cMacro.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace logivane {
@@ -65,7 +66,9 @@ bool TCircuitFileCommands::Save(const QString& fileName) {
   TWaitCursor wait;
   QString error;
   if (!FDocument.SaveToFile(fileName, &error)) {
-    UserMessages::Show(&FWindow, QMessageBox::Critical, tr(WriteFailedMessage) + "\n" + error);
+    UserMessages::Show(
+        &FWindow, QMessageBox::Critical,
+        tr(WriteFailedMessage) + "\n" + QDir::toNativeSeparators(fileName) + "\n" + error);
     return false;
   }
   // A level saved from inside a macro is a circuit of its own, which the table does not test.

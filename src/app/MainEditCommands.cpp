@@ -209,8 +209,12 @@ void TMainForm::EditMacroClick() {
   if (!macro) {
     return;
   }
-  FDocument->EnterLevel(*macro);
-  macro->Closed = false;
+  OpenMacroLevel(*macro);
+}
+
+void TMainForm::OpenMacroLevel(TMacro& macro) {
+  FDocument->EnterLevel(macro);
+  macro.Closed = false;
 }
 
 void TMainForm::SpeedCloseMacroClick() {

@@ -209,6 +209,10 @@ void TMainMenus::CreateToolsMenu() {
   QAction* path = FWindow.NewAction("MenuDatasheetPath", tr("&Set Datasheet Path..."));
   QObject::connect(path, &QAction::triggered, &FWindow, &TMainForm::DatasheetPathClick);
   options->addAction(path);
+  options->addSeparator();
+  QAction* preferences = FWindow.NewAction("MenuPreferences", tr("&Preferences..."));
+  QObject::connect(preferences, &QAction::triggered, &FWindow, &TMainForm::PreferencesClick);
+  options->addAction(preferences);
 }
 
 void TMainMenus::CreateHelpMenu() {

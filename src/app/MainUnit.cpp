@@ -3,6 +3,7 @@
 #include "app/CircuitFileCommands.h"
 #include "app/DeviceDialogs.h"
 #include "app/DeviceMenu.h"
+#include "app/LastSession.h"
 #include "app/MainMenus.h"
 #include "app/MemoryCommands.h"
 #include "app/RunCommands.h"
@@ -22,7 +23,6 @@
 #include "windows/TestTableWindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -184,11 +184,12 @@ void TMainForm::showEvent(QShowEvent* event) {
   FShown = true;
   SetLibraryRoot();
   QSettings store;
-  ApplySettings(ReadSettings(store, screen()->availableGeometry().size()));
+  const TProgramSettings settings = ReadSettings(store, screen()->availableGeometry().size());
+  ApplySettings(settings);
   SpeedUpdateClick();
   RefreshLogicHistory();
   // The window is up before a bad file's message, so the message has something to sit on.
-  QTimer::singleShot(0, this, &TMainForm::OpenCommandLineFile);
+  QTimer::singleShot(0, this, [this, settings] { OpenStartCircuit(settings); });
 }
 
 void TMainForm::PlaceToolWindows() {
@@ -199,20 +200,6 @@ void TMainForm::PlaceToolWindows() {
   PlaceWhenFirstShown(*this, *FLogicHistory, Qt::AlignLeft | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, THelpWindow::Shared(), Qt::AlignCenter);
   PlaceWhenFirstShown(*this, FTestTables->Window(), Qt::AlignRight | Qt::AlignBottom);
-}
-
-void TMainForm::OpenCommandLineFile() {
-  const QString fileName = FCommandLine.join(QLatin1Char(' ')).trimmed();
-  if (!fileName.endsWith(QLatin1String(".lvm"), Qt::CaseInsensitive)) {
-    return;
-  }
-  if (FFiles->Load(fileName)) {
-    ChooseMode("SpeedPointer");
-    UpdateCaption();
-    // Started with a file, the program works from its own folder, where its library is.
-    StartFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    SetLibraryRoot();
-  }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -246,6 +233,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
                         ? *settings.ZoomPercent / 100.0
                         : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()));
   FClock->setInterval(settings.ClockInterval);
+  ApplyPreferences({settings.AutosaveInterval, settings.ReopenLastCircuit});
   FileHistory = settings.FileHistory;
   EnableLevelCommands();
   DatasheetFolder = settings.DatasheetFolder;
@@ -274,6 +262,9 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.ClockInterval = FClock->interval();
   settings.FileHistory = FileHistory;
   settings.DatasheetFolder = DatasheetFolder;
+  settings.AutosaveInterval = FPreferences.AutosaveInterval;
+  settings.ReopenLastCircuit = FPreferences.ReopenLastCircuit;
+  KeepLastSession(*FDocument, settings);
   settings.PartsCentreVisible = FParts->isVisible();
   settings.PartsCentre = PlacedGeometry(*FParts);
   settings.PartsCentreStatusVisible = FParts->StatusVisible();

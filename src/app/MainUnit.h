@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/ExportPictureDlg.h"
+#include "dialogs/PreferencesDlg.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -27,6 +28,7 @@ class TAnalyserForm;
 class TTemplateForm;
 class TTestTableCommands;
 class TGraphicObject;
+class TMacro;
 class TLogivaneDrawing;
 class TPartsForm;
 class TPrintPreview;
@@ -113,9 +115,17 @@ public:
   /// Presses the mode tool `name` ("SpeedPointer", "SpeedInteraction", "SpeedProbe").
   void ChooseMode(const char* name);
   void EditMacroClick();
+  /// Shows the level of `macro`, a device of the level shown.
+  void OpenMacroLevel(TMacro& macro);
   void SpeedCloseMacroClick();
   void GridSetupClick();
   void NameMacroClick();
+  /// Edits the preferences through their dialog, and applies them on OK.
+  void PreferencesClick();
+  /// The preferences in force: read at start, changed by the dialog, written at exit.
+  const TPreferences& Preferences() const { return FPreferences; }
+  /// Makes `preferences` the ones in force, at start and after the dialog: what follows them.
+  void ApplyPreferences(const TPreferences& preferences);
   /// Edits the symbol of the level shown (the root only) in the Template Editor, handing it
   /// the selected tag.
   void TemplateEditorClick();
@@ -239,7 +249,8 @@ private:
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
   void CollectSettings(TProgramSettings& settings) const;
-  void OpenCommandLineFile();
+  /// The file on the command line, otherwise, as the preferences ask, the last circuit.
+  void OpenStartCircuit(const TProgramSettings& settings);
 
   QScrollArea* FScroller = nullptr;
   /// Destroyed after the drawing that shows it.
@@ -263,6 +274,7 @@ private:
   /// Export Picture starts from the last choices.
   TExportPictureValues FPictureValues;
   QStringList FCommandLine;
+  TPreferences FPreferences;
   /// Where the last file dialog left the user; empty until one chose a file.
   QString FDialogFolder;
   bool FShown = false;

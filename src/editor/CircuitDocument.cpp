@@ -59,6 +59,32 @@ void TCircuitDocument::LeaveLevel() {
   emit LevelChanged();
 }
 
+QList<int> TCircuitDocument::LevelPath() const {
+  QList<int> path;
+  for (std::size_t i = 0; i < FLevelStack.size(); ++i) {
+    const TMacro* inner = i + 1 < FLevelStack.size() ? FLevelStack[i + 1] : FLevel;
+    path.append(FLevelStack[i]->Devices().Objects().IndexOf(inner));
+  }
+  return path;
+}
+
+std::vector<TMacro*> TCircuitDocument::MacrosAlong(const QList<int>& path) const {
+  std::vector<TMacro*> macros;
+  const TMacro* level = FRoot.get();
+  for (const int index : path) {
+    const TSerializeList& devices = level->Devices().Objects();
+    auto* macro = index >= 0 && index < devices.Count()
+                      ? dynamic_cast<TMacro*>(devices.Items(index))
+                      : nullptr;
+    if (!macro) {
+      return {};
+    }
+    macros.push_back(macro);
+    level = macro;
+  }
+  return macros;
+}
+
 void TCircuitDocument::Clear() {
   if (IsInsideMacro()) {
     // The level stays open with its symbol and pins; only what is drawn inside it goes.

@@ -2,6 +2,7 @@
 
 #include "simulation/cCircuitFile.h"
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -44,6 +45,12 @@ public:
   void EnterLevel(TMacro& macro);
   /// Goes back to the level that holds the one shown; wires cut loose by a changed outline go.
   void LeaveLevel();
+  /// The level shown as the way down to it from the root: for each level opened, its index
+  /// among the devices of the level that holds it. Empty at the root.
+  QList<int> LevelPath() const;
+  /// The macros that `path` opens one inside the other from the root; none when it does not
+  /// fit the circuit (an index out of range, or a device that is no macro).
+  std::vector<TMacro*> MacrosAlong(const QList<int>& path) const;
   /// Starts a new document; inside a macro level, empties that level, which stays open.
   void Clear();
   /// Makes `root` the level shown; returns the old root, which the caller may simply drop.

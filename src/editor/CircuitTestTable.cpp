@@ -1,5 +1,6 @@
 #include "editor/CircuitTestTable.h"
 
+#include "document/cSaveFile.h"
 #include "testtable/TestTableFile.h"
 
 #include <QDir>
@@ -53,10 +54,14 @@ bool TCircuitTestTable::SaveBeside(const QString& circuitFile, QString* error) {
   }
   // As the circuit is written: a table half written never replaces the one that was there.
   QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(PlainText().toUtf8()) < 0 || !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly)) {
     if (error) {
       *error = file.errorString();
     }
+    return false;
+  }
+  const QByteArray bytes = PlainText().toUtf8();
+  if (!CommitWholeFile(file, file.write(bytes) == bytes.size(), error)) {
     return false;
   }
   FText.setModified(false);

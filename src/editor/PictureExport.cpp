@@ -1,6 +1,7 @@
 #include "editor/PictureExport.h"
 
 #include "document/Cgobject.h"
+#include "document/cSaveFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -104,15 +105,12 @@ QString ExportPicture(const QString& fileName, const std::vector<TGraphicObject*
       painted = painter.end();
     }
   }
-  if (!painted || file.error() != QFileDevice::NoError) {
-    file.cancelWriting();
-    return file.errorString().isEmpty() ? Tr("The picture could not be written.")
-                                        : file.errorString();
+  const bool fileFailed = file.error() != QFileDevice::NoError;
+  QString error;
+  if (CommitWholeFile(file, painted, &error)) {
+    return {};
   }
-  if (!file.commit()) {
-    return file.errorString();
-  }
-  return {};
+  return painted || fileFailed ? error : Tr("The picture could not be written.");
 }
 
 }  // namespace logivane

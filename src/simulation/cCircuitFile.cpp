@@ -1,5 +1,6 @@
 #include "simulation/cCircuitFile.h"
 
+#include "document/cSaveFile.h"
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
 #include "simulation/cMacro.h"
@@ -150,22 +151,19 @@ QByteArray CircuitBytes(const TMacro& circuit, const QString& macroName, qsizety
 bool SaveCircuitFile(const QString& fileName, const TMacro& circuit, const QString& macroName,
                      QString* error) {
   QSaveFile file(fileName);
-  try {
-    if (!file.open(QIODevice::WriteOnly)) {
-      throw EWriteError();
-    }
-    WriteCircuit(file, circuit, macroName);
-    if (!file.commit()) {
-      throw EWriteError();
-    }
-    return true;
-  } catch (const std::exception&) {
+  if (!file.open(QIODevice::WriteOnly)) {
     if (error) {
       *error = file.errorString();
     }
-    file.cancelWriting();
     return false;
   }
+  bool written = true;
+  try {
+    WriteCircuit(file, circuit, macroName);
+  } catch (const std::exception&) {
+    written = false;
+  }
+  return CommitWholeFile(file, written, error);
 }
 
 }  // namespace logivane

@@ -1,5 +1,6 @@
 // Template files: a macro's symbol and outline pins, without the links to its tags.
 
+#include "document/cSaveFile.h"
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
 #include "simulation/cMacro.h"
@@ -71,7 +72,7 @@ bool TMacro::SaveTemplate(const QString& fileName, TMessageSink& messages) const
     }
   }
   // An old file of that name stays as it was unless the new one was written in full.
-  if (!written || !file.commit()) {
+  if (!CommitWholeFile(file, written)) {
     messages.ShowError(QString::fromLatin1(WriteFailed));
     return false;
   }

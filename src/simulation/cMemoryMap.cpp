@@ -1,5 +1,6 @@
 #include "simulation/cMemoryMap.h"
 
+#include "document/cSaveFile.h"
 #include "simulation/cMemory.h"
 
 #include <QByteArray>
@@ -45,8 +46,9 @@ TMemoryMapResult SaveMemoryMap(const QString& fileName, const TMemoryDevice& mem
     return Failure(TMemoryMapStatus::FileError, file.errorString());
   }
   const QByteArray bytes = MapBytes(memory);
-  if (file.write(bytes) != bytes.size() || !file.commit()) {
-    return Failure(TMemoryMapStatus::FileError, file.errorString());
+  QString error;
+  if (!CommitWholeFile(file, file.write(bytes) == bytes.size(), &error)) {
+    return Failure(TMemoryMapStatus::FileError, error);
   }
   return {};
 }

@@ -1,5 +1,6 @@
 #include "windows/HistoryExport.h"
 
+#include "document/cSaveFile.h"
 #include "document/cVcdWriter.h"
 #include "simulation/cDevice.h"
 #include "windows/HistoryTraces.h"
@@ -121,10 +122,9 @@ QString ExportHistory(const std::vector<const THistoryDevice*>& rows, const QStr
   } else {
     WriteVcd(file, rows, length);
   }
-  if (!file.commit()) {
-    return file.errorString();
-  }
-  return {};
+  QString error;
+  CommitWholeFile(file, true, &error);
+  return error;
 }
 
 }  // namespace logivane

@@ -1,0 +1,38 @@
+// The preferences of Tools > Options, and the circuit the program starts with.
+#include "app/CircuitFileCommands.h"
+#include "app/LastSession.h"
+#include "app/MainUnit.h"
+#include "app/Settings.h"
+
+#include <QCoreApplication>
+
+namespace logivane {
+
+void TMainForm::PreferencesClick() {
+  TPreferences preferences = FPreferences;
+  if (TPreferencesDialog(MaxAutosaveInterval, this).Edit(preferences)) {
+    ApplyPreferences(preferences);
+  }
+}
+
+void TMainForm::ApplyPreferences(const TPreferences& preferences) {
+  // Reopening the last circuit is looked at only when the program starts.
+  FPreferences = preferences;
+}
+
+void TMainForm::OpenStartCircuit(const TProgramSettings& settings) {
+  const QString fileName = FCommandLine.join(QLatin1Char(' ')).trimmed();
+  if (!fileName.endsWith(QLatin1String(".lvm"), Qt::CaseInsensitive)) {
+    if (FPreferences.ReopenLastCircuit) {
+      ReopenLastSession(*this, settings);
+    }
+  } else if (FFiles->Load(fileName)) {
+    ChooseMode("SpeedPointer");
+    UpdateCaption();
+    // Started with a file, the program works from its own folder, where its library is.
+    StartFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    SetLibraryRoot();
+  }
+}
+
+}  // namespace logivane

@@ -1,0 +1,34 @@
+#include "dialogs/PreferencesDlg.h"
+
+#include "dialogs/HelpTopics.h"
+#include "dialogs/ValueDialog.h"
+#include "ui_PreferencesDlg.h"
+
+namespace logivane {
+
+TPreferencesDialog::TPreferencesDialog(int longestAutosave, QWidget* parent)
+    : QDialog(parent), FUi(std::make_unique<Ui::TPreferencesDialog>()) {
+  FUi->setupUi(this);
+  FUi->AutosaveInterval->setMaximum(longestAutosave);
+  connect(FUi->HelpButton, &QPushButton::clicked, this, [] {
+    ShowHelpTopic(ProgramHelpFile(), QLatin1String(HelpWindowName),
+                  QStringLiteral("files.htm#preferences"));
+  });
+}
+
+TPreferencesDialog::~TPreferencesDialog() = default;
+
+void TPreferencesDialog::SetValues(const TPreferences& values) {
+  FUi->AutosaveInterval->setValue(values.AutosaveInterval);
+  FUi->ReopenLastCircuit->setChecked(values.ReopenLastCircuit);
+}
+
+TPreferences TPreferencesDialog::Values() const {
+  return {FUi->AutosaveInterval->value(), FUi->ReopenLastCircuit->isChecked()};
+}
+
+bool TPreferencesDialog::Edit(TPreferences& values) {
+  return EditValues(*this, values);
+}
+
+}  // namespace logivane

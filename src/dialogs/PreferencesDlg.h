@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class TPreferencesDialog;
+}
+
+namespace logivane {
+
+/// What the Preferences dialog edits: the program's choices that are no part of a circuit.
+struct TPreferences {
+  /// Seconds between two recovery copies of a circuit with unsaved changes; 0 writes none.
+  int AutosaveInterval = 60;
+  /// Whether a start without a file opens the circuit that was open at exit.
+  bool ReopenLastCircuit = false;
+
+  bool operator==(const TPreferences&) const = default;
+};
+
+/**
+ * @brief The "Preferences" dialog of Tools > Options.
+ *
+ * Its choices are grouped by subject, so that more groups can join the "Files" group.
+ */
+class TPreferencesDialog : public QDialog {
+  Q_OBJECT
+public:
+  /// `longestAutosave` is the largest interval, in seconds, that the autosave box takes.
+  explicit TPreferencesDialog(int longestAutosave, QWidget* parent = nullptr);
+  ~TPreferencesDialog() override;
+
+  void SetValues(const TPreferences& values);
+  TPreferences Values() const;
+  /// Shows the dialog modally filled from `values`; on OK copies the controls back and returns
+  /// true, on Cancel leaves `values` alone and returns false.
+  bool Edit(TPreferences& values);
+
+private:
+  std::unique_ptr<Ui::TPreferencesDialog> FUi;
+};
+
+}  // namespace logivane
