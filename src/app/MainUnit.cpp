@@ -1,10 +1,12 @@
 #include "app/MainUnit.h"
 
+#include "app/Autosave.h"
 #include "app/CircuitFileCommands.h"
 #include "app/DeviceDialogs.h"
 #include "app/DeviceMenu.h"
 #include "app/MainMenus.h"
 #include "app/MemoryCommands.h"
+#include "app/RecoveryFolder.h"
 #include "app/RunCommands.h"
 #include "app/Selection.h"
 #include "app/Settings.h"
@@ -85,6 +87,7 @@ TMainForm::TMainForm(QWidget* parent)
       ChooseOpenFile(OpenCircuitDialog),
       ChooseSaveFile(SaveCircuitDialog),
       ChoosePictureFile(SavePictureDialog),
+      ChooseRecovery(TRecoveryDialog::Ask),
       FScroller(new QScrollArea),
       FDocument(new TCircuitDocument),
       FDrawing(new TLogivaneDrawing(nullptr, FDocument)),
@@ -140,6 +143,7 @@ TMainForm::TMainForm(QWidget* parent)
   ConnectEditHistory();
   ConnectEditCommands();
   FTestTables->Create();
+  CreateAutosave();
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -187,8 +191,13 @@ void TMainForm::showEvent(QShowEvent* event) {
   ApplySettings(ReadSettings(store, screen()->availableGeometry().size()));
   SpeedUpdateClick();
   RefreshLogicHistory();
-  // The window is up before a bad file's message, so the message has something to sit on.
-  QTimer::singleShot(0, this, &TMainForm::OpenCommandLineFile);
+  // The window is up before a bad file's message, so the message has something to sit on. Work
+  // recovered takes the window before the file named at start.
+  QTimer::singleShot(0, this, [this] {
+    if (!OfferRecovery()) {
+      OpenCommandLineFile();
+    }
+  });
 }
 
 void TMainForm::PlaceToolWindows() {
@@ -226,6 +235,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   TProgramSettings settings = ReadSettings(store, screen()->availableGeometry().size());
   CollectSettings(settings);
   WriteSettings(store, settings);
+  FAutosave->Discard();  // saved, or the user chose not to keep the changes
   event->accept();
 }
 
@@ -246,6 +256,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
                         ? *settings.ZoomPercent / 100.0
                         : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()));
   FClock->setInterval(settings.ClockInterval);
+  FAutosave->SetInterval(settings.AutosaveInterval);
   FileHistory = settings.FileHistory;
   EnableLevelCommands();
   DatasheetFolder = settings.DatasheetFolder;
