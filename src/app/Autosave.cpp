@@ -24,7 +24,9 @@ void TAutosave::SetInterval(int seconds) {
   FInterval = seconds;
   FTimer.setInterval(seconds * 1000);
   FTimer.stop();
-  AfterModifiedChanged(FDocument.Modified());
+  if (FInterval > 0 && FDocument.Modified()) {
+    FTimer.start();
+  }
 }
 
 void TAutosave::AfterModifiedChanged(bool modified) {
@@ -39,11 +41,19 @@ void TAutosave::WriteNow() {
   if (FWriting || !FDocument.Modified()) {
     return;
   }
-  if (FLastWriteMilliseconds < QuickWriteLimit) {
-    WriteHere(TargetPath());
-  } else {
-    WriteOnWorker(TargetPath());
+  QByteArray bytes;
+  if (FLastSerialiseMilliseconds >= QuickWriteLimit) {
+    bytes = FDocument.RecordedRootFileBytes();
   }
+  if (bytes.isEmpty()) {
+    // Quick enough, or run, reset or inside a level since the last edit: then only serialising
+    // gives what Save would write.
+    QElapsedTimer clock;
+    clock.start();
+    bytes = FDocument.RootFileBytes();
+    FLastSerialiseMilliseconds = double(clock.nsecsElapsed()) / 1e6;
+  }
+  StartWriting(TargetPath(), std::move(bytes));
 }
 
 QString TAutosave::TargetPath() {
@@ -58,24 +68,7 @@ TRecoveryInfo TAutosave::Info() const {
           TProcessIdentity::Current()};
 }
 
-void TAutosave::WriteHere(const QString& path) {
-  QElapsedTimer clock;
-  clock.start();
-  QString error;
-  const bool written = TRecoveryFolder::Write(path, FDocument.RootFileBytes(), Info(), &error);
-  FLastWriteMilliseconds = double(clock.nsecsElapsed()) / 1e6;
-  Finished(path, written, error);
-}
-
-void TAutosave::WriteOnWorker(const QString& path) {
-  QByteArray bytes = FDocument.RecordedRootFileBytes();
-  if (bytes.isEmpty()) {
-    // Run, reset or inside a level since the last edit: only serialising gives what Save would.
-    QElapsedTimer clock;
-    clock.start();
-    bytes = FDocument.RootFileBytes();
-    FLastWriteMilliseconds = double(clock.nsecsElapsed()) / 1e6;
-  }
+void TAutosave::StartWriting(const QString& path, QByteArray bytes) {
   FWriting = true;
   // This object waits for the worker before it goes, so the worker may report to it.
   FWorker.start([this, path, bytes = std::move(bytes), info = Info()] {
@@ -90,6 +83,9 @@ void TAutosave::WriteOnWorker(const QString& path) {
 void TAutosave::Finished(const QString& path, bool written, const QString& error) {
   FWriting = false;
   if (!written) {
+    if (path != FCopyPath) {
+      TRecoveryFolder::Remove(path);  // a copy without its side file would be reported damaged
+    }
     // Said once, not at every interval; the next interval tries again.
     if (!FFailing) {
       FFailing = true;

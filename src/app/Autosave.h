@@ -16,9 +16,11 @@ struct TRecoveryInfo;
  * that a crash or a power cut loses at most that much work; removed once the circuit is saved or
  * its changes are given up.
  *
- * A copy holds the whole circuit as Save writes it at the root level. A circuit that serialises
- * quickly is written at once; a larger one is written on a worker thread, from the edit history's
- * last state when that is still the document's, so that the window does not stop.
+ * A copy holds the whole circuit as Save writes it at the root level. The file is written on a
+ * worker thread: syncing it to the disk takes far longer than serialising. The bytes are
+ * serialised on the window's thread while that is quick; for a larger circuit they are taken from
+ * the edit history's last state when that is still the document's, which costs nothing, so that
+ * the window does not stop.
  */
 class TAutosave : public QObject {
   Q_OBJECT
@@ -30,7 +32,8 @@ public:
   /// Seconds between two copies; 0 writes none.
   void SetInterval(int seconds);
   int Interval() const { return FInterval; }
-  /// Writes a copy now if the circuit has unsaved changes; the timer calls it.
+  /// Starts writing a copy if the circuit has unsaved changes and no copy is being written; the
+  /// timer calls it.
   void WriteNow();
   /// Waits until a copy being written on the worker is on disk.
   void WaitForWriting();
@@ -40,10 +43,10 @@ public:
   void Adopt(const QString& copyPath);
   /// The copy this program keeps; empty when it keeps none.
   const QString& CopyPath() const { return FCopyPath; }
-  /// How long the last copy written on the window's thread took, serialising included.
-  double LastWriteMilliseconds() const { return FLastWriteMilliseconds; }
-  /// A copy is written on the window's thread while the last one took less than this many
-  /// milliseconds, about a frame: a longer pause would show.
+  /// How long serialising the circuit for the last copy took.
+  double LastSerialiseMilliseconds() const { return FLastSerialiseMilliseconds; }
+  /// A copy is serialised on the window's thread while the last serialising took less than this
+  /// many milliseconds, about a frame: a longer pause would show.
   double QuickWriteLimit = 20;
 
 signals:
@@ -56,8 +59,7 @@ private:
   /// The copy's name for the document's file; a new name when that file changed.
   QString TargetPath();
   TRecoveryInfo Info() const;
-  void WriteHere(const QString& path);
-  void WriteOnWorker(const QString& path);
+  void StartWriting(const QString& path, QByteArray bytes);
   void Finished(const QString& path, bool written, const QString& error);
 
   TCircuitDocument& FDocument;
@@ -70,7 +72,7 @@ private:
   QString FCopyPath;
   /// The document's file that the copy's name was made for.
   QString FCopyFor;
-  double FLastWriteMilliseconds = 0;
+  double FLastSerialiseMilliseconds = 0;
   bool FFailing = false;
 };
 

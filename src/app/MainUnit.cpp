@@ -6,7 +6,7 @@
 #include "app/DeviceMenu.h"
 #include "app/MainMenus.h"
 #include "app/MemoryCommands.h"
-#include "app/RecoveryFolder.h"
+#include "app/RecoveryCommands.h"
 #include "app/RunCommands.h"
 #include "app/Selection.h"
 #include "app/Settings.h"
@@ -87,7 +87,6 @@ TMainForm::TMainForm(QWidget* parent)
       ChooseOpenFile(OpenCircuitDialog),
       ChooseSaveFile(SaveCircuitDialog),
       ChoosePictureFile(SavePictureDialog),
-      ChooseRecovery(TRecoveryDialog::Ask),
       FScroller(new QScrollArea),
       FDocument(new TCircuitDocument),
       FDrawing(new TLogivaneDrawing(nullptr, FDocument)),
@@ -143,7 +142,7 @@ TMainForm::TMainForm(QWidget* parent)
   ConnectEditHistory();
   ConnectEditCommands();
   FTestTables->Create();
-  CreateAutosave();
+  FRecovery = std::make_unique<TRecoveryCommands>(*this, *FDocument, *FFiles);
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -191,13 +190,8 @@ void TMainForm::showEvent(QShowEvent* event) {
   ApplySettings(ReadSettings(store, screen()->availableGeometry().size()));
   SpeedUpdateClick();
   RefreshLogicHistory();
-  // The window is up before a bad file's message, so the message has something to sit on. Work
-  // recovered takes the window before the file named at start.
-  QTimer::singleShot(0, this, [this] {
-    if (!OfferRecovery()) {
-      OpenCommandLineFile();
-    }
-  });
+  // The window is up before a bad file's message, so the message has something to sit on.
+  QTimer::singleShot(0, this, &TMainForm::OpenStartCircuit);
 }
 
 void TMainForm::PlaceToolWindows() {
@@ -208,6 +202,17 @@ void TMainForm::PlaceToolWindows() {
   PlaceWhenFirstShown(*this, *FLogicHistory, Qt::AlignLeft | Qt::AlignBottom);
   PlaceWhenFirstShown(*this, THelpWindow::Shared(), Qt::AlignCenter);
   PlaceWhenFirstShown(*this, FTestTables->Window(), Qt::AlignRight | Qt::AlignBottom);
+}
+
+void TMainForm::OpenStartCircuit() {
+  // Work recovered takes the window before the file named at start.
+  if (FRecovery->OfferRecovery()) {
+    FTemplateEditor->TemplateDrawing().SetModified(false);
+    ChooseMode("SpeedPointer");
+    UpdateCaption();
+  } else {
+    OpenCommandLineFile();
+  }
 }
 
 void TMainForm::OpenCommandLineFile() {
@@ -235,7 +240,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   TProgramSettings settings = ReadSettings(store, screen()->availableGeometry().size());
   CollectSettings(settings);
   WriteSettings(store, settings);
-  FAutosave->Discard();  // saved, or the user chose not to keep the changes
+  FRecovery->Autosave().Discard();  // saved, or the user chose not to keep the changes
   event->accept();
 }
 
@@ -256,7 +261,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
                         ? *settings.ZoomPercent / 100.0
                         : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()));
   FClock->setInterval(settings.ClockInterval);
-  FAutosave->SetInterval(settings.AutosaveInterval);
+  FRecovery->Autosave().SetInterval(settings.AutosaveInterval);
   FileHistory = settings.FileHistory;
   EnableLevelCommands();
   DatasheetFolder = settings.DatasheetFolder;

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "dialogs/ExportPictureDlg.h"
-#include "dialogs/RecoveryDlg.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 class QLabel;
 class QMenu;
@@ -17,7 +15,6 @@ class QTimer;
 
 namespace logivane {
 
-class TAutosave;
 class TCircuitDocument;
 class TCircuitFileCommands;
 class TDeviceDialogs;
@@ -33,8 +30,7 @@ class TGraphicObject;
 class TLogivaneDrawing;
 class TPartsForm;
 class TPrintPreview;
-class TRecoveryFolder;
-struct TRecoveryCopy;
+class TRecoveryCommands;
 struct TDeviceTool;
 struct TProgramSettings;
 
@@ -51,18 +47,14 @@ struct TProgramSettings;
  * MainHelpCommands.cpp (help and datasheets). Larger groups are classes of their own, which the
  * window owns: TMainMenus builds the menus and tool bars, TDeviceMenu is the context menu of the
  * selection, TDeviceDialogs the device commands with dialogs of their own, TRunCommands runs the
- * circuit, and TMemoryCommands keeps the memory device's windows. TAutosave keeps a recovery copy
- * of unsaved work in the TRecoveryFolder, whose stale copies MainRecoveryCommands.cpp offers at
- * start.
+ * circuit, TMemoryCommands keeps the memory device's windows, and TRecoveryCommands copies
+ * unsaved work for recovery and offers the copies at start.
  */
 class TMainForm : public QMainWindow {
   Q_OBJECT
 public:
   /// Returns the chosen file name, or an empty one when the user cancels.
   using TFileChooser = std::function<QString(QWidget* parent, const QString& folder)>;
-  /// Asks what to do with the recovery copies listed.
-  using TRecoveryChooser = std::function<TRecoveryChoice(
-      QWidget* parent, const std::vector<TRecoveryListEntry>& copies)>;
 
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
@@ -93,12 +85,8 @@ public:
   TFileChooser ChooseSaveFile;
   /// The file dialog of Export Picture; tests replace it.
   TFileChooser ChoosePictureFile;
-  /// The recovery dialog shown at start; tests replace it.
-  TRecoveryChooser ChooseRecovery;
-
-  /// The recovery copy of unsaved work, and the folder that keeps the copies.
-  TAutosave& Autosave() const { return *FAutosave; }
-  TRecoveryFolder& RecoveryFolder() const { return *FRecoveryFolder; }
+  /// The recovery copy of unsaved work, and the copies offered at start.
+  TRecoveryCommands& Recovery() const { return *FRecovery; }
 
   // File.
   void NewClick();
@@ -252,13 +240,8 @@ private:
 
   /// Each tool window is placed clear of the menus and tool bars when first shown.
   void PlaceToolWindows();
-  // MainRecoveryCommands.cpp.
-  void CreateAutosave();
-  /// Lists the copies left by programs that stopped without saving and does what the user
-  /// chooses; true when one became the document.
-  bool OfferRecovery();
-  bool RecoverCopy(TRecoveryCopy& copy);
-
+  /// Offers the work that programs which stopped left, then opens the file named at start.
+  void OpenStartCircuit();
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
   void CollectSettings(TProgramSettings& settings) const;
@@ -275,8 +258,7 @@ private:
   std::unique_ptr<TDeviceMenu> FDevicePopup;
   std::unique_ptr<TRunCommands> FRun;
   std::unique_ptr<TMemoryCommands> FMemory;
-  std::unique_ptr<TRecoveryFolder> FRecoveryFolder;
-  std::unique_ptr<TAutosave> FAutosave;
+  std::unique_ptr<TRecoveryCommands> FRecovery;
   TAnalyserForm* FLogicHistory = nullptr;
   TTemplateForm* FTemplateEditor = nullptr;
   TPartsForm* FParts = nullptr;
@@ -285,8 +267,6 @@ private:
   std::unique_ptr<TTestTableCommands> FTestTables;
   QTimer* FClock = nullptr;
   QLabel* FStatusText = nullptr;
-  /// Why the last recovery copy could not be written; hidden while they are.
-  QLabel* FAutosaveNotice = nullptr;
   /// Export Picture starts from the last choices.
   TExportPictureValues FPictureValues;
   QStringList FCommandLine;

@@ -25,6 +25,7 @@ TRecoveryDialog::~TRecoveryDialog() = default;
 
 void TRecoveryDialog::SetCopies(const std::vector<TRecoveryListEntry>& copies) {
   FCopies = copies;
+  FChoice = {};
   FUi->CopyList->clear();
   QStringList damaged;
   for (const TRecoveryListEntry& copy : copies) {

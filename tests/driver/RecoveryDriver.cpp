@@ -2,12 +2,14 @@
 //   RecoveryDriver edit FILE   opens FILE, makes the test's edit, says "edited" and runs on
 //   RecoveryDriver recover     recovers the first sound copy offered, saves it and exits
 #include "app/MainUnit.h"
+#include "app/RecoveryCommands.h"
 #include "driver/CrashEdit.h"
 #include "editor/UserMessages.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace logivane;
@@ -20,13 +22,11 @@ void Say(const QString& text) {
 }
 
 TRecoveryChoice RecoverFirstSound(const std::vector<TRecoveryListEntry>& copies) {
-  for (std::size_t i = 0; i < copies.size(); ++i) {
-    Say(QStringLiteral("listed ") + copies[i].Circuit);
-    if (!copies[i].Damaged) {
-      return {TRecoveryAction::Recover, int(i)};
-    }
-  }
-  return {};
+  const auto sound =
+      std::find_if(copies.begin(), copies.end(), [](const auto& c) { return !c.Damaged; });
+  return sound == copies.end()
+             ? TRecoveryChoice{}
+             : TRecoveryChoice{TRecoveryAction::Recover, int(sound - copies.begin())};
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
   });
 
   TMainForm form;
-  form.ChooseRecovery = [](QWidget*, const auto& copies) {
+  form.Recovery().Choose = [](QWidget*, const auto& copies) {
     return RecoverFirstSound(copies);
   };
   if (mode == QLatin1String("edit")) {

@@ -1,16 +1,15 @@
 // Recovery copies: writing them while work is unsaved, and offering them after a crash.
+#include "app/RecoveryCommands.h"
+
 #include "app/Autosave.h"
 #include "app/CircuitFileCommands.h"
-#include "app/MainUnit.h"
 #include "app/RecoveryFolder.h"
-#include "editor/CircuitDocument.h"
-#include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
-#include "windows/TemplateForm.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
+#include <QMainWindow>
 #include <QStatusBar>
 
 namespace logivane {
@@ -20,15 +19,15 @@ namespace {
 /// "3 minutes", "2 hours": how far apart two moments are, in the largest unit that fits.
 QString Span(qint64 seconds) {
   if (seconds < 60) {
-    return TMainForm::tr("%n second(s)", nullptr, int(seconds));
+    return TRecoveryCommands::tr("%n second(s)", nullptr, int(seconds));
   }
   if (seconds < 3600) {
-    return TMainForm::tr("%n minute(s)", nullptr, int(seconds / 60));
+    return TRecoveryCommands::tr("%n minute(s)", nullptr, int(seconds / 60));
   }
   if (seconds < 86400) {
-    return TMainForm::tr("%n hour(s)", nullptr, int(seconds / 3600));
+    return TRecoveryCommands::tr("%n hour(s)", nullptr, int(seconds / 3600));
   }
-  return TMainForm::tr("%n day(s)", nullptr, int(seconds / 86400));
+  return TRecoveryCommands::tr("%n day(s)", nullptr, int(seconds / 86400));
 }
 
 /// How the copy compares with the circuit's file as it is on disk now.
@@ -37,21 +36,21 @@ QString Comparison(const TRecoveryCopy& copy) {
     return copy.Damage;
   }
   if (copy.Info.FileName.isEmpty()) {
-    return TMainForm::tr("never saved");
+    return TRecoveryCommands::tr("never saved");
   }
   if (!copy.FileModified.isValid()) {
-    return TMainForm::tr("the file is missing");
+    return TRecoveryCommands::tr("the file is missing");
   }
   const qint64 newer = copy.FileModified.secsTo(copy.Info.Written);
-  return newer >= 0 ? TMainForm::tr("%1 newer than the file").arg(Span(newer))
-                    : TMainForm::tr("%1 older than the file").arg(Span(-newer));
+  return newer >= 0 ? TRecoveryCommands::tr("%1 newer than the file").arg(Span(newer))
+                    : TRecoveryCommands::tr("%1 older than the file").arg(Span(-newer));
 }
 
 std::vector<TRecoveryListEntry> ListEntries(const std::vector<TRecoveryCopy>& copies) {
   std::vector<TRecoveryListEntry> entries;
   for (const TRecoveryCopy& copy : copies) {
     const QString circuit = copy.Info.FileName.isEmpty()
-                                ? TMainForm::tr("Untitled")
+                                ? TRecoveryCommands::tr("Untitled")
                                 : QDir::toNativeSeparators(copy.Info.FileName);
     entries.push_back(
         {copy.Damaged() ? QDir::toNativeSeparators(copy.CopyPath) : circuit,
@@ -65,32 +64,39 @@ std::vector<TRecoveryListEntry> ListEntries(const std::vector<TRecoveryCopy>& co
 
 }  // namespace
 
-void TMainForm::CreateAutosave() {
-  FRecoveryFolder = std::make_unique<TRecoveryFolder>();
-  FAutosave = std::make_unique<TAutosave>(*FDocument, *FRecoveryFolder);
-  FAutosaveNotice = new QLabel;
-  FAutosaveNotice->setObjectName(QStringLiteral("AutosaveNotice"));
-  FAutosaveNotice->setStyleSheet(QStringLiteral("color: red"));
-  FAutosaveNotice->hide();
-  statusBar()->addPermanentWidget(FAutosaveNotice);
-  connect(FAutosave.get(), &TAutosave::NoticeChanged, this, [this](const QString& text) {
-    FAutosaveNotice->setText(text);
-    FAutosaveNotice->setToolTip(text);
-    FAutosaveNotice->setVisible(!text.isEmpty());
-  });
+TRecoveryCommands::TRecoveryCommands(QMainWindow& window, TCircuitDocument& document,
+                                     TCircuitFileCommands& files)
+    : Choose(TRecoveryDialog::Ask),
+      FWindow(window),
+      FFiles(files),
+      FFolder(std::make_unique<TRecoveryFolder>()),
+      FAutosave(std::make_unique<TAutosave>(document, *FFolder)),
+      FNotice(new QLabel) {
+  FNotice->setObjectName(QStringLiteral("AutosaveNotice"));
+  FNotice->setStyleSheet(QStringLiteral("color: red"));
+  FNotice->hide();
+  window.statusBar()->addPermanentWidget(FNotice);
+  QObject::connect(FAutosave.get(), &TAutosave::NoticeChanged, FNotice,
+                   [this](const QString& text) {
+                     FNotice->setText(text);
+                     FNotice->setToolTip(text);
+                     FNotice->setVisible(!text.isEmpty());
+                   });
 }
 
-bool TMainForm::OfferRecovery() {
-  std::vector<TRecoveryCopy> copies = FRecoveryFolder->StaleCopies();
+TRecoveryCommands::~TRecoveryCommands() = default;
+
+bool TRecoveryCommands::OfferRecovery() {
+  std::vector<TRecoveryCopy> copies = FFolder->StaleCopies();
   while (!copies.empty()) {
-    const TRecoveryChoice choice = ChooseRecovery(this, ListEntries(copies));
+    const TRecoveryChoice choice = Choose(&FWindow, ListEntries(copies));
     if (choice.Action == TRecoveryAction::Later || choice.Index < 0 ||
         choice.Index >= int(copies.size())) {
       return false;  // all copies stay for the next start
     }
     TRecoveryCopy& copy = copies[std::size_t(choice.Index)];
     if (choice.Action == TRecoveryAction::Recover && !copy.Damaged()) {
-      return RecoverCopy(copy);
+      return Recover(copy);
     }
     if (choice.Action == TRecoveryAction::Discard) {
       TRecoveryFolder::Remove(copy.CopyPath);
@@ -100,20 +106,17 @@ bool TMainForm::OfferRecovery() {
   return false;
 }
 
-bool TMainForm::RecoverCopy(TRecoveryCopy& copy) {
-  if (!FRecoveryFolder->Claim(copy)) {
-    UserMessages::Show(this, QMessageBox::Information,
+bool TRecoveryCommands::Recover(TRecoveryCopy& copy) {
+  if (!FFolder->Claim(copy)) {
+    UserMessages::Show(&FWindow, QMessageBox::Information,
                        tr("Another Logivane has taken the recovery copy of \"%1\" already.")
                            .arg(QDir::toNativeSeparators(copy.Info.FileName)));
     return false;
   }
-  if (!FFiles->Recover(copy.CopyPath, copy.Info.FileName)) {
+  if (!FFiles.Recover(copy.CopyPath, copy.Info.FileName)) {
     return false;
   }
   FAutosave->Adopt(copy.CopyPath);  // kept until the recovered work is saved
-  FTemplateEditor->TemplateDrawing().SetModified(false);
-  ChooseMode("SpeedPointer");
-  UpdateCaption();
   return true;
 }
 
