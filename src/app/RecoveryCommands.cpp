@@ -16,18 +16,29 @@ namespace logivane {
 
 namespace {
 
-/// "3 minutes", "2 hours": how far apart two moments are, in the largest unit that fits.
+/// "3 minutes", "1 hour": how far apart two moments are, in the largest unit that fits.
 QString Span(qint64 seconds) {
-  if (seconds < 60) {
-    return TRecoveryCommands::tr("%n second(s)", nullptr, int(seconds));
+  struct TUnit {
+    qint64 Seconds;
+    const char* One;
+    const char* Many;
+  };
+  static const TUnit units[] = {{86400, QT_TRANSLATE_NOOP("TRecoveryCommands", "1 day"),
+                                 QT_TRANSLATE_NOOP("TRecoveryCommands", "%1 days")},
+                                {3600, QT_TRANSLATE_NOOP("TRecoveryCommands", "1 hour"),
+                                 QT_TRANSLATE_NOOP("TRecoveryCommands", "%1 hours")},
+                                {60, QT_TRANSLATE_NOOP("TRecoveryCommands", "1 minute"),
+                                 QT_TRANSLATE_NOOP("TRecoveryCommands", "%1 minutes")},
+                                {1, QT_TRANSLATE_NOOP("TRecoveryCommands", "1 second"),
+                                 QT_TRANSLATE_NOOP("TRecoveryCommands", "%1 seconds")}};
+  for (const TUnit& unit : units) {
+    const qint64 count = seconds / unit.Seconds;
+    if (count >= 1 || unit.Seconds == 1) {
+      return count == 1 ? TRecoveryCommands::tr(unit.One)
+                        : TRecoveryCommands::tr(unit.Many).arg(count);
+    }
   }
-  if (seconds < 3600) {
-    return TRecoveryCommands::tr("%n minute(s)", nullptr, int(seconds / 60));
-  }
-  if (seconds < 86400) {
-    return TRecoveryCommands::tr("%n hour(s)", nullptr, int(seconds / 3600));
-  }
-  return TRecoveryCommands::tr("%n day(s)", nullptr, int(seconds / 86400));
+  return {};
 }
 
 /// How the copy compares with the circuit's file as it is on disk now.

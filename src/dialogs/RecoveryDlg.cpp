@@ -2,6 +2,8 @@
 
 #include "ui_RecoveryDlg.h"
 
+#include <algorithm>
+
 namespace logivane {
 
 TRecoveryDialog::TRecoveryDialog(QWidget* parent)
@@ -47,6 +49,9 @@ void TRecoveryDialog::SetCopies(const std::vector<TRecoveryListEntry>& copies) {
   for (int column = 0; column < FUi->CopyList->columnCount(); ++column) {
     FUi->CopyList->resizeColumnToContents(column);
   }
+  // A long path gives up its middle, so that the comparison stays in view; the tip shows it all.
+  constexpr int LongestCircuitColumn = 300;
+  FUi->CopyList->setColumnWidth(0, std::min(FUi->CopyList->columnWidth(0), LongestCircuitColumn));
   EnableButtons();
 }
 
