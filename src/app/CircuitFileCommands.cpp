@@ -35,6 +35,25 @@ TCircuitFileCommands::TCircuitFileCommands(QWidget& window, TCircuitDocument& do
 }
 
 bool TCircuitFileCommands::Load(const QString& fileName) {
+  if (!Read(fileName)) {
+    return false;
+  }
+  FTestTable.LoadBeside(fileName);
+  return true;
+}
+
+bool TCircuitFileCommands::Recover(const QString& copyPath, const QString& fileName) {
+  if (!Read(copyPath)) {
+    return false;
+  }
+  FDocument.FileName = fileName;
+  FDocument.MarkUnsaved();
+  // The table was not copied: it is the one beside the circuit's file, if it has one.
+  FTestTable.LoadBeside(fileName.isEmpty() ? copyPath : fileName);
+  return true;
+}
+
+bool TCircuitFileCommands::Read(const QString& fileName) {
   if (!QFileInfo(fileName).isFile()) {
     ReportReadFailure(FWindow, ReadCircuitFile(fileName));
     return false;
@@ -57,7 +76,6 @@ bool TCircuitFileCommands::Load(const QString& fileName) {
     return false;
   }
   FDrawing.ResetCircuit();
-  FTestTable.LoadBeside(fileName);
   return true;
 }
 

@@ -29,6 +29,9 @@ public:
 
   /// Reads `fileName` as the document with its test table, and resets the circuit.
   bool Load(const QString& fileName);
+  /// Reads the recovery copy `copyPath` as the document, with unsaved changes, under the name of
+  /// the circuit's own file `fileName` (empty when it had none), so that Save writes there.
+  bool Recover(const QString& copyPath, const QString& fileName);
   /// Writes the level shown to `fileName`, and at the root level the test table beside it.
   bool Save(const QString& fileName);
   /// Adds the macro of `fileName` to the level shown, centred on `at`, as one edit, and selects
@@ -36,6 +39,9 @@ public:
   TMacro* Insert(const QString& fileName, QPoint at);
 
 private:
+  /// Reads `fileName` as the document and resets the circuit; says why when it cannot.
+  bool Read(const QString& fileName);
+
   QWidget& FWindow;
   TCircuitDocument& FDocument;
   TLogivaneDrawing& FDrawing;

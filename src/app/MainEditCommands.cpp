@@ -7,6 +7,7 @@
 #include "app/MemoryCommands.h"
 #include "app/OwnedDialog.h"
 #include "app/Selection.h"
+#include "app/UndoCommands.h"
 #include "dialogs/EditTextDlg.h"
 #include "dialogs/GridSetupDlg.h"
 #include "dialogs/NameMacroDlg.h"
@@ -193,6 +194,14 @@ void TMainForm::DeleteClick() {
     FDrawing->DeleteSelection();
     SpeedUpdateClick();
   }
+}
+
+void TMainForm::UndoClick() {
+  FUndo->Undo();
+}
+
+void TMainForm::RedoClick() {
+  FUndo->Redo();
 }
 
 void TMainForm::EditSelectAllClick() {

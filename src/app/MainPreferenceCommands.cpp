@@ -2,6 +2,7 @@
 #include "app/CircuitFileCommands.h"
 #include "app/LastSession.h"
 #include "app/MainUnit.h"
+#include "app/RecoveryCommands.h"
 #include "app/Settings.h"
 
 #include <QCoreApplication>
@@ -18,9 +19,17 @@ void TMainForm::PreferencesClick() {
 void TMainForm::ApplyPreferences(const TPreferences& preferences) {
   // Reopening the last circuit is looked at only when the program starts.
   FPreferences = preferences;
+  FRecovery->Autosave().SetInterval(preferences.AutosaveInterval);
 }
 
 void TMainForm::OpenStartCircuit(const TProgramSettings& settings) {
+  // Work recovered takes the window before the file named at start.
+  if (FRecovery->OfferRecovery()) {
+    FTemplateEditor->TemplateDrawing().SetModified(false);
+    ChooseMode("SpeedPointer");
+    UpdateCaption();
+    return;
+  }
   const QString fileName = FCommandLine.join(QLatin1Char(' ')).trimmed();
   if (!fileName.endsWith(QLatin1String(".lvm"), Qt::CaseInsensitive)) {
     if (FPreferences.ReopenLastCircuit) {

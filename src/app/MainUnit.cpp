@@ -1,15 +1,18 @@
 #include "app/MainUnit.h"
 
+#include "app/Autosave.h"
 #include "app/CircuitFileCommands.h"
 #include "app/DeviceDialogs.h"
 #include "app/DeviceMenu.h"
 #include "app/LastSession.h"
 #include "app/MainMenus.h"
 #include "app/MemoryCommands.h"
+#include "app/RecoveryCommands.h"
 #include "app/RunCommands.h"
 #include "app/Selection.h"
 #include "app/Settings.h"
 #include "app/TestTableCommands.h"
+#include "app/UndoCommands.h"
 #include "app/WindowPlacement.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
@@ -137,9 +140,10 @@ TMainForm::TMainForm(QWidget* parent)
   FDrawing->installEventFilter(this);
   ConnectLogicHistory();
   ConnectPartsCentre();
-  ConnectEditHistory();
+  FUndo = new TUndoCommands(*this, *FDocument);
   ConnectEditCommands();
   FTestTables->Create();
+  FRecovery = std::make_unique<TRecoveryCommands>(*this, *FDocument, *FFiles);
 
   StartFolder = QDir::currentPath();
   UpdateCaption();
@@ -213,6 +217,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   TProgramSettings settings = ReadSettings(store, screen()->availableGeometry().size());
   CollectSettings(settings);
   WriteSettings(store, settings);
+  FRecovery->Autosave().Discard();  // saved, or the user chose not to keep the changes
   event->accept();
 }
 

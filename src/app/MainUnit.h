@@ -32,6 +32,8 @@ class TMacro;
 class TLogivaneDrawing;
 class TPartsForm;
 class TPrintPreview;
+class TRecoveryCommands;
+class TUndoCommands;
 struct TDeviceTool;
 struct TProgramSettings;
 
@@ -48,7 +50,10 @@ struct TProgramSettings;
  * MainHelpCommands.cpp (help and datasheets). Larger groups are classes of their own, which the
  * window owns: TMainMenus builds the menus and tool bars, TDeviceMenu is the context menu of the
  * selection, TDeviceDialogs the device commands with dialogs of their own, TRunCommands runs the
- * circuit, and TMemoryCommands keeps the memory device's windows.
+ * circuit, TMemoryCommands keeps the memory device's windows, TUndoCommands keeps undo and redo
+ * and their captions, and TRecoveryCommands copies unsaved work for recovery and offers the
+ * copies at start. The preferences and the circuit the program starts with are in
+ * MainPreferenceCommands.cpp.
  */
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -85,6 +90,8 @@ public:
   TFileChooser ChooseSaveFile;
   /// The file dialog of Export Picture; tests replace it.
   TFileChooser ChoosePictureFile;
+  /// The recovery copy of unsaved work, and the copies offered at start.
+  TRecoveryCommands& Recovery() const { return *FRecovery; }
 
   // File.
   void NewClick();
@@ -224,13 +231,6 @@ private:
   void AbandonTrace();
   bool HandleKey(const QKeyEvent& event);
 
-  // MainUndoCommands.cpp.
-  /// Gives the drawing its undo history and names each step after the command that made it.
-  void ConnectEditHistory();
-  void RefreshUndoCommands();
-  /// The tools and windows follow the document that undo or redo put back.
-  void AfterHistoryMove();
-
   // MainHistoryCommands.cpp.
   void ConnectLogicHistory();
 
@@ -249,7 +249,8 @@ private:
   // Settings.
   void ApplySettings(const TProgramSettings& settings);
   void CollectSettings(TProgramSettings& settings) const;
-  /// The file on the command line, otherwise, as the preferences ask, the last circuit.
+  /// Offers the work that programs which stopped left; failing that, opens the file on the
+  /// command line, otherwise, as the preferences ask, the last circuit.
   void OpenStartCircuit(const TProgramSettings& settings);
 
   QScrollArea* FScroller = nullptr;
@@ -263,6 +264,8 @@ private:
   std::unique_ptr<TDeviceMenu> FDevicePopup;
   std::unique_ptr<TRunCommands> FRun;
   std::unique_ptr<TMemoryCommands> FMemory;
+  TUndoCommands* FUndo = nullptr;
+  std::unique_ptr<TRecoveryCommands> FRecovery;
   TAnalyserForm* FLogicHistory = nullptr;
   TTemplateForm* FTemplateEditor = nullptr;
   TPartsForm* FParts = nullptr;

@@ -174,6 +174,13 @@ void TCircuitDocument::MarkSaved() {
   StoreModified(false);
 }
 
+void TCircuitDocument::MarkUnsaved() {
+  if (FEditHistory) {
+    FEditHistory->MarkUnsaved();
+  }
+  StoreModified(true);
+}
+
 void TCircuitDocument::EditAsOne(const QString& name, const std::function<void()>& edits) {
   BeginEdit();
   NameNextEdit(name);

@@ -79,6 +79,8 @@ public:
   void KeepEditOpen();
   /// The document is as saved.
   void MarkSaved();
+  /// The document differs from its file though no edit made it so (it was read from a copy).
+  void MarkUnsaved();
   /// Runs `edits`, which make one change in several edits, as one step `name` of the history.
   void EditAsOne(const QString& name, const std::function<void()>& edits);
   /// Makes the edits until `ReleaseEdits` one step.
@@ -94,6 +96,12 @@ public:
   void UpdateNetlist();
 
   // Files.
+  /// The whole circuit as Save at the root level writes it: the levels open for editing are
+  /// written closed, as they are once left.
+  QByteArray RootFileBytes();
+  /// `RootFileBytes` taken from the edit history's last state, which holds them while nothing
+  /// but edits changed the document and no level is open; empty otherwise. Costs no serialising.
+  QByteArray RecordedRootFileBytes() const;
   /// Writes the level shown; on success it becomes the document's file.
   bool SaveToFile(const QString& fileName, QString* error = nullptr);
   /// Reads `fileName` as the document; on failure the document stays as it was and the result

@@ -6,6 +6,46 @@
 
 namespace logivane {
 
+namespace {
+
+/// Marks the levels open for editing closed while it lives, as leaving them would.
+class TLevelsClosed {
+public:
+  explicit TLevelsClosed(std::vector<TMacro*> levels) : FLevels(std::move(levels)) {
+    for (TMacro* level : FLevels) {
+      level->Closed = true;
+    }
+  }
+  ~TLevelsClosed() {
+    for (TMacro* level : FLevels) {
+      level->Closed = false;
+    }
+  }
+  TLevelsClosed(const TLevelsClosed&) = delete;
+  TLevelsClosed& operator=(const TLevelsClosed&) = delete;
+
+private:
+  std::vector<TMacro*> FLevels;
+};
+
+}  // namespace
+
+QByteArray TCircuitDocument::RootFileBytes() {
+  std::vector<TMacro*> open;
+  if (IsInsideMacro()) {
+    open.assign(FLevelStack.begin() + 1, FLevelStack.end());
+    open.push_back(FLevel);
+  }
+  const TLevelsClosed closed(std::move(open));
+  return CircuitBytes(*FRoot, MacroName);
+}
+
+QByteArray TCircuitDocument::RecordedRootFileBytes() const {
+  // Inside a level the history holds it open, which is not how the file keeps it. An edit still
+  // open (a drag) is left out, as an undo would leave it out.
+  return FEditHistory && !IsInsideMacro() ? FEditHistory->CurrentBytes() : QByteArray();
+}
+
 bool TCircuitDocument::SaveToFile(const QString& fileName, QString* error) {
   if (!SaveCircuitFile(fileName, *FLevel, MacroName, error)) {
     return false;

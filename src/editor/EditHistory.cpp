@@ -178,6 +178,10 @@ void TEditHistory::MarkClean() {
   FStack.setClean();
 }
 
+QByteArray TEditHistory::CurrentBytes() {
+  return FStale || !FCurrent ? QByteArray() : FCurrent->Bytes();
+}
+
 void TEditHistory::Refresh() {
   if (!FStale && FCurrent) {
     return;

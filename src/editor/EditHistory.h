@@ -59,6 +59,9 @@ public:
   bool Commit();
   /// The document now is as saved.
   void MarkClean();
+  /// No state of the history is as saved any more (the document came from elsewhere than its
+  /// file): undo never makes it unchanged.
+  void MarkUnsaved() { FStack.resetClean(); }
   /// Something that is not an edit (running, resetting) changed the document: the next edit
   /// starts from the document as it will then be, not as it was after the last edit.
   void MarkStale() { FStale = true; }
@@ -80,6 +83,11 @@ public:
   QString RedoText() const { return FStack.redoText(); }
   bool IsClean() const { return FStack.isClean(); }
   int Count() const { return FStack.count(); }
+  /// The steps done and not undone.
+  int Index() const { return FStack.index(); }
+  /// The stream of the document after the last edit, undo or redo, while nothing else changed
+  /// it since; empty when something did. It shares the bytes held, so it costs no serialising.
+  QByteArray CurrentBytes();
   /// Bytes of compressed snapshots held by the steps.
   qsizetype MemoryUsed() const;
 

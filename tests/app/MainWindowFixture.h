@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +31,8 @@ class MainWindowTest : public ::testing::Test {
 protected:
   void SetUp() override {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path());
+    // Recovery copies, those the window writes and those it offers at start, stay in the test.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(Folder.filePath("data")));
     QCoreApplication::setOrganizationName("Ostrel");
     QCoreApplication::setApplicationName("Logivane");
     UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto buttons) {
