@@ -1,9 +1,12 @@
 // The preferences of Tools > Options, and the circuit the program starts with.
+#include "app/Autosave.h"
 #include "app/CircuitFileCommands.h"
 #include "app/LastSession.h"
 #include "app/MainUnit.h"
 #include "app/RecoveryCommands.h"
 #include "app/Settings.h"
+#include "editor/LogivaneDrawing.h"
+#include "windows/TemplateForm.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,6 @@
 #include "app/RecoveryFolder.h"
 
+#include "document/cSaveFile.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
 
@@ -53,11 +54,14 @@ qint64 PidInName(const QString& copyPath) {
 
 bool WriteAtomically(const QString& fileName, const QByteArray& bytes, QString* error) {
   QSaveFile file(fileName);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+  QString reason;
+  if (!file.open(QIODevice::WriteOnly)) {
+    reason = file.errorString();
+  } else if (CommitWholeFile(file, file.write(bytes) == bytes.size(), &reason)) {
     return true;
   }
   if (error) {
-    *error = QDir::toNativeSeparators(fileName) + QStringLiteral(": ") + file.errorString();
+    *error = QDir::toNativeSeparators(fileName) + QStringLiteral(": ") + reason;
   }
   return false;
 }
