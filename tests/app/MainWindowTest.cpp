@@ -5,6 +5,7 @@
 #include "app/MainUnit.h"
 #include "app/MainWindowFixture.h"
 #include "app/MemoryCommands.h"
+#include "app/Settings.h"
 #include "app/TestTableCommands.h"
 #include "dialogs/DialogTestHelpers.h"
 #include "dialogs/NumberOutDlg.h"
@@ -194,13 +195,6 @@ TEST_F(MainWindowTest, FilesAreSavedOpenedAndRemembered) {
   EXPECT_EQ(Circuit().Outputs().Count(), 1);
   EXPECT_TRUE(Document().Modified());
 
-  // A save that fails says so and keeps the changes.
-  Messages.clear();
-  SaveName = Path("no such folder/adder.lvm");
-  Action("MenuSaveAs")->trigger();
-  EXPECT_EQ(Messages.size(), 1);
-  EXPECT_TRUE(Document().Modified());
-
   SaveName = Path("full.adder.lvm");
   Action("MenuSaveAs")->trigger();
   EXPECT_TRUE(QFile::exists(SaveName));
@@ -275,22 +269,19 @@ TEST_F(MainWindowTest, InsideAMacroSaveAsksAndNeverOverwritesTheRoot) {
 }
 
 TEST_F(MainWindowTest, SettingsAreReadAtStartAndWrittenAtClose) {
+  // Bad and missing values are SettingsTest's: here, that the window applies what was read.
+  TProgramSettings stored = DefaultSettings(QSize(1600, 1200));
+  stored.Spacing = 10;
+  stored.ClockInterval = 10;
+  stored.FileHistory = {"/one.lvm"};
   {
     QSettings store;
-    store.setValue("3.04/View/Show Grid", 1);
-    store.setValue("3.04/View/Snap", 1);
-    store.setValue("3.04/View/Snap Size", 3);
-    store.setValue("3.04/View/Display Size", 9);
-    store.setValue("3.04/View/Angle", 10);
-    store.setValue("3.04/Clock/Interval", 150);
-    store.setValue("3.04/File History/1", "/one.lvm");
-    store.setValue("3.04/File History/3", "/three.lvm");
+    WriteSettings(store, stored);
   }
   Show();
-  EXPECT_EQ(Drawing().Grid().Spacing, 5);
-  EXPECT_EQ(Drawing().Grid().DisplayFrequency, 2);
-  EXPECT_EQ(Form->Clock().interval(), 100);
-  EXPECT_EQ(Form->FileHistory, QStringList({"/one.lvm", "/three.lvm"}));
+  EXPECT_EQ(Drawing().Grid().Spacing, 10);
+  EXPECT_EQ(Form->Clock().interval(), 10);
+  EXPECT_EQ(Form->FileHistory, stored.FileHistory);
 
   // Closing with changes asks; Cancel keeps the window open.
   Place<TLEDDevice>(Circuit(), 10, 10);  // a change: Modified follows the undo steps
@@ -301,7 +292,7 @@ TEST_F(MainWindowTest, SettingsAreReadAtStartAndWrittenAtClose) {
   Action("HertzTen")->trigger();
   EXPECT_TRUE(Form->close());
   EXPECT_EQ(QSettings().value("3.04/Clock/Interval").toInt(), 50);
-  EXPECT_EQ(QSettings().value("3.04/View/Snap Size").toInt(), 5);
+  EXPECT_EQ(QSettings().value("3.04/View/Snap Size").toInt(), 10);
 }
 
 TEST_F(MainWindowTest, TheCommandLineOpensAPathWithSpaces) {
