@@ -192,17 +192,12 @@ TEST_F(LogicHistoryTest, TheValueChangeDumpIsReadByAWaveformTool) {
   const QString vcd = Path("trace.vcd");
   ASSERT_TRUE(History().ExportTo(vcd, THistoryFormat::Csv));  // the extension decides
   const QByteArray text = test::FileBytes(vcd);
-  EXPECT_TRUE(text.contains(" Q3 $end")) << text.constData();
-  EXPECT_TRUE(text.contains("\n#40\n"));
-
+  EXPECT_TRUE(text.contains(" Q3 $end") && text.contains("\n#40\n")) << text.constData();
   const QString converter = QStandardPaths::findExecutable("vcd2fst");
   if (converter.isEmpty()) {
     GTEST_SKIP() << "vcd2fst (Debian package gtkwave) is not installed";
   }
-  QProcess convert;
-  convert.start(converter, {vcd, Path("trace.fst")});
-  ASSERT_TRUE(convert.waitForFinished(30000));
-  EXPECT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().constData();
+  EXPECT_EQ(QProcess::execute(converter, {vcd, Path("trace.fst")}), 0);
   EXPECT_GT(QFile(Path("trace.fst")).size(), 0);
 }
 
