@@ -6,17 +6,14 @@
 #include "simulation/cinput.h"
 #include "windows/HistoryTraces.h"
 #include "windows/LogicAnalyserForm.h"
-#include "windows/PartsList.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDropEvent>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QProcess>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -295,12 +292,7 @@ TEST_F(HistoryResetTest, AMacroDroppedFromThePartsCentreStartsTheCountAgain) {
   const QString file = Path("Parts Centre/part.lvm");
   ASSERT_TRUE(SaveCircuitFile(file, *macro, "Part"));
 
-  QMimeData part;
-  part.setData(TPartsList::MimeType, file.toUtf8());
-  QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &part, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(&Drawing(), &enter);
-  QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &part, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(&Drawing(), &drop);
+  DropPart(file, {300, 300});
   ASSERT_EQ(Circuit().Devices().Count(), 1);
   EXPECT_TRUE(Clock->History.isEmpty());  // the circuit was reset
   EXPECT_EQ(History().CycleCount, 1);
