@@ -17,11 +17,6 @@
 namespace logivane::test {
 namespace {
 
-QByteArray Contents(const QString& fileName) {
-  QFile file(fileName);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class AutosaveTest : public MainWindowTest {
 protected:
   /// The window with a saved circuit that holds a sub-circuit.
@@ -51,7 +46,7 @@ protected:
       Action("SpeedCloseMacro")->trigger();
     }
     EXPECT_TRUE(Form->SaveClick());
-    return Contents(Path("work.lvm"));
+    return FileBytes(Path("work.lvm"));
   }
 
   TMacro* Sub = nullptr;
@@ -69,10 +64,10 @@ TEST_F(AutosaveTest, CopyComesAfterTheIntervalAsSaveWritesItAndGoesWithTheSave) 
   ASSERT_TRUE(QTest::qWaitFor([this] { return !Autosave().CopyPath().isEmpty(); }, 5000));
   const QString copy = Autosave().CopyPath();
   const QJsonObject info =
-      QJsonDocument::fromJson(Contents(TRecoveryFolder::InfoPathOf(copy))).object();
+      QJsonDocument::fromJson(FileBytes(TRecoveryFolder::InfoPathOf(copy))).object();
   EXPECT_EQ(info["file"].toString(), Path("work.lvm"));
   EXPECT_EQ(info["undoIndex"].toInt(), Document().EditHistory()->Index());
-  const QByteArray copied = Contents(copy);
+  const QByteArray copied = FileBytes(copy);
   EXPECT_EQ(copied, SavedBytes());
   EXPECT_TRUE(RecoveryFiles().isEmpty());
 }
@@ -82,12 +77,12 @@ TEST_F(AutosaveTest, LargeCircuitsAreWrittenOnTheWorkerAsSaveWritesThem) {
   Autosave().QuickWriteLimit = 0;  // as if serialising the last copy had taken too long
   AddLed(Circuit(), 300);
   WriteCopy();  // from the edit history's last state
-  const QByteArray recorded = Contents(Autosave().CopyPath());
+  const QByteArray recorded = FileBytes(Autosave().CopyPath());
   AddLed(Circuit(), 340);
   Drawing().Step();  // running makes the history's state differ from the document
   EXPECT_TRUE(Document().RecordedRootFileBytes().isEmpty());
   WriteCopy();
-  const QByteArray serialised = Contents(Autosave().CopyPath());
+  const QByteArray serialised = FileBytes(Autosave().CopyPath());
   EXPECT_NE(recorded, serialised);
   EXPECT_EQ(serialised, SavedBytes());
 }
@@ -198,7 +193,7 @@ TEST_F(RecoveryAtStartTest, StaleCopyIsRecoveredUnderItsFileAndKeptUntilSaved) {
   EXPECT_TRUE(QFileInfo::exists(kept));
 
   EXPECT_TRUE(Form->SaveClick());
-  EXPECT_EQ(Contents(Original), CopyBytes);
+  EXPECT_EQ(FileBytes(Original), CopyBytes);
   EXPECT_FALSE(QFileInfo::exists(kept));
   EXPECT_TRUE(QFileInfo::exists(running));
 }

@@ -1,4 +1,5 @@
 // A program killed in the middle of its work, started again: the work comes back.
+#include "TestHelpers.h"
 #include "driver/CrashEdit.h"
 
 #include <gtest/gtest.h>
@@ -52,9 +53,7 @@ TEST(CrashRecoveryTest, WorkOfAKilledProgramIsRecoveredAndSavedWhereItBelongs) {
   ASSERT_TRUE(run(again, {"recover"}, "recovered " + circuit.toUtf8()));
   ASSERT_TRUE(again.waitForFinished(30000));
   EXPECT_EQ(again.exitCode(), 0);
-  QFile saved(circuit);
-  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-  EXPECT_EQ(saved.readAll(), expected.RootFileBytes());
+  EXPECT_EQ(FileBytes(circuit), expected.RootFileBytes());
   EXPECT_TRUE(recovery.entryList(QDir::Files).isEmpty());  // the copy went with the save
 }
 

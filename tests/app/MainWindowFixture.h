@@ -6,13 +6,16 @@
 #include "editor/LogivaneDrawing.h"
 #include "editor/UserMessages.h"
 #include "simulation/cMacro.h"
+#include "windows/PartsList.h"
 
 #include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -99,6 +102,20 @@ protected:
   }
   bool Shown(const char* name) const { return Action(name)->isVisible(); }
   QString Path(const QString& name) const { return Folder.filePath(name); }
+  /// Drags `data` onto drawing point `at` and drops it there; whether the drawing took the drag.
+  bool Drop(const QMimeData& data, QPoint at) {
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&Drawing(), &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&Drawing(), &drop);
+    return enter.isAccepted();
+  }
+  /// Drops library file `file` as a drag from the Parts Centre's list brings it.
+  bool DropPart(const QString& file, QPoint at) {
+    QMimeData part;
+    part.setData(TPartsList::MimeType, file.toUtf8());
+    return Drop(part, at);
+  }
   /// Accepts the next modal dialog after `fill` has set it up.
   static void AcceptNextDialog(std::function<void(QDialog&)> fill = {}) {
     QTimer::singleShot(0, [fill] {

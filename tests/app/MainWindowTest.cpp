@@ -5,6 +5,7 @@
 #include "app/MainUnit.h"
 #include "app/MainWindowFixture.h"
 #include "app/MemoryCommands.h"
+#include "app/Settings.h"
 #include "app/TestTableCommands.h"
 #include "dialogs/DialogTestHelpers.h"
 #include "dialogs/NumberOutDlg.h"
@@ -24,7 +25,6 @@
 #include "windows/EditMemoryDlg.h"
 #include "windows/HelpWindow.h"
 #include "windows/LogicAnalyserForm.h"
-#include "windows/PartsList.h"
 #include "windows/PartsUnit.h"
 #include "windows/TemplateForm.h"
 #include "windows/TestTableWindow.h"
@@ -148,12 +148,7 @@ TEST_F(MainWindowTest, TheClockRunsPausesAndSteps) {
   }
   EXPECT_EQ(seen, (std::set<TLevel>{0, 1}));  // the LED blinks with the clock
 
-  Action("MenuPause")->trigger();
-  const TLevel paused = led->Pin(0)->Value;
-  QTest::qWait(60);
-  EXPECT_EQ(led->Pin(0)->Value, paused);
-  Action("MenuStop")->trigger();
-  EXPECT_FALSE(Action("SpeedRun")->isChecked());
+  Action("MenuStop")->trigger();  // pause and stop: RunStateTest
 
   // A half cycle changes the level once; a full cycle brings it back.
   Drawing().ResetCircuit();
@@ -192,13 +187,6 @@ TEST_F(MainWindowTest, FilesAreSavedOpenedAndRemembered) {
   Answer = QMessageBox::Yes;
   Action("MenuNew")->trigger();
   EXPECT_EQ(Circuit().Outputs().Count(), 1);
-  EXPECT_TRUE(Document().Modified());
-
-  // A save that fails says so and keeps the changes.
-  Messages.clear();
-  SaveName = Path("no such folder/adder.lvm");
-  Action("MenuSaveAs")->trigger();
-  EXPECT_EQ(Messages.size(), 1);
   EXPECT_TRUE(Document().Modified());
 
   SaveName = Path("full.adder.lvm");
@@ -275,22 +263,19 @@ TEST_F(MainWindowTest, InsideAMacroSaveAsksAndNeverOverwritesTheRoot) {
 }
 
 TEST_F(MainWindowTest, SettingsAreReadAtStartAndWrittenAtClose) {
+  // Bad and missing values are SettingsTest's: here, that the window applies what was read.
+  TProgramSettings stored = DefaultSettings(QSize(1600, 1200));
+  stored.Spacing = 10;
+  stored.ClockInterval = 10;
+  stored.FileHistory = {"/one.lvm"};
   {
     QSettings store;
-    store.setValue("3.04/View/Show Grid", 1);
-    store.setValue("3.04/View/Snap", 1);
-    store.setValue("3.04/View/Snap Size", 3);
-    store.setValue("3.04/View/Display Size", 9);
-    store.setValue("3.04/View/Angle", 10);
-    store.setValue("3.04/Clock/Interval", 150);
-    store.setValue("3.04/File History/1", "/one.lvm");
-    store.setValue("3.04/File History/3", "/three.lvm");
+    WriteSettings(store, stored);
   }
   Show();
-  EXPECT_EQ(Drawing().Grid().Spacing, 5);
-  EXPECT_EQ(Drawing().Grid().DisplayFrequency, 2);
-  EXPECT_EQ(Form->Clock().interval(), 100);
-  EXPECT_EQ(Form->FileHistory, QStringList({"/one.lvm", "/three.lvm"}));
+  EXPECT_EQ(Drawing().Grid().Spacing, 10);
+  EXPECT_EQ(Form->Clock().interval(), 10);
+  EXPECT_EQ(Form->FileHistory, stored.FileHistory);
 
   // Closing with changes asks; Cancel keeps the window open.
   Place<TLEDDevice>(Circuit(), 10, 10);  // a change: Modified follows the undo steps
@@ -301,7 +286,7 @@ TEST_F(MainWindowTest, SettingsAreReadAtStartAndWrittenAtClose) {
   Action("HertzTen")->trigger();
   EXPECT_TRUE(Form->close());
   EXPECT_EQ(QSettings().value("3.04/Clock/Interval").toInt(), 50);
-  EXPECT_EQ(QSettings().value("3.04/View/Snap Size").toInt(), 5);
+  EXPECT_EQ(QSettings().value("3.04/View/Snap Size").toInt(), 10);
 }
 
 TEST_F(MainWindowTest, TheCommandLineOpensAPathWithSpaces) {
@@ -522,17 +507,8 @@ TEST_F(MainWindowTest, AMacroDroppedFromThePartsCentreSimulatesInsideItsParent) 
   // Only a drag from the Parts Centre's list is taken.
   QMimeData text;
   text.setText(file);
-  QDragEnterEvent foreign(QPoint(300, 300), Qt::CopyAction, &text, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(&Drawing(), &foreign);
-  EXPECT_FALSE(foreign.isAccepted());
-
-  QMimeData part;
-  part.setData(TPartsList::MimeType, file.toUtf8());
-  QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &part, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(&Drawing(), &enter);
-  EXPECT_TRUE(enter.isAccepted());
-  QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &part, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(&Drawing(), &drop);
+  EXPECT_FALSE(Drop(text, {300, 300}));
+  EXPECT_TRUE(DropPart(file, {300, 300}));
   ASSERT_EQ(Circuit().Devices().Count(), 1);
   auto* dropped = dynamic_cast<TMacro*>(Circuit().Devices().Child(0));
   ASSERT_NE(dropped, nullptr);

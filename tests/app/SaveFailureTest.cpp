@@ -39,14 +39,10 @@ protected:
     Place<TLEDDevice>(Circuit(), 100, 100);
     SaveName = fileName;
     ASSERT_TRUE(Form->SaveAsClick());
-    Saved = Bytes(fileName);
+    Saved = FileBytes(fileName);
     Place<TLEDDevice>(Circuit(), 200, 100);
     Drawing().SetModified(true);
     Messages.clear();
-  }
-  static QByteArray Bytes(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
   /// The last message names `fileName` and `reason`; the circuit is as changed as before.
   void ExpectFailureTold(const QString& fileName, const QString& reason) {
@@ -72,7 +68,7 @@ TEST_F(SaveFailureTest, AFullDiskOrAFolderGoneIsToldAndTheOldFileStaysWhole) {
     EXPECT_FALSE(Form->close());  // the save it asks for fails
     ExpectFailureTold(file, "File too large");
   }
-  EXPECT_EQ(Bytes(file), Saved);
+  EXPECT_EQ(FileBytes(file), Saved);
   EXPECT_EQ(QDir(Path("gone")).entryList(QDir::Files), QStringList({"adder.lvm"}));
 
   ASSERT_TRUE(QDir(Path("gone")).removeRecursively());
@@ -86,20 +82,16 @@ TEST_F(SaveFailureTest, AFullDiskOrAFolderGoneIsToldAndTheOldFileStaysWhole) {
 }
 
 TEST_F(SaveFailureTest, AReadOnlyFolderKeepsItsFile) {
-  const QString folder = Path("locked");
-  ShowChangedCircuit(folder + "/adder.lvm");
-  QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-  const bool writable = QFile(folder + "/probe").open(QIODevice::WriteOnly);
-  if (!writable) {
-    EXPECT_FALSE(Form->SaveClick());
-    ExpectFailureTold(folder + "/adder.lvm", "Permission denied");
-    EXPECT_EQ(Bytes(folder + "/adder.lvm"), Saved);
+  const QString file = Path("locked/adder.lvm");
+  ShowChangedCircuit(file);
+  QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::ExeOwner);
+  if (QFile(Path("locked/probe")).open(QIODevice::WriteOnly)) {
+    GTEST_SKIP() << "permissions do not stop this user (root?); the vanished folder stands in";
   }
-  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  if (writable) {
-    GTEST_SKIP() << "permissions do not stop this user from writing (root?); the folder gone "
-                    "of the other test stands in";
-  }
+  EXPECT_FALSE(Form->SaveClick());
+  ExpectFailureTold(file, "Permission denied");
+  EXPECT_EQ(FileBytes(file), Saved);
+  QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 }  // namespace
