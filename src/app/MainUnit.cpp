@@ -234,9 +234,12 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   grid.DisplayFrequency = settings.DisplayFrequency;
   grid.AngleStep = settings.AngleStep;
   FMenus->RefreshViewMenu();
+  // A window that opens shows the drawing from its top left corner, where circuits start,
+  // whatever the zoom: zooming about the middle would hide the left of every circuit.
   FDrawing->SetZoom(settings.ZoomPercent
                         ? *settings.ZoomPercent / 100.0
-                        : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()));
+                        : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()),
+                    QPoint(0, 0));
   FClock->setInterval(settings.ClockInterval);
   ApplyPreferences({settings.AutosaveInterval, settings.ReopenLastCircuit});
   FileHistory = settings.FileHistory;

@@ -76,6 +76,9 @@ TEST_F(WindowInputTest, TheScreenSetsTheFirstZoomAndTheUsersChoiceIsKept) {
   EXPECT_EQ(QSettings().value("3.04/View/Zoom").toInt(), qRound(chosen * 100));
   Show();
   EXPECT_EQ(Drawing().Zoom(), chosen);
+  // The zoom kept is no scroll: the drawing opens at its top left corner.
+  EXPECT_EQ(Form->findChild<QScrollArea*>()->horizontalScrollBar()->value(), 0);
+  EXPECT_EQ(Form->findChild<QScrollArea*>()->verticalScrollBar()->value(), 0);
 }
 
 constexpr QRgb GridGreen = qRgb(0, 0x80, 0);
