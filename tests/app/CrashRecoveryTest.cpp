@@ -51,7 +51,8 @@ TEST(CrashRecoveryTest, WorkOfAKilledProgramIsRecoveredAndSavedWhereItBelongs) {
 
   QProcess again;
   ASSERT_TRUE(run(again, {"recover"}, "recovered " + circuit.toUtf8()));
-  ASSERT_TRUE(again.waitForFinished(30000));
+  // It may well have ended while its output was awaited, when there is nothing to wait for.
+  ASSERT_TRUE(again.state() == QProcess::NotRunning || again.waitForFinished(30000));
   EXPECT_EQ(again.exitCode(), 0);
   EXPECT_EQ(FileBytes(circuit), expected.RootFileBytes());
   EXPECT_TRUE(recovery.entryList(QDir::Files).isEmpty());  // the copy went with the save
