@@ -28,17 +28,25 @@ QByteArray ReadSmallFile(const QString& fileName) {
   return file.open(QIODevice::ReadOnly) ? file.read(64 * 1024) : QByteArray();
 }
 
-/// Field 22 of /proc/<pid>/stat: when the process started, in clock ticks after boot. The
-/// command name before it may hold spaces and brackets, so counting starts after its last ')'.
-QString StartTimeOf(qint64 pid) {
+/// The fields of /proc/<pid>/stat from the third, the state, on; none where there is no such
+/// process. The command name before them may hold spaces and brackets, so they start after its
+/// last ')'.
+QList<QByteArray> StatusFields(qint64 pid) {
   const QByteArray stat = ReadSmallFile(QStringLiteral("/proc/%1/stat").arg(pid));
   const qsizetype nameEnd = stat.lastIndexOf(')');
-  if (nameEnd < 0) {
-    return {};
-  }
-  const QList<QByteArray> fields = stat.mid(nameEnd + 1).simplified().split(' ');
-  constexpr int StartTimeField = 22 - 3;  // the fields after the name begin with the third
+  return nameEnd < 0 ? QList<QByteArray>() : stat.mid(nameEnd + 1).simplified().split(' ');
+}
+
+/// When the process started, in clock ticks after boot (field 22).
+QString StartTimeOf(const QList<QByteArray>& fields) {
+  constexpr int StartTimeField = 22 - 3;
   return fields.size() > StartTimeField ? QString::fromLatin1(fields[StartTimeField]) : QString();
+}
+
+/// A program that has ended stays a zombie until its parent collects it, which a parent that
+/// is busy or gone may take long to do.
+bool HasEnded(const QList<QByteArray>& fields) {
+  return fields.isEmpty() || fields[0] == "Z" || fields[0] == "X";
 }
 
 QString MachineBootId() {
@@ -100,14 +108,20 @@ std::optional<TRecoveryInfo> ParseInfo(const QByteArray& bytes) {
 // Processes
 
 TProcessIdentity TProcessIdentity::Current() {
-  const qint64 pid = QCoreApplication::applicationPid();
-  return {pid, StartTimeOf(pid), MachineBootId()};
+  return Of(QCoreApplication::applicationPid());
+}
+
+TProcessIdentity TProcessIdentity::Of(qint64 pid) {
+  return {pid, StartTimeOf(StatusFields(pid)), MachineBootId()};
 }
 
 bool TProcessIdentity::IsRunning() const {
+  if (Pid <= 0 || StartTime.isEmpty() || BootId != MachineBootId()) {
+    return false;
+  }
   // After a restart the ids begin again, so the same id may well be running something else.
-  return Pid > 0 && BootId == MachineBootId() && !StartTime.isEmpty() &&
-         StartTimeOf(Pid) == StartTime;
+  const QList<QByteArray> fields = StatusFields(Pid);
+  return !HasEnded(fields) && StartTimeOf(fields) == StartTime;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -20,6 +20,8 @@ struct TProcessIdentity {
 
   /// This program.
   static TProcessIdentity Current();
+  /// The process running under `pid`.
+  static TProcessIdentity Of(qint64 pid);
   /// Whether the process that `this` names is still the one running under its id.
   bool IsRunning() const;
 

@@ -8,6 +8,8 @@
 #include "simulation/cOutput.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QJsonDocument>
@@ -214,6 +216,28 @@ TEST_F(RecoveryAtStartTest, DiscardDeletesLaterKeepsAndOnlyOneProgramTakesACopy)
   EXPECT_TRUE(Recovery->Claim(first[0]));
   EXPECT_FALSE(Recovery->Claim(second[0]));
   EXPECT_TRUE(Recovery->StaleCopies().empty());  // the copy is this running program's now
+}
+
+// A program killed a moment ago lingers as a zombie until its parent collects it; its copy
+// must be offered all the same.
+TEST(ProcessIdentity, AProgramThatEndedButIsNotCollectedYetIsNotRunning) {
+  int hold[2];
+  ASSERT_EQ(pipe(hold), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    char byte;
+    close(hold[1]);
+    [[maybe_unused]] const auto got = read(hold[0], &byte, 1);  // until the parent lets go
+    _exit(0);
+  }
+  close(hold[0]);
+  const TProcessIdentity identity = TProcessIdentity::Of(child);
+  EXPECT_TRUE(identity.IsRunning());
+  close(hold[1]);
+  siginfo_t ended{};
+  ASSERT_EQ(waitid(P_PID, id_t(child), &ended, WEXITED | WNOWAIT), 0);  // ended, not collected
+  EXPECT_FALSE(identity.IsRunning());
+  waitpid(child, nullptr, 0);
 }
 
 }  // namespace
