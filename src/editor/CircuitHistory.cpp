@@ -44,13 +44,8 @@ void TCircuitDocument::EnableEditHistory() {
 TDocumentState TCircuitDocument::CaptureState() const {
   // The whole circuit, not only the level shown: an edit inside a macro changes the file that
   // holds it, and a level cannot be put back on its own without breaking its outline's wires.
-  TDocumentState state{CircuitBytes(*FRoot, MacroName, FCapturedSize), {}, nullptr};
+  TDocumentState state{CircuitBytes(*FRoot, MacroName, FCapturedSize), LevelPath(), nullptr};
   FCapturedSize = state.Bytes.size();
-  for (std::size_t i = 1; i <= FLevelStack.size(); ++i) {
-    const TMacro& parent = *FLevelStack[i - 1];
-    const TGraphicObject* level = i < FLevelStack.size() ? FLevelStack[i] : FLevel;
-    state.LevelPath.push_back(parent.Devices().Objects().IndexOf(level));
-  }
   return state;
 }
 
@@ -70,28 +65,20 @@ void TCircuitDocument::RestoreState(const TDocumentState& state) {
   FDiscarded.push_back(ReplaceRoot(std::move(document.Root)));
   QTimer::singleShot(0, this, [this] { FDiscarded.clear(); });
   MacroName = document.MacroName;
-  bool entered = false;
-  for (const int index : state.LevelPath) {
-    TGraphicList& devices = FLevel->Devices();
-    auto* macro = index >= 0 && index < devices.Count()
-                      ? dynamic_cast<TMacro*>(devices.Objects().Items(index))
-                      : nullptr;
-    if (!macro) {
-      break;
-    }
+  const std::vector<TMacro*> levels = MacrosAlong(state.LevelPath);
+  for (TMacro* macro : levels) {
     FLevel->Displayed = false;
     FLevelStack.push_back(FLevel);
     FLevel = macro;
     FLevel->Displayed = true;
     FLevel->Closed = false;  // as the level was when it was opened for editing
-    entered = true;
   }
   NetlistDirty = false;
   if (!prepared || IsInsideMacro()) {
     FLevel->ClearDrivers();
     FLevel->BuildEvalOrder();
   }
-  if (entered) {
+  if (!levels.empty()) {
     emit LevelChanged();
   }
 }

@@ -80,7 +80,7 @@ private:
 class TEditHistory::TStep : public QUndoCommand {
 public:
   TStep(TEditHistory& history, std::shared_ptr<TSnapshot> before, std::shared_ptr<TSnapshot> after,
-        std::vector<int> levelPath, const QString& name)
+        QList<int> levelPath, const QString& name)
       : QUndoCommand(name),
         History(history),
         Before(std::move(before)),
@@ -98,7 +98,7 @@ public:
   TEditHistory& History;
   std::shared_ptr<TSnapshot> Before;
   std::shared_ptr<TSnapshot> After;
-  std::vector<int> LevelPath;
+  QList<int> LevelPath;
   bool FirstRedo = true;
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
@@ -16,7 +17,7 @@ namespace logivane {
 struct TDocumentState {
   QByteArray Bytes;
   /// For each open level below the root, its index among its parent's devices.
-  std::vector<int> LevelPath;
+  QList<int> LevelPath;
   /// What `TEditHistory::Prepare` made of the bytes ahead of time; then `Bytes` may be empty.
   std::shared_ptr<void> Prepared;
 };
