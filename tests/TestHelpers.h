@@ -74,6 +74,11 @@ public:
     result.Changed = Pin(0)->SetValue(this, Level);
     return result;
   }
+  /// The level is what a test sets by hand, so going back to an earlier step takes it back.
+  void ExchangeState(TStateArchive& state) override {
+    TDevice::ExchangeState(state);
+    state.Field(Level);
+  }
 
   TLevel Level = 0;
   int Calls = 0;
@@ -88,6 +93,10 @@ public:
   SimResult Calculate() override {
     Seen = Pin(0)->Value;
     return {};
+  }
+  void ExchangeState(TStateArchive& state) override {
+    TDevice::ExchangeState(state);
+    state.Field(Seen);
   }
 
   TLevel Seen = -1;

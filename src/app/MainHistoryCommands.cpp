@@ -3,6 +3,7 @@
 #include "app/MainUnit.h"
 #include "app/RunCommands.h"
 #include "app/Selection.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/LogicAnalyserForm.h"
 
@@ -36,6 +37,7 @@ void TMainForm::ConnectLogicHistory() {
 void TMainForm::RefreshLogicHistory() {
   FDrawing->CollectHistoryDevices(FLogicHistory->HistoryDevices);
   FLogicHistory->ResetHistory();
+  FDrawing->Document().ForgetSteps();  // the reset sources no longer run as they were stepped
   FRun->ShowRunState();
 }
 

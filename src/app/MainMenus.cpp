@@ -134,6 +134,8 @@ void TMainMenus::CreateCircuitMenu() {
   add("MenuPause", tr("&Pause"), Qt::Key_F11, [this] { FWindow.Run().MenuPauseClick(); });
   add("MenuStepCircuit", tr("S&tep Circuit"), Qt::Key_F12,
       [this] { FWindow.Run().SpeedStepClick(); });
+  add("MenuStepBack", tr("Step &Back"), (Qt::SHIFT | Qt::Key_F12).toCombined(),
+      [this] { FWindow.Run().SpeedStepBackClick(); });
 
   QMenu* speeds = FWindow.NewMenu("ClockSpeed1", tr("&Clock Speed"), menu);
   menu->addMenu(speeds);
@@ -302,6 +304,8 @@ void TMainMenus::CreateToolBars() {
   })->setCheckable(true);
   button(*run, "SpeedStop", "stop", tr("Stop"), [this] { FWindow.Run().SpeedStopClick(); });
   button(*run, "SpeedPause", "pause", tr("Pause"), [] {})->setCheckable(true);
+  button(*run, "SpeedStepBack", "step-back", tr("Step Back"),
+         [this] { FWindow.Run().SpeedStepBackClick(); });
   QAction* step =
       button(*run, "SpeedStep", "step", tr("Step"), [this] { FWindow.Run().SpeedStepClick(); });
   QMenu* stepMenu = FWindow.NewMenu("PopupStep", QString(), &FWindow);

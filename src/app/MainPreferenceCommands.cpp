@@ -5,6 +5,7 @@
 #include "app/MainUnit.h"
 #include "app/RecoveryCommands.h"
 #include "app/Settings.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/TemplateForm.h"
 
@@ -23,6 +24,7 @@ void TMainForm::ApplyPreferences(const TPreferences& preferences) {
   // Reopening the last circuit is looked at only when the program starts.
   FPreferences = preferences;
   FRecovery->Autosave().SetInterval(preferences.AutosaveInterval);
+  FDrawing->Document().Steps().SetDepth(preferences.HistoryDepth);
 }
 
 void TMainForm::OpenStartCircuit(const TProgramSettings& settings) {

@@ -241,7 +241,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
                         : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()),
                     QPoint(0, 0));
   FClock->setInterval(settings.ClockInterval);
-  ApplyPreferences({settings.AutosaveInterval, settings.ReopenLastCircuit});
+  ApplyPreferences({settings.AutosaveInterval, settings.ReopenLastCircuit, settings.HistoryDepth});
   FileHistory = settings.FileHistory;
   EnableLevelCommands();
   DatasheetFolder = settings.DatasheetFolder;
@@ -272,6 +272,7 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.DatasheetFolder = DatasheetFolder;
   settings.AutosaveInterval = FPreferences.AutosaveInterval;
   settings.ReopenLastCircuit = FPreferences.ReopenLastCircuit;
+  settings.HistoryDepth = FPreferences.HistoryDepth;
   KeepLastSession(*FDocument, settings);
   settings.PartsCentreVisible = FParts->isVisible();
   settings.PartsCentre = PlacedGeometry(*FParts);

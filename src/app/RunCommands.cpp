@@ -2,6 +2,7 @@
 
 #include "app/MainUnit.h"
 #include "app/MemoryCommands.h"
+#include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/EditMemoryDlg.h"
 #include "windows/LogicAnalyserForm.h"
@@ -40,7 +41,10 @@ void TRunCommands::Create() {
   }
   QObject::connect(&FDrawing, &TLogivaneDrawing::OnDevicePressed, &FWindow,
                    [this] { DevicePressed(); });
+  QObject::connect(&FDrawing.Document(), &TCircuitDocument::StepsForgotten, &FWindow,
+                   [this] { ForgetSamplesAhead(); });
   ShowRunState();
+  ShowStepsRemembered();
 }
 
 void TRunCommands::ShowRunState() {
@@ -57,6 +61,7 @@ void TRunCommands::ShowRunState() {
 }
 
 void TRunCommands::DevicePressed() {
+  ForgetSamplesAhead();  // operating an input forgot the steps ahead
   if (FWindow.Action("SpeedRun")->isChecked()) {
     return;  // the next step shows the effect
   }
@@ -119,6 +124,21 @@ void TRunCommands::SpeedStepClick() {
   AfterSteps(steps);
 }
 
+void TRunCommands::SpeedStepBackClick() {
+  EndStoppedHint();
+  if (const int back = FDrawing.StepBack(FWindow.HalfCycle ? 1 : 2); back > 0) {
+    AfterSteps(-back);
+  }
+}
+
+void TRunCommands::GoToSample(int steps) {
+  const int shown = FWindow.LogicHistory().CycleCount - 1;
+  const TStepHistory& remembered = FDrawing.Document().Steps();
+  if (FDrawing.GoToStep(remembered.Shown() + steps - shown)) {
+    AfterSteps(steps - shown);
+  }
+}
+
 void TRunCommands::RunCircuit() {
   if (!FWindow.Action("SpeedRun")->isChecked() || FWindow.Action("SpeedPause")->isChecked()) {
     return;
@@ -138,6 +158,25 @@ void TRunCommands::AfterSteps(int steps) {
   TAnalyserForm& history = FWindow.LogicHistory();
   history.CountSteps(steps);
   ShowRunState();
+  ShowStepsRemembered();
+  if (history.isVisible()) {
+    history.DrawTraces();
+  }
+}
+
+void TRunCommands::ShowStepsRemembered() {
+  const bool past = FDrawing.Document().Steps().Past() > 0;
+  FWindow.Action("SpeedStepBack")->setEnabled(past);
+  FWindow.Action("MenuStepBack")->setEnabled(past);
+  FWindow.LogicHistory().ShowStepCursor(FWindow.LogicHistory().CycleCount - 1);
+}
+
+void TRunCommands::ForgetSamplesAhead() {
+  TAnalyserForm& history = FWindow.LogicHistory();
+  for (THistoryDevice* device : history.HistoryDevices) {
+    device->TrimHistory(history.CycleCount - 1);
+  }
+  ShowStepsRemembered();
   if (history.isVisible()) {
     history.DrawTraces();
   }

@@ -30,6 +30,11 @@ public:
   /// Runs one simulation step (half a clock cycle) when the window asks for half cycles, two
   /// otherwise.
   void SpeedStepClick();
+  /// Sets the circuit back as far as a step runs it forward, as far as that is remembered.
+  void SpeedStepBackClick();
+  /// Sets the circuit to the state after `steps` steps since the reset, when remembered; the
+  /// Logic History's sample columns ask for it.
+  void GoToSample(int steps);
   /// One tick of the clock: a step, unless the circuit is stopped or paused.
   void RunCircuit();
   /// The run state label: "Stopped", or running or paused with the cycle count.
@@ -42,8 +47,13 @@ private:
   void EndStoppedHint();
   /// Makes the Run button stand out, or look as usual.
   void SetRunReady(bool ready);
-  /// Counts the steps one command or tick ran, and shows their samples and the memory words.
+  /// Counts the steps one command or tick ran (back when negative), and shows their samples
+  /// and the memory words.
   void AfterSteps(int steps);
+  /// Step Back can be used while earlier steps are remembered.
+  void ShowStepsRemembered();
+  /// The steps remembered ahead were forgotten: so are their samples.
+  void ForgetSamplesAhead();
 
   TMainForm& FWindow;
   TLogivaneDrawing& FDrawing;

@@ -140,6 +140,10 @@ void ReadOptions(QSettings& store, TProgramSettings& settings) {
     settings.AutosaveInterval = InRange(interval, 0, MaxAutosaveInterval, 60);
   }
   settings.ReopenLastCircuit = store.value(QStringLiteral("Reopen Last Circuit")).toInt() != 0;
+  const int depth = store.value(QStringLiteral("History Depth")).toString().toInt(&ok);
+  if (ok) {
+    settings.HistoryDepth = InRange(depth, 1, TStepHistory::MaxDepth, TStepHistory::DefaultDepth);
+  }
   store.endGroup();
 
   store.beginGroup(Root + QStringLiteral("Last Session"));
@@ -161,6 +165,7 @@ void WriteOptions(QSettings& store, const TProgramSettings& settings) {
   store.beginGroup(Root + QStringLiteral("Options"));
   store.setValue(QStringLiteral("Autosave Interval"), settings.AutosaveInterval);
   store.setValue(QStringLiteral("Reopen Last Circuit"), int(settings.ReopenLastCircuit));
+  store.setValue(QStringLiteral("History Depth"), settings.HistoryDepth);
   store.endGroup();
 
   store.beginGroup(Root + QStringLiteral("Last Session"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "simulation/cStepHistory.h"
+
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -53,6 +55,8 @@ struct TProgramSettings {
   int AutosaveInterval = 60;
   /// Whether a start without a file opens the circuit that was open at exit.
   bool ReopenLastCircuit = false;
+  /// How many steps Step Back can go back.
+  int HistoryDepth = TStepHistory::DefaultDepth;
   /// The circuit open at exit, if it had a file, and the macro level then shown: for each level
   /// below the root, its index among its parent's devices.
   QString LastCircuit;

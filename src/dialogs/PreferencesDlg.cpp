@@ -10,6 +10,7 @@ TPreferencesDialog::TPreferencesDialog(int longestAutosave, QWidget* parent)
     : QDialog(parent), FUi(std::make_unique<Ui::TPreferencesDialog>()) {
   FUi->setupUi(this);
   FUi->AutosaveInterval->setMaximum(longestAutosave);
+  FUi->HistoryDepth->setRange(1, TStepHistory::MaxDepth);
   connect(FUi->HelpButton, &QPushButton::clicked, this, [] {
     ShowHelpTopic(ProgramHelpFile(), QLatin1String(HelpWindowName),
                   QStringLiteral("files.htm#preferences"));
@@ -21,10 +22,12 @@ TPreferencesDialog::~TPreferencesDialog() = default;
 void TPreferencesDialog::SetValues(const TPreferences& values) {
   FUi->AutosaveInterval->setValue(values.AutosaveInterval);
   FUi->ReopenLastCircuit->setChecked(values.ReopenLastCircuit);
+  FUi->HistoryDepth->setValue(values.HistoryDepth);
 }
 
 TPreferences TPreferencesDialog::Values() const {
-  return {FUi->AutosaveInterval->value(), FUi->ReopenLastCircuit->isChecked()};
+  return {FUi->AutosaveInterval->value(), FUi->ReopenLastCircuit->isChecked(),
+          FUi->HistoryDepth->value()};
 }
 
 bool TPreferencesDialog::Edit(TPreferences& values) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "simulation/cStepHistory.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -16,6 +18,8 @@ struct TPreferences {
   int AutosaveInterval = 60;
   /// Whether a start without a file opens the circuit that was open at exit.
   bool ReopenLastCircuit = false;
+  /// How many steps Step Back can go back.
+  int HistoryDepth = TStepHistory::DefaultDepth;
 
   bool operator==(const TPreferences&) const = default;
 };
@@ -23,7 +27,7 @@ struct TPreferences {
 /**
  * @brief The "Preferences" dialog of Tools > Options.
  *
- * Its choices are grouped by subject, so that more groups can join the "Files" group.
+ * Its choices are grouped by subject: "Files" and "Simulation".
  */
 class TPreferencesDialog : public QDialog {
   Q_OBJECT

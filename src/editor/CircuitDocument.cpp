@@ -54,6 +54,7 @@ void TCircuitDocument::LeaveLevel() {
   const bool removed = RemoveLooseWires(*FLevel);
   if (CleanSolders(*FLevel) || removed) {
     NetlistDirty = true;
+    ForgetSteps();
   }
   MarkHistoryStale();
   emit LevelChanged();
@@ -92,6 +93,7 @@ void TCircuitDocument::Clear() {
     emit ObjectsRemoving({FLevel});
     FLevel->Clear();
     NetlistDirty = true;
+    ForgetSteps();
     emit LevelChanged();
   } else {
     ReplaceRoot(NewRootCircuit());
@@ -113,6 +115,8 @@ std::unique_ptr<TMacro> TCircuitDocument::ReplaceRoot(std::unique_ptr<TMacro> ro
   FLevel->Displayed = true;
   FLevel->IsSubCircuit = false;
   NetlistDirty = true;
+  FSteps.SetRoot(*FRoot);
+  emit StepsForgotten();
   emit LevelChanged();
   return old;
 }
@@ -151,6 +155,9 @@ void TCircuitDocument::NameNextEdit(const QString& name) {
 }
 
 void TCircuitDocument::CommitEdit() {
+  if (!FOperatingInput) {
+    ForgetSteps();
+  }
   UpdateNetlist();
   FEditOpen = false;
   if (FEditHistory) {
@@ -160,9 +167,24 @@ void TCircuitDocument::CommitEdit() {
 }
 
 void TCircuitDocument::KeepEditOpen() {
+  ForgetSteps();
   UpdateNetlist();
   FEditOpen = true;
   StoreModified(true);
+}
+
+void TCircuitDocument::OperateInput(const std::function<void()>& operate) {
+  FOperatingInput = true;
+  operate();
+  FOperatingInput = false;
+  FSteps.ChangedByHand();
+}
+
+void TCircuitDocument::ForgetSteps() {
+  if (FSteps.Checkpoints() > 0) {
+    FSteps.Clear();
+    emit StepsForgotten();
+  }
 }
 
 void TCircuitDocument::MarkSaved() {

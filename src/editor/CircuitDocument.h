@@ -1,6 +1,7 @@
 #pragma once
 
 #include "simulation/cCircuitFile.h"
+#include "simulation/cStepHistory.h"
 
 #include <QList>
 #include <QObject>
@@ -95,6 +96,16 @@ public:
   /// Rebuilds the evaluation order of the level shown after a structural edit.
   void UpdateNetlist();
 
+  // Running.
+  /// The steps the circuit ran, to go back through. Any edit forgets them, as they belong to
+  /// the circuit as it was; operating an input forgets only those after the step shown.
+  TStepHistory& Steps() { return FSteps; }
+  /// Runs `operate`, which operates an input and records it as an edit, as a change of the
+  /// run's state rather than of the circuit.
+  void OperateInput(const std::function<void()>& operate);
+  /// Forgets the steps run so far: the circuit was reset, or changed in a way no edit records.
+  void ForgetSteps();
+
   // Files.
   /// The whole circuit as Save at the root level writes it: the levels open for editing are
   /// written closed, as they are once left.
@@ -120,6 +131,8 @@ signals:
   /// `doomed` and all they hold are about to be destroyed: the root, or the level emptied.
   void ObjectsRemoving(const std::vector<TGraphicObject*>& doomed);
   void ModifiedChanged(bool modified);
+  /// Steps that could be gone back to, or were remembered ahead, were forgotten.
+  void StepsForgotten();
 
 private:
   void StoreModified(bool value);
@@ -137,6 +150,8 @@ private:
   std::vector<std::unique_ptr<TMacro>> FDiscarded;
   bool FModified = false;
   bool FEditOpen = false;
+  TStepHistory FSteps{*FRoot};
+  bool FOperatingInput = false;
 };
 
 }  // namespace logivane

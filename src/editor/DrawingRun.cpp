@@ -16,8 +16,14 @@ constexpr TColour NoticeGreen = 0x008000;
 
 SimResult TLogivaneDrawing::Step() {
   FlushBuffer();  // the live state goes onto a buffer that shows the current level
-  const TStepReport report = StepCircuit(RootCircuit(), [this](const SimResult&) {
+  TStepHistory& steps = FDocument->Steps();
+  // A step remembered ahead has its samples already.
+  const bool sampled = steps.Future() > 0;
+  const TStepReport report = steps.Step(true, [this, sampled](const SimResult&) {
     Circuit().StoreShownState();
+    if (!sampled) {
+      Circuit().RecordHistory();
+    }
     QPainter painter(&FBuffer);
     PaintOnBuffer(painter);
     const QRect area = VisibleArea();
@@ -40,7 +46,35 @@ SimResult TLogivaneDrawing::Step() {
   return report.Result;
 }
 
+int TLogivaneDrawing::StepBack(int steps) {
+  const int back = FDocument->Steps().StepBack(steps);
+  if (back > 0) {
+    ShowRestoredStep();
+  }
+  return back;
+}
+
+bool TLogivaneDrawing::GoToStep(int step) {
+  const int shown = FDocument->Steps().Shown();
+  if (!FDocument->Steps().GoTo(step)) {
+    return false;
+  }
+  if (step != shown) {
+    ShowRestoredStep();
+  }
+  return true;
+}
+
+void TLogivaneDrawing::ShowRestoredStep() {
+  HideNotice();
+  Circuit().StoreShownState();
+  InvalidateAll();
+  UpdateProbe();
+  FDocument->MarkHistoryStale();  // as after a step: running is not an edit
+}
+
 void TLogivaneDrawing::ResetCircuit() {
+  FDocument->ForgetSteps();
   RootCircuit().Reset();
   InvalidateAll();  // the wires show the levels the reset left
   FDocument->MarkHistoryStale();

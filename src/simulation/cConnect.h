@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/Csegment.h"
+#include "simulation/cStateArchive.h"
 
 #include <array>
 #include <cstdint>
@@ -92,6 +93,11 @@ public:
   /// drivers is found the same way whichever device meets it.
   inline bool DrivenByOther(const TDevice* device) const;
   void OffsetBy(QPoint offset);
+  /// Saves or loads the level and driver; see `TStateArchive`.
+  void ExchangeState(TStateArchive& state) {
+    state.Field(Value);
+    state.Field(Driver);
+  }
 
   /// The gathered net this pin belongs to, or null while driving it searches the wires.
   const TNet* Net() const { return FNet; }

@@ -185,6 +185,13 @@ void TDevice::ClearDrivers() {
   }
 }
 
+void TDevice::ExchangeState(TStateArchive& state) {
+  state.Field(Contention);
+  for (TSerialize* pin : FPins->Objects()) {
+    static_cast<TPin*>(pin)->ExchangeState(state);
+  }
+}
+
 bool TDevice::HasConnectedPin() const {
   for (int i = 0; i < PinCount(); ++i) {
     if (Pin(i)->IsConnected()) {
@@ -372,6 +379,12 @@ void THistoryDevice::Clear() {
 void THistoryDevice::Reset() {
   TDevice::Reset();
   History.clear();
+}
+
+void THistoryDevice::TrimHistory(int samples) {
+  if (samples >= 0 && samples < History.size()) {
+    History.truncate(samples);
+  }
 }
 
 void THistoryDevice::AppendHistory(TLevel level) {

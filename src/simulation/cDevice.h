@@ -15,6 +15,7 @@
 namespace logivane {
 
 class TDevice;
+class TStateArchive;
 
 /// What one evaluation of a device found.
 struct SimResult {
@@ -110,6 +111,9 @@ public:
   /// Stores what the device shows after a step in the symbol the file keeps (fills, digits),
   /// so that a file keeps what the last step of a run showed, painted or not.
   virtual void StoreShownState() {}
+  /// Saves or loads what the device holds between two steps: its pins' levels and drivers,
+  /// its contention mark, and whatever state its class keeps (see `TStateArchive`).
+  virtual void ExchangeState(TStateArchive& state);
   /// Whether the container must call `SetSlaveInputs` after each settle loop.
   virtual bool IsClockedFlipFlop() const { return false; }
   /// Latches a clocked flip-flop once its container has settled.
@@ -218,6 +222,8 @@ public:
   void Reset() override;
 
   void AppendHistory(TLevel level);
+  /// Keeps only the first `samples` samples.
+  virtual void TrimHistory(int samples);
 
   QString History;
   bool Recorded = false;

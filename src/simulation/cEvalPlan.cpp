@@ -182,6 +182,50 @@ void TEvalPlan::Publish() {
   }
 }
 
+bool TEvalPlan::TakeIn() {
+  for (std::uint32_t s = 0; s < FSlots.size(); ++s) {
+    FLevels[s] = FWrittenValue[s] = FPin[s]->Value;
+    FWrittenDriver[s] = FPin[s]->Driver;
+  }
+  // The drivers the plan keeps for good stay: no other device ever drives those nets.
+  for (const std::uint32_t s : FClearedSlots) {
+    FDriver[s] = FPin[s]->Driver;
+  }
+  for (std::uint32_t n = 0; n < FNets.size(); ++n) {
+    TNetState& net = FNets[n];
+    const std::uint32_t wire = FNetFirstWire[n];
+    const bool wired = wire < FNetFirstWire[n + 1];
+    const TLevel level = wired ? FWires[wire]->Value : 0;
+    FLevels[NetCell(n)] = FWrittenNetValue[n] = level;
+    FWrittenVisited[n] = wired && FWires[wire]->Visited;
+    net.VisitedPass = FWrittenVisited[n] ? FPass : 0;
+    if (net.Shared && !std::all_of(FPin.begin() + net.First, FPin.begin() + net.End,
+                                   [level](const TPin* pin) { return pin->Value == level; })) {
+      return false;  // its pins no longer share one level
+    }
+  }
+  for (TPlanDevice& device : FDevices) {
+    device.Fresh = false;
+    if (device.Kind >= TKind::RS) {
+      FFlipFlops[static_cast<std::size_t>(device.Link)] =
+          TFlipFlopState::ReadFrom(static_cast<const TFlipFlop&>(*ObjectOf(device)), device.Kind);
+    }
+  }
+  for (const TPlanSource& source : FSources) {
+    if (source.Sequence >= 0) {
+      TPlanSequence& sequence = FSequences[static_cast<std::size_t>(source.Sequence)];
+      const auto& object = static_cast<const TSeqInputDevice&>(*source.Object);
+      sequence.Phase = object.Phase;
+      sequence.Position = object.Position;
+      sequence.Level = object.Level;
+    }
+  }
+  for (TPlanIndicator& indicator : FIndicators) {
+    indicator.Latched = false;
+  }
+  return true;
+}
+
 bool TEvalPlan::WriteSlot(std::uint32_t slot) {
   const TLevel level = FLevels[FSlots[slot].Cell];
   if (level == FWrittenValue[slot] && FDriver[slot] == FWrittenDriver[slot]) {

@@ -68,6 +68,7 @@ public:
   void LatchFlipFlops() override;
   void CalculateIndicators(std::uint64_t& evaluations) override;
   void Publish() override;
+  bool TakeIn() override;
 
 private:
   /// What the passes keep of a device; its object is in `FDeviceObjects`.

@@ -164,28 +164,19 @@ public:
   void TakeObjectState() {
     TEvalPlan& plan = FPlan;
     plan.FFirstNetCell = static_cast<std::uint32_t>(plan.FPin.size());
-    for (const TPin* pin : plan.FPin) {
-      plan.FLevels.push_back(pin->Value);
-    }
-    plan.FWrittenValue = plan.FLevels;
-    plan.FWrittenDriver = plan.FDriver;
+    plan.FLevels.resize(plan.FPin.size() + FNets.size());
+    plan.FWrittenValue.resize(plan.FPin.size());
+    plan.FWrittenDriver.resize(plan.FPin.size());
     plan.FWrittenVisited.resize(FNets.size());
     plan.FWrittenNetValue.resize(FNets.size());
-    for (std::size_t n = 0; n < FNets.size(); ++n) {
-      const std::uint32_t first = plan.FNetFirstWire[n];
-      const bool wired = first < plan.FNetFirstWire[n + 1];
-      plan.FWrittenNetValue[n] = wired ? plan.FWires[first]->Value : 0;
-      plan.FLevels.push_back(plan.FWrittenNetValue[n]);
-      plan.FWrittenVisited[n] = wired && plan.FWires[first]->Visited;
-      plan.FNets[n].VisitedPass = plan.FWrittenVisited[n] ? plan.FPass : 0;
-    }
     for (TPlanDevice& device : plan.FDevices) {
       if (device.Kind >= TKind::RS) {
         device.Link = static_cast<std::int32_t>(plan.FFlipFlops.size());
-        plan.FFlipFlops.push_back(TFlipFlopState::ReadFrom(
-            static_cast<const TFlipFlop&>(*plan.ObjectOf(device)), device.Kind));
+        plan.FFlipFlops.emplace_back();
       }
     }
+    // No net shares one level yet and no driver is kept, so this takes every level and driver.
+    plan.TakeIn();
   }
 
   /// Where the devices find their levels and the nets their gates drive, once the levels

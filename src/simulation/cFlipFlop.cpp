@@ -46,6 +46,12 @@ void TFlipFlop::Reset() {
   NotQ = 1;
 }
 
+void TFlipFlop::ExchangeState(TStateArchive& state) {
+  TDevice::ExchangeState(state);
+  state.Field(Q);
+  state.Field(NotQ);
+}
+
 bool TFlipFlop::DriveOutputs(TLevel q, TLevel notQ) {
   const bool changedQ = DriveOutput(PinAt(0), q).Changed;
   const bool changedNotQ = DriveOutput(PinAt(1), notQ).Changed;
@@ -103,6 +109,13 @@ void TClockedFlipFlop::Reset() {
   MasterQ = 0;
   MasterNotQ = 1;
   Initial = true;
+}
+
+void TClockedFlipFlop::ExchangeState(TStateArchive& state) {
+  TFlipFlop::ExchangeState(state);
+  state.Field(MasterQ);
+  state.Field(MasterNotQ);
+  state.Field(Initial);
 }
 
 SimResult TClockedFlipFlop::Settle(TLevel passLevel) {

@@ -16,6 +16,7 @@ class TFlipFlop : public TDevice {
 public:
   void Read(TSerializeReader& reader) override;
   void Reset() override;
+  void ExchangeState(TStateArchive& state) override;
 
   TLevel Q = 0;
   TLevel NotQ = 1;
@@ -77,6 +78,7 @@ public:
   enum : int { PinData = 2, PinClock = 3, PinClear = 4, PinPreset = 5 };
 
   void Reset() override;
+  void ExchangeState(TStateArchive& state) override;
   void SetSlaveInputs() override = 0;
   bool IsClockedFlipFlop() const override { return true; }
 

@@ -54,6 +54,14 @@ void TInteractiveInput::Reset() {
   Level = StoredLevel;
 }
 
+void TInteractiveInput::ExchangeState(TStateArchive& state) {
+  TDevice::ExchangeState(state);
+  state.Field(Level);
+  state.Field(StoredLevel);
+  state.Field(Pulse);
+  state.Field(PulsePhase);
+}
+
 std::optional<TColour> TInteractiveInput::ShownFill(int index) const {
   return index == LevelCircleIndex ? std::optional(LevelFill()) : std::nullopt;
 }
@@ -129,6 +137,15 @@ void TInteractiveSwitch::SetOn(bool on) {
   On = on;
   for (const int half : {UpperHalf, LowerHalf}) {
     static_cast<TPolygon*>(Child(half))->BrushColour = HalfFill(half);
+  }
+}
+
+void TInteractiveSwitch::ExchangeState(TStateArchive& state) {
+  TDevice::ExchangeState(state);
+  bool on = On;
+  state.Field(on);
+  if (on != On) {
+    SetOn(on);  // the symbol shows the contact
   }
 }
 

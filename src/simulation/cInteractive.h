@@ -22,6 +22,7 @@ public:
   void Press() override;
   TLevel NextLevel() override;
   void Reset() override;
+  void ExchangeState(TStateArchive& state) override;
   void DrawState(QPainter& dc) override;
   void RecordState() override;
   void StoreShownState() override;
@@ -61,6 +62,7 @@ public:
   void Press() override;
   void Release() override;
   SimResult Calculate() override;
+  void ExchangeState(TStateArchive& state) override;
 
   /// Sets the type and puts the contact at rest: closed for push-to-break, open otherwise.
   void SetSwitchType(std::int32_t type);

@@ -56,6 +56,9 @@ public:
   void Reset() override;
   void ResetInputs(TLevel level) override;
   void ClearDrivers() override;
+  /// Saves or loads the state of every device, wire and joint of this level and every level
+  /// below, and its evaluation count. A loaded level's engine takes what the objects now show.
+  void ExchangeState(TStateArchive& state) override;
 
   /// Orders the devices of this level: in list order, each device preceded by its direct
   /// drivers, every device kept at the first place it is met. This is no full sort: a device
@@ -72,9 +75,11 @@ public:
   /// `area` are not painted. Painting changes nothing the file keeps.
   void PaintState(QPainter& dc, const TRect& area = Everywhere);
   /// After a step of the open level on screen: every wire keeps the colour of its level, every
-  /// source and indicator what it shows, as the file stores them, and every recorded device
-  /// takes its history sample, all whether painted or not.
+  /// source and indicator what it shows, as the file stores them, whether painted or not.
   void StoreShownState();
+  /// After a step of the open level on screen: every source and indicator takes its history
+  /// sample.
+  void RecordHistory();
   /// Moves every wire end onto its pin or joint; true when any moved.
   bool FollowAllWires();
   /// Hands the area to repaint of every wire that `FollowAllWires` moved.

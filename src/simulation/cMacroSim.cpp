@@ -289,6 +289,25 @@ void TMacro::Reset() {
   BuildEvalOrder();
 }
 
+void TMacro::ExchangeState(TStateArchive& state) {
+  TDevice::ExchangeState(state);
+  state.Field(FEvaluations);
+  for (const TGraphicList* list : {FInputs.get(), FDevices.get(), FTags.get(), FOutputs.get()}) {
+    EachDevice(*list, [&state](TDevice& device) { device.ExchangeState(state); });
+  }
+  for (TSerialize* item : FWires->Objects()) {
+    auto* wire = static_cast<TWire*>(item);
+    state.Field(wire->Value);
+    state.Field(wire->Visited);
+  }
+  for (TSerialize* solder : FSolders->Objects()) {
+    state.Field(static_cast<TSolder*>(solder)->Visited);
+  }
+  if (state.IsLoading() && FEngine && !(EngineCurrent() && FEngine->TakeIn())) {
+    FEngine.reset();  // the next step chooses one from what the objects now show
+  }
+}
+
 void TMacro::ResetInputs(TLevel) {
   // Every level restarts from low inputs, whatever the caller asks for. The plan would not
   // see the pins change.
@@ -357,11 +376,21 @@ void TMacro::StoreShownState() {
     }
   }
   const auto store = [](TDevice& device) {
-    device.RecordState();
     device.StoreShownState();
   };
   EachDevice(*FInputs, store);
   EachDevice(*FOutputs, store);
+}
+
+void TMacro::RecordHistory() {
+  if (Closed) {
+    return;
+  }
+  const auto record = [](TDevice& device) {
+    device.RecordState();
+  };
+  EachDevice(*FInputs, record);
+  EachDevice(*FOutputs, record);
 }
 
 bool TMacro::FollowAllWires() {

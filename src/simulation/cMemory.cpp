@@ -133,6 +133,12 @@ void TMemoryDevice::AllocateContents(std::int32_t count) {
   FContents.assign(static_cast<std::size_t>(std::max(count, 0)), 0);
 }
 
+void TMemoryDevice::ExchangeState(TStateArchive& state) {
+  TDevice::ExchangeState(state);
+  state.Items(FContents);
+  state.Field(FLastAddress);
+}
+
 SimResult TMemoryDevice::Calculate() {
   SimResult result;
   // Only a pin list swapped behind our back could disagree with the widths; never index past it.

@@ -67,6 +67,11 @@ void TLEDDevice::Reset() {
   Level = 0;
 }
 
+void TLEDDevice::ExchangeState(TStateArchive& state) {
+  TDevice::ExchangeState(state);
+  state.Field(Level);
+}
+
 std::optional<TColour> TLEDDevice::LevelFill() const {
   const bool driven = Pin(0)->Driver != nullptr;
   if (Level >= 1) {
@@ -155,6 +160,11 @@ SimResult TLEDSegmentDevice::Calculate() {
 void TLEDSegmentDevice::Reset() {
   TOutputDevice::Reset();
   Segments.fill(false);
+}
+
+void TLEDSegmentDevice::ExchangeState(TStateArchive& state) {
+  TDevice::ExchangeState(state);
+  state.Field(Segments);
 }
 
 TColour TLEDSegmentDevice::SegmentFill(int k) const {
@@ -287,6 +297,11 @@ SimResult TNumericDevice::Calculate() {
 void TNumericDevice::Reset() {
   TOutputDevice::Reset();
   Bits.fill(false);
+}
+
+void TNumericDevice::ExchangeState(TStateArchive& state) {
+  TDevice::ExchangeState(state);
+  state.Field(Bits);
 }
 
 std::uint32_t TNumericDevice::Value() const {

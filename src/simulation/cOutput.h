@@ -41,6 +41,7 @@ public:
   void Read(TSerializeReader& reader) override;
   SimResult Calculate() override;
   void Reset() override;
+  void ExchangeState(TStateArchive& state) override;
   void DrawState(QPainter& dc) override;
   void RecordState() override;
   void StoreShownState() override;
@@ -75,6 +76,7 @@ public:
   void Read(TSerializeReader& reader) override;
   SimResult Calculate() override;
   void Reset() override;
+  void ExchangeState(TStateArchive& state) override;
   void DrawState(QPainter& dc) override;
   void StoreShownState() override;
 
@@ -121,6 +123,7 @@ public:
   void Read(TSerializeReader& reader) override;
   SimResult Calculate() override;
   void Reset() override;
+  void ExchangeState(TStateArchive& state) override;
   void DrawState(QPainter& dc) override;
   void StoreShownState() override;
 

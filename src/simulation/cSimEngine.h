@@ -39,6 +39,10 @@ public:
   /// Makes every pin, wire and joint of the level, and the devices' states, show what the
   /// engine holds.
   virtual void Publish() = 0;
+  /// Takes the levels and states the objects of the level show now, after they were set back
+  /// to those of an earlier step; false when the engine cannot hold them and must be chosen
+  /// anew.
+  virtual bool TakeIn() = 0;
 };
 
 /// The reference engine: every device of the level calculates through its own object.
@@ -53,6 +57,7 @@ public:
   void CalculateIndicators(std::uint64_t& evaluations) override;
   void ClearDrivers() override;
   void Publish() override {}
+  bool TakeIn() override { return true; }
 
 private:
   TMacro& FLevel;

@@ -53,6 +53,11 @@ void TTagDevice::AbandonLinks() {
   AbandonOwned(LinkPin);
 }
 
+void TTagDevice::ExchangeState(TStateArchive& state) {
+  TDevice::ExchangeState(state);
+  LinkPin->ExchangeState(state);
+}
+
 SimResult TTagDevice::Calculate() {
   SimResult result;
   TMacroPin* outer = LinkPin->Partner;

@@ -32,6 +32,7 @@ public:
   void AbandonLinks() override;
 
   SimResult Calculate() override;
+  void ExchangeState(TStateArchive& state) override;
 
   /// Shows `n`, or nothing when `n` is negative.
   void SetNumber(std::int32_t n);

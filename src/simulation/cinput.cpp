@@ -109,6 +109,13 @@ void TSeqInputDevice::Reset() {
   Phase = false;
 }
 
+void TSeqInputDevice::ExchangeState(TStateArchive& state) {
+  TDevice::ExchangeState(state);
+  state.Field(Phase);
+  state.Field(Position);
+  state.Field(Level);
+}
+
 std::optional<TColour> TSeqInputDevice::ShownFill(int index) const {
   return index == LevelCircleIndex ? std::optional(LevelFill()) : std::nullopt;
 }

@@ -74,6 +74,7 @@ public:
   TLevel NextLevel() override;
   const void* StepState() const override { return &Phase; }
   void Reset() override;
+  void ExchangeState(TStateArchive& state) override;
   void DrawState(QPainter& dc) override;
   void RecordState() override;
   void StoreShownState() override;

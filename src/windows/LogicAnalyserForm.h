@@ -56,6 +56,8 @@ public:
   void DrawTraces();
   /// Counts `steps` simulation steps run by one command or tick.
   void CountSteps(int steps);
+  /// The circuit shows the state after `shownSteps` steps since the reset.
+  void ShowStepCursor(int shownSteps) { FShownSteps = shownSteps; }
   /// Clock cycles shown: 4 to 256.
   int CycleLength() const;
   bool TimingDiagram() const;
@@ -93,6 +95,7 @@ private:
   THistoryPainter FPainter;
   /// The trace scroll bar's range when last seen, to tell when the traces grew.
   int FShownRange = 0;
+  int FShownSteps = 0;
 };
 
 }  // namespace logivane

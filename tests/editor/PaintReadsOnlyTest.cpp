@@ -143,7 +143,10 @@ TEST(PaintReadsOnly, ARunSavesTheSameWhetherPaintedOrNot) {
   for (int step = 0; step < Steps; ++step) {
     drawing.Step();
     drawing.grab();
-    StepCircuit(*unpainted, [&](const SimResult&) { unpainted->StoreShownState(); });
+    StepCircuit(*unpainted, [&](const SimResult&) {
+      unpainted->StoreShownState();
+      unpainted->RecordHistory();
+    });
   }
   const QByteArray run = CircuitBytes(drawing.Circuit());
   EXPECT_EQ(run, CircuitBytes(*unpainted));

@@ -6,8 +6,8 @@ namespace logivane {
 
 QString SimUsage() {
   return QStringLiteral(
-      "Usage: logivane-sim FILE.lvm [--steps N] [--watch LABEL]... [--vcd OUT.vcd]\n"
-      "                    [--save OUT.lvm] [--bench]\n"
+      "Usage: logivane-sim FILE.lvm [--steps N] [--back K] [--watch LABEL]...\n"
+      "                    [--vcd OUT.vcd] [--save OUT.lvm] [--bench]\n"
       "       logivane-sim FILE.lvm --test TABLE.lvtest [--save OUT.lvm]\n"
       "\n"
       "Opens a circuit, resets it and runs N simulation steps (default 16), printing one line\n"
@@ -17,6 +17,8 @@ QString SimUsage() {
       "last how many rows pass.\n"
       "\n"
       "  --steps N       number of steps to run (0 only loads, resets and saves)\n"
+      "  --back K        then go back K steps and print that step's line again; the\n"
+      "                  value change dump ends at that step\n"
       "  --watch LABEL   also print the source or indicator labelled LABEL (repeatable)\n"
       "  --vcd OUT.vcd   write the printed signals as a value change dump\n"
       "  --save OUT.lvm  write the circuit back out as it was loaded\n"
@@ -35,13 +37,14 @@ std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption steps(QStringLiteral("steps"), {}, QStringLiteral("N"));
+  const QCommandLineOption back(QStringLiteral("back"), {}, QStringLiteral("K"));
   const QCommandLineOption watch(QStringLiteral("watch"), {}, QStringLiteral("LABEL"));
   const QCommandLineOption vcd(QStringLiteral("vcd"), {}, QStringLiteral("OUT.vcd"));
   const QCommandLineOption save(QStringLiteral("save"), {}, QStringLiteral("OUT.lvm"));
   const QCommandLineOption bench(QStringLiteral("bench"));
   const QCommandLineOption test(QStringLiteral("test"), {}, QStringLiteral("TABLE.lvtest"));
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-  parser.addOptions({steps, watch, vcd, save, bench, test, help});
+  parser.addOptions({steps, back, watch, vcd, save, bench, test, help});
   if (!parser.parse(arguments)) {
     error = parser.errorText();
     return std::nullopt;
@@ -66,15 +69,23 @@ std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString
       return std::nullopt;
     }
   }
+  if (parser.isSet(back)) {
+    bool number = false;
+    options.Back = parser.value(back).toInt(&number);
+    if (!number || options.Back < 0 || options.Back > options.Steps) {
+      error = QStringLiteral("--back goes back 0 or more steps, and no more than --steps runs.");
+      return std::nullopt;
+    }
+  }
   options.WatchLabels = parser.values(watch);
   options.VcdFile = parser.value(vcd);
   options.SaveFile = parser.value(save);
   options.Bench = parser.isSet(bench);
   options.TestFile = parser.value(test);
-  if (parser.isSet(test) &&
-      (parser.isSet(steps) || parser.isSet(watch) || parser.isSet(vcd) || parser.isSet(bench))) {
+  if (parser.isSet(test) && (parser.isSet(steps) || parser.isSet(back) || parser.isSet(watch) ||
+                             parser.isSet(vcd) || parser.isSet(bench))) {
     error = QStringLiteral(
-        "--test runs the table instead of the steps; it takes no --steps, "
+        "--test runs the table instead of the steps; it takes no --steps, --back, "
         "--watch, --vcd or --bench.");
     return std::nullopt;
   }

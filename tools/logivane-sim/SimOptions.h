@@ -11,6 +11,8 @@ namespace logivane {
 struct TSimOptions {
   QString CircuitFile;
   int Steps = 16;
+  /// Steps to go back after the run, to the state then printed again.
+  int Back = 0;
   QStringList WatchLabels;
   QString VcdFile;
   QString SaveFile;

@@ -8,6 +8,7 @@
 #include "simulation/cDeviceKind.h"
 #include "simulation/cMacro.h"
 #include "simulation/cRunControl.h"
+#include "simulation/cStepHistory.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -129,10 +130,11 @@ std::vector<TReadout> Readouts(const std::vector<TDevice*>& watched) {
   return readouts;
 }
 
-void PrintRow(QTextStream& out, const QString& first, const std::vector<QString>& columns) {
-  out << first;
-  for (const QString& column : columns) {
-    out << '\t' << column;
+/// The step's line: its number, then the text of each readout.
+void PrintRow(QTextStream& out, int step, const std::vector<TReadout>& readouts) {
+  out << step;
+  for (const TReadout& readout : readouts) {
+    out << '\t' << readout.Text;
   }
   out << '\n';
 }
@@ -188,11 +190,11 @@ int RunSimulator(const QStringList& arguments) {
     return SimCannotWrite;
   }
 
-  std::vector<QString> columns;
+  out << "step";
   for (const TDevice* device : watched) {
-    columns.push_back(LabelOf(*device));
+    out << '\t' << LabelOf(*device);
   }
-  PrintRow(out, QStringLiteral("step"), columns);
+  out << '\n';
   dump.Record(0, Readouts(watched));
 
   // Indicators latch what they show; a source's readout is its pin, which compiled levels
@@ -200,10 +202,14 @@ int RunSimulator(const QStringList& arguments) {
   const bool readsPins = std::any_of(watched.begin(), watched.end(), [](const TDevice* device) {
     return device->Role() == TDeviceRole::Input;
   });
+  // Going back needs the steps remembered; a plain run keeps none.
+  TStepHistory history(root);
+  history.SetDepth(options->Back);
+  const int dumpedSteps = options->Steps - options->Back;
   std::chrono::steady_clock::duration stepping{};
   for (int step = 1; step <= options->Steps; ++step) {
     const auto start = std::chrono::steady_clock::now();
-    const TStepReport report = AdvanceCircuit(root);
+    const TStepReport report = options->Back > 0 ? history.Step(false) : AdvanceCircuit(root);
     stepping += std::chrono::steady_clock::now() - start;
     if (readsPins) {
       root.Publish();
@@ -215,12 +221,13 @@ int RunSimulator(const QStringList& arguments) {
       return SimFault;
     }
     const std::vector<TReadout> readouts = Readouts(watched);
-    columns.clear();
-    for (const TReadout& readout : readouts) {
-      columns.push_back(readout.Text);
+    PrintRow(out, step, readouts);
+    if (step <= dumpedSteps) {
+      dump.Record(step, readouts);
     }
-    PrintRow(out, QString::number(step), columns);
-    dump.Record(step, readouts);
+  }
+  if (options->Back > 0 && history.StepBack(options->Back) == options->Back) {
+    PrintRow(out, dumpedSteps, Readouts(watched));
   }
   if (!dump.Close()) {
     err << "Unable to write '" << options->VcdFile << "'.\n";

@@ -33,9 +33,11 @@ void TInteractTool::Press(const TToolPress& press) {
     FHeld = true;
   }
   FPressedDevice = static_cast<TDevice*>(press.Hit);
-  FPressedDevice->Press();
-  FDrawing.InvalidateBounds(*FPressedDevice);
-  FDrawing.SetModified(true);
+  FDrawing.Document().OperateInput([this] {
+    FPressedDevice->Press();
+    FDrawing.InvalidateBounds(*FPressedDevice);
+    FDrawing.SetModified(true);
+  });
   emit FDrawing.OnDevicePressed(FPressedDevice);
 }
 
@@ -57,9 +59,11 @@ void TInteractTool::Leave() {
 
 void TInteractTool::LetGo() {
   if (TDevice* pressed = std::exchange(FPressedDevice, nullptr)) {
-    pressed->Release();
-    FDrawing.InvalidateBounds(*pressed);
-    FDrawing.SetModified(true);
+    FDrawing.Document().OperateInput([this, pressed] {
+      pressed->Release();
+      FDrawing.InvalidateBounds(*pressed);
+      FDrawing.SetModified(true);
+    });
   }
   if (std::exchange(FHeld, false)) {
     FDrawing.Document().ReleaseEdits();
