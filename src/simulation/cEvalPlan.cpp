@@ -5,6 +5,7 @@
 #include "simulation/cinput.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace logivane {
 
@@ -224,6 +225,48 @@ bool TEvalPlan::TakeIn() {
     indicator.Latched = false;
   }
   return true;
+}
+
+void TEvalPlan::ExchangeState(TStateArchive& state) {
+  state.Items(FLevels);
+  state.Items(FDriver);
+  state.Items(FFlipFlops);
+  for (TPlanSequence& sequence : FSequences) {
+    state.Field(sequence.Phase);
+    state.Field(sequence.Position);
+    state.Field(sequence.Level);
+  }
+  state.Field(FPass);
+  for (TNetState& net : FNets) {
+    state.Field(net.VisitedPass);
+  }
+  // Only a device that may share a net can fight over it; no other one is ever marked.
+  for (TPlanDevice& device : FDevices) {
+    if (!device.Skippable) {
+      state.Field(ObjectOf(device)->Contention);
+    }
+  }
+  for (TWire* wire : FOutsideWires) {
+    state.Field(wire->Value);
+    state.Field(wire->Visited);
+  }
+  for (TSolder* solder : FOutsideSolders) {
+    state.Field(solder->Visited);
+  }
+  if (state.IsLoading()) {
+    // Evaluating a device once more changes nothing, and indicators latch anew what their
+    // pins show.
+    for (TPlanDevice& device : FDevices) {
+      device.Fresh = false;
+    }
+    for (TPlanIndicator& indicator : FIndicators) {
+      indicator.Latched = false;
+    }
+    // Devices outside the plan read the pins of the nets they share with it: every pin is
+    // written now.
+    std::fill(FWrittenValue.begin(), FWrittenValue.end(), std::numeric_limits<TLevel>::min());
+    Publish();
+  }
 }
 
 bool TEvalPlan::WriteSlot(std::uint32_t slot) {

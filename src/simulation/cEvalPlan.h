@@ -69,6 +69,9 @@ public:
   void CalculateIndicators(std::uint64_t& evaluations) override;
   void Publish() override;
   bool TakeIn() override;
+  /// The levels, drivers and net marks of the slots, the flip-flops' and sequences' states, and
+  /// the wires and joints of the level outside the plan.
+  void ExchangeState(TStateArchive& state) override;
 
 private:
   /// What the passes keep of a device; its object is in `FDeviceObjects`.

@@ -292,6 +292,28 @@ void TMacro::Reset() {
 void TMacro::ExchangeState(TStateArchive& state) {
   TDevice::ExchangeState(state);
   state.Field(FEvaluations);
+  // A compiled plan keeps the levels of its devices, nets and flip-flops in a few arrays, which
+  // are far quicker to copy than its objects are to visit; the objects take them when
+  // published.
+  const bool planned = EngineCurrent() && FEngine->Compiled();
+  bool savedPlanned = planned;
+  state.Field(savedPlanned);
+  if (savedPlanned) {
+    if (!planned) {
+      state.Fail();  // the plan it came from is gone
+      return;
+    }
+    // Saved as published, and loaded in the same order: the plan writes every pin it holds,
+    // then the sources, tags and indicators take back their pins as they showed them.
+    if (!state.IsLoading()) {
+      FEngine->Publish();
+    }
+    FEngine->ExchangeState(state);
+    for (const TGraphicList* list : {FInputs.get(), FTags.get(), FOutputs.get()}) {
+      EachDevice(*list, [&state](TDevice& device) { device.ExchangeState(state); });
+    }
+    return;
+  }
   for (const TGraphicList* list : {FInputs.get(), FDevices.get(), FTags.get(), FOutputs.get()}) {
     EachDevice(*list, [&state](TDevice& device) { device.ExchangeState(state); });
   }

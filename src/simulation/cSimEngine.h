@@ -43,6 +43,10 @@ public:
   /// to those of an earlier step; false when the engine cannot hold them and must be chosen
   /// anew.
   virtual bool TakeIn() = 0;
+  /// Saves or loads what the engine keeps of the level between steps, for an engine that keeps
+  /// the level's levels and states to itself (see `TStateArchive`). A loaded engine publishes
+  /// them when next asked.
+  virtual void ExchangeState(TStateArchive&) {}
 };
 
 /// The reference engine: every device of the level calculates through its own object.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <type_traits>
@@ -19,13 +20,23 @@ namespace logivane {
  */
 class TStateArchive {
 public:
-  /// An archive that appends to `bytes`.
+  /// An archive that writes to `bytes` from the start; sized to what is saved once done, they
+  /// may come sized as the last state saved, to be written without growing.
   static TStateArchive Saving(std::vector<std::byte>& bytes) {
     return TStateArchive(&bytes, nullptr, 0);
   }
   /// An archive that reads `bytes` from the start.
   static TStateArchive Loading(const std::vector<std::byte>& bytes) {
     return TStateArchive(nullptr, bytes.data(), bytes.size());
+  }
+
+  TStateArchive(const TStateArchive&) = delete;
+  TStateArchive& operator=(const TStateArchive&) = delete;
+  /// A saving archive leaves `bytes` holding exactly what was saved.
+  ~TStateArchive() {
+    if (FTarget) {
+      FTarget->resize(FAt);
+    }
   }
 
   bool IsLoading() const { return FTarget == nullptr; }
@@ -40,15 +51,19 @@ public:
     static_assert(std::is_trivially_copyable_v<T>);
     const std::size_t size = count * sizeof(T);
     if (FTarget) {
-      const auto* bytes = reinterpret_cast<const std::byte*>(items);
-      FTarget->insert(FTarget->end(), bytes, bytes + size);
-    } else if (size <= FSize - FReadAt) {
-      std::memcpy(items, FSource + FReadAt, size);
-      FReadAt += size;
+      // Grown in large strides and cut to length at the end: a state is saved field by field.
+      if (FTarget->size() - FAt < size) {
+        FTarget->resize(std::max(2 * FTarget->size(), FAt + size + 4096));
+      }
+      std::memcpy(FTarget->data() + FAt, items, size);
+    } else if (size <= FSize - FAt) {
+      std::memcpy(items, FSource + FAt, size);
     } else {
       std::memset(static_cast<void*>(items), 0, size);
       FFailed = true;
+      return;
     }
+    FAt += size;
   }
 
   template <class T>
@@ -56,8 +71,10 @@ public:
     Items(items.data(), items.size());
   }
 
-  /// Whether a load ran out of bytes or left some unread.
-  bool Failed() const { return FFailed || (IsLoading() && FReadAt != FSize); }
+  /// Whether a load ran out of bytes, left some unread, or met a state it cannot take.
+  bool Failed() const { return FFailed || (IsLoading() && FAt != FSize); }
+  /// The state being loaded does not fit what it is loaded into.
+  void Fail() { FFailed = true; }
 
 private:
   TStateArchive(std::vector<std::byte>* target, const std::byte* source, std::size_t size)
@@ -66,7 +83,8 @@ private:
   std::vector<std::byte>* FTarget;
   const std::byte* FSource;
   std::size_t FSize;
-  std::size_t FReadAt = 0;
+  /// Where the next field is written or read.
+  std::size_t FAt = 0;
   bool FFailed = false;
 };
 

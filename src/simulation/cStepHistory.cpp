@@ -49,6 +49,9 @@ TStepReport TStepHistory::Step(bool publish,
       TStepReport report;
       if (Load(*next)) {
         ++FShown;
+        if (publish) {
+          FRoot->Publish();
+        }
         if (onSettled) {
           onSettled(report.Result);
         }
@@ -126,11 +129,11 @@ void TStepHistory::Clear() {
 
 void TStepHistory::Capture(int step) {
   ForgetAfter(step - 1);
-  std::vector<std::byte> state;
-  state.reserve(FCheckpoints.empty() ? 0 : FCheckpoints.back().State.size());
-  FRoot->Publish();
-  TStateArchive archive = TStateArchive::Saving(state);
-  FRoot->ExchangeState(archive);
+  std::vector<std::byte> state(FCheckpoints.empty() ? 0 : FCheckpoints.back().State.size());
+  {
+    TStateArchive archive = TStateArchive::Saving(state);
+    FRoot->ExchangeState(archive);
+  }
   FBytes += state.size();
   FCheckpoints.push_back({step, std::move(state)});
   FEvaluationsAtCheckpoint = FRoot->Evaluations();
