@@ -3,6 +3,8 @@
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
 
+#include <algorithm>
+
 namespace logivane {
 
 namespace {
@@ -377,6 +379,12 @@ void THistoryDevice::Reset() {
 void THistoryDevice::AppendHistory(TLevel level) {
   if (History.size() < HistoryLimit) {
     History += QString::number(level);
+  }
+}
+
+void THistoryDevice::TrimHistory(int samples) {
+  if (samples < History.size()) {
+    History.truncate(std::max(samples, 0));
   }
 }
 
