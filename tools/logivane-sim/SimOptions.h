@@ -13,6 +13,7 @@ struct TSimOptions {
   int Steps = 16;
   QStringList WatchLabels;
   QString VcdFile;
+  QString WaveDromFile;
   QString SaveFile;
   bool Bench = false;
   /// A test table to run instead of the steps.
