@@ -19,6 +19,9 @@ void TMainForm::ConnectLogicHistory() {
   connect(FLogicHistory, &TAnalyserForm::StopClicked, this, [this] { FRun->SpeedStopClick(); });
   connect(FLogicHistory, &TAnalyserForm::PauseClicked, Action("SpeedPause"), &QAction::setChecked);
   connect(FLogicHistory, &TAnalyserForm::StepClicked, this, [this] { FRun->SpeedStepClick(); });
+  // A sample column takes the circuit to its step, backwards or forwards.
+  connect(FLogicHistory, &TAnalyserForm::SampleChosen, this,
+          [this](int steps) { FRun->GoToSample(steps); });
   // The window's buttons show the run state whichever command changed it.
   connect(Action("SpeedRun"), &QAction::toggled, FLogicHistory, &TAnalyserForm::SetRunDown);
   connect(Action("SpeedPause"), &QAction::toggled, FLogicHistory, &TAnalyserForm::SetPauseDown);

@@ -249,6 +249,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
   FParts->SetStatusVisible(settings.PartsCentreStatusVisible);
   FParts->setVisible(settings.PartsCentreVisible);
   RestoreToolWindow(*FLogicHistory, settings.LogicHistory, settings.LogicHistoryStored);
+  FLogicHistory->SetShowBusValues(settings.LogicHistoryBusValues);
   if (settings.LogicHistoryVisible != FLogicHistory->isVisible()) {
     SpeedProbeWindowClick();
   }
@@ -279,6 +280,7 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.PartsCentreStatusVisible = FParts->StatusVisible();
   settings.LogicHistoryVisible = FLogicHistory->isVisible();
   settings.LogicHistory = PlacedGeometry(*FLogicHistory);
+  settings.LogicHistoryBusValues = FLogicHistory->ShowBusValues();
 }
 
 void TMainForm::changeEvent(QEvent* event) {

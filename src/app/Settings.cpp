@@ -199,6 +199,9 @@ TProgramSettings ReadSettings(QSettings& store, QSize screen) {
                  settings.PartsCentreVisible, &settings.PartsCentreStatusVisible);
   ReadToolWindow(store, "Logic History", settings.LogicHistory, settings.LogicHistoryStored,
                  settings.LogicHistoryVisible, nullptr);
+  // Read apart from the group: stores of earlier versions have no such value.
+  settings.LogicHistoryBusValues =
+      store.value(Root + QStringLiteral("Logic History/Show Bus Values")).toInt() != 0;
   ReadFileHistory(store, settings);
   settings.DatasheetFolder =
       store.value(Root + QStringLiteral("Folders/Datasheet Path")).toString();
@@ -235,6 +238,7 @@ void WriteSettings(QSettings& store, const TProgramSettings& settings) {
   store.beginGroup(Root + QStringLiteral("Logic History"));
   store.setValue(QStringLiteral("Visible"), int(settings.LogicHistoryVisible));
   WriteBounds(store, settings.LogicHistory);
+  store.setValue(QStringLiteral("Show Bus Values"), int(settings.LogicHistoryBusValues));
   store.endGroup();
 
   store.remove(Root + QStringLiteral("File History"));

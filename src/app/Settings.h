@@ -46,6 +46,8 @@ struct TProgramSettings {
   QRect LogicHistory{16, 16, 500, 186};
   bool LogicHistoryStored = false;
   bool LogicHistoryVisible = false;
+  /// The Logic History draws numeric displays as bus lanes.
+  bool LogicHistoryBusValues = false;
 
   /// The most recent first, at most five.
   QStringList FileHistory;

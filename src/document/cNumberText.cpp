@@ -4,6 +4,12 @@
 
 namespace logivane {
 
+namespace {
+
+constexpr char16_t HexDigits[] = u"0123456789ABCDEF";
+
+}  // namespace
+
 std::int32_t BinToInt(const QString& text) {
   // Unsigned arithmetic wraps by definition, so any length of text is safe.
   std::uint32_t value = 0;
@@ -31,7 +37,6 @@ QString IntToBin(std::int32_t value, int digits) {
 }
 
 QString BinToHex(const QString& text) {
-  static constexpr char16_t HexDigits[] = u"0123456789ABCDEF";
   QString hex;
   int group = 0;
   int bits = 0;
@@ -52,6 +57,20 @@ QString BinToHex(const QString& text) {
   }
   if (pending) {
     hex.prepend(QChar(HexDigits[group]));
+  }
+  return hex;
+}
+
+QChar HexDigit(std::uint32_t value, int digits, int index) {
+  const int shift = 4 * (digits - 1 - index);
+  return QChar(HexDigits[shift >= 0 && shift < 32 ? value >> shift & 0xF : 0]);
+}
+
+QString BusHex(std::uint32_t value, int width) {
+  const int digits = HexDigitCount(width);
+  QString hex(digits, u'0');
+  for (int i = 0; i < digits; ++i) {
+    hex[i] = HexDigit(value, digits, i);
   }
   return hex;
 }

@@ -29,6 +29,18 @@ QString IntToBin(std::int32_t value, int digits);
 /// complete group give one more digit.
 QString BinToHex(const QString& text);
 
+/// The hexadecimal digits that a value of `width` bits takes: one per four bits.
+constexpr int HexDigitCount(int width) {
+  return (width + 3) / 4;
+}
+
+/// Digit `index`, counted from the left, of `value` written in `digits` hexadecimal digits
+/// ("0"-"9", "A"-"F"), for painting a value digit by digit without building its text.
+QChar HexDigit(std::uint32_t value, int digits, int index);
+
+/// `value` as the hexadecimal digits of a `width`-bit bus, zero-padded on the left.
+QString BusHex(std::uint32_t value, int width);
+
 /// Four binary digits for each hexadecimal digit of `text`, upper or lower case. Other characters
 /// are not checked: each gives `IntToBin` (its code less that of "0", 4).
 QString HexToBin(const QString& text);

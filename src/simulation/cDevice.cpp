@@ -3,6 +3,8 @@
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
 
+#include <algorithm>
+
 namespace logivane {
 
 namespace {
@@ -381,15 +383,15 @@ void THistoryDevice::Reset() {
   History.clear();
 }
 
-void THistoryDevice::TrimHistory(int samples) {
-  if (samples >= 0 && samples < History.size()) {
-    History.truncate(samples);
-  }
-}
-
 void THistoryDevice::AppendHistory(TLevel level) {
   if (History.size() < HistoryLimit) {
     History += QString::number(level);
+  }
+}
+
+void THistoryDevice::TrimHistory(int samples) {
+  if (samples < History.size()) {
+    History.truncate(std::max(samples, 0));
   }
 }
 

@@ -222,8 +222,15 @@ public:
   void Reset() override;
 
   void AppendHistory(TLevel level);
-  /// Keeps only the first `samples` samples.
+  /// Keeps only the first `samples` samples, dropping the later ones.
   virtual void TrimHistory(int samples);
+
+  /// Samples recorded since the last reset.
+  virtual int SampleCount() const { return static_cast<int>(History.size()); }
+  /// The bits of each sample: 1 for a level.
+  virtual int SampleWidth() const { return 1; }
+  /// Sample `index` (0 is the first) as a number of `SampleWidth` bits.
+  virtual std::uint32_t SampleValue(int index) const { return History[index] == u'0' ? 0 : 1; }
 
   QString History;
   bool Recorded = false;

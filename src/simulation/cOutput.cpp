@@ -200,6 +200,7 @@ void TLEDSegmentDevice::DrawState(QPainter& dc) {
 TNumericDevice::TNumericDevice() : TOutputDevice(ColourWhite) {
   HelpTopic = QStringLiteral("DeviceNumericOutput.htm");
   GeometryStored = true;
+  Values.reserve(HistoryLimit);
   SetPinCount(4);
 }
 
@@ -227,6 +228,11 @@ void TNumericDevice::Read(TSerializeReader& reader) {
   for (int i = 1; i <= lines; ++i) {
     CheckShape<TGraphicText>(*this, i);
   }
+}
+
+void TNumericDevice::Clear() {
+  TOutputDevice::Clear();
+  Values.clear();
 }
 
 void TNumericDevice::SetPinCount(int count) {
@@ -297,6 +303,20 @@ SimResult TNumericDevice::Calculate() {
 void TNumericDevice::Reset() {
   TOutputDevice::Reset();
   Bits.fill(false);
+  Values.clear();
+}
+
+void TNumericDevice::RecordState() {
+  if (Values.size() < static_cast<std::size_t>(HistoryLimit)) {
+    Values.push_back(static_cast<std::uint16_t>(Value()));
+  }
+}
+
+void TNumericDevice::TrimHistory(int samples) {
+  TOutputDevice::TrimHistory(samples);
+  if (samples < SampleCount()) {
+    Values.resize(static_cast<std::size_t>(std::max(samples, 0)));
+  }
 }
 
 void TNumericDevice::ExchangeState(TStateArchive& state) {

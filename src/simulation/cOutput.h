@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -121,11 +122,19 @@ public:
 
   void Write(TSerializeWriter& writer) const override;
   void Read(TSerializeReader& reader) override;
+  void Clear() override;
   SimResult Calculate() override;
   void Reset() override;
   void ExchangeState(TStateArchive& state) override;
   void DrawState(QPainter& dc) override;
+  void RecordState() override;
   void StoreShownState() override;
+  void TrimHistory(int samples) override;
+  int SampleCount() const override { return static_cast<int>(Values.size()); }
+  int SampleWidth() const override { return LineCount(); }
+  std::uint32_t SampleValue(int index) const override {
+    return Values[static_cast<std::size_t>(index)];
+  }
 
   static bool IsValidLineCount(int count) {
     return count == 2 || count == 4 || count == 8 || count == 16;
@@ -151,6 +160,10 @@ public:
   /// The colour of suppressed leading zeros, which are dimmed rather than removed.
   TColour ZeroColour = 0x808080;
   bool PinsAtBottom = false;
+  /// The value shown after each step since the last reset, as many as `History` could hold.
+  /// The samples are the Logic History's alone: `History` stays empty, so the file keeps
+  /// nothing of them.
+  std::vector<std::uint16_t> Values;
 
 protected:
   void DrawSymbol(QPainter& dc) override;

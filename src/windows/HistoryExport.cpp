@@ -2,6 +2,7 @@
 
 #include "document/cSaveFile.h"
 #include "document/cVcdWriter.h"
+#include "document/cWaveDromWriter.h"
 #include "simulation/cDevice.h"
 #include "windows/HistoryTraces.h"
 
@@ -11,10 +12,28 @@
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 
 namespace logivane {
 
 namespace {
+
+struct TFormatSuffix {
+  THistoryFormat Format;
+  const char* Suffix;
+};
+
+constexpr TFormatSuffix Suffixes[] = {{THistoryFormat::ValueChangeDump, "vcd"},
+                                      {THistoryFormat::Csv, "csv"},
+                                      {THistoryFormat::WaveDrom, "json"}};
+
+const TFormatSuffix* FormatOfSuffix(const QString& fileName) {
+  const QString suffix = QFileInfo(fileName).suffix().toLower();
+  const auto* found =
+      std::find_if(std::begin(Suffixes), std::end(Suffixes),
+                   [&suffix](const TFormatSuffix& s) { return suffix == s.Suffix; });
+  return found == std::end(Suffixes) ? nullptr : found;
+}
 
 /// The row names, with a number added to repeated ones so that each signal can be told apart.
 QStringList SignalNames(const std::vector<const THistoryDevice*>& rows) {
@@ -32,12 +51,13 @@ QStringList SignalNames(const std::vector<const THistoryDevice*>& rows) {
   return names;
 }
 
-int CommonLength(const std::vector<const THistoryDevice*>& rows) {
-  int length = rows.empty() ? 0 : THistoryDevice::HistoryLimit;
-  for (const THistoryDevice* device : rows) {
-    length = std::min(length, static_cast<int>(device->History.size()));
+/// Sample `k`, counted from 1, of every row.
+void SampleValues(const std::vector<const THistoryDevice*>& rows, int k,
+                  std::vector<std::uint32_t>& values) {
+  values.resize(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    values[i] = rows[i]->SampleValue(k - 1);
   }
-  return length;
 }
 
 QString CsvField(const QString& text) {
@@ -55,12 +75,13 @@ void WriteCsv(QIODevice& file, const std::vector<const THistoryDevice*>& rows, i
     header += QLatin1Char(',') + CsvField(name);
   }
   file.write(header.toUtf8() + "\r\n");
+  std::vector<std::uint32_t> values;
   QByteArray line;
   for (int k = 1; k <= length; ++k) {
+    SampleValues(rows, k, values);
     line = QByteArray::number(k);
-    for (const THistoryDevice* device : rows) {
-      line += ',';
-      line += device->History[k - 1] == QLatin1Char('0') ? '0' : '1';
+    for (const std::uint32_t value : values) {
+      line += ',' + QByteArray::number(value);
     }
     file.write(line + "\r\n");
   }
@@ -68,59 +89,84 @@ void WriteCsv(QIODevice& file, const std::vector<const THistoryDevice*>& rows, i
 
 void WriteVcd(QIODevice& file, const std::vector<const THistoryDevice*>& rows, int length) {
   TVcdWriter writer(file);
-  for (const QString& name : SignalNames(rows)) {
-    writer.AddSignal(name, 1);
+  const QStringList names = SignalNames(rows);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    writer.AddSignal(names[static_cast<qsizetype>(i)], rows[i]->SampleWidth());
   }
   writer.WriteHeader();
-  std::vector<std::uint32_t> values(rows.size());
+  std::vector<std::uint32_t> values;
   for (int k = 1; k <= length; ++k) {
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-      values[i] = rows[i]->History[k - 1] == QLatin1Char('0') ? 0 : 1;
-    }
+    SampleValues(rows, k, values);
     writer.Record(k, values);
   }
+}
+
+void WriteWaveDrom(QIODevice& file, const std::vector<const THistoryDevice*>& rows, int length) {
+  TWaveDromWriter writer;
+  const QStringList names = SignalNames(rows);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    writer.AddSignal(names[static_cast<qsizetype>(i)], rows[i]->SampleWidth());
+  }
+  std::vector<std::uint32_t> values;
+  for (int k = 1; k <= length; ++k) {
+    SampleValues(rows, k, values);
+    writer.Record(values);
+  }
+  writer.Write(file);
 }
 
 }  // namespace
 
 THistoryFormat FormatOfFile(const QString& fileName, THistoryFormat fallback) {
-  const QString suffix = QFileInfo(fileName).suffix().toLower();
-  if (suffix == QLatin1String("vcd")) {
-    return THistoryFormat::ValueChangeDump;
-  }
-  return suffix == QLatin1String("csv") ? THistoryFormat::Csv : fallback;
+  const TFormatSuffix* named = FormatOfSuffix(fileName);
+  return named ? named->Format : fallback;
+}
+
+QString SuffixOf(THistoryFormat format) {
+  const auto* found = std::find_if(std::begin(Suffixes), std::end(Suffixes),
+                                   [format](const TFormatSuffix& s) { return s.Format == format; });
+  return QLatin1String(found->Suffix);
 }
 
 QString WithExtension(const QString& fileName, THistoryFormat format) {
-  const QString suffix = QFileInfo(fileName).suffix().toLower();
-  if (suffix == QLatin1String("vcd") || suffix == QLatin1String("csv")) {
-    return fileName;
-  }
-  return fileName +
-         (format == THistoryFormat::Csv ? QStringLiteral(".csv") : QStringLiteral(".vcd"));
+  return FormatOfSuffix(fileName) ? fileName : fileName + QLatin1Char('.') + SuffixOf(format);
 }
 
 std::vector<const THistoryDevice*> ExportedRows(const std::vector<THistoryDevice*>& rows) {
   std::vector<const THistoryDevice*> exported;
   for (const THistoryDevice* device : rows) {
-    if (!device->History.isEmpty()) {
+    if (device->SampleCount() > 0) {
       exported.push_back(device);
     }
   }
   return exported;
 }
 
+int ExportedSampleCount(const std::vector<const THistoryDevice*>& rows, int shownSamples) {
+  int length = rows.empty() ? 0 : std::clamp(shownSamples, 0, THistoryDevice::HistoryLimit);
+  for (const THistoryDevice* device : rows) {
+    length = std::min(length, device->SampleCount());
+  }
+  return length;
+}
+
 QString ExportHistory(const std::vector<const THistoryDevice*>& rows, const QString& fileName,
-                      THistoryFormat format) {
+                      THistoryFormat format, int shownSamples) {
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly)) {
     return file.errorString();
   }
-  const int length = CommonLength(rows);
-  if (format == THistoryFormat::Csv) {
-    WriteCsv(file, rows, length);
-  } else {
-    WriteVcd(file, rows, length);
+  const int length = ExportedSampleCount(rows, shownSamples);
+  switch (format) {
+    case THistoryFormat::Csv:
+      WriteCsv(file, rows, length);
+      break;
+    case THistoryFormat::WaveDrom:
+      WriteWaveDrom(file, rows, length);
+      break;
+    case THistoryFormat::ValueChangeDump:
+      WriteVcd(file, rows, length);
+      break;
   }
   QString error;
   CommitWholeFile(file, true, &error);

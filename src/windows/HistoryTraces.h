@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 class QPainter;
@@ -44,6 +46,12 @@ struct TTraceOptions {
   bool HasClockSource = false;
   /// Samples drawn per row at most: twice the cycle length.
   int SampleLimit = 64;
+  /// The sample, counted from 1, of the state that the circuit shows: the cursor marks it, and
+  /// the samples after it, a future that the circuit went back from, are drawn faded. Past the
+  /// last sample, the last is the one shown.
+  int ShownSamples = std::numeric_limits<int>::max();
+  /// A numeric display's row shows its value as a bus lane; otherwise the row stays empty.
+  bool ShowBusValues = false;
 };
 
 /**
@@ -66,6 +74,12 @@ public:
   int NameColumnWidth(const std::vector<THistoryDevice*>& rows) const;
   /// The samples of `device` that are drawn.
   int SamplesShown(const THistoryDevice& device) const;
+  /// The samples drawn in the longest row.
+  int SamplesShown(const std::vector<THistoryDevice*>& rows) const;
+  /// The sample, counted from 1, that the cursor marks; 0 when it marks none of those drawn.
+  int CursorSample(const std::vector<THistoryDevice*>& rows) const;
+  /// The sample, counted from 1, whose column in the trace box holds `x`; 0 for none drawn.
+  int SampleAt(const std::vector<THistoryDevice*>& rows, int x) const;
 
   /// The caption of a row: the device's label, or "[untitled]".
   static QString RowName(const THistoryDevice& device);
@@ -74,16 +88,38 @@ private:
   struct TGlyph {
     QChar Character;
     QRgb Colour;
+    bool Bus;
     QPixmap Image;
   };
 
+  /// Whether the row of `device` is drawn as a bus lane.
+  bool IsBus(const THistoryDevice& device) const;
+  /// The left edge of the column of sample `k`, counted from 1.
+  int ColumnLeft(int k) const;
+  void PaintCursor(QPainter& painter, int sample, int rowCount) const;
+  /// Paints the rows from `first` to `last` over the samples from `firstSample` to
+  /// `lastSample`.
+  void PaintRows(QPainter& painter, const std::vector<THistoryDevice*>& rows, int first, int last,
+                 int firstSample, int lastSample);
   void PaintTimingRow(QPainter& painter, const QString& samples, int top, int first, int last);
   void PaintTextRow(QPainter& painter, const QString& samples, int top, int first, int last,
                     QColor colour, bool alternate);
-  const QPixmap& Glyph(QChar character, QColor colour);
+  /// A lane of stretches, one per value, from the stretch that holds sample `first` to the one
+  /// that holds `last`; `count` samples are drawn in all.
+  void PaintBusRow(QPainter& painter, const THistoryDevice& device, int top, int first, int last,
+                   int count, QColor colour);
+  /// A band from sample `from` to `to` that narrows to a point at each end, so that two
+  /// values cross where they meet; the value is written inside when it fits.
+  void PaintBusStretch(QPainter& painter, int top, int from, int to, std::uint32_t value,
+                       int digits, QColor colour);
+  /// The value at the column of its first sample, or "*" when it does not fit in its stretch.
+  void PaintBusText(QPainter& painter, int top, int from, int to, std::uint32_t value, int digits,
+                    QColor colour);
+  const QPixmap& Glyph(QChar character, QColor colour, bool bus = false);
 
   QFont FNameFont;
   QFont FSampleFont;
+  QFont FBusFont;
   std::vector<TGlyph> FGlyphs;
   std::vector<QPoint> FPoints;
 };

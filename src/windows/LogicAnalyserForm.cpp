@@ -11,30 +11,50 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <array>
+#include <utility>
+
 namespace logivane {
 
 namespace {
 
 constexpr int StatusPanelWidth = 108;
 
+/// The export's file types, in the order the dialog offers them.
+std::array<std::pair<THistoryFormat, QString>, 3> ExportTypes() {
+  return {{{THistoryFormat::ValueChangeDump, TAnalyserForm::tr("Value Change Dump (*.vcd)")},
+           {THistoryFormat::Csv, TAnalyserForm::tr("Comma-Separated Values (*.csv)")},
+           {THistoryFormat::WaveDrom, TAnalyserForm::tr("WaveDrom Files (*.json)")}}};
+}
+
 QString ChooseExportDialog(QWidget* parent, THistoryFormat& format) {
-  const QString vcd = TAnalyserForm::tr("Value Change Dump (*.vcd)");
-  const QString csv = TAnalyserForm::tr("Comma-Separated Values (*.csv)");
+  const auto types = ExportTypes();
+  QStringList filters;
+  for (const auto& type : types) {
+    filters << type.second;
+  }
+  const auto formatOf = [types](const QString& chosen) {
+    for (const auto& [type, filter] : types) {
+      if (filter == chosen) {
+        return type;
+      }
+    }
+    return THistoryFormat::ValueChangeDump;
+  };
   QFileDialog dialog(parent, TAnalyserForm::tr("Export Logic History"), QString(),
-                     vcd + QStringLiteral(";;") + csv);
+                     filters.join(QStringLiteral(";;")));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("vcd"));
+  dialog.setDefaultSuffix(SuffixOf(THistoryFormat::ValueChangeDump));
   // The suffix follows the file type, so that a name typed without one is checked for
   // overwriting under the name that will be written.
-  QObject::connect(
-      &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, csv](const QString& filter) {
-        dialog.setDefaultSuffix(filter == csv ? QStringLiteral("csv") : QStringLiteral("vcd"));
-      });
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog, formatOf](const QString& filter) {
+                     dialog.setDefaultSuffix(SuffixOf(formatOf(filter)));
+                   });
   if (dialog.exec() != QDialog::Accepted) {
     return {};
   }
-  format =
-      dialog.selectedNameFilter() == csv ? THistoryFormat::Csv : THistoryFormat::ValueChangeDump;
+  format = formatOf(dialog.selectedNameFilter());
   return dialog.selectedFiles().value(0);
 }
 
@@ -74,6 +94,11 @@ TAnalyserForm::TAnalyserForm(QWidget* parent)
   FUi->TraceBox->OnPaint = [this](QPainter& painter, const QRect& area) {
     FPainter.PaintTraces(painter, HistoryDevices, area);
   };
+  FUi->TraceBox->OnClick = [this](QPoint position) {
+    if (const int sample = FPainter.SampleAt(HistoryDevices, position.x())) {
+      emit SampleChosen(sample);
+    }
+  };
   connect(FUi->TraceScroller->verticalScrollBar(), &QScrollBar::valueChanged,
           FUi->NameScroller->verticalScrollBar(), &QScrollBar::setValue);
   // When the traces outgrow the box, the newest samples come into view.
@@ -93,6 +118,10 @@ TAnalyserForm::TAnalyserForm(QWidget* parent)
   connect(FUi->HistoryHighlight, &QAction::toggled, this, [this](bool on) {
     FPainter.Options.HighlightClockHigh = on;
     FUi->TraceBox->update();
+  });
+  connect(FUi->ShowBusValues, &QAction::toggled, this, [this](bool on) {
+    FPainter.Options.ShowBusValues = on;
+    DrawTraces();
   });
   connect(FUi->HistoryExport, &QAction::triggered, this, &TAnalyserForm::ExportClick);
   ConnectHelpTopic(*FUi->HistoryHelpTopics, QStringLiteral("LogicHistory.htm"));
@@ -121,14 +150,28 @@ void TAnalyserForm::SetPauseDown(bool down) {
   FUi->HistoryPause->setChecked(down);
 }
 
+bool TAnalyserForm::ShowBusValues() const {
+  return FUi->ShowBusValues->isChecked();
+}
+
+void TAnalyserForm::SetShowBusValues(bool show) {
+  FUi->ShowBusValues->setChecked(show);
+}
+
+void TAnalyserForm::ShowStepCursor(int shownSteps) {
+  FPainter.Options.ShownSamples = shownSteps;
+  FUi->TraceBox->update();
+}
+
 void TAnalyserForm::ResetHistory() {
   CycleCount = 1;
   HasClockSource = false;
+  FPainter.Options.ShownSamples = TTraceOptions().ShownSamples;
   for (THistoryDevice* device : HistoryDevices) {
     // Sources start their sequences again with the samples. An indicator only loses its
     // samples: reset, it would show a level that its wire does not carry until the next step.
     if (device->Role() == TDeviceRole::Output) {
-      device->History.clear();
+      device->TrimHistory(0);
     } else {
       device->Reset();
     }
@@ -179,10 +222,7 @@ void TAnalyserForm::UpdateStatus() {
 }
 
 void TAnalyserForm::FitTraceBox() {
-  int samples = 0;
-  for (const THistoryDevice* device : HistoryDevices) {
-    samples = std::max(samples, FPainter.SamplesShown(*device));
-  }
+  const int samples = FPainter.SamplesShown(HistoryDevices);
   const int height = HistoryLayout::TraceHeight(static_cast<int>(HistoryDevices.size()));
   FUi->TraceBox->setMinimumSize(HistoryLayout::TraceWidth(samples, TimingDiagram()), height);
   // The names scroll with the traces, so their box is as tall as the traces with their scroll
@@ -206,7 +246,7 @@ void TAnalyserForm::DisplayModeChanged() {
 }
 
 void TAnalyserForm::ExportClick() {
-  if (ExportedRows(HistoryDevices).empty()) {
+  if (ExportedSampleCount(ExportedRows(HistoryDevices), FPainter.Options.ShownSamples) == 0) {
     UserMessages::Show(this, QMessageBox::Information,
                        tr("There are no recorded samples to export. Run or step the circuit "
                           "first."));
@@ -222,7 +262,8 @@ void TAnalyserForm::ExportClick() {
 bool TAnalyserForm::ExportTo(const QString& fileName, THistoryFormat format) {
   format = FormatOfFile(fileName, format);
   const QString target = WithExtension(fileName, format);
-  const QString error = ExportHistory(ExportedRows(HistoryDevices), target, format);
+  const QString error =
+      ExportHistory(ExportedRows(HistoryDevices), target, format, FPainter.Options.ShownSamples);
   if (!error.isEmpty()) {
     UserMessages::Show(this, QMessageBox::Warning,
                        tr("The Logic History could not be written to %1:\n%2")

@@ -56,13 +56,18 @@ public:
   void DrawTraces();
   /// Counts `steps` simulation steps run by one command or tick.
   void CountSteps(int steps);
-  /// The circuit shows the state after `shownSteps` steps since the reset.
-  void ShowStepCursor(int shownSteps) { FShownSteps = shownSteps; }
   /// Clock cycles shown: 4 to 256.
   int CycleLength() const;
   bool TimingDiagram() const;
   /// Writes the shown signals to `fileName`, telling the user when that fails.
   bool ExportTo(const QString& fileName, THistoryFormat format);
+  /// Marks the state that the circuit shows: `shownSteps` steps after the last reset. The
+  /// samples after it, which the circuit went back from, are drawn faded; with no such samples
+  /// the cursor marks the last.
+  void ShowStepCursor(int shownSteps);
+  /// Whether numeric displays are drawn as bus lanes.
+  bool ShowBusValues() const;
+  void SetShowBusValues(bool show);
 
   /// The run buttons follow the main window's.
   void SetRunDown(bool down);
@@ -79,6 +84,8 @@ signals:
   void StopClicked();
   void PauseClicked(bool down);
   void StepClicked();
+  /// A sample's column was clicked: the user asks for the state `steps` steps after the reset.
+  void SampleChosen(int steps);
 
 private:
   void ShowNames();
@@ -95,7 +102,6 @@ private:
   THistoryPainter FPainter;
   /// The trace scroll bar's range when last seen, to tell when the traces grew.
   int FShownRange = 0;
-  int FShownSteps = 0;
 };
 
 }  // namespace logivane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
@@ -10,7 +11,8 @@ namespace logivane {
 
 /**
  * @brief A plain widget whose owner paints it: the owner sets `OnPaint`, which is given a
- * painter on the widget and the rectangle to repaint, and fills its background itself.
+ * painter on the widget and the rectangle to repaint, and fills its background itself. An owner
+ * that takes clicks sets `OnClick`.
  */
 class TPaintBox : public QWidget {
 public:
@@ -20,7 +22,11 @@ public:
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
+  using TClickHandler = std::function<void(QPoint position)>;
+
   TPaintHandler OnPaint;
+  /// Called with the point, in the box, where the left button was pressed.
+  TClickHandler OnClick;
 
 protected:
   void paintEvent(QPaintEvent* event) override {
@@ -28,6 +34,14 @@ protected:
       QPainter painter(this);
       OnPaint(painter, event->rect());
     }
+  }
+
+  void mousePressEvent(QMouseEvent* event) override {
+    if (OnClick && event->button() == Qt::LeftButton) {
+      OnClick(event->position().toPoint());
+      return;
+    }
+    QWidget::mousePressEvent(event);
   }
 };
 

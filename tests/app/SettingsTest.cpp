@@ -43,6 +43,7 @@ TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
   written.ClockInterval = 10;
   written.PartsCentreVisible = true;
   written.LogicHistory = QRect(30, 40, 600, 200);
+  written.LogicHistoryBusValues = true;
   written.FileHistory = {"/a.lvm", "/b c.lvm"};
   written.DatasheetFolder = "/sheets";
   written.AutosaveInterval = 0;
@@ -60,6 +61,7 @@ TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
   EXPECT_EQ(read.ClockInterval, 10);
   EXPECT_TRUE(read.PartsCentreVisible);
   EXPECT_EQ(read.LogicHistory, written.LogicHistory);
+  EXPECT_TRUE(read.LogicHistoryBusValues);
   EXPECT_EQ(read.FileHistory, written.FileHistory);
   EXPECT_EQ(read.DatasheetFolder, "/sheets");
   EXPECT_EQ(read.AutosaveInterval, 0);

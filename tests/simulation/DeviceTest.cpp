@@ -216,6 +216,29 @@ TEST(Indicators, NumericDisplayShowsEveryFormat) {
   EXPECT_EQ(y, 15.0f) << "a rebuilt symbol keeps its pins at the bottom";
 }
 
+TEST(Indicators, TrimmingTheHistoryKeepsTheFirstSamplesOfLevelsAndValues) {
+  TLEDDevice led;
+  TNumericDevice display;
+  for (const int value : {1, 0, 3, 2}) {
+    led.Level = value & 1;
+    led.RecordState();
+    for (int k = 0; k < display.PinCount(); ++k) {
+      display.Pin(k)->Value = value >> k & 1;
+    }
+    display.Calculate();
+    display.RecordState();
+  }
+  led.TrimHistory(2);
+  display.TrimHistory(2);
+  EXPECT_EQ(led.History, "10");
+  EXPECT_EQ(display.Values, (std::vector<std::uint16_t>{1, 0}));
+  EXPECT_TRUE(display.History.isEmpty()) << "the file keeps no values";
+  display.TrimHistory(5);
+  EXPECT_EQ(display.SampleCount(), 2);
+  display.Reset();
+  EXPECT_EQ(display.SampleCount(), 0);
+}
+
 /// One step of a circuit around a memory: fresh drivers, control and address lines set, the
 /// data lines set unless null, one evaluation. Returns the word on the data pins.
 int Access(TMemoryDevice& memory, int cs, int rw, int address, int data = -1) {

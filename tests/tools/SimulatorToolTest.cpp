@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace logivane {
 namespace {
 
@@ -110,6 +114,21 @@ TEST_F(SimulatorTool, DumpsAndMeasures) {
   EXPECT_TRUE(vcd.contains("$var wire 4 ! count $end"));
   EXPECT_TRUE(vcd.contains("#3\nb0001 !\n"));
   EXPECT_TRUE(vcd.contains("#7\nb0011 !\n"));
+}
+
+TEST_F(SimulatorTool, WaveDromHasAColumnPerStepAndTheNumericDisplayAsABus) {
+  const QString file = Saved(*test::Counter(), "wave.lvm");
+  const TRun run = Run({file, "--steps", "4", "--watch", "clock", "--watch", "count", "--wavedrom",
+                        PathOf("count.json")});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  const QJsonArray waves =
+      QJsonDocument::fromJson(Bytes(PathOf("count.json"))).object()["signal"].toArray();
+  ASSERT_EQ(waves.size(), 2);
+  EXPECT_EQ(waves[0].toObject()["name"].toString(), "clock");
+  EXPECT_EQ(waves[0].toObject()["wave"].toString(), "0.101");  // from the reset, step 0
+  EXPECT_EQ(waves[1].toObject()["wave"].toString(), "=..=.");
+  EXPECT_EQ(waves[1].toObject()["data"].toVariant().toStringList(), QStringList({"0", "1"}));
+  EXPECT_EQ(Run({file, "--wavedrom", PathOf("missing/count.json")}).Status, 5);
 }
 
 TEST_F(SimulatorTool, ATestTableTellsWhichRowsFailAndItsStatusWhetherAllPass) {

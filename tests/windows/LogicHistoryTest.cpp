@@ -12,9 +12,13 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
 
@@ -57,7 +61,31 @@ protected:
     }
   }
   QImage Traces() const { return TraceBox().grab().toImage(); }
+  int ColumnLeft(int k) const {
+    return TraceOriginX + SampleWidth * (History().TimingDiagram() ? k : k - 1);
+  }
+  void SetTimingDiagram(bool timing) {
+    if (History().TimingDiagram() != timing) {
+      History().findChild<QAction*>("HistoryDisplayMode")->trigger();
+    }
+  }
 };
+
+/// The darkest grey inside the column that starts at `left` in the row at `top`, clear of the
+/// edges between samples: how strongly the sample is drawn.
+int Darkest(const QImage& image, int left, int top) {
+  int darkest = 255;
+  for (int x = left + 2; x < left + SampleWidth - 1; ++x) {
+    for (int y = top - 2; y <= top + 12; ++y) {
+      darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    }
+  }
+  return darkest;
+}
+
+bool Blank(const QImage& image, QPoint at) {
+  return image.pixel(at) == ToQColor(Background).rgb();
+}
 
 TEST_F(LogicHistoryTest, TheCounterIsRecordedAndDrawnInBothModes) {
   ASSERT_TRUE(History().isVisible());
@@ -101,7 +129,7 @@ TEST_F(LogicHistoryTest, TheCounterIsRecordedAndDrawnInBothModes) {
   image = Traces();
   const int top = TraceOriginY + RowHeight * RowIndex("Q1");
   std::map<std::pair<QChar, bool>, QImage> cells;
-  for (int k = 1; k <= 32; ++k) {
+  for (int k = 1; k < 32; ++k) {  // the cursor marks the last
     const QImage cell = image.copy(TraceOriginX + SampleWidth * (k - 1), top, 8, RowHeight);
     const auto key = std::pair(Row("Q1").History[k - 1], k % 2 == 1);
     if (cells.count(key)) {
@@ -157,11 +185,11 @@ TEST_F(LogicHistoryTest, ExportWritesCsvAndSaysWhenItCannot) {
   const QStringList lines =
       QString(test::FileBytes(Path("trace.csv"))).split("\r\n", Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 7);
-  EXPECT_EQ(lines[0], "Step,clock,Q0,Q1,Q2,Q3");  // the empty row is left out
+  EXPECT_EQ(lines[0], "Step,clock,count,Q0,Q1,Q2,Q3");
   for (int k = 1; k <= 6; ++k) {
     QString expected = QString::number(k);
-    for (const QString name : {"clock", "Q0", "Q1", "Q2", "Q3"}) {
-      expected += ',' + Row(name).History[k - 1];
+    for (const QString name : {"clock", "count", "Q0", "Q1", "Q2", "Q3"}) {
+      expected += ',' + QString::number(Row(name).SampleValue(k - 1));
     }
     EXPECT_EQ(lines[k], expected);
   }
@@ -182,6 +210,111 @@ TEST_F(LogicHistoryTest, ExportWritesCsvAndSaysWhenItCannot) {
   History().findChild<QAction*>("HistoryExport")->trigger();
   EXPECT_FALSE(asked);
   EXPECT_EQ(Messages.size(), 2);
+}
+
+TEST_F(LogicHistoryTest, TheCursorMarksTheStepShownAndFadesTheSamplesAfterIt) {
+  Step(8);
+  QSignalSpy chosen(&History(), &TAnalyserForm::SampleChosen);
+  const int top = TraceOriginY + RowHeight * RowIndex("clock");
+  const int aboveRows = TraceOriginY - 3;
+  for (const bool timing : {true, false}) {
+    SetTimingDiagram(timing);
+    // Samples 2 and 6 of the clock are both high; gone back to step 4, the 6th is paler.
+    History().ShowStepCursor(4);
+    QImage image = Traces();
+    EXPECT_LT(Darkest(image, ColumnLeft(2), top), Darkest(image, ColumnLeft(6), top));
+    EXPECT_FALSE(Blank(image, {ColumnLeft(4) + 4, aboveRows}));
+    EXPECT_TRUE(Blank(image, {ColumnLeft(3) + 4, aboveRows}));
+
+    // With no future the cursor marks the last sample.
+    History().ShowStepCursor(100);
+    image = Traces();
+    EXPECT_EQ(Darkest(image, ColumnLeft(2), top), Darkest(image, ColumnLeft(6), top));
+    EXPECT_FALSE(Blank(image, {ColumnLeft(8) + 4, aboveRows}));
+    EXPECT_TRUE(Blank(image, {ColumnLeft(4) + 4, aboveRows}));
+
+    // A click on a column asks for its step; past the samples, for none.
+    QTest::mouseClick(&TraceBox(), Qt::LeftButton, {}, {ColumnLeft(3) + 4, top + 4});
+    QTest::mouseClick(&TraceBox(), Qt::LeftButton, {}, {ColumnLeft(9) + 4, top + 4});
+  }
+  ASSERT_EQ(chosen.size(), 2);
+  EXPECT_EQ(chosen[0][0].toInt(), 3);
+  EXPECT_EQ(chosen[1][0].toInt(), 3);
+}
+
+TEST_F(LogicHistoryTest, ANumericDisplayIsABusLaneWhenAsked) {
+  Step(8);
+  const auto& count = dynamic_cast<const TNumericDevice&>(Row("count"));
+  EXPECT_EQ(count.Values, (std::vector<std::uint16_t>{0, 0, 1, 1, 2, 2, 3, 3}));
+  const int top = TraceOriginY + RowHeight * RowIndex("count");
+  QImage image = Traces();
+  for (int x = 0; x < ColumnLeft(8); ++x) {  // the cursor marks the last
+    ASSERT_TRUE(Blank(image, {x, top + 4})) << "without bus values the row stays empty";
+  }
+
+  History().findChild<QAction*>("ShowBusValues")->trigger();
+  ASSERT_TRUE(History().ShowBusValues());
+  image = Traces();
+  // Each value lasts two samples: the band is open in the middle of a value and crosses over
+  // where it changes, with the value written inside.
+  for (int k = 1; k <= 5; k += 2) {
+    const int middle = ColumnLeft(k + 1);
+    EXPECT_FALSE(Blank(image, {middle, top - 2}) || Blank(image, {middle, top + 10})) << k;
+    EXPECT_TRUE(Blank(image, {ColumnLeft(k + 2), top - 2})) << k;
+    EXPECT_FALSE(Blank(image, {ColumnLeft(k + 2), top + 4})) << k;
+    EXPECT_NE(image.copy(ColumnLeft(k) + 3, top - 1, 10, 10),
+              image.copy(ColumnLeft(k + 2) + 3, top - 1, 10, 10))
+        << "the values " << k / 2 << " and " << k / 2 + 1 << " look alike";
+  }
+
+  // As text, each value is written where it changes.
+  SetTimingDiagram(false);
+  image = Traces();
+  const auto cell = [&](int k) {
+    return image.copy(ColumnLeft(k), top, SampleWidth, RowHeight);
+  };
+  for (int k = 1; k <= 5; k += 2) {
+    EXPECT_NE(cell(k), cell(k + 1)) << k;
+    EXPECT_NE(cell(k), cell(k + 2)) << k;
+    EXPECT_EQ(cell(k + 1), cell(2)) << "no text where the value stays";
+  }
+}
+
+TEST_F(LogicHistoryTest, WaveDromAndTheDumpWriteTheNumericDisplayAsABusUpToTheCursor) {
+  Step(6);
+  const auto waves = [this] {
+    const QJsonDocument document = QJsonDocument::fromJson(test::FileBytes(Path("trace.json")));
+    return document.object()["signal"].toArray();
+  };
+  ASSERT_TRUE(History().ExportTo(Path("trace"), THistoryFormat::WaveDrom));
+  struct TWave {
+    const char* Name;
+    const char* Wave;
+    QStringList Data;
+  };
+  const TWave expected[] = {{"clock", "010101", {}}, {"count", "=.=.=.", {"0", "1", "2"}},
+                            {"Q0", "0.1.0.", {}},    {"Q1", "0...1.", {}},
+                            {"Q2", "0.....", {}},    {"Q3", "0.....", {}}};
+  QJsonArray written = waves();
+  ASSERT_EQ(written.size(), std::size(expected));
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    const QJsonObject entry = written[static_cast<qsizetype>(i)].toObject();
+    EXPECT_EQ(entry["name"].toString(), expected[i].Name);
+    EXPECT_EQ(entry["wave"].toString(), expected[i].Wave) << expected[i].Name;
+    EXPECT_EQ(entry["data"].toVariant().toStringList(), expected[i].Data) << expected[i].Name;
+  }
+
+  // Gone back to step 3, the export ends there, in every format.
+  History().ShowStepCursor(3);
+  ASSERT_TRUE(History().ExportTo(Path("trace.json"), THistoryFormat::Csv));
+  written = waves();
+  EXPECT_EQ(written[0].toObject()["wave"].toString(), "010");
+  EXPECT_EQ(written[1].toObject()["data"].toVariant().toStringList(), QStringList({"0", "1"}));
+  ASSERT_TRUE(History().ExportTo(Path("trace.vcd"), THistoryFormat::ValueChangeDump));
+  const QByteArray vcd = test::FileBytes(Path("trace.vcd"));
+  EXPECT_TRUE(vcd.contains("$var wire 4 \" count $end\n")) << vcd.constData();
+  EXPECT_TRUE(vcd.contains("#1\n0!\nb0000 \"\n") && vcd.contains("b0001 \"\n"));
+  EXPECT_FALSE(vcd.contains("#4"));
 }
 
 TEST_F(LogicHistoryTest, TheValueChangeDumpIsReadByAWaveformTool) {

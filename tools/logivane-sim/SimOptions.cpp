@@ -7,7 +7,7 @@ namespace logivane {
 QString SimUsage() {
   return QStringLiteral(
       "Usage: logivane-sim FILE.lvm [--steps N] [--back K] [--watch LABEL]...\n"
-      "                    [--vcd OUT.vcd] [--save OUT.lvm] [--bench]\n"
+      "                    [--vcd OUT.vcd] [--wavedrom OUT.json] [--save OUT.lvm] [--bench]\n"
       "       logivane-sim FILE.lvm --test TABLE.lvtest [--save OUT.lvm]\n"
       "\n"
       "Opens a circuit, resets it and runs N simulation steps (default 16), printing one line\n"
@@ -21,6 +21,9 @@ QString SimUsage() {
       "                  value change dump ends at that step\n"
       "  --watch LABEL   also print the source or indicator labelled LABEL (repeatable)\n"
       "  --vcd OUT.vcd   write the printed signals as a value change dump\n"
+      "  --wavedrom OUT.json\n"
+      "                  write the printed signals as WaveDrom JSON, one column per step from\n"
+      "                  the reset; a numeric display is a bus with its value in hexadecimal\n"
       "  --save OUT.lvm  write the circuit back out as it was loaded\n"
       "  --bench         end with the simulation speed in steps per second\n"
       "  --test TABLE    run the test table TABLE (a .lvtest file) instead of the steps\n"
@@ -40,11 +43,12 @@ std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString
   const QCommandLineOption back(QStringLiteral("back"), {}, QStringLiteral("K"));
   const QCommandLineOption watch(QStringLiteral("watch"), {}, QStringLiteral("LABEL"));
   const QCommandLineOption vcd(QStringLiteral("vcd"), {}, QStringLiteral("OUT.vcd"));
+  const QCommandLineOption wavedrom(QStringLiteral("wavedrom"), {}, QStringLiteral("OUT.json"));
   const QCommandLineOption save(QStringLiteral("save"), {}, QStringLiteral("OUT.lvm"));
   const QCommandLineOption bench(QStringLiteral("bench"));
   const QCommandLineOption test(QStringLiteral("test"), {}, QStringLiteral("TABLE.lvtest"));
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-  parser.addOptions({steps, back, watch, vcd, save, bench, test, help});
+  parser.addOptions({steps, back, watch, vcd, wavedrom, save, bench, test, help});
   if (!parser.parse(arguments)) {
     error = parser.errorText();
     return std::nullopt;
@@ -79,14 +83,16 @@ std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString
   }
   options.WatchLabels = parser.values(watch);
   options.VcdFile = parser.value(vcd);
+  options.WaveDromFile = parser.value(wavedrom);
   options.SaveFile = parser.value(save);
   options.Bench = parser.isSet(bench);
   options.TestFile = parser.value(test);
-  if (parser.isSet(test) && (parser.isSet(steps) || parser.isSet(back) || parser.isSet(watch) ||
-                             parser.isSet(vcd) || parser.isSet(bench))) {
+  if (parser.isSet(test) &&
+      (parser.isSet(steps) || parser.isSet(back) || parser.isSet(watch) || parser.isSet(vcd) ||
+       parser.isSet(wavedrom) || parser.isSet(bench))) {
     error = QStringLiteral(
         "--test runs the table instead of the steps; it takes no --steps, --back, "
-        "--watch, --vcd or --bench.");
+        "--watch, --vcd, --wavedrom or --bench.");
     return std::nullopt;
   }
   return options;

@@ -15,6 +15,7 @@ struct TSimOptions {
   int Back = 0;
   QStringList WatchLabels;
   QString VcdFile;
+  QString WaveDromFile;
   QString SaveFile;
   bool Bench = false;
   /// A test table to run instead of the steps.

@@ -4,6 +4,7 @@
 #include "SimOptions.h"
 #include "SimTableRun.h"
 #include "document/cVcdWriter.h"
+#include "document/cWaveDromWriter.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cDeviceKind.h"
 #include "simulation/cMacro.h"
@@ -83,41 +84,82 @@ QString CulpritText(const TDevice* culprit) {
            label == Untitled ? label : QLatin1Char('"') + label + QLatin1Char('"'));
 }
 
-/// The watched signals, written as they change into a value change dump.
+/// The watched signals, written as they change into a value change dump, and step by step as
+/// WaveDrom, for the files asked for.
 class TDump {
 public:
-  bool Open(const QString& fileName, const std::vector<TDevice*>& watched) {
-    FFile.setFileName(fileName);
-    if (!FFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      return false;
+  /// Opens the files; false, with `Failed` naming it, when one cannot be written.
+  bool Open(const TSimOptions& options, const std::vector<TDevice*>& watched) {
+    if (!options.VcdFile.isEmpty()) {
+      FVcdFile.setFileName(options.VcdFile);
+      if (!FVcdFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return Fail(FVcdFile);
+      }
+      FVcd = std::make_unique<TVcdWriter>(FVcdFile);
     }
-    FWriter = std::make_unique<TVcdWriter>(FFile);
+    if (!options.WaveDromFile.isEmpty()) {
+      FWaveFile.setFileName(options.WaveDromFile);
+      if (!FWaveFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return Fail(FWaveFile);
+      }
+      FWave = std::make_unique<TWaveDromWriter>();
+    }
     for (const TDevice* device : watched) {
-      FWriter->AddSignal(LabelOf(*device), ReadoutOf(*device)->Width);
+      const int width = ReadoutOf(*device)->Width;
+      if (FVcd) {
+        FVcd->AddSignal(LabelOf(*device), width);
+      }
+      if (FWave) {
+        FWave->AddSignal(LabelOf(*device), width);
+      }
     }
-    FWriter->WriteHeader();
+    if (FVcd) {
+      FVcd->WriteHeader();
+    }
     return true;
   }
 
   void Record(int step, const std::vector<TReadout>& readouts) {
-    if (!FWriter) {
-      return;
-    }
     FValues.clear();
     for (const TReadout& readout : readouts) {
       FValues.push_back(readout.Bits);
     }
-    FWriter->Record(step, FValues);
+    if (FVcd) {
+      FVcd->Record(step, FValues);
+    }
+    if (FWave) {
+      FWave->Record(FValues);
+    }
   }
 
+  /// Writes what is kept and closes the files; false, with `Failed` naming it, when one could
+  /// not be written.
   bool Close() {
-    FWriter.reset();
-    return !FFile.isOpen() || (FFile.flush() && FFile.error() == QFileDevice::NoError);
+    FVcd.reset();
+    if (FWave) {
+      FWave->Write(FWaveFile);
+      FWave.reset();
+    }
+    for (QFile* file : {&FVcdFile, &FWaveFile}) {
+      if (file->isOpen() && !(file->flush() && file->error() == QFileDevice::NoError)) {
+        return Fail(*file);
+      }
+    }
+    return true;
   }
+
+  QString Failed;
 
 private:
-  QFile FFile;
-  std::unique_ptr<TVcdWriter> FWriter;
+  bool Fail(const QFile& file) {
+    Failed = file.fileName();
+    return false;
+  }
+
+  QFile FVcdFile;
+  QFile FWaveFile;
+  std::unique_ptr<TVcdWriter> FVcd;
+  std::unique_ptr<TWaveDromWriter> FWave;
   std::vector<std::uint32_t> FValues;
 };
 
@@ -185,8 +227,8 @@ int RunSimulator(const QStringList& arguments) {
     return SimBadUsage;
   }
   TDump dump;
-  if (!options->VcdFile.isEmpty() && !dump.Open(options->VcdFile, watched)) {
-    err << "Unable to write '" << options->VcdFile << "'.\n";
+  if (!dump.Open(*options, watched)) {
+    err << "Unable to write '" << dump.Failed << "'.\n";
     return SimCannotWrite;
   }
 
@@ -230,7 +272,7 @@ int RunSimulator(const QStringList& arguments) {
     PrintRow(out, dumpedSteps, Readouts(watched));
   }
   if (!dump.Close()) {
-    err << "Unable to write '" << options->VcdFile << "'.\n";
+    err << "Unable to write '" << dump.Failed << "'.\n";
     return SimCannotWrite;
   }
   if (options->Bench) {
