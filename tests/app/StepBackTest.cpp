@@ -67,6 +67,13 @@ TEST_F(StepBackTest, StepBackRetracesTheStepsAndStepReplaysThemWithoutAnEdit) {
   EXPECT_EQ(Flop->Q, Seen[6]);
   EXPECT_EQ(Samples(), 8) << "a step remembered ahead is not sampled again";
   EXPECT_FALSE(Document().Modified()) << "running is no edit";
+
+  // A click on a sample column of the Logic History goes to its step, either way.
+  for (const int step : {2, 7}) {
+    emit Form->LogicHistory().SampleChosen(step);
+    EXPECT_EQ(Shown(), step);
+    EXPECT_EQ(Flop->Q, Seen[static_cast<std::size_t>(step)]);
+  }
 }
 
 TEST_F(StepBackTest, AClickOnAnInputForgetsOnlyTheStepsAheadAndAnEditForgetsAll) {

@@ -40,6 +40,21 @@ TEST_F(SimulatorTool, ACounterCountsOnEveryClockCycleAndWraps) {
   }
 }
 
+TEST_F(SimulatorTool, GoingBackPrintsTheStepGoneBackToAndDumpsNoStepAfterIt) {
+  const QString file = Saved(*test::Counter(), "counter.lvm");
+  const TRun run = Run({file, "--steps", "34", "--back", "29", "--watch", "count", "--vcd",
+                        PathOf("back.vcd")});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  const QStringList lines = run.Out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 36);
+  EXPECT_EQ(lines[5], "5\t0002");
+  EXPECT_EQ(lines.last(), lines[5]);
+  const QByteArray vcd = Bytes(PathOf("back.vcd"));
+  EXPECT_TRUE(vcd.contains("#5\n")) << vcd.toStdString();
+  EXPECT_FALSE(vcd.contains("#6\n")) << vcd.toStdString();
+  EXPECT_EQ(Run({file, "--steps", "3", "--back", "4"}).Status, 1);
+}
+
 TEST_F(SimulatorTool, RecordedDevicesAreWatchedWithoutAsking) {
   auto circuit = test::Counter();
   static_cast<THistoryDevice*>(circuit->Inputs().Child(0))->Recorded = true;
