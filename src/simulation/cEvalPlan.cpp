@@ -158,8 +158,11 @@ void TEvalPlan::ShareWithOutside() {
   }
 }
 
-void TEvalPlan::Publish() {
+void TEvalPlan::PublishSources() {
   for (const TPlanSource& source : FSources) {
+    if (source.Slot >= 0) {
+      WriteSlot(static_cast<std::uint32_t>(source.Slot));
+    }
     if (source.Sequence >= 0) {
       const TPlanSequence& sequence = FSequences[static_cast<std::size_t>(source.Sequence)];
       auto& object = static_cast<TSeqInputDevice&>(*source.Object);
@@ -168,6 +171,10 @@ void TEvalPlan::Publish() {
       object.Level = sequence.Level;
     }
   }
+}
+
+void TEvalPlan::Publish() {
+  PublishSources();
   for (const TPlanDevice& device : FDevices) {
     if (device.Kind >= TKind::RS) {
       FFlipFlops[static_cast<std::size_t>(device.Link)].WriteTo(
@@ -228,6 +235,10 @@ bool TEvalPlan::TakeIn() {
 }
 
 void TEvalPlan::ExchangeState(TStateArchive& state) {
+  if (!state.IsLoading()) {
+    // The other devices outside the plan show what the step left them; see `TMacro`.
+    PublishSources();
+  }
   state.Items(FLevels);
   state.Items(FDriver);
   state.Items(FFlipFlops);

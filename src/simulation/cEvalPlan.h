@@ -224,6 +224,8 @@ private:
   void TakeInBoundary();
   /// Writes what devices outside the plan read during the step: see the class comment.
   void ShareWithOutside();
+  /// Writes what the sources the plan drives show to their objects.
+  void PublishSources();
   /// Writes the level and driver of `slot` to its pin; true when either changed.
   bool WriteSlot(std::uint32_t slot);
   void WriteNet(std::uint32_t net);

@@ -303,11 +303,9 @@ void TMacro::ExchangeState(TStateArchive& state) {
       state.Fail();  // the plan it came from is gone
       return;
     }
-    // Saved as published, and loaded in the same order: the plan writes every pin it holds,
-    // then the sources, tags and indicators take back their pins as they showed them.
-    if (!state.IsLoading()) {
-      FEngine->Publish();
-    }
+    // The sources, tags and indicators show the step's levels on their pins once the plan has
+    // published its sources. Loaded, the plan writes every pin it holds, then they take back
+    // their pins as they showed them.
     FEngine->ExchangeState(state);
     for (const TGraphicList* list : {FInputs.get(), FTags.get(), FOutputs.get()}) {
       EachDevice(*list, [&state](TDevice& device) { device.ExchangeState(state); });
