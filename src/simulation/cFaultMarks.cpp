@@ -165,8 +165,7 @@ bool MarkContention(TMacro& level, TDevice& fighter, TFaultMarks& marks) {
       continue;
     }
     const TNetTree net(*pin);
-    // A tri-state output drives only while enabled: a buffer drove this step when it fought or
-    // when the net still names it, as the one that drove it first.
+    // The net names the device that drove it first, which may not know it drove.
     std::vector<const TDevice*> named;
     for (const TPin* part : net.Pins()) {
       named.push_back(part->Driver);
@@ -179,8 +178,7 @@ bool MarkContention(TMacro& level, TDevice& fighter, TFaultMarks& marks) {
       if (!owner || !Drives(*part)) {
         continue;
       }
-      if (part->Kind == PinOutput || owner->Contention ||
-          std::find(named.begin(), named.end(), owner) != named.end()) {
+      if (owner->DrivesNet(*part) || std::find(named.begin(), named.end(), owner) != named.end()) {
         drivers.push_back(owner);
         fought = fought || owner != &fighter;
       }
@@ -227,6 +225,7 @@ TFaultMarks FindContention(TMacro& root, TDevice* culprit) {
 std::vector<TDevice*> StillChanging(TMacro& level) {
   const std::vector<TDevice*>& order = level.EvalOrder();
   std::vector<char> changed(order.size(), 0);
+  const TPrimingScope looking;  // these passes only look: a memory does not write
   for (int pass = 0; pass < DiagnosticPasses; ++pass) {
     level.SetVisited(false);
     for (std::size_t i = 0; i < order.size(); ++i) {

@@ -38,6 +38,8 @@ public:
   /// Reads or writes the word addressed; while devices are primed (see `TPrimingScope`) it
   /// only reads.
   SimResult Calculate() override;
+  /// A selected memory drives its data pins while it reads.
+  bool DrivesNet(const TPin& pin) const override;
 
   /// Whether a memory of these widths can be built: 4 to 14 address lines and 1, 2, 4, 8 or 16
   /// data lines.

@@ -1,6 +1,7 @@
 // What a faulted step marks: one table of circuits, each stepped through the objects and
 // through a compiled level, with the devices, wires and joints the marks must hold exactly.
 
+#include "SampleCircuits.h"
 #include "TestHelpers.h"
 #include "simulation/cGateDevice.h"
 
@@ -74,6 +75,14 @@ const struct TMarkCase {
        c.Reset();
        m.Devices = {a, b};
        MarkNet(m, *a->Pin(1));
+     }},
+    {"TwoBuffersOnOneWireAlone",
+     [](TMarked& m) {
+       m.Root = test::Contention();
+       for (int i = 0; i < 2; ++i) {
+         m.Devices.push_back(static_cast<TDevice*>(m.Root->Devices().Child(i)));
+       }
+       MarkNet(m, *m.Devices[0]->Pin(1));
      }},
     {"TwoGatesDrivingOneWire",
      [](TMarked& m) {
