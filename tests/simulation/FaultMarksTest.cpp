@@ -63,18 +63,18 @@ const struct TMarkCase {
   const char* Name;
   void (*Build)(TMarked& m);
 } MarkCases[] = {
-    {"TwoEnabledBuffersOfThreeOnABus",
+    {"AGateAndTheEnabledOneOfTwoBuffersOnABus",
      [](TMarked& m) {
        TMacro& c = *m.Root;
-       auto* a = Place<TTriState>(c, 0, 0);
-       auto* b = Place<TTriState>(c, 0, 60);
-       auto* off = Place<TTriState>(c, 0, 120);
-       Net(c, *Source(c, 0, 1)->Pin(0), {a->Pin(0), a->Pin(2), b->Pin(2)});
-       Net(c, *Source(c, 60, 0)->Pin(0), {b->Pin(0), off->Pin(0), off->Pin(2)});
-       Net(c, *a->Pin(1), {b->Pin(1), off->Pin(1), Place<TTestProbe>(c, 100, 0)->Pin(0)});
+       auto* on = Place<TTriState>(c, 0, 0);
+       auto* off = Place<TTriState>(c, 0, 60);
+       auto* gate = Place<TNotGate>(c, 0, 120);
+       Net(c, *Source(c, 0, 1)->Pin(0), {on->Pin(0), on->Pin(2)});
+       Net(c, *Source(c, 60, 0)->Pin(0), {off->Pin(0), off->Pin(2), gate->Pin(1)});
+       Net(c, *on->Pin(1), {off->Pin(1), gate->Pin(0), Place<TTestProbe>(c, 100, 0)->Pin(0)});
        c.Reset();
-       m.Devices = {a, b};
-       MarkNet(m, *a->Pin(1));
+       m.Devices = {on, gate};
+       MarkNet(m, *on->Pin(1));
      }},
     {"TwoBuffersOnOneWireAlone",
      [](TMarked& m) {
@@ -83,17 +83,6 @@ const struct TMarkCase {
          m.Devices.push_back(static_cast<TDevice*>(m.Root->Devices().Child(i)));
        }
        MarkNet(m, *m.Devices[0]->Pin(1));
-     }},
-    {"TwoGatesDrivingOneWire",
-     [](TMarked& m) {
-       TMacro& c = *m.Root;
-       auto* first = Place<TNotGate>(c, 0, 0);
-       auto* second = Place<TNotGate>(c, 0, 60);
-       Net(c, *Source(c, 0, 0)->Pin(0), {first->Pin(1), second->Pin(1)});
-       Net(c, *first->Pin(0), {second->Pin(0), Place<TTestProbe>(c, 100, 0)->Pin(0)});
-       c.Reset();
-       m.Devices = {first, second};
-       MarkNet(m, *first->Pin(0));
      }},
     {"RingOfThreeInverters",
      [](TMarked& m) {
@@ -147,7 +136,6 @@ TEST_P(FaultMarks, MarkTheDevicesWiresAndJointsOfTheFault) {
   EXPECT_EQ(Sorted(report.Marks.Devices), Sorted(m.Devices));
   EXPECT_EQ(Sorted(report.Marks.Wires), Sorted(m.Wires));
   EXPECT_EQ(Sorted(report.Marks.Solders), Sorted(m.Solders));
-  EXPECT_FALSE(StepCircuit(*m.Root).Marks.Empty()) << "the reset leaves nothing behind to miss";
 }
 
 INSTANTIATE_TEST_SUITE_P(Circuits, FaultMarks,
@@ -156,14 +144,6 @@ INSTANTIATE_TEST_SUITE_P(Circuits, FaultMarks,
                            return std::string(std::get<0>(info.param).Name) +
                                   (std::get<1>(info.param) ? "Interpreted" : "Compiled");
                          });
-
-TEST(FaultMarks, ASettledStepMarksNothing) {
-  auto root = test::NewRoot();
-  auto* gate = Place<TNotGate>(*root, 0, 0);
-  Net(*root, *gate->Pin(0), {Place<TTestProbe>(*root, 100, 0)->Pin(0)});
-  root->Reset();
-  EXPECT_TRUE(StepCircuit(*root).Marks.Empty());
-}
 
 }  // namespace
 }  // namespace logivane
