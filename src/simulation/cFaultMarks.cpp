@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 namespace logivane {
 
@@ -76,15 +77,17 @@ public:
   explicit TNetTree(TPin& from) {
     FCameBy.emplace(&from, nullptr);
     FPins.push_back(&from);
-    std::vector<TWire*> pending;
+    // Each wire with the part it was found from. A wire that does not name that part among
+    // its ends (links broken one way) is left out, so the way back never leads astray.
+    std::vector<std::pair<TWire*, const TGraphicObject*>> pending;
     if (from.Wire) {
-      pending.push_back(from.Wire);
+      pending.emplace_back(from.Wire, &from);
     }
     std::unordered_set<const TWire*> walked;
     while (!pending.empty()) {
-      TWire* wire = pending.back();
+      const auto [wire, found] = pending.back();
       pending.pop_back();
-      if (!walked.insert(wire).second) {
+      if (!wire->HasEnd(found) || !walked.insert(wire).second) {
         continue;
       }
       FWires.push_back(wire);
@@ -99,7 +102,7 @@ public:
           FSolders.push_back(solder);
           for (TWire* branch : solder->Wires) {
             if (branch) {
-              pending.push_back(branch);
+              pending.emplace_back(branch, solder);
             }
           }
         }
