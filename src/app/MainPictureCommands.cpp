@@ -37,8 +37,12 @@ bool TMainForm::ExportPicture(const QString& fileName, const TExportPictureValue
     UserMessages::Show(this, QMessageBox::Information, tr("There is nothing to picture."));
     return false;
   }
-  const QString error = logivane::ExportPicture(fileName, objects, bounds,
-                                                {values.ScalePercent / 100.0, values.Transparent});
+  TFaultMarks marks = FDrawing->FaultMarks();
+  if (objects.front() != &FDrawing->Circuit()) {
+    marks.KeepOnly(objects);  // a picture of the selection shows only its own marks
+  }
+  const QString error = logivane::ExportPicture(
+      fileName, objects, bounds, {values.ScalePercent / 100.0, values.Transparent, &marks});
   if (!error.isEmpty()) {
     UserMessages::Show(
         this, QMessageBox::Critical,

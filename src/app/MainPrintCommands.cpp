@@ -15,7 +15,7 @@ namespace logivane {
 void TMainForm::CreatePrintPreview() {
   FPrintPreview = new TPrintPreview(this);
   connect(FDrawing, &TLogivaneDrawing::OnLevelChanged, this,
-          [this] { FPrintPreview->SetCircuit(&FDrawing->Circuit()); });
+          [this] { FPrintPreview->SetCircuit(&FDrawing->Circuit(), &FDrawing->FaultMarks()); });
   // Only the whole document takes the level shown with it: a deletion removes objects of the
   // level, never the level itself.
   connect(FDrawing, &TLogivaneDrawing::OnObjectsRemoving, this,
@@ -40,13 +40,13 @@ void TMainForm::PrintSetupClick() {
 }
 
 void TMainForm::PrintPreviewClick() {
-  FPrintPreview->SetCircuit(&FDrawing->Circuit());
+  FPrintPreview->SetCircuit(&FDrawing->Circuit(), &FDrawing->FaultMarks());
   FPrintPreview->show();
   FPrintPreview->raise();
 }
 
 void TMainForm::PrintClick() {
-  FPrintPreview->SetCircuit(&FDrawing->Circuit());
+  FPrintPreview->SetCircuit(&FDrawing->Circuit(), &FDrawing->FaultMarks());
   FPrintPreview->PrintCircuit();
 }
 

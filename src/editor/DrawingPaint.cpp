@@ -1,4 +1,5 @@
 #include "document/cGrid.h"
+#include "editor/FaultMarkPaint.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
 
@@ -132,6 +133,7 @@ void TLogivaneDrawing::Render(QPainter& painter, const QRect& area) {
     Circuit().DrawClosed(painter);
   } else {
     FPaintIndex.Draw(painter, Circuit(), ToTRect(area));
+    PaintFaultMarks(painter, FFaultMarks);
   }
   FTool->Draw(painter);
   if (FNoticeBox.Visible) {

@@ -1,5 +1,6 @@
 #include "editor/CircuitDocument.h"
 #include "editor/DrawingCursors.h"
+#include "editor/FaultMarkPaint.h"
 #include "editor/LogivaneDrawing.h"
 #include "simulation/cMacro.h"
 #include "simulation/cRunControl.h"
@@ -15,6 +16,7 @@ constexpr TColour NoticeGreen = 0x008000;
 }  // namespace
 
 SimResult TLogivaneDrawing::Step() {
+  ForgetFaultMarks();
   FlushBuffer();  // the live state goes onto a buffer that shows the current level
   TStepHistory& steps = FDocument->Steps();
   // A step remembered ahead has its samples already.
@@ -31,6 +33,11 @@ SimResult TLogivaneDrawing::Step() {
     update(FBufferArea);
   });
   if (report.Faulted()) {
+    if (report.Marks.Level == &Circuit()) {
+      FFaultMarks = report.Marks;
+      FFaultMarksArea = FaultMarksBounds(FFaultMarks);
+      InvalidateRect(FFaultMarksArea);
+    }
     if (report.AtCulprit) {
       ShowNotice(report.Position.x(), report.Position.y(), NoticeError, true, report.Message);
     } else {
@@ -74,11 +81,20 @@ void TLogivaneDrawing::ShowRestoredStep() {
 }
 
 void TLogivaneDrawing::ResetCircuit() {
+  ForgetFaultMarks();
   FDocument->ForgetSteps();
   RootCircuit().Reset();
   InvalidateAll();  // the wires show the levels the reset left
   FDocument->MarkHistoryStale();
   emit OnCircuitReset();
+}
+
+void TLogivaneDrawing::ForgetFaultMarks() {
+  if (FFaultMarks.Empty()) {
+    return;
+  }
+  InvalidateRect(FFaultMarksArea);
+  FFaultMarks = {};
 }
 
 void TLogivaneDrawing::UpdateProbe() {

@@ -60,6 +60,7 @@ void TLogivaneDrawing::LeaveLevel() {
   LeaveEditingModes();  // a trace in progress is abandoned, never left on a level that went
   FHandles->Deselect();
   HideNotice();
+  ForgetFaultMarks();
 }
 
 void TLogivaneDrawing::ShowLevel() {
@@ -72,6 +73,7 @@ void TLogivaneDrawing::ShowLevel() {
 void TLogivaneDrawing::SetModified(bool value) {
   FPaintIndex.Invalidate();  // an edit may change what bounds do not show, such as pins shown
   HideNotice();
+  ForgetFaultMarks();  // an edit may move or rewire what they mark
   if (!value) {
     FDocument->MarkSaved();
   } else if (FHandles->Dragging() || WireInProgress()) {
@@ -150,7 +152,10 @@ void TLogivaneDrawing::ConnectHandles() {
   FHandles->InvalidateParent = [this](const TRect& r) {
     InvalidateRect(r);
   };
-  connect(FHandles, &TLogivaneHandles::OnItemChanging, this, [this] { FPaintIndex.BeginMove(); });
+  connect(FHandles, &TLogivaneHandles::OnItemChanging, this, [this] {
+    ForgetFaultMarks();  // a mark must not stay behind where its object was
+    FPaintIndex.BeginMove();
+  });
   connect(FHandles, &TLogivaneHandles::OnItemMoving, this, &TLogivaneDrawing::FollowSelection);
   const auto done = [this](const QString& name) {
     return [this, name] {
@@ -277,6 +282,7 @@ void TLogivaneDrawing::HideNotice() {
 void TLogivaneDrawing::ForgetDeleted() {
   ProbeTarget = nullptr;
   FTool->Forget();
+  ForgetFaultMarks();
 }
 
 }  // namespace logivane

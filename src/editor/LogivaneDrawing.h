@@ -4,6 +4,7 @@
 #include "editor/PaintIndex.h"
 #include "editor/tools/DrawingTool.h"
 #include "simulation/cDevice.h"
+#include "simulation/cFaultMarks.h"
 
 #include <QImage>
 #include <QRegion>
@@ -154,6 +155,9 @@ public:
   void ShowNoticeAtSelection(const QString& text);
   void HideNotice();
   const TMessageBox& NoticeBox() const { return FNoticeBox; }
+  /// Where the last step's fault lies on the level shown, painted over it until the next step,
+  /// a reset, an edit, undo or redo, or another level; empty otherwise. Never saved.
+  const TFaultMarks& FaultMarks() const { return FFaultMarks; }
   std::int32_t ProbeState = ProbeFloating;
   TGraphicObject* ProbeTarget = nullptr;
 
@@ -245,6 +249,8 @@ private:
   class TToolCall;
   /// Drops references into the circuit that a deletion may leave dangling.
   void ForgetDeleted();
+  /// Drops the marks without looking at what they mark, which may be gone already.
+  void ForgetFaultMarks();
   void ConnectHandles();
   void HandlesDetached(TGraphicObject* item, int x, int y, bool reHit, const THitReach& reach);
   /// Wire-end following for the wires attached to the selection, at each step of a drag.
@@ -256,6 +262,9 @@ private:
   TCircuitDocument* FDocument = nullptr;
   TLogivaneHandles* FHandles = nullptr;
   TMessageBox FNoticeBox;
+  TFaultMarks FFaultMarks;
+  /// What the marks cover, kept from when they came: they go when their objects may be gone.
+  TRect FFaultMarksArea;
   std::unique_ptr<TDrawingClipboard> FClipboard;
 
   std::unique_ptr<TDrawingTool> FTool;

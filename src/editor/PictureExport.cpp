@@ -2,6 +2,7 @@
 
 #include "document/Cgobject.h"
 #include "document/cSaveFile.h"
+#include "editor/FaultMarkPaint.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -28,9 +29,11 @@ QString Tr(const char* text) {
   return QCoreApplication::translate("TPictureExport", text);
 }
 
-/// Paints the objects, framed by `bounds`, onto a painter whose device is `size` big.
+/// Paints the objects and the marks over them, framed by `bounds`, onto a painter whose device is
+/// `size` big.
 void PaintObjects(QPainter& painter, const std::vector<TGraphicObject*>& objects,
-                  const TRect& bounds, double scale, bool transparent, QSizeF size) {
+                  const TFaultMarks* marks, const TRect& bounds, double scale, bool transparent,
+                  QSizeF size) {
   if (!transparent) {
     painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
   }
@@ -43,6 +46,9 @@ void PaintObjects(QPainter& painter, const std::vector<TGraphicObject*>& objects
     object->Selected = false;
     object->Draw(painter);
     object->Selected = selected;
+  }
+  if (marks) {
+    PaintFaultMarks(painter, *marks);
   }
 }
 
@@ -76,7 +82,7 @@ QString ExportPicture(const QString& fileName, const std::vector<TGraphicObject*
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    PaintObjects(painter, objects, bounds, scale, options.Transparent, size);
+    PaintObjects(painter, objects, options.Marks, bounds, scale, options.Transparent, size);
     painter.end();
     painted = image.save(&file, "PNG");
   } else if (type == QLatin1String("svg")) {
@@ -88,7 +94,7 @@ QString ExportPicture(const QString& fileName, const std::vector<TGraphicObject*
     QPainter painter;
     painted = painter.begin(&svg);
     if (painted) {
-      PaintObjects(painter, objects, bounds, scale, options.Transparent, size);
+      PaintObjects(painter, objects, options.Marks, bounds, scale, options.Transparent, size);
       painted = painter.end();
     }
   } else {
@@ -101,7 +107,7 @@ QString ExportPicture(const QString& fileName, const std::vector<TGraphicObject*
     QPainter painter;
     painted = painter.begin(&pdf);
     if (painted) {
-      PaintObjects(painter, objects, bounds, scale, true, size);
+      PaintObjects(painter, objects, options.Marks, bounds, scale, true, size);
       painted = painter.end();
     }
   }

@@ -10,6 +10,7 @@
 namespace logivane {
 
 class TGraphicObject;
+struct TFaultMarks;
 
 /// How a picture of the drawing is made.
 struct TPictureOptions {
@@ -17,6 +18,8 @@ struct TPictureOptions {
   double Scale = 1;
   /// No background at all, instead of white (PNG and SVG; a PDF page is white).
   bool Transparent = false;
+  /// The fault marks to paint over the objects, or none.
+  const TFaultMarks* Marks = nullptr;
 };
 
 /**

@@ -120,6 +120,12 @@ public:
   virtual void SetSlaveInputs() {}
   /// The rule and pins of the device's class when a compiled level may follow its rule itself.
   virtual const TPinLayout* Layout() const { return nullptr; }
+  /// Whether the device drove the net of `pin`, one of its own, in the step whose levels its
+  /// pins show: an output always does; a tri-state pin by the device's own rule, and otherwise
+  /// when the device fought over a net. Asked only once a step found bus contention.
+  virtual bool DrivesNet(const TPin& pin) const {
+    return pin.Kind == PinOutput || (pin.Kind == PinTriState && Contention);
+  }
 
   bool HasConnectedPin() const;
   TGraphicList& Pins() const { return *FPins; }

@@ -197,6 +197,11 @@ SimResult TTriState::Calculate() {
   return result;
 }
 
+bool TTriState::DrivesNet(const TPin& pin) const {
+  // Whether it drove or fought, an enabled buffer leaves no driver mark on its own output.
+  return &pin == FPinAt[PinOutput] && (FPinAt[PinEnable]->Value & 1);
+}
+
 const TPinLayout* TTriState::Layout() const {
   static const TPinLayout layout{typeid(TTriState), TLogicKind::TriState, 3, PinOutput,
                                  PinOutput + 1};

@@ -144,6 +144,7 @@ public:
   void Read(TSerializeReader& reader) override;
   SimResult Calculate() override;
   const TPinLayout* Layout() const override;
+  bool DrivesNet(const TPin& pin) const override;
 
 private:
   std::array<TPin*, 3> FPinAt{};

@@ -127,6 +127,9 @@ public:
   /// Makes the pins, wires and joints of this level and every level below show the last
   /// step's levels. A compiled level keeps them in its plan during a step; see `TEvalPlan`.
   void Publish();
+  /// Whether this level's own settle loop gave up in the last step: the level where a race
+  /// lies. Cleared by `Reset`.
+  bool Raced() const { return FRaced; }
 
   QString Datasheet;
   bool Closed = true;
@@ -172,7 +175,7 @@ private:
   /// Gathers the nets of this level's wires that have none (see `TNet`).
   void GatherNets();
   /// Turns a level that did not settle into contention or a race.
-  void JudgeUnsettled(SimResult& total) const;
+  void JudgeUnsettled(SimResult& total);
   void CalculateBoundaryTags(SimResult& total);
   /// Drops `object` from the evaluation order and its picks.
   void Forget(const TGraphicObject* object);
@@ -194,6 +197,7 @@ private:
   std::vector<TPin*> FLevelPins;
   bool FLevelPinsValid = false;
   bool FOrderBuilt = false;
+  bool FRaced = false;
   std::uint64_t FEvaluations = 0;
   /// Counts the changes to this level's wiring; see `TStructureStamp`.
   std::shared_ptr<TStructureStamp> FStructure;

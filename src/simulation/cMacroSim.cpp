@@ -232,7 +232,7 @@ SimResult TMacro::Calculate() {
   return total;
 }
 
-void TMacro::JudgeUnsettled(SimResult& total) const {
+void TMacro::JudgeUnsettled(SimResult& total) {
   // Fighting tri-state drivers never settle either; a contention mark tells them from a race.
   const TDevice* marked = nullptr;
   if (!total.Contention) {
@@ -249,6 +249,7 @@ void TMacro::JudgeUnsettled(SimResult& total) const {
     total.Changed = true;
   } else {
     total.Race = true;
+    FRaced = true;
   }
 }
 
@@ -278,6 +279,7 @@ void TMacro::CalculateBoundaryTags(SimResult& total) {
 
 void TMacro::Reset() {
   FEngine.reset();  // everything it holds is about to be reset
+  FRaced = false;
   TDevice::Reset();
   EachDevice(*FInputs, [](TDevice& device) { device.Reset(); });
   EachDevice(*FDevices, [](TDevice& device) { device.Reset(); });

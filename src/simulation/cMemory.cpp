@@ -158,6 +158,19 @@ SimResult TMemoryDevice::Calculate() {
   return result;
 }
 
+bool TMemoryDevice::DrivesNet(const TPin& pin) const {
+  if (PinCount() != PinCountFor(FIsRAM, FAddressWidth, FDataWidth) ||
+      (Pin(ChipSelectPin())->Value & 1) || (FIsRAM && !(Pin(ReadWritePin())->Value & 1))) {
+    return false;
+  }
+  for (int i = 0; i < FDataWidth; ++i) {
+    if (Pin(FirstDataPin() + i) == &pin) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::int32_t TMemoryDevice::DecodeAddress() const {
   std::int32_t address = 0;
   for (int i = 0; i < FAddressWidth; ++i) {

@@ -39,6 +39,8 @@ public:
   /// only reads.
   SimResult Calculate() override;
   void ExchangeState(TStateArchive& state) override;
+  /// A selected memory drives its data pins while it reads.
+  bool DrivesNet(const TPin& pin) const override;
 
   /// Whether a memory of these widths can be built: 4 to 14 address lines and 1, 2, 4, 8 or 16
   /// data lines.

@@ -22,6 +22,7 @@ TStepReport Step(TMacro& root, bool publish,
   if (!result.Race && !result.Contention) {
     return report;
   }
+  report.Marks = FindFaultMarks(root, result);
   root.Reset();
   report.AtCulprit = result.Culprit != nullptr;
   if (result.Race) {

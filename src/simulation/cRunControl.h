@@ -1,6 +1,7 @@
 #pragma once
 
 #include "simulation/cDevice.h"
+#include "simulation/cFaultMarks.h"
 
 #include <QPoint>
 #include <QString>
@@ -20,6 +21,8 @@ struct TStepReport {
   /// screen. False: the fault lies outside that level; show it in the middle of the view.
   bool AtCulprit = false;
   QPoint Position;
+  /// Where the fault lies, on whichever level it is; nothing for a step that settled.
+  TFaultMarks Marks;
 
   bool Faulted() const { return !Message.isEmpty(); }
 };
@@ -37,8 +40,9 @@ inline constexpr const char* RaceAbove = "Race condition at higher level";
  *
  * Clears every driver mark and settles the circuit once. `onSettled`, when given, runs next,
  * while the circuit still shows the state the step reached (the editor repaints the level on
- * screen there). A step that found bus contention or a race then resets the circuit and
- * reports the fault; a race wins when both were found.
+ * screen there). A step that found bus contention or a race then marks where it lies (see
+ * `FindFaultMarks`), resets the circuit and reports the fault; a race wins when both were
+ * found.
  */
 TStepReport StepCircuit(TMacro& root, const std::function<void(const SimResult&)>& onSettled = {});
 

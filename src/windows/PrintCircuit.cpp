@@ -1,5 +1,6 @@
 #include "windows/PrintCircuit.h"
 
+#include "editor/FaultMarkPaint.h"
 #include "simulation/cMacro.h"
 
 #include <QPainter>
@@ -61,19 +62,24 @@ QTransform PreviewTransform(const TMacro& circuit, QSize box, int previewDivisor
   return CircuitTransform(circuit, 2.0 / previewDivisor, middle);
 }
 
-void DrawCircuit(QPainter& painter, TMacro& circuit, const QTransform& transform) {
+void DrawCircuit(QPainter& painter, TMacro& circuit, const QTransform& transform,
+                 const TFaultMarks* marks) {
   painter.save();
   painter.setTransform(transform, true);
   circuit.Draw(painter);
+  if (marks) {
+    PaintFaultMarks(painter, *marks);
+  }
   painter.restore();
 }
 
-bool PrintCircuitOn(QPrinter& printer, TMacro& circuit, const TPrintOptions& options) {
+bool PrintCircuitOn(QPrinter& printer, TMacro& circuit, const TPrintOptions& options,
+                    const TFaultMarks* marks) {
   QPainter painter;
   if (!painter.begin(&printer)) {
     return false;
   }
-  DrawCircuit(painter, circuit, PrintTransform(circuit, PageFactsOf(printer).Page, options));
+  DrawCircuit(painter, circuit, PrintTransform(circuit, PageFactsOf(printer).Page, options), marks);
   return painter.end();
 }
 

@@ -12,6 +12,7 @@ class QPrinter;
 namespace logivane {
 
 class TMacro;
+struct TFaultMarks;
 
 /// How a circuit goes on the page: the options that the print preview holds.
 struct TPrintOptions {
@@ -44,10 +45,12 @@ QTransform PrintTransform(const TMacro& circuit, QSize page, const TPrintOptions
 /// The transform of the preview's paint box: one drawing unit is 2 / `previewDivisor` pixels.
 QTransform PreviewTransform(const TMacro& circuit, QSize box, int previewDivisor, bool centre);
 
-/// Draws `circuit` through `transform` without moving any of its objects.
-void DrawCircuit(QPainter& painter, TMacro& circuit, const QTransform& transform);
+/// Draws `circuit` through `transform` without moving any of its objects, and `marks` over it.
+void DrawCircuit(QPainter& painter, TMacro& circuit, const QTransform& transform,
+                 const TFaultMarks* marks = nullptr);
 
-/// Prints `circuit` on one page of `printer`; false when the printer fails.
-bool PrintCircuitOn(QPrinter& printer, TMacro& circuit, const TPrintOptions& options);
+/// Prints `circuit` and `marks` on one page of `printer`; false when the printer fails.
+bool PrintCircuitOn(QPrinter& printer, TMacro& circuit, const TPrintOptions& options,
+                    const TFaultMarks* marks = nullptr);
 
 }  // namespace logivane

@@ -65,8 +65,9 @@ TPrintPreview::TPrintPreview(QWidget* parent, std::unique_ptr<QPrinter> printer)
 
 TPrintPreview::~TPrintPreview() = default;
 
-void TPrintPreview::SetCircuit(TMacro* circuit) {
+void TPrintPreview::SetCircuit(TMacro* circuit, const TFaultMarks* marks) {
   FCircuit = circuit;
+  FMarks = marks;
   FUi->PaintBox->update();
 }
 
@@ -83,7 +84,7 @@ void TPrintPreview::PrintCircuit() {
     return;
   }
   TWaitCursor wait;
-  if (!PrintCircuitOn(*FPrinter, *FCircuit, Options())) {
+  if (!PrintCircuitOn(*FPrinter, *FCircuit, Options(), FMarks)) {
     UserMessages::Show(this, QMessageBox::Warning,
                        tr("The circuit could not be printed. Check that the printer is "
                           "switched on and ready, then try again."));
@@ -156,7 +157,8 @@ void TPrintPreview::PaintPage(QPainter& painter) {
   if (FCircuit) {
     DrawCircuit(painter, *FCircuit,
                 PreviewTransform(*FCircuit, FUi->PaintBox->size(), FPreviewDivisor,
-                                 FUi->PreviewCentreImage->isChecked()));
+                                 FUi->PreviewCentreImage->isChecked()),
+                FMarks);
   }
 }
 

@@ -36,7 +36,8 @@ public:
 
   /// The circuit to print; not owned. Whoever destroys it must set another or none first.
   TMacro* Circuit() const { return FCircuit; }
-  void SetCircuit(TMacro* circuit);
+  /// `marks`, not owned, are printed over the circuit as they are when it prints.
+  void SetCircuit(TMacro* circuit, const TFaultMarks* marks = nullptr);
   QPrinter& Printer() const { return *FPrinter; }
   bool PrinterInstalled() const;
   TPrintOptions Options() const;
@@ -71,6 +72,7 @@ private:
   std::unique_ptr<QPrinter> FPrinter;
   bool FPrinterGiven = false;
   TMacro* FCircuit = nullptr;
+  const TFaultMarks* FMarks = nullptr;
   int FPreviewDivisor = 10;
 };
 

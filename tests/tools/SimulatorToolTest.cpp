@@ -66,7 +66,9 @@ TEST_F(SimulatorTool, RecordedDevicesAreWatchedWithoutAsking) {
 TEST_F(SimulatorTool, BusContentionStopsTheRun) {
   const TRun run = Run({Saved(*test::Contention(), "fight.lvm"), "--steps", "5"});
   EXPECT_EQ(run.Status, 4);
-  EXPECT_EQ(run.Err, "Bus contention, process halted\nat step 1 in tri-state buffer [untitled]\n")
+  EXPECT_EQ(run.Err,
+            "Bus contention, process halted\nat step 1 in tri-state buffer [untitled]\n"
+            "  driver: [untitled] (tri-state buffer)\n  driver: [untitled] (tri-state buffer)\n")
       << run.Err.toStdString();
 }
 

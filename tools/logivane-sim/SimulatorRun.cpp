@@ -84,6 +84,15 @@ QString CulpritText(const TDevice* culprit) {
            label == Untitled ? label : QLatin1Char('"') + label + QLatin1Char('"'));
 }
 
+/// One line per device the fault marks: the drivers of the net fought over, or the devices of
+/// the loop that would not settle.
+void PrintMarkedDevices(QTextStream& err, const TStepReport& report) {
+  const char* role = report.Result.Race ? "racing" : "driver";
+  for (const TDevice* device : report.Marks.Devices) {
+    err << "  " << role << ": " << LabelOf(*device) << " (" << DeviceKindName(*device) << ")\n";
+  }
+}
+
 /// The watched signals, written as they change into a value change dump, and step by step as
 /// WaveDrom, for the files asked for.
 class TDump {
@@ -260,6 +269,7 @@ int RunSimulator(const QStringList& arguments) {
       out.flush();
       dump.Close();
       err << report.Message << "\nat step " << step << CulpritText(report.Result.Culprit) << '\n';
+      PrintMarkedDevices(err, report);
       return SimFault;
     }
     const std::vector<TReadout> readouts = Readouts(watched);
