@@ -109,29 +109,26 @@ TEST(CircuitFile, SavedFilesComeBackByteForByte) {
   }
 }
 
-class CircuitFileOnDisk : public ::testing::Test {
-protected:
-  QString PathOf(const QString& name) const { return QDir(FFolder.path()).filePath(name); }
-
-  QTemporaryDir FFolder;
-};
-
-TEST_F(CircuitFileOnDisk, AFailedSaveLeavesTheOldFileAlone) {
+TEST(CircuitFileOnDisk, AFailedSaveLeavesTheOldFileAlone) {
+  const QTemporaryDir folder;
+  const auto path = [&folder](const char* name) {
+    return folder.filePath(name);
+  };
   const auto circuit = test::FullAdder();
-  ASSERT_TRUE(SaveCircuitFile(PathOf("kept.lvm"), *circuit, "Kept"));
-  const auto read = ReadCircuitFile(PathOf("kept.lvm"));
+  ASSERT_TRUE(SaveCircuitFile(path("kept.lvm"), *circuit, "Kept"));
+  const auto read = ReadCircuitFile(path("kept.lvm"));
   ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();
   EXPECT_EQ(CircuitBytes(*read.Circuit, read.MacroName), CircuitBytes(*circuit, "Kept"));
-  const QByteArray before = test::FileBytes(PathOf("kept.lvm"));
+  const QByteArray before = test::FileBytes(path("kept.lvm"));
 
   // A folder in the way of the temporary file makes the save fail before the target is touched.
   QString error;
-  EXPECT_FALSE(SaveCircuitFile(PathOf("missing/kept.lvm"), *circuit, "Kept", &error));
+  EXPECT_FALSE(SaveCircuitFile(path("missing/kept.lvm"), *circuit, "Kept", &error));
   EXPECT_FALSE(error.isEmpty());
-  ASSERT_TRUE(QDir(FFolder.path()).mkdir("kept.lvm.dir"));
-  EXPECT_FALSE(SaveCircuitFile(PathOf("kept.lvm.dir"), *circuit, "Kept"));
+  ASSERT_TRUE(QDir(folder.path()).mkdir("kept.lvm.dir"));
+  EXPECT_FALSE(SaveCircuitFile(path("kept.lvm.dir"), *circuit, "Kept"));
 
-  EXPECT_EQ(test::FileBytes(PathOf("kept.lvm")), before);
+  EXPECT_EQ(test::FileBytes(path("kept.lvm")), before);
 }
 
 }  // namespace
