@@ -1,5 +1,5 @@
 #include "document/Cgobject.h"
-#include "editor/UserMessages.h"
+#include "editor/RecordedMessages.h"
 #include "windows/HelpFile.h"
 #include "windows/HelpWindow.h"
 
@@ -17,16 +17,8 @@ const QString BuiltHelpFile = QStringLiteral(LOGIVANE_HELP_FILE);
 /// The help viewer on the help file that the build compiled, with its messages recorded.
 class HelpWindowTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
-      Messages << text;
-      return QMessageBox::Ok;
-    });
-  }
-  void TearDown() override { UserMessages::SetHandler({}); }
-
+  test::TRecordedMessages Messages;
   THelpWindow Window;
-  QStringList Messages;
 };
 
 TEST(HelpFileTest, EveryTopicThatTheProgramAsksForIsInTheBuiltFile) {

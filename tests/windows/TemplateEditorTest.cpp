@@ -3,7 +3,7 @@
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
-#include "editor/UserMessages.h"
+#include "editor/RecordedMessages.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cCircuitFile.h"
 #include "windows/TemplateForm.h"
@@ -24,10 +24,6 @@ using test::Place;
 class TemplateEditorTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
-      Messages << text;
-      return Answer;
-    });
     TMacro& circuit = Main.Circuit();
     for (int i = 0; i < 3; ++i) {
       Tags.push_back(Place<TTagDevice>(circuit, 100, static_cast<float>(40 * i)));
@@ -40,11 +36,14 @@ protected:
       AddOutlinePin(circuit, i < 2 ? -4.0f : 44.0f, static_cast<float>(10 + 40 * (i % 2)));
     }
   }
-  void TearDown() override { UserMessages::SetHandler({}); }
 
   void Open(TTagDevice* tag) {
     Form.Attach(Main, Main.Circuit(), tag);
     Form.show();
+  }
+  void Close() {
+    Form.hide();
+    Form.Detach();
   }
   TMacro& Circuit() { return Main.Circuit(); }
   TMacroPin& Pin(int i) { return *static_cast<TMacroPin*>(Circuit().Pin(i)); }
@@ -56,8 +55,7 @@ protected:
   TLogivaneDrawing Main;
   TTemplateForm Form;
   std::vector<TTagDevice*> Tags;
-  QStringList Messages;
-  QMessageBox::StandardButton Answer = QMessageBox::Yes;
+  test::TRecordedMessages Messages;
 };
 
 TEST_F(TemplateEditorTest, APinIsAssociatedOnlyWithTheTagHandedOverAndOnlyOnce) {
@@ -78,8 +76,7 @@ TEST_F(TemplateEditorTest, APinIsAssociatedOnlyWithTheTagHandedOverAndOnlyOnce) 
   EXPECT_EQ(Pin(0).BrushColour, TTemplateForm::PinFree);
   EXPECT_EQ(Form.TemplateDrawing().Handles().Items().front(), &Pin(2)) << "selected again";
   EXPECT_FALSE(Action("TemplateAssociate")->isEnabled()) << "already taken";
-  Form.hide();
-  Form.Detach();
+  Close();
   EXPECT_TRUE(Main.Document().Modified());
 
   // Another session with another tag: the taken pin is red and cannot be taken again; without
@@ -88,8 +85,7 @@ TEST_F(TemplateEditorTest, APinIsAssociatedOnlyWithTheTagHandedOverAndOnlyOnce) 
   EXPECT_EQ(Pin(2).BrushColour, TTemplateForm::PinTaken);
   SelectPin(2);
   EXPECT_FALSE(Action("TemplateAssociate")->isEnabled());
-  Form.hide();
-  Form.Detach();
+  Close();
   Open(nullptr);
   SelectPin(1);
   EXPECT_FALSE(Action("TemplateAssociate")->isEnabled());
@@ -104,15 +100,14 @@ TEST_F(TemplateEditorTest, ClosingRenumbersTheTagsAfterAPinIsDeleted) {
   Open(nullptr);
   EXPECT_TRUE(Circuit().Closed);
   SelectPin(1);
-  Answer = QMessageBox::No;
+  Messages.Answer = QMessageBox::No;
   Action("TemplateDelete")->trigger();
   EXPECT_EQ(Circuit().PinCount(), 4) << "the question was declined";
-  Answer = QMessageBox::Yes;
+  Messages.Answer = QMessageBox::Yes;
   Action("TemplateDelete")->trigger();
   EXPECT_EQ(Messages.last(), QStringLiteral("Are you sure you want to delete this object?"));
   ASSERT_EQ(Circuit().PinCount(), 3);
-  Form.hide();
-  Form.Detach();
+  Close();
 
   EXPECT_FALSE(Circuit().Closed);
   EXPECT_EQ(Tags[0]->GetNumber(), -1);
@@ -157,7 +152,7 @@ TEST_F(TemplateEditorTest, ATemplateKeepsShapesAndFreePinsAndNeverTakesACircuitF
   EXPECT_EQ(Tags[0]->LinkPin->Partner, &Pin(0));
 
   // Read into a fresh symbol, the four pins come back (free, at their centres: ContainerTest).
-  Answer = QMessageBox::No;
+  Messages.Answer = QMessageBox::No;
   Form.NewClick();
   EXPECT_EQ(Circuit().PinCount(), 0);
   EXPECT_EQ(Tags[0]->GetNumber(), -1);
@@ -167,8 +162,7 @@ TEST_F(TemplateEditorTest, ATemplateKeepsShapesAndFreePinsAndNeverTakesACircuitF
   Form.OpenClick();
   EXPECT_EQ(Circuit().PinCount(), 4);
   EXPECT_EQ(Circuit().Objects().Count(), shapes);
-  Form.hide();
-  Form.Detach();
+  Close();
 }
 
 TEST_F(TemplateEditorTest, ToolsPlaceOnceUnlessCtrlIsHeld) {
@@ -187,8 +181,7 @@ TEST_F(TemplateEditorTest, ToolsPlaceOnceUnlessCtrlIsHeld) {
   Form.ChooseTool("ToolPolygon");
   EXPECT_TRUE(drawing.PolygonMode());
   EXPECT_EQ(Form.StatusText(), QStringLiteral("Double click mouse to terminate polygon"));
-  Form.hide();
-  Form.Detach();
+  Close();
   EXPECT_TRUE(Main.Document().Modified());
 }
 
