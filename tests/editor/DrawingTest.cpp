@@ -61,16 +61,19 @@ protected:
   QPoint OnHandles(QPoint drawingPoint) { return drawingPoint - Handles().pos(); }
   TWire* WireAt(int index) { return static_cast<TWire*>(Circuit().Wires().Child(index)); }
 
+  /// The pixel of the drawing that shows drawing point `units` at the present zoom.
+  QPoint OnScreen(QPoint units) { return (QPointF(units) * FDrawing->Zoom()).toPoint(); }
+
   /// Two inverters with a wire from the first one's output through two bends to the second
-  /// one's input.
+  /// one's input, traced by clicks at the present zoom.
   TWire* TraceInverterPair() {
     First = Place<TNotGate>(100, 100);
     Second = Place<TNotGate>(300, 200);
     Drawing().SetWireMode(true);
-    Click(CentreOf(*First->Pin(0)));
-    Click({200, 103});
-    Click({200, 198});
-    Click(CentreOf(*Second->Pin(1)));
+    for (const QPoint at : {CentreOf(*First->Pin(0)), QPoint(200, 103), QPoint(200, 198),
+                            CentreOf(*Second->Pin(1))}) {
+      Click(OnScreen(at));
+    }
     return Circuit().Wires().Count() == 1 ? WireAt(0) : nullptr;
   }
 
@@ -308,25 +311,16 @@ TEST_F(DrawingTest, ZoomedMouseWorkHitsAndSnapsAsAtActualSize) {
     Drawing().SetWireMode(false);
     Drawing().Document().Clear();
     Drawing().SetZoom(zoom);
-    const auto screen = [zoom](QPoint units) {
-      return QPoint(qRound(units.x() * zoom), qRound(units.y() * zoom));
-    };
-    First = Place<TNotGate>(100, 100);
-    Second = Place<TNotGate>(300, 200);
-    Drawing().SetWireMode(true);
-    for (const QPoint at : {CentreOf(*First->Pin(0)), QPoint(200, 103), QPoint(200, 198),
-                            CentreOf(*Second->Pin(1))}) {
-      Click(screen(at));
-    }
+    TraceInverterPair();
     EXPECT_EQ(CircuitBytes(Circuit()), actualSize);
 
     // A click selects what lies under it; the handles frame it on screen and drag it in units.
     Drawing().SetSelectMode(true);
-    Click(screen(CentreOf(*Second)));
+    Click(OnScreen(CentreOf(*Second)));
     ASSERT_EQ(Handles().Items(), std::vector<TGraphicObject*>{Second});
-    EXPECT_LE((Handles().geometry().center() - screen(CentreOf(*Second))).manhattanLength(), 2);
-    const QPoint grab = screen(CentreOf(*Second)) - Handles().pos();
-    Drag(&Handles(), grab, grab + screen(QPoint(20, 0)));
+    EXPECT_LE((Handles().geometry().center() - OnScreen(CentreOf(*Second))).manhattanLength(), 2);
+    const QPoint grab = OnScreen(CentreOf(*Second)) - Handles().pos();
+    Drag(&Handles(), grab, grab + OnScreen(QPoint(20, 0)));
     EXPECT_EQ(CentreOf(*Second), CentreOf(*First) + QPoint(220, 100));
     EXPECT_EQ(WireAt(0)->LastPoint(), CentreOf(*Second->Pin(1)));
     Drawing().MoveSelectionBy(1, 0);  // the arrow keys move by one unit

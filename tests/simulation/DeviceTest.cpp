@@ -126,7 +126,7 @@ std::vector<TLevel> Levels(TDevice& source, int steps) {
   return levels;
 }
 
-TEST(Sources, PlayTheirSequencesAndStartAgainOnReset) {
+TEST(Sources, PlayTheirSequencesFromEachResetAndAnInputTogglesAndPulses) {
   TClockDevice clock;
   EXPECT_EQ(Levels(clock, 4), (std::vector<TLevel>{0, 1, 0, 1}));
 
@@ -142,9 +142,8 @@ TEST(Sources, PlayTheirSequencesAndStartAgainOnReset) {
   EXPECT_EQ(Levels(clock, 6), (std::vector<TLevel>{2, 0, 1, 0, 2, 0}));
   clock.Position = 99;
   EXPECT_EQ(Levels(clock, 1), (std::vector<TLevel>{2}));
-}
 
-TEST(Sources, AnInteractiveInputTogglesOnPressAndPulses) {
+  // An interactive input toggles on a press, which a reset keeps, and pulses.
   TInteractiveInput input;
   input.Press();
   EXPECT_EQ(Levels(input, 1), (std::vector<TLevel>{1}));

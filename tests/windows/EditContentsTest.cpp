@@ -24,10 +24,7 @@ namespace {
 class EditContentsTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    Window.ChooseOpenMap = [this](QWidget*) {
-      return MapName;
-    };
-    Window.ChooseSaveMap = [this](QWidget*) {
+    Window.ChooseOpenMap = Window.ChooseSaveMap = [this](QWidget*) {
       return MapName;
     };
   }

@@ -19,11 +19,14 @@ namespace {
 
 using test::Place;
 
-/// A circuit in the main drawing with three tags and a symbol of a box and `pins` pins, open in
-/// the Template Editor with the first tag handed over. Message boxes are answered by the test.
+/// A circuit in the main drawing with three tags and a symbol of a box and four pins, for the
+/// Template Editor. Message boxes are answered by the test, and the file dialogs give `Chosen`.
 class TemplateEditorTest : public ::testing::Test {
 protected:
   void SetUp() override {
+    Form.ChooseOpenFile = Form.ChooseSaveFile = [this](QWidget*, const QString&) {
+      return PathOf(Chosen);
+    };
     TMacro& circuit = Main.Circuit();
     for (int i = 0; i < 3; ++i) {
       Tags.push_back(Place<TTagDevice>(circuit, 100, static_cast<float>(40 * i)));
@@ -55,6 +58,7 @@ protected:
   TLogivaneDrawing Main;
   TTemplateForm Form;
   std::vector<TTagDevice*> Tags;
+  const char* Chosen = "";
   test::TRecordedMessages Messages;
 };
 
@@ -119,9 +123,7 @@ TEST_F(TemplateEditorTest, ATemplateKeepsShapesAndFreePinsAndNeverTakesACircuitF
   AssociateTag(Circuit(), *Tags[0], Pin(0));
   const int shapes = Circuit().Objects().Count();
   Open(Tags[0]);
-  Form.ChooseSaveFile = [&](QWidget*, const QString&) {
-    return PathOf("four.lvt");
-  };
+  Chosen = "four.lvt";
   Form.SaveClick();
   EXPECT_FALSE(Form.TemplateDrawing().Document().Modified());
 
@@ -143,9 +145,7 @@ TEST_F(TemplateEditorTest, ATemplateKeepsShapesAndFreePinsAndNeverTakesACircuitF
 
   // A circuit file is refused and changes nothing, the links to the tags included.
   ASSERT_TRUE(SaveCircuitFile(PathOf("adder.lvm"), *test::NewRoot(), {}));
-  Form.ChooseOpenFile = [&](QWidget*, const QString&) {
-    return PathOf("adder.lvm");
-  };
+  Chosen = "adder.lvm";
   Form.OpenClick();
   EXPECT_EQ(Messages.last(), QStringLiteral("This is not a valid Logivane Template file."));
   EXPECT_EQ(Circuit().PinCount(), 4);
@@ -156,9 +156,7 @@ TEST_F(TemplateEditorTest, ATemplateKeepsShapesAndFreePinsAndNeverTakesACircuitF
   Form.NewClick();
   EXPECT_EQ(Circuit().PinCount(), 0);
   EXPECT_EQ(Tags[0]->GetNumber(), -1);
-  Form.ChooseOpenFile = [&](QWidget*, const QString&) {
-    return PathOf("four.lvt");
-  };
+  Chosen = "four.lvt";
   Form.OpenClick();
   EXPECT_EQ(Circuit().PinCount(), 4);
   EXPECT_EQ(Circuit().Objects().Count(), shapes);
