@@ -51,14 +51,9 @@ TEST_F(AnnotationDialogTest, TheTextDialogKeepsSizeStyleAndColourFromOneAnnotati
   // The next annotation starts as "Annotation" again, in the style chosen last.
   TGraphicText* second = PlaceAnnotation({100, 250});
   ASSERT_NE(second, nullptr);
-  EXPECT_EQ(Offered.Text, "Annotation");
-  EXPECT_EQ(Offered.Size, 12);
-  EXPECT_TRUE(Offered.Bold);
-  EXPECT_FALSE(Offered.Italic);
-  EXPECT_EQ(Offered.TextColour, ColourRed);
-  EXPECT_EQ(second->FontSize, 12);
-  EXPECT_TRUE(second->IsBold());
-  EXPECT_EQ(second->TextColour, ColourRed);
+  EXPECT_EQ(Offered, (TEditTextValues{
+                         .Text = "Annotation", .Size = 12, .Bold = true, .TextColour = ColourRed}));
+  EXPECT_EQ(AnnotationValues(*second), Offered);
 
   // Editing an annotation shows its own style, in the same dialog.
   auto* dialog = Form->findChild<TEditTextDialog*>();

@@ -66,12 +66,9 @@ TEST(GridSetupDialogTest, DisplayBoxShowsDotSpacingAndFollowsBothArrows) {
   EXPECT_EQ(display->text(), "20");
 
   // The field is the count of grid points, never the distance the box shows.
-  const TGridSettings values = dialog.Values();
-  EXPECT_TRUE(values.SnapToGrid);
-  EXPECT_FALSE(values.ShowGrid);
-  EXPECT_EQ(values.AngleStep, 15);
-  EXPECT_EQ(values.Spacing, 5);
-  EXPECT_EQ(values.DisplayFrequency, 4);
+  EXPECT_EQ(
+      dialog.Values(),
+      (TGridSettings{.SnapToGrid = true, .AngleStep = 15, .Spacing = 5, .DisplayFrequency = 4}));
 }
 
 TEST(GridSetupDialogTest, BoxesStayInTheirRangesAndAreChangedByArrowsOnly) {
@@ -81,17 +78,14 @@ TEST(GridSetupDialogTest, BoxesStayInTheirRangesAndAreChangedByArrowsOnly) {
   auto* angle = Control<QSpinBox>(dialog, "AngleStep");
   auto* spacing = Control<QSpinBox>(dialog, "Spacing");
   auto* display = Control<QSpinBox>(dialog, "DisplayFrequency");
-  EXPECT_EQ(dialog.Values().AngleStep, 90);
-  EXPECT_EQ(dialog.Values().Spacing, 5);
-  EXPECT_EQ(dialog.Values().DisplayFrequency, 5);
+  const TGridSettings clamped{.AngleStep = 90, .Spacing = 5, .DisplayFrequency = 5};
+  EXPECT_EQ(dialog.Values(), clamped);
   EXPECT_EQ(display->text(), "25");
 
   ClickArrow(angle, true);
   ClickArrow(spacing, false);
   ClickArrow(display, true);
-  EXPECT_EQ(dialog.Values().AngleStep, 90);
-  EXPECT_EQ(dialog.Values().Spacing, 5);
-  EXPECT_EQ(dialog.Values().DisplayFrequency, 5);
+  EXPECT_EQ(dialog.Values(), clamped);
 
   angle->setFocus();
   QTest::keyClicks(angle, "45");
@@ -102,14 +96,15 @@ TEST(GridSetupDialogTest, BoxesStayInTheirRangesAndAreChangedByArrowsOnly) {
 // Every dialog edits its values through the same function as this one.
 TEST(GridSetupDialogTest, EditCopiesBackOnOkOnly) {
   TGridSetupDialog dialog;
-  TGridSettings values{.SnapToGrid = false, .Spacing = 10, .DisplayFrequency = 2};
+  const TGridSettings before{.SnapToGrid = false, .Spacing = 10, .DisplayFrequency = 2};
+  TGridSettings values = before;
 
   QTimer::singleShot(0, &dialog, [&] {
     ClickCheck(Control<QCheckBox>(dialog, "SnapToGrid"));
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
   });
   EXPECT_FALSE(dialog.Edit(values));
-  EXPECT_FALSE(values.SnapToGrid);
+  EXPECT_EQ(values, before);
 
   QTimer::singleShot(0, &dialog, [&] {
     ClickCheck(Control<QCheckBox>(dialog, "SnapToGrid"));
@@ -117,9 +112,7 @@ TEST(GridSetupDialogTest, EditCopiesBackOnOkOnly) {
     QTest::mouseClick(Control<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
   });
   EXPECT_TRUE(dialog.Edit(values));
-  EXPECT_TRUE(values.SnapToGrid);
-  EXPECT_EQ(values.Spacing, 15);
-  EXPECT_EQ(values.DisplayFrequency, 2);
+  EXPECT_EQ(values, (TGridSettings{.SnapToGrid = true, .Spacing = 15, .DisplayFrequency = 2}));
 }
 
 TEST(EditTextDialogTest, SizeAndStyleShowInCaptionAndPreview) {
@@ -176,11 +169,8 @@ TEST(EditTextDialogTest, ClearTextAndColourChoice) {
   EXPECT_EQ(dialog.TextColour(), ColourRed);
 
   QTest::mouseClick(Control<QPushButton>(dialog, "ClearText"), Qt::LeftButton);
-  const TEditTextValues values = dialog.Values();
-  EXPECT_TRUE(values.Text.isEmpty());
-  EXPECT_EQ(values.Size, 12);
-  EXPECT_TRUE(values.Bold);
-  EXPECT_EQ(values.TextColour, ColourRed);
+  EXPECT_EQ(dialog.Values(),
+            (TEditTextValues{.Text = "", .Size = 12, .Bold = true, .TextColour = ColourRed}));
 }
 
 TEST(RenameDialogTest, TheTextHasTheFocusAndReplacesTheNameAsTyped) {
@@ -190,8 +180,7 @@ TEST(RenameDialogTest, TheTextHasTheFocusAndReplacesTheNameAsTyped) {
   EXPECT_EQ(dialog.focusWidget(), Control<QLineEdit>(dialog, "Text"));
   QTest::keyClicks(dialog.focusWidget(), "RESET");
   ClickCheck(Control<QCheckBox>(dialog, "Overbar"));
-  EXPECT_EQ(dialog.Values().Text, "RESET");
-  EXPECT_TRUE(dialog.Values().Overbar);
+  EXPECT_EQ(dialog.Values(), (TRenameValues{"RESET", true}));
 }
 
 TEST(NameMacroDialogTest, NameStaysOneLine) {
@@ -241,10 +230,7 @@ TEST(ChangeMemoryDialogTest, BoxesShowLineCountsAndTheExampleFollowsEveryChange)
   EXPECT_EQ(example.SizeCaption(), "1K x 2");
   EXPECT_FALSE(example.IsRAM());
   EXPECT_EQ(example.PinCount(), 10 + 2 + 1) << "a ROM has no read/write pin";
-  const TMemorySize chosen = dialog.Values();
-  EXPECT_FALSE(chosen.IsRAM);
-  EXPECT_EQ(chosen.AddressWidth, 10);
-  EXPECT_EQ(chosen.DataWidth, 2);
+  EXPECT_EQ(dialog.Values(), (TMemorySize{.IsRAM = false, .AddressWidth = 10, .DataWidth = 2}));
 
   dialog.SetValues({.IsRAM = true, .AddressWidth = 14, .DataWidth = 16});
   EXPECT_EQ(data->text(), "16");
@@ -262,15 +248,14 @@ TEST(AssociateHelpDialogTest, TheDatasheetChoosesThePageAndThePageTheDatasheet) 
   dialog.SetValues({"MACROS.HLP", "17"});
   EXPECT_EQ(page(), "HelpFilePage");
   EXPECT_EQ(Control<QLineEdit>(dialog, "Url")->text(), "http://");
-  EXPECT_EQ(dialog.Values().Datasheet, "MACROS.HLP");
-  EXPECT_EQ(dialog.Values().ContextID, "17");
+  EXPECT_EQ(dialog.Values(), (TDatasheetValues{"MACROS.HLP", "17"}));
 
   for (const char* web : {"7400.htm", "sheets/7400.HTML", "Http://example.com/7400.pdf"}) {
     dialog.SetValues({web, "17"});
     EXPECT_EQ(page(), "WebPage") << web;
     EXPECT_EQ(Control<QLineEdit>(dialog, "ContextID")->text(), "0");
-    EXPECT_EQ(dialog.Values().Datasheet, web);
-    EXPECT_EQ(dialog.Values().ContextID, "17");  // kept for the circuit's help topic
+    // The context is kept for the circuit's help topic.
+    EXPECT_EQ(dialog.Values(), (TDatasheetValues{web, "17"})) << web;
   }
   dialog.SetValues({"docs/7400.pdf", ""});
   EXPECT_EQ(page(), "DocumentPage");
@@ -385,10 +370,7 @@ TEST(NumberOutDialogTest, ExampleFollowsTheControls) {
   ClickCheck(Control<QRadioButton>(dialog, "Binary"));
   EXPECT_FALSE(twos->isEnabled());
   ClickCheck(Control<QCheckBox>(dialog, "SuppressLeadingZero"));
-  const TNumberOutValues values = dialog.Values();
-  EXPECT_EQ(values.Format, TNumericDevice::FormatBinary);
-  EXPECT_EQ(values.PinCount, 8);
-  EXPECT_TRUE(values.PinsAtBottom);
+  EXPECT_EQ(dialog.Values(), (TNumberOutValues{TNumericDevice::FormatBinary, 8, true}));
 }
 
 TEST(NumberOutDialogTest, PropertiesShowTheDisplayWithoutItsSize) {
@@ -407,10 +389,8 @@ TEST(NumberOutDialogTest, PropertiesShowTheDisplayWithoutItsSize) {
   EXPECT_LT(dialog.height(), height);
   EXPECT_EQ(Control<QSpinBox>(dialog, "InputLines")->value(), 4);
   EXPECT_TRUE(Control<QCheckBox>(dialog, "TwosComplement")->isEnabled());
-  const TNumberOutValues values = dialog.Values();
-  EXPECT_EQ(values.Format, 26);
-  EXPECT_EQ(values.PinCount, 16);
-  EXPECT_TRUE(values.PinsAtBottom);
+  EXPECT_EQ(dialog.Values(),
+            (TNumberOutValues{.Format = 26, .PinCount = 16, .PinsAtBottom = true}));
 }
 
 TEST(EditSwitchDialogTest, ExampleWorksAsTheChosenType) {

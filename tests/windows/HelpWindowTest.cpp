@@ -55,14 +55,9 @@ TEST(HelpFileTest, TheSitemapGivesNamesPagesAndDepths) {
     <LI><OBJECT type="text/site properties"><param name="Name" value="not an entry"></OBJECT>
     <LI><OBJECT type="text/sitemap"><param name="Name" value="Heading"></OBJECT>
   </UL>)");
-  ASSERT_EQ(entries.size(), 3u);
-  EXPECT_EQ(entries[0].Name, "Gates & buffers");
-  EXPECT_EQ(entries[0].Depth, 0);
-  EXPECT_EQ(entries[1].Local, "GateAND.htm#truth");
-  EXPECT_EQ(entries[1].Depth, 1);
-  EXPECT_EQ(entries[2].Name, "Heading");
-  EXPECT_TRUE(entries[2].Local.isEmpty());
-  EXPECT_EQ(entries[2].Depth, 0);
+  EXPECT_EQ(entries, (std::vector<THelpContentsEntry>{{"Gates & buffers", "gates.htm", 0},
+                                                      {"AND", "GateAND.htm#truth", 1},
+                                                      {"Heading", "", 0}}));
 }
 
 TEST_F(HelpWindowTest, ATopicIsShownWithItsTitleAndItsLinksAreFollowed) {
