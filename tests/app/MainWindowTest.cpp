@@ -296,8 +296,8 @@ TEST_F(MainWindowTest, ANumericDisplayIsPlacedAndChangedThroughItsDialog) {
   Click({200, 200});
   ASSERT_EQ(Circuit().Outputs().Count(), 1);
   auto& display = static_cast<TNumericDevice&>(*Circuit().Outputs().Child(0));
-  EXPECT_EQ(display.PinCount(), 8);
-  EXPECT_EQ(display.Format, TNumericDevice::FormatHex | TNumericDevice::FormatSuppressZeros);
+  using N = TNumericDevice;
+  EXPECT_EQ(NumberOutValues(display), (TNumberOutValues{N::FormatHex | N::FormatSuppressZeros, 8}));
   EXPECT_TRUE(Document().Modified());
 
   // Properties keep the lines, and the wire on a pin follows it below the face.
@@ -314,10 +314,9 @@ TEST_F(MainWindowTest, ANumericDisplayIsPlacedAndChangedThroughItsDialog) {
     ClickCheck(Control<QCheckBox>(dialog, "PinsAtBottom"));
   });
   Action("PopProperties")->trigger();
-  EXPECT_EQ(display.PinCount(), 8);
-  EXPECT_EQ(display.Format, TNumericDevice::FormatDecimal | TNumericDevice::FormatTwosComplement |
-                                TNumericDevice::FormatSuppressZeros);
-  EXPECT_TRUE(display.PinsAtBottom);
+  EXPECT_EQ(NumberOutValues(display),
+            (TNumberOutValues{N::FormatDecimal | N::FormatTwosComplement | N::FormatSuppressZeros,
+                              8, true}));
   EXPECT_TRUE(Document().Modified());
   EXPECT_EQ(Form->findChildren<TNumberOutDialog*>().size(), 1);
   ASSERT_EQ(Drawing().Handles().Items().size(), 1u);
