@@ -43,24 +43,18 @@ TEST(CircuitFile, EveryDeviceClassComesBackAsItWasWritten) {
 }
 
 TEST(CircuitFile, OlderRevisionsAreRead) {
-  TMacro circuit;
-  const QByteArray root = test::WrittenObject(circuit);
-
-  const auto revision20 = ReadCircuitBytes(Hex("04DDC41400") + root);
-  ASSERT_TRUE(revision20.Succeeded());
-  EXPECT_TRUE(revision20.MacroName.isEmpty());
-
-  const auto revision30 =
-      ReadCircuitBytes(Hex("04DDC41E00") + Hex("09 0605") + "Name" + "!" + Hex("0600 0207") + root);
-  ASSERT_TRUE(revision30.Succeeded());
-  EXPECT_EQ(revision30.MacroName, "Name!");
-
-  const auto revision25 = ReadCircuitBytes(Hex("04DDC41900") + root);
-  EXPECT_TRUE(revision25.Succeeded());
-
-  const auto withoutName = ReadCircuitBytes(Hex("04DDC42200") + Hex("01 0201026506 00 00") + root);
-  ASSERT_TRUE(withoutName.Succeeded());
-  EXPECT_TRUE(withoutName.MacroName.isEmpty());
+  const QByteArray root = test::WrittenObject(TMacro());
+  const std::pair<QByteArray, QString> files[] = {
+      {Hex("04DDC41400") + root, ""},
+      {Hex("04DDC41900") + root, ""},
+      {Hex("04DDC41E00") + Hex("09 0605") + "Name" + "!" + Hex("0600 0207") + root, "Name!"},
+      {Hex("04DDC42200") + Hex("01 0201026506 00 00") + root, ""},  // descriptors without a name
+  };
+  for (const auto& [bytes, name] : files) {
+    const auto read = ReadCircuitBytes(bytes);
+    ASSERT_TRUE(read.Succeeded()) << bytes.left(5).toHex().toStdString();
+    EXPECT_EQ(read.MacroName, name);
+  }
 }
 
 TEST(CircuitFile, FilesItCannotReadGiveTheirOwnMessages) {
