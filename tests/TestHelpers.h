@@ -3,6 +3,7 @@
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
 #include "simulation/cCircuitBuilder.h"
+#include "simulation/cCircuitFile.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cMacro.h"
 #include "simulation/cRunControl.h"
@@ -13,7 +14,9 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
+#include <QImage>
 #include <QPoint>
+#include <QRect>
 
 #include <functional>
 #include <initializer_list>
@@ -60,6 +63,19 @@ inline QString WriteFile(const QString& path, const QByteArray& bytes) {
   EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
       << path.toStdString();
   return path;
+}
+
+/// The bounds of every pixel of `image` that is not white; empty when nothing is painted.
+inline QRect InkBounds(const QImage& image) {
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+        ink |= QRect(x, y, 1, 1);
+      }
+    }
+  }
+  return ink;
 }
 
 /// A source that drives its one output pin with `Level` each time its circuit's sources are due.
@@ -134,7 +150,6 @@ inline void Net(TMacro& circuit, TPin& from, const std::vector<TPin*>& to) {
   }
 }
 
-/// An open root circuit on screen, as the editor holds it.
 /// The centre of `object`, rounded to whole units.
 inline QPoint CentreOf(const TGraphicObject& object) {
   float x, y;
@@ -142,11 +157,24 @@ inline QPoint CentreOf(const TGraphicObject& object) {
   return {qRound(x), qRound(y)};
 }
 
+/// An open root circuit on screen, as the editor holds it.
 inline std::unique_ptr<TMacro> NewRoot() {
   auto root = std::make_unique<TMacro>();
   root->Closed = false;
   root->Displayed = true;
   return root;
+}
+
+/// The circuit that `bytes` hold, opened as the editor opens a file: on screen and reset.
+inline std::unique_ptr<TMacro> Reopened(const QByteArray& bytes) {
+  TCircuitReadResult read = ReadCircuitBytes(bytes);
+  EXPECT_TRUE(read.Succeeded()) << read.Message.toStdString();
+  if (read.Succeeded()) {
+    read.Circuit->Closed = false;
+    read.Circuit->Displayed = true;
+    read.Circuit->Reset();
+  }
+  return std::move(read.Circuit);
 }
 
 /// A closed sub-circuit in `parent` with `tags` tags, each linked to its own outline pin.

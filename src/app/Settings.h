@@ -63,6 +63,8 @@ struct TProgramSettings {
   /// below the root, its index among its parent's devices.
   QString LastCircuit;
   QList<int> LastLevelPath;
+
+  bool operator==(const TProgramSettings&) const = default;
 };
 
 /// The longest autosave interval the options take, in seconds: an hour.

@@ -15,6 +15,8 @@ namespace logivane {
 struct TDatasheetValues {
   QString Datasheet;
   QString ContextID;
+
+  bool operator==(const TDatasheetValues&) const = default;
 };
 
 /**

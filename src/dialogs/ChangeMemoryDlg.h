@@ -20,6 +20,8 @@ struct TMemorySize {
   std::int32_t AddressWidth = 8;
   /// 1, 2, 4, 8 or 16 lines.
   std::int32_t DataWidth = 8;
+
+  bool operator==(const TMemorySize&) const = default;
 };
 
 /**

@@ -25,6 +25,8 @@ struct TEditTextValues {
   bool Bold = false;
   bool Overbar = false;
   TColour TextColour = ColourBlack;
+
+  bool operator==(const TEditTextValues&) const = default;
 };
 
 /// The values of `text`, and the values put back into it.

@@ -23,6 +23,8 @@ struct TGridSettings {
   std::int32_t Spacing = 5;
   /// A dot is painted every this many grid points, 1 to 5.
   std::int32_t DisplayFrequency = 1;
+
+  bool operator==(const TGridSettings&) const = default;
 };
 
 /// The "Grid Setup" dialog. Values outside the ranges of the boxes come back clamped into them.

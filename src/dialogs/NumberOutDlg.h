@@ -21,6 +21,8 @@ struct TNumberOutValues {
   /// 2, 4, 8 or 16 input lines.
   int PinCount = 4;
   bool PinsAtBottom = false;
+
+  bool operator==(const TNumberOutValues&) const = default;
 };
 
 /// The values of `display`, and the values put back into it. The line count is set apart, with

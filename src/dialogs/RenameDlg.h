@@ -14,6 +14,8 @@ namespace logivane {
 struct TRenameValues {
   QString Text;
   bool Overbar = false;
+
+  bool operator==(const TRenameValues&) const = default;
 };
 
 /// The "Edit Text" dialog for a device's label. The text box takes the focus when shown.

@@ -17,6 +17,8 @@ struct THelpContentsEntry {
   QString Name;
   QString Local;
   int Depth = 0;
+
+  bool operator==(const THelpContentsEntry&) const = default;
 };
 
 /// Reads the entries of a sitemap contents file (the ".hhc" of a compiled help file): every

@@ -12,15 +12,6 @@ namespace {
 
 using namespace test;
 
-/// The style that the text dialog offered when it was last shown.
-struct TOffered {
-  QString Text;
-  int Size = 0;
-  bool Bold = false;
-  bool Italic = false;
-  TColour Colour = ColourBlack;
-};
-
 class AnnotationDialogTest : public MainWindowTest {
 protected:
   /// Places an annotation at drawing point `at` with the text tool, as the user does; `style`
@@ -29,8 +20,7 @@ protected:
     Action("SpeedAnnotation")->trigger();
     AcceptNextDialog([this, style](QDialog& dialog) {
       auto& text = static_cast<TEditTextDialog&>(dialog);
-      const TEditTextValues shown = text.Values();
-      Offered = {shown.Text, shown.Size, shown.Bold, shown.Italic, shown.TextColour};
+      Offered = text.Values();
       if (style) {
         style(text);
       }
@@ -43,7 +33,8 @@ protected:
     return items.size() == 1 ? dynamic_cast<TGraphicText*>(items.front()) : nullptr;
   }
 
-  TOffered Offered;
+  /// What the text dialog offered when it was last shown.
+  TEditTextValues Offered;
 };
 
 TEST_F(AnnotationDialogTest, TheTextDialogKeepsSizeStyleAndColourFromOneAnnotationToTheNext) {
@@ -60,14 +51,9 @@ TEST_F(AnnotationDialogTest, TheTextDialogKeepsSizeStyleAndColourFromOneAnnotati
   // The next annotation starts as "Annotation" again, in the style chosen last.
   TGraphicText* second = PlaceAnnotation({100, 250});
   ASSERT_NE(second, nullptr);
-  EXPECT_EQ(Offered.Text, "Annotation");
-  EXPECT_EQ(Offered.Size, 12);
-  EXPECT_TRUE(Offered.Bold);
-  EXPECT_FALSE(Offered.Italic);
-  EXPECT_EQ(Offered.Colour, ColourRed);
-  EXPECT_EQ(second->FontSize, 12);
-  EXPECT_TRUE(second->IsBold());
-  EXPECT_EQ(second->TextColour, ColourRed);
+  EXPECT_EQ(Offered, (TEditTextValues{
+                         .Text = "Annotation", .Size = 12, .Bold = true, .TextColour = ColourRed}));
+  EXPECT_EQ(AnnotationValues(*second), Offered);
 
   // Editing an annotation shows its own style, in the same dialog.
   auto* dialog = Form->findChild<TEditTextDialog*>();

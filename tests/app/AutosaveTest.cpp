@@ -167,11 +167,6 @@ protected:
     Form->show();
     QCoreApplication::processEvents();
   }
-  bool Damaged(const QString& name) const {
-    return std::any_of(Listed.begin(), Listed.end(), [&name](const TRecoveryListEntry& entry) {
-      return entry.Circuit.contains(name) && entry.Damaged;
-    });
-  }
 
   std::optional<TRecoveryFolder> Recovery;
   QByteArray CopyBytes;
@@ -186,7 +181,9 @@ TEST_F(RecoveryAtStartTest, StaleCopyIsRecoveredUnderItsFileAndKeptUntilSaved) {
   LeaveCopy("broken-2.lvm", CopyBytes.left(40));
   ShowChoosing(TRecoveryAction::Recover, "lights.lvm");
   EXPECT_EQ(Listed.size(), 2U);  // the running program's copy is not offered
-  EXPECT_TRUE(Damaged("broken-2.lvm"));
+  EXPECT_TRUE(std::any_of(Listed.begin(), Listed.end(), [](const TRecoveryListEntry& entry) {
+    return entry.Circuit.contains("broken-2.lvm") && entry.Damaged;
+  }));
   EXPECT_EQ(Document().FileName, Original);
   EXPECT_TRUE(Document().Modified());
   EXPECT_EQ(Document().MacroName, "Lights");

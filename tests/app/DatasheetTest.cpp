@@ -1,5 +1,5 @@
 #include "app/Datasheets.h"
-#include "editor/UserMessages.h"
+#include "editor/RecordedMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +20,8 @@ protected:
       Opened << url.toString();
       return true;
     });
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
-      Messages << text;
-      return QMessageBox::Ok;
-    });
   }
-  void TearDown() override {
-    SetDatasheetOpener({});
-    UserMessages::SetHandler({});
-  }
+  void TearDown() override { SetDatasheetOpener({}); }
 
   QString Path(const QString& name) const { return Folder.filePath(name); }
   QString Write(const QString& name, const QByteArray& bytes = "<html></html>",
@@ -53,7 +46,7 @@ protected:
   QTemporaryDir Folder;
   TDatasheetFolders Folders{Path("start/datasheets"), Path("sheets")};
   QStringList Opened;
-  QStringList Messages;
+  test::TRecordedMessages Messages;
 };
 
 const QString Failure = QStringLiteral("Unable to open datasheet.");
@@ -86,38 +79,39 @@ TEST_F(DatasheetTest, TheDatasheetsFolderComesBeforeTheDatasheetPath) {
   EXPECT_EQ(Result("etc/passwd"), Failure);
 }
 
+// What a file is, not its mode bits, decides: some mounts mark every file runnable.
 TEST_F(DatasheetTest, ACircuitCannotNameAProgramAsItsDatasheet) {
-  Write("start/datasheets/install.htm", "#!/bin/sh\nrm -rf ~\n");
-  Write("start/datasheets/run.sh", "echo hello\n", QFileDevice::ExeOwner);
-  Write("start/datasheets/blob.pdf", QByteArray("\x7f\x01\x02\x03", 4), QFileDevice::ExeOther);
-  Write("start/datasheets/sheet.desktop", "[Desktop Entry]\nType=Application\nExec=xterm\n");
-  Write("start/datasheets/tool.py", "import os\nos.system('true')\n");
-  QFile program(QStringLiteral("/bin/true"));
-  ASSERT_TRUE(program.open(QIODevice::ReadOnly));
-  Write("start/datasheets/program.pdf", program.readAll());  // not executable, but a program
-  for (const char* name : {"install.htm", "run.sh", "blob.pdf", "sheet.desktop", "tool.py",
-                           "program.pdf", "docs", "../datasheets/run.sh"}) {
-    EXPECT_EQ(Result(name), Failure) << name;
-  }
-  EXPECT_EQ(Result(Path("start/datasheets/run.sh")), Failure);
-  EXPECT_FALSE(IsSafeDocument(Path("start/datasheets/run.sh")));
-  EXPECT_TRUE(IsSafeDocument(Write("start/datasheets/notes.txt", "A page of notes.\n")));
-}
-
-TEST_F(DatasheetTest, DocumentsOnMountsThatMarkEveryFileRunnableStillOpen) {
   constexpr auto everyone =
       QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-  const QString pdf = Write("sheets/7400.pdf", "%PDF-1.4\n", everyone);
-  const QString page = Write("sheets/7474.htm", "<html><body>D flip-flops</body></html>", everyone);
-  const QString text = Write("sheets/notes.txt", "A page of notes.\n", everyone);
-  EXPECT_EQ(Result("7400.pdf"), Url(pdf));
-  EXPECT_EQ(Result("7474.htm"), Url(page));
-  EXPECT_EQ(Result("notes.txt"), Url(text));
-  // What they are, not their bits, keeps programs and scripts out.
-  Write("sheets/setup.sh", "echo hello\n", everyone);
-  Write("sheets/readme.htm", "#!/bin/sh\necho hello\n", everyone);
-  EXPECT_EQ(Result("setup.sh"), Failure);
-  EXPECT_EQ(Result("readme.htm"), Failure);
+  QFile program(QStringLiteral("/bin/true"));
+  ASSERT_TRUE(program.open(QIODevice::ReadOnly));
+  const struct {
+    const char* Name;
+    QByteArray Bytes;
+    QFileDevice::Permissions Extra;
+    bool Opens;
+  } sheets[] = {
+      {"install.htm", "#!/bin/sh\nrm -rf ~\n", {}, false},
+      {"run.sh", "echo hello\n", QFileDevice::ExeOwner, false},
+      {"blob.pdf", QByteArray("\x7f\x01\x02\x03", 4), QFileDevice::ExeOther, false},
+      {"sheet.desktop", "[Desktop Entry]\nType=Application\nExec=xterm\n", {}, false},
+      {"tool.py", "import os\nos.system('true')\n", {}, false},
+      {"program.pdf", program.readAll(), {}, false},  // not executable, but a program
+      {"setup.sh", "echo hello\n", everyone, false},
+      {"readme.htm", "#!/bin/sh\necho hello\n", everyone, false},
+      {"7400.pdf", "%PDF-1.4\n", everyone, true},
+      {"7474.htm", "<html><body>D flip-flops</body></html>", everyone, true},
+      {"notes.txt", "A page of notes.\n", everyone, true},
+  };
+  for (const auto& sheet : sheets) {
+    const QString file = Write(QStringLiteral("sheets/") + sheet.Name, sheet.Bytes, sheet.Extra);
+    EXPECT_EQ(Result(sheet.Name), sheet.Opens ? Url(file) : Failure) << sheet.Name;
+    EXPECT_EQ(IsSafeDocument(file), sheet.Opens) << sheet.Name;
+  }
+  for (const char* name : {"docs", "../sheets/run.sh"}) {
+    EXPECT_EQ(Result(name), Failure) << name;
+  }
+  EXPECT_EQ(Result(Path("sheets/run.sh")), Failure);
 }
 
 }  // namespace

@@ -12,21 +12,12 @@
 
 #include <QApplication>
 #include <QMenu>
-#include <QToolBar>
 
 namespace logivane::test {
 namespace {
 
 class EditCommandsTest : public MainWindowTest {
 protected:
-  void ShowActive() {
-    Show();
-    Form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
-  }
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(Form->windowHandle(), key, modifiers);
-  }
   /// Opens the Edit menu with Alt+E and closes it again with Escape.
   void LookIntoEditMenu() {
     Key(Qt::Key_E, Qt::AltModifier);
@@ -34,11 +25,6 @@ protected:
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->objectName(), "MenuEdit");
     QTest::keyClick(menu, Qt::Key_Escape);
-  }
-  void ClickTool(const char* name) {
-    QWidget* button = Form->findChild<QToolBar*>("FileToolBar")->widgetForAction(Action(name));
-    QTest::mouseClick(Form->windowHandle(), Qt::LeftButton, {},
-                      button->mapTo(Form.get(), button->rect().center()));
   }
   /// Every copy of a command is enabled as `enabled` says.
   void ExpectEnabled(std::initializer_list<const char*> names, bool enabled) {
@@ -85,13 +71,19 @@ TEST_F(EditCommandsTest, DeleteFollowsTheTraceAndTheLevel) {
   Drawing().SetModified(true);
   LookIntoEditMenu();
 
+  // Delete and Escape abandon the trace alone: no question, the input stays, the tool too.
   Action("SpeedWireTool")->trigger();
-  ClickInWindow(CentreOf(*input->Pin(0)));
-  ASSERT_TRUE(Drawing().Tracing());
-  EXPECT_TRUE(Action("MenuDelete")->isEnabled());
-  Key(Qt::Key_Escape);
-  EXPECT_FALSE(Drawing().Tracing());
-  EXPECT_FALSE(Action("MenuDelete")->isEnabled());
+  for (const Qt::Key key : {Qt::Key_Delete, Qt::Key_Escape}) {
+    ClickInWindow(CentreOf(*input->Pin(0)));
+    ASSERT_TRUE(Drawing().Tracing());
+    EXPECT_TRUE(Action("MenuDelete")->isEnabled());
+    Key(key);
+    EXPECT_FALSE(Drawing().Tracing());
+    EXPECT_TRUE(Drawing().WireMode());
+    EXPECT_FALSE(Action("MenuDelete")->isEnabled());
+  }
+  EXPECT_TRUE(Messages.isEmpty());
+  EXPECT_EQ(Circuit().Inputs().Count(), 1);
 
   // Opening a level lets the selection go, and with it the commands that need one.
   Action("SpeedPointer")->trigger();

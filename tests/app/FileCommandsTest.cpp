@@ -14,7 +14,7 @@ namespace {
 
 class FileCommandsTest : public MainWindowTest {
 protected:
-  void ShowActive(const QStringList& arguments = {}) {
+  void ShowRecording(const QStringList& arguments = {}) {
     Show(arguments);
     // The folders each dialog starts in, and the file the user then chooses.
     Form->ChooseOpenFile = [this](QWidget*, const QString& folder) {
@@ -25,12 +25,6 @@ protected:
       Folders << folder;
       return SaveName;
     };
-  }
-  /// A key as the user gives it, to the window made active again after a file's progress box.
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-    Form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
-    QTest::keyClick(Form->windowHandle(), key, modifiers);
   }
   /// Alt+F, then `letter` in the File menu.
   void FileMenu(Qt::Key letter) {
@@ -53,7 +47,7 @@ protected:
 };
 
 TEST_F(FileCommandsTest, NewInsideAMacroLevelEmptiesThatLevelWhichStaysOpen) {
-  ShowActive();
+  ShowRecording();
   TMacro* sub = AddSubCircuit(Circuit(), 200, 200, 1);
   Place<TLEDDevice>(*sub, 40, 40);
   auto* led = Place<TLEDDevice>(Circuit(), 400, 100);
@@ -77,7 +71,7 @@ TEST_F(FileCommandsTest, NewInsideAMacroLevelEmptiesThatLevelWhichStaysOpen) {
 
 TEST_F(FileCommandsTest, FileDialogsStartInTheDocumentsAndThenWhereTheUserLastWas) {
   const QString one = CircuitIn("first", "one.lvm");
-  ShowActive();
+  ShowRecording();
   OpenName = one;
   Key(Qt::Key_O, Qt::ControlModifier);
   SaveName = Path("second/two.lvm");
@@ -91,7 +85,7 @@ TEST_F(FileCommandsTest, FileDialogsStartInTheDocumentsAndThenWhereTheUserLastWa
   // Started with a circuit, the first dialog starts in its folder.
   Form.reset();
   Folders.clear();
-  ShowActive({one});
+  ShowRecording({one});
   Key(Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(Folders.join('\n').toStdString(), FolderOf("first").toStdString());
 }

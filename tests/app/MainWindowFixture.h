@@ -4,7 +4,7 @@
 #include "app/MainUnit.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
-#include "editor/UserMessages.h"
+#include "editor/RecordedMessages.h"
 #include "simulation/cMacro.h"
 #include "windows/PartsList.h"
 
@@ -16,15 +16,18 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QWheelEvent>
 #include <QWindow>
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 namespace logivane::test {
 
@@ -38,15 +41,8 @@ protected:
     qputenv("XDG_DATA_HOME", QFile::encodeName(Folder.filePath("data")));
     QCoreApplication::setOrganizationName("Ostrel");
     QCoreApplication::setApplicationName("Logivane");
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto buttons) {
-      Messages << text;
-      return buttons.testFlag(Answer) ? Answer : QMessageBox::Ok;
-    });
   }
-  void TearDown() override {
-    UserMessages::SetHandler({});
-    QSettings().clear();
-  }
+  void TearDown() override { QSettings().clear(); }
 
   /// Creates and shows the window, as the program does at start.
   TMainForm& Show(const QStringList& arguments = {}) {
@@ -62,6 +58,36 @@ protected:
     QCoreApplication::processEvents();  // the command-line file opens once the window is up
     return *Form;
   }
+  /// `Show`, and the window made active as a click in it makes it.
+  TMainForm& ShowActive(const QStringList& arguments = {}) {
+    Show(arguments);
+    Form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    return *Form;
+  }
+  /// A key as the user gives it, to the window made active again (a file's progress box may
+  /// have taken that from it).
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    QTest::keyClick(Form->windowHandle(), key, modifiers);
+  }
+  /// The button of command `name` on the tool bars.
+  QWidget& ToolButton(const char* name) const {
+    for (QToolBar* bar : Form->findChildren<QToolBar*>()) {
+      if (QWidget* button = bar->widgetForAction(Action(name))) {
+        return *button;
+      }
+    }
+    throw std::runtime_error(name);
+  }
+  /// Clicks a tool button where it lies in the window.
+  void ClickTool(const char* name) {
+    QWidget& button = ToolButton(name);
+    QTest::mouseClick(Form->windowHandle(), Qt::LeftButton, {},
+                      button.mapTo(Form.get(), button.rect().center()));
+  }
+  QScrollArea& ScrollBox() const { return *Form->findChild<QScrollArea*>(); }
   /// The point of the main window that shows drawing point `at`.
   QPoint InWindow(QPoint at) const { return Drawing().mapTo(Form.get(), at); }
   /// Turns the wheel over drawing point `at`.
@@ -129,9 +155,9 @@ protected:
   }
 
   QTemporaryDir Folder;
+  TRecordedMessages Messages;  // outlives the window, which may still ask as it goes
+  QMessageBox::StandardButton& Answer = Messages.Answer;
   std::unique_ptr<TMainForm> Form;
-  QStringList Messages;
-  QMessageBox::StandardButton Answer = QMessageBox::Yes;
   QString SaveName;
   QString OpenName;
 };

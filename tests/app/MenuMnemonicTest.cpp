@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -21,29 +22,16 @@
 namespace logivane::test {
 namespace {
 
-/// The letter after the single '&' of `caption`, lower case; none when it has no mnemonic.
-QChar Mnemonic(const QString& caption) {
-  for (int i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] == QLatin1Char('&')) {
-      if (caption[i + 1] != QLatin1Char('&')) {
-        return caption[i + 1].toLower();
-      }
-      ++i;  // "&&" is a plain ampersand
-    }
-  }
-  return {};
-}
-
 /// Adds to `clashes` every pair of `entries` with the same letter, named after `where`, and
 /// goes on into their submenus.
 void FindClashes(const QString& where, const QList<QAction*>& entries, QStringList& clashes) {
-  std::map<QChar, QString> taken;
+  std::map<QKeySequence, QString> taken;
   for (const QAction* entry : entries) {
     if (entry->isSeparator()) {
       continue;
     }
-    const QChar letter = Mnemonic(entry->text());
-    if (!letter.isNull()) {
+    const QKeySequence letter = QKeySequence::mnemonic(entry->text());
+    if (!letter.isEmpty()) {
       const auto [first, added] = taken.emplace(letter, entry->text());
       if (!added) {
         clashes << QStringLiteral("%1: \"%2\" and \"%3\"").arg(where, first->second, entry->text());
@@ -77,7 +65,7 @@ TEST_F(MainWindowTest, NoTwoEntriesOfAMenuShareTheirAltLetter) {
   EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
 
   // Alt+F, X still leaves the program.
-  EXPECT_EQ(Mnemonic(Action("MenuExit")->text()), QLatin1Char('x'));
+  EXPECT_EQ(QKeySequence::mnemonic(Action("MenuExit")->text()), QKeySequence("Alt+X"));
 }
 
 }  // namespace

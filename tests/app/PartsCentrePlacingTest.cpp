@@ -56,10 +56,6 @@ protected:
     const auto& items = Drawing().Handles().Items();
     return items.size() == 1 && items.front() == macro;
   }
-  static QPointF Centre(const TMacro& macro) {
-    const TFloatRect bounds = macro.GetFloatBounds();
-    return {(bounds.MinX + bounds.MaxX) / 2, (bounds.MinY + bounds.MaxY) / 2};
-  }
 };
 
 TEST_F(PartsCentrePlacingTest, APressMovedInSmallStepsDragsTheMacroOntoTheDrawing) {
@@ -91,15 +87,14 @@ TEST_F(PartsCentrePlacingTest, APressMovedInSmallStepsDragsTheMacroOntoTheDrawin
   QCoreApplication::sendEvent(Form->windowHandle(), &release);
   ASSERT_EQ(Macros().size(), 1U);
   EXPECT_TRUE(IsSelected(Macros().front()));
-  EXPECT_NEAR(Centre(*Macros().front()).x(), drop.x(), 20);
-  EXPECT_NEAR(Centre(*Macros().front()).y(), drop.y(), 20);
+  EXPECT_NEAR(CentreOf(*Macros().front()).x(), drop.x(), 20);
+  EXPECT_NEAR(CentreOf(*Macros().front()).y(), drop.y(), 20);
 }
 
 TEST_F(PartsCentrePlacingTest, PlaceInCircuitAndEnterPutTheMacroInTheMiddleOfTheView) {
   TPartsForm& parts = ShowLibrary();
-  auto& scroller = *Form->findChild<QScrollArea*>();
-  scroller.horizontalScrollBar()->setValue(700);
-  scroller.verticalScrollBar()->setValue(500);
+  ScrollBox().horizontalScrollBar()->setValue(700);
+  ScrollBox().verticalScrollBar()->setValue(500);
   QCoreApplication::processEvents();
   const QPointF middle = QRectF(Drawing().VisibleArea()).center();
   ASSERT_GT(middle.x(), 700);
@@ -113,8 +108,8 @@ TEST_F(PartsCentrePlacingTest, PlaceInCircuitAndEnterPutTheMacroInTheMiddleOfThe
   QTest::mouseClick(menu.windowHandle(), Qt::LeftButton, {}, menu.actionGeometry(place).center());
   ASSERT_EQ(Macros().size(), 1U);
   EXPECT_TRUE(IsSelected(Macros().back()));
-  EXPECT_NEAR(Centre(*Macros().back()).x(), middle.x(), 20);
-  EXPECT_NEAR(Centre(*Macros().back()).y(), middle.y(), 20);
+  EXPECT_NEAR(CentreOf(*Macros().back()).x(), middle.x(), 20);
+  EXPECT_NEAR(CentreOf(*Macros().back()).y(), middle.y(), 20);
 
   QApplication::setActiveWindow(&parts);
   parts.List().setFocus();
@@ -122,7 +117,7 @@ TEST_F(PartsCentrePlacingTest, PlaceInCircuitAndEnterPutTheMacroInTheMiddleOfThe
   QTest::keyClick(parts.windowHandle(), Qt::Key_Return);
   ASSERT_EQ(Macros().size(), 2U);
   EXPECT_TRUE(IsSelected(Macros().back()));
-  EXPECT_NEAR(Centre(*Macros().back()).x(), middle.x(), 20);
+  EXPECT_NEAR(CentreOf(*Macros().back()).x(), middle.x(), 20);
   EXPECT_TRUE(Messages.isEmpty());
 }
 

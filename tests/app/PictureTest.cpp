@@ -39,21 +39,6 @@ QByteArray PdfContents(const QString& fileName) {
   return contents;
 }
 
-/// The columns of `image` that hold anything but white.
-std::pair<int, int> InkedColumns(const QImage& image) {
-  int first = image.width();
-  int last = -1;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (image.pixelColor(x, y) != QColor(Qt::white)) {
-        first = std::min(first, x);
-        last = std::max(last, x);
-      }
-    }
-  }
-  return {first, last};
-}
-
 /// The main window over an LED, and a gate beside it once `AddGate` has run.
 class PictureTest : public MainWindowTest {
 protected:
@@ -77,13 +62,13 @@ TEST_F(PictureTest, TenDrawingUnitsOfSpaceSurroundTheObjects) {
   // The LED's circle (radius 5 round x = 300) lies a little inside its bounds, which leave
   // room for the pen; the picture centres it.
   const int inset = 300 - 5 - bounds.Left;
-  const auto [first, last] = InkedColumns(picture);
-  EXPECT_EQ(first, 10 + inset);
-  EXPECT_EQ(picture.width() - 1 - last, first);
+  const QRect ink = InkBounds(picture);
+  EXPECT_EQ(ink.left(), 10 + inset);
+  EXPECT_EQ(picture.width() - 1 - ink.right(), ink.left());
 
   // At twice the size the space doubles with the drawing (give or take a smoothed pixel).
   ASSERT_TRUE(Form->ExportPicture(Path("led2.png"), {200, false}));
-  EXPECT_NEAR(InkedColumns(QImage(Path("led2.png"))).first, 2 * (10 + inset), 1);
+  EXPECT_NEAR(InkBounds(QImage(Path("led2.png"))).left(), 2 * (10 + inset), 1);
 }
 
 TEST_F(PictureTest, PngHasTheScaledSizeAndTheBackgroundAskedFor) {

@@ -83,8 +83,6 @@ protected:
     Answerer.start();
   }
 
-  QScrollArea& ScrollBox() const { return *Form->findChild<QScrollArea*>(); }
-
   int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(Random); }
   bool Chance(int percent) { return Pick(100) < percent; }
 
@@ -286,16 +284,13 @@ TEST_F(RestlessUserTest, ADeviceCommandReachedWithAnotherObjectSelectedDoesNothi
   Action("SpeedAndGate")->trigger();
   ClickInWindow({200, 200});
   ASSERT_NE(Drawing().Handles().Item(), nullptr);
-  const QByteArray before =
-      Written([this](TSerializeWriter& writer) { writer.WriteObject(&Drawing().RootCircuit()); });
+  const QByteArray before = WrittenObject(Drawing().RootCircuit());
   // Commands of the menus of LEDs, inputs, displays and tags, with a gate selected.
   for (const char* name : {"PopHistory", "PopPulseInput", "PopCathode", "PopTextStyle1"}) {
     ASSERT_NE(Action(name), nullptr) << name;
     Action(name)->trigger();
   }
-  EXPECT_EQ(
-      Written([this](TSerializeWriter& writer) { writer.WriteObject(&Drawing().RootCircuit()); }),
-      before);
+  EXPECT_EQ(WrittenObject(Drawing().RootCircuit()), before);
 }
 
 }  // namespace

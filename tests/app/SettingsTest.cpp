@@ -18,56 +18,38 @@ protected:
 };
 
 TEST_F(SettingsTest, AnEmptyStoreGivesTheFirstRunDefaults) {
-  const TProgramSettings read = ReadSettings(Store, Screen);
-  EXPECT_EQ(read.Window, QRect(200, 150, 1200, 900));  // the middle three quarters
-  EXPECT_FALSE(read.Maximized);
-  EXPECT_TRUE(read.ShowGrid && read.SnapToGrid);
-  EXPECT_EQ(read.Spacing * read.DisplayFrequency, 20);
-  EXPECT_EQ(read.Spacing, 5);
-  EXPECT_EQ(read.ClockInterval, 100);
-  EXPECT_EQ(read.PartsCentre, QRect(1600 - 216, 16, 200, 360));
-  EXPECT_FALSE(read.PartsCentreVisible || read.LogicHistoryVisible);
-  EXPECT_TRUE(read.FileHistory.isEmpty());
-  EXPECT_EQ(read.AutosaveInterval, 60);
-  EXPECT_FALSE(read.ReopenLastCircuit);
+  const TProgramSettings defaults = DefaultSettings(Screen);
+  EXPECT_EQ(defaults.Window, QRect(200, 150, 1200, 900));  // the middle three quarters
+  EXPECT_EQ(defaults.PartsCentre, QRect(1600 - 216, 16, 200, 360));
+  EXPECT_EQ(ReadSettings(Store, Screen), defaults);
 }
 
 TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
-  TProgramSettings written = DefaultSettings(Screen);
-  written.Window = QRect(10, 20, 800, 600);
-  written.ShowGrid = false;
-  written.Spacing = 10;
-  written.DisplayFrequency = 3;
-  written.AngleStep = 45;
-  written.ZoomPercent = 200;
-  written.ClockInterval = 10;
-  written.PartsCentreVisible = true;
-  written.LogicHistory = QRect(30, 40, 600, 200);
-  written.LogicHistoryBusValues = true;
-  written.FileHistory = {"/a.lvm", "/b c.lvm"};
-  written.DatasheetFolder = "/sheets";
-  written.AutosaveInterval = 0;
-  written.ReopenLastCircuit = true;
-  written.LastCircuit = "/c.lvm";
-  written.LastLevelPath = {3, 0};
+  TProgramSettings written{.Window = QRect(10, 20, 800, 600),
+                           .ShowGrid = false,
+                           .SnapToGrid = false,
+                           .Spacing = 10,
+                           .DisplayFrequency = 3,
+                           .AngleStep = 45,
+                           .ZoomPercent = 200,
+                           .ClockInterval = 10,
+                           .PartsCentre = QRect(900, 16, 200, 360),
+                           .PartsCentreStored = true,  // as every value read from a store is
+                           .PartsCentreVisible = true,
+                           .PartsCentreStatusVisible = true,
+                           .LogicHistory = QRect(30, 40, 600, 200),
+                           .LogicHistoryStored = true,
+                           .LogicHistoryVisible = true,
+                           .LogicHistoryBusValues = true,
+                           .FileHistory = {"/a.lvm", "/b c.lvm"},
+                           .DatasheetFolder = "/sheets",
+                           .AutosaveInterval = 0,
+                           .ReopenLastCircuit = true,
+                           .HistoryDepth = 250,
+                           .LastCircuit = "/c.lvm",
+                           .LastLevelPath = {3, 0}};
   WriteSettings(Store, written);
-  const TProgramSettings read = ReadSettings(Store, Screen);
-  EXPECT_EQ(read.Window, written.Window);
-  EXPECT_FALSE(read.ShowGrid);
-  EXPECT_EQ(read.Spacing, 10);
-  EXPECT_EQ(read.DisplayFrequency, 3);
-  EXPECT_EQ(read.AngleStep, 45);
-  EXPECT_EQ(read.ZoomPercent, 200);
-  EXPECT_EQ(read.ClockInterval, 10);
-  EXPECT_TRUE(read.PartsCentreVisible);
-  EXPECT_EQ(read.LogicHistory, written.LogicHistory);
-  EXPECT_TRUE(read.LogicHistoryBusValues);
-  EXPECT_EQ(read.FileHistory, written.FileHistory);
-  EXPECT_EQ(read.DatasheetFolder, "/sheets");
-  EXPECT_EQ(read.AutosaveInterval, 0);
-  EXPECT_TRUE(read.ReopenLastCircuit);
-  EXPECT_EQ(read.LastCircuit, "/c.lvm");
-  EXPECT_EQ(read.LastLevelPath, QList<int>({3, 0}));
+  EXPECT_EQ(ReadSettings(Store, Screen), written);
 
   // A maximised window keeps the bounds of its last normal close.
   written.Maximized = true;

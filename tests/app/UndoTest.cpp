@@ -39,28 +39,17 @@ protected:
     const QString file = Path("start.lvm");
     ASSERT_TRUE(Document().SaveToFile(file));
     ASSERT_TRUE(Form->OpenCircuit(file));
-    First = Find<T2AndGate>();
-    Second = Find<T2OrGate>();
-    Led = Find<TLEDDevice>();
-    Switch = Find<TInteractiveSwitch>();
-    Memory = Find<TMemoryDevice>();
-    Sub = Find<TMacro>();
+    const TGraphicList& devices = Circuit().Devices();  // in the order they were placed
+    First = static_cast<TDevice*>(devices.Child(0));
+    Second = static_cast<TDevice*>(devices.Child(1));
+    Switch = static_cast<TInteractiveSwitch*>(devices.Child(2));
+    Memory = static_cast<TMemoryDevice*>(devices.Child(3));
+    Sub = static_cast<TMacro*>(devices.Child(4));
+    Led = static_cast<TLEDDevice*>(Circuit().Outputs().Child(0));
   }
   void TearDown() override {
     Form.reset();
     MainWindowTest::TearDown();
-  }
-  template <class T>
-  T* Find() const {
-    for (const TGraphicList* list :
-         {&Circuit().Devices(), &Circuit().Inputs(), &Circuit().Outputs()}) {
-      for (TSerialize* object : list->Objects()) {
-        if (auto* found = dynamic_cast<T*>(object)) {
-          return found;
-        }
-      }
-    }
-    return nullptr;
   }
   TEditHistory& History() const { return *Document().EditHistory(); }
   /// What Save would write now.
@@ -91,63 +80,54 @@ TEST_F(UndoTest, EveryKindOfEditIsUndoneAndRedoneToTheSameBytes) {
     }
   };
   const std::vector<TEditCase> cases = {
-      {"place", "Place",
-       [&] {
-         command(nullptr, {"SpeedAndGate"});
-         Click({400, 400});
-       }},
-      {"wire", "Wire",
-       [&] {
-         command(nullptr, {"SpeedWireTool"});
-         Click(CentreOf(*First->Pin(First->PinCount() - 1)));
-         Click(CentreOf(*Second->Pin(0)));
-       }},
-      {"delete", "Delete",
-       [&] {
-         command(Second, {"MenuDelete"});
-       }},
-      {"move", "Move",
-       [&] {
-         command(Second, {});
-         Drawing().MoveSelectionByKey(Qt::Key_Right);
-       }},
-      {"rotate", "Rotate",
-       [&] {
-         command(First, {});
-         First->Rotate(90);
-         First->Remap();
-         emit Drawing().Handles().OnItemRotated();
-       }},
-      {"paste", "Paste",
-       [&] {
-         command(First, {"MenuCopy", "MenuPaste"});
-       }},
-      {"property command", "Green",
-       [&] {
-         command(Led, {"PopGreen"});
-       }},
-      {"gate inputs", "Inputs",
-       [&] {
-         command(First, {"Pop3Inputs"});
-       }},
-      {"dialog", "Name Macro",
-       [&] {
-         AcceptNextDialog([](QDialog& dialog) {
-           dialog.findChild<QPlainTextEdit*>("MacroName")->setPlainText("adder");
-         });
-         command(nullptr, {"MenuNameMacro"});
-       }},
-      {"interaction", "Interaction",
-       [&] {
-         command(nullptr, {"SpeedInteraction"});
-         Click(CentreOf(*Switch));
-       }},
-      {"memory contents", "Edit Memory",
-       [&] {
-         Form->Memory().Show(*Memory);
-         Memory->SetWord(0x5A, 3);
-         emit Form->Memory().Contents().ContentsChanged();
-       }},
+      TEditCase("place", "Place",
+                [&] {
+                  command(nullptr, {"SpeedAndGate"});
+                  Click({400, 400});
+                }),
+      TEditCase("wire", "Wire",
+                [&] {
+                  command(nullptr, {"SpeedWireTool"});
+                  Click(CentreOf(*First->Pin(First->PinCount() - 1)));
+                  Click(CentreOf(*Second->Pin(0)));
+                }),
+      TEditCase("delete", "Delete", [&] { command(Second, {"MenuDelete"}); }),
+      TEditCase("move", "Move",
+                [&] {
+                  command(Second, {});
+                  Drawing().MoveSelectionByKey(Qt::Key_Right);
+                }),
+      TEditCase("rotate", "Rotate",
+                [&] {
+                  command(First, {});
+                  First->Rotate(90);
+                  First->Remap();
+                  emit Drawing().Handles().OnItemRotated();
+                }),
+      TEditCase("paste", "Paste",
+                [&] {
+                  command(First, {"MenuCopy", "MenuPaste"});
+                }),
+      TEditCase("property command", "Green", [&] { command(Led, {"PopGreen"}); }),
+      TEditCase("gate inputs", "Inputs", [&] { command(First, {"Pop3Inputs"}); }),
+      TEditCase("dialog", "Name Macro",
+                [&] {
+                  AcceptNextDialog([](QDialog& dialog) {
+                    dialog.findChild<QPlainTextEdit*>("MacroName")->setPlainText("adder");
+                  });
+                  command(nullptr, {"MenuNameMacro"});
+                }),
+      TEditCase("interaction", "Interaction",
+                [&] {
+                  command(nullptr, {"SpeedInteraction"});
+                  Click(CentreOf(*Switch));
+                }),
+      TEditCase("memory contents", "Edit Memory",
+                [&] {
+                  Form->Memory().Show(*Memory);
+                  Memory->SetWord(0x5A, 3);
+                  emit Form->Memory().Contents().ContentsChanged();
+                }),
   };
   for (const TEditCase& edit : cases) {
     SCOPED_TRACE(edit.Name);
@@ -252,70 +232,6 @@ TEST_F(UndoTest, APushButtonThatSpringsBackIsNoStep) {
   EXPECT_FALSE(Switch->On);
   EXPECT_EQ(History().Count(), steps);
   EXPECT_FALSE(Document().Modified());
-}
-
-TEST(EditHistoryTest, OldestStepsGoFirstWhenTheLimitsAreReached) {
-  QByteArray document = "start";
-  std::vector<QByteArray> restored;
-  TEditHistory history(
-      [&] {
-        return TDocumentState{document, {}, nullptr};
-      },
-      [&](const TDocumentState& state) {
-        restored.push_back(state.Bytes);
-        document = state.Bytes;
-      });
-  history.Reset();
-  history.StepLimit = 3;
-  for (int i = 1; i <= 5; ++i) {
-    document = QByteArray::number(i).repeated(100);
-    EXPECT_TRUE(history.Commit());
-  }
-  EXPECT_FALSE(history.Commit());  // nothing changed
-  EXPECT_EQ(history.Count(), 3);
-  EXPECT_FALSE(history.IsClean());
-  while (history.CanUndo()) {
-    history.Undo();
-  }
-  EXPECT_EQ(document, QByteArray("2").repeated(100));
-  history.Redo();
-  EXPECT_EQ(document, QByteArray("3").repeated(100));
-
-  // A memory bound smaller than one step keeps that step: the live document is never counted.
-  history.MemoryLimit = 1;
-  document = "six";
-  history.Commit();
-  EXPECT_EQ(history.Count(), 1);
-  history.Undo();
-  EXPECT_EQ(document, QByteArray("3").repeated(100));
-}
-
-TEST(EditHistoryTest, TheStateBeforeAnEditIsReadAheadBeforeTheEdit) {
-  QByteArray document = "start";
-  bool readAhead = false;
-  TEditHistory history(
-      [&] {
-        return TDocumentState{document, {}, nullptr};
-      },
-      [&](const TDocumentState& state) {
-        readAhead = state.Prepared != nullptr;
-        document = readAhead ? *std::static_pointer_cast<QByteArray>(state.Prepared) : state.Bytes;
-      });
-  history.Prepare = [](const QByteArray& bytes) {
-    return std::make_shared<QByteArray>(bytes);
-  };
-  history.Reset();
-  for (const char* edit : {"one", "two"}) {
-    QCoreApplication::processEvents();  // the idle time before the edit
-    const QByteArray before = document;
-    document = edit;
-    ASSERT_TRUE(history.Commit());
-    history.Undo();  // straight after the edit, before any idle time
-    EXPECT_TRUE(readAhead);
-    EXPECT_EQ(document, before);
-    history.Redo();
-    EXPECT_EQ(document, edit);
-  }
 }
 
 }  // namespace

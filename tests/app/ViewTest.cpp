@@ -16,7 +16,6 @@ namespace {
 
 class WindowInputTest : public MainWindowTest {
 protected:
-  QScrollArea& ScrollBox() const { return *Form->findChild<QScrollArea*>(); }
   /// The drawing unit shown at a point of the window.
   QPointF UnitAt(QPoint inWindow) const {
     return QPointF(Drawing().mapFrom(Form.get(), inWindow)) / Drawing().Zoom();
@@ -50,17 +49,15 @@ TEST_F(WindowInputTest, CtrlWheelZoomsAboutThePointUnderTheMouseAndPlainWheelScr
 }
 
 TEST(StartZoom, PartsAreAsLargeAsOnAScreenOf96DotsPerInch) {
-  EXPECT_EQ(TLogivaneDrawing::ZoomForScreen(96), 1);
-  EXPECT_EQ(TLogivaneDrawing::ZoomForScreen(120), 1.25);
-  EXPECT_EQ(TLogivaneDrawing::ZoomForScreen(144), 1.5);
-  EXPECT_EQ(TLogivaneDrawing::ZoomForScreen(192), 2);
-  EXPECT_EQ(TLogivaneDrawing::ZoomForScreen(288), 3);
-  // Between two steps of the View menu, the nearer; halfway, the smaller.
-  EXPECT_EQ(TLogivaneDrawing::ZoomForScreen(110), 1.25);
-  EXPECT_EQ(TLogivaneDrawing::ZoomForScreen(168), 1.5);
-  // A screen that reports fewer dots never makes the parts smaller, nor one of many too large.
-  EXPECT_EQ(TLogivaneDrawing::ZoomForScreen(72), 1);
-  EXPECT_EQ(TLogivaneDrawing::ZoomForScreen(1200), TLogivaneDrawing::MaxZoom);
+  // Between two steps of the View menu, the nearer and halfway the smaller (110, 168); a screen
+  // that reports fewer dots never makes the parts smaller, nor one of many too large.
+  const std::pair<double, double> zooms[] = {
+      {96, 1},    {120, 1.25}, {144, 1.5},
+      {192, 2},   {288, 3},    {110, 1.25},
+      {168, 1.5}, {72, 1},     {1200, TLogivaneDrawing::MaxZoom}};
+  for (const auto& [dotsPerInch, zoom] : zooms) {
+    EXPECT_EQ(TLogivaneDrawing::ZoomForScreen(dotsPerInch), zoom) << dotsPerInch;
+  }
 }
 
 TEST_F(WindowInputTest, TheScreenSetsTheFirstZoomAndTheUsersChoiceIsKept) {
@@ -77,8 +74,8 @@ TEST_F(WindowInputTest, TheScreenSetsTheFirstZoomAndTheUsersChoiceIsKept) {
   Show();
   EXPECT_EQ(Drawing().Zoom(), chosen);
   // The zoom kept is no scroll: the drawing opens at its top left corner.
-  EXPECT_EQ(Form->findChild<QScrollArea*>()->horizontalScrollBar()->value(), 0);
-  EXPECT_EQ(Form->findChild<QScrollArea*>()->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(ScrollBox().horizontalScrollBar()->value(), 0);
+  EXPECT_EQ(ScrollBox().verticalScrollBar()->value(), 0);
 }
 
 constexpr QRgb GridGreen = qRgb(0, 0x80, 0);

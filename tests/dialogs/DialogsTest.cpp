@@ -12,6 +12,7 @@
 #include "dialogs/RenameDlg.h"
 #include "simulation/cInteractive.h"
 #include "simulation/cMemory.h"
+#include "windows/EditMemoryDlg.h"
 #include "windows/HelpWindow.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,17 @@ namespace {
 
 using namespace test;
 
+TEST(DialogCaptionTest, EveryDialogKeepsItsCaption) {
+  EXPECT_EQ(TGridSetupDialog().windowTitle(), "Grid Setup");
+  EXPECT_EQ(TEditTextDialog().windowTitle(), "Edit Text");
+  EXPECT_EQ(TNameMacroDialog().windowTitle(), "Name Macro");
+  EXPECT_EQ(TChangeMemoryDialog().windowTitle(), "Select Memory Device");
+  EXPECT_EQ(TAssociateHelpDialog().windowTitle(), "Attach Datasheet");
+  EXPECT_EQ(TNumberOutDialog().windowTitle(), "Numeric Output");
+  EXPECT_EQ(TEditSwitchDialog().windowTitle(), "Edit Switch Type");
+  EXPECT_EQ(TEditContentsDialog().windowTitle(), "Memory Contents");
+}
+
 TEST(GridSetupDialogTest, DisplayBoxShowsDotSpacingAndFollowsBothArrows) {
   TGridSetupDialog dialog;
   dialog.SetValues({.SnapToGrid = true,
@@ -42,7 +54,6 @@ TEST(GridSetupDialogTest, DisplayBoxShowsDotSpacingAndFollowsBothArrows) {
   dialog.show();
   auto* spacing = Control<QSpinBox>(dialog, "Spacing");
   auto* display = Control<QSpinBox>(dialog, "DisplayFrequency");
-  EXPECT_EQ(dialog.windowTitle(), "Grid Setup");
   EXPECT_EQ(display->text(), "30");
 
   ClickArrow(display, true);
@@ -55,12 +66,9 @@ TEST(GridSetupDialogTest, DisplayBoxShowsDotSpacingAndFollowsBothArrows) {
   EXPECT_EQ(display->text(), "20");
 
   // The field is the count of grid points, never the distance the box shows.
-  const TGridSettings values = dialog.Values();
-  EXPECT_TRUE(values.SnapToGrid);
-  EXPECT_FALSE(values.ShowGrid);
-  EXPECT_EQ(values.AngleStep, 15);
-  EXPECT_EQ(values.Spacing, 5);
-  EXPECT_EQ(values.DisplayFrequency, 4);
+  EXPECT_EQ(
+      dialog.Values(),
+      (TGridSettings{.SnapToGrid = true, .AngleStep = 15, .Spacing = 5, .DisplayFrequency = 4}));
 }
 
 TEST(GridSetupDialogTest, BoxesStayInTheirRangesAndAreChangedByArrowsOnly) {
@@ -70,17 +78,14 @@ TEST(GridSetupDialogTest, BoxesStayInTheirRangesAndAreChangedByArrowsOnly) {
   auto* angle = Control<QSpinBox>(dialog, "AngleStep");
   auto* spacing = Control<QSpinBox>(dialog, "Spacing");
   auto* display = Control<QSpinBox>(dialog, "DisplayFrequency");
-  EXPECT_EQ(dialog.Values().AngleStep, 90);
-  EXPECT_EQ(dialog.Values().Spacing, 5);
-  EXPECT_EQ(dialog.Values().DisplayFrequency, 5);
+  const TGridSettings clamped{.AngleStep = 90, .Spacing = 5, .DisplayFrequency = 5};
+  EXPECT_EQ(dialog.Values(), clamped);
   EXPECT_EQ(display->text(), "25");
 
   ClickArrow(angle, true);
   ClickArrow(spacing, false);
   ClickArrow(display, true);
-  EXPECT_EQ(dialog.Values().AngleStep, 90);
-  EXPECT_EQ(dialog.Values().Spacing, 5);
-  EXPECT_EQ(dialog.Values().DisplayFrequency, 5);
+  EXPECT_EQ(dialog.Values(), clamped);
 
   angle->setFocus();
   QTest::keyClicks(angle, "45");
@@ -88,16 +93,18 @@ TEST(GridSetupDialogTest, BoxesStayInTheirRangesAndAreChangedByArrowsOnly) {
   EXPECT_EQ(dialog.Values().AngleStep, 85);
 }
 
+// Every dialog edits its values through the same function as this one.
 TEST(GridSetupDialogTest, EditCopiesBackOnOkOnly) {
   TGridSetupDialog dialog;
-  TGridSettings values{.SnapToGrid = false, .Spacing = 10, .DisplayFrequency = 2};
+  const TGridSettings before{.SnapToGrid = false, .Spacing = 10, .DisplayFrequency = 2};
+  TGridSettings values = before;
 
   QTimer::singleShot(0, &dialog, [&] {
     ClickCheck(Control<QCheckBox>(dialog, "SnapToGrid"));
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
   });
   EXPECT_FALSE(dialog.Edit(values));
-  EXPECT_FALSE(values.SnapToGrid);
+  EXPECT_EQ(values, before);
 
   QTimer::singleShot(0, &dialog, [&] {
     ClickCheck(Control<QCheckBox>(dialog, "SnapToGrid"));
@@ -105,9 +112,7 @@ TEST(GridSetupDialogTest, EditCopiesBackOnOkOnly) {
     QTest::mouseClick(Control<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
   });
   EXPECT_TRUE(dialog.Edit(values));
-  EXPECT_TRUE(values.SnapToGrid);
-  EXPECT_EQ(values.Spacing, 15);
-  EXPECT_EQ(values.DisplayFrequency, 2);
+  EXPECT_EQ(values, (TGridSettings{.SnapToGrid = true, .Spacing = 15, .DisplayFrequency = 2}));
 }
 
 TEST(EditTextDialogTest, SizeAndStyleShowInCaptionAndPreview) {
@@ -117,7 +122,6 @@ TEST(EditTextDialogTest, SizeAndStyleShowInCaptionAndPreview) {
   auto* group = Control<QGroupBox>(dialog, "TextGroup");
   auto* preview = Control<QLineEdit>(dialog, "Text");
   auto* size = Control<QSpinBox>(dialog, "TextSize");
-  EXPECT_EQ(dialog.windowTitle(), "Edit Text");
   EXPECT_EQ(group->title(), "Text - 7 points");
   EXPECT_EQ(preview->font().pointSize(), 7);
 
@@ -165,33 +169,18 @@ TEST(EditTextDialogTest, ClearTextAndColourChoice) {
   EXPECT_EQ(dialog.TextColour(), ColourRed);
 
   QTest::mouseClick(Control<QPushButton>(dialog, "ClearText"), Qt::LeftButton);
-  const TEditTextValues values = dialog.Values();
-  EXPECT_TRUE(values.Text.isEmpty());
-  EXPECT_EQ(values.Size, 12);
-  EXPECT_TRUE(values.Bold);
-  EXPECT_EQ(values.TextColour, ColourRed);
+  EXPECT_EQ(dialog.Values(),
+            (TEditTextValues{.Text = "", .Size = 12, .Bold = true, .TextColour = ColourRed}));
 }
 
-TEST(RenameDialogTest, FocusOnTextAndOkOrCancel) {
+TEST(RenameDialogTest, TheTextHasTheFocusAndReplacesTheNameAsTyped) {
   TRenameDialog dialog;
-  TRenameValues values{"CLK", false};
-
-  QTimer::singleShot(0, &dialog, [&] {
-    EXPECT_EQ(dialog.focusWidget(), Control<QLineEdit>(dialog, "Text"));
-    QTest::keyClicks(dialog.focusWidget(), "RESET");
-    QTest::mouseClick(Control<QPushButton>(dialog, "CancelButton"), Qt::LeftButton);
-  });
-  EXPECT_FALSE(dialog.Edit(values));
-  EXPECT_EQ(values.Text, "CLK");
-
-  QTimer::singleShot(0, &dialog, [&] {
-    QTest::keyClicks(dialog.focusWidget(), "RESET");
-    ClickCheck(Control<QCheckBox>(dialog, "Overbar"));
-    QTest::mouseClick(Control<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
-  });
-  EXPECT_TRUE(dialog.Edit(values));
-  EXPECT_EQ(values.Text, "RESET");
-  EXPECT_TRUE(values.Overbar);
+  dialog.SetValues({"CLK", false});
+  dialog.show();
+  EXPECT_EQ(dialog.focusWidget(), Control<QLineEdit>(dialog, "Text"));
+  QTest::keyClicks(dialog.focusWidget(), "RESET");
+  ClickCheck(Control<QCheckBox>(dialog, "Overbar"));
+  EXPECT_EQ(dialog.Values(), (TRenameValues{"RESET", true}));
 }
 
 TEST(NameMacroDialogTest, NameStaysOneLine) {
@@ -199,7 +188,6 @@ TEST(NameMacroDialogTest, NameStaysOneLine) {
   dialog.SetValues("Half");
   dialog.show();
   auto* memo = Control<QPlainTextEdit>(dialog, "MacroName");
-  EXPECT_EQ(dialog.windowTitle(), "Name Macro");
   EXPECT_EQ(dialog.focusWidget(), memo);
 
   memo->moveCursor(QTextCursor::End);
@@ -222,7 +210,6 @@ TEST(ChangeMemoryDialogTest, BoxesShowLineCountsAndTheExampleFollowsEveryChange)
   dialog.show();
   auto* address = Control<QSpinBox>(dialog, "AddressLines");
   auto* data = Control<QSpinBox>(dialog, "DataLines");
-  EXPECT_EQ(dialog.windowTitle(), "Select Memory Device");
   EXPECT_EQ(address->text(), "8");
   EXPECT_EQ(data->text(), "8");
   EXPECT_EQ(dialog.ExampleDevice().SizeCaption(), "256 x 8");
@@ -243,10 +230,7 @@ TEST(ChangeMemoryDialogTest, BoxesShowLineCountsAndTheExampleFollowsEveryChange)
   EXPECT_EQ(example.SizeCaption(), "1K x 2");
   EXPECT_FALSE(example.IsRAM());
   EXPECT_EQ(example.PinCount(), 10 + 2 + 1) << "a ROM has no read/write pin";
-  const TMemorySize chosen = dialog.Values();
-  EXPECT_FALSE(chosen.IsRAM);
-  EXPECT_EQ(chosen.AddressWidth, 10);
-  EXPECT_EQ(chosen.DataWidth, 2);
+  EXPECT_EQ(dialog.Values(), (TMemorySize{.IsRAM = false, .AddressWidth = 10, .DataWidth = 2}));
 
   dialog.SetValues({.IsRAM = true, .AddressWidth = 14, .DataWidth = 16});
   EXPECT_EQ(data->text(), "16");
@@ -255,7 +239,6 @@ TEST(ChangeMemoryDialogTest, BoxesShowLineCountsAndTheExampleFollowsEveryChange)
 
 TEST(AssociateHelpDialogTest, TheDatasheetChoosesThePageAndThePageTheDatasheet) {
   TAssociateHelpDialog dialog;
-  EXPECT_EQ(dialog.windowTitle(), "Attach Datasheet");
   auto* pages = Control<QTabWidget>(dialog, "Pages");
   EXPECT_FALSE(pages->isTabVisible(0));
   auto page = [pages] {
@@ -265,15 +248,14 @@ TEST(AssociateHelpDialogTest, TheDatasheetChoosesThePageAndThePageTheDatasheet) 
   dialog.SetValues({"MACROS.HLP", "17"});
   EXPECT_EQ(page(), "HelpFilePage");
   EXPECT_EQ(Control<QLineEdit>(dialog, "Url")->text(), "http://");
-  EXPECT_EQ(dialog.Values().Datasheet, "MACROS.HLP");
-  EXPECT_EQ(dialog.Values().ContextID, "17");
+  EXPECT_EQ(dialog.Values(), (TDatasheetValues{"MACROS.HLP", "17"}));
 
   for (const char* web : {"7400.htm", "sheets/7400.HTML", "Http://example.com/7400.pdf"}) {
     dialog.SetValues({web, "17"});
     EXPECT_EQ(page(), "WebPage") << web;
     EXPECT_EQ(Control<QLineEdit>(dialog, "ContextID")->text(), "0");
-    EXPECT_EQ(dialog.Values().Datasheet, web);
-    EXPECT_EQ(dialog.Values().ContextID, "17");  // kept for the circuit's help topic
+    // The context is kept for the circuit's help topic.
+    EXPECT_EQ(dialog.Values(), (TDatasheetValues{web, "17"})) << web;
   }
   dialog.SetValues({"docs/7400.pdf", ""});
   EXPECT_EQ(page(), "DocumentPage");
@@ -315,21 +297,11 @@ void PressKey(const QDialog& dialog, const char* name) {
 
 TEST(EditSequenceDialogTest, HexModeStoresWholeGroupsOfFourSteps) {
   TEditSequenceDialog dialog;
-  QString sequence = "10110";
-  QTimer::singleShot(0, &dialog, [&] {
-    EXPECT_EQ(Control<QLineEdit>(dialog, "Pattern")->text(), "16");
-    EXPECT_EQ(dialog.focusWidget(), Control<QRadioButton>(dialog, "Hex"));
-    QTest::mouseClick(Control<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
-  });
-  ASSERT_TRUE(dialog.Edit(sequence));
-  EXPECT_EQ(sequence, "00010110");  // 5 steps became 8
-
-  QTimer::singleShot(0, &dialog, [&] {
-    PressKey(dialog, "KeyF");
-    QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
-  });
-  EXPECT_FALSE(dialog.Edit(sequence));
-  EXPECT_EQ(sequence, "00010110");
+  dialog.SetValues("10110");
+  dialog.show();
+  EXPECT_EQ(Control<QLineEdit>(dialog, "Pattern")->text(), "16");
+  EXPECT_EQ(dialog.focusWidget(), Control<QRadioButton>(dialog, "Hex"));
+  EXPECT_EQ(dialog.Values(), "00010110");  // 5 steps became 8
 }
 
 TEST(EditSequenceDialogTest, KeypadAndKeyboardFollowTheModeAndItsDigitLimit) {
@@ -379,7 +351,6 @@ TEST(NumberOutDialogTest, ExampleFollowsTheControls) {
   dialog.show();
   auto* twos = Control<QCheckBox>(dialog, "TwosComplement");
   auto* lines = Control<QSpinBox>(dialog, "InputLines");
-  EXPECT_EQ(dialog.windowTitle(), "Numeric Output");
   EXPECT_EQ(lines->text(), "4");
   EXPECT_FALSE(twos->isEnabled());
   EXPECT_EQ(dialog.Example().DisplayText(), "1111");
@@ -399,10 +370,7 @@ TEST(NumberOutDialogTest, ExampleFollowsTheControls) {
   ClickCheck(Control<QRadioButton>(dialog, "Binary"));
   EXPECT_FALSE(twos->isEnabled());
   ClickCheck(Control<QCheckBox>(dialog, "SuppressLeadingZero"));
-  const TNumberOutValues values = dialog.Values();
-  EXPECT_EQ(values.Format, TNumericDevice::FormatBinary);
-  EXPECT_EQ(values.PinCount, 8);
-  EXPECT_TRUE(values.PinsAtBottom);
+  EXPECT_EQ(dialog.Values(), (TNumberOutValues{TNumericDevice::FormatBinary, 8, true}));
 }
 
 TEST(NumberOutDialogTest, PropertiesShowTheDisplayWithoutItsSize) {
@@ -421,33 +389,27 @@ TEST(NumberOutDialogTest, PropertiesShowTheDisplayWithoutItsSize) {
   EXPECT_LT(dialog.height(), height);
   EXPECT_EQ(Control<QSpinBox>(dialog, "InputLines")->value(), 4);
   EXPECT_TRUE(Control<QCheckBox>(dialog, "TwosComplement")->isEnabled());
-  const TNumberOutValues values = dialog.Values();
-  EXPECT_EQ(values.Format, 26);
-  EXPECT_EQ(values.PinCount, 16);
-  EXPECT_TRUE(values.PinsAtBottom);
+  EXPECT_EQ(dialog.Values(),
+            (TNumberOutValues{.Format = 26, .PinCount = 16, .PinsAtBottom = true}));
 }
 
 TEST(EditSwitchDialogTest, ExampleWorksAsTheChosenType) {
   TEditSwitchDialog dialog;
-  std::int32_t type = TInteractiveSwitch::Toggle;
-  QTimer::singleShot(0, &dialog, [&] {
-    QWidget* example = Control<QWidget>(dialog, "Example");
-    EXPECT_EQ(dialog.windowTitle(), "Edit Switch Type");
-    // A toggle stays where a click leaves it.
-    QTest::mouseClick(example, Qt::LeftButton);
-    EXPECT_TRUE(dialog.ExampleSwitch().On);
+  dialog.SetValues(TInteractiveSwitch::Toggle);
+  dialog.show();
+  QWidget* example = Control<QWidget>(dialog, "Example");
+  // A toggle stays where a click leaves it.
+  QTest::mouseClick(example, Qt::LeftButton);
+  EXPECT_TRUE(dialog.ExampleSwitch().On);
 
-    // Push to break: closed at rest, open only while pressed.
-    ClickCheck(Control<QRadioButton>(dialog, "PushToBreak"));
-    EXPECT_TRUE(dialog.ExampleSwitch().On);
-    QTest::mousePress(example, Qt::LeftButton);
-    EXPECT_FALSE(dialog.ExampleSwitch().On);
-    QTest::mouseRelease(example, Qt::LeftButton);
-    EXPECT_TRUE(dialog.ExampleSwitch().On);
-    QTest::mouseClick(Control<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
-  });
-  ASSERT_TRUE(dialog.Edit(type));
-  EXPECT_EQ(type, TInteractiveSwitch::PushToBreak);
+  // Push to break: closed at rest, open only while pressed.
+  ClickCheck(Control<QRadioButton>(dialog, "PushToBreak"));
+  EXPECT_TRUE(dialog.ExampleSwitch().On);
+  QTest::mousePress(example, Qt::LeftButton);
+  EXPECT_FALSE(dialog.ExampleSwitch().On);
+  QTest::mouseRelease(example, Qt::LeftButton);
+  EXPECT_TRUE(dialog.ExampleSwitch().On);
+  EXPECT_EQ(dialog.Values(), TInteractiveSwitch::PushToBreak);
 
   // Shown again for another switch, the example rests as that switch's type does.
   dialog.SetValues(TInteractiveSwitch::PushToMake);

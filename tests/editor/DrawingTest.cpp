@@ -3,8 +3,9 @@
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/DrawingClipboard.h"
+#include "editor/EditHistory.h"
 #include "editor/LogivaneDrawing.h"
-#include "editor/UserMessages.h"
+#include "editor/RecordedMessages.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cConnect.h"
 #include "simulation/cGateDevice.h"
@@ -34,12 +35,7 @@ protected:
     FScroller.resize(900, 700);
     FScroller.show();
     FDrawing->SetSelectMode(true);
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
-      Messages << text;
-      return QMessageBox::Ok;
-    });
   }
-  void TearDown() override { UserMessages::SetHandler({}); }
 
   TLogivaneDrawing& Drawing() { return *FDrawing; }
   TMacro& Circuit() { return FDrawing->Circuit(); }
@@ -65,24 +61,27 @@ protected:
   QPoint OnHandles(QPoint drawingPoint) { return drawingPoint - Handles().pos(); }
   TWire* WireAt(int index) { return static_cast<TWire*>(Circuit().Wires().Child(index)); }
 
+  /// The pixel of the drawing that shows drawing point `units` at the present zoom.
+  QPoint OnScreen(QPoint units) { return (QPointF(units) * FDrawing->Zoom()).toPoint(); }
+
   /// Two inverters with a wire from the first one's output through two bends to the second
-  /// one's input.
+  /// one's input, traced by clicks at the present zoom.
   TWire* TraceInverterPair() {
     First = Place<TNotGate>(100, 100);
     Second = Place<TNotGate>(300, 200);
     Drawing().SetWireMode(true);
-    Click(CentreOf(*First->Pin(0)));
-    Click({200, 103});
-    Click({200, 198});
-    Click(CentreOf(*Second->Pin(1)));
+    for (const QPoint at : {CentreOf(*First->Pin(0)), QPoint(200, 103), QPoint(200, 198),
+                            CentreOf(*Second->Pin(1))}) {
+      Click(OnScreen(at));
+    }
     return Circuit().Wires().Count() == 1 ? WireAt(0) : nullptr;
   }
 
   TNotGate* First = nullptr;
   TNotGate* Second = nullptr;
-  QStringList Messages;
 
 private:
+  test::TRecordedMessages FMessages;
   QScrollArea FScroller;
   TLogivaneDrawing* FDrawing = nullptr;
 };
@@ -159,19 +158,6 @@ TEST_F(DrawingTest, TwoOutputsOnOneNetAreRefusedAndTheTraceIsKept) {
   EXPECT_EQ(Circuit().Wires().Count(), 2);
 }
 
-TEST_F(DrawingTest, DeletingADeviceRemovesItsWires) {
-  TraceInverterPair();
-  Drawing().SetSelectMode(true);
-  Click(CentreOf(*Second));
-  ASSERT_TRUE(Drawing().HasSelection());
-  EXPECT_EQ(Handles().Items().front(), Second);
-  Drawing().DeleteSelection();
-  EXPECT_EQ(Circuit().Devices().Count(), 1);
-  EXPECT_EQ(Circuit().Wires().Count(), 0);
-  EXPECT_FALSE(First->Pin(0)->IsConnected());
-  EXPECT_FALSE(Drawing().HasSelection());
-}
-
 TEST_F(DrawingTest, ARubberBandSelectsWhatLiesWhollyInside) {
   TraceInverterPair();
   auto* far = Place<TNotGate>(600, 600);
@@ -190,22 +176,6 @@ TEST_F(DrawingTest, ARubberBandSelectsWhatLiesWhollyInside) {
   EXPECT_FALSE(Drawing().HasSelection());
 }
 
-TEST_F(DrawingTest, DraggingTheSelectionMovesItInGridStepsAndTheWiresFollow) {
-  TWire* wire = TraceInverterPair();
-  Drawing().SetSelectMode(true);
-  Click(CentreOf(*Second));
-  const QPoint before = CentreOf(*Second);
-  Drag(&Handles(), OnHandles(before), OnHandles(before + QPoint(24, 13)));
-  EXPECT_EQ(CentreOf(*Second), before + QPoint(20, 10));
-  wire = WireAt(0);
-  EXPECT_EQ(wire->LastPoint(), CentreOf(*Second->Pin(1)));
-  EXPECT_TRUE(Handles().HasItem());  // the moved device stays selected
-
-  Drawing().MoveSelectionBy(1, 0);  // the arrow keys move by one unit
-  EXPECT_EQ(CentreOf(*Second), before + QPoint(21, 10));
-  EXPECT_EQ(WireAt(0)->LastPoint(), CentreOf(*Second->Pin(1)));
-}
-
 /// Whether anything but the white background and the grid is painted inside `r`.
 bool PaintedInside(TLogivaneDrawing& drawing, const TRect& r) {
   QImage image(r.Right - r.Left, r.Bottom - r.Top, QImage::Format_RGB32);
@@ -214,14 +184,7 @@ bool PaintedInside(TLogivaneDrawing& drawing, const TRect& r) {
   drawing.Grid().ShowGrid = false;
   drawing.Render(painter, QRect(r.Left, r.Top, image.width(), image.height()));
   painter.end();
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (image.pixel(x, y) != qRgb(255, 255, 255)) {
-        return true;
-      }
-    }
-  }
-  return false;
+  return !test::InkBounds(image).isEmpty();
 }
 
 TEST_F(DrawingTest, RepaintsShowObjectsWhereTheyAreAfterEveryChange) {
@@ -265,10 +228,11 @@ TEST_F(DrawingTest, CopyPastesTwiceAtGrowingOffsetsAndCutRemovesWithWires) {
   EXPECT_EQ(Handles().Items().size(), 3u);  // the last paste is selected
 
   Drawing().Select(First);
-  Drawing().Clipboard().CutSelection();
+  Drawing().Clipboard().CutSelection();  // as Delete removes a device: with its wires
   EXPECT_EQ(Circuit().Devices().Count(), 5);
   EXPECT_EQ(Circuit().Wires().Count(), 2);
   EXPECT_FALSE(Second->Pin(1)->IsConnected());
+  EXPECT_FALSE(Drawing().HasSelection());
   EXPECT_EQ(Drawing().Clipboard().PasteBuffer().Devices().Count(), 1);
 }
 
@@ -347,26 +311,20 @@ TEST_F(DrawingTest, ZoomedMouseWorkHitsAndSnapsAsAtActualSize) {
     Drawing().SetWireMode(false);
     Drawing().Document().Clear();
     Drawing().SetZoom(zoom);
-    const auto screen = [zoom](QPoint units) {
-      return QPoint(qRound(units.x() * zoom), qRound(units.y() * zoom));
-    };
-    First = Place<TNotGate>(100, 100);
-    Second = Place<TNotGate>(300, 200);
-    Drawing().SetWireMode(true);
-    for (const QPoint at : {CentreOf(*First->Pin(0)), QPoint(200, 103), QPoint(200, 198),
-                            CentreOf(*Second->Pin(1))}) {
-      Click(screen(at));
-    }
+    TraceInverterPair();
     EXPECT_EQ(CircuitBytes(Circuit()), actualSize);
 
     // A click selects what lies under it; the handles frame it on screen and drag it in units.
     Drawing().SetSelectMode(true);
-    Click(screen(CentreOf(*Second)));
+    Click(OnScreen(CentreOf(*Second)));
     ASSERT_EQ(Handles().Items(), std::vector<TGraphicObject*>{Second});
-    EXPECT_LE((Handles().geometry().center() - screen(CentreOf(*Second))).manhattanLength(), 2);
-    const QPoint grab = screen(CentreOf(*Second)) - Handles().pos();
-    Drag(&Handles(), grab, grab + screen(QPoint(20, 0)));
+    EXPECT_LE((Handles().geometry().center() - OnScreen(CentreOf(*Second))).manhattanLength(), 2);
+    const QPoint grab = OnScreen(CentreOf(*Second)) - Handles().pos();
+    Drag(&Handles(), grab, grab + OnScreen(QPoint(20, 0)));
     EXPECT_EQ(CentreOf(*Second), CentreOf(*First) + QPoint(220, 100));
+    EXPECT_EQ(WireAt(0)->LastPoint(), CentreOf(*Second->Pin(1)));
+    Drawing().MoveSelectionBy(1, 0);  // the arrow keys move by one unit
+    EXPECT_EQ(CentreOf(*Second), CentreOf(*First) + QPoint(221, 100));
     EXPECT_EQ(WireAt(0)->LastPoint(), CentreOf(*Second->Pin(1)));
   }
 }
@@ -444,6 +402,113 @@ TEST_F(DrawingTest, WiringAtHalfSizeByClicksBesidePinsConnectsThem) {
   ASSERT_EQ(Circuit().Wires().Count(), 1);
   EXPECT_EQ(WireAt(0)->End1, First->Pin(0));
   EXPECT_EQ(WireAt(0)->End2, Second->Pin(1));
+  EXPECT_FALSE(Drawing().Tracing());
+}
+
+/// What each tool keeps under way must end with the tool, and no press of one tool may be
+/// finished by another.
+class DrawingToolsTest : public DrawingTest {
+protected:
+  void SetUp() override {
+    DrawingTest::SetUp();
+    Gate = Place<TNotGate>(100, 100);
+  }
+  void Press(QPoint p) { QTest::mousePress(&Drawing(), Qt::LeftButton, Qt::NoModifier, p); }
+  void Release(QPoint p) { QTest::mouseRelease(&Drawing(), Qt::LeftButton, Qt::NoModifier, p); }
+  /// Starts a wire at the gate's output with one bend.
+  void StartTrace() {
+    Drawing().SetWireMode(true);
+    Click(CentreOf(*Gate->Pin(0)));
+    Click({300, 100});
+    ASSERT_TRUE(Drawing().Tracing());
+  }
+
+  TNotGate* Gate = nullptr;
+};
+
+TEST_F(DrawingToolsTest, AnyOtherToolAbandonsATraceAndFreesItsStart) {
+  for (auto choose : {&TLogivaneDrawing::SetSelectMode, &TLogivaneDrawing::SetInteractMode,
+                      &TLogivaneDrawing::SetProbeMode, &TLogivaneDrawing::SetPolylineMode}) {
+    StartTrace();
+    (Drawing().*choose)(true);
+    EXPECT_FALSE(Drawing().Tracing());
+    EXPECT_EQ(Drawing().WireInProgress(), nullptr);
+    EXPECT_FALSE(Gate->Pin(0)->IsConnected());
+    EXPECT_EQ(Circuit().Wires().Count(), 0);
+  }
+  Drawing().FinishWireAtPin(*Gate->Pin(1));  // no trace: nothing to end
+  EXPECT_FALSE(Gate->Pin(1)->IsConnected());
+}
+
+TEST_F(DrawingToolsTest, ChoosingTheToolAgainAbandonsItsTraceAndKeepsTheTool) {
+  StartTrace();
+  Drawing().SetWireMode(true);  // as Escape does in the main window
+  EXPECT_TRUE(Drawing().WireMode());
+  EXPECT_FALSE(Drawing().Tracing());
+  EXPECT_FALSE(Gate->Pin(0)->IsConnected());
+
+  Drawing().SetPolygonMode(true);
+  Click({400, 400});
+  Click({500, 400});
+  Drawing().SetPolygonMode(true);
+  EXPECT_TRUE(Drawing().PolygonMode());
+  EXPECT_EQ(Drawing().PolygonInProgress(), nullptr);
+}
+
+TEST_F(DrawingToolsTest, RightPressesNeitherBendNorEndATrace) {
+  StartTrace();
+  Click({300, 300}, Qt::RightButton);
+  Click(CentreOf(*Gate->Pin(1)), Qt::RightButton);
+  ASSERT_TRUE(Drawing().Tracing());
+  EXPECT_EQ(Drawing().WireInProgress()->PointCount(), 2);
+
+  Drawing().SetPolylineMode(true);
+  Click({400, 400});
+  Click({500, 500}, Qt::RightButton);
+  ASSERT_NE(Drawing().PolylineInProgress(), nullptr);
+  EXPECT_EQ(Drawing().PolylineInProgress()->PointCount(), 1);
+}
+
+TEST_F(DrawingToolsTest, ABandLeftByItsToolSelectsNothingOnTheRelease) {
+  Drawing().SetSelectMode(true);
+  QSignalSpy selected(&Drawing(), &TLogivaneDrawing::OnObjectSelected);
+  Click({600, 600}, Qt::RightButton);  // a right press on empty ground draws no band
+  EXPECT_EQ(selected.count(), 0);
+
+  Press({20, 20});
+  Drawing().SetWireMode(true);
+  Release({600, 600});
+  EXPECT_EQ(selected.count(), 0);
+  EXPECT_FALSE(Drawing().HasSelection());
+}
+
+TEST_F(DrawingToolsTest, AHeldSwitchIsLetGoWhenItsToolIsLeft) {
+  Drawing().Document().EnableEditHistory();
+  auto* button = Place<TInteractiveSwitch>(300, 300);
+  button->SetSwitchType(TInteractiveSwitch::PushToMake);
+  const int steps = Drawing().Document().EditHistory()->Count();
+  Drawing().SetInteractMode(true);
+  Press(CentreOf(*button));
+  Drawing().SetInteractMode(true);  // the main window does so on every change of tools
+  EXPECT_TRUE(button->On);
+
+  Drawing().SetSelectMode(true);
+  EXPECT_FALSE(button->On);
+  EXPECT_EQ(Drawing().Document().EditHistory()->Count(), steps + 1);  // the press ended as one step
+  Release(CentreOf(*button));
+  EXPECT_FALSE(button->On);
+}
+
+TEST_F(DrawingToolsTest, AToolReplacedByItsOwnSignalFinishesSafely) {
+  QObject::connect(&Drawing(), &TLogivaneDrawing::OnEndDrawing,
+                   [this] { Drawing().SetSelectMode(true); });
+  const int shapes = Circuit().Count();
+  Drawing().SetPolylineMode(true);
+  Click({400, 400});
+  Click({500, 400});
+  QTest::mouseDClick(&Drawing(), Qt::LeftButton, Qt::NoModifier, QPoint(500, 400));
+  EXPECT_EQ(Circuit().Count(), shapes + 1);
+  EXPECT_TRUE(Drawing().SelectMode());
   EXPECT_FALSE(Drawing().Tracing());
 }
 

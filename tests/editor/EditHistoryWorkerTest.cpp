@@ -1,11 +1,15 @@
-// The edit history compresses snapshots on a worker thread: what undo and redo put back, the
-// memory counted and the steps the limits drop must be what they would be had it waited.
+// The edit history, and the snapshots it compresses on a worker thread: what undo and redo put
+// back, the memory counted and the steps the limits drop must be what they would be had it
+// waited.
 
 #include "editor/EditHistory.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
+
+#include <memory>
 
 namespace logivane {
 namespace {
@@ -20,19 +24,71 @@ QByteArray Document(int seed, qsizetype size = 1 << 20) {
   return bytes;
 }
 
+/// An edit history over a document that is nothing but its bytes, started on `live`.
 struct THistoryOfDocuments {
-  QByteArray Live = Document(0);
+  explicit THistoryOfDocuments(QByteArray live) : Live(std::move(live)) { History.Reset(); }
+
+  QByteArray Live;
+  /// Whether the state last put back had been prepared ahead.
+  bool ReadAhead = false;
   TEditHistory History{[this] {
                          return TDocumentState{Live, {}, nullptr};
                        },
                        [this](const TDocumentState& state) {
-                         Live = state.Bytes;
+                         ReadAhead = state.Prepared != nullptr;
+                         Live = ReadAhead ? *std::static_pointer_cast<QByteArray>(state.Prepared)
+                                          : state.Bytes;
                        }};
 };
 
-TEST(EditHistoryWorker, LargeStepsUndoRedoAndCountTheirMemoryAsIfCompressedAtOnce) {
-  THistoryOfDocuments documents;
+TEST(EditHistoryTest, OldestStepsGoFirstWhenTheLimitsAreReached) {
+  THistoryOfDocuments documents("start");
+  TEditHistory& history = documents.History;
+  history.StepLimit = 3;
+  for (int i = 1; i <= 5; ++i) {
+    documents.Live = QByteArray::number(i).repeated(100);
+    EXPECT_TRUE(history.Commit());
+  }
+  EXPECT_FALSE(history.Commit());  // nothing changed
+  EXPECT_EQ(history.Count(), 3);
+  EXPECT_FALSE(history.IsClean());
+  while (history.CanUndo()) {
+    history.Undo();
+  }
+  EXPECT_EQ(documents.Live, QByteArray("2").repeated(100));
+  history.Redo();
+  EXPECT_EQ(documents.Live, QByteArray("3").repeated(100));
+
+  // A memory bound smaller than one step keeps that step: the live document is never counted.
+  history.MemoryLimit = 1;
+  documents.Live = "six";
+  history.Commit();
+  EXPECT_EQ(history.Count(), 1);
+  history.Undo();
+  EXPECT_EQ(documents.Live, QByteArray("3").repeated(100));
+}
+
+TEST(EditHistoryTest, TheStateBeforeAnEditIsReadAheadBeforeTheEdit) {
+  THistoryOfDocuments documents("start");
+  documents.History.Prepare = [](const QByteArray& bytes) {
+    return std::make_shared<QByteArray>(bytes);
+  };
   documents.History.Reset();
+  for (const char* edit : {"one", "two"}) {
+    QCoreApplication::processEvents();  // the idle time before the edit
+    const QByteArray before = documents.Live;
+    documents.Live = edit;
+    ASSERT_TRUE(documents.History.Commit());
+    documents.History.Undo();  // straight after the edit, before any idle time
+    EXPECT_TRUE(documents.ReadAhead);
+    EXPECT_EQ(documents.Live, before);
+    documents.History.Redo();
+    EXPECT_EQ(documents.Live, edit);
+  }
+}
+
+TEST(EditHistoryWorker, LargeStepsUndoRedoAndCountTheirMemoryAsIfCompressedAtOnce) {
+  THistoryOfDocuments documents(Document(0));
   qsizetype compressed = qCompress(documents.Live, 1).size();
   for (int seed = 1; seed <= 4; ++seed) {
     documents.Live = Document(seed);
@@ -54,8 +110,7 @@ TEST(EditHistoryWorker, LargeStepsUndoRedoAndCountTheirMemoryAsIfCompressedAtOnc
 }
 
 TEST(EditHistoryWorker, TheMemoryLimitDropsTheStepsThatExactSizesWould) {
-  THistoryOfDocuments documents;
-  documents.History.Reset();
+  THistoryOfDocuments documents(Document(0));
   const qsizetype step = qCompress(Document(1), 1).size();
   // Room for two steps by their compressed size, though not by their raw size.
   documents.History.MemoryLimit = 2 * step + step / 2;

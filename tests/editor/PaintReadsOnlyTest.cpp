@@ -21,6 +21,7 @@ namespace {
 
 using test::Net;
 using test::Place;
+using test::Reopened;
 
 constexpr int Steps = 5;
 
@@ -76,15 +77,6 @@ std::unique_ptr<TMacro> EveryClass() {
   AddOutlinePin(*root, 0, 0);
   root->Reset();
   return root;
-}
-
-std::unique_ptr<TMacro> Reopened(const QByteArray& bytes) {
-  TCircuitReadResult read = ReadCircuitBytes(bytes);
-  EXPECT_TRUE(read.Succeeded());
-  read.Circuit->Closed = false;
-  read.Circuit->Displayed = true;
-  read.Circuit->Reset();
-  return std::move(read.Circuit);
 }
 
 /// Paints the whole circuit at `zoom` as a repaint of the surface does.

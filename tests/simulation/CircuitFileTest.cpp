@@ -43,24 +43,18 @@ TEST(CircuitFile, EveryDeviceClassComesBackAsItWasWritten) {
 }
 
 TEST(CircuitFile, OlderRevisionsAreRead) {
-  TMacro circuit;
-  const QByteArray root = test::WrittenObject(circuit);
-
-  const auto revision20 = ReadCircuitBytes(Hex("04DDC41400") + root);
-  ASSERT_TRUE(revision20.Succeeded());
-  EXPECT_TRUE(revision20.MacroName.isEmpty());
-
-  const auto revision30 =
-      ReadCircuitBytes(Hex("04DDC41E00") + Hex("09 0605") + "Name" + "!" + Hex("0600 0207") + root);
-  ASSERT_TRUE(revision30.Succeeded());
-  EXPECT_EQ(revision30.MacroName, "Name!");
-
-  const auto revision25 = ReadCircuitBytes(Hex("04DDC41900") + root);
-  EXPECT_TRUE(revision25.Succeeded());
-
-  const auto withoutName = ReadCircuitBytes(Hex("04DDC42200") + Hex("01 0201026506 00 00") + root);
-  ASSERT_TRUE(withoutName.Succeeded());
-  EXPECT_TRUE(withoutName.MacroName.isEmpty());
+  const QByteArray root = test::WrittenObject(TMacro());
+  const std::pair<QByteArray, QString> files[] = {
+      {Hex("04DDC41400") + root, ""},
+      {Hex("04DDC41900") + root, ""},
+      {Hex("04DDC41E00") + Hex("09 0605") + "Name" + "!" + Hex("0600 0207") + root, "Name!"},
+      {Hex("04DDC42200") + Hex("01 0201026506 00 00") + root, ""},  // descriptors without a name
+  };
+  for (const auto& [bytes, name] : files) {
+    const auto read = ReadCircuitBytes(bytes);
+    ASSERT_TRUE(read.Succeeded()) << bytes.left(5).toHex().toStdString();
+    EXPECT_EQ(read.MacroName, name);
+  }
 }
 
 TEST(CircuitFile, FilesItCannotReadGiveTheirOwnMessages) {
@@ -109,29 +103,26 @@ TEST(CircuitFile, SavedFilesComeBackByteForByte) {
   }
 }
 
-class CircuitFileOnDisk : public ::testing::Test {
-protected:
-  QString PathOf(const QString& name) const { return QDir(FFolder.path()).filePath(name); }
-
-  QTemporaryDir FFolder;
-};
-
-TEST_F(CircuitFileOnDisk, AFailedSaveLeavesTheOldFileAlone) {
+TEST(CircuitFileOnDisk, AFailedSaveLeavesTheOldFileAlone) {
+  const QTemporaryDir folder;
+  const auto path = [&folder](const char* name) {
+    return folder.filePath(name);
+  };
   const auto circuit = test::FullAdder();
-  ASSERT_TRUE(SaveCircuitFile(PathOf("kept.lvm"), *circuit, "Kept"));
-  const auto read = ReadCircuitFile(PathOf("kept.lvm"));
+  ASSERT_TRUE(SaveCircuitFile(path("kept.lvm"), *circuit, "Kept"));
+  const auto read = ReadCircuitFile(path("kept.lvm"));
   ASSERT_TRUE(read.Succeeded()) << read.Message.toStdString();
   EXPECT_EQ(CircuitBytes(*read.Circuit, read.MacroName), CircuitBytes(*circuit, "Kept"));
-  const QByteArray before = test::FileBytes(PathOf("kept.lvm"));
+  const QByteArray before = test::FileBytes(path("kept.lvm"));
 
   // A folder in the way of the temporary file makes the save fail before the target is touched.
   QString error;
-  EXPECT_FALSE(SaveCircuitFile(PathOf("missing/kept.lvm"), *circuit, "Kept", &error));
+  EXPECT_FALSE(SaveCircuitFile(path("missing/kept.lvm"), *circuit, "Kept", &error));
   EXPECT_FALSE(error.isEmpty());
-  ASSERT_TRUE(QDir(FFolder.path()).mkdir("kept.lvm.dir"));
-  EXPECT_FALSE(SaveCircuitFile(PathOf("kept.lvm.dir"), *circuit, "Kept"));
+  ASSERT_TRUE(QDir(folder.path()).mkdir("kept.lvm.dir"));
+  EXPECT_FALSE(SaveCircuitFile(path("kept.lvm.dir"), *circuit, "Kept"));
 
-  EXPECT_EQ(test::FileBytes(PathOf("kept.lvm")), before);
+  EXPECT_EQ(test::FileBytes(path("kept.lvm")), before);
 }
 
 }  // namespace

@@ -90,15 +90,11 @@ TEST(FlipFlops, DTakesDAsTheClockRisesAndPresetBeatsClear) {
               {0, 0, 1, 0, 0, 1},  // clear
               {1, 0, 0, 0, 0, 1},  // a low clock after clear holds
               {1, 1, 0, 0, 1, 0}});
-}
 
-TEST(FlipFlops, APresetFromTheFirstStepOutlastsThePreset) {
   // The clear that follows a reset must not fall on a flip-flop the preset already set.
-  TDFlipFlop d;
   d.Reset();
-  const int D = TDFlipFlop::PinData, C = TDFlipFlop::PinClock, Pre = TDFlipFlop::PinPreset;
-  //                       D  C Pre  Q  /Q
-  ExpectRows(d, {D, C, Pre}, {0, 1}, {{0, 0, 1, 1, 0}, {0, 0, 0, 1, 0}, {0, 1, 0, 0, 1}});
+  ExpectRows(d, {D, C, Clr, Pre}, {0, 1},
+             {{0, 0, 0, 1, 1, 0}, {0, 0, 0, 0, 1, 0}, {0, 1, 0, 0, 0, 1}});
 }
 
 TEST(FlipFlops, JKSetsResetsAndTogglesOnceAsTheClockFalls) {
@@ -130,7 +126,7 @@ std::vector<TLevel> Levels(TDevice& source, int steps) {
   return levels;
 }
 
-TEST(Sources, PlayTheirSequencesAndStartAgainOnReset) {
+TEST(Sources, PlayTheirSequencesFromEachResetAndAnInputTogglesAndPulses) {
   TClockDevice clock;
   EXPECT_EQ(Levels(clock, 4), (std::vector<TLevel>{0, 1, 0, 1}));
 
@@ -146,9 +142,8 @@ TEST(Sources, PlayTheirSequencesAndStartAgainOnReset) {
   EXPECT_EQ(Levels(clock, 6), (std::vector<TLevel>{2, 0, 1, 0, 2, 0}));
   clock.Position = 99;
   EXPECT_EQ(Levels(clock, 1), (std::vector<TLevel>{2}));
-}
 
-TEST(Sources, AnInteractiveInputTogglesOnPressAndPulses) {
+  // An interactive input toggles on a press, which a reset keeps, and pulses.
   TInteractiveInput input;
   input.Press();
   EXPECT_EQ(Levels(input, 1), (std::vector<TLevel>{1}));

@@ -34,6 +34,7 @@ namespace {
 
 using test::Hex;
 using test::Place;
+using test::Reopened;
 
 constexpr int Joints = 20000;
 constexpr int BranchEvery = 5000;
@@ -58,17 +59,6 @@ std::unique_ptr<TMacro> JointChain(std::vector<TLEDDevice*>& leds) {
   }
   root->Reset();
   return root;
-}
-
-std::unique_ptr<TMacro> Reopened(const QByteArray& bytes) {
-  TCircuitReadResult read = ReadCircuitBytes(bytes);
-  EXPECT_TRUE(read.Succeeded()) << read.Message.toStdString();
-  if (!read.Succeeded()) {
-    return nullptr;
-  }
-  read.Circuit->Displayed = true;
-  read.Circuit->Reset();
-  return std::move(read.Circuit);
 }
 
 /// The levels on every pin of the circuit's indicators.

@@ -14,28 +14,37 @@ namespace logivane::test {
 LV_REGISTER_CLASS(TTestSource)
 LV_REGISTER_CLASS(TTestProbe)
 
+namespace {
+
+/// The gates of a full adder between the outputs of `a`, `b` and `carryIn` and the inputs of
+/// `sum` and `carryOut`, all pin 0.
+void WireFullAdder(TMacro& c, TDevice& a, TDevice& b, TDevice& carryIn, TDevice& sum,
+                   TDevice& carryOut) {
+  auto* half = Place<T2XorGate>(c, 100, 20);
+  auto* sumGate = Place<T2XorGate>(c, 200, 40);
+  auto* both = Place<T2AndGate>(c, 100, 120);
+  auto* carried = Place<T2AndGate>(c, 200, 120);
+  auto* carryGate = Place<T2OrGate>(c, 300, 120);
+  Net(c, *a.Pin(0), {half->Pin(1), both->Pin(1)});
+  Net(c, *b.Pin(0), {half->Pin(2), both->Pin(2)});
+  Net(c, *carryIn.Pin(0), {sumGate->Pin(2), carried->Pin(2)});
+  Net(c, *half->Pin(0), {sumGate->Pin(1), carried->Pin(1)});
+  Net(c, *sumGate->Pin(0), {sum.Pin(0)});
+  Net(c, *both->Pin(0), {carryGate->Pin(1)});
+  Net(c, *carried->Pin(0), {carryGate->Pin(2)});
+  Net(c, *carryGate->Pin(0), {carryOut.Pin(0)});
+}
+
+}  // namespace
+
 std::unique_ptr<TMacro> FullAdder() {
   auto root = NewRoot();
   TMacro& c = *root;
   TTestSource* a = Place<TTestSource>(c, 0, 0);
   TTestSource* b = Place<TTestSource>(c, 0, 40);
   TTestSource* carryIn = Place<TTestSource>(c, 0, 80);
-  auto* half = Place<T2XorGate>(c, 100, 20);
-  auto* sum = Place<T2XorGate>(c, 200, 40);
-  auto* both = Place<T2AndGate>(c, 100, 120);
-  auto* carried = Place<T2AndGate>(c, 200, 120);
-  auto* carryOut = Place<T2OrGate>(c, 300, 120);
-  TTestProbe* sumProbe = Place<TTestProbe>(c, 400, 40);
-  TTestProbe* carryProbe = Place<TTestProbe>(c, 400, 120);
-
-  Net(c, *a->Pin(0), {half->Pin(1), both->Pin(1)});
-  Net(c, *b->Pin(0), {half->Pin(2), both->Pin(2)});
-  Net(c, *carryIn->Pin(0), {sum->Pin(2), carried->Pin(2)});
-  Net(c, *half->Pin(0), {sum->Pin(1), carried->Pin(1)});
-  Net(c, *sum->Pin(0), {sumProbe->Pin(0)});
-  Net(c, *both->Pin(0), {carryOut->Pin(1)});
-  Net(c, *carried->Pin(0), {carryOut->Pin(2)});
-  Net(c, *carryOut->Pin(0), {carryProbe->Pin(0)});
+  TTestProbe* sum = Place<TTestProbe>(c, 400, 40);
+  WireFullAdder(c, *a, *b, *carryIn, *sum, *Place<TTestProbe>(c, 400, 120));
   root->Reset();
   return root;
 }
@@ -148,21 +157,8 @@ std::unique_ptr<TMacro> LabelledFullAdder() {
   auto* a = Labelled<TInteractiveInput>(c, 0, 0, "A");
   auto* b = Labelled<TInteractiveInput>(c, 0, 40, "B");
   auto* carryIn = Labelled<TInteractiveInput>(c, 0, 80, "Cin");
-  auto* half = Place<T2XorGate>(c, 100, 20);
-  auto* sum = Place<T2XorGate>(c, 200, 40);
-  auto* both = Place<T2AndGate>(c, 100, 120);
-  auto* carried = Place<T2AndGate>(c, 200, 120);
-  auto* carryOut = Place<T2OrGate>(c, 300, 120);
-  auto* sumLed = Labelled<TLEDDevice>(c, 400, 40, "Sum");
-  auto* carryLed = Labelled<TLEDDevice>(c, 400, 120, "Cout");
-  Net(c, *a->Pin(0), {half->Pin(1), both->Pin(1)});
-  Net(c, *b->Pin(0), {half->Pin(2), both->Pin(2)});
-  Net(c, *carryIn->Pin(0), {sum->Pin(2), carried->Pin(2)});
-  Net(c, *half->Pin(0), {sum->Pin(1), carried->Pin(1)});
-  Net(c, *sum->Pin(0), {sumLed->Pin(0)});
-  Net(c, *both->Pin(0), {carryOut->Pin(1)});
-  Net(c, *carried->Pin(0), {carryOut->Pin(2)});
-  Net(c, *carryOut->Pin(0), {carryLed->Pin(0)});
+  auto* sum = Labelled<TLEDDevice>(c, 400, 40, "Sum");
+  WireFullAdder(c, *a, *b, *carryIn, *sum, *Labelled<TLEDDevice>(c, 400, 120, "Cout"));
   root->Reset();
   return root;
 }

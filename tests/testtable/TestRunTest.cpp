@@ -179,8 +179,7 @@ TEST(TestRun, ARaceOrAShortFailsItsRowWithTheCircuitsMessageAndTheNextRowsStillR
 
 TEST(TestRun, ATableThatDoesNotFitTheCircuitSaysWhereAndLeavesItUntouched) {
   auto adder = LabelledFullAdder();
-  auto* twin = Labelled<TLEDDevice>(*adder, 400, 200, "Cout");
-  Q_UNUSED(twin);
+  Labelled<TLEDDevice>(*adder, 400, 200, "Cout");  // a second Cout
   Labelled<TClockDevice>(*adder, 0, 300, "clock");
   Labelled<TLEDSegmentDevice>(*adder, 300, 300, "Seg");
   auto* display = Place<TNumericDevice>(*adder, 500, 300);

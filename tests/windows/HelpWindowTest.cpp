@@ -1,5 +1,5 @@
 #include "document/Cgobject.h"
-#include "editor/UserMessages.h"
+#include "editor/RecordedMessages.h"
 #include "windows/HelpFile.h"
 #include "windows/HelpWindow.h"
 
@@ -17,16 +17,8 @@ const QString BuiltHelpFile = QStringLiteral(LOGIVANE_HELP_FILE);
 /// The help viewer on the help file that the build compiled, with its messages recorded.
 class HelpWindowTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
-      Messages << text;
-      return QMessageBox::Ok;
-    });
-  }
-  void TearDown() override { UserMessages::SetHandler({}); }
-
+  test::TRecordedMessages Messages;
   THelpWindow Window;
-  QStringList Messages;
 };
 
 TEST(HelpFileTest, EveryTopicThatTheProgramAsksForIsInTheBuiltFile) {
@@ -63,14 +55,9 @@ TEST(HelpFileTest, TheSitemapGivesNamesPagesAndDepths) {
     <LI><OBJECT type="text/site properties"><param name="Name" value="not an entry"></OBJECT>
     <LI><OBJECT type="text/sitemap"><param name="Name" value="Heading"></OBJECT>
   </UL>)");
-  ASSERT_EQ(entries.size(), 3u);
-  EXPECT_EQ(entries[0].Name, "Gates & buffers");
-  EXPECT_EQ(entries[0].Depth, 0);
-  EXPECT_EQ(entries[1].Local, "GateAND.htm#truth");
-  EXPECT_EQ(entries[1].Depth, 1);
-  EXPECT_EQ(entries[2].Name, "Heading");
-  EXPECT_TRUE(entries[2].Local.isEmpty());
-  EXPECT_EQ(entries[2].Depth, 0);
+  EXPECT_EQ(entries, (std::vector<THelpContentsEntry>{{"Gates & buffers", "gates.htm", 0},
+                                                      {"AND", "GateAND.htm#truth", 1},
+                                                      {"Heading", "", 0}}));
 }
 
 TEST_F(HelpWindowTest, ATopicIsShownWithItsTitleAndItsLinksAreFollowed) {

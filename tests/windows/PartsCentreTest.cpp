@@ -1,5 +1,5 @@
 #include "TestHelpers.h"
-#include "editor/UserMessages.h"
+#include "editor/RecordedMessages.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
 #include "windows/PartsList.h"
@@ -25,10 +25,6 @@ using test::Hex;
 class PartsCentreTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto buttons) {
-      Messages << text;
-      return buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
-    });
     TMacro circuit;
     circuit.Datasheet = "adder.pdf";
     const QByteArray root = test::WrittenObject(circuit);
@@ -47,7 +43,6 @@ protected:
     QDir(Library.path()).mkdir("alpha");
     Form.SetRoot(Library.path());
   }
-  void TearDown() override { UserMessages::SetHandler({}); }
 
   void Write(const QString& name, const QByteArray& bytes) {
     test::WriteFile(Library.filePath(name), bytes);
@@ -63,8 +58,8 @@ protected:
   void Select(int row) { Form.List().setCurrentRow(row); }
 
   QTemporaryDir Library;
+  test::TRecordedMessages Messages;
   TPartsForm Form;
-  QStringList Messages;
 };
 
 TEST_F(PartsCentreTest, FoldersThenReadableMacrosSortedIgnoringCase) {

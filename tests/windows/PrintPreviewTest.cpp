@@ -1,5 +1,5 @@
 #include "TestHelpers.h"
-#include "editor/UserMessages.h"
+#include "editor/RecordedMessages.h"
 #include "simulation/cGateDevice.h"
 #include "windows/PrintPreview.h"
 
@@ -15,19 +15,6 @@ namespace logivane {
 namespace {
 
 using namespace test;
-
-/// The bounding box of every pixel that is not white.
-QRect InkBounds(const QImage& image) {
-  QRect ink;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
-        ink |= QRect(x, y, 1, 1);
-      }
-    }
-  }
-  return ink;
-}
 
 /// Expects `actual` to lie within `slack` pixels of `expected` on every side: lines have width,
 /// and bounds keep a unit of room.
@@ -180,14 +167,9 @@ TEST_F(PrintPreviewTest, ZoomDoublesTheCircuitAndCentreImagePutsItInTheMiddle) {
 TEST_F(PrintPreviewTest, APrinterThatCannotStartIsReportedAndNothingChanges) {
   Show();
   Preview->Printer().setOutputFileName(Folder.filePath(QStringLiteral("missing/page.pdf")));
-  QStringList messages;
-  UserMessages::SetHandler([&messages](QMessageBox::Icon, const QString& text, auto) {
-    messages << text;
-    return QMessageBox::Ok;
-  });
+  TRecordedMessages messages;
   const QByteArray before = WrittenObject(*Circuit);
   Action("PreviewPrint")->trigger();
-  UserMessages::SetHandler({});
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains(QStringLiteral("printer")));
   EXPECT_EQ(WrittenObject(*Circuit), before);

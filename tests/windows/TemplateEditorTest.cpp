@@ -3,7 +3,7 @@
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
-#include "editor/UserMessages.h"
+#include "editor/RecordedMessages.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cCircuitFile.h"
 #include "windows/TemplateForm.h"
@@ -19,15 +19,14 @@ namespace {
 
 using test::Place;
 
-/// A circuit in the main drawing with three tags and a symbol of a box and `pins` pins, open in
-/// the Template Editor with the first tag handed over. Message boxes are answered by the test.
+/// A circuit in the main drawing with three tags and a symbol of a box and four pins, for the
+/// Template Editor. Message boxes are answered by the test, and the file dialogs give `Chosen`.
 class TemplateEditorTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    UserMessages::SetHandler([this](QMessageBox::Icon, const QString& text, auto) {
-      Messages << text;
-      return Answer;
-    });
+    Form.ChooseOpenFile = Form.ChooseSaveFile = [this](QWidget*, const QString&) {
+      return PathOf(Chosen);
+    };
     TMacro& circuit = Main.Circuit();
     for (int i = 0; i < 3; ++i) {
       Tags.push_back(Place<TTagDevice>(circuit, 100, static_cast<float>(40 * i)));
@@ -40,11 +39,14 @@ protected:
       AddOutlinePin(circuit, i < 2 ? -4.0f : 44.0f, static_cast<float>(10 + 40 * (i % 2)));
     }
   }
-  void TearDown() override { UserMessages::SetHandler({}); }
 
   void Open(TTagDevice* tag) {
     Form.Attach(Main, Main.Circuit(), tag);
     Form.show();
+  }
+  void Close() {
+    Form.hide();
+    Form.Detach();
   }
   TMacro& Circuit() { return Main.Circuit(); }
   TMacroPin& Pin(int i) { return *static_cast<TMacroPin*>(Circuit().Pin(i)); }
@@ -56,8 +58,8 @@ protected:
   TLogivaneDrawing Main;
   TTemplateForm Form;
   std::vector<TTagDevice*> Tags;
-  QStringList Messages;
-  QMessageBox::StandardButton Answer = QMessageBox::Yes;
+  const char* Chosen = "";
+  test::TRecordedMessages Messages;
 };
 
 TEST_F(TemplateEditorTest, APinIsAssociatedOnlyWithTheTagHandedOverAndOnlyOnce) {
@@ -78,8 +80,7 @@ TEST_F(TemplateEditorTest, APinIsAssociatedOnlyWithTheTagHandedOverAndOnlyOnce) 
   EXPECT_EQ(Pin(0).BrushColour, TTemplateForm::PinFree);
   EXPECT_EQ(Form.TemplateDrawing().Handles().Items().front(), &Pin(2)) << "selected again";
   EXPECT_FALSE(Action("TemplateAssociate")->isEnabled()) << "already taken";
-  Form.hide();
-  Form.Detach();
+  Close();
   EXPECT_TRUE(Main.Document().Modified());
 
   // Another session with another tag: the taken pin is red and cannot be taken again; without
@@ -88,8 +89,7 @@ TEST_F(TemplateEditorTest, APinIsAssociatedOnlyWithTheTagHandedOverAndOnlyOnce) 
   EXPECT_EQ(Pin(2).BrushColour, TTemplateForm::PinTaken);
   SelectPin(2);
   EXPECT_FALSE(Action("TemplateAssociate")->isEnabled());
-  Form.hide();
-  Form.Detach();
+  Close();
   Open(nullptr);
   SelectPin(1);
   EXPECT_FALSE(Action("TemplateAssociate")->isEnabled());
@@ -104,15 +104,14 @@ TEST_F(TemplateEditorTest, ClosingRenumbersTheTagsAfterAPinIsDeleted) {
   Open(nullptr);
   EXPECT_TRUE(Circuit().Closed);
   SelectPin(1);
-  Answer = QMessageBox::No;
+  Messages.Answer = QMessageBox::No;
   Action("TemplateDelete")->trigger();
   EXPECT_EQ(Circuit().PinCount(), 4) << "the question was declined";
-  Answer = QMessageBox::Yes;
+  Messages.Answer = QMessageBox::Yes;
   Action("TemplateDelete")->trigger();
   EXPECT_EQ(Messages.last(), QStringLiteral("Are you sure you want to delete this object?"));
   ASSERT_EQ(Circuit().PinCount(), 3);
-  Form.hide();
-  Form.Detach();
+  Close();
 
   EXPECT_FALSE(Circuit().Closed);
   EXPECT_EQ(Tags[0]->GetNumber(), -1);
@@ -124,9 +123,7 @@ TEST_F(TemplateEditorTest, ATemplateKeepsShapesAndFreePinsAndNeverTakesACircuitF
   AssociateTag(Circuit(), *Tags[0], Pin(0));
   const int shapes = Circuit().Objects().Count();
   Open(Tags[0]);
-  Form.ChooseSaveFile = [&](QWidget*, const QString&) {
-    return PathOf("four.lvt");
-  };
+  Chosen = "four.lvt";
   Form.SaveClick();
   EXPECT_FALSE(Form.TemplateDrawing().Document().Modified());
 
@@ -148,27 +145,22 @@ TEST_F(TemplateEditorTest, ATemplateKeepsShapesAndFreePinsAndNeverTakesACircuitF
 
   // A circuit file is refused and changes nothing, the links to the tags included.
   ASSERT_TRUE(SaveCircuitFile(PathOf("adder.lvm"), *test::NewRoot(), {}));
-  Form.ChooseOpenFile = [&](QWidget*, const QString&) {
-    return PathOf("adder.lvm");
-  };
+  Chosen = "adder.lvm";
   Form.OpenClick();
   EXPECT_EQ(Messages.last(), QStringLiteral("This is not a valid Logivane Template file."));
   EXPECT_EQ(Circuit().PinCount(), 4);
   EXPECT_EQ(Tags[0]->LinkPin->Partner, &Pin(0));
 
   // Read into a fresh symbol, the four pins come back (free, at their centres: ContainerTest).
-  Answer = QMessageBox::No;
+  Messages.Answer = QMessageBox::No;
   Form.NewClick();
   EXPECT_EQ(Circuit().PinCount(), 0);
   EXPECT_EQ(Tags[0]->GetNumber(), -1);
-  Form.ChooseOpenFile = [&](QWidget*, const QString&) {
-    return PathOf("four.lvt");
-  };
+  Chosen = "four.lvt";
   Form.OpenClick();
   EXPECT_EQ(Circuit().PinCount(), 4);
   EXPECT_EQ(Circuit().Objects().Count(), shapes);
-  Form.hide();
-  Form.Detach();
+  Close();
 }
 
 TEST_F(TemplateEditorTest, ToolsPlaceOnceUnlessCtrlIsHeld) {
@@ -187,8 +179,7 @@ TEST_F(TemplateEditorTest, ToolsPlaceOnceUnlessCtrlIsHeld) {
   Form.ChooseTool("ToolPolygon");
   EXPECT_TRUE(drawing.PolygonMode());
   EXPECT_EQ(Form.StatusText(), QStringLiteral("Double click mouse to terminate polygon"));
-  Form.hide();
-  Form.Detach();
+  Close();
   EXPECT_TRUE(Main.Document().Modified());
 }
 

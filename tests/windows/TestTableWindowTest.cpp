@@ -106,7 +106,7 @@ TEST_F(TestTableWindowTest, AnErrorOfTheTableIsListedAndTakesTheCursorToItsPlace
 TEST_F(TestTableWindowTest, TheTableBesideTheCircuitOpensAndSavesWithIt) {
   const QString table = WriteFile(Path("adder.lvtest"), AdderTable.toUtf8());
   Show();
-  const QString circuit = OpenAdder();
+  OpenAdder();
   EXPECT_EQ(Editor().toPlainText(), AdderTable);
   EXPECT_FALSE(Form->TestTables().Table().Modified());
 
