@@ -126,16 +126,19 @@ void TRunCommands::SpeedStepClick() {
 
 void TRunCommands::SpeedStepBackClick() {
   EndStoppedHint();
-  if (const int back = FDrawing.StepBack(FWindow.HalfCycle ? 1 : 2); back > 0) {
+  if (const int back = FDrawing.Document().Steps().StepBack(FWindow.HalfCycle ? 1 : 2); back > 0) {
+    FDrawing.ShowRestoredStep();
     AfterSteps(-back);
   }
 }
 
 void TRunCommands::GoToSample(int steps) {
-  const int shown = FWindow.LogicHistory().CycleCount - 1;
-  const TStepHistory& remembered = FDrawing.Document().Steps();
-  if (FDrawing.GoToStep(remembered.Shown() + steps - shown)) {
-    AfterSteps(steps - shown);
+  // The Logic History counts from the reset, the remembered steps from where they began.
+  const int moved = steps - (FWindow.LogicHistory().CycleCount - 1);
+  TStepHistory& remembered = FDrawing.Document().Steps();
+  if (moved != 0 && remembered.GoTo(remembered.Shown() + moved)) {
+    FDrawing.ShowRestoredStep();
+    AfterSteps(moved);
   }
 }
 

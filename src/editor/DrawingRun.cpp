@@ -53,25 +53,6 @@ SimResult TLogivaneDrawing::Step() {
   return report.Result;
 }
 
-int TLogivaneDrawing::StepBack(int steps) {
-  const int back = FDocument->Steps().StepBack(steps);
-  if (back > 0) {
-    ShowRestoredStep();
-  }
-  return back;
-}
-
-bool TLogivaneDrawing::GoToStep(int step) {
-  const int shown = FDocument->Steps().Shown();
-  if (!FDocument->Steps().GoTo(step)) {
-    return false;
-  }
-  if (step != shown) {
-    ShowRestoredStep();
-  }
-  return true;
-}
-
 void TLogivaneDrawing::ShowRestoredStep() {
   HideNotice();
   Circuit().StoreShownState();

@@ -142,11 +142,8 @@ public:
   // Simulation.
   /// One step forward: through the steps remembered ahead, or simulated.
   SimResult Step();
-  /// Sets the circuit back `steps` steps, as far as they are remembered; returns how many.
-  int StepBack(int steps);
-  /// Sets the circuit to `step` of its remembered steps (see `TStepHistory`); false when that
-  /// step is not remembered.
-  bool GoToStep(int step);
+  /// Shows the circuit as the document's steps, gone back or forward through, left it.
+  void ShowRestoredStep();
   void ResetCircuit();
   void UpdateProbe();
   /// Shows the level last read by the probe as the cursor.
@@ -235,8 +232,6 @@ private:
   /// Ends what the surface does on a level that is about to change or go.
   void LeaveLevel();
   void ShowLevel();
-  /// Shows the circuit as a step it went back or forward to left it.
-  void ShowRestoredStep();
   /// Makes `kind` the mode, or turns it off, as the `Set...Mode` functions do.
   void ChooseTool(TToolKind kind, bool on);
   /// Renders the dirty part of the visible area into the back buffer.

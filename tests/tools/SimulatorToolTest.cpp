@@ -42,8 +42,8 @@ TEST_F(SimulatorTool, ACounterCountsOnEveryClockCycleAndWraps) {
 
 TEST_F(SimulatorTool, GoingBackPrintsTheStepGoneBackToAndDumpsNoStepAfterIt) {
   const QString file = Saved(*test::Counter(), "counter.lvm");
-  const TRun run = Run({file, "--steps", "34", "--back", "29", "--watch", "count", "--vcd",
-                        PathOf("back.vcd")});
+  const TRun run =
+      Run({file, "--steps", "34", "--back", "29", "--watch", "count", "--vcd", PathOf("back.vcd")});
   ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
   const QStringList lines = run.Out.split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 36);

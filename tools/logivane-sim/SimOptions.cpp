@@ -87,9 +87,8 @@ std::optional<TSimOptions> ParseSimOptions(const QStringList& arguments, QString
   options.SaveFile = parser.value(save);
   options.Bench = parser.isSet(bench);
   options.TestFile = parser.value(test);
-  if (parser.isSet(test) &&
-      (parser.isSet(steps) || parser.isSet(back) || parser.isSet(watch) || parser.isSet(vcd) ||
-       parser.isSet(wavedrom) || parser.isSet(bench))) {
+  if (parser.isSet(test) && (parser.isSet(steps) || parser.isSet(back) || parser.isSet(watch) ||
+                             parser.isSet(vcd) || parser.isSet(wavedrom) || parser.isSet(bench))) {
     error = QStringLiteral(
         "--test runs the table instead of the steps; it takes no --steps, --back, "
         "--watch, --vcd, --wavedrom or --bench.");
