@@ -50,6 +50,9 @@ public:
   void Items(T* items, std::size_t count) {
     static_assert(std::is_trivially_copyable_v<T>);
     const std::size_t size = count * sizeof(T);
+    if (size == 0) {
+      return;  // an empty list may have no storage to copy from or to
+    }
     if (FTarget) {
       // Grown in large strides and cut to length at the end: a state is saved field by field.
       if (FTarget->size() - FAt < size) {
