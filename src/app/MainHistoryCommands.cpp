@@ -19,6 +19,8 @@ void TMainForm::ConnectLogicHistory() {
   connect(FLogicHistory, &TAnalyserForm::StopClicked, this, [this] { FRun->SpeedStopClick(); });
   connect(FLogicHistory, &TAnalyserForm::PauseClicked, Action("SpeedPause"), &QAction::setChecked);
   connect(FLogicHistory, &TAnalyserForm::StepClicked, this, [this] { FRun->SpeedStepClick(); });
+  connect(FLogicHistory, &TAnalyserForm::StepBackClicked, this,
+          [this] { FRun->SpeedStepBackClick(); });
   // A sample column takes the circuit to its step, backwards or forwards.
   connect(FLogicHistory, &TAnalyserForm::SampleChosen, this,
           [this](int steps) { FRun->GoToSample(steps); });

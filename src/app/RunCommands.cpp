@@ -171,6 +171,7 @@ void TRunCommands::ShowStepsRemembered() {
   const bool past = FDrawing.Document().Steps().Past() > 0;
   FWindow.Action("SpeedStepBack")->setEnabled(past);
   FWindow.Action("MenuStepBack")->setEnabled(past);
+  FWindow.LogicHistory().SetStepBackEnabled(past);
   FWindow.LogicHistory().ShowStepCursor(FWindow.LogicHistory().CycleCount - 1);
 }
 

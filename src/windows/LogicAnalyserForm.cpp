@@ -114,6 +114,7 @@ TAnalyserForm::TAnalyserForm(QWidget* parent)
   connect(FUi->HistoryStop, &QAction::triggered, this, &TAnalyserForm::StopClicked);
   connect(FUi->HistoryPause, &QAction::triggered, this, &TAnalyserForm::PauseClicked);
   connect(FUi->HistoryStep, &QAction::triggered, this, &TAnalyserForm::StepClicked);
+  connect(FUi->HistoryStepBack, &QAction::triggered, this, &TAnalyserForm::StepBackClicked);
   connect(FUi->HistoryDisplayMode, &QAction::toggled, this, &TAnalyserForm::DisplayModeChanged);
   connect(FUi->HistoryHighlight, &QAction::toggled, this, [this](bool on) {
     FPainter.Options.HighlightClockHigh = on;
@@ -144,6 +145,10 @@ bool TAnalyserForm::TimingDiagram() const {
 
 void TAnalyserForm::SetRunDown(bool down) {
   FUi->HistoryRun->setChecked(down);
+}
+
+void TAnalyserForm::SetStepBackEnabled(bool enabled) {
+  FUi->HistoryStepBack->setEnabled(enabled);
 }
 
 void TAnalyserForm::SetPauseDown(bool down) {

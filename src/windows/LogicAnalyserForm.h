@@ -72,6 +72,8 @@ public:
   /// The run buttons follow the main window's.
   void SetRunDown(bool down);
   void SetPauseDown(bool down);
+  /// Step Back can be used while earlier steps are remembered.
+  void SetStepBackEnabled(bool enabled);
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -84,6 +86,7 @@ signals:
   void StopClicked();
   void PauseClicked(bool down);
   void StepClicked();
+  void StepBackClicked();
   /// A sample's column was clicked: the user asks for the state `steps` steps after the reset.
   void SampleChosen(int steps);
 

@@ -56,6 +56,10 @@ TEST_F(StepBackTest, StepBackRetracesTheStepsAndStepReplaysThemWithoutAnEdit) {
   EXPECT_FALSE(Action("SpeedStepBack")->isEnabled());
   StepAndKeep(8);
   ASSERT_TRUE(Action("MenuStepBack")->isEnabled());
+  auto* windowStepBack = Form->LogicHistory().findChild<QAction*>("HistoryStepBack");
+  ASSERT_TRUE(windowStepBack->isEnabled());
+  windowStepBack->trigger();  // the Logic History's own button goes back as the command does
+  Key(Qt::Key_F12);
 
   for (int back = 1; back <= 3; ++back) {
     Key(Qt::Key_F12, Qt::ShiftModifier);
