@@ -16,8 +16,30 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Installing them needs root, and sudo is not installed: run this script as root," >&2
+    echo "for example with  su -c tools/install-deps.sh  (or install sudo first)." >&2
+    exit 1
+  fi
+  sudo=(sudo)
+fi
+
+# One line a step; the package manager's own output goes to the log, whose end is shown when a
+# step fails.
+log=${LOGIVANE_INSTALL_LOG:-${TMPDIR:-/tmp}/logivane-install.log}
+: >"$log"
+step() {  # what the step does, then its command
+  echo "$1"
+  if ! "${@:2}" >>"$log" 2>&1; then
+    echo "That failed. The end of $log:" >&2
+    tail -n 25 "$log" >&2
+    exit 1
+  fi
+}
+step "Updating the package lists..." "${sudo[@]}" apt-get update
+step "Installing ${missing[*]}..." "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y --no-install-recommends "${missing[@]}"
+echo "Done; the package manager's output is in $log."

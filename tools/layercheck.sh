@@ -16,17 +16,19 @@ for ((i = 0; i < ${#layers[@]}; ++i)); do
   while IFS= read -r hit; do
     echo "$hit: src/$folder may not include from a layer above it"
     status=1
-  done < <(grep -rnE "$pattern" "src/$folder" || true)
+  done < <(grep -rnsE "$pattern" "src/$folder" || true)
 done
 
+sources=$(tools/sourcefiles.sh 'src/*.cpp' 'src/*.h' 'tools/*.cpp' 'tools/*.h') || exit 1
+modelled=$(tools/sourcefiles.sh 'src/*.cpp' 'src/*.h') || exit 1
 while IFS= read -r file; do
   lines=$(wc -l <"$file")
   if ((lines > 600)); then
     echo "$file: $lines lines; split it (600 at most)"
     status=1
   fi
-done < <(git ls-files 'src/*.cpp' 'src/*.h' 'tools/*.cpp' 'tools/*.h')
-classes=$(git ls-files 'src/*.cpp' 'src/*.h' | xargs awk -v limit=1000 -f tools/classsize.awk)
+done <<<"$sources"
+classes=$(echo "$modelled" | xargs awk -v limit=1000 -f tools/classsize.awk)
 if [[ -n $classes ]]; then
   echo "$classes"
   status=1
