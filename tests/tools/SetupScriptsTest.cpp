@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace logivane::test {
@@ -55,6 +56,24 @@ TEST(SetupScripts, WithoutRootOrSudoTheInstallSaysWhatToDoAndRunsNothing) {
   EXPECT_NE(run.Status, 0);
   EXPECT_TRUE(run.Output.contains("su -c tools/install-deps.sh")) << run.Output.toStdString();
   EXPECT_FALSE(QFile::exists(bin.filePath("apt-get.ran")));
+}
+
+TEST(SetupScripts, AFailedInstallStepShowsTheEndOfItsLog) {
+  QTemporaryDir bin;
+  WriteFile(bin.filePath("id"), "#!/bin/sh\necho 0\n", true);
+  WriteFile(bin.filePath("dpkg-query"), "#!/bin/sh\nexit 1\n", true);
+  WriteFile(bin.filePath("apt-get"), "#!/bin/sh\necho \"E: the mirror is unreachable\"\nexit 100\n",
+            true);
+  for (const char* tool : {"grep", "tail", "env"}) {
+    ASSERT_TRUE(QFile::link(QStandardPaths::findExecutable(tool), bin.filePath(tool)));
+  }
+  qputenv("LOGIVANE_INSTALL_LOG", bin.filePath("install.log").toUtf8());
+  const TScriptRun run = RunScript(Source + "/tools/install-deps.sh", bin.path());
+  qunsetenv("LOGIVANE_INSTALL_LOG");
+  EXPECT_NE(run.Status, 0);
+  const QStringList lines = run.Output.split('\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(lines.first(), "Updating the package lists...") << "one line a step";
+  EXPECT_TRUE(run.Output.contains("E: the mirror is unreachable")) << run.Output.toStdString();
 }
 
 TEST(SetupScripts, TheFormatCheckFailsOnABadFileInATreeWithoutGit) {
