@@ -42,10 +42,7 @@ TStepReport TStepHistory::Step(bool publish,
     Capture(FShown);  // the state to come back to
   }
   if (FShown < FNewest) {
-    // Ahead lies what was remembered; a checkpoint there may hold a change made by hand,
-    // which stepping would not make again.
-    const TCheckpoint* next = CheckpointAtOrBefore(FShown + 1);
-    if (next->Step == FShown + 1) {
+    if (const TCheckpoint* next = CheckpointAt(FShown + 1)) {
       TStepReport report;
       if (Load(*next)) {
         ++FShown;
@@ -96,8 +93,7 @@ bool TStepHistory::GoTo(int step) {
     FShown = start->Step;
   }
   while (FShown < step) {
-    const TCheckpoint* next = CheckpointAtOrBefore(FShown + 1);
-    if (next->Step == FShown + 1) {
+    if (const TCheckpoint* next = CheckpointAt(FShown + 1)) {
       if (!Load(*next)) {
         return false;
       }
@@ -154,6 +150,11 @@ const TStepHistory::TCheckpoint* TStepHistory::CheckpointAtOrBefore(int step) co
       FCheckpoints.begin(), FCheckpoints.end(), step,
       [](int wanted, const TCheckpoint& checkpoint) { return wanted < checkpoint.Step; });
   return after == FCheckpoints.begin() ? nullptr : &*std::prev(after);
+}
+
+const TStepHistory::TCheckpoint* TStepHistory::CheckpointAt(int step) const {
+  const TCheckpoint* found = CheckpointAtOrBefore(step);
+  return found && found->Step == step ? found : nullptr;
 }
 
 bool TStepHistory::CheckpointDue() const {

@@ -78,6 +78,9 @@ private:
   bool Load(const TCheckpoint& checkpoint);
   /// The last checkpoint at or before `step`, or null.
   const TCheckpoint* CheckpointAtOrBefore(int step) const;
+  /// The checkpoint of step `step`, or null. Stepping onto one loads it rather than simulates,
+  /// as it may hold a change made by hand that stepping would not make again.
+  const TCheckpoint* CheckpointAt(int step) const;
   /// Whether the work done since the last checkpoint makes another one cheap by comparison.
   bool CheckpointDue() const;
   /// Forgets what lies beyond `Depth` steps back, keeping a checkpoint to start from.
