@@ -12,6 +12,10 @@ std::span<const TExample> CombinationalExamples() {
        "Click A, B and Cin: Sum and Cout show their sum as a two-bit number.\n"
        "Two half adders make it: the second adds Cin to the sum of the first.",
        &FullAdder, &FullAdderTable},
+      {Folder, "ripple-adder.lvm", "4-bit ripple adder",
+       "Set A3..A0 and B3..B0 to two numbers: S3..S0 and Cout show their sum in binary.\n"
+       "Each full adder passes its carry to the next, down and to the right.",
+       &RippleAdder, &RippleAdderTable},
       {Folder, "subtractor.lvm", "Full subtractor",
        "Click A, B and Bin: D is the difference A - B - Bin and Bout the borrow it needs.\n"
        "Compare it with the full adder: the difference is the same XOR of the three.",

@@ -11,6 +11,10 @@
 
 namespace logivane::examples {
 
+/// A3..A0 + B3..B0 + Cin by four full adders in a chain: S3 to S0 and Cout.
+std::unique_ptr<TMacro> RippleAdder();
+QString RippleAdderTable();
+
 /// A - B - Bin on the inputs A, B and Bin: difference D and borrow Bout.
 std::unique_ptr<TMacro> Subtractor();
 QString SubtractorTable();
