@@ -32,4 +32,9 @@ QString LfsrTable();
 std::unique_ptr<TMacro> RippleCounter();
 QString RippleCounterTable();
 
+/// A full adder and a carry flip-flop that add A and B one bit per clock, lowest bit first,
+/// into a four-bit result register.
+std::unique_ptr<TMacro> SerialAdder();
+QString SerialAdderTable();
+
 }  // namespace logivane::examples
