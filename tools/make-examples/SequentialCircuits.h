@@ -32,9 +32,18 @@ QString LfsrTable();
 std::unique_ptr<TMacro> RippleCounter();
 QString RippleCounterTable();
 
+/// Three JK flip-flops that count up, or down while Down is high, all on one clock.
+std::unique_ptr<TMacro> UpDownCounter();
+QString UpDownCounterTable();
+
 /// A full adder and a carry flip-flop that add A and B one bit per clock, lowest bit first,
 /// into a four-bit result register.
 std::unique_ptr<TMacro> SerialAdder();
 QString SerialAdderTable();
+
+/// A vending machine for a 15-cent drink: a ROM gives the next credit and the outputs for the
+/// credit and the coin put in, and four D flip-flops keep them.
+std::unique_ptr<TMacro> VendingMachine();
+QString VendingMachineTable();
 
 }  // namespace logivane::examples

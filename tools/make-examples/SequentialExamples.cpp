@@ -18,6 +18,10 @@ std::span<const TExample> SequentialExamples() {
        "Press Clk: each stage toggles when the one before it falls from 1 to 0.\n"
        "The count ripples along the row, which is why the stages change one after another.",
        &RippleCounter, &RippleCounterTable},
+      {Folder, "up-down-counter.lvm", "Up/down counter",
+       "Press Clk to count up; set Down and press Clk to count down.\n"
+       "All stages share the clock: the XOR and AND gates decide which of them toggle.",
+       &UpDownCounter, &UpDownCounterTable},
       {Folder, "shift-register.lvm", "Shift register",
        "Set Data, then press Clk: each rising edge moves every bit one stage to the right.\n"
        "Four presses load four bits; four more shift them out again.",
@@ -39,6 +43,11 @@ std::span<const TExample> SequentialExamples() {
        "times:\none full adder adds them bit by bit, a flip-flop keeps the carry, and S3 to S0 "
        "collect the sum.",
        &SerialAdder, &SerialAdderTable},
+      {Folder, "vending-machine.lvm", "Vending machine",
+       "Set Coin5 or Coin10 and press Clk to put a coin in: a drink costs 15c.\n"
+       "The ROM is the state table: from the credit and the coin it gives the next credit, "
+       "Vend and Change.",
+       &VendingMachine, &VendingMachineTable},
   };
   return examples;
 }
