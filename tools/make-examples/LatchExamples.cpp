@@ -10,8 +10,8 @@ namespace logivane::examples {
 
 namespace {
 
-/// Two gates of class `T` that feed each other back: the upper one drives `upperOut`, the
-/// lower one `lowerOut`, and each output also lights the LED beside it.
+/// Two gates of class `T` that feed each other back: each output lights its LED and reaches the
+/// nearer input of the other gate, the upper gate's the lower one's upper input.
 template <class T>
 void CrossCouple(TLayout& layout, T& upper, T& lower, TPin& upperLed, TPin& lowerLed) {
   layout.Net(Out(upper), {&upperLed, &Upper(lower)});
@@ -47,8 +47,8 @@ QString SRLatchTable() {
       "0 0 | 0 1\n");
 }
 
-/// The four NAND gates of a gated D latch, its data `data` and inverted data arriving on the
-/// upper inputs of the first column, the enable on their lower inputs.
+/// The four NAND gates of a gated D latch: the first column takes the data and the inverted
+/// data on its upper inputs and the enable on its lower ones; the second is the latch itself.
 struct TGatedLatch {
   T2NandGate* SetGate;
   T2NandGate* ResetGate;
