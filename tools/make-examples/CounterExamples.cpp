@@ -43,7 +43,7 @@ std::unique_ptr<TMacro> RippleCounter() {
   for (int i = 0; i < StageCount; ++i) {
     stages.push_back(ToggleStage(c, StageX(i)));
   }
-  TInteractiveInput* clock = Input(c, 60, RippleY, "Clk");
+  TInteractiveInput* clock = Switch(c, 60, RippleY, "Clk");
   const int x = StageX(0) - 40;
   Wire(c, Out(*clock), Clock(*stages[0]), {{x, RippleY}, {x, StageY}});
   for (int i = 0; i < StageCount; ++i) {
@@ -71,10 +71,10 @@ std::unique_ptr<TMacro> UpDownCounter() {
   // The stages stand wide apart, so that the gate that decides whether a stage toggles fits
   // left of it.
   constexpr std::array<int, 3> x{200, 460, 720};
-  TInteractiveInput* down = Input(c, 60, 50, "Down");
+  TInteractiveInput* down = Switch(c, 60, 50, "Down");
   std::vector<TJKFlipFlop*> stages{ToggleStage(c, x[0]), Place<TJKFlipFlop>(c, x[1], StageY),
                                    Place<TJKFlipFlop>(c, x[2], StageY)};
-  ClockLine(c, Out(*Input(c, 60, ClockY, "Clk")), stages, 10);
+  ClockLine(c, Out(*Switch(c, 60, ClockY, "Clk")), stages, 10);
   // Counting up, a stage toggles when every stage below it is 1; counting down, when every
   // one is 0. XOR with Down turns the second case into the first.
   auto* flip0 = Place<T2XorGate>(c, x[1] - 90, 110);

@@ -21,8 +21,8 @@ void CrossCouple(TLayout& layout, T& upper, T& lower, TPin& upperLed, TPin& lowe
 std::unique_ptr<TMacro> SRLatch() {
   auto root = NewCircuit();
   TMacro& c = *root;
-  TInteractiveInput* reset = Input(c, 60, 100, "R");
-  TInteractiveInput* set = Input(c, 60, 200, "S");
+  TInteractiveInput* reset = Switch(c, 60, 100, "R");
+  TInteractiveInput* set = Switch(c, 60, 200, "S");
   auto* forQ = Place<T2NorGate>(c, 200, 110);
   auto* forNotQ = Place<T2NorGate>(c, 200, 190);
   TLayout layout(c);
@@ -73,8 +73,8 @@ void WireLatch(TLayout& layout, const TGatedLatch& latch, TPin& qLed, TPin& notQ
 std::unique_ptr<TMacro> GatedDLatch() {
   auto root = NewCircuit();
   TMacro& c = *root;
-  TInteractiveInput* data = Input(c, 60, 100, "D");
-  TInteractiveInput* enable = Input(c, 60, 300, "En");
+  TInteractiveInput* data = Switch(c, 60, 100, "D");
+  TInteractiveInput* enable = Switch(c, 60, 300, "En");
   auto* invert = Place<TNotGate>(c, 160, 220);
   const TGatedLatch latch = PlaceLatch(c, 260);
   TLayout layout(c);
@@ -106,8 +106,8 @@ QString GatedDLatchTable() {
 std::unique_ptr<TMacro> MasterSlave() {
   auto root = NewCircuit();
   TMacro& c = *root;
-  TInteractiveInput* data = Input(c, 60, 100, "D");
-  TInteractiveInput* clock = Input(c, 60, 340, "Clk");
+  TInteractiveInput* data = Switch(c, 60, 100, "D");
+  TInteractiveInput* clock = Switch(c, 60, 340, "Clk");
   auto* invertData = Place<TNotGate>(c, 160, 220);
   auto* invertClock = Place<TNotGate>(c, 160, 340);
   // The master is open while the clock is low; the slave, clocked through a second inverter,
@@ -162,9 +162,9 @@ QString MasterSlaveTable() {
 std::unique_ptr<TMacro> JKToggle() {
   auto root = NewCircuit();
   TMacro& c = *root;
-  TInteractiveInput* j = Input(c, 60, 130, "J");
-  TInteractiveInput* clock = Input(c, 60, 200, "Clk");
-  TInteractiveInput* k = Input(c, 60, 270, "K");
+  TInteractiveInput* j = Switch(c, 60, 130, "J");
+  TInteractiveInput* clock = Switch(c, 60, 200, "Clk");
+  TInteractiveInput* k = Switch(c, 60, 270, "K");
   auto* flop = Place<TJKFlipFlop>(c, 200, 200);
   TLayout layout(c);
   layout.Net(Out(*j), {&Data(*flop)});

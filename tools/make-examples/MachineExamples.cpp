@@ -58,8 +58,8 @@ std::unique_ptr<TMemoryDevice> VendingRom(int x, int y) {
 std::unique_ptr<TMacro> SerialAdder() {
   auto root = NewCircuit();
   TMacro& c = *root;
-  TInteractiveInput* a = Input(c, 60, 100, "A");
-  TInteractiveInput* b = Input(c, 60, 220, "B");
+  TInteractiveInput* a = Switch(c, 60, 100, "A");
+  TInteractiveInput* b = Switch(c, 60, 220, "B");
   // A full adder whose carry in is the carry out of the bit before, kept by a flip-flop.
   auto* half = Place<T2XorGate>(c, 200, 110);
   auto* both = Place<T2AndGate>(c, 200, 190);
@@ -79,7 +79,7 @@ std::unique_ptr<TMacro> SerialAdder() {
     lamps[i] = Lamp(c, x + 70, RegisterY - 70, label.constData());
     clocks.push_back(&Clock(*result[i]));
   }
-  ClockLine(c, Out(*Input(c, 60, ClockY, "Clk")), clocks, 20);
+  ClockLine(c, Out(*Switch(c, 60, ClockY, "Clk")), clocks, 20);
 
   TLayout layout(c);
   layout.Net(Out(*a), {&Upper(*half), &Upper(*both)});
@@ -138,8 +138,8 @@ QString SerialAdderTable() {
 std::unique_ptr<TMacro> VendingMachine() {
   auto root = NewCircuit();
   TMacro& c = *root;
-  TInteractiveInput* ten = Input(c, 60, 240, "Coin10");
-  TInteractiveInput* five = Input(c, 60, 280, "Coin5");
+  TInteractiveInput* ten = Switch(c, 60, 240, "Coin10");
+  TInteractiveInput* five = Switch(c, 60, 280, "Coin5");
   // The state is the credit in the top two flip-flops; a ROM holds the next state and the
   // outputs for every credit and coin, which the flip-flops take on each clock.
   auto* rom = AddObject(c, VendingRom(300, 200));
@@ -153,7 +153,7 @@ std::unique_ptr<TMacro> VendingMachine() {
   for (int k = 0; k < 4; ++k) {
     layout.Net(*rom->Pin(rom->FirstDataPin() + k), {&Data(*state[k])});
   }
-  TInteractiveInput* clock = Input(c, 380, 400, "Clk");
+  TInteractiveInput* clock = Switch(c, 380, 400, "Clk");
   layout.Net(Out(*clock),
              {&Clock(*state[0]), &Clock(*state[1]), &Clock(*state[2]), &Clock(*state[3])});
   layout.Net(Out(*ten), {rom->Pin(2)});

@@ -26,7 +26,7 @@ TShiftRow PlaceShiftRow(TMacro& c) {
   for (int i = 0; i < StageCount; ++i) {
     row.Lamps[static_cast<std::size_t>(i)] = StageLamp(c, i);
   }
-  ClockLine(c, Out(*Input(c, 60, ClockY, "Clk")), row.Stages, ClockOffset);
+  ClockLine(c, Out(*Switch(c, 60, ClockY, "Clk")), row.Stages, ClockOffset);
   return row;
 }
 
@@ -61,7 +61,7 @@ QString StatesTable(const char* comment, std::initializer_list<int> states) {
 std::unique_ptr<TMacro> ShiftRegister() {
   auto root = NewCircuit();
   TMacro& c = *root;
-  TInteractiveInput* data = Input(c, 60, StageY - 10, "Data");
+  TInteractiveInput* data = Switch(c, 60, StageY - 10, "Data");
   const TShiftRow row = PlaceShiftRow(c);
   TLayout layout(c);
   layout.Net(Out(*data), {&Data(*row.Stages[0])});

@@ -7,8 +7,8 @@
 
 namespace logivane::examples {
 
-TLEDDevice* StageLamp(TMacro& circuit, int i, const char* stem) {
-  const QByteArray label = QByteArray(stem) + QByteArray::number(i);
+TLEDDevice* StageLamp(TMacro& circuit, int i) {
+  const QByteArray label = "Q" + QByteArray::number(i);
   return Lamp(circuit, StageX(i) + 70, LampY, label.constData());
 }
 

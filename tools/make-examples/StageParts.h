@@ -1,9 +1,9 @@
 #pragma once
 
-// The sources and indicators that the latch, flip-flop and sequential examples share: inputs
-// and LEDs that the Logic History records, and the pins of a gate or flip-flop by their use.
+// What the latch, flip-flop and sequential examples share: the pins of a gate or flip-flop by
+// their use, and rows of flip-flops with their LEDs and clock line.
 
-#include "ExampleParts.h"
+#include "CourseParts.h"
 #include "simulation/cFlipFlop.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cInteractive.h"
@@ -12,23 +12,6 @@
 #include <vector>
 
 namespace logivane::examples {
-
-/// An interactive input labelled `label`, its label left of it.
-inline TInteractiveInput* Input(TMacro& circuit, int x, int y, const char* label) {
-  auto* input = Place<TInteractiveInput>(circuit, x, y);
-  input->SetLabelText(QString::fromLatin1(label));
-  input->Recorded = true;
-  return input;
-}
-
-/// An LED labelled `label`, its label right of it.
-inline TLEDDevice* Lamp(TMacro& circuit, int x, int y, const char* label) {
-  auto* led = Place<TLEDDevice>(circuit, x, y);
-  led->SetLabelText(QString::fromLatin1(label));
-  led->SetLabelPosition(TTextDevice::LabelRight);
-  led->Recorded = true;
-  return led;
-}
 
 /// A two-input gate's upper and lower inputs and its output.
 inline TPin& Upper(TGateDevice& gate) {
@@ -54,12 +37,6 @@ inline TPin& Data(TClockedFlipFlop& flop) {
 inline TPin& Clock(TClockedFlipFlop& flop) {
   return *flop.Pin(TClockedFlipFlop::PinClock);
 }
-inline TPin& Clear(TClockedFlipFlop& flop) {
-  return *flop.Pin(TClockedFlipFlop::PinClear);
-}
-inline TPin& Preset(TClockedFlipFlop& flop) {
-  return *flop.Pin(TClockedFlipFlop::PinPreset);
-}
 inline TPin& K(TJKFlipFlop& flop) {
   return *flop.Pin(TJKFlipFlop::PinK);
 }
@@ -84,8 +61,8 @@ std::vector<T*> StageRow(TMacro& circuit, int count) {
   return stages;
 }
 
-/// An LED labelled `stem` and `i` above and right of stage `i`, for its Q.
-TLEDDevice* StageLamp(TMacro& circuit, int i, const char* stem = "Q");
+/// The LED "Qi" above and right of stage `i`, for its Q.
+TLEDDevice* StageLamp(TMacro& circuit, int i);
 
 /// A clock line along `ClockY` from `source`, which stands on it at the left, to each pin of
 /// `clocks`, left to right: each is reached by a riser `offset` left of the pin.
