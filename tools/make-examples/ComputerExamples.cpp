@@ -5,6 +5,7 @@
 #include "Examples.h"
 #include "Layout.h"
 #include "LibraryPart.h"
+#include "Panel.h"
 #include "document/cGText.h"
 #include "simulation/cCircuitBuilder.h"
 #include "simulation/cGateDevice.h"
@@ -82,33 +83,6 @@ void AddListing(TMacro& c, int left, int top) {
   }
 }
 
-/// Moves `device`, built at the origin, to (x, y) in `circuit`.
-template <class T>
-T* PlaceBuilt(TMacro& circuit, std::unique_ptr<T> device, int x, int y) {
-  device->Translate(static_cast<float>(x), static_cast<float>(y));
-  device->Remap();
-  return AddObject(circuit, std::move(device));
-}
-
-TNumericDevice* Display(TMacro& c, int x, int y, int lines, const char* label) {
-  auto built = std::make_unique<TNumericDevice>();
-  built->SetPinCount(lines);
-  auto* display = PlaceBuilt(c, std::move(built), x, y);
-  display->Format = TNumericDevice::FormatDecimal | TNumericDevice::FormatSuppressZeros;
-  display->SetLabelText(QString::fromLatin1(label));
-  display->SetLabelPosition(TTextDevice::LabelRight);
-  display->Recorded = true;
-  return display;
-}
-
-/// Reaches the pins of `display`, which are on top, each from a level of its own above them:
-/// the lowest bit, rightmost, from the highest level, so that no two of these wires cross.
-void Approach(TLayout& layout, TNumericDevice& display, int lines, int firstLevel) {
-  for (int i = 0; i < lines; ++i) {
-    layout.Approach(*display.Pin(i), firstLevel + 10 * i);
-  }
-}
-
 }  // namespace
 
 std::unique_ptr<TMacro> SmallComputer() {
@@ -131,7 +105,7 @@ std::unique_ptr<TMacro> SmallComputer() {
     muxes.emplace_back(c, QStringLiteral("mux2"), 720, 330 + 80 * i);
   }
   const TPlacedPart pc(c, QStringLiteral("register4"), 920, 450);
-  TNumericDevice* pcDisplay = Display(c, 1030, 600, 4, "PC");
+  TNumericDevice* pcDisplay = NewDisplay(c, 1030, 600, 4, QStringLiteral("PC"));
 
   auto program = std::make_unique<TMemoryDevice>();
   program->BuildSymbol(false, 4, 16);
@@ -159,7 +133,7 @@ std::unique_ptr<TMacro> SmallComputer() {
   auto* writeClock = Place<T2AndGate>(c, 1960, 70);
   const TPlacedPart accLow(c, QStringLiteral("register4"), 2080, 570);
   const TPlacedPart accHigh(c, QStringLiteral("register4"), 2080, 830);
-  TNumericDevice* accDisplay = Display(c, 2300, 1010, 8, "acc");
+  TNumericDevice* accDisplay = NewDisplay(c, 2300, 1010, 8, QStringLiteral("acc"));
 
   // A jump is taken unless it is conditional and the accumulator is 0.
   auto* anyLow = Place<T4OrGate>(c, 2300, 550);
@@ -173,7 +147,7 @@ std::unique_ptr<TMacro> SmallComputer() {
   layout.Net(*notHalt->Pin(0), {&increment["CIN"]});
   layout.Net(*ground->Pin(0),
              {&increment["B0"], &increment["B1"], &increment["B2"], &increment["B3"]});
-  Approach(layout, *pcDisplay, 4, 540);
+  ApproachDisplay(layout, *pcDisplay, 4, 540);
   for (int i = 0; i < 4; ++i) {
     const TPlacedPart& mux = muxes[static_cast<std::size_t>(i)];
     layout.Net(increment.Bit("S", i), {&mux["D0"]});
@@ -197,7 +171,7 @@ std::unique_ptr<TMacro> SmallComputer() {
   }
   layout.Net(addLow["COUT"], {&addHigh["CIN"]});
   layout.Net(*writeClock->Pin(0), {&accLow["CLK"], &accHigh["CLK"]});
-  Approach(layout, *accDisplay, 8, 920);
+  ApproachDisplay(layout, *accDisplay, 8, 920);
   for (int i = 0; i < 4; ++i) {
     layout.Net(addLow.Bit("S", i), {&accLow.Bit("D", i)});
     layout.Net(addHigh.Bit("S", i), {&accHigh.Bit("D", i)});
