@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(ShippedFilesTest, AChangedExampleIsSavedUnderANewNameAndTheShippedFileIsKept) {
-  const QString example = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/half-adder.lvm");
+  const QString example = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/2 Combinational/half-adder.lvm");
   const QByteArray shipped = FileBytes(example);
   ASSERT_FALSE(shipped.isEmpty());
   EXPECT_TRUE(IsShippedFile(example));
@@ -48,7 +48,7 @@ TEST_F(ShippedFilesTest, AChangedExampleIsSavedUnderANewNameAndTheShippedFileIsK
 }
 
 TEST_F(ShippedFilesTest, TheCloseQuestionsYesOnAShippedExampleAsksForANewName) {
-  const QString example = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/half-adder.lvm");
+  const QString example = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/2 Combinational/half-adder.lvm");
   const QByteArray shipped = FileBytes(example);
   Show({example});
   Change();

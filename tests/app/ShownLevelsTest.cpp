@@ -5,6 +5,7 @@
 #include "simulation/cOutput.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 #include <algorithm>
@@ -20,7 +21,7 @@ class ShownLevelsTest : public MainWindowTest {
 protected:
   void Open(const QString& example) {
     Original = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/") + example;
-    const QString copy = Path(example);
+    const QString copy = Path(QFileInfo(example).fileName());
     QFile::remove(copy);
     ASSERT_TRUE(QFile::copy(Original, copy));
     Show({copy}).resize(1400, 1000);
@@ -97,8 +98,8 @@ protected:
 };
 
 TEST_F(ShownLevelsTest, AnOpenedCircuitShowsOneStateAndSavesAsItWasRead) {
-  for (const char* example :
-       {"half-adder.lvm", "full-adder.lvm", "counter.lvm", "traffic-light.lvm"}) {
+  for (const char* example : {"2 Combinational/half-adder.lvm", "2 Combinational/full-adder.lvm",
+                              "4 Sequential/counter.lvm", "4 Sequential/traffic-light.lvm"}) {
     Open(example);
     ExpectOneState(example);
     EXPECT_TRUE(Saved() == FileBytes(Original)) << example;
@@ -106,7 +107,7 @@ TEST_F(ShownLevelsTest, AnOpenedCircuitShowsOneStateAndSavesAsItWasRead) {
 }
 
 TEST_F(ShownLevelsTest, UndoRedoAndResetShowOneState) {
-  Open("half-adder.lvm");
+  Open("2 Combinational/half-adder.lvm");
   SwitchOnAndStep();
   ASSERT_GT(ExpectOneState("after a run"), 0);
   // Another edit, made from the state the run left.

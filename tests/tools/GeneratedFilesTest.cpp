@@ -18,7 +18,7 @@ using test::FileBytes;
 TEST(Examples, CommittedFilesAreWhatTheToolWrites) {
   for (const examples::TExample& example : examples::AllExamples()) {
     const QString folder = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/");
-    EXPECT_EQ(FileBytes(folder + QLatin1String(example.FileName)), examples::ExampleBytes(example))
+    EXPECT_EQ(FileBytes(folder + examples::ExamplePath(example)), examples::ExampleBytes(example))
         << example.FileName << " is stale: run logivane-make-examples examples";
     EXPECT_EQ(FileBytes(folder + examples::TableFileName(example)), examples::TableBytes(example))
         << example.FileName << "'s table is stale: run logivane-make-examples examples";

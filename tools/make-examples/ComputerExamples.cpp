@@ -83,8 +83,6 @@ void AddListing(TMacro& c, int left, int top) {
   }
 }
 
-}  // namespace
-
 std::unique_ptr<TMacro> SmallComputer() {
   auto root = NewCircuit();
   TMacro& c = *root;
@@ -214,6 +212,19 @@ QString SmallComputerTable() {
       "| 7  123 1   # address 6 was jumped over\n"
       "repeat 3\n"
       "  | 7  123 1\n");
+}
+
+}  // namespace
+
+std::span<const TExample> ComputerExamples() {
+  static constexpr char Folder[] = "6 A small computer";
+  static constexpr TExample examples[] = {
+      {Folder, "accumulator-machine.lvm", "An 8-bit accumulator machine",
+       "Press Run: each clock cycle runs one instruction of the program listed below.\n"
+       "Watch PC and acc: it counts down from 5, adds 100 and 23, and halts with 123.",
+       &SmallComputer, &SmallComputerTable},
+  };
+  return examples;
 }
 
 }  // namespace logivane::examples

@@ -27,22 +27,40 @@ QString FullAdderTable();
 /// The test table of TrafficLight(): its four phases, twice round.
 QString TrafficLightTable();
 
-/// One example circuit: its file name in the examples folder, the title stored with it and
-/// the test table shipped beside it.
+/// One example circuit: the course folder and file name it is written to, the title stored
+/// with it and written over it with a hint of what to try, and the test table shipped beside it.
 struct TExample {
+  const char* Folder;
   const char* FileName;
   const char* Title;
+  /// One or two lines, split at '\n'.
+  const char* Hint;
   std::unique_ptr<TMacro> (*Build)();
   QString (*Table)();
 };
 
-/// Every example this program writes.
+/// The examples of each folder of the course, in the order the course takes them; each folder
+/// has a source file of its own.
+std::span<const TExample> GatesExamples();
+std::span<const TExample> CombinationalExamples();
+std::span<const TExample> LatchExamples();
+std::span<const TExample> SequentialExamples();
+std::span<const TExample> MemoryExamples();
+std::span<const TExample> ComputerExamples();
+
+/// Every example this program writes, folder by folder.
 std::span<const TExample> AllExamples();
+
+/// The path of `example` under the examples folder: "<folder>/<file name>".
+QString ExamplePath(const TExample& example);
+
+/// The circuit of `example` as it is written: built, titled and moved to the top left corner.
+std::unique_ptr<TMacro> BuildExample(const TExample& example);
 
 /// The circuit file bytes of `example` as the program writes them.
 QByteArray ExampleBytes(const TExample& example);
 
-/// The name of the test table file beside `example`: its own name ending in ".lvtest".
+/// The path of the test table file beside `example`: its own path ending in ".lvtest".
 QString TableFileName(const TExample& example);
 
 /// The test table file bytes of `example` as the program writes them.

@@ -22,8 +22,6 @@ QString BitsOf(int value, int count) {
   return bits;
 }
 
-}  // namespace
-
 std::unique_ptr<TMacro> RamExample() {
   auto root = NewCircuit();
   TMacro& c = *root;
@@ -179,6 +177,27 @@ QString RegisterFileTable() {
       "X  X  X  X  X  X  C     X  X  | 15\n"
       "X  X  X  X  X  X  0     1  0  | 9    # the others keep theirs\n"
       "X  X  X  X  X  X  0     0  0  | 3\n");
+}
+
+}  // namespace
+
+std::span<const TExample> MemoryExamples() {
+  static constexpr char Folder[] = "5 Memory";
+  static constexpr TExample examples[] = {
+      {Folder, "ram.lvm", "RAM: writing and reading",
+       "Set an address on A3 to A0 and a word on D3 to D0, then press write and let go.\n"
+       "Change the address and come back: the RAM keeps each word where it was written.",
+       &RamExample, &RamTable},
+      {Folder, "rom-squares.lvm", "ROM: a table of squares",
+       "Set a number n on A3 to A0: the ROM looks up its square, stored in the file.\n"
+       "A ROM can stand in for any circuit of its address bits: open its contents to see how.",
+       &RomSquaresExample, &RomSquaresTable},
+      {Folder, "register-file.lvm", "Register file",
+       "Set D3 to D0 and pick a register with W1 W0, then press write to store the word.\n"
+       "R1 R0 choose which of the four registers the read display shows.",
+       &RegisterFileExample, &RegisterFileTable},
+  };
+  return examples;
 }
 
 }  // namespace logivane::examples

@@ -10,4 +10,9 @@ namespace logivane::examples {
 /// and run in straight, orthogonal segments between vertices on the 5-unit grid.
 QString Untidiness(const TMacro& circuit);
 
+/// Why `circuit` does not read cleanly at a glance, or empty: besides `Untidiness`, no wire may
+/// run through the body of a device, no two wires may share a stretch, and no label or
+/// annotation may overlap a wire, a device or another text.
+QString Clutter(const TMacro& circuit);
+
 }  // namespace logivane::examples

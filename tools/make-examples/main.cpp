@@ -20,16 +20,20 @@ int main(int argc, char* argv[]) {
   const QStringList arguments = QGuiApplication::arguments();
   if (arguments.size() != 2) {
     err << "Usage: logivane-make-examples FOLDER\n"
-           "Writes the example circuits and their test tables into FOLDER, replacing files of\n"
-           "the same names.\n";
+           "Writes the example circuits and their test tables into the course folders under\n"
+           "FOLDER, replacing files of the same names.\n";
     return EXIT_FAILURE;
   }
   const QDir folder(arguments[1]);
   for (const examples::TExample& example : examples::AllExamples()) {
-    const QString name = QString::fromLatin1(example.FileName);
-    const QString untidy = examples::Untidiness(*example.Build());
+    const QString name = examples::ExamplePath(example);
+    const QString untidy = examples::Clutter(*examples::BuildExample(example));
     if (!untidy.isEmpty()) {
       err << name << ": " << untidy << '\n';
+      return EXIT_FAILURE;
+    }
+    if (!folder.mkpath(QString::fromLatin1(example.Folder))) {
+      err << "Unable to create '" << folder.filePath(QString::fromLatin1(example.Folder)) << "'.\n";
       return EXIT_FAILURE;
     }
     if (!examples::WriteGeneratedFile(folder.filePath(name), examples::ExampleBytes(example),
