@@ -13,6 +13,7 @@
 #include "simulation/cOutput.h"
 #include "simulation/cinput.h"
 
+#include <algorithm>
 #include <array>
 
 namespace logivane::examples {
@@ -55,32 +56,42 @@ constexpr std::array<TInstruction, 8> Program = {{
 constexpr int RomX = 1140;
 constexpr int RomY = 420;
 
-/// The listing of the program, one annotation per line, in a fixed-width font so that its
-/// columns line up.
+/// A new annotation of `text` with its top left corner at (left, top); returns its height.
+int AddNote(TMacro& c, const QString& text, int left, int top, bool bold = false) {
+  auto note = std::make_unique<TGraphicText>();
+  note->SetText(text);
+  note->SetBold(bold);
+  const TRect bounds = note->GetBounds();
+  note->Translate(static_cast<float>(left - bounds.Left), static_cast<float>(top - bounds.Top));
+  note->Remap();
+  AddObject(c, std::move(note));
+  return bounds.Bottom - bounds.Top;
+}
+
+/// The listing of the program, one annotation per cell so that its columns line up in any
+/// font: address, word in hexadecimal, instruction and comment.
 void AddListing(TMacro& c, int left, int top) {
-  QStringList lines = {QStringLiteral("Program in the ROM"),
-                       QStringLiteral("addr  word  instruction  comment")};
+  constexpr int Columns[] = {0, 40, 90, 170};
+  top += AddNote(c, QStringLiteral("The program in the ROM"), left, top, true) + 4;
+  const auto row = [&](const QStringList& cells) {
+    int height = 0;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+      height = std::max(height, AddNote(c, cells[i], left + Columns[i], top));
+    }
+    top += height;
+  };
+  row({QStringLiteral("addr"), QStringLiteral("word"), QStringLiteral("instruction"),
+       QStringLiteral("comment")});
   for (std::size_t address = 0; address < Program.size(); ++address) {
     const TInstruction& line = Program[address];
-    lines << QStringLiteral("%1     %2  %3  %4")
-                 .arg(address)
-                 .arg(line.Word, 4, 16, QLatin1Char('0'))
-                 .arg(QString::fromLatin1(line.Mnemonic).leftJustified(11))
-                 .arg(QString::fromLatin1(line.Comment));
+    row({QString::number(address),
+         QStringLiteral("%1").arg(line.Word, 4, 16, QLatin1Char('0')).toUpper(),
+         QString::fromLatin1(line.Mnemonic), QString::fromLatin1(line.Comment)});
   }
-  lines << QStringLiteral("opcodes: ADD 01  SUB 03  JMP 04  JNZ 0C  HLT 10");
-  int y = top;
-  for (const QString& text : lines) {
-    auto line = std::make_unique<TGraphicText>();
-    line->FontName = QStringLiteral("Courier New");
-    line->SetText(text);
-    line->SetBold(y == top);
-    const TRect bounds = line->GetBounds();
-    line->Translate(static_cast<float>(left - bounds.Left), static_cast<float>(y - bounds.Top));
-    line->Remap();
-    y += bounds.Bottom - bounds.Top;
-    AddObject(c, std::move(line));
-  }
+  AddNote(c,
+          QStringLiteral("Opcodes: ADD 01, SUB 03, JMP 04, JNZ 0C, HLT 10; each bit is one "
+                         "control line."),
+          left, top + 4);
 }
 
 std::unique_ptr<TMacro> SmallComputer() {
@@ -184,6 +195,9 @@ std::unique_ptr<TMacro> SmallComputer() {
   layout.Net(*jump->Pin(0), {&muxes[0]["S"], &muxes[1]["S"], &muxes[2]["S"], &muxes[3]["S"]});
   layout.Route();
   AddListing(c, 60, 680);
+  AddNote(c, QStringLiteral("Program counter: PC + 1, or on a jump the operand's low half"), 470,
+          650);
+  AddNote(c, QStringLiteral("ALU: acc + operand, or acc - operand on SUB"), 1330, 960);
   root->Reset();
   return root;
 }

@@ -190,7 +190,7 @@ std::span<const TExample> MemoryExamples() {
        &RamExample, &RamTable},
       {Folder, "rom-squares.lvm", "ROM: a table of squares",
        "Set a number n on A3 to A0: the ROM looks up its square, stored in the file.\n"
-       "A ROM can stand in for any circuit of its address bits: open its contents to see how.",
+       "A ROM can stand in for any circuit of its address bits.",
        &RomSquaresExample, &RomSquaresTable},
       {Folder, "register-file.lvm", "Register file",
        "Set D3 to D0 and pick a register with W1 W0, then press write to store the word.\n"
