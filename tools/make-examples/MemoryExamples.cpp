@@ -34,9 +34,15 @@ std::unique_ptr<TMacro> RamExample() {
   const QString pins[] = {QStringLiteral("A0"),   QStringLiteral("A1"),   QStringLiteral("A2"),
                           QStringLiteral("A3"),   QStringLiteral("DIN0"), QStringLiteral("DIN1"),
                           QStringLiteral("DIN2"), QStringLiteral("DIN3"), QStringLiteral("WE")};
+  TNumericDevice* address = NewDisplay(c, 150, 330, 4, QStringLiteral("address"));
+  ApproachDisplay(layout, *address, 4, 280);
   for (int i = 0; i < 9; ++i) {
     TInteractiveInput* input = NewInput(c, 60, 100 + 20 * i, names[i]);
-    layout.Net(*input->Pin(0), {&ram[pins[i]]});
+    if (i < 4) {
+      layout.Net(*input->Pin(0), {&ram[pins[i]], address->Pin(i)});
+    } else {
+      layout.Net(*input->Pin(0), {&ram[pins[i]]});
+    }
   }
   TNumericDevice* data = NewDisplay(c, 480, 300, 4, QStringLiteral("data"));
   ApproachDisplay(layout, *data, 4, 200);
@@ -52,17 +58,17 @@ QString RamTable() {
   return QStringLiteral(
       "# RAM: a word is written while write is high and read back once it is low; the data\n"
       "# display shows 0 while writing\n"
-      "A3 A2 A1 A0 D3 D2 D1 D0 write | data\n"
-      "0  0  1  1  0  0  0  0  0     | 0   # the RAM starts empty\n"
-      "0  0  1  1  0  1  0  1  1     | 0   # write 5 at address 3\n"
-      "X  X  X  X  X  X  X  X  0     | 5\n"
-      "1  0  1  0  1  1  0  0  1     | 0   # write 12 at address 10\n"
-      "X  X  X  X  X  X  X  X  0     | 12\n"
-      "0  0  1  1  1  1  1  1  0     | 5   # reading ignores D3 to D0\n"
-      "0  0  0  0  X  X  X  X  0     | 0\n"
-      "0  0  1  1  1  0  0  1  1     | 0   # write 9 over the 5\n"
-      "X  X  X  X  X  X  X  X  0     | 9\n"
-      "1  0  1  0  X  X  X  X  0     | 12\n");
+      "A3 A2 A1 A0 D3 D2 D1 D0 write | address data\n"
+      "0  0  1  1  0  0  0  0  0     | 3       0   # the RAM starts empty\n"
+      "0  0  1  1  0  1  0  1  1     | 3       0   # write 5 at address 3\n"
+      "X  X  X  X  X  X  X  X  0     | 3       5\n"
+      "1  0  1  0  1  1  0  0  1     | 10      0   # write 12 at address 10\n"
+      "X  X  X  X  X  X  X  X  0     | 10      12\n"
+      "0  0  1  1  1  1  1  1  0     | 3       5   # reading ignores D3 to D0\n"
+      "0  0  0  0  X  X  X  X  0     | 0       0\n"
+      "0  0  1  1  1  0  0  1  1     | 3       0   # write 9 over the 5\n"
+      "X  X  X  X  X  X  X  X  0     | 3       9\n"
+      "1  0  1  0  X  X  X  X  0     | 10      12\n");
 }
 
 std::unique_ptr<TMacro> RomSquaresExample() {
