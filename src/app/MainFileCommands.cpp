@@ -154,8 +154,8 @@ bool TMainForm::SaveAsClick() {
   return SaveThroughDialog();
 }
 
-QString TMainForm::ChooseFile(const TFileChooser& chooser) {
-  QString folder = FDialogFolder;
+QString TMainForm::ChooseFile(const TFileChooser& chooser, const QString& startFolder) {
+  QString folder = startFolder.isEmpty() ? FDialogFolder : startFolder;
   if (folder.isEmpty()) {
     folder = FDocument->FileName.isEmpty()
                  ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)

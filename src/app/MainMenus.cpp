@@ -223,6 +223,9 @@ void TMainMenus::CreateHelpMenu() {
   QAction* topics = FWindow.NewAction("MenuHelpTopics", tr("&Help Topics..."));
   QObject::connect(topics, &QAction::triggered, &FWindow, &TMainForm::HelpTopicsClick);
   menu->addAction(topics);
+  QAction* examples = FWindow.NewAction("MenuExamples", tr("&Examples..."));
+  QObject::connect(examples, &QAction::triggered, &FWindow, &TMainForm::ExamplesClick);
+  menu->addAction(examples);
   // F1 belongs to no menu: what it shows depends on the selection.
   QAction* context = FWindow.NewAction("HelpKey", tr("Help"), QKeySequence(Qt::Key_F1));
   // Kept to this window: a tool window takes the main window's shortcuts too, and there this

@@ -176,6 +176,8 @@ public:
   // Help and datasheets.
   /// Shows the contents of the program's help file.
   void HelpTopicsClick();
+  /// Offers the example circuits that come with the program in the Open dialog.
+  void ExamplesClick();
   /// F1: with nothing selected the circuit's datasheet, with a macro selected its datasheet,
   /// otherwise the help page of the selected object.
   void HelpKeyClick();
@@ -210,9 +212,9 @@ private:
   /// Asks for a name and saves there; a shipped example or macro is never the name.
   bool SaveThroughDialog();
   void TellShippedFileIsKept(const QString& fileName);
-  /// Runs a file dialog from the folder of the file chosen last, or at first from the open
-  /// circuit's folder or else the user's documents.
-  QString ChooseFile(const TFileChooser& chooser);
+  /// Runs a file dialog from `startFolder` when given, else from the folder of the file chosen
+  /// last, or at first from the open circuit's folder or else the user's documents.
+  QString ChooseFile(const TFileChooser& chooser, const QString& startFolder = {});
   void AddToFileHistory(const QString& fileName);
   void UpdateCaption();
   /// The commands that act on the root level only, and Reopen, follow the level shown and the

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
 namespace logivane::test {
 namespace {
 
@@ -57,6 +59,27 @@ TEST_F(ShippedFilesTest, TheCloseQuestionsYesOnAShippedExampleAsksForANewName) {
   EXPECT_TRUE(Form->isVisible());
   EXPECT_TRUE(Document().Modified());
   EXPECT_EQ(FileBytes(example), shipped);
+}
+
+TEST_F(ShippedFilesTest, HelpExamplesOffersTheExamplesFolderAndOpensTheChosenCircuit) {
+  Show();
+  QString offered;
+  const QString example = QStringLiteral(LOGIVANE_EXAMPLES_DIR "/2 Combinational/half-adder.lvm");
+  Form->ChooseOpenFile = [&](QWidget*, const QString& folder) {
+    offered = folder;
+    return example;
+  };
+  Action("MenuExamples")->trigger();
+  EXPECT_EQ(QFileInfo(offered).canonicalFilePath(),
+            QFileInfo(QStringLiteral(LOGIVANE_EXAMPLES_DIR)).canonicalFilePath());
+  EXPECT_EQ(Document().FileName, example);
+
+  // Cancelling the dialog keeps the circuit that is open.
+  Form->ChooseOpenFile = [](QWidget*, const QString&) {
+    return QString();
+  };
+  Action("MenuExamples")->trigger();
+  EXPECT_EQ(Document().FileName, example);
 }
 
 }  // namespace

@@ -47,7 +47,12 @@ public:
 
   void Wire(TMacro& circuit) {
     for (auto& [at, point] : FPoints) {
-      if (!point.End && point.Pieces.size() >= 3) {
+      if (point.Pieces.size() > 3) {
+        // A joint holds three wires: a pin level with the driver on a track that runs on
+        // both ways.
+        throw std::logic_error("an example has four wires meeting at one point");
+      }
+      if (!point.End && point.Pieces.size() == 3) {
         point.End = Joint(circuit, at.x(), at.y());
       }
     }

@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include <cstdlib>
+#include <stdexcept>
 
 using namespace logivane;
 
@@ -27,7 +28,12 @@ int main(int argc, char* argv[]) {
   const QDir folder(arguments[1]);
   for (const examples::TExample& example : examples::AllExamples()) {
     const QString name = examples::ExamplePath(example);
-    const QString untidy = examples::Clutter(*examples::BuildExample(example));
+    QString untidy;
+    try {
+      untidy = examples::Clutter(*examples::BuildExample(example));
+    } catch (const std::logic_error& mistake) {
+      untidy = QString::fromLatin1(mistake.what());
+    }
     if (!untidy.isEmpty()) {
       err << name << ": " << untidy << '\n';
       return EXIT_FAILURE;
