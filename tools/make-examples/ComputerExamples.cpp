@@ -94,28 +94,8 @@ void AddListing(TMacro& c, int left, int top) {
           left, top + 4);
 }
 
-std::unique_ptr<TMacro> SmallComputer() {
-  auto root = NewCircuit();
-  TMacro& c = *root;
-  TLayout layout(c);
-
-  auto* clock = Place<TClockDevice>(c, 40, 60);
-  clock->SetLabelText(QStringLiteral("clock"));
-  clock->Recorded = true;
-
-  // The program counter: a register that takes the next address on the falling clock edge,
-  // either its own value plus one or, on a jump, the operand.
-  auto* fallingEdge = Place<TNotGate>(c, 820, 150);
-  auto* notHalt = Place<TNotGate>(c, 360, 250);
-  auto* ground = Place<TGround>(c, 420, 440);
-  const TPlacedPart increment(c, QStringLiteral("adder4"), 520, 420);
-  std::vector<TPlacedPart> muxes;
-  for (int i = 0; i < 4; ++i) {
-    muxes.emplace_back(c, QStringLiteral("mux2"), 720, 330 + 80 * i);
-  }
-  const TPlacedPart pc(c, QStringLiteral("register4"), 920, 450);
-  TNumericDevice* pcDisplay = NewDisplay(c, 1030, 600, 4, QStringLiteral("PC"));
-
+/// The ROM holding `Program`, selected for good by a ground on its chip select.
+TMemoryDevice* PlaceRom(TMacro& c) {
   auto program = std::make_unique<TMemoryDevice>();
   program->BuildSymbol(false, 4, 16);
   for (std::size_t address = 0; address < Program.size(); ++address) {
@@ -124,80 +104,134 @@ std::unique_ptr<TMacro> SmallComputer() {
   auto* rom = PlaceBuilt(c, std::move(program), RomX, RomY);
   auto* selected = Place<TGround>(c, RomX + 15, RomY + 105);
   Wire(c, *selected->Pin(0), *rom->Pin(rom->ChipSelectPin()));
-  const auto data = [rom](int bit) -> TPin& {
-    return *rom->Pin(rom->FirstDataPin() + 15 - bit);
-  };
+  return rom;
+}
 
-  auto* halted = Place<TLEDDevice>(c, 1300, 200);
-  halted->SetLabelText(QStringLiteral("halted"));
-  halted->SetLabelPosition(TTextDevice::LabelRight);
-  halted->Recorded = true;
+template <class T>
+T* Labelled(TMacro& c, int x, int y, const QString& label, std::int32_t position) {
+  auto* device = Place<T>(c, x, y);
+  device->SetLabelText(label);
+  device->SetLabelPosition(position);
+  device->Recorded = true;
+  return device;
+}
 
+std::vector<TPlacedPart> PlaceMuxes(TMacro& c) {
+  std::vector<TPlacedPart> muxes;
+  for (int i = 0; i < 4; ++i) {
+    muxes.emplace_back(c, QStringLiteral("mux2"), 720, 330 + 80 * i);
+  }
+  return muxes;
+}
+
+/// The machine's parts, placed column by column in the order the signals take, and the nets
+/// that join them.
+class TComputer {
+public:
+  explicit TComputer(TMacro& c) : C(c), Layout(c) {}
+
+  void WireProgramCounter() {
+    Layout.Net(*Clock->Pin(0), {FallingEdge->Pin(1), WriteClock->Pin(2)});
+    Layout.Net(*FallingEdge->Pin(0), {&Pc["CLK"]});
+    Layout.Net(*NotHalt->Pin(0), {&Increment["CIN"]});
+    Layout.Net(*Zero->Pin(0),
+               {&Increment["B0"], &Increment["B1"], &Increment["B2"], &Increment["B3"]});
+    ApproachDisplay(Layout, *PcDisplay, 4, 540);
+    for (int i = 0; i < 4; ++i) {
+      const TPlacedPart& mux = Muxes[static_cast<std::size_t>(i)];
+      Layout.Net(Increment.Bit("S", i), {&mux["D0"]});
+      Layout.Net(mux["Y"], {&Pc.Bit("D", i)});
+      Layout.Net(Pc.Bit("Q", i), {Rom->Pin(3 - i), &Increment.Bit("A", i), PcDisplay->Pin(i)});
+    }
+  }
+
+  /// The operand, whose low half is also the jump address, and the control lines.
+  void WireProgramWord() {
+    for (int i = 0; i < 4; ++i) {
+      Layout.Net(Data(i), {&InvertLow.Bit("A", i), &Muxes[static_cast<std::size_t>(i)]["D1"]});
+      Layout.Net(Data(4 + i), {&InvertHigh.Bit("A", i)});
+    }
+    Layout.Net(Data(WriteBit), {WriteClock->Pin(1)});
+    Layout.Net(Data(SubtractBit), {&InvertLow["INV"], &InvertHigh["INV"], &AddLow["CIN"]});
+    Layout.Net(Data(JumpBit), {Jump->Pin(2)});
+    Layout.Net(Data(IfNotZeroBit), {Always->Pin(1)});
+    Layout.Net(Data(HaltBit), {Halted->Pin(0), NotHalt->Pin(1)});
+  }
+
+  void WireAccumulator() {
+    for (int i = 0; i < 4; ++i) {
+      Layout.Net(InvertLow.Bit("Y", i), {&AddLow.Bit("B", i)});
+      Layout.Net(InvertHigh.Bit("Y", i), {&AddHigh.Bit("B", i)});
+    }
+    Layout.Net(AddLow["COUT"], {&AddHigh["CIN"]});
+    Layout.Net(*WriteClock->Pin(0), {&AccLow["CLK"], &AccHigh["CLK"]});
+    ApproachDisplay(Layout, *AccDisplay, 8, 920);
+    for (int i = 0; i < 4; ++i) {
+      Layout.Net(AddLow.Bit("S", i), {&AccLow.Bit("D", i)});
+      Layout.Net(AddHigh.Bit("S", i), {&AccHigh.Bit("D", i)});
+      Layout.Net(AccLow.Bit("Q", i), {&AddLow.Bit("A", i), AnyLow->Pin(4 - i), AccDisplay->Pin(i)});
+      Layout.Net(AccHigh.Bit("Q", i),
+                 {&AddHigh.Bit("A", i), AnyHigh->Pin(4 - i), AccDisplay->Pin(4 + i)});
+    }
+  }
+
+  void WireJump() {
+    Layout.Net(*AnyLow->Pin(0), {Taken->Pin(3)});
+    Layout.Net(*Always->Pin(0), {Taken->Pin(2)});
+    Layout.Net(*AnyHigh->Pin(0), {Taken->Pin(1)});
+    Layout.Net(*Taken->Pin(0), {Jump->Pin(1)});
+    Layout.Net(*Jump->Pin(0), {&Muxes[0]["S"], &Muxes[1]["S"], &Muxes[2]["S"], &Muxes[3]["S"]});
+    Layout.Route();
+  }
+
+private:
+  TPin& Data(int bit) const { return *Rom->Pin(Rom->FirstDataPin() + 15 - bit); }
+
+  TMacro& C;
+  TLayout Layout;
+  TClockDevice* Clock =
+      Labelled<TClockDevice>(C, 40, 60, QStringLiteral("clock"), TTextDevice::LabelLeft);
+  // The program counter takes the next address on the falling clock edge: its own value plus
+  // one, or on a jump the operand.
+  TNotGate* FallingEdge = Place<TNotGate>(C, 820, 150);
+  TNotGate* NotHalt = Place<TNotGate>(C, 360, 250);
+  TGround* Zero = Place<TGround>(C, 420, 440);
+  TPlacedPart Increment{C, QStringLiteral("adder4"), 520, 420};
+  std::vector<TPlacedPart> Muxes = PlaceMuxes(C);
+  TPlacedPart Pc{C, QStringLiteral("register4"), 920, 450};
+  TNumericDevice* PcDisplay = NewDisplay(C, 1030, 600, 4, QStringLiteral("PC"));
+  TMemoryDevice* Rom = PlaceRom(C);
+  TLEDDevice* Halted =
+      Labelled<TLEDDevice>(C, 1300, 200, QStringLiteral("halted"), TTextDevice::LabelRight);
   // The ALU adds the operand, or its two's complement: the inverters flip it and the carry
   // into the low adder adds the one.
-  const TPlacedPart invertLow(c, QStringLiteral("inverter4"), 1380, 600);
-  const TPlacedPart invertHigh(c, QStringLiteral("inverter4"), 1380, 800);
-  const TPlacedPart addLow(c, QStringLiteral("adder4"), 1620, 610);
-  const TPlacedPart addHigh(c, QStringLiteral("adder4"), 1860, 860);
-  auto* writeClock = Place<T2AndGate>(c, 1960, 70);
-  const TPlacedPart accLow(c, QStringLiteral("register4"), 2080, 570);
-  const TPlacedPart accHigh(c, QStringLiteral("register4"), 2080, 830);
-  TNumericDevice* accDisplay = NewDisplay(c, 2300, 1010, 8, QStringLiteral("acc"));
-
+  TPlacedPart InvertLow{C, QStringLiteral("inverter4"), 1380, 600};
+  TPlacedPart InvertHigh{C, QStringLiteral("inverter4"), 1380, 800};
+  TPlacedPart AddLow{C, QStringLiteral("adder4"), 1620, 610};
+  TPlacedPart AddHigh{C, QStringLiteral("adder4"), 1860, 860};
+  T2AndGate* WriteClock = Place<T2AndGate>(C, 1960, 70);
+  TPlacedPart AccLow{C, QStringLiteral("register4"), 2080, 570};
+  TPlacedPart AccHigh{C, QStringLiteral("register4"), 2080, 830};
+  TNumericDevice* AccDisplay = NewDisplay(C, 2300, 1010, 8, QStringLiteral("acc"));
   // A jump is taken unless it is conditional and the accumulator is 0.
-  auto* anyLow = Place<T4OrGate>(c, 2300, 550);
-  auto* anyHigh = Place<T4OrGate>(c, 2300, 810);
-  auto* always = Place<TNotGate>(c, 2300, 300);
-  auto* taken = Place<T3OrGate>(c, 2460, 560);
-  auto* jump = Place<T2AndGate>(c, 2620, 400);
+  T4OrGate* AnyLow = Place<T4OrGate>(C, 2300, 550);
+  T4OrGate* AnyHigh = Place<T4OrGate>(C, 2300, 810);
+  TNotGate* Always = Place<TNotGate>(C, 2300, 300);
+  T3OrGate* Taken = Place<T3OrGate>(C, 2460, 560);
+  T2AndGate* Jump = Place<T2AndGate>(C, 2620, 400);
+};
 
-  layout.Net(*clock->Pin(0), {fallingEdge->Pin(1), writeClock->Pin(2)});
-  layout.Net(*fallingEdge->Pin(0), {&pc["CLK"]});
-  layout.Net(*notHalt->Pin(0), {&increment["CIN"]});
-  layout.Net(*ground->Pin(0),
-             {&increment["B0"], &increment["B1"], &increment["B2"], &increment["B3"]});
-  ApproachDisplay(layout, *pcDisplay, 4, 540);
-  for (int i = 0; i < 4; ++i) {
-    const TPlacedPart& mux = muxes[static_cast<std::size_t>(i)];
-    layout.Net(increment.Bit("S", i), {&mux["D0"]});
-    layout.Net(mux["Y"], {&pc.Bit("D", i)});
-    layout.Net(pc.Bit("Q", i), {rom->Pin(3 - i), &increment.Bit("A", i), pcDisplay->Pin(i)});
-  }
-  // The operand: its low half is also the jump address.
-  for (int i = 0; i < 4; ++i) {
-    const TPlacedPart& mux = muxes[static_cast<std::size_t>(i)];
-    layout.Net(data(i), {&invertLow.Bit("A", i), &mux["D1"]});
-    layout.Net(data(4 + i), {&invertHigh.Bit("A", i)});
-  }
-  layout.Net(data(WriteBit), {writeClock->Pin(1)});
-  layout.Net(data(SubtractBit), {&invertLow["INV"], &invertHigh["INV"], &addLow["CIN"]});
-  layout.Net(data(JumpBit), {jump->Pin(2)});
-  layout.Net(data(IfNotZeroBit), {always->Pin(1)});
-  layout.Net(data(HaltBit), {halted->Pin(0), notHalt->Pin(1)});
-  for (int i = 0; i < 4; ++i) {
-    layout.Net(invertLow.Bit("Y", i), {&addLow.Bit("B", i)});
-    layout.Net(invertHigh.Bit("Y", i), {&addHigh.Bit("B", i)});
-  }
-  layout.Net(addLow["COUT"], {&addHigh["CIN"]});
-  layout.Net(*writeClock->Pin(0), {&accLow["CLK"], &accHigh["CLK"]});
-  ApproachDisplay(layout, *accDisplay, 8, 920);
-  for (int i = 0; i < 4; ++i) {
-    layout.Net(addLow.Bit("S", i), {&accLow.Bit("D", i)});
-    layout.Net(addHigh.Bit("S", i), {&accHigh.Bit("D", i)});
-    layout.Net(accLow.Bit("Q", i), {&addLow.Bit("A", i), anyLow->Pin(4 - i), accDisplay->Pin(i)});
-    layout.Net(accHigh.Bit("Q", i),
-               {&addHigh.Bit("A", i), anyHigh->Pin(4 - i), accDisplay->Pin(4 + i)});
-  }
-  layout.Net(*anyLow->Pin(0), {taken->Pin(3)});
-  layout.Net(*always->Pin(0), {taken->Pin(2)});
-  layout.Net(*anyHigh->Pin(0), {taken->Pin(1)});
-  layout.Net(*taken->Pin(0), {jump->Pin(1)});
-  layout.Net(*jump->Pin(0), {&muxes[0]["S"], &muxes[1]["S"], &muxes[2]["S"], &muxes[3]["S"]});
-  layout.Route();
-  AddListing(c, 60, 680);
-  AddNote(c, QStringLiteral("Program counter: PC + 1, or on a jump the operand's low half"), 470,
-          650);
-  AddNote(c, QStringLiteral("ALU: acc + operand, or acc - operand on SUB"), 1330, 960);
+std::unique_ptr<TMacro> SmallComputer() {
+  auto root = NewCircuit();
+  TComputer computer(*root);
+  computer.WireProgramCounter();
+  computer.WireProgramWord();
+  computer.WireAccumulator();
+  computer.WireJump();
+  AddListing(*root, 60, 680);
+  AddNote(*root, QStringLiteral("Program counter: PC + 1, or on a jump the operand's low half"),
+          470, 650);
+  AddNote(*root, QStringLiteral("ALU: acc + operand, or acc - operand on SUB"), 1330, 960);
   root->Reset();
   return root;
 }
