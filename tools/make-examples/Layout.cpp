@@ -115,6 +115,11 @@ void TLayout::Net(TPin& driver, std::initializer_list<TPin*> loads) {
   FNets.push_back({&driver, loads});
 }
 
+TLayout::TTap TLayout::TapOf(TPin& pin) const {
+  const auto level = FLevels.find(&pin);
+  return {&pin, level == FLevels.end() ? PinPoint(pin).y() : level->second};
+}
+
 void TLayout::Route() {
   for (std::size_t net = 0; net < FNets.size(); ++net) {
     RouteNet(static_cast<int>(net));
@@ -163,12 +168,12 @@ int TLayout::NewLane() {
 void TLayout::RouteNet(int net) {
   const TNetPins& pins = FNets[static_cast<std::size_t>(net)];
   const QPoint from = PinPoint(*pins.Driver);
-  std::vector<TTap> ahead{{pins.Driver, from.y()}};
+  std::vector<TTap> ahead{TapOf(*pins.Driver)};
   std::vector<TTap> behind;
   int aheadLimit = INT_MAX;
   for (TPin* load : pins.Loads) {
     const QPoint at = PinPoint(*load);
-    (at.x() > from.x() ? ahead : behind).push_back({load, at.y()});
+    (at.x() > from.x() ? ahead : behind).push_back(TapOf(*load));
     if (at.x() > from.x()) {
       aheadLimit = std::min(aheadLimit, GridBelow(at.x() - 1));
     }
@@ -188,16 +193,21 @@ void TLayout::RouteNet(int net) {
     for (const TTap& tap : taps) {
       const QPoint at = PinPoint(*tap.Pin);
       drawing.PinAt(at, *tap.Pin);
-      drawing.Piece(at, {x, at.y()});
-      Take({true, at.y(), std::min(at.x(), x), std::max(at.x(), x), net});
-      levels.push_back(at.y());
+      if (tap.Y != at.y()) {
+        drawing.Piece(at, {at.x(), tap.Y});
+        Take({false, at.x(), std::min(at.y(), tap.Y), std::max(at.y(), tap.Y), net});
+      }
+      drawing.Piece({at.x(), tap.Y}, {x, tap.Y});
+      Take({true, tap.Y, std::min(at.x(), x), std::max(at.x(), x), net});
+      levels.push_back(tap.Y);
     }
     std::sort(levels.begin(), levels.end());
     for (std::size_t i = 1; i < levels.size(); ++i) {
       drawing.Piece({x, levels[i - 1]}, {x, levels[i]});
     }
   };
-  if (behind.empty() && ahead.size() == 2 && ahead[1].Y == from.y()) {
+  if (behind.empty() && ahead.size() == 2 && ahead[1].Y == from.y() &&
+      PinPoint(*ahead[1].Pin).y() == from.y()) {
     // A straight wire needs no track.
     const TStretch straight{true, from.y(), from.x(), PinPoint(*ahead[1].Pin).x(), net};
     if (!Free(straight)) {

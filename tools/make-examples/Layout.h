@@ -6,6 +6,7 @@
 #include "simulation/cMacro.h"
 
 #include <initializer_list>
+#include <map>
 #include <vector>
 
 namespace logivane::examples {
@@ -26,6 +27,10 @@ public:
 
   /// A net driven from `driver` and feeding `loads`.
   void Net(TPin& driver, std::initializer_list<TPin*> loads);
+  /// Reaches `pin`, a pin on the top or bottom of a device such as a display's, by a vertical
+  /// lead from `level`, where its stub from the track runs; pins side by side take levels of
+  /// their own so that their stubs do not overlap.
+  void Approach(TPin& pin, int level) { FLevels[&pin] = level; }
   /// Adds the wires and joints of every net declared so far.
   void Route();
 
@@ -60,7 +65,11 @@ private:
   int NewLane();
 
   TMacro& FCircuit;
+  /// The tap of `pin`: at its own height unless it is approached from a level.
+  TTap TapOf(TPin& pin) const;
+
   std::vector<TNetPins> FNets;
+  std::map<const TPin*, int> FLevels;
   std::vector<TStretch> FTaken;
   int FLaneTop = 0;
   bool FLanesStarted = false;
