@@ -148,9 +148,9 @@ TEST_F(SimulatorTool, MemoriesAreLoadedBeforeTheRunAndWrittenAfterIt) {
   const QString file = Saved(*circuit, "memories.lvm");
   const TRun listed = Run({file, "--list-memories"});
   ASSERT_EQ(listed.Status, 0) << listed.Err.toStdString();
-  EXPECT_EQ(listed.Out,
-            "memory\ttype\taddress\tdata\tx\ty\n1\tROM\t4\t8\t600\t300\n"
-            "2\tRAM\t4\t8\t700\t300\n");
+  EXPECT_EQ(listed.Out.toStdString(),
+            "memory\ttype\taddress\tdata\tleft\ttop\n1\tROM\t4\t8\t569\t249\n"
+            "2\tRAM\t4\t8\t669\t249\n");
 
   const QString image = Written("program.hex", ":040000001122334452\n:00000001FF\n");
   const TRun run =

@@ -21,11 +21,13 @@ TMemoryDevice* TSimMemories::Find(int number) const {
 }
 
 void TSimMemories::List(QTextStream& out) const {
-  out << "memory\ttype\taddress\tdata\tx\ty\n";
+  // A memory's file record keeps its drawing, not an origin; the drawing's corner places it.
+  out << "memory\ttype\taddress\tdata\tleft\ttop\n";
   for (std::size_t i = 0; i < FMemories.size(); ++i) {
     const TMemoryDevice& memory = *FMemories[i];
+    const TRect bounds = memory.GetBounds();
     out << i + 1 << '\t' << (memory.IsRAM() ? "RAM" : "ROM") << '\t' << memory.AddressWidth()
-        << '\t' << memory.DataWidth() << '\t' << memory.X << '\t' << memory.Y << '\n';
+        << '\t' << memory.DataWidth() << '\t' << bounds.Left << '\t' << bounds.Top << '\n';
   }
 }
 

@@ -19,7 +19,8 @@ class TSimMemories {
 public:
   explicit TSimMemories(const TMacro& root);
 
-  /// One line per memory: number, RAM or ROM, address and data lines, position.
+  /// One line per memory: number, RAM or ROM, address and data lines, and the top left corner
+  /// of its drawing.
   void List(QTextStream& out) const;
   /// Checks that every memory the options name exists, then loads the images asked for; the exit
   /// status, with the reason on `err` when it is not `SimDone`.

@@ -200,7 +200,7 @@ int RunSteps(TMacro& root, const TSimOptions& options, QTextStream& out, QTextSt
     return SimBadUsage;
   }
   TDump dump;
-  if (!dump.Open(*options, watched)) {
+  if (!dump.Open(options, watched)) {
     err << "Unable to write '" << dump.Failed << "'.\n";
     return SimCannotWrite;
   }
