@@ -168,9 +168,7 @@ TEST_F(SimulatorTool, MemoriesAreLoadedBeforeTheRunAndWrittenAfterIt) {
     const char* Err;
   } refusals[] = {
       {{"--memory", "3=" + image}, 1, "The circuit's top level has no memory 3; it has 2"},
-      {{"--dump-memory", "3=" + image}, 1, "no memory 3"},
       {{"--memory", "0=" + image}, 1, "does not name a memory and a file"},
-      {{"--memory", image}, 1, "does not name a memory and a file"},
       {{"--memory", "1=" + PathOf("absent.hex")}, 2, "Unable to load"},
       {{"--memory", "1=" + damaged},
        3,
