@@ -132,7 +132,8 @@ private:
     if (first + record.Data.size() > FImage.size()) {
       const std::int64_t beyond = std::max<std::int64_t>(first, FImage.size());
       return Fail(Tr("the data at address %1 lies beyond the memory, which holds %2 bytes.")
-                      .arg(QString::number(beyond, 16).toUpper())
+                      .arg(QStringLiteral("0x") +
+                           QStringLiteral("%1").arg(beyond, 4, 16, QLatin1Char('0')).toUpper())
                       .arg(FImage.size()));
     }
     for (qsizetype i = 0; i < record.Data.size(); ++i) {
