@@ -19,6 +19,8 @@ enum class TMemoryMapStatus : std::uint8_t {
   Truncated,
   /// The file could not be opened, read or written.
   FileError,
+  /// A memory image (Intel HEX or raw binary) that breaks its format or does not fit the memory.
+  BadImage,
 };
 
 /// The outcome of loading or saving a memory map, with the text to show the user on failure.

@@ -5,7 +5,7 @@
 #include "editor/UserMessages.h"
 #include "editor/WaitCursor.h"
 #include "simulation/cMemory.h"
-#include "simulation/cMemoryMap.h"
+#include "simulation/cMemoryFiles.h"
 #include "ui_EditMemoryDlg.h"
 #include "windows/MemoryContentsModel.h"
 #include "windows/WordEditDelegate.h"
@@ -14,6 +14,8 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHeaderView>
+
+#include <algorithm>
 
 namespace logivane {
 
@@ -25,21 +27,35 @@ constexpr int RowHeight = 16;
 constexpr int AddressWidth = 60;
 constexpr int ContentsWidth = 185;
 
-QString MapFilter() {
-  return TEditContentsDialog::tr("Memory Files (*.map)");
+/// The kinds of file the dialogs offer, memory maps first.
+QStringList MemoryFilters() {
+  return {TEditContentsDialog::tr("Memory Files (*.map)"),
+          TEditContentsDialog::tr("Intel HEX Files (*.hex *.ihx)"),
+          TEditContentsDialog::tr("Binary Files (*.bin)")};
 }
+/// The extension that a name typed without one takes, for each of `MemoryFilters`.
+constexpr const char* MemorySuffixes[] = {"map", "hex", "bin"};
 
 QString OpenMapDialog(QWidget* parent) {
+  const QStringList filters =
+      QStringList{TEditContentsDialog::tr("All Memory Files (*.map *.hex *.ihx *.bin)")} +
+      MemoryFilters();
   return QFileDialog::getOpenFileName(parent, TEditContentsDialog::tr("Open Memory Map"),
-                                      QDir::currentPath(), MapFilter());
+                                      QDir::currentPath(), filters.join(QStringLiteral(";;")));
 }
 
 QString SaveMapDialog(QWidget* parent) {
   // Asks before overwriting, as every save dialog does.
+  const QStringList filters = MemoryFilters();
   QFileDialog dialog(parent, TEditContentsDialog::tr("Save Memory Map"), QDir::currentPath(),
-                     MapFilter());
+                     filters.join(QStringLiteral(";;")));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("map"));
+  dialog.setDefaultSuffix(QString::fromLatin1(MemorySuffixes[0]));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog, filters](const QString& filter) {
+                     const qsizetype kind = std::max<qsizetype>(filters.indexOf(filter), 0);
+                     dialog.setDefaultSuffix(QString::fromLatin1(MemorySuffixes[kind]));
+                   });
   dialog.selectFile(QStringLiteral("Memory"));
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
@@ -52,6 +68,8 @@ QString LoadFailureText(const TMemoryMapResult& result) {
     case TMemoryMapStatus::Truncated:
       return TEditContentsDialog::tr(
           "This Memory Map file holds fewer words than it says. The memory was left as it was.");
+    case TMemoryMapStatus::BadImage:
+      return TEditContentsDialog::tr("%1\nThe memory was left as it was.").arg(result.Message);
     default:
       return TEditContentsDialog::tr("The Memory Map file could not be read: %1")
           .arg(result.Message);
@@ -181,7 +199,7 @@ void TEditContentsDialog::OpenMapClick() {
   {
     TWaitCursor wait;
     emit ContentsChanging();
-    result = LoadMemoryMap(fileName, *Memory());
+    result = LoadMemoryFile(fileName, *Memory());
   }
   if (!result.Ok()) {
     UserMessages::Show(this, QMessageBox::Critical, LoadFailureText(result));
@@ -201,7 +219,7 @@ void TEditContentsDialog::SaveMapClick() {
   TMemoryMapResult result;
   {
     TWaitCursor wait;
-    result = SaveMemoryMap(fileName, *Memory());
+    result = SaveMemoryFile(fileName, *Memory());
   }
   if (!result.Ok()) {
     UserMessages::Show(this, QMessageBox::Critical,

@@ -16,7 +16,7 @@ class TMemoryDevice;
 
 /**
  * @brief The "Memory Contents" window: every word of one memory device, edited in binary or
- * hexadecimal, cleared, or loaded from and saved to a memory map file.
+ * hexadecimal, cleared, or loaded from and saved to a memory map, Intel HEX or binary file.
  *
  * Modeless and on top of the main window. It refers to its memory without owning it, so its
  * owner must call `SetMemory(nullptr)` (or `Detach`) before the memory is destroyed.
@@ -44,7 +44,7 @@ public:
   void OpenMapClick();
   void SaveMapClick();
 
-  /// The map file dialogs; tests replace them.
+  /// The memory file dialogs; tests replace them.
   TFileChooser ChooseOpenMap;
   TFileChooser ChooseSaveMap;
 

@@ -18,6 +18,10 @@ void FuzzCircuitFile(const std::uint8_t* data, std::size_t size);
 /// that fit its header and that a small circuit runs or refuses with errors.
 void FuzzTestTable(const std::uint8_t* data, std::size_t size);
 
+/// Any text read as Intel HEX must be refused with a message that names one of its lines, or
+/// give a memory image that writes and reads back to the same bytes.
+void FuzzIntelHex(const std::uint8_t* data, std::size_t size);
+
 /// The Qt application the targets measure and paint text with.
 void EnsureApplication(const char* program);
 

@@ -54,5 +54,10 @@ TEST(FuzzCorpus, EveryTableInputParsesOrFailsCleanly) {
          {"adder.lvtest", "bits.lvtest", "repeat.lvtest", "unfit.lvtest", "bad.lvtest"});
 }
 
+TEST(FuzzCorpus, EveryHexInputLoadsOrFailsCleanly) {
+  Replay(LOGIVANE_FUZZ_DIR "/hex-corpus", FuzzIntelHex,
+         {"objcopy.hex", "segments.hex", "bad-checksum.hex", "no-end.hex"});
+}
+
 }  // namespace
 }  // namespace logivane::fuzz

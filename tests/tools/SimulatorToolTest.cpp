@@ -1,5 +1,7 @@
 #include "simulation/SampleCircuits.h"
+#include "simulation/cCircuitBuilder.h"
 #include "simulation/cCircuitFile.h"
+#include "simulation/cMemory.h"
 #include "tools/ToolFixture.h"
 
 #include <gtest/gtest.h>
@@ -131,6 +133,53 @@ TEST_F(SimulatorTool, DumpsAndMeasures) {
   EXPECT_TRUE(vcd.contains("$var wire 4 ! count $end"));
   EXPECT_TRUE(vcd.contains("#3\nb0001 !\n"));
   EXPECT_TRUE(vcd.contains("#7\nb0011 !\n"));
+}
+
+TEST_F(SimulatorTool, MemoriesAreLoadedBeforeTheRunAndWrittenAfterIt) {
+  // A ROM, then a RAM whose unwired select and read/write lines make it write 0 to address 0.
+  auto circuit = test::Counter();
+  for (const bool ram : {false, true}) {
+    auto memory = std::make_unique<TMemoryDevice>();
+    memory->BuildSymbol(ram, 4, 8);
+    memory->Translate(ram ? 700 : 600, 300);
+    memory->Remap();
+    AddObject(*circuit, std::move(memory));
+  }
+  const QString file = Saved(*circuit, "memories.lvm");
+  const TRun listed = Run({file, "--list-memories"});
+  ASSERT_EQ(listed.Status, 0) << listed.Err.toStdString();
+  EXPECT_EQ(listed.Out.toStdString(),
+            "memory\ttype\taddress\tdata\tleft\ttop\n1\tROM\t4\t8\t569\t249\n"
+            "2\tRAM\t4\t8\t669\t249\n");
+
+  const QString image = Written("program.hex", ":040000001122334452\n:00000001FF\n");
+  const TRun run =
+      Run({file, "--steps", "2", "--memory", "1=" + image, "--memory", "2=" + image,
+           "--dump-memory", "1=" + PathOf("rom.bin"), "--dump-memory", "2=" + PathOf("ram.bin")});
+  ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+  const QByteArray rest(12, '\0');
+  EXPECT_EQ(Bytes(PathOf("rom.bin")), QByteArray::fromHex("11223344") + rest);
+  EXPECT_EQ(Bytes(PathOf("ram.bin")), QByteArray::fromHex("00223344") + rest);
+
+  const QString damaged = Written("damaged.hex", ":040000001122334453\n:00000001FF\n");
+  const struct {
+    QStringList Arguments;
+    int Status;
+    const char* Err;
+  } refusals[] = {
+      {{"--memory", "3=" + image}, 1, "The circuit's top level has no memory 3; it has 2"},
+      {{"--memory", "0=" + image}, 1, "does not name a memory and a file"},
+      {{"--memory", "1=" + PathOf("absent.hex")}, 2, "Unable to load"},
+      {{"--memory", "1=" + damaged},
+       3,
+       "Line 1: the checksum is 53, but the record adds up to 52."},
+      {{"--dump-memory", "1=" + PathOf("no/such/folder.bin")}, 5, "Unable to write"},
+  };
+  for (const auto& refusal : refusals) {
+    const TRun refused = Run(QStringList{file, "--steps", "1"} + refusal.Arguments);
+    EXPECT_EQ(refused.Status, refusal.Status) << refusal.Arguments.join(' ').toStdString();
+    EXPECT_TRUE(refused.Err.contains(refusal.Err)) << refused.Err.toStdString();
+  }
 }
 
 TEST_F(SimulatorTool, WaveDromHasAColumnPerStepAndTheNumericDisplayAsABus) {

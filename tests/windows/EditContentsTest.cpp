@@ -173,8 +173,18 @@ TEST_F(EditContentsTest, MapsLoadUpToTheMemorysSizeAndBadOnesChangeNothing) {
   MapName = MapFile("cdab0000 03000000 05000000");
   Window.OpenMapClick();
   EXPECT_EQ(Messages.size(), 2);
+  // The kind of file goes by its extension, and a damaged image names the line at fault.
+  MapName = test::WriteFile(Folder.filePath(QStringLiteral("bad.hex")),
+                            ":0100000012ED\n:01000100343F\n:00000001FF\n");
+  Window.OpenMapClick();
+  EXPECT_EQ(Messages.value(2),
+            "Line 2: the checksum is 3F, but the record adds up to CA.\n"
+            "The memory was left as it was.");
   EXPECT_EQ(Memory->Contents(), before);
   EXPECT_EQ(changed.count(), 1);
+  MapName = Folder.filePath(QStringLiteral("words.bin"));
+  Window.SaveMapClick();
+  EXPECT_EQ(test::FileBytes(MapName).left(2), QByteArray::fromHex("03e8"));  // 1000, high first
 
   // Clearing asks first.
   Messages.Answer = QMessageBox::No;

@@ -4,8 +4,15 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace logivane {
+
+/// A memory of the circuit's top level, by its number from 1, and the file to load or write.
+struct TMemoryFileArg {
+  int Number = 0;
+  QString File;
+};
 
 /// The command line of the command-line simulator.
 struct TSimOptions {
@@ -20,7 +27,12 @@ struct TSimOptions {
   bool Bench = false;
   /// A test table to run instead of the steps.
   QString TestFile;
-  bool HelpAsked = false;  ///< print how to call the program and nothing else
+  /// Images loaded before the run, in order.
+  std::vector<TMemoryFileArg> MemoryLoads;
+  /// Memories written after the run.
+  std::vector<TMemoryFileArg> MemoryDumps;
+  bool ListMemories = false;  ///< print the top level's memories and run nothing
+  bool HelpAsked = false;     ///< print how to call the program and nothing else
 };
 
 /// Parses `arguments` (program name first); none, with `error` set, when they make no sense.

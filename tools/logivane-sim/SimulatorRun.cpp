@@ -1,6 +1,7 @@
 #include "SimulatorRun.h"
 
 #include "Readout.h"
+#include "SimMemories.h"
 #include "SimOptions.h"
 #include "SimTableRun.h"
 #include "document/cVcdWriter.h"
@@ -190,6 +191,71 @@ void PrintRow(QTextStream& out, int step, const std::vector<TReadout>& readouts)
   out << '\n';
 }
 
+/// Runs the steps the options ask for, printing a line for each, and writes the dumps.
+int RunSteps(TMacro& root, const TSimOptions& options, QTextStream& out, QTextStream& err) {
+  QString missing;
+  const std::vector<TDevice*> watched = WatchedDevices(root, options.WatchLabels, missing);
+  if (!missing.isEmpty()) {
+    err << "No source or indicator of the circuit is labelled '" << missing << "'.\n";
+    return SimBadUsage;
+  }
+  TDump dump;
+  if (!dump.Open(options, watched)) {
+    err << "Unable to write '" << dump.Failed << "'.\n";
+    return SimCannotWrite;
+  }
+
+  out << "step";
+  for (const TDevice* device : watched) {
+    out << '\t' << LabelOf(*device);
+  }
+  out << '\n';
+  dump.Record(0, Readouts(watched));
+
+  // Indicators latch what they show; a source's readout is its pin, which compiled levels
+  // write only when asked.
+  const bool readsPins = std::any_of(watched.begin(), watched.end(), [](const TDevice* device) {
+    return device->Role() == TDeviceRole::Input;
+  });
+  // Going back needs the steps remembered; a plain run keeps none.
+  TStepHistory history(root);
+  history.SetDepth(options.Back);
+  const int dumpedSteps = options.Steps - options.Back;
+  std::chrono::steady_clock::duration stepping{};
+  for (int step = 1; step <= options.Steps; ++step) {
+    const auto start = std::chrono::steady_clock::now();
+    const TStepReport report = options.Back > 0 ? history.Step(false) : AdvanceCircuit(root);
+    stepping += std::chrono::steady_clock::now() - start;
+    if (readsPins) {
+      root.Publish();
+    }
+    if (report.Faulted()) {
+      out.flush();
+      dump.Close();
+      err << report.Message << "\nat step " << step << CulpritText(report.Result.Culprit) << '\n';
+      PrintMarkedDevices(err, report);
+      return SimFault;
+    }
+    const std::vector<TReadout> readouts = Readouts(watched);
+    PrintRow(out, step, readouts);
+    if (step <= dumpedSteps) {
+      dump.Record(step, readouts);
+    }
+  }
+  if (options.Back > 0 && history.StepBack(options.Back) == options.Back) {
+    PrintRow(out, dumpedSteps, Readouts(watched));
+  }
+  if (!dump.Close()) {
+    err << "Unable to write '" << dump.Failed << "'.\n";
+    return SimCannotWrite;
+  }
+  if (options.Bench) {
+    const double seconds = std::chrono::duration<double>(stepping).count();
+    out << "steps_per_second: " << (seconds > 0 ? options.Steps / seconds : 0.0) << '\n';
+  }
+  return SimDone;
+}
+
 }  // namespace
 
 int RunSimulator(const QStringList& arguments) {
@@ -220,76 +286,25 @@ int RunSimulator(const QStringList& arguments) {
     return SimCannotWrite;
   }
 
+  const TSimMemories memories(root);
+  if (options->ListMemories) {
+    memories.List(out);
+    return SimDone;
+  }
+  if (const int status = memories.Load(*options, err); status != SimDone) {
+    return status;
+  }
+
   // As the editor opens a file: the top level, open and on screen, from a reset state.
   root.Closed = false;
   root.Displayed = true;
   root.IsSubCircuit = false;
   root.Reset();
-  if (!options->TestFile.isEmpty()) {
-    return RunTableFile(root, options->TestFile, out, err);
-  }
-
-  QString missing;
-  const std::vector<TDevice*> watched = WatchedDevices(root, options->WatchLabels, missing);
-  if (!missing.isEmpty()) {
-    err << "No source or indicator of the circuit is labelled '" << missing << "'.\n";
-    return SimBadUsage;
-  }
-  TDump dump;
-  if (!dump.Open(*options, watched)) {
-    err << "Unable to write '" << dump.Failed << "'.\n";
-    return SimCannotWrite;
-  }
-
-  out << "step";
-  for (const TDevice* device : watched) {
-    out << '\t' << LabelOf(*device);
-  }
-  out << '\n';
-  dump.Record(0, Readouts(watched));
-
-  // Indicators latch what they show; a source's readout is its pin, which compiled levels
-  // write only when asked.
-  const bool readsPins = std::any_of(watched.begin(), watched.end(), [](const TDevice* device) {
-    return device->Role() == TDeviceRole::Input;
-  });
-  // Going back needs the steps remembered; a plain run keeps none.
-  TStepHistory history(root);
-  history.SetDepth(options->Back);
-  const int dumpedSteps = options->Steps - options->Back;
-  std::chrono::steady_clock::duration stepping{};
-  for (int step = 1; step <= options->Steps; ++step) {
-    const auto start = std::chrono::steady_clock::now();
-    const TStepReport report = options->Back > 0 ? history.Step(false) : AdvanceCircuit(root);
-    stepping += std::chrono::steady_clock::now() - start;
-    if (readsPins) {
-      root.Publish();
-    }
-    if (report.Faulted()) {
-      out.flush();
-      dump.Close();
-      err << report.Message << "\nat step " << step << CulpritText(report.Result.Culprit) << '\n';
-      PrintMarkedDevices(err, report);
-      return SimFault;
-    }
-    const std::vector<TReadout> readouts = Readouts(watched);
-    PrintRow(out, step, readouts);
-    if (step <= dumpedSteps) {
-      dump.Record(step, readouts);
-    }
-  }
-  if (options->Back > 0 && history.StepBack(options->Back) == options->Back) {
-    PrintRow(out, dumpedSteps, Readouts(watched));
-  }
-  if (!dump.Close()) {
-    err << "Unable to write '" << dump.Failed << "'.\n";
-    return SimCannotWrite;
-  }
-  if (options->Bench) {
-    const double seconds = std::chrono::duration<double>(stepping).count();
-    out << "steps_per_second: " << (seconds > 0 ? options->Steps / seconds : 0.0) << '\n';
-  }
-  return SimDone;
+  const int status = options->TestFile.isEmpty() ? RunSteps(root, *options, out, err)
+                                                 : RunTableFile(root, options->TestFile, out, err);
+  // Written whatever became of the run: the words as they were when it stopped.
+  const int dumped = memories.Dump(options->MemoryDumps, err);
+  return status != SimDone ? status : dumped;
 }
 
 }  // namespace logivane
