@@ -227,8 +227,12 @@ void TLayout::RouteNet(int net) {
       leftmost = std::min(leftmost, PinPoint(*tap.Pin).x());
     }
     const auto [backTop, backBottom] = span(behind, lane);
-    const int back = FreeTrack(net, GridBelow(leftmost - 1), -TrackGrid, INT_MIN + TrackGrid,
-                               backTop, backBottom, behind);
+    // Every net takes at most one track left of the circuit, so a search beyond them all
+    // means the pins are placed so that no track can reach them.
+    const int farthest = GridBelow(static_cast<int>(FCircuit.GetBounds().Left)) -
+                         TrackGrid * static_cast<int>(FNets.size());
+    const int back =
+        FreeTrack(net, GridBelow(leftmost - 1), -TrackGrid, farthest, backTop, backBottom, behind);
     track(back, behind, backTop, backBottom);
     drawing.Piece({back, lane}, {x, lane});
     Take({true, lane, back, x, net});
