@@ -38,7 +38,7 @@ TEST(CrashRecoveryTest, WorkOfAKilledProgramIsRecoveredAndSavedWhereItBelongs) {
   };
 
   const QString circuit = home.filePath("work/full-adder.lvm");
-  ASSERT_TRUE(QFile::copy(LOGIVANE_EXAMPLES_DIR "/full-adder.lvm", circuit));
+  ASSERT_TRUE(QFile::copy(LOGIVANE_EXAMPLES_DIR "/2 Combinational/full-adder.lvm", circuit));
   TCircuitDocument expected;
   ASSERT_TRUE(expected.LoadFromFile(circuit).Succeeded());
   MakeCrashTestEdit(expected);

@@ -225,7 +225,7 @@ protected:
 
 TEST_F(RestlessUserTest, TheWindowSurvivesThousandsOfRandomEventsAndTheCircuitStillSaves) {
   const QString circuit = Path("counter.lvm");
-  ASSERT_TRUE(QFile::copy(LOGIVANE_EXAMPLES_DIR "/counter.lvm", circuit));
+  ASSERT_TRUE(QFile::copy(LOGIVANE_EXAMPLES_DIR "/4 Sequential/counter.lvm", circuit));
   Show({circuit}).resize(1200, 800);
   QCoreApplication::processEvents();
   ASSERT_GT(Circuit().Devices().Count(), 0);

@@ -35,7 +35,7 @@ class LogicHistoryTest : public test::MainWindowTest {
 protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    Show({QStringLiteral(LOGIVANE_EXAMPLES_DIR "/counter.lvm")});
+    Show({QStringLiteral(LOGIVANE_EXAMPLES_DIR "/4 Sequential/counter.lvm")});
     Action("MenuLogicHistory")->trigger();
   }
 

@@ -31,7 +31,7 @@ protected:
   /// The full adder example, copied to `name` in the test's folder, opened in the window.
   QString OpenAdder(const QString& name = QStringLiteral("adder.lvm")) {
     const QString fileName = Path(name);
-    QFile::copy(QStringLiteral(LOGIVANE_EXAMPLES_DIR "/full-adder.lvm"), fileName);
+    QFile::copy(QStringLiteral(LOGIVANE_EXAMPLES_DIR "/2 Combinational/full-adder.lvm"), fileName);
     EXPECT_TRUE(Form->OpenCircuit(fileName));
     return fileName;
   }
