@@ -36,6 +36,11 @@ QString RippleCounterTable();
 std::unique_ptr<TMacro> UpDownCounter();
 QString UpDownCounterTable();
 
+/// Two decade counters from the library count Clk from 00 to 99, each digit decoded to a
+/// seven-segment display and shown on a numeric display, "tens" or "units".
+std::unique_ptr<TMacro> BcdCounter();
+QString BcdCounterTable();
+
 /// A full adder and a carry flip-flop that add A and B one bit per clock, lowest bit first,
 /// into a four-bit result register.
 std::unique_ptr<TMacro> SerialAdder();

@@ -22,6 +22,10 @@ std::span<const TExample> SequentialExamples() {
        "Press Clk to count up; set Down and press Clk to count down.\n"
        "All stages share the clock: the XOR and AND gates decide which of them toggle.",
        &UpDownCounter, &UpDownCounterTable},
+      {Folder, "bcd-counter.lvm", "BCD counter",
+       "Press Clk: the units count 0 to 9, and each time they go back to 0 the tens count one.\n"
+       "Each digit is a decade counter decoded to a seven-segment display.",
+       &BcdCounter, &BcdCounterTable},
       {Folder, "shift-register.lvm", "Shift register",
        "Set Data, then press Clk: each rising edge moves every bit one stage to the right.\n"
        "Four presses load four bits; four more shift them out again.",
