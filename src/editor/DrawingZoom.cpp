@@ -102,4 +102,18 @@ void TLogivaneDrawing::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
+void TLogivaneDrawing::ShowKeyCursor(std::optional<QPoint> at) {
+  for (const std::optional<QPoint>& mark : {FKeyCursor, at}) {
+    if (mark) {
+      InvalidateOverlay({mark->x() - KeyCursorReach, mark->y() - KeyCursorReach,
+                         mark->x() + KeyCursorReach + 1, mark->y() + KeyCursorReach + 1});
+    }
+  }
+  FKeyCursor = at;
+  if (QScrollArea* box = ScrollBoxOf(*this); box && at) {
+    const QPoint pixel = (QPointF(*at) * FZoom).toPoint();
+    box->ensureVisible(pixel.x(), pixel.y(), KeyCursorReach * 4, KeyCursorReach * 4);
+  }
+}
+
 }  // namespace logivane

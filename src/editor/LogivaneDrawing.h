@@ -105,9 +105,9 @@ public:
   bool SelectAll();
   /// Moves the selection by (dx, dy) units, as the arrow keys do.
   void MoveSelectionBy(int dx, int dy);
-  /// Moves the selection one unit for an arrow key; false for any other key. The windows that
-  /// hold a drawing call it, because the drawing's scroll box would scroll with those keys.
-  bool MoveSelectionByKey(int key);
+  /// Moves the selection `step` units for an arrow key; false for any other key. The windows
+  /// that hold a drawing call it, because the drawing's scroll box would scroll with those keys.
+  bool MoveSelectionByKey(int key, int step = 1);
   /// Wire-end following after something moved its pins: by the handles or by a command.
   void RefreshWires();
   bool Tracing() const { return FTool->Tracing(); }
@@ -192,6 +192,12 @@ public:
   void InvalidateAll();
   /// The part of the drawing that is on screen, in drawing units.
   QRect VisibleArea() const;
+  /// How far the keyboard's cross-hair reaches from its point, in units.
+  static constexpr int KeyCursorReach = 12;
+  /// Shows the point where the keyboard places and wires as a cross-hair, scrolled into view;
+  /// none hides it. Like the marks of the mouse, it is never part of the buffer.
+  void ShowKeyCursor(std::optional<QPoint> at);
+  std::optional<QPoint> KeyCursor() const { return FKeyCursor; }
 
   TColour BackColour = ColourWhite;
   /// Paint the circuit as its symbol (the symbol editor) instead of its inside.
@@ -276,6 +282,7 @@ private:
   QRect FBufferArea;
   QRegion FDirty;
   std::vector<QPoint> FGridDots;
+  std::optional<QPoint> FKeyCursor;
 };
 
 }  // namespace logivane
