@@ -2,6 +2,7 @@
 
 #include "app/DeviceTools.h"
 #include "app/MainUnit.h"
+#include "document/Cfloat.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
@@ -12,6 +13,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <utility>
 
 namespace logivane {
 
@@ -82,7 +84,11 @@ bool TKeyboardEditing::HandleKey(const QKeyEvent& event) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab: {
       const bool forward = key == Qt::Key_Tab && !shift;
-      wiring ? StepTarget(forward) : StepSelection(forward);
+      if (wiring) {
+        StepTarget(forward);
+      } else {
+        StepSelection(forward);
+      }
       return true;
     }
     case Qt::Key_Return:
@@ -94,7 +100,8 @@ bool TKeyboardEditing::HandleKey(const QKeyEvent& event) {
       }
       return true;
     case Qt::Key_W:
-      if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+      if (event.modifiers().testAnyFlags(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier |
+                                         Qt::MetaModifier)) {
         return false;
       }
       StartWire();

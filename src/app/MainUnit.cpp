@@ -144,6 +144,7 @@ TMainForm::TMainForm(QWidget* parent)
   FDrawing->installEventFilter(this);
   // The drawing takes the keyboard's editing, so the keyboard must reach it too.
   FDrawing->setFocusPolicy(Qt::StrongFocus);
+  FDrawing->setAccessibleName(tr("Circuit drawing"));
   ConnectLogicHistory();
   ConnectPartsCentre();
   FUndo = new TUndoCommands(*this, *FDocument);

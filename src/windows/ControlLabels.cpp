@@ -1,6 +1,7 @@
 #include "windows/ControlLabels.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QSet>
@@ -42,6 +43,11 @@ void NameButton(QToolButton& button) {
   QString name = Spoken(action ? action->text() : button.text());
   if (name.isEmpty()) {
     name = Spoken(action ? action->toolTip() : button.toolTip());
+  }
+  if (name.isEmpty() && button.objectName() == QLatin1String("qt_toolbar_ext_button")) {
+    name = QCoreApplication::translate("ControlLabels", "More tool buttons");
+  } else if (name.isEmpty() && button.objectName() == QLatin1String("qt_menubar_ext_button")) {
+    name = QCoreApplication::translate("ControlLabels", "More menus");
   }
   button.setAccessibleName(name);
   button.setAccessibleDescription(action ? action->toolTip() : button.toolTip());

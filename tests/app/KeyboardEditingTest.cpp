@@ -1,8 +1,11 @@
 // Editing without a mouse: the device palette, the keyboard cursor, stepping through the
 // objects and wiring from pin to pin, each step one edit that undo takes back; and the names
 // and hints of the tool buttons.
+#include "TestHelpers.h"
 #include "app/MainWindowFixture.h"
 #include "app/MemoryCommands.h"
+#include "document/cGrid.h"
+#include "editor/CLogivaneHandle.h"
 #include "editor/EditHistory.h"
 #include "simulation/cGateDevice.h"
 #include "simulation/cOutput.h"
@@ -57,9 +60,10 @@ TEST_F(KeyboardEditingTest, PlacesMovesAndWiresWithoutAMouse) {
 
   // An arrow moves the selection one unit, with Shift one grid step.
   const QPoint placed = Centre(*gate);
+  const int grid = Drawing().Grid().Spacing;
   Key(Qt::Key_Right);
   Key(Qt::Key_Down, Qt::ShiftModifier);
-  EXPECT_EQ(Centre(*gate), placed + QPoint(1, 10));
+  EXPECT_EQ(Centre(*gate), placed + QPoint(1, grid));
   EXPECT_EQ(Edits(), before + 3);
 
   // Escape lets the gate go; the arrows then move the cross-hair, where the next device goes.
@@ -68,11 +72,11 @@ TEST_F(KeyboardEditingTest, PlacesMovesAndWiresWithoutAMouse) {
   const QPoint cursor = *Drawing().KeyCursor();
   Key(Qt::Key_Right, Qt::ShiftModifier);
   Key(Qt::Key_Up);
-  EXPECT_EQ(*Drawing().KeyCursor(), cursor + QPoint(100, -10));
-  EXPECT_EQ(Centre(*gate), placed + QPoint(1, 10));
+  EXPECT_EQ(*Drawing().KeyCursor(), cursor + QPoint(10 * grid, -grid));
+  EXPECT_EQ(Centre(*gate), placed + QPoint(1, grid));
   PlaceFromPalette("SpeedLED");
   ASSERT_EQ(Circuit().Outputs().Count(), 1);
-  auto* led = static_cast<TLEDDevice*>(Circuit().Outputs().Items(0));
+  auto* led = static_cast<TLEDDevice*>(Circuit().Outputs().Objects().Items(0));
   EXPECT_EQ(Selected(), led);
 
   // Tab steps on to the gate; W starts a wire at its first free pin, Tab walks the targets.
