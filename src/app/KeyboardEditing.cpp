@@ -59,7 +59,7 @@ void TKeyboardEditing::Create() {
 
 void TKeyboardEditing::ShowPalette() {
   FDrawing.setFocus();
-  FDrawing.ShowKeyCursor(Cursor());
+  FDrawing.KeyCursor().Show(Cursor());
   QAction* chosen = nullptr;
   for (const TDeviceTool& tool : DeviceTools()) {
     if (FWindow.Action(tool.Name)->isChecked()) {
@@ -152,7 +152,7 @@ void TKeyboardEditing::PlaceAtCursor(bool keepTool) {
   if (!keepTool) {
     FDrawing.Select(placed);  // at hand for the arrow keys and for wiring
   }
-  FDrawing.ShowKeyCursor(Cursor());
+  FDrawing.KeyCursor().Show(Cursor());
   Hint(tr("Placed: the arrow keys move it, W wires it, Tab selects the next object"));
 }
 
@@ -172,7 +172,7 @@ void TKeyboardEditing::StepSelection(bool forward) {
   }
   TGraphicObject* object = objects[static_cast<std::size_t>(index)];
   FDrawing.Select(object);
-  FDrawing.ShowKeyCursor(CentreOf(*object));
+  FDrawing.KeyCursor().Show(CentreOf(*object));
   Hint(tr("Object %1 of %2: the arrow keys move it, W wires it, Escape lets it go")
            .arg(index + 1)
            .arg(count));
@@ -182,7 +182,7 @@ void TKeyboardEditing::MoveCursor(int dx, int dy) {
   const QPoint moved = Cursor() + QPoint(dx, dy);
   const QPoint inside(std::clamp(moved.x(), 0, TLogivaneDrawing::DrawingWidth - 1),
                       std::clamp(moved.y(), 0, TLogivaneDrawing::DrawingHeight - 1));
-  FDrawing.ShowKeyCursor(FDrawing.Grid().SnapPoint(inside));
+  FDrawing.KeyCursor().Show(FDrawing.Grid().SnapPoint(inside));
 }
 
 void TKeyboardEditing::StartWire() {
@@ -217,7 +217,7 @@ void TKeyboardEditing::StartWire() {
     return;
   }
   FWireFrom = device;
-  FDrawing.ShowKeyCursor(FWireStart);
+  FDrawing.KeyCursor().Show(FWireStart);
   StepTarget(true);
 }
 
@@ -235,7 +235,7 @@ void TKeyboardEditing::StepTarget(bool forward) {
     index = ((at - pins.begin()) + (forward ? 1 : count - 1)) % count;
   }
   const QPoint target = CentreOf(*pins[static_cast<std::size_t>(index)]);
-  FDrawing.ShowKeyCursor(target);
+  FDrawing.KeyCursor().Show(target);
   FDrawing.MouseMove(Qt::NoModifier, QPointF(target));  // the rubber line follows
   Hint(tr("Wiring to pin %1 of %2: Tab or the arrow keys choose another, Enter connects, "
           "Escape cancels")
@@ -252,7 +252,7 @@ void TKeyboardEditing::FinishWire() {
   FWindow.ChooseMode("SpeedPointer");
   if (OnLevel(from)) {
     FDrawing.Select(from);
-    FDrawing.ShowKeyCursor(CentreOf(*from));
+    FDrawing.KeyCursor().Show(CentreOf(*from));
   }
   Hint(tr("Wired: W wires the next free pin"));
 }
@@ -303,7 +303,8 @@ bool TKeyboardEditing::OnLevel(const TGraphicObject* object) const {
 }
 
 QPoint TKeyboardEditing::Cursor() const {
-  return FDrawing.KeyCursor().value_or(FDrawing.Grid().SnapPoint(FDrawing.VisibleArea().center()));
+  return FDrawing.KeyCursor().At().value_or(
+      FDrawing.Grid().SnapPoint(FDrawing.VisibleArea().center()));
 }
 
 void TKeyboardEditing::Hint(const QString& text) {

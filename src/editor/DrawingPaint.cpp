@@ -25,18 +25,6 @@ TRect ToTRect(const QRect& r) {
   return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
 }
 
-/// A cross-hair in a ring, blue on a white outline so that it shows on wires and devices alike.
-void DrawKeyCursor(QPainter& painter, QPoint at) {
-  const int reach = TLogivaneDrawing::KeyCursorReach;
-  painter.setBrush(Qt::NoBrush);
-  for (const QPen& pen : {QPen(Qt::white, 3), QPen(QColor(0, 0x60, 0xFF), 1)}) {
-    painter.setPen(pen);
-    painter.drawLine(at - QPoint(reach, 0), at + QPoint(reach, 0));
-    painter.drawLine(at - QPoint(0, reach), at + QPoint(0, reach));
-    painter.drawEllipse(at, reach / 2, reach / 2);
-  }
-}
-
 }  // namespace
 
 namespace {
@@ -190,9 +178,7 @@ void TLogivaneDrawing::paintEvent(QPaintEvent* event) {
   painter.drawImage(FBufferArea.topLeft(), FBuffer);
   painter.scale(FZoom, FZoom);
   FTool->DrawOverlay(painter);
-  if (FKeyCursor) {
-    DrawKeyCursor(painter, *FKeyCursor);
-  }
+  FKeyCursor.Draw(painter);
 }
 
 }  // namespace logivane

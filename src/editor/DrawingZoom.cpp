@@ -19,13 +19,12 @@ namespace {
 constexpr std::array<double, 11> ZoomSteps = {0.25, 1.0 / 3, 0.5, 2.0 / 3, 0.75, 1,
                                               1.25, 1.5,     2,   3,       4};
 
-/// The scroll box that shows the drawing, if it lies in one.
+}  // namespace
+
 QScrollArea* ScrollBoxOf(const QWidget& drawing) {
   const QWidget* viewport = drawing.parentWidget();
   return viewport ? qobject_cast<QScrollArea*>(viewport->parentWidget()) : nullptr;
 }
-
-}  // namespace
 
 double TLogivaneDrawing::ZoomStep(bool in) const {
   constexpr double slack = 1e-6;
@@ -100,20 +99,6 @@ void TLogivaneDrawing::wheelEvent(QWheelEvent* event) {
           : std::nullopt;
   SetZoom(ZoomStep(event->angleDelta().y() > 0), inViewport);
   event->accept();
-}
-
-void TLogivaneDrawing::ShowKeyCursor(std::optional<QPoint> at) {
-  for (const std::optional<QPoint>& mark : {FKeyCursor, at}) {
-    if (mark) {
-      InvalidateOverlay({mark->x() - KeyCursorReach, mark->y() - KeyCursorReach,
-                         mark->x() + KeyCursorReach + 1, mark->y() + KeyCursorReach + 1});
-    }
-  }
-  FKeyCursor = at;
-  if (QScrollArea* box = ScrollBoxOf(*this); box && at) {
-    const QPoint pixel = (QPointF(*at) * FZoom).toPoint();
-    box->ensureVisible(pixel.x(), pixel.y(), KeyCursorReach * 4, KeyCursorReach * 4);
-  }
 }
 
 }  // namespace logivane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/cMessageBox.h"
+#include "editor/KeyCursor.h"
 #include "editor/PaintIndex.h"
 #include "editor/tools/DrawingTool.h"
 #include "simulation/cDevice.h"
@@ -192,12 +193,8 @@ public:
   void InvalidateAll();
   /// The part of the drawing that is on screen, in drawing units.
   QRect VisibleArea() const;
-  /// How far the keyboard's cross-hair reaches from its point, in units.
-  static constexpr int KeyCursorReach = 12;
-  /// Shows the point where the keyboard places and wires as a cross-hair, scrolled into view;
-  /// none hides it. Like the marks of the mouse, it is never part of the buffer.
-  void ShowKeyCursor(std::optional<QPoint> at);
-  std::optional<QPoint> KeyCursor() const { return FKeyCursor; }
+  /// Where the keyboard places and wires.
+  TKeyCursor& KeyCursor() { return FKeyCursor; }
 
   TColour BackColour = ColourWhite;
   /// Paint the circuit as its symbol (the symbol editor) instead of its inside.
@@ -282,7 +279,7 @@ private:
   QRect FBufferArea;
   QRegion FDirty;
   std::vector<QPoint> FGridDots;
-  std::optional<QPoint> FKeyCursor;
+  TKeyCursor FKeyCursor{*this};
 };
 
 }  // namespace logivane

@@ -69,10 +69,10 @@ TEST_F(KeyboardEditingTest, PlacesMovesAndWiresWithoutAMouse) {
   // Escape lets the gate go; the arrows then move the cross-hair, where the next device goes.
   Key(Qt::Key_Escape);
   EXPECT_EQ(Selected(), nullptr);
-  const QPoint cursor = *Drawing().KeyCursor();
+  const QPoint cursor = *Drawing().KeyCursor().At();
   Key(Qt::Key_Right, Qt::ShiftModifier);
   Key(Qt::Key_Up);
-  EXPECT_EQ(*Drawing().KeyCursor(), cursor + QPoint(10 * grid, -grid));
+  EXPECT_EQ(*Drawing().KeyCursor().At(), cursor + QPoint(10 * grid, -grid));
   EXPECT_EQ(Centre(*gate), placed + QPoint(1, grid));
   PlaceFromPalette("SpeedLED");
   ASSERT_EQ(Circuit().Outputs().Count(), 1);
@@ -86,10 +86,10 @@ TEST_F(KeyboardEditingTest, PlacesMovesAndWiresWithoutAMouse) {
   ASSERT_TRUE(Drawing().Tracing());
   EXPECT_TRUE(gate->Pin(0)->IsConnected());
   const int wiresBefore = Circuit().Wires().Count();
-  for (int i = 0; i < 5 && *Drawing().KeyCursor() != Centre(*led->Pin(0)); ++i) {
+  for (int i = 0; i < 5 && *Drawing().KeyCursor().At() != Centre(*led->Pin(0)); ++i) {
     Key(Qt::Key_Tab);
   }
-  ASSERT_EQ(*Drawing().KeyCursor(), Centre(*led->Pin(0)));
+  ASSERT_EQ(*Drawing().KeyCursor().At(), Centre(*led->Pin(0)));
   const int beforeWire = Edits();
   Key(Qt::Key_Return);
   EXPECT_FALSE(Drawing().Tracing());
