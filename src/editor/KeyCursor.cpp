@@ -17,7 +17,7 @@ void TKeyCursor::Show(std::optional<QPoint> at) {
   FAt = at;
   if (QScrollArea* box = ScrollBoxOf(FDrawing); box && at) {
     const QPoint pixel = (QPointF(*at) * FDrawing.Zoom()).toPoint();
-    box->ensureVisible(pixel.x(), pixel.y(), Reach * 4, Reach * 4);
+    box->ensureVisible(pixel.x(), pixel.y(), Reach * 8, Reach * 8);  // with the device around it
   }
 }
 
