@@ -84,25 +84,26 @@ void TMainForm::AbandonTrace() {
 // ---------------------------------------------------------------------------------------------
 // Placement
 
-void TMainForm::PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
+TGraphicObject* TMainForm::PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                       QPoint at) {
   if (button == Qt::RightButton && FDrawing->WireMode() && FDrawing->Tracing()) {
     // A right click ends the traced wire on a new tag.
     auto* tag = static_cast<TTagDevice*>(
         FDrawing->AddObject(std::make_unique<TTagDevice>(), at.x(), at.y()));
     FDrawing->FinishWireAtPin(*tag->Pin(0));
     ChooseMode("SpeedPointer");
-    return;
+    return tag;
   }
   const auto tools = DeviceTools();
   const auto down = std::find_if(tools.begin(), tools.end(), [this](const TDeviceTool& tool) {
     return Action(tool.Name)->isChecked();
   });
   if (down == tools.end()) {
-    return;
+    return nullptr;
   }
   std::unique_ptr<TGraphicObject> device = down->Create ? down->Create() : DeviceFromDialog(*down);
   if (!device) {
-    return;  // its dialog was cancelled
+    return nullptr;  // its dialog was cancelled
   }
   const bool keepTool = button == Qt::LeftButton && modifiers == Qt::ControlModifier;
   TGraphicObject* placed = FDrawing->AddObject(std::move(device), at.x(), at.y());
@@ -112,6 +113,7 @@ void TMainForm::PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifi
   if (!keepTool) {
     ChooseMode("SpeedPointer");
   }
+  return placed;
 }
 
 std::unique_ptr<TGraphicObject> TMainForm::DeviceFromDialog(const TDeviceTool& tool) {

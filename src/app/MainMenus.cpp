@@ -7,6 +7,7 @@
 #include "document/cGrid.h"
 #include "editor/DrawingClipboard.h"
 #include "editor/LogivaneDrawing.h"
+#include "windows/ControlLabels.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
@@ -351,6 +352,21 @@ void TMainMenus::CreateToolBars() {
     if (auto* widget = qobject_cast<QToolButton*>(run->widgetForAction(captioned))) {
       widget->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     }
+  }
+  ShowMenuShortcuts();
+}
+
+void TMainMenus::ShowMenuShortcuts() {
+  // The buttons give the menus' commands, whose entries own the keys.
+  for (const auto& [button, entry] :
+       {std::pair{"SpeedNew", "MenuNew"}, std::pair{"SpeedOpen", "MenuOpen"},
+        std::pair{"SpeedSave", "MenuSave"}, std::pair{"SpeedCut", "MenuCut"},
+        std::pair{"SpeedCopy", "MenuCopy"}, std::pair{"SpeedPaste", "MenuPaste"},
+        std::pair{"SpeedUndo", "MenuUndo"}, std::pair{"SpeedRedo", "MenuRedo"},
+        std::pair{"SpeedPrint", "MenuPrint"}, std::pair{"SpeedRun", "MenuRun"},
+        std::pair{"SpeedStop", "MenuStop"}, std::pair{"SpeedPause", "MenuPause"},
+        std::pair{"SpeedStepBack", "MenuStepBack"}, std::pair{"SpeedStep", "MenuStepCircuit"}}) {
+    ControlLabels::ShowShortcut(*FWindow.Action(button), FWindow.Action(entry));
   }
 }
 

@@ -38,6 +38,8 @@ private:
   void CreateToolsMenu();
   void CreateHelpMenu();
   void CreateToolBars();
+  /// The tool buttons' hints name the keys of the menu entries that give the same commands.
+  void ShowMenuShortcuts();
   QToolBar* NewToolBar(const char* name, const QString& title);
 
   TMainForm& FWindow;

@@ -4,6 +4,7 @@
 #include "app/CircuitFileCommands.h"
 #include "app/DeviceDialogs.h"
 #include "app/DeviceMenu.h"
+#include "app/KeyboardEditing.h"
 #include "app/LastSession.h"
 #include "app/MainMenus.h"
 #include "app/MemoryCommands.h"
@@ -18,6 +19,7 @@
 #include "editor/CLogivaneHandle.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
+#include "windows/ControlLabels.h"
 #include "windows/EditMemoryDlg.h"
 #include "windows/HelpWindow.h"
 #include "windows/LogicAnalyserForm.h"
@@ -110,6 +112,7 @@ TMainForm::TMainForm(QWidget* parent)
   FDevicePopup =
       std::make_unique<TDeviceMenu>(*this, *FDocument, *FDrawing, *FSelection, *FDeviceDialogs);
   FRun = std::make_unique<TRunCommands>(*this, *FDrawing);
+  FKeys = std::make_unique<TKeyboardEditing>(*this, *FDrawing);
   FMemory = std::make_unique<TMemoryCommands>(*this, *FDocument, *FDrawing, *FSelection);
   FStatusText->setObjectName(QStringLiteral("StatusText"));
   FStatusText->setStyleSheet(QStringLiteral("color: red"));
@@ -120,6 +123,7 @@ TMainForm::TMainForm(QWidget* parent)
   connect(FClock, &QTimer::timeout, this, [this] { FRun->RunCircuit(); });
 
   FMenus->Create();
+  FKeys->Create();
   FDevicePopup->Create();
   FRun->Create();
   FMemory->Create();
@@ -138,6 +142,9 @@ TMainForm::TMainForm(QWidget* parent)
   connect(&FDrawing->Handles(), &TLogivaneHandles::OnSetItem, this,
           [this] { FDevicePopup->Configure(); });
   FDrawing->installEventFilter(this);
+  // The drawing takes the keyboard's editing, so the keyboard must reach it too.
+  FDrawing->setFocusPolicy(Qt::StrongFocus);
+  FDrawing->setAccessibleName(tr("Circuit drawing"));
   ConnectLogicHistory();
   ConnectPartsCentre();
   FUndo = new TUndoCommands(*this, *FDocument);
@@ -149,6 +156,7 @@ TMainForm::TMainForm(QWidget* parent)
   UpdateCaption();
   EnableLevelCommands();
   SpeedUpdateClick();
+  ControlLabels::Label(*this);
 }
 
 TMainForm::~TMainForm() {
@@ -192,6 +200,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   ApplySettings(settings);
   SpeedUpdateClick();
   RefreshLogicHistory();
+  FDrawing->setFocus();  // where the editing keys work
   // The window is up before a bad file's message, so the message has something to sit on.
   QTimer::singleShot(0, this, [this, settings] { OpenStartCircuit(settings); });
 }
@@ -313,6 +322,9 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TMainForm::HandleKey(const QKeyEvent& event) {
+  if (FKeys->HandleKey(event)) {
+    return true;
+  }
   if (FDrawing->Tracing() && (event.key() == Qt::Key_Escape || event.key() == Qt::Key_Delete)) {
     AbandonTrace();
     return true;

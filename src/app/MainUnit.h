@@ -20,6 +20,7 @@ class TCircuitDocument;
 class TCircuitFileCommands;
 class TDeviceDialogs;
 class TDeviceMenu;
+class TKeyboardEditing;
 class TMainMenus;
 class TMemoryCommands;
 class TRunCommands;
@@ -139,6 +140,11 @@ public:
 
   /// The context menu of the selection, rebuilt whenever the selection changes.
   TDeviceMenu& DevicePopup() const { return *FDevicePopup; }
+  /// Places a device of the device tool pressed at `at`, as a press of the mouse there does
+  /// (a right press while a wire is traced ends it on a new tag); returns the object placed,
+  /// or null when no tool is pressed or its dialog was cancelled.
+  TGraphicObject* PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+
   /// Cut, Copy, Paste and Delete, wherever they are offered, follow the selection, the paste
   /// buffer, the level shown and the trace.
   void EnableEditCommands();
@@ -223,7 +229,6 @@ private:
 
   // MainEditCommands.cpp.
   void ConnectEditCommands();
-  void PlaceDevice(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
   /// A new device of a tool whose device a dialog describes first; null when it is cancelled.
   std::unique_ptr<TGraphicObject> DeviceFromDialog(const TDeviceTool& tool);
   std::unique_ptr<TGraphicObject> NewAnnotation();
@@ -264,6 +269,7 @@ private:
   std::unique_ptr<TMainMenus> FMenus;
   std::unique_ptr<TDeviceDialogs> FDeviceDialogs;
   std::unique_ptr<TDeviceMenu> FDevicePopup;
+  std::unique_ptr<TKeyboardEditing> FKeys;
   std::unique_ptr<TRunCommands> FRun;
   std::unique_ptr<TMemoryCommands> FMemory;
   TUndoCommands* FUndo = nullptr;

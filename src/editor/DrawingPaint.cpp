@@ -178,6 +178,7 @@ void TLogivaneDrawing::paintEvent(QPaintEvent* event) {
   painter.drawImage(FBufferArea.topLeft(), FBuffer);
   painter.scale(FZoom, FZoom);
   FTool->DrawOverlay(painter);
+  FKeyCursor.Draw(painter);
 }
 
 }  // namespace logivane

@@ -19,13 +19,12 @@ namespace {
 constexpr std::array<double, 11> ZoomSteps = {0.25, 1.0 / 3, 0.5, 2.0 / 3, 0.75, 1,
                                               1.25, 1.5,     2,   3,       4};
 
-/// The scroll box that shows the drawing, if it lies in one.
+}  // namespace
+
 QScrollArea* ScrollBoxOf(const QWidget& drawing) {
   const QWidget* viewport = drawing.parentWidget();
   return viewport ? qobject_cast<QScrollArea*>(viewport->parentWidget()) : nullptr;
 }
-
-}  // namespace
 
 double TLogivaneDrawing::ZoomStep(bool in) const {
   constexpr double slack = 1e-6;

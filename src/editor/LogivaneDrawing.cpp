@@ -240,20 +240,20 @@ void TLogivaneDrawing::MoveSelectionBy(int dx, int dy) {
   }
 }
 
-bool TLogivaneDrawing::MoveSelectionByKey(int key) {
+bool TLogivaneDrawing::MoveSelectionByKey(int key, int step) {
   FDocument->BeginEdit();
   switch (key) {
     case Qt::Key_Left:
-      MoveSelectionBy(-1, 0);
+      MoveSelectionBy(-step, 0);
       return true;
     case Qt::Key_Up:
-      MoveSelectionBy(0, -1);
+      MoveSelectionBy(0, -step);
       return true;
     case Qt::Key_Right:
-      MoveSelectionBy(1, 0);
+      MoveSelectionBy(step, 0);
       return true;
     case Qt::Key_Down:
-      MoveSelectionBy(0, 1);
+      MoveSelectionBy(0, step);
       return true;
     default:
       return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/cMessageBox.h"
+#include "editor/KeyCursor.h"
 #include "editor/PaintIndex.h"
 #include "editor/tools/DrawingTool.h"
 #include "simulation/cDevice.h"
@@ -105,9 +106,9 @@ public:
   bool SelectAll();
   /// Moves the selection by (dx, dy) units, as the arrow keys do.
   void MoveSelectionBy(int dx, int dy);
-  /// Moves the selection one unit for an arrow key; false for any other key. The windows that
-  /// hold a drawing call it, because the drawing's scroll box would scroll with those keys.
-  bool MoveSelectionByKey(int key);
+  /// Moves the selection `step` units for an arrow key; false for any other key. The windows
+  /// that hold a drawing call it, because the drawing's scroll box would scroll with those keys.
+  bool MoveSelectionByKey(int key, int step = 1);
   /// Wire-end following after something moved its pins: by the handles or by a command.
   void RefreshWires();
   bool Tracing() const { return FTool->Tracing(); }
@@ -192,6 +193,8 @@ public:
   void InvalidateAll();
   /// The part of the drawing that is on screen, in drawing units.
   QRect VisibleArea() const;
+  /// Where the keyboard places and wires.
+  TKeyCursor& KeyCursor() { return FKeyCursor; }
 
   TColour BackColour = ColourWhite;
   /// Paint the circuit as its symbol (the symbol editor) instead of its inside.
@@ -276,6 +279,7 @@ private:
   QRect FBufferArea;
   QRegion FDirty;
   std::vector<QPoint> FGridDots;
+  TKeyCursor FKeyCursor{*this};
 };
 
 }  // namespace logivane

@@ -7,6 +7,7 @@
 #include "simulation/cMemory.h"
 #include "simulation/cMemoryFiles.h"
 #include "ui_EditMemoryDlg.h"
+#include "windows/ControlLabels.h"
 #include "windows/MemoryContentsModel.h"
 #include "windows/WordEditDelegate.h"
 
@@ -113,6 +114,7 @@ TEditContentsDialog::TEditContentsDialog(QWidget* parent)
           &TEditContentsDialog::KeepToContents);
   connect(FModel, &TMemoryContentsModel::WordEditing, this, &TEditContentsDialog::ContentsChanging);
   connect(FModel, &TMemoryContentsModel::WordEdited, this, &TEditContentsDialog::ContentsChanged);
+  ControlLabels::Label(*this);
 }
 
 TEditContentsDialog::~TEditContentsDialog() = default;

@@ -1,6 +1,7 @@
 #include "windows/HelpWindow.h"
 
 #include "editor/UserMessages.h"
+#include "windows/ControlLabels.h"
 #include "windows/HelpFile.h"
 
 #include <QAction>
@@ -92,6 +93,7 @@ THelpWindow::THelpWindow(QWidget* parent)
       ShowPage(PageUrl(page));
     }
   });
+  ControlLabels::Label(*this);
 }
 
 THelpWindow::~THelpWindow() = default;

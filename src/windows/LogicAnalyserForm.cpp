@@ -4,6 +4,7 @@
 #include "editor/UserMessages.h"
 #include "simulation/cinput.h"
 #include "ui_LogicAnalyserForm.h"
+#include "windows/ControlLabels.h"
 #include "windows/CycleLengthBox.h"
 
 #include <QDir>
@@ -131,6 +132,7 @@ TAnalyserForm::TAnalyserForm(QWidget* parent)
 
   FPainter.Options.SampleLimit = 2 * CycleLength();
   DisplayModeChanged();
+  ControlLabels::Label(*this);
 }
 
 TAnalyserForm::~TAnalyserForm() = default;

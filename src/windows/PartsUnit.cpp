@@ -3,6 +3,7 @@
 #include "dialogs/HelpTopics.h"
 #include "editor/UserMessages.h"
 #include "ui_PartsUnit.h"
+#include "windows/ControlLabels.h"
 #include "windows/MountedVolumes.h"
 #include "windows/PartsList.h"
 
@@ -71,6 +72,7 @@ TPartsForm::TPartsForm(QWidget* parent)
   FUi->List->installEventFilter(this);
   SetView(TPartsView::MacroName);
   UpdateButtons();
+  ControlLabels::Label(*this);
 }
 
 TPartsForm::~TPartsForm() = default;

@@ -3,6 +3,7 @@
 #include "editor/UserMessages.h"
 #include "editor/WaitCursor.h"
 #include "ui_PrintPreview.h"
+#include "windows/ControlLabels.h"
 
 #include <QActionGroup>
 #include <QPrintDialog>
@@ -61,6 +62,7 @@ TPrintPreview::TPrintPreview(QWidget* parent, std::unique_ptr<QPrinter> printer)
   if (PrinterInstalled()) {
     FPrinter->setPageOrientation(QPageLayout::Landscape);
   }
+  ControlLabels::Label(*this);
 }
 
 TPrintPreview::~TPrintPreview() = default;

@@ -8,6 +8,7 @@
 #include "simulation/cMacro.h"
 #include "simulation/cTagDevice.h"
 #include "ui_TemplateForm.h"
+#include "windows/ControlLabels.h"
 
 #include <QActionGroup>
 #include <QKeyEvent>
@@ -55,6 +56,7 @@ TTemplateForm::TTemplateForm(QWidget* parent)
           });
   connect(FDrawing, &TLogivaneDrawing::OnMouseUp, this, &TTemplateForm::UpdateEditCommands);
   FDrawing->Handles().SetContextMenu(FPopup);
+  ControlLabels::Label(*this);
 }
 
 TTemplateForm::~TTemplateForm() = default;

@@ -6,6 +6,7 @@
 #include "editor/WaitCursor.h"
 #include "simulation/cMacro.h"
 #include "ui_TestTableWindow.h"
+#include "windows/ControlLabels.h"
 #include "windows/TestTableEditor.h"
 #include "windows/TestTableGrid.h"
 
@@ -62,6 +63,7 @@ TTestTableWindow::TTestTableWindow(TCircuitTestTable& table, const TCircuitDocum
   FUi->TestSplitter->setStretchFactor(0, 1);
   FUi->TestSplitter->setStretchFactor(1, 1);
   ShowTable();
+  ControlLabels::Label(*this);
 }
 
 TTestTableWindow::~TTestTableWindow() {
