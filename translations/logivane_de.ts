@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>&amp;Inputs</source>
-        <translation>&amp;Eingänge</translation>
+        <translation>Ein&amp;gänge</translation>
     </message>
     <message>
         <source>&amp;2 - Two</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>&amp;Set Switch Type...</source>
-        <translation>&amp;Schaltertyp festlegen...</translation>
+        <translation>Schaltert&amp;yp festlegen...</translation>
     </message>
     <message>
         <source>&amp;Text...</source>
@@ -342,7 +342,7 @@
     </message>
     <message>
         <source>Add to Logic &amp;History</source>
-        <translation>Zum Signal&amp;verlauf hinzufügen</translation>
+        <translation>Zum Signalverlauf &amp;hinzufügen</translation>
     </message>
     <message>
         <source>Pulse &amp;Input</source>
@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>&amp;Template Editor...</source>
-        <translation>Vorlagen&amp;editor...</translation>
+        <translation>&amp;Vorlageneditor...</translation>
     </message>
     <message>
         <source>T&amp;ag Text Style</source>
@@ -953,11 +953,11 @@
     </message>
     <message>
         <source>Logic &amp;History...</source>
-        <translation>Signal&amp;verlauf...</translation>
+        <translation>Si&amp;gnalverlauf...</translation>
     </message>
     <message>
         <source>&amp;Template Editor...</source>
-        <translation>Vorlagen&amp;editor...</translation>
+        <translation>&amp;Vorlageneditor...</translation>
     </message>
     <message>
         <source>Te&amp;st Table...</source>

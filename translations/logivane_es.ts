@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>&amp;Edit Macro...</source>
-        <translation>&amp;Editar macro...</translation>
+        <translation>Editar &amp;macro...</translation>
     </message>
     <message>
         <source>&amp;View Datasheet...</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>&amp;Set Switch Type...</source>
-        <translation>&amp;Tipo de interruptor...</translation>
+        <translation>Tipo de &amp;interruptor...</translation>
     </message>
     <message>
         <source>&amp;Text...</source>
@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>&amp;Template Editor...</source>
-        <translation>Editor de &amp;plantillas...</translation>
+        <translation>Editor de pla&amp;ntillas...</translation>
     </message>
     <message>
         <source>T&amp;ag Text Style</source>
@@ -957,7 +957,7 @@
     </message>
     <message>
         <source>&amp;Template Editor...</source>
-        <translation>Editor de &amp;plantillas...</translation>
+        <translation>Editor de pla&amp;ntillas...</translation>
     </message>
     <message>
         <source>Te&amp;st Table...</source>

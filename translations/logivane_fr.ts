@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>&amp;Edit Sequence...</source>
-        <translation>Modifier la &amp;séquence...</translation>
+        <translation>Modifier la sé&amp;quence...</translation>
     </message>
     <message>
         <source>&amp;Edit Macro...</source>
@@ -322,11 +322,11 @@
     </message>
     <message>
         <source>Text &amp;Style</source>
-        <translation>&amp;Style du texte</translation>
+        <translation>St&amp;yle du texte</translation>
     </message>
     <message>
         <source>C&amp;ommon</source>
-        <translation>C&amp;ommune</translation>
+        <translation>Co&amp;mmune</translation>
     </message>
     <message>
         <source>&amp;Cathode</source>
