@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>C&amp;lear Memory</source>
-        <translation>Speicher &amp;löschen</translation>
+        <translation>Speicher l&amp;eeren</translation>
     </message>
     <message>
         <source>New</source>

@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>C&amp;lear Memory</source>
-        <translation>&amp;Effacer la mémoire</translation>
+        <translation>Effacer la &amp;mémoire</translation>
     </message>
     <message>
         <source>New</source>

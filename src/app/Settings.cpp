@@ -134,14 +134,6 @@ void ReadFileHistory(QSettings& store, TProgramSettings& settings) {
   store.endGroup();
 }
 
-QString ReadLanguage(QSettings& store) {
-  const QString code = store.value(Root + QStringLiteral("Options/Language")).toString();
-  const auto known = [&code](const char* language) {
-    return code == QLatin1String(language);
-  };
-  return std::any_of(std::begin(LanguageCodes), std::end(LanguageCodes), known) ? code : QString();
-}
-
 /// The options are read one by one: each has a sensible default of its own.
 void ReadOptions(QSettings& store, TProgramSettings& settings) {
   store.beginGroup(Root + QStringLiteral("Options"));
@@ -192,6 +184,14 @@ void WriteOptions(QSettings& store, const TProgramSettings& settings) {
 }
 
 }  // namespace
+
+QString ReadLanguage(QSettings& store) {
+  const QString code = store.value(Root + QStringLiteral("Options/Language")).toString();
+  const auto known = [&code](const char* language) {
+    return code == QLatin1String(language);
+  };
+  return std::any_of(std::begin(LanguageCodes), std::end(LanguageCodes), known) ? code : QString();
+}
 
 TProgramSettings DefaultSettings(QSize screen) {
   TProgramSettings settings;
