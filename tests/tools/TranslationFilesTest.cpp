@@ -30,8 +30,8 @@ TMessages ReadTs(const QString& fileName) {
   TMessages messages;
   QXmlStreamReader xml(&file);
   QString context, source;
-  while (!xml.atEnd()) {
-    if (!xml.readNextStartElement()) {
+  while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+    if (!xml.isStartElement()) {
       continue;
     }
     if (xml.name() == u"name") {
@@ -40,7 +40,7 @@ TMessages ReadTs(const QString& fileName) {
       source = xml.readElementText();
     } else if (xml.name() == u"translation") {
       TEntry& entry = messages[{context, source}];
-      entry.Finished = xml.attributes().value(u"type").isEmpty();
+      entry.Finished = xml.attributes().value(QLatin1String("type")).isEmpty();
       entry.Translation = xml.readElementText();
     }
   }
