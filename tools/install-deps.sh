@@ -3,12 +3,15 @@
 # (gtkwave for its vcd2fst, which checks the value change dumps the program exports; poppler-utils
 # for pdftoppm, which renders the printed test pages and the exported PDF pictures; chmcmd of
 # fp-utils compiles the help file and libchm reads it back; tcmalloc allocates the objects of large
-# circuits; binutils for objcopy, whose Intel HEX files the memory image tests load).
+# circuits; binutils for objcopy, whose Intel HEX files the memory image tests load; Qt's
+# linguist tools build the translations, and Qt's own translations let its dialogs follow the
+# program's language).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
           googletest libgtest-dev libbenchmark-dev libgoogle-perftools-dev clang-format gtkwave
-          poppler-utils fp-utils-3.2.2 libchm-dev binutils)
+          poppler-utils fp-utils-3.2.2 libchm-dev binutils qt6-tools-dev qt6-l10n-tools
+          qt6-translations-l10n)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \

@@ -16,7 +16,8 @@ namespace logivane {
 
 namespace {
 
-const char* const WriteFailedMessage = "An error has occurred trying to write this Logivane file.";
+const char* const WriteFailedMessage = QT_TRANSLATE_NOOP(
+    "TCircuitFileCommands", "An error has occurred trying to write this Logivane file.");
 
 /// Tells the user why a circuit could not be read: a missing file or a later version is
 /// information, a file that is not a circuit or is damaged an error.

@@ -34,12 +34,16 @@ struct TColourEntry {
 };
 
 constexpr TColourEntry ColourEntries[] = {
-    {"PopRed", "&Red", 0x0000FF},       {"PopGreen", "&Green", 0x00FF00},
-    {"PopYellow", "&Yellow", 0x00FFFF}, {"PopBlue", "&Blue", 0xFF0000},
-    {"PopWhite", "&White", 0xFFFFFF},
+    {"PopRed", QT_TRANSLATE_NOOP("TDeviceMenu", "&Red"), 0x0000FF},
+    {"PopGreen", QT_TRANSLATE_NOOP("TDeviceMenu", "&Green"), 0x00FF00},
+    {"PopYellow", QT_TRANSLATE_NOOP("TDeviceMenu", "&Yellow"), 0x00FFFF},
+    {"PopBlue", QT_TRANSLATE_NOOP("TDeviceMenu", "&Blue"), 0xFF0000},
+    {"PopWhite", QT_TRANSLATE_NOOP("TDeviceMenu", "&White"), 0xFFFFFF},
 };
 
-constexpr const char* SideCaptions[] = {"&Left", "&Right", "&Top", "&Bottom"};
+constexpr const char* SideCaptions[] = {
+    QT_TRANSLATE_NOOP("TDeviceMenu", "&Left"), QT_TRANSLATE_NOOP("TDeviceMenu", "&Right"),
+    QT_TRANSLATE_NOOP("TDeviceMenu", "&Top"), QT_TRANSLATE_NOOP("TDeviceMenu", "&Bottom")};
 
 /// The gates whose input count the menu changes, by family, for two, three and four inputs.
 template <class Family, class Two, class Three, class Four>

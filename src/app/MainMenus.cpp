@@ -28,8 +28,11 @@ struct TClockSpeed {
 };
 
 constexpr TClockSpeed ClockSpeeds[] = {
-    {"HertzOne", "1 Hertz", 500}, {"HertzTwo", "2 Hertz", 250},   {"HertzFive", "5 Hertz", 100},
-    {"HertzTen", "10 Hertz", 50}, {"HertzFifty", "50 Hertz", 10},
+    {"HertzOne", QT_TRANSLATE_NOOP("TMainMenus", "1 Hertz"), 500},
+    {"HertzTwo", QT_TRANSLATE_NOOP("TMainMenus", "2 Hertz"), 250},
+    {"HertzFive", QT_TRANSLATE_NOOP("TMainMenus", "5 Hertz"), 100},
+    {"HertzTen", QT_TRANSLATE_NOOP("TMainMenus", "10 Hertz"), 50},
+    {"HertzFifty", QT_TRANSLATE_NOOP("TMainMenus", "50 Hertz"), 10},
 };
 
 QIcon ToolIcon(const char* name) {
@@ -303,6 +306,7 @@ void TMainMenus::CreateToolBars() {
   FWindow.addToolBarBreak();
 
   QToolBar* run = NewToolBar("RunToolBar", tr("Run"));
+  //: Starts the simulation
   button(*run, "SpeedRun", "run", tr("Run"), [this] {
     FWindow.Run().SpeedRunClick();
   })->setCheckable(true);
@@ -311,6 +315,7 @@ void TMainMenus::CreateToolBars() {
   button(*run, "SpeedStepBack", "step-back", tr("Step Back"),
          [this] { FWindow.Run().SpeedStepBackClick(); });
   QAction* step =
+      //: Runs the simulation for one clock step
       button(*run, "SpeedStep", "step", tr("Step"), [this] { FWindow.Run().SpeedStepClick(); });
   QMenu* stepMenu = FWindow.NewMenu("PopupStep", QString(), &FWindow);
   QAction* half =

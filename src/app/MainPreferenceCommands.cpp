@@ -1,6 +1,7 @@
 // The preferences of Tools > Options, and the circuit the program starts with.
 #include "app/Autosave.h"
 #include "app/CircuitFileCommands.h"
+#include "app/Language.h"
 #include "app/LastSession.h"
 #include "app/MainUnit.h"
 #include "app/RecoveryCommands.h"
@@ -22,6 +23,9 @@ void TMainForm::PreferencesClick() {
 
 void TMainForm::ApplyPreferences(const TPreferences& preferences) {
   // Reopening the last circuit is looked at only when the program starts.
+  if (preferences.Language != FPreferences.Language) {
+    TLanguage::Shared().Apply(preferences.Language);
+  }
   FPreferences = preferences;
   FRecovery->Autosave().SetInterval(preferences.AutosaveInterval);
   FDrawing->Document().Steps().SetDepth(preferences.HistoryDepth);

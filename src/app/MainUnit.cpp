@@ -250,7 +250,8 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
                         : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()),
                     QPoint(0, 0));
   FClock->setInterval(settings.ClockInterval);
-  ApplyPreferences({settings.AutosaveInterval, settings.ReopenLastCircuit, settings.HistoryDepth});
+  ApplyPreferences({settings.AutosaveInterval, settings.ReopenLastCircuit, settings.HistoryDepth,
+                    settings.Language});
   FileHistory = settings.FileHistory;
   EnableLevelCommands();
   DatasheetFolder = settings.DatasheetFolder;
@@ -283,6 +284,7 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.AutosaveInterval = FPreferences.AutosaveInterval;
   settings.ReopenLastCircuit = FPreferences.ReopenLastCircuit;
   settings.HistoryDepth = FPreferences.HistoryDepth;
+  settings.Language = FPreferences.Language;
   KeepLastSession(*FDocument, settings);
   settings.PartsCentreVisible = FParts->isVisible();
   settings.PartsCentre = PlacedGeometry(*FParts);

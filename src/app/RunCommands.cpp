@@ -17,7 +17,8 @@ namespace logivane {
 
 namespace {
 
-const char* const StoppedHint = "Stopped: press Run (F9) or Step Circuit (F12) to see the effect";
+const char* const StoppedHint = QT_TRANSLATE_NOOP(
+    "TRunCommands", "Stopped: press Run (F9) or Step Circuit (F12) to see the effect");
 /// Long enough to read and to find the Run button; a run or a step takes the hint away sooner.
 constexpr int StoppedHintMilliseconds = 15000;
 

@@ -1,9 +1,12 @@
 #include "app/Settings.h"
 
+#include "dialogs/PreferencesDlg.h"
+
 #include <QSettings>
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
 
 namespace logivane {
 
@@ -145,6 +148,7 @@ void ReadOptions(QSettings& store, TProgramSettings& settings) {
     settings.HistoryDepth = InRange(depth, 1, TStepHistory::MaxDepth, TStepHistory::DefaultDepth);
   }
   store.endGroup();
+  settings.Language = ReadLanguage(store);
 
   store.beginGroup(Root + QStringLiteral("Last Session"));
   settings.LastCircuit = store.value(QStringLiteral("File")).toString();
@@ -166,6 +170,7 @@ void WriteOptions(QSettings& store, const TProgramSettings& settings) {
   store.setValue(QStringLiteral("Autosave Interval"), settings.AutosaveInterval);
   store.setValue(QStringLiteral("Reopen Last Circuit"), int(settings.ReopenLastCircuit));
   store.setValue(QStringLiteral("History Depth"), settings.HistoryDepth);
+  store.setValue(QStringLiteral("Language"), settings.Language);
   store.endGroup();
 
   store.beginGroup(Root + QStringLiteral("Last Session"));
@@ -179,6 +184,14 @@ void WriteOptions(QSettings& store, const TProgramSettings& settings) {
 }
 
 }  // namespace
+
+QString ReadLanguage(QSettings& store) {
+  const QString code = store.value(Root + QStringLiteral("Options/Language")).toString();
+  const auto known = [&code](const char* language) {
+    return code == QLatin1String(language);
+  };
+  return std::any_of(std::begin(LanguageCodes), std::end(LanguageCodes), known) ? code : QString();
+}
 
 TProgramSettings DefaultSettings(QSize screen) {
   TProgramSettings settings;

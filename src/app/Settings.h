@@ -63,6 +63,8 @@ struct TProgramSettings {
   /// below the root, its index among its parent's devices.
   QString LastCircuit;
   QList<int> LastLevelPath;
+  /// The language of the texts, a code of `LanguageCodes`; empty follows the system.
+  QString Language;
 
   bool operator==(const TProgramSettings&) const = default;
 };
@@ -77,6 +79,9 @@ TProgramSettings DefaultSettings(QSize screen);
 /// missing or unreadable, gives the defaults for all of its values; values out of range are
 /// replaced. Nothing that the store holds can make reading fail.
 TProgramSettings ReadSettings(QSettings& store, QSize screen);
+
+/// The language kept in `store`: a code of `LanguageCodes`, or empty for the system's language.
+QString ReadLanguage(QSettings& store);
 
 /// Writes `settings` to `store`. A maximised window leaves its stored bounds as they were.
 void WriteSettings(QSettings& store, const TProgramSettings& settings);

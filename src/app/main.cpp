@@ -1,7 +1,10 @@
+#include "app/Language.h"
 #include "app/MainUnit.h"
+#include "app/Settings.h"
 #include "windows/HelpWindow.h"
 
 #include <QApplication>
+#include <QSettings>
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -10,6 +13,8 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logivane.png")));
   QApplication::setDesktopFileName(QStringLiteral("logivane"));
 
+  QSettings store;
+  logivane::TLanguage::Shared().Apply(logivane::ReadLanguage(store));
   logivane::THelpWindow::BecomeHelpViewer();
   logivane::TMainForm mainForm;
   mainForm.SetCommandLine(QApplication::arguments().mid(1));

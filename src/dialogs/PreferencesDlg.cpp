@@ -4,6 +4,9 @@
 #include "dialogs/ValueDialog.h"
 #include "ui_PreferencesDlg.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace logivane {
 
 TPreferencesDialog::TPreferencesDialog(int longestAutosave, QWidget* parent)
@@ -11,6 +14,13 @@ TPreferencesDialog::TPreferencesDialog(int longestAutosave, QWidget* parent)
   FUi->setupUi(this);
   FUi->AutosaveInterval->setMaximum(longestAutosave);
   FUi->HistoryDepth->setRange(1, TStepHistory::MaxDepth);
+  // Each language is named in itself, so that a user who cannot read the current one finds it.
+  const QString names[] = {tr("System default"), QStringLiteral("English"),
+                           QStringLiteral("Deutsch"), QStringLiteral("Français"),
+                           QStringLiteral("Español")};
+  for (std::size_t i = 0; i < std::size(LanguageCodes); ++i) {
+    FUi->Language->addItem(names[i], QLatin1String(LanguageCodes[i]));
+  }
   connect(FUi->HelpButton, &QPushButton::clicked, this, [] {
     ShowHelpTopic(ProgramHelpFile(), QLatin1String(HelpWindowName),
                   QStringLiteral("files.htm#preferences"));
@@ -23,11 +33,12 @@ void TPreferencesDialog::SetValues(const TPreferences& values) {
   FUi->AutosaveInterval->setValue(values.AutosaveInterval);
   FUi->ReopenLastCircuit->setChecked(values.ReopenLastCircuit);
   FUi->HistoryDepth->setValue(values.HistoryDepth);
+  FUi->Language->setCurrentIndex(std::max(0, FUi->Language->findData(values.Language)));
 }
 
 TPreferences TPreferencesDialog::Values() const {
   return {FUi->AutosaveInterval->value(), FUi->ReopenLastCircuit->isChecked(),
-          FUi->HistoryDepth->value()};
+          FUi->HistoryDepth->value(), FUi->Language->currentData().toString()};
 }
 
 bool TPreferencesDialog::Edit(TPreferences& values) {

@@ -20,14 +20,20 @@ struct TPreferences {
   bool ReopenLastCircuit = false;
   /// How many steps Step Back can go back.
   int HistoryDepth = TStepHistory::DefaultDepth;
+  /// The language of the texts: a code of `LanguageCodes`, empty for the system's language.
+  QString Language;
 
   bool operator==(const TPreferences&) const = default;
 };
 
+/// The languages the program speaks, by the code that the settings keep; empty follows the
+/// system.
+inline constexpr const char* LanguageCodes[] = {"", "en", "de", "fr", "es"};
+
 /**
  * @brief The "Preferences" dialog of Tools > Options.
  *
- * Its choices are grouped by subject: "Files" and "Simulation".
+ * Its choices are grouped by subject: "Files", "Simulation" and "Language".
  */
 class TPreferencesDialog : public QDialog {
   Q_OBJECT

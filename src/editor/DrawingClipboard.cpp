@@ -17,7 +17,8 @@ namespace logivane {
 
 namespace {
 
-const char* const CopyFailedMessage = "Unable to copy object to clipboard.";
+const char* const CopyFailedMessage =
+    QT_TRANSLATE_NOOP("logivane::TLogivaneDrawing", "Unable to copy object to clipboard.");
 
 /// The picture of a copy is never larger than this on either side; a larger copy is scaled
 /// down to fit rather than taking gigabytes of memory.

@@ -165,8 +165,9 @@ bool TEditHistory::Commit() {
   const std::shared_ptr<TSnapshot> before = FCurrent;
   FCurrent = after;
   FStale = false;
-  FStack.push(new TStep(*this, before, after, std::move(now.LevelPath),
-                        name.isEmpty() ? tr("Edit") : name));
+  FStack.push(
+      new TStep(*this, before, after, std::move(now.LevelPath),
+                name.isEmpty() ? /*: A change of the circuit, named in Undo */ tr("Edit") : name));
   FLatestNamed = !name.isEmpty();
   Trim();
   emit Changed();

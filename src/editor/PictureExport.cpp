@@ -25,10 +25,6 @@ constexpr int Margin = 10;
 /// No picture is larger than this on either side, whatever scale is asked for.
 constexpr int MaxSide = 16384;
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("TPictureExport", text);
-}
-
 /// Paints the objects and the marks over them, framed by `bounds`, onto a painter whose device is
 /// `size` big.
 void PaintObjects(QPainter& painter, const std::vector<TGraphicObject*>& objects,
@@ -66,7 +62,8 @@ QString ExportPicture(const QString& fileName, const std::vector<TGraphicObject*
   const QString type = QFileInfo(fileName).suffix().toLower();
   if (type != QLatin1String("png") && type != QLatin1String("svg") &&
       type != QLatin1String("pdf")) {
-    return Tr("Pictures are written as PNG, SVG or PDF files.");
+    return QCoreApplication::translate("TPictureExport",
+                                       "Pictures are written as PNG, SVG or PDF files.");
   }
   const QSize size = PictureSize(bounds, options.Scale);
   // The scale that the size allows, should the requested one have been too large.
@@ -116,7 +113,9 @@ QString ExportPicture(const QString& fileName, const std::vector<TGraphicObject*
   if (CommitWholeFile(file, painted, &error)) {
     return {};
   }
-  return painted || fileFailed ? error : Tr("The picture could not be written.");
+  return painted || fileFailed
+             ? error
+             : QCoreApplication::translate("TPictureExport", "The picture could not be written.");
 }
 
 }  // namespace logivane

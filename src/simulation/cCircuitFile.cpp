@@ -6,6 +6,7 @@
 #include "simulation/cMacro.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,14 +15,18 @@ namespace logivane {
 
 namespace {
 
-const char* const LaterVersionMessage = "You need a later version of Logivane to read this file.";
-const char* const NotCircuitMessage = "This is not a valid Logivane file.";
-const char* const UnreadableMessage = "An error has occurred trying to read this Logivane file.";
+const char* const LaterVersionMessage =
+    QT_TRANSLATE_NOOP("TCircuitFile", "You need a later version of Logivane to read this file.");
+const char* const NotCircuitMessage =
+    QT_TRANSLATE_NOOP("TCircuitFile", "This is not a valid Logivane file.");
+const char* const UnreadableMessage =
+    QT_TRANSLATE_NOOP("TCircuitFile", "An error has occurred trying to read this Logivane file.");
 
-TCircuitReadResult Failure(TCircuitReadOutcome outcome, const QString& message) {
+/// `message` is the English text, which reaches the user in the chosen language.
+TCircuitReadResult Failure(TCircuitReadOutcome outcome, const char* message) {
   TCircuitReadResult result;
   result.Outcome = outcome;
-  result.Message = message;
+  result.Message = QCoreApplication::translate("TCircuitFile", message);
   return result;
 }
 
@@ -76,8 +81,11 @@ TCircuitReadResult ReadCircuitFile(const QString& fileName,
                                    const std::function<void(int)>& onProgress) {
   QFile file(fileName);
   if (!QFileInfo(fileName).isFile()) {
-    return Failure(TCircuitReadOutcome::Missing,
-                   "Unable to locate the Logivane file '" + QFileInfo(fileName).fileName() + "'");
+    TCircuitReadResult missing =
+        Failure(TCircuitReadOutcome::Missing,
+                QT_TRANSLATE_NOOP("TCircuitFile", "Unable to locate the Logivane file '%1'"));
+    missing.Message = missing.Message.arg(QFileInfo(fileName).fileName());
+    return missing;
   }
   if (!file.open(QIODevice::ReadOnly)) {
     return Failure(TCircuitReadOutcome::Unreadable, UnreadableMessage);

@@ -5,6 +5,7 @@
 #include "document/cSerializeWriter.h"
 #include "simulation/cMacro.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -15,9 +16,12 @@ namespace {
 constexpr std::uint16_t TemplateVersion = 60697;
 constexpr std::uint8_t TemplateRevision = 20;
 
-const char* const NotATemplate = "This is not a valid Logivane Template file.";
-const char* const ReadFailed = "An error has occurred trying to read this Logivane file.";
-const char* const WriteFailed = "An error has occurred trying to write this Logivane file.";
+const char* const NotATemplate =
+    QT_TRANSLATE_NOOP("TMacroTemplate", "This is not a valid Logivane Template file.");
+const char* const ReadFailed =
+    QT_TRANSLATE_NOOP("TMacroTemplate", "An error has occurred trying to read this Logivane file.");
+const char* const WriteFailed = QT_TRANSLATE_NOOP(
+    "TMacroTemplate", "An error has occurred trying to write this Logivane file.");
 
 /// A symbol is drawn and hit tested as graphic objects.
 void CheckSymbol(const TSerializeList& symbol) {
@@ -73,7 +77,7 @@ bool TMacro::SaveTemplate(const QString& fileName, TMessageSink& messages) const
   }
   // An old file of that name stays as it was unless the new one was written in full.
   if (!CommitWholeFile(file, written)) {
-    messages.ShowError(QString::fromLatin1(WriteFailed));
+    messages.ShowError(QCoreApplication::translate("TMacroTemplate", WriteFailed));
     return false;
   }
   return true;
@@ -95,10 +99,10 @@ bool TMacro::LoadTemplate(const QString& fileName, TMessageSink& messages) {
     pins = reader.ReadRoot<TGraphicList>();
     CheckTemplatePins(*pins);
   } catch (const EInvalidFileType&) {
-    messages.ShowError(QString::fromLatin1(NotATemplate));
+    messages.ShowError(QCoreApplication::translate("TMacroTemplate", NotATemplate));
     return false;
   } catch (const std::exception&) {
-    messages.ShowError(QString::fromLatin1(ReadFailed));
+    messages.ShowError(QCoreApplication::translate("TMacroTemplate", ReadFailed));
     return false;
   }
   SetObjects(std::move(symbol));

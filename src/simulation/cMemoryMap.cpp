@@ -4,6 +4,7 @@
 #include "simulation/cMemory.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
@@ -60,10 +61,12 @@ TMemoryMapResult LoadMemoryMap(const QString& fileName, TMemoryDevice& memory) {
   }
   const QByteArray header = file.read(HeaderSize);
   if (header.size() < WordSize || WordAt(header, 0) != MemoryMapMagic) {
-    return Failure(TMemoryMapStatus::NotAMemoryMap,
-                   QStringLiteral("This is not a valid Memory Map file."));
+    return Failure(
+        TMemoryMapStatus::NotAMemoryMap,
+        QCoreApplication::translate("TMemoryMap", "This is not a valid Memory Map file."));
   }
-  const QString truncated = QStringLiteral("This Memory Map file is incomplete.");
+  const QString truncated =
+      QCoreApplication::translate("TMemoryMap", "This Memory Map file is incomplete.");
   if (header.size() < HeaderSize) {
     return Failure(TMemoryMapStatus::Truncated, truncated);
   }

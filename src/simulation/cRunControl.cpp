@@ -26,11 +26,11 @@ TStepReport Step(TMacro& root, bool publish,
   root.Reset();
   report.AtCulprit = result.Culprit != nullptr;
   if (result.Race) {
-    report.Message =
-        QString::fromLatin1(report.AtCulprit ? StepMessages::Race : StepMessages::RaceAbove);
+    report.Message = QCoreApplication::translate(
+        "TRunControl", report.AtCulprit ? StepMessages::Race : StepMessages::RaceAbove);
   } else {
-    report.Message = QString::fromLatin1(report.AtCulprit ? StepMessages::Contention
-                                                          : StepMessages::ContentionAbove);
+    report.Message = QCoreApplication::translate(
+        "TRunControl", report.AtCulprit ? StepMessages::Contention : StepMessages::ContentionAbove);
   }
   if (report.AtCulprit) {
     float x, y;

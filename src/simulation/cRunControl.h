@@ -3,6 +3,7 @@
 #include "simulation/cDevice.h"
 #include "simulation/cFaultMarks.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QString>
 
@@ -29,10 +30,14 @@ struct TStepReport {
 
 /// The notices of a step that found a fault.
 namespace StepMessages {
-inline constexpr const char* Contention = "Bus contention, process halted";
-inline constexpr const char* ContentionAbove = "Bus contention at higher level";
-inline constexpr const char* Race = "Race condition, process halted";
-inline constexpr const char* RaceAbove = "Race condition at higher level";
+inline constexpr const char* Contention =
+    QT_TRANSLATE_NOOP("TRunControl", "Bus contention, process halted");
+inline constexpr const char* ContentionAbove =
+    QT_TRANSLATE_NOOP("TRunControl", "Bus contention at higher level");
+inline constexpr const char* Race =
+    QT_TRANSLATE_NOOP("TRunControl", "Race condition, process halted");
+inline constexpr const char* RaceAbove =
+    QT_TRANSLATE_NOOP("TRunControl", "Race condition at higher level");
 }  // namespace StepMessages
 
 /**

@@ -8,10 +8,6 @@ namespace logivane {
 
 namespace {
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("TTestTable", text);
-}
-
 int IndentOf(const QString& text) {
   int indent = 0;
   for (const QChar c : text) {
@@ -56,7 +52,7 @@ TTableParser::TTableParser(const QString& text, std::vector<TTestError>& errors)
 TTestTable TTableParser::Parse() {
   const std::size_t errorsBefore = FErrors.size();
   if (FLines.empty()) {
-    Error(1, 1, Tr("expected the header: input names, '|', output names"));
+    Error(1, 1, TTestTable::tr("expected the header: input names, '|', output names"));
     return {};
   }
   ReadHeader(FLines[FAt++]);
@@ -66,7 +62,7 @@ TTestTable TTableParser::Parse() {
   FTable.FRows = ReadBlock(-1);
   if (FTable.FRows.empty() && FErrors.size() == errorsBefore) {
     const TTableLine& last = FLines.back();
-    Error(last.Number + 1, 1, Tr("expected a row after the header"));
+    Error(last.Number + 1, 1, TTestTable::tr("expected a row after the header"));
   }
   if (FErrors.size() != errorsBefore) {
     FTable.FRows.clear();
@@ -79,7 +75,7 @@ void TTableParser::ReadHeader(const TTableLine& line) {
   for (const TTableToken& word : line.Words) {
     if (word.Is("|")) {
       if (outputs) {
-        Error(line.Number, word.Column, Tr("expected one '|' in the header"));
+        Error(line.Number, word.Column, TTestTable::tr("expected one '|' in the header"));
         return;
       }
       outputs = true;
@@ -89,15 +85,15 @@ void TTableParser::ReadHeader(const TTableLine& line) {
   }
   const int end = static_cast<int>(line.Text.size()) + 1;
   if (!outputs) {
-    Error(line.Number, end, Tr("expected the header: input names, '|', output names"));
+    Error(line.Number, end, TTestTable::tr("expected the header: input names, '|', output names"));
   } else if (FTable.FOutputNames.isEmpty()) {
-    Error(line.Number, end, Tr("expected an output name after '|'"));
+    Error(line.Number, end, TTestTable::tr("expected an output name after '|'"));
   }
 }
 
 void TTableParser::AddHeaderName(const TTableToken& word, int line, bool output) {
   if (FTable.FInputNames.contains(word.Text) || FTable.FOutputNames.contains(word.Text)) {
-    Error(line, word.Column, Tr("'%1' appears twice in the header").arg(word.Text));
+    Error(line, word.Column, TTestTable::tr("'%1' appears twice in the header").arg(word.Text));
     return;
   }
   (output ? FTable.FOutputNames : FTable.FInputNames).append(word.Text);
@@ -125,7 +121,7 @@ void TTableParser::ReadRepeat(const TTableLine& line, std::vector<TTestRow>& row
   const int count = ReadCount(line, MaxRows);
   if (FAt >= FLines.size() || FLines[FAt].Indent <= line.Indent) {
     Error(line.Number, static_cast<int>(line.Text.size()) + 1,
-          Tr("expected an indented block of rows after 'repeat'"));
+          TTestTable::tr("expected an indented block of rows after 'repeat'"));
     return;
   }
   const std::vector<TTestRow> block = ReadBlock(line.Indent);
@@ -152,7 +148,7 @@ void TTableParser::ReadSteps(const TTableLine& line) {
 int TTableParser::ReadCount(const TTableLine& line, int max) {
   const TTableToken& keyword = line.Words.front();
   const QString expected =
-      Tr("expected a whole number from 1 to %1 after '%2'").arg(max).arg(keyword.Text);
+      TTestTable::tr("expected a whole number from 1 to %1 after '%2'").arg(max).arg(keyword.Text);
   if (line.Words.size() < 2) {
     Error(line.Number, static_cast<int>(line.Text.size()) + 1, expected);
     return 0;
@@ -166,7 +162,7 @@ int TTableParser::ReadCount(const TTableLine& line, int max) {
   }
   if (line.Words.size() > 2) {
     Error(line.Number, line.Words[2].Column,
-          Tr("expected nothing more after '%1 %2'").arg(keyword.Text, number.Text));
+          TTestTable::tr("expected nothing more after '%1 %2'").arg(keyword.Text, number.Text));
     return 0;
   }
   return count;
@@ -185,7 +181,7 @@ void TTableParser::Append(std::vector<TTestRow>& rows, std::vector<TTestRow>&& m
 void TTableParser::TooBig(const TTableLine& line) {
   if (!FTooBig) {
     Error(line.Number, line.Words.front().Column,
-          Tr("expected at most %1 rows in all").arg(MaxRows));
+          TTestTable::tr("expected at most %1 rows in all").arg(MaxRows));
   }
   FTooBig = true;
 }

@@ -8,10 +8,6 @@ namespace logivane {
 
 namespace {
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("TTestTable", text);
-}
-
 bool IsBitsRow(const TTableToken& first) {
   return first.Is("bits") || first.Text.startsWith(QLatin1String("bits("));
 }
@@ -53,11 +49,12 @@ std::vector<TTestRow> TTableRowReader::Read(const TTableLine& line, int steps) {
 std::vector<TTestRow> TTableRowReader::ReadPlain(const TTableLine& line, int steps) {
   const TRowWords words = SplitAtBar(line.Words);
   if (!words.Bar) {
-    Error(line.Number, EndOf(line), Tr("expected '|' between the inputs and the outputs"));
+    Error(line.Number, EndOf(line),
+          TTestTable::tr("expected '|' between the inputs and the outputs"));
     return {};
   }
   if (words.SecondBar) {
-    Error(line.Number, words.SecondBar->Column, Tr("expected one '|' in a row"));
+    Error(line.Number, words.SecondBar->Column, TTestTable::tr("expected one '|' in a row"));
     return {};
   }
   if (!CheckCount(words.Inputs, false, line.Number, words.Bar->Column) ||
@@ -136,38 +133,41 @@ std::optional<QStringList> TTableRowReader::ReadBitsNames(const TTableLine& line
                                                           std::size_t& at) {
   if (at >= tokens.size() || !tokens[at].Is("(")) {
     Error(line.Number, at < tokens.size() ? tokens[at].Column : EndOf(line),
-          Tr("expected '(' after 'bits'"));
+          TTestTable::tr("expected '(' after 'bits'"));
     return std::nullopt;
   }
   QStringList names;
   for (++at; at < tokens.size() && !tokens[at].Is(")"); ++at) {
     const TTableToken& name = tokens[at];
     if (!FHeader.InputNames().contains(name.Text)) {
-      Error(line.Number, name.Column, Tr("expected an input name of the header or ')'"));
+      Error(line.Number, name.Column,
+            TTestTable::tr("expected an input name of the header or ')'"));
       return std::nullopt;
     }
     if (names.contains(name.Text)) {
-      Error(line.Number, name.Column, Tr("'%1' appears twice in bits(...)").arg(name.Text));
+      Error(line.Number, name.Column,
+            TTestTable::tr("'%1' appears twice in bits(...)").arg(name.Text));
       return std::nullopt;
     }
     if (names.size() == MaxBits) {
-      Error(line.Number, name.Column, Tr("expected at most %1 names in bits(...)").arg(MaxBits));
+      Error(line.Number, name.Column,
+            TTestTable::tr("expected at most %1 names in bits(...)").arg(MaxBits));
       return std::nullopt;
     }
     names.append(name.Text);
   }
   if (at >= tokens.size()) {
-    Error(line.Number, EndOf(line), Tr("expected an input name of the header or ')'"));
+    Error(line.Number, EndOf(line), TTestTable::tr("expected an input name of the header or ')'"));
     return std::nullopt;
   }
   if (names.isEmpty()) {
-    Error(line.Number, tokens[at].Column, Tr("expected an input name of the header"));
+    Error(line.Number, tokens[at].Column, TTestTable::tr("expected an input name of the header"));
     return std::nullopt;
   }
   ++at;  // past ")"
   if (at >= tokens.size() || !tokens[at].Is("|")) {
     Error(line.Number, at < tokens.size() ? tokens[at].Column : EndOf(line),
-          Tr("expected '|' after bits(...)"));
+          TTestTable::tr("expected '|' after bits(...)"));
     return std::nullopt;
   }
   ++at;
@@ -183,7 +183,7 @@ std::optional<std::vector<TTableRowReader::TBitsEntry>> TTableRowReader::ReadBit
     const TTableToken& token = tokens[at];
     if (entries.size() == outputs) {
       Error(line.Number, token.Column,
-            Tr("expected %1 output values after '|', found more").arg(outputs));
+            TTestTable::tr("expected %1 output values after '|', found more").arg(outputs));
       return std::nullopt;
     }
     TBitsEntry entry;
@@ -229,7 +229,7 @@ std::optional<TInputValue> TTableRowReader::InputValue(const TTableToken& token,
     return TInputValue::Pulse;
   }
   Error(line, token.Column,
-        Tr("expected 0, 1, X or C for input '%1'").arg(FHeader.InputNames()[input]));
+        TTestTable::tr("expected 0, 1, X or C for input '%1'").arg(FHeader.InputNames()[input]));
   return std::nullopt;
 }
 
@@ -256,12 +256,15 @@ std::optional<TExpectedValue> TTableRowReader::OutputValue(const TTableToken& to
     return expected;
   }
   if (onlyDigits) {
-    Error(line, token.Column, Tr("expected a number below 2^32 for output '%1'").arg(name));
+    Error(line, token.Column,
+          TTestTable::tr("expected a number below 2^32 for output '%1'").arg(name));
   } else if (token.Text.compare(QLatin1String("C"), Qt::CaseInsensitive) == 0) {
     Error(line, token.Column,
-          Tr("expected 0, 1, X or a number for output '%1'; C pulses inputs only").arg(name));
+          TTestTable::tr("expected 0, 1, X or a number for output '%1'; C pulses inputs only")
+              .arg(name));
   } else {
-    Error(line, token.Column, Tr("expected 0, 1, X or a number for output '%1'").arg(name));
+    Error(line, token.Column,
+          TTestTable::tr("expected 0, 1, X or a number for output '%1'").arg(name));
   }
   return std::nullopt;
 }
@@ -280,10 +283,10 @@ bool TTableRowReader::CheckCount(const std::vector<TTableToken>& values, bool ou
 }
 
 void TTableRowReader::CountError(int found, bool outputs, int line, int column) {
-  const QString message =
-      outputs
-          ? Tr("expected %1 output values after '|', found %2").arg(FHeader.OutputNames().size())
-          : Tr("expected %1 input values before '|', found %2").arg(FHeader.InputNames().size());
+  const QString message = outputs ? TTestTable::tr("expected %1 output values after '|', found %2")
+                                        .arg(FHeader.OutputNames().size())
+                                  : TTestTable::tr("expected %1 input values before '|', found %2")
+                                        .arg(FHeader.InputNames().size());
   Error(line, column, message.arg(found));
 }
 

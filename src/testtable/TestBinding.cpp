@@ -17,10 +17,6 @@ namespace logivane {
 
 namespace {
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("TTestTable", text);
-}
-
 /// A level as the probe reads it: high from 1 up, low at 0, neither below.
 std::optional<std::uint32_t> LevelValue(TLevel level) {
   if (level < 0) {
@@ -188,13 +184,13 @@ QString KindText(const TDevice& device) {
   }
   switch (tag->Direction) {
     case TTagDevice::DirectionInput:
-      return Tr("input tag");
+      return TTestTable::tr("input tag");
     case TTagDevice::DirectionOutput:
-      return Tr("output tag");
+      return TTestTable::tr("output tag");
     case TTagDevice::DirectionBidirectional:
-      return Tr("bidirectional tag");
+      return TTestTable::tr("bidirectional tag");
     default:
-      return Tr("tag without a direction");
+      return TTestTable::tr("tag without a direction");
   }
 }
 
@@ -258,13 +254,14 @@ std::unique_ptr<T> BindColumn(const TMacro& circuit, const TTestColumn& column, 
   }
   QString message;
   if (fitting > 1) {
-    message = Tr("'%1' names %2 devices").arg(column.Name).arg(fitting);
+    message = TTestTable::tr("'%1' names %2 devices").arg(column.Name).arg(fitting);
   } else if (fitting == 0 && unfit) {
-    message = Tr("'%1' names the %2; expected %3, or %4")
+    message = TTestTable::tr("'%1' names the %2; expected %3, or %4")
                   .arg(column.Name, KindText(*unfit), kinds.Labelled, kinds.Tag);
   } else if (fitting == 0) {
-    message = Tr("'%1' names no device at the top level; expected the label of %2, or tagN")
-                  .arg(column.Name, kinds.Labelled);
+    message =
+        TTestTable::tr("'%1' names no device at the top level; expected the label of %2, or tagN")
+            .arg(column.Name, kinds.Labelled);
   } else {
     return bound;
   }
@@ -286,13 +283,13 @@ void CheckValues(const TTestTable& table, const std::vector<std::unique_ptr<TTes
         continue;
       }
       const QString& name = table.OutputNames()[static_cast<int>(i)];
-      const QString message = width == 1
-                                  ? Tr("expected 0, 1 or X for '%1', which shows one bit").arg(name)
-                                  : Tr("%1 does not fit the %2-bit display '%3' (0 to %4)")
-                                        .arg(*expected.Value)
-                                        .arg(width)
-                                        .arg(name)
-                                        .arg((1u << width) - 1);
+      const QString message =
+          width == 1 ? TTestTable::tr("expected 0, 1 or X for '%1', which shows one bit").arg(name)
+                     : TTestTable::tr("%1 does not fit the %2-bit display '%3' (0 to %4)")
+                           .arg(*expected.Value)
+                           .arg(width)
+                           .arg(name)
+                           .arg((1u << width) - 1);
       errors.push_back({row.Line, expected.Column, message});
     }
   }
@@ -304,13 +301,14 @@ std::optional<TTestBinding> TTestBinding::Bind(TMacro& circuit, const TTestTable
                                                std::vector<TTestError>& errors) {
   const std::size_t errorsBefore = errors.size();
   TTestBinding binding;
-  const TColumnKinds inputKinds{Tr("an interactive input, a switch or a push button"),
-                                Tr("an input tag")};
+  const TColumnKinds inputKinds{TTestTable::tr("an interactive input, a switch or a push button"),
+                                TTestTable::tr("an input tag")};
   for (const TTestColumn& column : table.InputColumns()) {
     binding.FInputs.push_back(
         BindColumn<TTestInput>(circuit, column, InputFor, inputKinds, errors));
   }
-  const TColumnKinds outputKinds{Tr("an LED or a numeric display"), Tr("an output tag")};
+  const TColumnKinds outputKinds{TTestTable::tr("an LED or a numeric display"),
+                                 TTestTable::tr("an output tag")};
   for (const TTestColumn& column : table.OutputColumns()) {
     binding.FOutputs.push_back(
         BindColumn<TTestOutput>(circuit, column, OutputFor, outputKinds, errors));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -65,6 +66,8 @@ struct TTestRow {
  * for its outputs. What the names refer to is decided when the table is bound to a circuit.
  */
 class TTestTable {
+  Q_DECLARE_TR_FUNCTIONS(TTestTable)
+
 public:
   /// Reads `text`; each problem found goes to `errors`, and a table with errors has no rows.
   static TTestTable Parse(const QString& text, std::vector<TTestError>& errors);

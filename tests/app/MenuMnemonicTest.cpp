@@ -1,5 +1,6 @@
 // Alt+letter reaches every menu entry only when no two entries of one menu share their letter:
 // with two, the letter moves between them and the command never runs.
+#include "app/Language.h"
 #include "app/MainWindowFixture.h"
 #include "app/MemoryCommands.h"
 #include "app/TestTableCommands.h"
@@ -43,15 +44,15 @@ void FindClashes(const QString& where, const QList<QAction*>& entries, QStringLi
   }
 }
 
-TEST_F(MainWindowTest, NoTwoEntriesOfAMenuShareTheirAltLetter) {
-  Show();
-  const QList<QWidget*> windows = {Form.get(),
-                                   &Form->LogicHistory(),
-                                   &Form->Memory().Contents(),
-                                   &Form->TemplateEditor(),
-                                   &Form->PartsCentre(),
-                                   &Form->PrintPreview(),
-                                   &Form->TestTables().Window(),
+/// The clashes of every menu bar of the program's windows.
+QStringList AllClashes(TMainForm& form) {
+  const QList<QWidget*> windows = {&form,
+                                   &form.LogicHistory(),
+                                   &form.Memory().Contents(),
+                                   &form.TemplateEditor(),
+                                   &form.PartsCentre(),
+                                   &form.PrintPreview(),
+                                   &form.TestTables().Window(),
                                    &THelpWindow::Shared()};
   QStringList clashes;
   int menuBars = 0;
@@ -62,10 +63,29 @@ TEST_F(MainWindowTest, NoTwoEntriesOfAMenuShareTheirAltLetter) {
     }
   }
   EXPECT_GE(menuBars, 6);  // a window whose menus are not found would pass unseen
+  return clashes;
+}
+
+TEST_F(MainWindowTest, NoTwoEntriesOfAMenuShareTheirAltLetter) {
+  Show();
+  const QStringList clashes = AllClashes(*Form);
   EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
 
   // Alt+F, X still leaves the program.
   EXPECT_EQ(QKeySequence::mnemonic(Action("MenuExit")->text()), QKeySequence("Alt+X"));
+}
+
+TEST_F(MainWindowTest, EachTranslationKeepsTheAltLettersOfAMenuApart) {
+  TLanguage::Shared().Apply(QStringLiteral("en"));
+  Show();
+  for (const char* language : {"de", "fr", "es"}) {
+    TLanguage::Shared().Apply(QLatin1String(language));
+    ASSERT_EQ(TLanguage::Shared().Current(), QLatin1String(language));
+    const QStringList clashes = AllClashes(*Form);
+    EXPECT_TRUE(clashes.isEmpty()) << language << ":\n"
+                                   << clashes.join(QLatin1Char('\n')).toStdString();
+  }
+  TLanguage::Shared().Apply(QStringLiteral("en"));
 }
 
 }  // namespace

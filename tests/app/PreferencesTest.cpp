@@ -21,7 +21,7 @@ protected:
       ASSERT_NE(dialog, nullptr);
       auto* interval = dialog->findChild<QSpinBox*>("AutosaveInterval");
       auto* reopen = dialog->findChild<QCheckBox*>("ReopenLastCircuit");
-      ShownValues = {interval->value(), reopen->isChecked()};
+      ShownValues = {interval->value(), reopen->isChecked(), TStepHistory::DefaultDepth, {}};
       interval->setValue(values.AutosaveInterval);
       reopen->setChecked(values.ReopenLastCircuit);
       accept ? dialog->accept() : dialog->reject();
@@ -37,11 +37,11 @@ TEST_F(PreferencesTest, TheDialogShowsTheStoredValuesAndOnlyOkChangesThem) {
   QSettings().setValue("3.04/Options/Autosave Interval", 120);
   QSettings().setValue("3.04/Options/Reopen Last Circuit", 1);
   Show();
-  EditPreferences({0, false}, false);
-  EXPECT_EQ(ShownValues, (TPreferences{120, true}));
-  EXPECT_EQ(Form->Preferences(), (TPreferences{120, true}));
-  EditPreferences({0, false}, true);
-  EXPECT_EQ(Form->Preferences(), (TPreferences{0, false}));
+  EditPreferences({0, false, TStepHistory::DefaultDepth, {}}, false);
+  EXPECT_EQ(ShownValues, (TPreferences{120, true, TStepHistory::DefaultDepth, {}}));
+  EXPECT_EQ(Form->Preferences(), (TPreferences{120, true, TStepHistory::DefaultDepth, {}}));
+  EditPreferences({0, false, TStepHistory::DefaultDepth, {}}, true);
+  EXPECT_EQ(Form->Preferences(), (TPreferences{0, false, TStepHistory::DefaultDepth, {}}));
   ASSERT_TRUE(Form->close());
   EXPECT_EQ(Stored("3.04/Options/Autosave Interval").toInt(), 0);
   EXPECT_EQ(Stored("3.04/Options/Reopen Last Circuit").toInt(), 0);
@@ -61,7 +61,7 @@ TEST_F(PreferencesTest, TheLastCircuitReopensAtTheLevelShownAtExitUnlessTheComma
     ASSERT_TRUE(QFile::copy(file, other));
   }
   Show();
-  EditPreferences({60, true}, true);
+  EditPreferences({60, true, TStepHistory::DefaultDepth, {}}, true);
   ASSERT_TRUE(Form->OpenCircuit(file));
   for (int level = 0; level < 2; ++level) {
     Form->OpenMacroLevel(*Circuit().Devices().Objects().ItemAs<TMacro>(1));

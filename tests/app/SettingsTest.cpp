@@ -47,7 +47,8 @@ TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
                            .ReopenLastCircuit = true,
                            .HistoryDepth = 250,
                            .LastCircuit = "/c.lvm",
-                           .LastLevelPath = {3, 0}};
+                           .LastLevelPath = {3, 0},
+                           .Language = QStringLiteral("fr")};
   WriteSettings(Store, written);
   EXPECT_EQ(ReadSettings(Store, Screen), written);
 

@@ -20,6 +20,7 @@ bool IsInteractiveDevice(const TGraphicObject* object) {
 }  // namespace
 
 QString TInteractTool::EditName() const {
+  //: The change made by clicking a switch or input, named in Undo
   return TLogivaneDrawing::tr("Interaction");
 }
 

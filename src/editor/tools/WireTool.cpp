@@ -13,7 +13,8 @@ namespace logivane {
 
 namespace {
 
-const char* const TwoOutputsNotice = "Unable to connect two outputs";
+const char* const TwoOutputsNotice =
+    QT_TRANSLATE_NOOP("logivane::TLogivaneDrawing", "Unable to connect two outputs");
 
 QPoint Rounded(const TGraphicObject& object) {
   float x, y;
