@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ControlLabels</name>
+    <message>
+        <source>More tool buttons</source>
+        <translation>Weitere Werkzeugschaltflächen</translation>
+    </message>
+    <message>
+        <source>More menus</source>
+        <translation>Weitere Menüs</translation>
+    </message>
+</context>
+<context>
     <name>Datasheets</name>
     <message>
         <source>Unable to open datasheet.</source>
@@ -619,6 +630,49 @@
     </message>
 </context>
 <context>
+    <name>TKeyboardEditing</name>
+    <message>
+        <source>Devices</source>
+        <translation>Bauteile</translation>
+    </message>
+    <message>
+        <source>Device Palette</source>
+        <translation>Bauteilpalette</translation>
+    </message>
+    <message>
+        <source>Press Insert to choose a device, then Enter to place it at the cross-hair</source>
+        <translation>Mit Einfg ein Bauteil wählen, dann mit Eingabe am Fadenkreuz platzieren</translation>
+    </message>
+    <message>
+        <source>Placed: the arrow keys move it, W wires it, Tab selects the next object</source>
+        <translation>Platziert: Pfeiltasten verschieben es, W verdrahtet es, Tab wählt das nächste Objekt</translation>
+    </message>
+    <message>
+        <source>Object %1 of %2: the arrow keys move it, W wires it, Escape lets it go</source>
+        <translation>Objekt %1 von %2: Pfeiltasten verschieben es, W verdrahtet es, Esc gibt es frei</translation>
+    </message>
+    <message>
+        <source>Select a device with Tab first, then press W to wire it</source>
+        <translation>Zuerst mit Tab ein Bauteil wählen, dann mit W verdrahten</translation>
+    </message>
+    <message>
+        <source>Every pin of this device is wired</source>
+        <translation>Alle Anschlüsse dieses Bauteils sind verdrahtet</translation>
+    </message>
+    <message>
+        <source>No free pin to wire to: Escape cancels the wire</source>
+        <translation>Kein freier Anschluss zum Verdrahten: Esc bricht die Leitung ab</translation>
+    </message>
+    <message>
+        <source>Wiring to pin %1 of %2: Tab or the arrow keys choose another, Enter connects, Escape cancels</source>
+        <translation>Verdrahten mit Anschluss %1 von %2: Tab oder Pfeiltasten wählen einen anderen, Eingabe verbindet, Esc bricht ab</translation>
+    </message>
+    <message>
+        <source>Wired: W wires the next free pin</source>
+        <translation>Verdrahtet: W verdrahtet den nächsten freien Anschluss</translation>
+    </message>
+</context>
+<context>
     <name>TMacroTemplate</name>
     <message>
         <source>This is not a valid Logivane Template file.</source>
@@ -1112,6 +1166,10 @@
     <message>
         <source>Close Macro</source>
         <translation>Makro schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Examples...</source>
+        <translation>&amp;Beispiele...</translation>
     </message>
 </context>
 <context>
@@ -1943,6 +2001,23 @@
         <source>The Memory Map file could not be saved: %1</source>
         <translation>Die Speicherabbilddatei konnte nicht gespeichert werden: %1</translation>
     </message>
+    <message>
+        <source>Intel HEX Files (*.hex *.ihx)</source>
+        <translation>Intel-HEX-Dateien (*.hex *.ihx)</translation>
+    </message>
+    <message>
+        <source>Binary Files (*.bin)</source>
+        <translation>Binärdateien (*.bin)</translation>
+    </message>
+    <message>
+        <source>All Memory Files (*.map *.hex *.ihx *.bin)</source>
+        <translation>Alle Speicherdateien (*.map *.hex *.ihx *.bin)</translation>
+    </message>
+    <message>
+        <source>%1
+The memory was left as it was.</source>
+        <translation>%1&#xa;Der Speicher wurde nicht verändert.</translation>
+    </message>
 </context>
 <context>
     <name>logivane::TEditHistory</name>
@@ -2127,6 +2202,10 @@
     <message>
         <source>PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)</source>
         <translation>PNG-Bilder (*.png);;SVG-Zeichnungen (*.svg);;PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Circuit drawing</source>
+        <translation>Schaltplan</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ControlLabels</name>
+    <message>
+        <source>More tool buttons</source>
+        <translation>Más botones de herramientas</translation>
+    </message>
+    <message>
+        <source>More menus</source>
+        <translation>Más menús</translation>
+    </message>
+</context>
+<context>
     <name>Datasheets</name>
     <message>
         <source>Unable to open datasheet.</source>
@@ -619,6 +630,49 @@
     </message>
 </context>
 <context>
+    <name>TKeyboardEditing</name>
+    <message>
+        <source>Devices</source>
+        <translation>Componentes</translation>
+    </message>
+    <message>
+        <source>Device Palette</source>
+        <translation>Paleta de componentes</translation>
+    </message>
+    <message>
+        <source>Press Insert to choose a device, then Enter to place it at the cross-hair</source>
+        <translation>Pulse Insert para elegir un componente y luego Intro para colocarlo en la cruz</translation>
+    </message>
+    <message>
+        <source>Placed: the arrow keys move it, W wires it, Tab selects the next object</source>
+        <translation>Colocado: las flechas lo mueven, W lo cablea, Tab selecciona el objeto siguiente</translation>
+    </message>
+    <message>
+        <source>Object %1 of %2: the arrow keys move it, W wires it, Escape lets it go</source>
+        <translation>Objeto %1 de %2: las flechas lo mueven, W lo cablea, Esc lo suelta</translation>
+    </message>
+    <message>
+        <source>Select a device with Tab first, then press W to wire it</source>
+        <translation>Seleccione primero un componente con Tab y luego pulse W para cablearlo</translation>
+    </message>
+    <message>
+        <source>Every pin of this device is wired</source>
+        <translation>Todos los pines de este componente están cableados</translation>
+    </message>
+    <message>
+        <source>No free pin to wire to: Escape cancels the wire</source>
+        <translation>No hay ningún pin libre que cablear: Esc cancela el cable</translation>
+    </message>
+    <message>
+        <source>Wiring to pin %1 of %2: Tab or the arrow keys choose another, Enter connects, Escape cancels</source>
+        <translation>Cableando al pin %1 de %2: Tab o las flechas eligen otro, Intro conecta, Esc cancela</translation>
+    </message>
+    <message>
+        <source>Wired: W wires the next free pin</source>
+        <translation>Cableado: W cablea el siguiente pin libre</translation>
+    </message>
+</context>
+<context>
     <name>TMacroTemplate</name>
     <message>
         <source>This is not a valid Logivane Template file.</source>
@@ -1112,6 +1166,10 @@
     <message>
         <source>Close Macro</source>
         <translation>Cerrar macro</translation>
+    </message>
+    <message>
+        <source>&amp;Examples...</source>
+        <translation>&amp;Ejemplos...</translation>
     </message>
 </context>
 <context>
@@ -1943,6 +2001,23 @@
         <source>The Memory Map file could not be saved: %1</source>
         <translation>No se pudo guardar el archivo de mapa de memoria: %1</translation>
     </message>
+    <message>
+        <source>Intel HEX Files (*.hex *.ihx)</source>
+        <translation>Archivos Intel HEX (*.hex *.ihx)</translation>
+    </message>
+    <message>
+        <source>Binary Files (*.bin)</source>
+        <translation>Archivos binarios (*.bin)</translation>
+    </message>
+    <message>
+        <source>All Memory Files (*.map *.hex *.ihx *.bin)</source>
+        <translation>Todos los archivos de memoria (*.map *.hex *.ihx *.bin)</translation>
+    </message>
+    <message>
+        <source>%1
+The memory was left as it was.</source>
+        <translation>%1&#xa;La memoria no se ha modificado.</translation>
+    </message>
 </context>
 <context>
     <name>logivane::TEditHistory</name>
@@ -2127,6 +2202,10 @@
     <message>
         <source>PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)</source>
         <translation>Imágenes PNG (*.png);;Dibujos SVG (*.svg);;Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Circuit drawing</source>
+        <translation>Esquema del circuito</translation>
     </message>
 </context>
 <context>

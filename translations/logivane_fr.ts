@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ControlLabels</name>
+    <message>
+        <source>More tool buttons</source>
+        <translation>Autres boutons d'outils</translation>
+    </message>
+    <message>
+        <source>More menus</source>
+        <translation>Autres menus</translation>
+    </message>
+</context>
+<context>
     <name>Datasheets</name>
     <message>
         <source>Unable to open datasheet.</source>
@@ -619,6 +630,49 @@
     </message>
 </context>
 <context>
+    <name>TKeyboardEditing</name>
+    <message>
+        <source>Devices</source>
+        <translation>Composants</translation>
+    </message>
+    <message>
+        <source>Device Palette</source>
+        <translation>Palette de composants</translation>
+    </message>
+    <message>
+        <source>Press Insert to choose a device, then Enter to place it at the cross-hair</source>
+        <translation>Appuyez sur Inser pour choisir un composant, puis sur Entrée pour le placer à la croix</translation>
+    </message>
+    <message>
+        <source>Placed: the arrow keys move it, W wires it, Tab selects the next object</source>
+        <translation>Placé : les flèches le déplacent, W le câble, Tab sélectionne l’objet suivant</translation>
+    </message>
+    <message>
+        <source>Object %1 of %2: the arrow keys move it, W wires it, Escape lets it go</source>
+        <translation>Objet %1 sur %2 : les flèches le déplacent, W le câble, Échap le relâche</translation>
+    </message>
+    <message>
+        <source>Select a device with Tab first, then press W to wire it</source>
+        <translation>Sélectionnez d’abord un composant avec Tab, puis appuyez sur W pour le câbler</translation>
+    </message>
+    <message>
+        <source>Every pin of this device is wired</source>
+        <translation>Toutes les broches de ce composant sont câblées</translation>
+    </message>
+    <message>
+        <source>No free pin to wire to: Escape cancels the wire</source>
+        <translation>Aucune broche libre à câbler : Échap annule le fil</translation>
+    </message>
+    <message>
+        <source>Wiring to pin %1 of %2: Tab or the arrow keys choose another, Enter connects, Escape cancels</source>
+        <translation>Câblage vers la broche %1 sur %2 : Tab ou les flèches en choisissent une autre, Entrée relie, Échap annule</translation>
+    </message>
+    <message>
+        <source>Wired: W wires the next free pin</source>
+        <translation>Câblé : W câble la broche libre suivante</translation>
+    </message>
+</context>
+<context>
     <name>TMacroTemplate</name>
     <message>
         <source>This is not a valid Logivane Template file.</source>
@@ -1112,6 +1166,10 @@
     <message>
         <source>Close Macro</source>
         <translation>Fermer la macro</translation>
+    </message>
+    <message>
+        <source>&amp;Examples...</source>
+        <translation>&amp;Exemples...</translation>
     </message>
 </context>
 <context>
@@ -1943,6 +2001,23 @@
         <source>The Memory Map file could not be saved: %1</source>
         <translation>Le fichier d&apos;image mémoire n&apos;a pas pu être enregistré : %1</translation>
     </message>
+    <message>
+        <source>Intel HEX Files (*.hex *.ihx)</source>
+        <translation>Fichiers Intel HEX (*.hex *.ihx)</translation>
+    </message>
+    <message>
+        <source>Binary Files (*.bin)</source>
+        <translation>Fichiers binaires (*.bin)</translation>
+    </message>
+    <message>
+        <source>All Memory Files (*.map *.hex *.ihx *.bin)</source>
+        <translation>Tous les fichiers mémoire (*.map *.hex *.ihx *.bin)</translation>
+    </message>
+    <message>
+        <source>%1
+The memory was left as it was.</source>
+        <translation>%1&#xa;La mémoire n’a pas été modifiée.</translation>
+    </message>
 </context>
 <context>
     <name>logivane::TEditHistory</name>
@@ -2127,6 +2202,10 @@
     <message>
         <source>PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)</source>
         <translation>Images PNG (*.png);;Dessins SVG (*.svg);;Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Circuit drawing</source>
+        <translation>Schéma du circuit</translation>
     </message>
 </context>
 <context>
