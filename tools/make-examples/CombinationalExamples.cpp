@@ -36,6 +36,10 @@ std::span<const TExample> CombinationalExamples() {
       {Folder, "priority-encoder.lvm", "Priority encoder",
        "Switch on several of D3 to D0: Y1 Y0 number the highest one, and V says any is on.",
        &PriorityEncoder, &PriorityEncoderTable},
+      {Folder, "bcd-7segment.lvm", "BCD to 7-segment decoder",
+       "Set a digit 0 to 9 on D3 to D0: the display draws it, and a to g show its segments.\n"
+       "The ROM holds one word of segments for each digit: open it to read them.",
+       &SegmentDecoder, &SegmentDecoderTable},
       {Folder, "parity.lvm", "Parity generator",
        "Click D3 to D0: P lights when an odd number of them is 1, so that the five together\n"
        "always hold an even number of 1s. A tree of XOR gates computes it.",
