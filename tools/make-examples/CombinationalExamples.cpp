@@ -13,7 +13,8 @@ std::span<const TExample> CombinationalExamples() {
        "Two half adders make it: the second adds Cin to the sum of the first.",
        &FullAdder, &FullAdderTable},
       {Folder, "ripple-adder.lvm", "4-bit ripple adder",
-       "Set A3..A0 and B3..B0 to two numbers: S3..S0 and Cout show their sum in binary.\n"
+       "Set A3..A0 and B3..B0 to two numbers: S3..S0 and Cout show their sum in binary,\n"
+       "the displays below show A, B and Sum in decimal.\n"
        "Each full adder passes its carry to the next, down and to the right.",
        &RippleAdder, &RippleAdderTable},
       {Folder, "subtractor.lvm", "Full subtractor",
