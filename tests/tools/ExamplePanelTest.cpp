@@ -33,6 +33,8 @@ TEST(ExamplePanel, ADisplayOnALibraryAdderShowsEverySumTidily) {
     }
   }
   // Five bits side by side on one edge: each must come down from its own level.
+  // A display has 2, 4, 8 or 16 lines: five must be shown on eight, not on the default four.
+  EXPECT_THROW(NewDisplay(c, 500, 400, 5, QStringLiteral("sum")), std::invalid_argument);
   TNumericDevice* sum = NewDisplay(c, 500, 400, 8, QStringLiteral("sum"));
   ApproachDisplay(layout, *sum, 5, 300);
   for (int bit = 0; bit < 4; ++bit) {

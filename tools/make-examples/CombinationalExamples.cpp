@@ -13,7 +13,8 @@ std::span<const TExample> CombinationalExamples() {
        "Two half adders make it: the second adds Cin to the sum of the first.",
        &FullAdder, &FullAdderTable},
       {Folder, "ripple-adder.lvm", "4-bit ripple adder",
-       "Set A3..A0 and B3..B0 to two numbers: S3..S0 and Cout show their sum in binary.\n"
+       "Set A3..A0 and B3..B0 to two numbers: S3..S0 and Cout show their sum in binary,\n"
+       "the displays below show A, B and Sum in decimal.\n"
        "Each full adder passes its carry to the next, down and to the right.",
        &RippleAdder, &RippleAdderTable},
       {Folder, "subtractor.lvm", "Full subtractor",
@@ -36,6 +37,10 @@ std::span<const TExample> CombinationalExamples() {
       {Folder, "priority-encoder.lvm", "Priority encoder",
        "Switch on several of D3 to D0: Y1 Y0 number the highest one, and V says any is on.",
        &PriorityEncoder, &PriorityEncoderTable},
+      {Folder, "bcd-7segment.lvm", "BCD to 7-segment decoder",
+       "Set a digit 0 to 9 on D3 to D0: the display draws it, and a to g show its segments.\n"
+       "The ROM holds one word of segments for each digit: open it to read them.",
+       &SegmentDecoder, &SegmentDecoderTable},
       {Folder, "parity.lvm", "Parity generator",
        "Click D3 to D0: P lights when an odd number of them is 1, so that the five together\n"
        "always hold an even number of 1s. A tree of XOR gates computes it.",

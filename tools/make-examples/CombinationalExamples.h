@@ -43,4 +43,8 @@ QString DecoderTable();
 std::unique_ptr<TMacro> PriorityEncoder();
 QString PriorityEncoderTable();
 
+/// The segments a to g that draw the digit on D3 to D0, from a ROM, on LEDs and a display.
+std::unique_ptr<TMacro> SegmentDecoder();
+QString SegmentDecoderTable();
+
 }  // namespace logivane::examples

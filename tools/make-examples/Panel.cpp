@@ -2,6 +2,8 @@
 
 #include "ExampleParts.h"
 
+#include <stdexcept>
+
 namespace logivane::examples {
 
 TInteractiveInput* NewInput(TMacro& circuit, int x, int y, const QString& label) {
@@ -12,6 +14,11 @@ TInteractiveInput* NewInput(TMacro& circuit, int x, int y, const QString& label)
 }
 
 TNumericDevice* NewDisplay(TMacro& circuit, int x, int y, int lines, const QString& label) {
+  // SetPinCount keeps the pins it had for a count it cannot draw, which would leave the
+  // example wiring pins that are not there.
+  if (!TNumericDevice::IsValidLineCount(lines)) {
+    throw std::invalid_argument("a display cannot have that many lines");
+  }
   auto built = std::make_unique<TNumericDevice>();
   built->SetPinCount(lines);
   TNumericDevice* display = PlaceBuilt(circuit, std::move(built), x, y);
