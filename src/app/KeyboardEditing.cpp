@@ -40,15 +40,21 @@ TKeyboardEditing::TKeyboardEditing(TMainForm& window, TLogivaneDrawing& drawing)
 }
 
 void TKeyboardEditing::Create() {
-  // The palette offers the device tool bar's own actions, so choosing one presses its button.
+  // Each entry presses its device tool bar button and places at the cross-hair. The entries
+  // are actions of their own: were they the buttons' actions, the menu would place a device
+  // whenever a button was pressed on the tool bar.
   FPalette = FWindow.NewMenu("DevicePalette", tr("Devices"), &FWindow);
   for (const TDeviceTool& tool : DeviceTools()) {
-    FPalette->addAction(FWindow.Action(tool.Name));
+    QAction* button = FWindow.Action(tool.Name);
+    QAction* entry = FPalette->addAction(button->icon(), button->text());
+    QObject::connect(entry, &QAction::triggered, &FWindow, [this, button] {
+      button->trigger();
+      PlaceAtCursor(false);
+    });
     if (tool.EndsGroup) {
       FPalette->addSeparator();
     }
   }
-  QObject::connect(FPalette, &QMenu::triggered, &FWindow, [this] { PlaceAtCursor(false); });
   QAction* open =
       FWindow.NewAction("KeyDevicePalette", tr("Device Palette"), QKeySequence(Qt::Key_Insert));
   // Kept to this window, as F1 is, so that the tool windows keep the key for themselves.
@@ -61,10 +67,14 @@ void TKeyboardEditing::ShowPalette() {
   FDrawing.setFocus();
   FDrawing.KeyCursor().Show(Cursor());
   QAction* chosen = nullptr;
+  const QList<QAction*> entries = FPalette->actions();
+  auto entry = entries.begin();
   for (const TDeviceTool& tool : DeviceTools()) {
+    entry = std::find_if(entry, entries.end(), [](QAction* a) { return !a->isSeparator(); });
     if (FWindow.Action(tool.Name)->isChecked()) {
-      chosen = FWindow.Action(tool.Name);
+      chosen = *entry;
     }
+    ++entry;
   }
   const QPoint pixel = (QPointF(Cursor()) * FDrawing.Zoom()).toPoint();
   FPalette->popup(FDrawing.mapToGlobal(pixel), chosen);
