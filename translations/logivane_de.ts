@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>&amp;Examples...</source>
-        <translation>&amp;Beispiele...</translation>
+        <translation>Beis&amp;piele...</translation>
     </message>
 </context>
 <context>
