@@ -43,6 +43,8 @@ void TKeyboardEditing::Create() {
   // Each entry presses its device tool bar button and places at the cross-hair. The entries
   // are actions of their own: were they the buttons' actions, the menu would place a device
   // whenever a button was pressed on the tool bar.
+  FDrawing.setFocusPolicy(Qt::StrongFocus);  // the editing keys must reach it
+  FDrawing.setAccessibleName(tr("Circuit drawing"));
   FPalette = FWindow.NewMenu("DevicePalette", tr("Devices"), &FWindow);
   for (const TDeviceTool& tool : DeviceTools()) {
     QAction* button = FWindow.Action(tool.Name);

@@ -117,11 +117,11 @@ void TMainForm::NewClick() {
   ChooseMode("SpeedPointer");
 }
 
-void TMainForm::OpenClick() {
+void TMainForm::OpenClick(const QString& startFolder) {
   if (!QuerySave([this] { return SaveLevel(); })) {
     return;
   }
-  const QString fileName = ChooseFile(ChooseOpenFile);
+  const QString fileName = ChooseFile(ChooseOpenFile, startFolder);
   if (!fileName.isEmpty()) {
     OpenCircuit(fileName);
   }

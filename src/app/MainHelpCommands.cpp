@@ -1,6 +1,5 @@
-// Help and datasheets: the help file's contents, F1 by selection, the example circuits, and the
-// datasheet of the circuit and of its macros, with the folder in which datasheets are looked
-// for.
+// Help and datasheets: the help file's contents, F1 by selection, and the datasheet of the
+// circuit and of its macros, with the folder in which datasheets are looked for.
 #include "app/Datasheets.h"
 #include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
@@ -17,17 +16,6 @@ namespace logivane {
 
 void TMainForm::HelpTopicsClick() {
   ShowHelpContents(ProgramHelpFile());
-}
-
-void TMainForm::ExamplesClick() {
-  if (!QuerySave([this] { return SaveLevel(); })) {
-    return;
-  }
-  const QString fileName =
-      ChooseFile(ChooseOpenFile, DataFolder(StartFolder, QStringLiteral("examples")));
-  if (!fileName.isEmpty()) {
-    OpenCircuit(fileName);
-  }
 }
 
 void TMainForm::HelpKeyClick() {

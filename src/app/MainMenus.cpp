@@ -1,6 +1,7 @@
 #include "app/MainMenus.h"
 
 #include "app/DeviceTools.h"
+#include "app/LibraryFolder.h"
 #include "app/MainUnit.h"
 #include "app/RunCommands.h"
 #include "app/TestTableCommands.h"
@@ -67,7 +68,8 @@ void TMainMenus::CreateFileMenu() {
   };
   add("MenuNew", tr("&New Circuit"), &TMainForm::NewClick, QKeySequence(tr("Ctrl+N")));
   menu->addSeparator();
-  add("MenuOpen", tr("&Open"), &TMainForm::OpenClick, QKeySequence(tr("Ctrl+O")));
+  add(
+      "MenuOpen", tr("&Open"), [this] { FWindow.OpenClick(); }, QKeySequence(tr("Ctrl+O")));
   add("MenuSave", tr("&Save"), &TMainForm::SaveClick, QKeySequence(tr("Ctrl+S")));
   add("MenuSaveAs", tr("S&ave As..."), &TMainForm::SaveAsClick);
   menu->addSeparator();
@@ -228,7 +230,10 @@ void TMainMenus::CreateHelpMenu() {
   QObject::connect(topics, &QAction::triggered, &FWindow, &TMainForm::HelpTopicsClick);
   menu->addAction(topics);
   QAction* examples = FWindow.NewAction("MenuExamples", tr("&Examples..."));
-  QObject::connect(examples, &QAction::triggered, &FWindow, &TMainForm::ExamplesClick);
+  // The examples that come with the program, offered in the Open dialog.
+  QObject::connect(examples, &QAction::triggered, &FWindow, [this] {
+    FWindow.OpenClick(DataFolder(FWindow.StartFolder, QStringLiteral("examples")));
+  });
   menu->addAction(examples);
   // F1 belongs to no menu: what it shows depends on the selection.
   QAction* context = FWindow.NewAction("HelpKey", tr("Help"), QKeySequence(Qt::Key_F1));
@@ -270,7 +275,7 @@ void TMainMenus::CreateToolBars() {
   };
   QToolBar* files = NewToolBar("FileToolBar", tr("File"));
   button(*files, "SpeedNew", "new", tr("New"), &TMainForm::NewClick);
-  button(*files, "SpeedOpen", "open", tr("Open"), &TMainForm::OpenClick);
+  button(*files, "SpeedOpen", "open", tr("Open"), [this] { FWindow.OpenClick(); });
   button(*files, "SpeedSave", "save", tr("Save"), &TMainForm::SaveClick);
   files->addSeparator();
   // The clipboard buttons give the Edit menu's commands.

@@ -10,6 +10,29 @@
 
 namespace logivane {
 
+namespace {
+
+/// What a picture shows: the selection, or else the whole level shown, with their fault marks.
+struct TPictureSubject {
+  std::vector<TGraphicObject*> Objects;
+  TRect Bounds;
+  TFaultMarks Marks;
+};
+
+TPictureSubject PictureSubject(TLogivaneDrawing& drawing) {
+  TPictureSubject subject{drawing.Handles().Items(), {}, drawing.FaultMarks()};
+  if (subject.Objects.empty()) {
+    subject.Objects = {&drawing.Circuit()};
+    subject.Bounds = drawing.Circuit().GetBounds();
+  } else {
+    subject.Bounds = drawing.Handles().Item()->GetBounds();
+    subject.Marks.KeepOnly(subject.Objects);  // a picture of the selection shows its own marks
+  }
+  return subject;
+}
+
+}  // namespace
+
 void TMainForm::ExportPictureClick() {
   const QString fileName = ChooseFile(ChoosePictureFile);
   if (fileName.isEmpty()) {
@@ -25,24 +48,14 @@ void TMainForm::ExportPictureClick() {
 }
 
 bool TMainForm::ExportPicture(const QString& fileName, const TExportPictureValues& values) {
-  std::vector<TGraphicObject*> objects = FDrawing->Handles().Items();
-  TRect bounds;
-  if (objects.empty()) {
-    objects = {&FDrawing->Circuit()};
-    bounds = FDrawing->Circuit().GetBounds();
-  } else {
-    bounds = FDrawing->Handles().Item()->GetBounds();
-  }
-  if (bounds.IsEmpty()) {
+  const TPictureSubject subject = PictureSubject(*FDrawing);
+  if (subject.Bounds.IsEmpty()) {
     UserMessages::Show(this, QMessageBox::Information, tr("There is nothing to picture."));
     return false;
   }
-  TFaultMarks marks = FDrawing->FaultMarks();
-  if (objects.front() != &FDrawing->Circuit()) {
-    marks.KeepOnly(objects);  // a picture of the selection shows only its own marks
-  }
-  const QString error = logivane::ExportPicture(
-      fileName, objects, bounds, {values.ScalePercent / 100.0, values.Transparent, &marks});
+  const QString error =
+      logivane::ExportPicture(fileName, subject.Objects, subject.Bounds,
+                              {values.ScalePercent / 100.0, values.Transparent, &subject.Marks});
   if (!error.isEmpty()) {
     UserMessages::Show(
         this, QMessageBox::Critical,

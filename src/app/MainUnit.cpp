@@ -142,9 +142,6 @@ TMainForm::TMainForm(QWidget* parent)
   connect(&FDrawing->Handles(), &TLogivaneHandles::OnSetItem, this,
           [this] { FDevicePopup->Configure(); });
   FDrawing->installEventFilter(this);
-  // The drawing takes the keyboard's editing, so the keyboard must reach it too.
-  FDrawing->setFocusPolicy(Qt::StrongFocus);
-  FDrawing->setAccessibleName(tr("Circuit drawing"));
   ConnectLogicHistory();
   ConnectPartsCentre();
   FUndo = new TUndoCommands(*this, *FDocument);

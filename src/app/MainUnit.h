@@ -96,7 +96,8 @@ public:
 
   // File.
   void NewClick();
-  void OpenClick();
+  /// Opens a circuit chosen in the Open dialog, started in `startFolder` when one is given.
+  void OpenClick(const QString& startFolder = {});
   void ReopenClick(const QString& fileName);
   /// Saves to the known file at the root level, otherwise asks for a name. False when a save
   /// the user asked for did not happen (the dialog was cancelled or writing failed).
@@ -182,8 +183,6 @@ public:
   // Help and datasheets.
   /// Shows the contents of the program's help file.
   void HelpTopicsClick();
-  /// Offers the example circuits that come with the program in the Open dialog.
-  void ExamplesClick();
   /// F1: with nothing selected the circuit's datasheet, with a macro selected its datasheet,
   /// otherwise the help page of the selected object.
   void HelpKeyClick();
