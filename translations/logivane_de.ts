@@ -671,6 +671,10 @@
         <source>Wired: W wires the next free pin</source>
         <translation>Verdrahtet: W verdrahtet den nächsten freien Anschluss</translation>
     </message>
+    <message>
+        <source>Circuit drawing</source>
+        <translation>Schaltplan</translation>
+    </message>
 </context>
 <context>
     <name>TMacroTemplate</name>
@@ -2016,7 +2020,8 @@
     <message>
         <source>%1
 The memory was left as it was.</source>
-        <translation>%1&#xa;Der Speicher wurde nicht verändert.</translation>
+        <translation>%1
+Der Speicher wurde nicht verändert.</translation>
     </message>
 </context>
 <context>
@@ -2202,10 +2207,6 @@ The memory was left as it was.</source>
     <message>
         <source>PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)</source>
         <translation>PNG-Bilder (*.png);;SVG-Zeichnungen (*.svg);;PDF-Dokumente (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Circuit drawing</source>
-        <translation>Schaltplan</translation>
     </message>
 </context>
 <context>

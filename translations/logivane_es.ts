@@ -671,6 +671,10 @@
         <source>Wired: W wires the next free pin</source>
         <translation>Cableado: W cablea el siguiente pin libre</translation>
     </message>
+    <message>
+        <source>Circuit drawing</source>
+        <translation>Esquema del circuito</translation>
+    </message>
 </context>
 <context>
     <name>TMacroTemplate</name>
@@ -2016,7 +2020,8 @@
     <message>
         <source>%1
 The memory was left as it was.</source>
-        <translation>%1&#xa;La memoria no se ha modificado.</translation>
+        <translation>%1
+La memoria no se ha modificado.</translation>
     </message>
 </context>
 <context>
@@ -2202,10 +2207,6 @@ The memory was left as it was.</source>
     <message>
         <source>PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)</source>
         <translation>Imágenes PNG (*.png);;Dibujos SVG (*.svg);;Documentos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Circuit drawing</source>
-        <translation>Esquema del circuito</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>ControlLabels</name>
     <message>
         <source>More tool buttons</source>
-        <translation>Autres boutons d'outils</translation>
+        <translation>Autres boutons d&apos;outils</translation>
     </message>
     <message>
         <source>More menus</source>
@@ -670,6 +670,10 @@
     <message>
         <source>Wired: W wires the next free pin</source>
         <translation>Câblé : W câble la broche libre suivante</translation>
+    </message>
+    <message>
+        <source>Circuit drawing</source>
+        <translation>Schéma du circuit</translation>
     </message>
 </context>
 <context>
@@ -2016,7 +2020,8 @@
     <message>
         <source>%1
 The memory was left as it was.</source>
-        <translation>%1&#xa;La mémoire n’a pas été modifiée.</translation>
+        <translation>%1
+La mémoire n’a pas été modifiée.</translation>
     </message>
 </context>
 <context>
@@ -2202,10 +2207,6 @@ The memory was left as it was.</source>
     <message>
         <source>PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)</source>
         <translation>Images PNG (*.png);;Dessins SVG (*.svg);;Documents PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Circuit drawing</source>
-        <translation>Schéma du circuit</translation>
     </message>
 </context>
 <context>
