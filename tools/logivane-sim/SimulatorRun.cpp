@@ -302,6 +302,9 @@ int RunSimulator(const QStringList& arguments) {
   root.Reset();
   const int status = options->TestFile.isEmpty() ? RunSteps(root, *options, out, err)
                                                  : RunTableFile(root, options->TestFile, out, err);
+  if (status == SimBadUsage) {
+    return status;  // an unknown label or table stopped it before any step: nothing to dump
+  }
   // Written whatever became of the run: the words as they were when it stopped.
   const int dumped = memories.Dump(options->MemoryDumps, err);
   return status != SimDone ? status : dumped;
