@@ -3,12 +3,13 @@
 # (gtkwave for its vcd2fst, which checks the value change dumps the program exports; poppler-utils
 # for pdftoppm, which renders the printed test pages and the exported PDF pictures; chmcmd of
 # fp-utils compiles the help file and libchm reads it back; tcmalloc allocates the objects of large
-# circuits).
+# circuits; desktop-file-utils and appstream validate the menu entry and the metadata, and
+# dpkg-dev's dpkg-shlibdeps finds the Debian package's dependencies).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
           googletest libgtest-dev libbenchmark-dev libgoogle-perftools-dev clang-format gtkwave
-          poppler-utils fp-utils-3.2.2 libchm-dev)
+          poppler-utils fp-utils-3.2.2 libchm-dev desktop-file-utils appstream dpkg-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \

@@ -5,6 +5,7 @@
 #include "app/MainUnit.h"
 #include "app/RecoveryCommands.h"
 #include "app/Settings.h"
+#include "app/Theme.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/TemplateForm.h"
@@ -25,6 +26,7 @@ void TMainForm::ApplyPreferences(const TPreferences& preferences) {
   FPreferences = preferences;
   FRecovery->Autosave().SetInterval(preferences.AutosaveInterval);
   FDrawing->Document().Steps().SetDepth(preferences.HistoryDepth);
+  ApplyTheme(preferences.Theme);
 }
 
 void TMainForm::OpenStartCircuit(const TProgramSettings& settings) {

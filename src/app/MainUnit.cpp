@@ -241,7 +241,8 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
                         : TLogivaneDrawing::ZoomForScreen(screen()->logicalDotsPerInch()),
                     QPoint(0, 0));
   FClock->setInterval(settings.ClockInterval);
-  ApplyPreferences({settings.AutosaveInterval, settings.ReopenLastCircuit, settings.HistoryDepth});
+  ApplyPreferences({settings.AutosaveInterval, settings.ReopenLastCircuit, settings.HistoryDepth,
+                    settings.Theme});
   FileHistory = settings.FileHistory;
   EnableLevelCommands();
   DatasheetFolder = settings.DatasheetFolder;
@@ -274,6 +275,7 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.AutosaveInterval = FPreferences.AutosaveInterval;
   settings.ReopenLastCircuit = FPreferences.ReopenLastCircuit;
   settings.HistoryDepth = FPreferences.HistoryDepth;
+  settings.Theme = FPreferences.Theme;
   KeepLastSession(*FDocument, settings);
   settings.PartsCentreVisible = FParts->isVisible();
   settings.PartsCentre = PlacedGeometry(*FParts);

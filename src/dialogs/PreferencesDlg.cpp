@@ -23,11 +23,12 @@ void TPreferencesDialog::SetValues(const TPreferences& values) {
   FUi->AutosaveInterval->setValue(values.AutosaveInterval);
   FUi->ReopenLastCircuit->setChecked(values.ReopenLastCircuit);
   FUi->HistoryDepth->setValue(values.HistoryDepth);
+  FUi->Theme->setCurrentIndex(static_cast<int>(values.Theme));
 }
 
 TPreferences TPreferencesDialog::Values() const {
   return {FUi->AutosaveInterval->value(), FUi->ReopenLastCircuit->isChecked(),
-          FUi->HistoryDepth->value()};
+          FUi->HistoryDepth->value(), static_cast<TTheme>(FUi->Theme->currentIndex())};
 }
 
 bool TPreferencesDialog::Edit(TPreferences& values) {

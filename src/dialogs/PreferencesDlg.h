@@ -12,6 +12,9 @@ class TPreferencesDialog;
 
 namespace logivane {
 
+/// The look of the windows and the drawing; the numbers are the places in the Theme box.
+enum class TTheme { System, Light, Dark };
+
 /// What the Preferences dialog edits: the program's choices that are no part of a circuit.
 struct TPreferences {
   /// Seconds between two recovery copies of a circuit with unsaved changes; 0 writes none.
@@ -20,6 +23,7 @@ struct TPreferences {
   bool ReopenLastCircuit = false;
   /// How many steps Step Back can go back.
   int HistoryDepth = TStepHistory::DefaultDepth;
+  TTheme Theme = TTheme::System;
 
   bool operator==(const TPreferences&) const = default;
 };
@@ -27,7 +31,7 @@ struct TPreferences {
 /**
  * @brief The "Preferences" dialog of Tools > Options.
  *
- * Its choices are grouped by subject: "Files" and "Simulation".
+ * Its choices are grouped by subject: "Files", "Simulation" and "Appearance".
  */
 class TPreferencesDialog : public QDialog {
   Q_OBJECT

@@ -77,6 +77,8 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  /// A new palette comes with a new theme: the traces follow it.
+  void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
 signals:
@@ -91,6 +93,8 @@ signals:
   void SampleChosen(int steps);
 
 private:
+  /// Paints the background around the traces in the screen's scheme.
+  void FollowScheme();
   void ShowNames();
   void ExportClick();
   void CycleLengthChanged();
