@@ -183,11 +183,4 @@ void TLogivaneDrawing::paintEvent(QPaintEvent* event) {
   FTool->DrawOverlay(painter);
 }
 
-void TLogivaneDrawing::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::PaletteChange) {
-    InvalidateAll();
-  }
-  QWidget::changeEvent(event);
-}
-
 }  // namespace logivane

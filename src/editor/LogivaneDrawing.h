@@ -221,8 +221,6 @@ signals:
 
 protected:
   void paintEvent(QPaintEvent* event) override;
-  /// A new palette comes with a new theme: the buffer is painted again in its colours.
-  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

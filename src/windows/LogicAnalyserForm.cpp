@@ -153,13 +153,6 @@ void TAnalyserForm::FollowScheme() {
   }
 }
 
-void TAnalyserForm::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::PaletteChange) {
-    FollowScheme();
-  }
-  QMainWindow::changeEvent(event);
-}
-
 void TAnalyserForm::SetRunDown(bool down) {
   FUi->HistoryRun->setChecked(down);
 }

@@ -50,6 +50,8 @@ public:
   /// The export's save dialog; tests replace it.
   TExportChooser ChooseExportFile;
 
+  /// Paints the background around the traces in the screen's scheme, after a change of theme.
+  void FollowScheme();
   /// Resets the shown devices, which empties their samples, and starts counting again.
   void ResetHistory();
   /// Shows the samples recorded so far and the cycles completed.
@@ -77,8 +79,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
-  /// A new palette comes with a new theme: the traces follow it.
-  void changeEvent(QEvent* event) override;
+
   void hideEvent(QHideEvent* event) override;
 
 signals:
@@ -93,8 +94,6 @@ signals:
   void SampleChosen(int steps);
 
 private:
-  /// Paints the background around the traces in the screen's scheme.
-  void FollowScheme();
   void ShowNames();
   void ExportClick();
   void CycleLengthChanged();
