@@ -90,15 +90,6 @@ TEST_F(ThemeTest, DarkPaintsTheScreenAndNeverTheFileThePictureThePrintoutOrTheCl
   EXPECT_EQ(CountOf(Grab(screen), DarkPaper()), 0);
 }
 
-TEST_F(ThemeTest, TheLogicHistoryFollowsTheTheme) {
-  Action("MenuLogicHistory")->trigger();
-  Action("MenuStep")->trigger();
-  QWidget& traces = *Form->LogicHistory().findChild<QWidget*>(QStringLiteral("TraceBox"));
-  EXPECT_GT(Grab(traces).pixelColor(1, 1).lightness(), 200);
-  UseTheme(TTheme::Dark);
-  EXPECT_LT(Grab(traces).pixelColor(1, 1).lightness(), 60);
-}
-
 TEST_F(ThemeTest, ThePreferencesChooseTheThemeAndTheStoreKeepsItByName) {
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
