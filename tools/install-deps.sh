@@ -5,13 +5,14 @@
 # fp-utils compiles the help file and libchm reads it back; tcmalloc allocates the objects of large
 # circuits; binutils for objcopy, whose Intel HEX files the memory image tests load; Qt's
 # linguist tools build the translations, and Qt's own translations let its dialogs follow the
-# program's language).
+# program's language; desktop-file-utils and appstream validate the menu entry and the metadata,
+# and dpkg-dev's dpkg-shlibdeps finds the Debian package's dependencies).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
           googletest libgtest-dev libbenchmark-dev libgoogle-perftools-dev clang-format gtkwave
           poppler-utils fp-utils-3.2.2 libchm-dev binutils qt6-tools-dev qt6-l10n-tools
-          qt6-translations-l10n)
+          qt6-translations-l10n desktop-file-utils appstream dpkg-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \

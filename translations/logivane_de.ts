@@ -1448,6 +1448,33 @@
         <source>Menus and windows change at once; some messages change when Logivane starts again.</source>
         <translation>Menüs und Fenster wechseln sofort; manche Meldungen erst beim nächsten Start von Logivane.</translation>
     </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>&amp;Design</translation>
+    </message>
+    <message>
+        <source>The colours of the windows and the drawing; printouts and pictures stay light</source>
+        <translation>Die Farben der Fenster und der Zeichnung; Ausdrucke und Bilder bleiben hell</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <comment>theme that follows the desktop&apos;s colours</comment>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>theme</comment>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <comment>theme</comment>
+        <translation>Dunkel</translation>
+    </message>
 </context>
 <context>
     <name>TPrintPreview</name>

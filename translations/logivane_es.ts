@@ -1448,6 +1448,33 @@
         <source>Menus and windows change at once; some messages change when Logivane starts again.</source>
         <translation>Los menús y las ventanas cambian al momento; algunos mensajes cambian la próxima vez que se inicie Logivane.</translation>
     </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>T&amp;ema</translation>
+    </message>
+    <message>
+        <source>The colours of the windows and the drawing; printouts and pictures stay light</source>
+        <translation>Los colores de las ventanas y del dibujo; las impresiones y las imágenes siguen claras</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <comment>theme that follows the desktop&apos;s colours</comment>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>theme</comment>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <comment>theme</comment>
+        <translation>Oscuro</translation>
+    </message>
 </context>
 <context>
     <name>TPrintPreview</name>

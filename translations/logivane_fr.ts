@@ -1448,6 +1448,33 @@
         <source>Menus and windows change at once; some messages change when Logivane starts again.</source>
         <translation>Les menus et les fenêtres changent tout de suite ; certains messages changent au prochain démarrage de Logivane.</translation>
     </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>Thè&amp;me</translation>
+    </message>
+    <message>
+        <source>The colours of the windows and the drawing; printouts and pictures stay light</source>
+        <translation>Les couleurs des fenêtres et du dessin ; les impressions et les images restent claires</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <comment>theme that follows the desktop&apos;s colours</comment>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>theme</comment>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <comment>theme</comment>
+        <translation>Sombre</translation>
+    </message>
 </context>
 <context>
     <name>TPrintPreview</name>

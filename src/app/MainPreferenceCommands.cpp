@@ -6,11 +6,13 @@
 #include "app/MainUnit.h"
 #include "app/RecoveryCommands.h"
 #include "app/Settings.h"
+#include "app/Theme.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
+#include "windows/LogicAnalyserForm.h"
 #include "windows/TemplateForm.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 namespace logivane {
 
@@ -29,6 +31,14 @@ void TMainForm::ApplyPreferences(const TPreferences& preferences) {
   FPreferences = preferences;
   FRecovery->Autosave().SetInterval(preferences.AutosaveInterval);
   FDrawing->Document().Steps().SetDepth(preferences.HistoryDepth);
+  ApplyTheme(preferences.Theme);
+  // The drawings keep what they painted in a buffer, which the new scheme paints again.
+  for (QWidget* widget : QApplication::allWidgets()) {
+    if (auto* drawing = qobject_cast<TLogivaneDrawing*>(widget)) {
+      drawing->InvalidateAll();
+    }
+  }
+  FLogicHistory->FollowScheme();
 }
 
 void TMainForm::OpenStartCircuit(const TProgramSettings& settings) {

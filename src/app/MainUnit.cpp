@@ -248,7 +248,7 @@ void TMainForm::ApplySettings(const TProgramSettings& settings) {
                     QPoint(0, 0));
   FClock->setInterval(settings.ClockInterval);
   ApplyPreferences({settings.AutosaveInterval, settings.ReopenLastCircuit, settings.HistoryDepth,
-                    settings.Language});
+                    settings.Language, settings.Theme});
   FileHistory = settings.FileHistory;
   EnableLevelCommands();
   DatasheetFolder = settings.DatasheetFolder;
@@ -282,6 +282,7 @@ void TMainForm::CollectSettings(TProgramSettings& settings) const {
   settings.ReopenLastCircuit = FPreferences.ReopenLastCircuit;
   settings.HistoryDepth = FPreferences.HistoryDepth;
   settings.Language = FPreferences.Language;
+  settings.Theme = FPreferences.Theme;
   KeepLastSession(*FDocument, settings);
   settings.PartsCentreVisible = FParts->isVisible();
   settings.PartsCentre = PlacedGeometry(*FParts);

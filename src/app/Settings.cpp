@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <iterator>
 
@@ -14,6 +15,10 @@ namespace {
 
 const QString Root = QStringLiteral("3.04/");
 constexpr int FileHistoryLength = 5;
+/// The themes as the store names them, in the order of TTheme: words, so that the store reads
+/// the same whatever the program's language.
+const std::array<QString, 3> ThemeNames{QStringLiteral("System"), QStringLiteral("Light"),
+                                        QStringLiteral("Dark")};
 
 /// Reads the values of one group; once one of them is missing or unreadable the whole group is
 /// taken as unreadable, as a damaged group cannot be trusted value by value.
@@ -147,6 +152,11 @@ void ReadOptions(QSettings& store, TProgramSettings& settings) {
   if (ok) {
     settings.HistoryDepth = InRange(depth, 1, TStepHistory::MaxDepth, TStepHistory::DefaultDepth);
   }
+  const auto theme = std::find(ThemeNames.begin(), ThemeNames.end(),
+                               store.value(QStringLiteral("Theme")).toString());
+  if (theme != ThemeNames.end()) {
+    settings.Theme = static_cast<TTheme>(theme - ThemeNames.begin());
+  }
   store.endGroup();
   settings.Language = ReadLanguage(store);
 
@@ -171,6 +181,7 @@ void WriteOptions(QSettings& store, const TProgramSettings& settings) {
   store.setValue(QStringLiteral("Reopen Last Circuit"), int(settings.ReopenLastCircuit));
   store.setValue(QStringLiteral("History Depth"), settings.HistoryDepth);
   store.setValue(QStringLiteral("Language"), settings.Language);
+  store.setValue(QStringLiteral("Theme"), ThemeNames[static_cast<std::size_t>(settings.Theme)]);
   store.endGroup();
 
   store.beginGroup(Root + QStringLiteral("Last Session"));

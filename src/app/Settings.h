@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/PreferencesDlg.h"
 #include "simulation/cStepHistory.h"
 
 #include <QList>
@@ -59,6 +60,7 @@ struct TProgramSettings {
   bool ReopenLastCircuit = false;
   /// How many steps Step Back can go back.
   int HistoryDepth = TStepHistory::DefaultDepth;
+  TTheme Theme = TTheme::System;
   /// The circuit open at exit, if it had a file, and the macro level then shown: for each level
   /// below the root, its index among its parent's devices.
   QString LastCircuit;

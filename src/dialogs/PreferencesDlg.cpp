@@ -34,11 +34,13 @@ void TPreferencesDialog::SetValues(const TPreferences& values) {
   FUi->ReopenLastCircuit->setChecked(values.ReopenLastCircuit);
   FUi->HistoryDepth->setValue(values.HistoryDepth);
   FUi->Language->setCurrentIndex(std::max(0, FUi->Language->findData(values.Language)));
+  FUi->Theme->setCurrentIndex(static_cast<int>(values.Theme));
 }
 
 TPreferences TPreferencesDialog::Values() const {
   return {FUi->AutosaveInterval->value(), FUi->ReopenLastCircuit->isChecked(),
-          FUi->HistoryDepth->value(), FUi->Language->currentData().toString()};
+          FUi->HistoryDepth->value(), FUi->Language->currentData().toString(),
+          static_cast<TTheme>(FUi->Theme->currentIndex())};
 }
 
 bool TPreferencesDialog::Edit(TPreferences& values) {

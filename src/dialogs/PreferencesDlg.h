@@ -12,6 +12,9 @@ class TPreferencesDialog;
 
 namespace logivane {
 
+/// The look of the windows and the drawing; the numbers are the places in the Theme box.
+enum class TTheme { System, Light, Dark };
+
 /// What the Preferences dialog edits: the program's choices that are no part of a circuit.
 struct TPreferences {
   /// Seconds between two recovery copies of a circuit with unsaved changes; 0 writes none.
@@ -22,6 +25,7 @@ struct TPreferences {
   int HistoryDepth = TStepHistory::DefaultDepth;
   /// The language of the texts: a code of `LanguageCodes`, empty for the system's language.
   QString Language;
+  TTheme Theme = TTheme::System;
 
   bool operator==(const TPreferences&) const = default;
 };
@@ -33,7 +37,7 @@ inline constexpr const char* LanguageCodes[] = {"", "en", "de", "fr", "es"};
 /**
  * @brief The "Preferences" dialog of Tools > Options.
  *
- * Its choices are grouped by subject: "Files", "Simulation" and "Language".
+ * Its choices are grouped by subject: "Files", "Simulation", "Language" and "Appearance".
  */
 class TPreferencesDialog : public QDialog {
   Q_OBJECT

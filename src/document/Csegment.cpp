@@ -1,5 +1,6 @@
 #include "document/Csegment.h"
 
+#include "document/cColourScheme.h"
 #include "document/cPainterState.h"
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
@@ -241,8 +242,8 @@ void TSegment::DrawVertexHandles(QPainter& dc) const {
     return;
   }
   TPainterState state(dc);
-  dc.setPen(QPen(Qt::black, 1));
-  dc.setBrush(Qt::white);
+  dc.setPen(QPen(PaintColour(dc, ColourBlack), 1));
+  dc.setBrush(PaintColour(dc, ColourWhite));
   Mapped.DrawHandles(dc, HandleSize, EndsFixed);
 }
 
@@ -366,8 +367,8 @@ QPoint TSegment::FirstPoint() const {
   return Mapped.Count() > 0 ? Mapped.GetVertex(0) : QPoint(0, 0);
 }
 
-QPen TSegment::PenIn(TColour colour) const {
-  return QPen(ToQColor(colour), std::clamp(PenWidth, 0, 1000), PenStyle);
+QPen TSegment::PenIn(const QPainter& dc, TColour colour) const {
+  return QPen(PaintColour(dc, colour), std::clamp(PenWidth, 0, 1000), PenStyle);
 }
 
 bool TSegment::HitVertex(std::int32_t x, std::int32_t y, int& index, std::int32_t size,
@@ -407,12 +408,12 @@ void TPolygon::Remap() {
 
 void TPolygon::DrawShape(QPainter& dc, TColour fill) const {
   TPainterState state(dc);
-  dc.setPen(MakePen());
+  dc.setPen(MakePen(dc));
   if (Outline) {
     Mapped.DrawPolyline(dc);
     return;
   }
-  dc.setBrush(ToQColor(fill));
+  dc.setBrush(PaintColour(dc, fill));
   if (FRound) {
     Mapped.DrawEllipse(dc);
   } else {
@@ -446,9 +447,9 @@ void TPolyline::Draw(QPainter& dc) {
   {
     TPainterState state(dc);
     if (ShowVertices) {
-      dc.setPen(QPen(Qt::black, 1, Qt::DotLine));
+      dc.setPen(QPen(PaintColour(dc, ColourBlack), 1, Qt::DotLine));
     } else {
-      dc.setPen(MakePen());
+      dc.setPen(MakePen(dc));
     }
     Mapped.DrawPolyline(dc);
   }

@@ -109,14 +109,14 @@ public:
   std::int32_t PenWidth = 1;
   Qt::PenStyle PenStyle = Qt::SolidLine;
 
-  /// The outline pen in `colour`, its width bounded so that a stored width cannot stall
-  /// painting.
-  QPen PenIn(TColour colour) const;
+  /// The outline pen in `colour` as `dc` shows it, its width bounded so that a stored width
+  /// cannot stall painting.
+  QPen PenIn(const QPainter& dc, TColour colour) const;
 
 protected:
   explicit TSegment(TGraphicKind kind);
-  /// The outline pen.
-  virtual QPen MakePen() const { return PenIn(PenColour); }
+  /// The outline pen as `dc` shows it.
+  virtual QPen MakePen(const QPainter& dc) const { return PenIn(dc, PenColour); }
   /// Paints the vertex handles when `ShowVertices` is set.
   void DrawVertexHandles(QPainter& dc) const;
   /// Reverses the order of the vertices; no remap.

@@ -1,5 +1,6 @@
 #include "document/cGText.h"
 
+#include "document/cColourScheme.h"
 #include "document/cFonts.h"
 #include "document/cPainterState.h"
 #include "document/cSerializeReader.h"
@@ -137,21 +138,21 @@ void TGraphicText::DrawLook(QPainter& dc, const TTextLook& look) const {
   }
   TPainterState state(dc);
   if (Overline) {
-    dc.setPen(FOverlineLine->PenIn(look.TextColour));
+    dc.setPen(FOverlineLine->PenIn(dc, look.TextColour));
     FOverlineLine->Mapped.DrawPolyline(dc);
   }
   if (const QSize size = Mapped.DeviceSize(dc); std::min(size.width(), size.height()) < 4) {
     // Too small to read when zoomed far out: a faint bar keeps its place at a fraction of the
     // cost of shaping and rasterising the glyphs.
-    QColor bar = ToQColor(look.TextColour);
+    QColor bar = PaintColour(dc, look.TextColour);
     bar.setAlpha(96);
     dc.fillRect(QRect(Mapped.Extent().Min, Mapped.Extent().Max), bar);
     return;
   }
   const QFont font = MakeFont(look.FontName, FontSize, Weight, Italic);
   dc.setFont(font);
-  dc.setPen(ToQColor(look.TextColour));
-  dc.setBackground(ToQColor(look.BackColour));
+  dc.setPen(PaintColour(dc, look.TextColour));
+  dc.setBackground(PaintColour(dc, look.BackColour));
   dc.setBackgroundMode(look.Transparent ? Qt::TransparentMode : Qt::OpaqueMode);
   const QPoint origin = GetPoint(0);
   dc.translate(origin);
@@ -159,7 +160,7 @@ void TGraphicText::DrawLook(QPainter& dc, const TTextLook& look) const {
   const QFontMetrics metrics(font);
   if (!look.Transparent) {
     dc.fillRect(0, 0, metrics.horizontalAdvance(look.Text), metrics.height(),
-                ToQColor(look.BackColour));
+                PaintColour(dc, look.BackColour));
   }
   dc.drawText(0, metrics.ascent(), look.Text);
 }

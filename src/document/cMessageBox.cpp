@@ -1,5 +1,6 @@
 #include "document/cMessageBox.h"
 
+#include "document/cColourScheme.h"
 #include "document/cFonts.h"
 #include "document/cPainterState.h"
 
@@ -193,7 +194,7 @@ void TMessageBox::Draw(QPainter& dc) {
   TPainterState state(dc);
   dc.setFont(FFont);
   dc.setBackgroundMode(Qt::TransparentMode);
-  dc.setPen(ToQColor(FFontColour));
+  dc.setPen(PaintColour(dc, FFontColour));
   const TRect r = GetTextRect();
   const QRect area(QPoint(r.Left, r.Top), QPoint(r.Right + Margin - 1, r.Bottom + Margin - 1));
   dc.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Lines.join('\n'));

@@ -1,6 +1,7 @@
 #include "editor/CLogivaneHandle.h"
 
 #include "document/Csegment.h"
+#include "document/cColourScheme.h"
 #include "editor/DrawingCursors.h"
 
 #include <QMenu>
@@ -242,8 +243,9 @@ void TLogivaneHandles::paintEvent(QPaintEvent*) {
     return;
   }
   QPainter dc(this);
-  dc.setPen(QPen(Qt::black, 1));
-  dc.setBrush(Qt::white);
+  const TColourScheme& scheme = TColourScheme::Screen();
+  dc.setPen(QPen(scheme.Map(ColourBlack), 1));
+  dc.setBrush(scheme.Map(ColourWhite));
   const int w = width();
   const int h = height();
   const int s = HandleSize;

@@ -1,3 +1,4 @@
+#include "document/cColourScheme.h"
 #include "document/cGrid.h"
 #include "editor/FaultMarkPaint.h"
 #include "editor/LogivaneDrawing.h"
@@ -113,7 +114,7 @@ void TLogivaneDrawing::DrawGrid(QPainter& painter, const QRect& area) {
     }
   }
   painter.save();
-  painter.setPen(QPen(QColor(GridDotColour), 0));
+  painter.setPen(QPen(PaintColour(painter, QColor(GridDotColour)), 0));
   painter.drawPoints(FGridDots.data(), static_cast<int>(FGridDots.size()));
   painter.restore();
 }
@@ -127,7 +128,7 @@ void TLogivaneDrawing::Render(QPainter& painter, const QRect& area) {
   if (!device || !target.contains(QRect(0, 0, device->width(), device->height()))) {
     painter.setClipRect(area, Qt::IntersectClip);
   }
-  painter.fillRect(area, ToQColor(BackColour));
+  painter.fillRect(area, PaintColour(painter, BackColour));
   DrawGrid(painter, area);
   if (ShowClosed) {
     Circuit().DrawClosed(painter);
@@ -165,6 +166,7 @@ void TLogivaneDrawing::FlushBuffer() {
     return;
   }
   QPainter painter(&FBuffer);
+  const TSchemeScope scheme(painter, TColourScheme::Screen());
   PaintOnBuffer(painter);
   for (const QRect& part : toRender) {
     Render(painter, part);
@@ -174,6 +176,7 @@ void TLogivaneDrawing::FlushBuffer() {
 void TLogivaneDrawing::paintEvent(QPaintEvent* event) {
   FlushBuffer();
   QPainter painter(this);
+  const TSchemeScope scheme(painter, TColourScheme::Screen());
   painter.setClipRect(event->rect());
   painter.drawImage(FBufferArea.topLeft(), FBuffer);
   painter.scale(FZoom, FZoom);

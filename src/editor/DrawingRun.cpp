@@ -1,3 +1,4 @@
+#include "document/cColourScheme.h"
 #include "editor/CircuitDocument.h"
 #include "editor/DrawingCursors.h"
 #include "editor/FaultMarkPaint.h"
@@ -27,6 +28,7 @@ SimResult TLogivaneDrawing::Step() {
       Circuit().RecordHistory();
     }
     QPainter painter(&FBuffer);
+    const TSchemeScope scheme(painter, TColourScheme::Screen());
     PaintOnBuffer(painter);
     const QRect area = VisibleArea();
     Circuit().PaintState(painter, {area.left(), area.top(), area.right() + 1, area.bottom() + 1});

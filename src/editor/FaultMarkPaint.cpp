@@ -1,5 +1,6 @@
 #include "editor/FaultMarkPaint.h"
 
+#include "document/cColourScheme.h"
 #include "document/cPainterState.h"
 #include "simulation/cDevice.h"
 #include "simulation/cFaultMarks.h"
@@ -23,7 +24,7 @@ void PaintFaultMarks(QPainter& dc, const TFaultMarks& marks) {
     return;
   }
   const TPainterState state(dc);
-  const QColor red = ToQColor(ColourRed);
+  const QColor red = PaintColour(dc, ColourRed);
   dc.setBrush(Qt::NoBrush);
   dc.setPen(QPen(red, WireWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   for (const TWire* wire : marks.Wires) {

@@ -1,5 +1,6 @@
 #include "simulation/cConnect.h"
 
+#include "document/cColourScheme.h"
 #include "document/cSerializeReader.h"
 #include "document/cSerializeWriter.h"
 
@@ -188,9 +189,9 @@ TColour TWire::LevelColour() const {
   return Value >= 1 ? ColourBlack : ColourSilver;
 }
 
-QPen TWire::MakePen() const {
-  QPen pen = TPolyline::MakePen();
-  pen.setColor(ToQColor(LevelColour()));
+QPen TWire::MakePen(const QPainter& dc) const {
+  QPen pen = TPolyline::MakePen(dc);
+  pen.setColor(PaintColour(dc, LevelColour()));
   return pen;
 }
 

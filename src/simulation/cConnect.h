@@ -196,7 +196,7 @@ public:
   TRect DirtyRect;
 
 protected:
-  QPen MakePen() const override;
+  QPen MakePen(const QPainter& dc) const override;
 
 private:
   friend class TNet;

@@ -102,6 +102,7 @@ TEditContentsDialog::TEditContentsDialog(QWidget* parent)
   grid.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   QPalette palette = grid.palette();
   palette.setColor(QPalette::Base, ToQColor(GridColour));
+  palette.setColor(QPalette::Text, Qt::black);  // the tint is light whatever the theme
   grid.setPalette(palette);
   // Every row has the same height, so the view never measures the rows it does not show.
   grid.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -1,5 +1,6 @@
 #include "windows/HistoryTraces.h"
 
+#include "document/cColourScheme.h"
 #include "document/cNumberText.h"
 #include "simulation/cDevice.h"
 #include "simulation/cinput.h"
@@ -138,9 +139,9 @@ int THistoryPainter::ColumnLeft(int k) const {
 
 void THistoryPainter::PaintNames(QPainter& painter, const std::vector<THistoryDevice*>& rows,
                                  const QRect& area) const {
-  painter.fillRect(area, ToQColor(Background));
+  painter.fillRect(area, PaintColour(painter, Background));
   painter.setFont(FNameFont);
-  painter.setPen(ToQColor(NameColour));
+  painter.setPen(PaintColour(painter, NameColour));
   const auto [first, last] = RowsIn(area, static_cast<int>(rows.size()));
   for (int row = first; row <= last; ++row) {
     painter.drawText(QRect(NameX, RowTop(row), painter.device()->width(), RowHeight),
@@ -150,7 +151,7 @@ void THistoryPainter::PaintNames(QPainter& painter, const std::vector<THistoryDe
 
 void THistoryPainter::PaintTraces(QPainter& painter, const std::vector<THistoryDevice*>& rows,
                                   const QRect& area) {
-  painter.fillRect(area, ToQColor(Background));
+  painter.fillRect(area, PaintColour(painter, Background));
   // Samples are counted from 1; sample k starts at TraceOriginX + 8 k in a timing diagram and
   // one sample width earlier as text. One sample of slack on each side covers both.
   const int firstSample = std::max(1, (area.left() - TraceOriginX) / SampleWidth - 1);
@@ -178,10 +179,10 @@ void THistoryPainter::PaintTraces(QPainter& painter, const std::vector<THistoryD
 void THistoryPainter::PaintCursor(QPainter& painter, int sample, int rowCount) const {
   const QRect column(ColumnLeft(sample), TraceOriginY + BusTop - 2, SampleWidth,
                      RowHeight * rowCount);
-  QColor tint = ToQColor(CursorColour);
+  QColor tint = PaintColour(painter, CursorColour);
   tint.setAlpha(CursorTint);
   painter.fillRect(column, tint);
-  painter.setPen(ToQColor(CursorColour));
+  painter.setPen(PaintColour(painter, CursorColour));
   painter.drawRect(column.adjusted(0, 0, -1, -1));
 }
 
@@ -194,7 +195,7 @@ void THistoryPainter::PaintRows(QPainter& painter, const std::vector<THistoryDev
     if (shown < firstSample) {
       continue;
     }
-    const QColor colour = ToQColor(RowColour(device));
+    const QColor colour = PaintColour(painter, RowColour(device));
     if (IsBus(device)) {
       PaintBusRow(painter, device, RowTop(row), firstSample, shown, count, colour);
     } else if (Options.TimingDiagram) {
@@ -223,7 +224,7 @@ void THistoryPainter::PaintTimingRow(QPainter& painter, const QString& samples, 
 
 void THistoryPainter::PaintTextRow(QPainter& painter, const QString& samples, int top, int first,
                                    int last, QColor colour, bool alternate) {
-  const QColor silver = ToQColor(ColourSilver);
+  const QColor silver = PaintColour(painter, ColourSilver);
   for (int k = first; k <= last; ++k) {
     // The clock is low on odd samples after a reset, so highlighting its high half cycles
     // greys the odd ones.

@@ -1,6 +1,7 @@
 #include "windows/LogicAnalyserForm.h"
 
 #include "dialogs/HelpTopics.h"
+#include "document/cColourScheme.h"
 #include "editor/UserMessages.h"
 #include "simulation/cinput.h"
 #include "ui_LogicAnalyserForm.h"
@@ -85,14 +86,14 @@ TAnalyserForm::TAnalyserForm(QWidget* parent)
 
   for (QScrollArea* scroller : {FUi->NameScroller, FUi->TraceScroller}) {
     scroller->setWidgetResizable(true);
-    QPalette palette = scroller->viewport()->palette();
-    palette.setColor(QPalette::Window, ToQColor(HistoryLayout::Background));
-    scroller->viewport()->setPalette(palette);
   }
+  FollowScheme();
   FUi->NameBox->OnPaint = [this](QPainter& painter, const QRect& area) {
+    const TSchemeScope scheme(painter, TColourScheme::Screen());
     FPainter.PaintNames(painter, HistoryDevices, area);
   };
   FUi->TraceBox->OnPaint = [this](QPainter& painter, const QRect& area) {
+    const TSchemeScope scheme(painter, TColourScheme::Screen());
     FPainter.PaintTraces(painter, HistoryDevices, area);
   };
   FUi->TraceBox->OnClick = [this](QPoint position) {
@@ -143,6 +144,15 @@ int TAnalyserForm::CycleLength() const {
 
 bool TAnalyserForm::TimingDiagram() const {
   return FUi->HistoryDisplayMode->isChecked();
+}
+
+void TAnalyserForm::FollowScheme() {
+  const QColor background = TColourScheme::Screen().Map(HistoryLayout::Background);
+  for (QScrollArea* scroller : {FUi->NameScroller, FUi->TraceScroller}) {
+    QPalette palette = scroller->viewport()->palette();
+    palette.setColor(QPalette::Window, background);
+    scroller->viewport()->setPalette(palette);
+  }
 }
 
 void TAnalyserForm::SetRunDown(bool down) {

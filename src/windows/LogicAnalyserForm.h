@@ -50,6 +50,8 @@ public:
   /// The export's save dialog; tests replace it.
   TExportChooser ChooseExportFile;
 
+  /// Paints the background around the traces in the screen's scheme, after a change of theme.
+  void FollowScheme();
   /// Resets the shown devices, which empties their samples, and starts counting again.
   void ResetHistory();
   /// Shows the samples recorded so far and the cycles completed.
@@ -77,6 +79,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+
   void hideEvent(QHideEvent* event) override;
 
 signals:

@@ -1,5 +1,6 @@
 #include "editor/tools/SelectTool.h"
 
+#include "document/cColourScheme.h"
 #include "document/cGrid.h"
 #include "editor/CLogivaneHandle.h"
 #include "editor/LogivaneDrawing.h"
@@ -54,7 +55,7 @@ void TSelectTool::Leave() {
 
 void TSelectTool::DrawOverlay(QPainter& painter) const {
   if (FSelecting) {
-    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.setPen(QPen(PaintColour(painter, ColourBlack), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(QPoint(FBandRect.Left, FBandRect.Top),
                            QPoint(FBandRect.Right - 1, FBandRect.Bottom - 1)));

@@ -1,5 +1,6 @@
 #include "editor/tools/TracingTool.h"
 
+#include "document/cColourScheme.h"
 #include "document/cGrid.h"
 #include "editor/LogivaneDrawing.h"
 
@@ -19,7 +20,7 @@ void TTracingTool::Move(QPoint p, const THitReach&) {
 
 void TTracingTool::DrawOverlay(QPainter& painter) const {
   if (Tracing()) {
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(PaintColour(painter, ColourBlack), 1));
     painter.drawLine(FLastPoint, FRubberEnd);
   }
 }

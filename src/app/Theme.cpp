@@ -1,0 +1,85 @@
+#include "app/Theme.h"
+
+#include "document/cColourScheme.h"
+
+#include <QApplication>
+#include <QStyle>
+
+namespace logivane {
+
+namespace {
+
+/// The desktop's look as the program found it, before any theme replaced it.
+struct TDesktopLook {
+  QString Style;
+  QPalette Palette;
+};
+
+const TDesktopLook& DesktopLook() {
+  static const TDesktopLook look{QApplication::style()->name(), QApplication::palette()};
+  return look;
+}
+
+/// Sets the style only when it changes: a new style repolishes every widget.
+void UseStyle(const QString& name) {
+  if (QApplication::style()->name().compare(name, Qt::CaseInsensitive) != 0) {
+    QApplication::setStyle(name);
+  }
+}
+
+}  // namespace
+
+QPalette DarkPalette() {
+  const QColor window(53, 53, 53);
+  const QColor base(35, 35, 35);
+  const QColor text(230, 230, 230);
+  const QColor disabled(127, 127, 127);
+  const QColor highlight(42, 130, 218);
+  QPalette palette;
+  palette.setColor(QPalette::Window, window);
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Base, base);
+  palette.setColor(QPalette::AlternateBase, window);
+  palette.setColor(QPalette::ToolTipBase, base);
+  palette.setColor(QPalette::ToolTipText, text);
+  palette.setColor(QPalette::PlaceholderText, disabled);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Button, window);
+  palette.setColor(QPalette::ButtonText, text);
+  palette.setColor(QPalette::BrightText, Qt::red);
+  palette.setColor(QPalette::Light, QColor(80, 80, 80));
+  palette.setColor(QPalette::Midlight, QColor(66, 66, 66));
+  palette.setColor(QPalette::Mid, QColor(44, 44, 44));
+  palette.setColor(QPalette::Dark, QColor(25, 25, 25));
+  palette.setColor(QPalette::Shadow, QColor(20, 20, 20));
+  palette.setColor(QPalette::Link, highlight.lighter(130));
+  palette.setColor(QPalette::LinkVisited, QColor(170, 130, 220));
+  palette.setColor(QPalette::Highlight, highlight);
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  for (const QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText}) {
+    palette.setColor(QPalette::Disabled, role, disabled);
+  }
+  palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(80, 80, 80));
+  return palette;
+}
+
+bool IsDarkPalette(const QPalette& palette) {
+  return palette.color(QPalette::Window).lightness() < 128;
+}
+
+void ApplyTheme(TTheme theme) {
+  const TDesktopLook& desktop = DesktopLook();
+  const bool system = theme == TTheme::System;
+  const bool dark = system ? IsDarkPalette(desktop.Palette) : theme == TTheme::Dark;
+  // The drawings take the new scheme when the palette's change reaches them.
+  TColourScheme::SetScreen(dark ? TColourScheme::Dark() : TColourScheme::Light());
+  UseStyle(system ? desktop.Style : QStringLiteral("Fusion"));
+  if (system) {
+    QApplication::setPalette(desktop.Palette);
+  } else {
+    QApplication::setPalette(dark ? DarkPalette() : QApplication::style()->standardPalette());
+  }
+}
+
+}  // namespace logivane
