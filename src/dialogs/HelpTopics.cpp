@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace logivane {
 
@@ -31,7 +32,10 @@ void Request(const THelpRequest& request) {
 }  // namespace
 
 QString ProgramHelpFile() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Logivane.chm"));
+  const QString name = QStringLiteral("Logivane.chm");
+  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+  const QString installed = QDir(QStringLiteral(LOGIVANE_DATA_DIR)).filePath(name);
+  return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
 }
 
 void ShowHelpTopic(const QString& helpFile, const QString& windowName, const QString& topic) {

@@ -8,7 +8,8 @@ class QAction;
 
 namespace logivane {
 
-/// The program's help file: "Logivane.chm" in the folder of the executable.
+/// The program's help file: "Logivane.chm" in the folder of the executable, else in the
+/// installed data folder, where a package puts it.
 QString ProgramHelpFile();
 /// The name of the help window in which every topic is shown.
 inline constexpr const char* HelpWindowName = "PopWindow";

@@ -34,7 +34,7 @@ expect() {  # a path that the package must hold
 for program in logivane logivane-sim logivane-grade; do
   expect "bin/$program"
 done
-expect bin/Logivane.chm
+expect share/logivane/Logivane.chm
 expect share/applications/logivane.desktop
 expect share/metainfo/io.github.logivane.Logivane.metainfo.xml
 expect share/mime/packages/logivane.xml
