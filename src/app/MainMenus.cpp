@@ -9,6 +9,7 @@
 #include "editor/DrawingClipboard.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/ControlLabels.h"
+#include "windows/SchemedIcon.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
@@ -35,10 +36,6 @@ constexpr TClockSpeed ClockSpeeds[] = {
     {"HertzTen", QT_TRANSLATE_NOOP("TMainMenus", "10 Hertz"), 50},
     {"HertzFifty", QT_TRANSLATE_NOOP("TMainMenus", "50 Hertz"), 10},
 };
-
-QIcon ToolIcon(const char* name) {
-  return QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
-}
 
 }  // namespace
 
@@ -267,7 +264,7 @@ void TMainMenus::CreateToolBars() {
   auto button = [this](QToolBar& bar, const char* name, const char* icon, const QString& hint,
                        auto command) {
     QAction* action = FWindow.NewAction(name, hint);
-    action->setIcon(ToolIcon(icon));
+    action->setIcon(SchemedIcon(QLatin1String(icon)));
     action->setToolTip(hint);
     QObject::connect(action, &QAction::triggered, &FWindow, command);
     bar.addAction(action);

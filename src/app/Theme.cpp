@@ -80,6 +80,15 @@ void ApplyTheme(TTheme theme) {
   } else {
     QApplication::setPalette(dark ? DarkPalette() : QApplication::style()->standardPalette());
   }
+  // A widget with a style sheet keeps the palette it was polished with; polishing it again
+  // gives it the new one.
+  for (QWidget* widget : QApplication::allWidgets()) {
+    if (!widget->styleSheet().isEmpty()) {
+      const QString sheet = widget->styleSheet();
+      widget->setStyleSheet(QString());
+      widget->setStyleSheet(sheet);
+    }
+  }
 }
 
 }  // namespace logivane

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -45,14 +46,22 @@ QColor TColourScheme::Map(const QColor& colour) const {
   if (!FDark) {
     return colour;
   }
-  int hue = 0;
-  int saturation = 0;
-  int lightness = 0;
-  int alpha = 0;
-  colour.getHsl(&hue, &saturation, &lightness, &alpha);
-  const int turned =
-      DarkestLightness + (255 - lightness) * (LightestLightness - DarkestLightness) / 255;
-  return QColor::fromHsl(hue, saturation, turned, alpha);
+  float hue = 0;
+  float saturation = 0;
+  float lightness = 0;
+  float alpha = 0;
+  colour.getHslF(&hue, &saturation, &lightness, &alpha);
+  const float darkest = DarkestLightness / 255.0F;
+  const float lightest = LightestLightness / 255.0F;
+  const float turned = darkest + (1 - lightness) * (lightest - darkest);
+  // The colourfulness is kept rather than the saturation: a pale tint of paper turns into a dark
+  // grey with a trace of its hue, not into a deep colour that would outshine what is drawn on it.
+  const auto span = [](float l) {
+    return 1 - std::abs(2 * l - 1);
+  };
+  const float chroma = saturation * span(lightness);
+  const float kept = std::min(1.0F, chroma / span(turned));
+  return QColor::fromHslF(hue, kept, turned, alpha);
 }
 
 const TColourScheme& TColourScheme::Of(const QPainter& dc) {

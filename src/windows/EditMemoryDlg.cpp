@@ -9,6 +9,7 @@
 #include "ui_EditMemoryDlg.h"
 #include "windows/ControlLabels.h"
 #include "windows/MemoryContentsModel.h"
+#include "windows/SchemedIcon.h"
 #include "windows/WordEditDelegate.h"
 
 #include <QDir>
@@ -86,9 +87,9 @@ TEditContentsDialog::TEditContentsDialog(QWidget* parent)
       FUi(std::make_unique<Ui::TEditContentsDialog>()),
       FModel(new TMemoryContentsModel(this)) {
   FUi->setupUi(this);
-  FUi->MenuClearMemory->setIcon(QIcon(QStringLiteral(":/icons/new.png")));
-  FUi->MenuOpenMap->setIcon(QIcon(QStringLiteral(":/icons/open.png")));
-  FUi->MenuSaveMap->setIcon(QIcon(QStringLiteral(":/icons/save.png")));
+  FUi->MenuClearMemory->setIcon(SchemedIcon(QStringLiteral("new")));
+  FUi->MenuOpenMap->setIcon(SchemedIcon(QStringLiteral("open")));
+  FUi->MenuSaveMap->setIcon(SchemedIcon(QStringLiteral("save")));
   connect(FUi->MenuClearMemory, &QAction::triggered, this, &TEditContentsDialog::ClearMemoryClick);
   connect(FUi->MenuOpenMap, &QAction::triggered, this, &TEditContentsDialog::OpenMapClick);
   connect(FUi->MenuSaveMap, &QAction::triggered, this, &TEditContentsDialog::SaveMapClick);

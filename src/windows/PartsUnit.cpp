@@ -6,6 +6,7 @@
 #include "windows/ControlLabels.h"
 #include "windows/MountedVolumes.h"
 #include "windows/PartsList.h"
+#include "windows/SchemedIcon.h"
 
 #include <QActionGroup>
 #include <QDir>
@@ -22,7 +23,7 @@ TPartsForm::TPartsForm(QWidget* parent)
     : QMainWindow(parent, Qt::Tool), FUi(std::make_unique<Ui::TPartsForm>()) {
   FUi->setupUi(this);
   setObjectName(QStringLiteral("PartsForm"));
-  FUi->SpeedEditMacro->setIcon(QIcon(QStringLiteral(":/icons/open.png")));
+  FUi->SpeedEditMacro->setIcon(SchemedIcon(QStringLiteral("open")));
   FUi->SpeedChangeLevel->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
   FUi->SpeedRoot->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
   FUi->SpeedDrive->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));

@@ -5,6 +5,7 @@
 #include "editor/CLogivaneHandle.h"
 #include "editor/DrawingClipboard.h"
 #include "editor/LogivaneDrawing.h"
+#include "windows/SchemedIcon.h"
 #include "windows/TemplateForm.h"
 
 #include <QActionGroup>
@@ -20,7 +21,7 @@ namespace logivane {
 namespace {
 
 QIcon FileIcon(const char* name) {
-  return QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+  return SchemedIcon(QLatin1String(name));
 }
 
 /// The shape tools have no pictures among the resources; they are drawn here.

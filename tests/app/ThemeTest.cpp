@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QImage>
+#include <QToolBar>
 
 namespace logivane {
 namespace {
@@ -71,6 +72,11 @@ TEST_F(ThemeTest, DarkPaintsTheScreenAndNeverTheFileThePictureThePrintoutOrTheCl
   EXPECT_EQ(QApplication::style()->name().toLower(), "fusion");
   QWidget& screen = *ScrollBox().viewport();
   EXPECT_GT(ShareOf(Grab(screen), DarkPaper()), 0.5);
+  // The run tool bar has a style sheet of its own, which kept the light palette until the
+  // theme polished it again.
+  QToolBar& runBar = *Form->findChild<QToolBar*>(QStringLiteral("RunToolBar"));
+  const QImage bar = Grab(runBar);
+  EXPECT_LT(bar.pixelColor(bar.width() - 3, bar.height() / 2).lightness(), 100);
   EXPECT_EQ(SavedBytes("dark.lvm"), light);
 
   ASSERT_TRUE(Form->ExportPicture(Path("dark.png"), {100, false}));

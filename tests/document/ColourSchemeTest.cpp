@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace logivane {
 namespace {
 
@@ -28,6 +30,13 @@ TEST(ColourSchemeTest, DarkTurnsLightnessOverAndKeepsHueWhileLightKeepsEveryColo
   EXPECT_EQ(dark.Map(ColourRed).hslHue(), ToQColor(ColourRed).hslHue());
   EXPECT_EQ(dark.Map(0x528CE4).hslHue(), ToQColor(0x528CE4).hslHue());
   EXPECT_EQ(dark.Map(QColor(0, 0, 0, 96)).alpha(), 96);
+  // A pale tint behind a drawing turns into a dark grey with a trace of its hue, not into a
+  // deep colour: the channels stay close together.
+  const QColor tint = dark.Map(QColor(255, 255, 240));
+  EXPECT_LT(std::max({tint.red(), tint.green(), tint.blue()}) -
+                std::min({tint.red(), tint.green(), tint.blue()}),
+            16);
+  EXPECT_GT(dark.Map(ColourRed).hslSaturation(), 200);
 }
 
 TEST(ColourSchemeTest, APainterIsLightUnlessAScopeGivesItASchemeAndOnlyWhileItLasts) {

@@ -1,5 +1,6 @@
 #include "TestHelpers.h"
 #include "app/MainWindowFixture.h"
+#include "document/cColourScheme.h"
 #include "simulation/cCircuitFile.h"
 #include "simulation/cMacro.h"
 #include "simulation/cOutput.h"
@@ -429,6 +430,23 @@ TEST_F(HistoryResetTest, AMacroDroppedFromThePartsCentreStartsTheCountAgain) {
   ASSERT_EQ(Circuit().Devices().Count(), 1);
   EXPECT_TRUE(Clock->History.isEmpty());  // the circuit was reset
   EXPECT_EQ(History().CycleCount, 1);
+}
+
+TEST_F(LogicHistoryTest, OnADarkScreenTheTracesAreLightOnTheDarkenedBackground) {
+  Step(8);
+  TColourScheme::SetScreen(TColourScheme::Dark());
+  History().FollowScheme();
+  const QImage image = Traces();
+  TColourScheme::SetScreen(TColourScheme::Light());
+  History().FollowScheme();
+
+  const QColor background = TColourScheme::Dark().Map(Background);
+  EXPECT_EQ(image.pixel(2, 2), background.rgb());
+  EXPECT_LT(background.lightness(), 64);
+  // The clock is high in its even samples: a light segment at the top of its row.
+  const int top = TraceOriginY + RowHeight * RowIndex("clock");
+  const int x = TraceOriginX + SampleWidth * 2 + SampleWidth / 2;
+  EXPECT_GT(image.pixelColor(x, top).lightness(), background.lightness() + 64);
 }
 
 }  // namespace
