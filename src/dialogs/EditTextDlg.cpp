@@ -1,6 +1,7 @@
 #include "dialogs/EditTextDlg.h"
 
 #include "dialogs/ValueDialog.h"
+#include "document/cColourScheme.h"
 #include "document/cGText.h"
 #include "ui_EditTextDlg.h"
 
@@ -87,8 +88,9 @@ bool TEditTextDialog::Edit(TEditTextValues& values) {
 
 void TEditTextDialog::SetTextColour(TColour colour) {
   FTextColour = colour;
+  // Shown as the drawing will show it, so that black text stays readable on a dark screen.
   QPalette palette = FUi->Text->palette();
-  palette.setColor(QPalette::Text, ToQColor(colour));
+  palette.setColor(QPalette::Text, TColourScheme::Screen().Map(colour));
   FUi->Text->setPalette(palette);
 }
 
