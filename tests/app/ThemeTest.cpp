@@ -4,7 +4,6 @@
 #include "app/MainWindowFixture.h"
 #include "app/Theme.h"
 #include "document/cColourScheme.h"
-#include "windows/LogicAnalyserForm.h"
 #include "windows/PrintPreview.h"
 
 #include <QClipboard>
