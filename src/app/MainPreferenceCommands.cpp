@@ -9,10 +9,9 @@
 #include "app/Theme.h"
 #include "editor/CircuitDocument.h"
 #include "editor/LogivaneDrawing.h"
-#include "windows/LogicAnalyserForm.h"
 #include "windows/TemplateForm.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 namespace logivane {
 
@@ -32,13 +31,6 @@ void TMainForm::ApplyPreferences(const TPreferences& preferences) {
   FRecovery->Autosave().SetInterval(preferences.AutosaveInterval);
   FDrawing->Document().Steps().SetDepth(preferences.HistoryDepth);
   ApplyTheme(preferences.Theme);
-  // The drawings keep what they painted in a buffer, which the new scheme paints again.
-  for (QWidget* widget : QApplication::allWidgets()) {
-    if (auto* drawing = qobject_cast<TLogivaneDrawing*>(widget)) {
-      drawing->InvalidateAll();
-    }
-  }
-  FLogicHistory->FollowScheme();
 }
 
 void TMainForm::OpenStartCircuit(const TProgramSettings& settings) {

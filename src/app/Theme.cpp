@@ -1,6 +1,8 @@
 #include "app/Theme.h"
 
 #include "document/cColourScheme.h"
+#include "editor/LogivaneDrawing.h"
+#include "windows/LogicAnalyserForm.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -24,6 +26,22 @@ const TDesktopLook& DesktopLook() {
 void UseStyle(const QString& name) {
   if (QApplication::style()->name().compare(name, Qt::CaseInsensitive) != 0) {
     QApplication::setStyle(name);
+  }
+}
+
+/// Makes `widget` show itself in the new look where a change of palette alone would not.
+void Repaint(QWidget& widget) {
+  // A widget with a style sheet keeps the palette it was polished with; polishing it again
+  // gives it the new one.
+  if (const QString sheet = widget.styleSheet(); !sheet.isEmpty()) {
+    widget.setStyleSheet(QString());
+    widget.setStyleSheet(sheet);
+  }
+  // The drawings keep what they painted in a buffer, and the Logic History its background.
+  if (auto* drawing = qobject_cast<TLogivaneDrawing*>(&widget)) {
+    drawing->InvalidateAll();
+  } else if (auto* history = qobject_cast<TAnalyserForm*>(&widget)) {
+    history->FollowScheme();
   }
 }
 
@@ -72,7 +90,6 @@ void ApplyTheme(TTheme theme) {
   const TDesktopLook& desktop = DesktopLook();
   const bool system = theme == TTheme::System;
   const bool dark = system ? IsDarkPalette(desktop.Palette) : theme == TTheme::Dark;
-  // The drawings take the new scheme when the palette's change reaches them.
   TColourScheme::SetScreen(dark ? TColourScheme::Dark() : TColourScheme::Light());
   UseStyle(system ? desktop.Style : QStringLiteral("Fusion"));
   if (system) {
@@ -80,14 +97,8 @@ void ApplyTheme(TTheme theme) {
   } else {
     QApplication::setPalette(dark ? DarkPalette() : QApplication::style()->standardPalette());
   }
-  // A widget with a style sheet keeps the palette it was polished with; polishing it again
-  // gives it the new one.
   for (QWidget* widget : QApplication::allWidgets()) {
-    if (!widget->styleSheet().isEmpty()) {
-      const QString sheet = widget->styleSheet();
-      widget->setStyleSheet(QString());
-      widget->setStyleSheet(sheet);
-    }
+    Repaint(*widget);
   }
 }
 
