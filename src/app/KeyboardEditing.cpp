@@ -33,6 +33,16 @@ int SquaredDistance(QPoint a, QPoint b) {
 /// How far the arrow keys move the cursor with Shift, in grid steps.
 constexpr int LongStep = 10;
 
+/// The place of the next or previous of `count` items after `at`, going round; the first or the
+/// last when `at` is none of them.
+std::size_t StepRound(std::ptrdiff_t at, std::size_t count, bool forward) {
+  const auto size = static_cast<std::ptrdiff_t>(count);
+  if (at < 0 || at >= size) {
+    return forward ? 0 : count - 1;
+  }
+  return static_cast<std::size_t>((at + (forward ? 1 : size - 1)) % size);
+}
+
 }  // namespace
 
 TKeyboardEditing::TKeyboardEditing(TMainForm& window, TLogivaneDrawing& drawing)
@@ -177,17 +187,13 @@ void TKeyboardEditing::StepSelection(bool forward) {
   const auto& selected = FDrawing.Handles().Items();
   const auto at =
       std::find(objects.begin(), objects.end(), selected.size() == 1 ? selected.front() : nullptr);
-  const auto count = static_cast<std::ptrdiff_t>(objects.size());
-  std::ptrdiff_t index = forward ? 0 : count - 1;
-  if (at != objects.end()) {
-    index = ((at - objects.begin()) + (forward ? 1 : count - 1)) % count;
-  }
-  TGraphicObject* object = objects[static_cast<std::size_t>(index)];
+  const std::size_t index = StepRound(at - objects.begin(), objects.size(), forward);
+  TGraphicObject* object = objects[index];
   FDrawing.Select(object);
   FDrawing.KeyCursor().Show(CentreOf(*object));
   Hint(tr("Object %1 of %2: the arrow keys move it, W wires it, Escape lets it go")
            .arg(index + 1)
-           .arg(count));
+           .arg(objects.size()));
 }
 
 void TKeyboardEditing::MoveCursor(int dx, int dy) {
@@ -241,18 +247,14 @@ void TKeyboardEditing::StepTarget(bool forward) {
   }
   const auto at = std::find_if(pins.begin(), pins.end(),
                                [this](const TPin* pin) { return CentreOf(*pin) == Cursor(); });
-  const auto count = static_cast<std::ptrdiff_t>(pins.size());
-  std::ptrdiff_t index = forward ? 0 : count - 1;
-  if (at != pins.end()) {
-    index = ((at - pins.begin()) + (forward ? 1 : count - 1)) % count;
-  }
-  const QPoint target = CentreOf(*pins[static_cast<std::size_t>(index)]);
+  const std::size_t index = StepRound(at - pins.begin(), pins.size(), forward);
+  const QPoint target = CentreOf(*pins[index]);
   FDrawing.KeyCursor().Show(target);
   FDrawing.MouseMove(Qt::NoModifier, QPointF(target));  // the rubber line follows
   Hint(tr("Wiring to pin %1 of %2: Tab or the arrow keys choose another, Enter connects, "
           "Escape cancels")
            .arg(index + 1)
-           .arg(count));
+           .arg(pins.size()));
 }
 
 void TKeyboardEditing::FinishWire() {

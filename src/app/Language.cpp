@@ -17,8 +17,13 @@ QString TCaptionTranslator::translate(const char* context, const char* source,
   }
   QMutexLocker lock(&FMutex);
   const QString text = FFile ? FFile->translate(context, source, disambiguation, n) : QString();
-  FOrigins.insert(text.isEmpty() ? QString::fromUtf8(source) : text,
-                  {QByteArray(context), QByteArray(source), QByteArray(disambiguation)});
+  const QString shown = text.isEmpty() ? QString::fromUtf8(source) : text;
+  // Texts such as the run state are asked for at every step; most are known already.
+  const auto known = FOrigins.constFind(shown);
+  if (known == FOrigins.constEnd() || known->Source != source || known->Context != context ||
+      known->Disambiguation != QByteArrayView(disambiguation)) {
+    FOrigins.insert(shown, {QByteArray(context), QByteArray(source), QByteArray(disambiguation)});
+  }
   return text;
 }
 

@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QStyle>
 
+#include <optional>
+#include <utility>
+
 namespace logivane {
 
 namespace {
@@ -87,6 +90,12 @@ bool IsDarkPalette(const QPalette& palette) {
 }
 
 void ApplyTheme(TTheme theme) {
+  // Each window applies its preferences when it opens, and Preferences on every OK; only a
+  // change of theme is worth repolishing every widget for.
+  static std::optional<TTheme> applied;
+  if (std::exchange(applied, theme) == theme) {
+    return;
+  }
   const TDesktopLook& desktop = DesktopLook();
   const bool system = theme == TTheme::System;
   const bool dark = system ? IsDarkPalette(desktop.Palette) : theme == TTheme::Dark;

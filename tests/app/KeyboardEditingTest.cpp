@@ -107,6 +107,19 @@ TEST_F(KeyboardEditingTest, PlacesMovesAndWiresWithoutAMouse) {
   EXPECT_EQ(Circuit().Wires().Count(), wiresBefore);
   EXPECT_EQ(Circuit().Devices().Count(), 1);
   EXPECT_EQ(Circuit().Outputs().Count(), 1);
+
+  // Shift+Tab goes the other way round: from nothing selected to the last object, then back.
+  // Undo rebuilt the level, so its objects are looked up again.
+  const TSerialize* restoredGate = Circuit().Devices().Objects().Items(0);
+  const TSerialize* restoredLed = Circuit().Outputs().Objects().Items(0);
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Selected(), nullptr);
+  Key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(Selected(), restoredLed);
+  Key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(Selected(), restoredGate);
+  Key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(Selected(), restoredLed);
 }
 
 TEST_F(KeyboardEditingTest, EscapeAbandonsAKeyboardWireAndWIsRefusedWithoutADevice) {

@@ -7,6 +7,22 @@
 
 namespace logivane::examples {
 
+namespace {
+
+/// Wires the selects `high` and `low`, through their inverters as well, to four AND gates so
+/// that gate i is enabled only while the selects number i: `high` or its inverse on each gate's
+/// second input, `low` or its inverse on its first.
+template <class Gate>
+void DecodeSelects(TLayout& layout, TDevice& high, TDevice& low, TNotGate& notHigh,
+                   TNotGate& notLow, const std::array<Gate*, 4>& gates) {
+  layout.Net(*high.Pin(0), {notHigh.Pin(1), gates[2]->Pin(2), gates[3]->Pin(2)});
+  layout.Net(*low.Pin(0), {notLow.Pin(1), gates[1]->Pin(1), gates[3]->Pin(1)});
+  layout.Net(*notHigh.Pin(0), {gates[0]->Pin(2), gates[1]->Pin(2)});
+  layout.Net(*notLow.Pin(0), {gates[0]->Pin(1), gates[2]->Pin(1)});
+}
+
+}  // namespace
+
 std::unique_ptr<TMacro> Mux2() {
   auto root = NewCircuit();
   TMacro& c = *root;
@@ -53,10 +69,7 @@ std::unique_ptr<TMacro> Mux4() {
     auto* data = Switch(c, 60, 90 + 60 * i, QStringLiteral("D%1").arg(i));
     layout.Net(*data->Pin(0), {picks[i]->Pin(3)});
   }
-  layout.Net(*s1->Pin(0), {notS1->Pin(1), picks[2]->Pin(2), picks[3]->Pin(2)});
-  layout.Net(*s0->Pin(0), {notS0->Pin(1), picks[1]->Pin(1), picks[3]->Pin(1)});
-  layout.Net(*notS1->Pin(0), {picks[0]->Pin(2), picks[1]->Pin(2)});
-  layout.Net(*notS0->Pin(0), {picks[0]->Pin(1), picks[2]->Pin(1)});
+  DecodeSelects(layout, *s1, *s0, *notS1, *notS0, picks);
   for (int i = 0; i < 4; ++i) {
     layout.Net(*picks[i]->Pin(0), {any->Pin(4 - i)});
   }
@@ -87,11 +100,7 @@ std::unique_ptr<TMacro> Decoder() {
     lines[i] = Place<T2AndGate>(c, 360, 200 + 60 * i);
   }
   TLayout layout(c);
-  // Line i takes A1 or its inverse on its upper input, A0 or its inverse on its lower one.
-  layout.Net(*a1->Pin(0), {notA1->Pin(1), lines[2]->Pin(2), lines[3]->Pin(2)});
-  layout.Net(*a0->Pin(0), {notA0->Pin(1), lines[1]->Pin(1), lines[3]->Pin(1)});
-  layout.Net(*notA1->Pin(0), {lines[0]->Pin(2), lines[1]->Pin(2)});
-  layout.Net(*notA0->Pin(0), {lines[0]->Pin(1), lines[2]->Pin(1)});
+  DecodeSelects(layout, *a1, *a0, *notA1, *notA0, lines);
   for (int i = 0; i < 4; ++i) {
     layout.Net(*lines[i]->Pin(0),
                {Lamp(c, 460, 200 + 60 * i, QStringLiteral("Y%1").arg(i))->Pin(0)});
