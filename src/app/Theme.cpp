@@ -3,9 +3,11 @@
 #include "document/cColourScheme.h"
 #include "editor/LogivaneDrawing.h"
 #include "windows/LogicAnalyserForm.h"
+#include "windows/SchemedIcon.h"
 
 #include <QApplication>
 #include <QStyle>
+#include <QToolButton>
 
 #include <optional>
 #include <utility>
@@ -32,6 +34,11 @@ void UseStyle(const QString& name) {
   }
 }
 
+bool IsOverflowButton(const QToolButton& button) {
+  return button.objectName() == QLatin1String("qt_toolbar_ext_button") ||
+         button.objectName() == QLatin1String("qt_menubar_ext_button");
+}
+
 /// Makes `widget` show itself in the new look where a change of palette alone would not.
 void Repaint(QWidget& widget) {
   // A widget with a style sheet keeps the palette it was polished with; polishing it again
@@ -39,6 +46,11 @@ void Repaint(QWidget& widget) {
   if (const QString sheet = widget.styleSheet(); !sheet.isEmpty()) {
     widget.setStyleSheet(QString());
     widget.setStyleSheet(sheet);
+  }
+  // The style draws the arrow of a tool bar's or menu bar's overflow button black, as on white.
+  if (auto* more = qobject_cast<QToolButton*>(&widget); more && IsOverflowButton(*more)) {
+    more->setIcon(SchemedIcon(
+        more->style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, more)));
   }
   // The drawings keep what they painted in a buffer, and the Logic History its background.
   if (auto* drawing = qobject_cast<TLogivaneDrawing*>(&widget)) {

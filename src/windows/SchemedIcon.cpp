@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <utility>
+
 namespace logivane {
 
 namespace {
@@ -74,7 +76,11 @@ private:
 }  // namespace
 
 QIcon SchemedIcon(const QString& name) {
-  return QIcon(new TSchemeIconEngine(QIcon(QStringLiteral(":/icons/%1.png").arg(name))));
+  return SchemedIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(name)));
+}
+
+QIcon SchemedIcon(QIcon icon) {
+  return QIcon(new TSchemeIconEngine(std::move(icon)));
 }
 
 }  // namespace logivane

@@ -9,4 +9,7 @@ namespace logivane {
 /// picture stay visible on a dark tool bar and the picture looks like the gate it places.
 QIcon SchemedIcon(const QString& name);
 
+/// `icon`, drawn as on white paper, shown in the screen's colour scheme as above.
+QIcon SchemedIcon(QIcon icon);
+
 }  // namespace logivane

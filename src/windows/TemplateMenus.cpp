@@ -34,7 +34,7 @@ QIcon ShapeIcon(const QPainterPath& path, bool filled) {
   painter.setPen(QPen(Qt::black, 1.5));
   painter.setBrush(filled ? QBrush(QColor(255, 255, 160)) : Qt::NoBrush);
   painter.drawPath(path);
-  return QIcon(pixmap);
+  return SchemedIcon(QIcon(pixmap));
 }
 
 QPainterPath PinPath() {

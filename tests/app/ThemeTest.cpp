@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace logivane {
 namespace {
@@ -76,6 +77,19 @@ TEST_F(ThemeTest, DarkPaintsTheScreenAndNeverTheFileThePictureThePrintoutOrTheCl
   QToolBar& runBar = *Form->findChild<QToolBar*>(QStringLiteral("RunToolBar"));
   const QImage bar = Grab(runBar);
   EXPECT_LT(bar.pixelColor(bar.width() - 3, bar.height() / 2).lightness(), 100);
+  // The arrow of a tool bar's overflow button, drawn black by the style, turns light.
+  const QToolButton& more = *Form->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+  const QImage arrow = more.icon().pixmap(QSize(16, 16)).toImage();
+  int lightInk = 0;
+  int darkInk = 0;
+  for (int y = 0; y < arrow.height(); ++y) {
+    for (int x = 0; x < arrow.width(); ++x) {
+      if (const QColor ink = arrow.pixelColor(x, y); ink.alpha() == 255) {
+        (ink.lightness() > 128 ? lightInk : darkInk) += 1;
+      }
+    }
+  }
+  EXPECT_GT(lightInk, darkInk);
   EXPECT_EQ(SavedBytes("dark.lvm"), light);
 
   ASSERT_TRUE(Form->ExportPicture(Path("dark.png"), {100, false}));
